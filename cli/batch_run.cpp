@@ -1,0 +1,136 @@
+#include "cli/batch_run.h"
+
+#include <cctype>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "core/config/colour_scheme.h"
+#include "core/config/folders.h"
+#include "core/dispatch.h"
+#include "core/load_planes.h"
+#include "imageio/mfreeimage.h"
+
+namespace pixmora::cli {
+
+namespace {
+
+constexpr int kMaxSide = 32767;  // coordinates are 16-bit
+
+Picture ReadPicture(const std::string& path, const char* role) {
+  Picture picture;
+  try {
+    picture = LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr);
+  } catch (const ImageError& e) {
+    throw RunError{1, "cannot read " + std::string(role) + " " + path + ": " + e.Summary()};
+  }
+  if (!picture) {
+    const bool exists = std::filesystem::exists(path);
+    throw RunError{1, "cannot read " + std::string(role) + " " + path + ": " +
+                          (exists ? "not a picture" : "no such file")};
+  }
+  if (picture->Width() > kMaxSide || picture->Height() > kMaxSide)
+    throw RunError{1, "cannot use " + std::string(role) + " " + path + ": " +
+                          std::to_string(picture->Width()) + " x " +
+                          std::to_string(picture->Height()) +
+                          " pixels is larger than 32767 pixels a side"};
+  return picture;
+}
+
+// The pattern and shape: the user's file must load; the shipped default
+// behaves as at start-up (a missing file leaves the surface empty).
+void LoadSide(Workspace& ws, const std::optional<std::string>& given, const std::string& fallback,
+              PictureSurface& surface, const char* role) {
+  if (given) {
+    surface.SetPicture(ReadPicture(*given, role));
+    return;
+  }
+  PictureSurface preview(256, 256);
+  ShowFitted(fallback, surface, preview, ws.platformLoader);
+}
+
+// The window's "Load image (A)": the result becomes image A, the result is cleared.
+void ResultBecomesImageA(Workspace& ws) {
+  ws.Pic1.SetPicture(ws.Pic4.Image());
+  SizePlanes(ws.m, ws.Pic1);
+  ws.Pic4.SetPicture(nullptr);
+  ws.Image1.SetPicture(nullptr);
+}
+
+void RunStep(Workspace& ws, const Step& step) {
+  if (step.rotate) throw RunError{2, "'" + step.text + "': rotation is not available yet"};
+  const CatalogueEntry* entry = FindEntry(step.menu, step.index);
+  if (!entry->run)
+    throw RunError{2, "'" + step.text + "' (" + entry->caption + ") is not available yet"};
+  RunMenuCommand(ws, step.menu, step.index);
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash + 1);
+}
+
+void WriteOutput(const PictureSurface& result, const std::string& path, int format) {
+  FIBITMAP* bitmap = ImageFromDeviceContext(result);
+  if (!bitmap) throw RunError{1, "cannot write " + path + ": the result is empty"};
+  // Written under a name with the format's own extension, then renamed, so
+  // the output gets exactly the name asked for (any letter case) and is never
+  // left half-written.
+  const std::string temp = FolderOf(path) + ".pixmora-cli-" + std::to_string(getpid()) + "." +
+                           FormatPrimaryExtension(format);
+  bool saved = false;
+  try {
+    saved = SaveImageFile(bitmap, temp, format, 0, 24, SizeArg::Whole(result.Width()),
+                          SizeArg::Whole(result.Height()), false, FILTER_BSPLINE, false);
+  } catch (const ImageError& e) {
+    FreeImage_Unload(bitmap);
+    throw RunError{1, "cannot write " + path + ": " + e.Summary()};
+  }
+  FreeImage_Unload(bitmap);
+  std::error_code ec;
+  if (saved) std::filesystem::rename(temp, path, ec);
+  if (!saved || ec) {
+    std::filesystem::remove(temp, ec);
+    throw RunError{1, "cannot write " + path + ": " +
+                          (saved ? ec.message() : LastFileLayerMessage())};
+  }
+}
+
+}  // namespace
+
+int OutputFormat(const std::string& path) {
+  const auto dot = path.rfind('.');
+  std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (ext == "bmp") return kFormatBmp;
+  if (ext == "jpg" || ext == "jpeg") return kFormatJpeg;
+  if (ext == "png") return kFormatPng;
+  if (ext == "tif" || ext == "tiff") return kFormatTiff;
+  throw UsageError{"OUTPUT must end in .bmp, .jpg, .jpeg, .png, .tif or .tiff: " + path};
+}
+
+void RunApply(const ApplyRequest& request) {
+  const int format = OutputFormat(request.output);
+  Workspace ws;
+  ws.folders = FindFolders();
+  ws.SetHiddenBackColour(LoadColourScheme(ws.folders).back);
+  bool warned = false;
+  ws.report = [&warned](const std::string& message) {
+    if (!warned) std::fprintf(stderr, "pixmora-cli: note: %s\n", message.c_str());
+    warned = true;
+  };
+  ws.values = request.values;
+  ws.Pic1.SetPicture(ReadPicture(request.imageA, "image A"));
+  SizePlanes(ws.m, ws.Pic1);
+  if (request.imageB) ws.Pic2.SetPicture(ReadPicture(*request.imageB, "image B"));
+  LoadSide(ws, request.pattern, ws.folders.Support() + "xxx.bmp", ws.PatPic, "pattern");
+  LoadSide(ws, request.shape, ws.folders.Support() + "albero.bmp", ws.Pic3, "shape");
+  for (size_t i = 0; i < request.steps.size(); ++i) {
+    if (i > 0) ResultBecomesImageA(ws);
+    RunStep(ws, request.steps[i]);
+  }
+  WriteOutput(ws.Pic4, request.output, format);
+}
+
+}  // namespace pixmora::cli

@@ -1,0 +1,46 @@
+// pixmora-cli: runs the editor's commands on picture files from scripts.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/batch_run.h"
+#include "cli/help_text.h"
+
+namespace {
+
+int List() {
+  for (const pixmora::CatalogueEntry& e : pixmora::Catalogue())
+    if (!e.IsSeparator())
+      std::printf("%s:%d\t%s\n", pixmora::MenuKey(e.menu), e.index, e.caption);
+  return 0;
+}
+
+int Fail(int code, const std::string& message) {
+  std::fprintf(stderr, "pixmora-cli: %s\n", message.c_str());
+  return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace pixmora::cli;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) return Fail(2, "missing command (try --help)");
+  const std::string& command = args[0];
+  if (command == "--help" || command == "-h" || command == "help") {
+    std::fputs(kHelpText, stdout);
+    return 0;
+  }
+  if (command == "list") return List();
+  if (command != "apply") return Fail(2, "unknown command '" + command + "' (try --help)");
+  try {
+    RunApply(ParseApply({args.begin() + 1, args.end()}));
+    return 0;
+  } catch (const UsageError& e) {
+    return Fail(2, e.message);
+  } catch (const RunError& e) {
+    return Fail(e.exitCode, e.message);
+  } catch (const std::bad_alloc&) {
+    return Fail(1, "not enough memory for this picture");
+  }
+}

@@ -1,0 +1,42 @@
+#include "core/dispatch.h"
+
+#include "core/load_planes.h"
+#include "imageio/picture_files.h"
+
+namespace pixmora {
+
+void RunMenuCommand(Workspace& ws, Menu menu, int16_t index) {
+  if (menu != Menu::Effects) ws.Pic4.SetPicture(nullptr);
+  const auto w = static_cast<int16_t>(ws.Pic1.Width());
+  const auto h = static_cast<int16_t>(ws.Pic1.Height());
+  LoadPlanes(ws.m, ws.Pic1, ws.Pic4, 0, 0, w, h);
+  // The effects start from a cleared result of image A's size.
+  if (menu == Menu::Effects) ws.Pic4.SetPicture(nullptr);
+  const CatalogueEntry* entry = FindEntry(menu, index);
+  if (entry && entry->run) {
+    CommandContext context{ws, ws.values};
+    entry->run(context);
+  }
+  PublishResult(ws);
+}
+
+void mnuCol_Click(Workspace& ws, int16_t index) { RunMenuCommand(ws, Menu::Color, index); }
+void mnuMix_Click(Workspace& ws, int16_t index) { RunMenuCommand(ws, Menu::Mix, index); }
+void mnuFil_Click(Workspace& ws, int16_t index) { RunMenuCommand(ws, Menu::Filters, index); }
+void mnuSFil_Click(Workspace& ws, int16_t index) { RunMenuCommand(ws, Menu::Special, index); }
+void mnuEff_Click(Workspace& ws, int16_t index) { RunMenuCommand(ws, Menu::Effects, index); }
+
+void PublishResult(Workspace& ws) {
+  ws.imma.SetPicture(ws.Pic4.Image());
+  const std::string path = ws.folders.data + kResultFile;
+  std::string error;
+  if (SavePictureAsBmp(ws.imma.GetPicture(), path, &error)) {
+    ShowFitted(path, ws.Pic4, ws.Image1, ws.platformLoader);
+    return;
+  }
+  ws.report("cannot write " + path + ": " + error);
+  ws.Image1.Cls();
+  if (ws.Pic4.Width() > 0 && ws.Pic4.Height() > 0) PaintFitted(ws.Pic4.Image(), ws.Image1);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,58 @@
+#include "core/load_planes.h"
+
+#include <algorithm>
+
+#include "core/colour_ref.h"
+
+namespace pixmora {
+
+void SizePlanes(Module1& m, const PictureSurface& pic1) {
+  m.planes.Resize(pic1.Width(), pic1.Height());
+}
+
+namespace {
+
+// The columns of pic1 that lie inside both the planes and pic1: a straight byte split.
+void SplitColumn(const ColorRef* in, int32_t* r, int32_t* g, int32_t* b, int count) {
+  for (int y = 0; y < count; ++y) {
+    const ColorRef c = in[y];
+    r[y] = static_cast<int32_t>(c & 0xFF);
+    g[y] = static_cast<int32_t>((c >> 8) & 0xFF);
+    b[y] = static_cast<int32_t>((c >> 16) & 0xFF);
+  }
+}
+
+}  // namespace
+
+void LoadPlanes(Module1& m, const PictureSurface& pic1, PictureSurface& pic4, int16_t x0,
+                int16_t y0, int16_t x1, int16_t y1) {
+  pic4.SetPicture(pic1.GetPicture());
+  m.hooks->SetBusyMark(true);
+  ChannelPlanes& p = m.planes;
+  // Only cells inside the planes are stored; the rest of the rectangle is read for nothing.
+  const int xFrom = std::max<int>(x0, 0), xTo = std::min<int>(x1, p.Width() - 1);
+  const int yFrom = std::max<int>(y0, 0), yTo = std::min<int>(y1, p.Height() - 1);
+  const int picH = pic1.Height();
+  for (int x = xFrom; x <= xTo; ++x) {
+    const size_t base = p.Index(x, 0);
+    int32_t *r = p.PlaneR() + base, *g = p.PlaneG() + base, *b = p.PlaneB() + base;
+    int y = yFrom;
+    if (x < pic1.Width() && yFrom < picH) {
+      const int inside = std::min(yTo + 1, picH);
+      SplitColumn(pic1.ImageBuffer()->Column(x) + y, r + y, g + y, b + y, inside - y);
+      y = inside;
+    }
+    for (; y <= yTo; ++y) {
+      const Channels c = SplitColour(pic1.Point(x, y));
+      r[y] = c.r, g[y] = c.g, b[y] = c.b;
+    }
+  }
+  if (x0 <= x1 && y0 <= y1) {
+    m.PixelColour = static_cast<int32_t>(pic1.Point(x1, y1));
+    m.LoopX = static_cast<int16_t>(std::min(x1 + 1, 32767));
+    m.LoopY = static_cast<int16_t>(std::min(y1 + 1, 32767));
+  }
+  m.hooks->SetBusyMark(false);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,45 @@
+// A picture: an immutable block of pixels that surfaces share until one of
+// them writes (copy on write). Pixels are stored column by column, the order in
+// which every operation walks them.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "core/colour_ref.h"
+
+namespace pixmora {
+
+class PixelBuffer {
+ public:
+  // Pixels are left uninitialised: every caller fills them.
+  PixelBuffer(int width, int height);
+  PixelBuffer(int width, int height, ColorRef fill);
+  PixelBuffer(const PixelBuffer& other);
+  PixelBuffer& operator=(const PixelBuffer&) = delete;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  size_t Count() const { return static_cast<size_t>(width_) * static_cast<size_t>(height_); }
+  size_t Index(int x, int y) const { return static_cast<size_t>(x) * height_ + y; }
+
+  ColorRef* Data() { return pixels_.get(); }
+  const ColorRef* Data() const { return pixels_.get(); }
+  ColorRef* Column(int x) { return pixels_.get() + static_cast<size_t>(x) * height_; }
+  const ColorRef* Column(int x) const { return pixels_.get() + static_cast<size_t>(x) * height_; }
+  ColorRef At(int x, int y) const { return pixels_[Index(x, y)]; }
+  void Set(int x, int y, ColorRef c) { pixels_[Index(x, y)] = c; }
+  void Fill(ColorRef c);
+
+ private:
+  int width_;
+  int height_;
+  std::unique_ptr<ColorRef[]> pixels_;
+};
+
+// A shared, read-only picture; null is the empty picture.
+using Picture = std::shared_ptr<const PixelBuffer>;
+
+Picture MakePicture(int width, int height, ColorRef fill);
+
+}  // namespace pixmora

@@ -1,0 +1,114 @@
+#include "core/picture_surface.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/resample.h"
+
+namespace pixmora {
+
+namespace {
+// Metrics of the small sans-serif font the windows print with.
+constexpr double kCharWidth = 7.0;
+constexpr double kLineHeight = 15.0;
+}  // namespace
+
+PictureSurface::PictureSurface(int width, int height, ColorRef backColour)
+    : BackColor(backColour), width_(width), height_(height) {
+  ClearTo(width, height);
+}
+
+void PictureSurface::ClearTo(int width, int height) {
+  width_ = width;
+  height_ = height;
+  image_ = std::make_shared<const PixelBuffer>(width, height, BackColor);
+  texts_.clear();
+}
+
+void PictureSurface::SetSize(int width, int height) { ClearTo(width, height); }
+
+void PictureSurface::SetPicture(Picture picture) {
+  picture_ = picture;
+  texts_.clear();
+  if (!picture) {
+    ClearTo(width_, height_);
+    return;
+  }
+  if (AutoSize || (picture->Width() == width_ && picture->Height() == height_)) {
+    width_ = picture->Width();
+    height_ = picture->Height();
+    image_ = std::move(picture);  // shared until the first write
+    return;
+  }
+  ClearTo(width_, height_);
+  PaintPicture(picture, 0, 0, picture->Width(), picture->Height());
+}
+
+Picture PictureSurface::Image() const { return image_; }
+
+PixelBuffer& PictureSurface::MutableImage() {
+  if (image_.use_count() > 1) image_ = std::make_shared<const PixelBuffer>(*image_);
+  return const_cast<PixelBuffer&>(*image_);
+}
+
+void PictureSurface::Cls() {
+  texts_.clear();
+  CurrentX = CurrentY = 0;
+  if (image_.use_count() > 1)
+    image_ = std::make_shared<const PixelBuffer>(width_, height_, BackColor);
+  else
+    MutableImage().Fill(BackColor);
+}
+
+void PictureSurface::PaintPicture(const Picture& picture, double x, double y, double w, double h) {
+  if (!picture || picture->Count() == 0) return;
+  DrawScaled(*picture, MutableImage(), x, y, w, h);
+}
+
+void PictureSurface::Line(int x1, int y1, int x2, int y2, ColorRef colour, LineStyle style) {
+  if (style == LineStyle::Line) {
+    // Bresenham, painting both end points.
+    const int dx = std::abs(x2 - x1), sx = x1 < x2 ? 1 : -1;
+    const int dy = -std::abs(y2 - y1), sy = y1 < y2 ? 1 : -1;
+    int err = dx + dy;
+    for (;;) {
+      PSet(x1, y1, colour);
+      if (x1 == x2 && y1 == y2) break;
+      const int e2 = 2 * err;
+      if (e2 >= dy) { err += dy; x1 += sx; }
+      if (e2 <= dx) { err += dx; y1 += sy; }
+    }
+    return;
+  }
+  const int left = std::min(x1, x2), right = std::max(x1, x2);
+  const int top = std::min(y1, y2), bottom = std::max(y1, y2);
+  if (style == LineStyle::FilledBox) {
+    for (int x = left; x <= right; ++x)
+      for (int y = top; y <= bottom; ++y) PSet(x, y, colour);
+    return;
+  }
+  for (int x = left; x <= right; ++x) {
+    PSet(x, top, colour);
+    PSet(x, bottom, colour);
+  }
+  for (int y = top; y <= bottom; ++y) {
+    PSet(left, y, colour);
+    PSet(right, y, colour);
+  }
+}
+
+double PictureSurface::TextWidth(const std::string& text) const {
+  return kCharWidth * static_cast<double>(text.size());
+}
+
+double PictureSurface::TextHeight(const std::string&) const { return kLineHeight; }
+
+void PictureSurface::Print(const std::string& text) {
+  texts_.push_back({CurrentX, CurrentY, text});
+  CurrentX = 0;
+  CurrentY += kLineHeight;
+}
+
+}  // namespace pixmora

@@ -1,0 +1,60 @@
+// The pictures and values of one editing session: the hidden full-size
+// surfaces of the main window, the result preview, the value controls, the
+// folders, and the shared operation state. The window and the batch tool each
+// own one.
+#pragma once
+#include <functional>
+#include <string>
+
+#include "core/module1.h"
+#include "core/picture_surface.h"
+#include "core/show_fitted.h"
+
+namespace pixmora {
+
+// Values of the main window's controls, copied when a command is chosen.
+struct ControlValues {
+  int16_t colour1[3] = {0, 0, 0};        // HS1(0..2)
+  int16_t colour2[3] = {255, 255, 255};  // HS1(3..5)
+  int16_t strength = 5;                  // HScroll1, 1..10
+  int16_t size = 5;                      // HScroll2, 1..10
+};
+
+// Folder paths, each ending with '/'.
+struct Folders {
+  std::string data;     // the data folder (VARDELO24)
+  std::string temp;     // the temporary data folder
+  std::string program;  // the folder of the executable
+  std::string Support() const { return data + "supporto/"; }
+  std::string Shapes() const { return data + "slide/"; }
+  std::string Textures() const { return data + "texture/"; }
+  std::string UserTextures() const { return data + "texture utente/"; }
+};
+
+inline constexpr ColorRef kDefaultBackColour = 0x212121;
+inline constexpr ColorRef kDefaultForeColour = 0xFFFFBC;
+
+struct Workspace {
+  Workspace();
+
+  Module1 m;
+  PictureSurface Pic1;    // image A
+  PictureSurface Pic2;    // image B
+  PictureSurface Pic3;    // shape picture
+  PictureSurface Pic4;    // result
+  PictureSurface PatPic;  // pattern
+  PictureSurface imma;    // snapshot of the result, for saving
+  PictureSurface Image1;  // the result preview, 256 x 256
+
+  ControlValues values;
+  Folders folders;
+  // ShowFitted's loader (the window uses its toolkit's image reader).
+  PictureLoader platformLoader;
+  // One-line notices of things that went wrong without stopping the command.
+  std::function<void(const std::string&)> report = [](const std::string&) {};
+
+  // The colour-scheme back colour of the hidden surfaces (a cleared result shows it).
+  void SetHiddenBackColour(ColorRef colour);
+};
+
+}  // namespace pixmora

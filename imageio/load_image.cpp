@@ -1,0 +1,96 @@
+#include <cmath>
+
+#include "core/numeric.h"
+#include "imageio/freeimage_session.h"
+#include "imageio/mfreeimage.h"
+
+namespace pixmora {
+
+namespace {
+
+int32_t ToInt32OrThrow(double v) {
+  int32_t out;
+  if (!ToInt32(v, out)) throw ImageError(6, "MFreeImage", "Overflow");
+  return out;
+}
+
+// The new size along one axis from an optional size argument and the bitmap's own size.
+int32_t RequestedSize(SizeArg size, unsigned own, bool inPercent) {
+  switch (size.kind) {
+    case SizeArg::Kind::Absent: return 0;
+    case SizeArg::Kind::Whole: return ToInt32OrThrow(size.value);
+    case SizeArg::Kind::Floating: {
+      int32_t n = ToInt32OrThrow(own * size.value);
+      if (inPercent) n = ToInt32OrThrow(n / 100.0);
+      return n;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+FIBITMAP* LoadBitmap(int format, const std::string& fileName, int flags) {
+  EnsureFreeImage();
+  return FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), fileName.c_str(), flags);
+}
+
+FIBITMAP* LoadImageFile(const std::string& fileName, int flags, SizeArg width, SizeArg height,
+                        bool inPercent, int filter, int* format) {
+  EnsureFreeImage();
+  // The content alone decides the format; the name's extension is never consulted.
+  const int fif = FreeImage_GetFileType(fileName.c_str(), 0);
+  if (format) *format = fif;
+  if (fif == FIF_UNKNOWN) return nullptr;
+  if (!SupportsReading(fif))
+    throw ImageError::InvalidArgument("FreeImage Library plugin '" + FormatName(fif) + "' " +
+                                      "does not support reading.");
+  FIBITMAP* bitmap = LoadBitmap(fif, fileName, flags);
+  if (!bitmap) throw ImageError::InvalidPicture();
+  if (width.kind != SizeArg::Kind::Absent || height.kind != SizeArg::Kind::Absent) {
+    try {
+      bitmap = RescaleImage(bitmap, width, height, inPercent, true, filter, false);
+    } catch (...) {
+      FreeImage_Unload(bitmap);
+      throw;
+    }
+  }
+  return bitmap;
+}
+
+Picture LoadImageAsPicture(const std::string& fileName, int flags, SizeArg width,
+                           SizeArg height, bool inPercent, int filter, int* format) {
+  if (fileName.empty()) return nullptr;
+  FIBITMAP* bitmap =
+      LoadImageFile(fileName, flags & 0x7FFF, width, height, inPercent, filter, format);
+  return ImageToPicture(bitmap, true);
+}
+
+FIBITMAP* RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inPercent,
+                       bool unloadSource, int filter, bool forceNew) {
+  if (!bitmap) return nullptr;
+  if (!HasPixels(bitmap))
+    throw ImageError::InvalidArgument("Unable to rescale a 'header-only' bitmap.");
+  const unsigned w0 = FreeImage_GetWidth(bitmap), h0 = FreeImage_GetHeight(bitmap);
+  int32_t w = RequestedSize(width, w0, inPercent);
+  int32_t h = RequestedSize(height, h0, inPercent);
+  const double aspect = static_cast<double>(w0) / h0;
+  if (w >= 1 && h >= 1) {
+    if (!forceNew && static_cast<unsigned>(w) == w0 && static_cast<unsigned>(h) == h0)
+      return bitmap;
+  } else if (w >= 1) {
+    if (static_cast<unsigned>(w) == w0 && !forceNew) return bitmap;
+    h = ToInt32OrThrow(w / aspect);
+  } else if (h >= 1) {
+    if (static_cast<unsigned>(h) == h0 && !forceNew) return bitmap;
+    w = ToInt32OrThrow(aspect * h);
+  } else {
+    return bitmap;
+  }
+  FIBITMAP* made = FreeImage_Rescale(bitmap, w, h, static_cast<FREE_IMAGE_FILTER>(filter));
+  if (!made) return bitmap;
+  if (unloadSource) FreeImage_Unload(bitmap);
+  return made;
+}
+
+}  // namespace pixmora

@@ -1,0 +1,71 @@
+// MFreeImage: the program's only layer over the FreeImage library. It loads,
+// rescales, converts and saves FreeImage bitmaps and exchanges them with
+// picture surfaces. It keeps no state and shows no message: failures raise
+// ImageError or give a null result, as each routine says.
+#pragma once
+#include <FreeImage.h>
+
+#include <cstdint>
+#include <string>
+
+#include "core/picture_surface.h"
+#include "imageio/image_error.h"
+
+namespace pixmora {
+
+// The formats the program itself names.
+inline constexpr int kFormatBmp = FIF_BMP;    // 0
+inline constexpr int kFormatJpeg = FIF_JPEG;  // 2
+inline constexpr int kFormatPng = FIF_PNG;    // 13
+inline constexpr int kFormatTiff = FIF_TIFF;  // 18
+
+// An optional size: absent, a whole number of pixels, or a floating scale factor.
+struct SizeArg {
+  enum class Kind { Absent, Whole, Floating };
+  Kind kind = Kind::Absent;
+  double value = 0;
+  static SizeArg Whole(int32_t v) { return {Kind::Whole, static_cast<double>(v)}; }
+  static SizeArg Floating(double v) { return {Kind::Floating, v}; }
+};
+
+// Thin predicates: exactly 1 from FreeImage means true.
+bool HasPixels(FIBITMAP* bitmap);
+bool SupportsReading(int format);
+bool SupportsWriting(int format);
+bool SupportsExportType(int format, int type);
+bool SupportsExportBpp(int format, int bpp);
+
+FIBITMAP* LoadImageFile(const std::string& fileName, int flags, SizeArg width, SizeArg height,
+                        bool inPercent, int filter, int* format);
+Picture LoadImageAsPicture(const std::string& fileName, int flags, SizeArg width,
+                           SizeArg height, bool inPercent, int filter, int* format);
+FIBITMAP* RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inPercent,
+                       bool unloadSource, int filter, bool forceNew);
+// A surface-ready picture with the bitmap's pixels (null for a null bitmap).
+Picture ImageToPicture(FIBITMAP* bitmap, bool unloadSource);
+// A new 24-bit bitmap holding the surface's current image (null when it has none).
+FIBITMAP* ImageFromDeviceContext(const PictureSurface& surface);
+
+bool SaveImageFile(FIBITMAP* bitmap, const std::string& fileName, int format, int flags,
+                   int colourDepth, SizeArg width, SizeArg height, bool inPercent, int filter,
+                   bool unloadSource);
+FIBITMAP* ConvertImageDepth(FIBITMAP* bitmap, int target, bool unloadSource, uint8_t threshold,
+                            int ditherMethod, int quantizer);
+int NextLowerDepth(int depth);
+bool ExtensionMatchesFormat(int format, const std::string& fileName, bool caseSensitive);
+std::string FormatPrimaryExtension(int format);
+std::string FormatName(int format);
+void SetImageDpiX(FIBITMAP* bitmap, int32_t dpi);
+void SetImageDpiY(FIBITMAP* bitmap, int32_t dpi);
+
+// FreeImage_Save behind a thin wrapper. The file is written beside the target
+// under a temporary name and renamed over it only when complete, so a failure
+// (a full disk, a read-only folder) leaves any old file as it was.
+bool SaveBitmap(int format, FIBITMAP* bitmap, const std::string& fileName, int flags);
+// FreeImage_Load with the format given (no detection), 0 when it fails.
+FIBITMAP* LoadBitmap(int format, const std::string& fileName, int flags);
+
+// What the last failed FreeImage call or save said, for one-line messages.
+std::string LastFileLayerMessage();
+
+}  // namespace pixmora

@@ -1,0 +1,124 @@
+// Each routine is a per-pixel kernel run by RunPerPixel. The planes hold
+// LoadPlanes' values (-1..255) when a routine starts, so none of the 32-bit
+// sums here can overflow; only the composition can fail.
+#include "ops/colour/channel_colour.h"
+
+#include <cstdlib>
+
+#include "core/operation_frame.h"
+
+namespace pixmora {
+
+namespace {
+
+// A value above 255 becomes 255, then one below 0 becomes 0 (two statements).
+inline void Clamp(int32_t& v) {
+  if (v > 255) v = 255;
+  if (v < 0) v = 0;
+}
+
+struct ShiftKernel : NothingOutside {
+  int32_t dr, dg, db;
+  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
+    R += dr, G += dg, B += db;
+    Clamp(R), Clamp(G), Clamp(B);
+    return ComposeRGB(R, G, B, out);
+  }
+};
+
+struct BrightnessKernel : NothingOutside {
+  int16_t d;
+  int32_t& delta;  // kept in PixelColour, so a failed division leaves the old value
+  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
+    if (d != 0) ToInt32(std::abs(R + G + B) / static_cast<double>(d), delta);
+    R += delta, G += delta, B += delta;
+    Clamp(R), Clamp(G), Clamp(B);
+    return ComposeRGB(R, G, B, out);
+  }
+};
+
+// Picks three composed channels from the pixel's own values, planes untouched.
+template <class Pick>
+struct ComposeKernel : NothingOutside {
+  Pick pick;
+  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
+    const Channels c = pick(R, G, B);
+    return ComposeRGB(c.r, c.g, c.b, out);
+  }
+};
+
+template <class Pick>
+void RunCompose(Module1& m, PictureSurface& target, Pick pick) {
+  ComposeKernel<Pick> kernel{{}, pick};
+  RunPerPixel(m, target, kernel);
+}
+
+// A mode outside the listed ones writes no pixel, but the frame still runs.
+struct NoWriteKernel : NothingOutside {
+  bool Pixel(int32_t&, int32_t&, int32_t&, ColorRef&) { return false; }
+};
+
+struct GrayscaleKernel : NothingOutside {
+  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
+    ToInt32((R * 0.3 + G * 0.59) + B * 0.11, R);
+    Clamp(R);
+    G = R, B = R;
+    return ComposeRGB(R, R, R, out);
+  }
+};
+
+}  // namespace
+
+void ShiftColors(Module1& m, PictureSurface& target, int16_t red, int16_t green, int16_t blue,
+                 int16_t add) {
+  const int sign = add == -1 ? 1 : -1;
+  ShiftKernel kernel{{}, sign * red, sign * green, sign * blue};
+  RunPerPixel(m, target, kernel);
+}
+
+void Brightness(Module1& m, PictureSurface& target, int16_t strength) {
+  const auto d = static_cast<int16_t>(strength >= 1 ? 11 - strength : -11 - strength);
+  BrightnessKernel kernel{{}, d, m.PixelColour};
+  RunPerPixel(m, target, kernel);
+}
+
+void DeleteComponent(Module1& m, PictureSurface& target, int16_t mode) {
+  switch (mode) {
+    case 0: return RunCompose(m, target, [](int32_t, int32_t g, int32_t b) { return Channels{0, g, b}; });
+    case 1: return RunCompose(m, target, [](int32_t r, int32_t, int32_t b) { return Channels{r, 0, b}; });
+    case 2: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t) { return Channels{r, g, 0}; });
+  }
+  NoWriteKernel none;
+  RunPerPixel(m, target, none);
+}
+
+void ReverseComponents(Module1& m, PictureSurface& target, int16_t mode) {
+  switch (mode) {
+    case 0: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{g, r, b}; });
+    case 1: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{b, g, r}; });
+    case 2: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, b, g}; });
+  }
+  NoWriteKernel none;
+  RunPerPixel(m, target, none);
+}
+
+void ComponentNegative(Module1& m, PictureSurface& target, int16_t mode) {
+  switch (mode) {
+    case 0: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r ^ 255, g, b}; });
+    case 1: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, g ^ 255, b}; });
+    case 2: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, g, b ^ 255}; });
+    case 3:
+      return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) {
+        return Channels{r ^ 255, g ^ 255, b ^ 255};
+      });
+  }
+  NoWriteKernel none;
+  RunPerPixel(m, target, none);
+}
+
+void Grayscale(Module1& m, PictureSurface& target) {
+  GrayscaleKernel kernel;
+  RunPerPixel(m, target, kernel);
+}
+
+}  // namespace pixmora

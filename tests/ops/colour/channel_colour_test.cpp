@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "core/load_planes.h"
+#include "ops/colour/channel_colour.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora {
+
+namespace {
+
+// The result of one Color menu command on a one-pixel picture.
+ColorRef ColourCommand(int index, ColorRef pixel, ControlValues values = {}) {
+  test::Session s(test::Flat(1, 1, pixel));
+  s.ws.values = values;
+  mnuCol_Click(s.ws, static_cast<int16_t>(index));
+  return s.Result(0, 0);
+}
+
+}  // namespace
+
+TEST(Brightness, WorkedExamples) {
+  EXPECT_EQ(ColourCommand(5, PackRGB(100, 150, 200)), PackRGB(175, 225, 255));
+  EXPECT_EQ(ColourCommand(6, PackRGB(100, 150, 200)), PackRGB(25, 75, 125));
+  EXPECT_EQ(ColourCommand(5, PackRGB(1, 1, 1)), PackRGB(1, 1, 1)) << "0.5 rounds to 0";
+  EXPECT_EQ(ColourCommand(5, PackRGB(3, 3, 3)), PackRGB(5, 5, 5)) << "1.5 rounds to 2";
+  EXPECT_EQ(ColourCommand(6, PackRGB(10, 0, 0)), PackRGB(8, 0, 0));
+  EXPECT_EQ(ColourCommand(5, PackRGB(255, 255, 255)), PackRGB(255, 255, 255));
+}
+
+TEST(Brightness, PlanesHoldTheClampedValues) {
+  test::Session s(test::Flat(2, 1, PackRGB(100, 150, 200)));
+  mnuCol_Click(s.ws, 5);
+  EXPECT_EQ(s.ws.m.planes.B(1, 0), 255);
+  EXPECT_EQ(s.ws.m.PixelColour, 75) << "the delta is kept in PixelColour";
+}
+
+TEST(ShiftColors, AddsOrSubtractsColourOne) {
+  ControlValues red;
+  red.colour1[0] = 255;
+  EXPECT_EQ(ColourCommand(2, PackRGB(10, 20, 30), red), PackRGB(255, 20, 30));
+  EXPECT_EQ(ColourCommand(3, PackRGB(10, 20, 30), red), PackRGB(0, 20, 30));
+  ControlValues some;
+  some.colour1[0] = 5, some.colour1[1] = 50, some.colour1[2] = 250;
+  EXPECT_EQ(ColourCommand(2, PackRGB(10, 20, 30), some), PackRGB(15, 70, 255));
+  EXPECT_EQ(ColourCommand(3, PackRGB(10, 20, 30), some), PackRGB(5, 0, 0));
+}
+
+TEST(ChannelCommands, DeleteReverseAndNegate) {
+  const ColorRef p = PackRGB(10, 20, 30);
+  EXPECT_EQ(ColourCommand(8, p), PackRGB(0, 20, 30));
+  EXPECT_EQ(ColourCommand(9, p), PackRGB(10, 0, 30));
+  EXPECT_EQ(ColourCommand(10, p), PackRGB(10, 20, 0));
+  EXPECT_EQ(ColourCommand(12, p), PackRGB(20, 10, 30));
+  EXPECT_EQ(ColourCommand(13, p), PackRGB(30, 20, 10));
+  EXPECT_EQ(ColourCommand(14, p), PackRGB(10, 30, 20));
+  const ColorRef q = PackRGB(0, 128, 255);
+  EXPECT_EQ(ColourCommand(16, q), PackRGB(255, 128, 255));
+  EXPECT_EQ(ColourCommand(17, q), PackRGB(0, 127, 255));
+  EXPECT_EQ(ColourCommand(18, q), PackRGB(0, 128, 0));
+  EXPECT_EQ(ColourCommand(19, q), PackRGB(255, 127, 0));
+}
+
+TEST(Grayscale, WeightsRoundHalfToEven) {
+  EXPECT_EQ(ColourCommand(21, PackRGB(255, 0, 0)), PackRGB(76, 76, 76));
+  EXPECT_EQ(ColourCommand(21, PackRGB(0, 255, 0)), PackRGB(150, 150, 150));
+  EXPECT_EQ(ColourCommand(21, PackRGB(0, 0, 255)), PackRGB(28, 28, 28));
+  EXPECT_EQ(ColourCommand(21, PackRGB(255, 255, 255)), PackRGB(255, 255, 255));
+}
+
+TEST(ChannelCommands, NegativePlaneValuesLeaveTheTargetPixel) {
+  // Planes one column wider than image A: the extra column reads -1, -1, 255,
+  // whose negation composes a negative channel and is abandoned.
+  Module1 m;
+  PictureSurface pic1, target(3, 1, 0x00ABCDEF);
+  pic1.SetPicture(test::Flat(2, 1, PackRGB(1, 2, 3)));
+  m.planes.Resize(3, 1);
+  PictureSurface scratch;
+  LoadPlanes(m, pic1, scratch, 0, 0, 2, 0);
+  ComponentNegative(m, target, 3);
+  EXPECT_EQ(target.Point(0, 0), PackRGB(254, 253, 252));
+  EXPECT_EQ(target.Point(2, 0), 0x00ABCDEFu);
+}
+
+TEST(ChannelCommands, ATargetWiderThanThePlanesKeepsItsExtraColumn) {
+  Module1 m;
+  m.planes.Resize(2, 2);
+  PictureSurface target(3, 3, 0x00112233);
+  Grayscale(m, target);
+  EXPECT_EQ(target.Point(1, 1), 0u);
+  EXPECT_EQ(target.Point(2, 1), 0x00112233u);
+  EXPECT_EQ(target.Point(1, 2), 0x00112233u);
+}
+
+TEST(ChannelCommands, AnUnknownModeWritesNothing) {
+  Module1 m;
+  m.planes.Resize(2, 2);
+  PictureSurface target(2, 2, 0x00445566);
+  DeleteComponent(m, target, 7);
+  ReverseComponents(m, target, -1);
+  ComponentNegative(m, target, 4);
+  EXPECT_EQ(target.Point(1, 1), 0x00445566u);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,35 @@
+// Helpers shared by the tests: small pictures built pixel by pixel, a
+// session with image A loaded, and scratch folders.
+#pragma once
+#include <functional>
+#include <string>
+
+#include "core/dispatch.h"
+#include "core/picture_surface.h"
+
+namespace pixmora::test {
+
+// A picture whose pixel (x, y) is colour(x, y).
+Picture MakeTestPicture(int w, int h, const std::function<ColorRef(int, int)>& colour);
+Picture Flat(int w, int h, ColorRef c);
+// A colourful picture with every channel value in use.
+Picture Varied(int w, int h);
+
+// A session with image A loaded and the planes sized, data folder in a
+// fresh temporary folder (so "ps.bmp" can be written).
+struct Session {
+  explicit Session(const Picture& imageA);
+  ~Session();
+  Workspace ws;
+  std::string root;  // removed at the end
+  ColorRef Result(int x, int y) const { return ws.Pic4.Point(x, y); }
+};
+
+// A fresh empty folder under the system's temporary folder (ending with '/').
+std::string MakeScratchFolder();
+void RemoveFolder(const std::string& path);
+
+// Runs a command line; answers the exit code, with stderr in *err when given.
+int RunCommand(const std::string& command, std::string* err = nullptr);
+
+}  // namespace pixmora::test
