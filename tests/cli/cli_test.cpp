@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "imageio/mfreeimage.h"
+#include "imageio/picture_files.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora {
+
+namespace fs = std::filesystem;
+
+class CliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(dir + "VARDELO24");
+    input = dir + "in.png";
+    PictureSurface s;
+    s.SetPicture(test::Varied(23, 17));
+    FIBITMAP* b = ImageFromDeviceContext(s);
+    ASSERT_TRUE(SaveBitmap(kFormatPng, b, input, 0));
+    FreeImage_Unload(b);
+  }
+  void TearDown() override { test::RemoveFolder(dir); }
+
+  int Cli(const std::string& args, std::string* err = nullptr) {
+    return test::RunCommand("XDG_DATA_HOME='" + dir + "' '" PIXMORA_CLI "' " + args, err);
+  }
+  std::string Out(const std::string& name) { return dir + name; }
+
+  std::string dir = test::MakeScratchFolder();
+  std::string input;
+};
+
+TEST_F(CliTest, ListsEveryChoosableEntryInMenuOrder) {
+  const std::string listing = Out("list.txt");
+  ASSERT_EQ(Cli("list > '" + listing + "'"), 0);
+  std::ifstream in(listing);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 59u);
+  EXPECT_EQ(lines.front(), "color:0\tGradient");
+  EXPECT_EQ(lines[1], "color:2\tFull Colors");
+  EXPECT_EQ(lines.back(), "effects:9\tCircles");
+  for (const auto& l : lines) EXPECT_EQ(l.find("\t-"), std::string::npos) << l;
+}
+
+TEST_F(CliTest, WritesEachFormatAt24Bits) {
+  const Picture original = LoadPictureFile(input);
+  for (const std::string name : {"o.bmp", "o.png", "o.tif", "o.tiff", "o.jpg", "o.JPEG"}) {
+    ASSERT_EQ(Cli("apply '" + input + "' '" + Out(name) + "' 'image negative'"), 0) << name;
+    ASSERT_TRUE(fs::exists(Out(name))) << "the exact name asked for: " << name;
+    int format;
+    FIBITMAP* b = LoadImageFile(Out(name), 0, {}, {}, false, 3, &format);
+    ASSERT_TRUE(b);
+    EXPECT_EQ(FreeImage_GetBPP(b), 24u) << name;
+    const Picture back = ImageToPicture(b, true);
+    ASSERT_EQ(back->Width(), 23);
+    if (format == kFormatJpeg) continue;
+    for (int x = 0; x < 23; ++x)
+      for (int y = 0; y < 17; ++y) ASSERT_EQ(back->At(x, y), original->At(x, y) ^ 0xFFFFFFu) << name;
+  }
+}
+
+TEST_F(CliTest, MatchesTheEngineAndChainsResults) {
+  ASSERT_EQ(Cli("apply '" + input + "' '" + Out("g.bmp") + "' color:21 --color1 1,2,3"), 0);
+  test::Session s(LoadPictureFile(input));
+  mnuCol_Click(s.ws, 21);
+  const Picture cli = LoadPictureFile(Out("g.bmp"));
+  for (int x = 0; x < 23; ++x)
+    for (int y = 0; y < 17; ++y) ASSERT_EQ(cli->At(x, y), s.Result(x, y));
+  EXPECT_TRUE(fs::exists(dir + "VARDELO24/ps.bmp")) << "the result file of the data folder";
+
+  ASSERT_EQ(Cli("apply '" + input + "' '" + Out("twice.png") + "' color:19 'IMAGE NEGATIVE'"), 0);
+  const Picture twice = LoadPictureFile(Out("twice.png"));
+  const Picture original = LoadPictureFile(input);
+  for (int x = 0; x < 23; ++x)
+    for (int y = 0; y < 17; ++y) ASSERT_EQ(twice->At(x, y), original->At(x, y));
+}
+
+TEST_F(CliTest, UsageErrorsExitTwoWithOneLine) {
+  const std::string bad[] = {"nosuchop", "color:1", "color:22", "effects:4", "color:x",
+                             "color:21 --strength 0", "color:21 --strength 11",
+                             "color:21 --size 0", "color:21 --color1 256,0,0",
+                             "color:21 --color2 1,2", "color:21 --color1 a,b,c",
+                             "color:21 --bogus 1", "color:21 --strength"};
+  for (const std::string& args : bad) {
+    std::string err;
+    EXPECT_EQ(Cli("apply '" + input + "' '" + Out("u.png") + "' " + args, &err), 2) << args;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << args << ": " << err;
+    EXPECT_FALSE(fs::exists(Out("u.png"))) << args;
+  }
+  EXPECT_EQ(Cli("apply '" + input + "' '" + Out("u.gif") + "' color:21"), 2);
+  EXPECT_EQ(Cli("frobnicate"), 2);
+  EXPECT_EQ(Cli("--help > /dev/null"), 0);
+}
+
+TEST_F(CliTest, UnreadableInputOrUnwritableOutputExitOne) {
+  std::string err;
+  EXPECT_EQ(Cli("apply '" + Out("none.png") + "' '" + Out("o.png") + "' color:21", &err), 1);
+  EXPECT_NE(err.find("none.png"), std::string::npos);
+  std::ofstream(Out("junk.jpg")) << "definitely not a jpeg";
+  EXPECT_EQ(Cli("apply '" + Out("junk.jpg") + "' '" + Out("o.png") + "' color:21", &err), 1);
+  fs::copy_file(input, Out("cut.png"));
+  fs::resize_file(Out("cut.png"), 70);
+  EXPECT_EQ(Cli("apply '" + Out("cut.png") + "' '" + Out("o.png") + "' color:21", &err), 1);
+  EXPECT_EQ(Cli("apply '" + input + "' '" + Out("no/such/dir/o.png") + "' color:21", &err), 1);
+  EXPECT_NE(err.find("cannot write"), std::string::npos);
+  EXPECT_FALSE(fs::exists(Out("o.png")));
+  int hidden = 0;
+  for (const auto& e : fs::directory_iterator(dir)) hidden += e.path().filename().string()[0] == '.';
+  EXPECT_EQ(hidden, 0) << "no temporary file is left behind";
+}
+
+TEST_F(CliTest, NamesWithSpacesAndNonAsciiCharacters) {
+  fs::copy_file(input, Out("mia foto è.png"));
+  ASSERT_EQ(Cli("apply '" + Out("mia foto è.png") + "' '" + Out("risultato è.bmp") + "' Grayscale"), 0);
+  EXPECT_TRUE(fs::exists(Out("risultato è.bmp")));
+}
+
+}  // namespace pixmora
