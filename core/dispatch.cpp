@@ -5,7 +5,7 @@
 
 namespace pixmora {
 
-void RunMenuCommand(Workspace& ws, Menu menu, int16_t index) {
+void RunMenuRoutine(Workspace& ws, Menu menu, int16_t index) {
   if (menu != Menu::Effects) ws.Pic4.SetPicture(nullptr);
   const auto w = static_cast<int16_t>(ws.Pic1.Width());
   const auto h = static_cast<int16_t>(ws.Pic1.Height());
@@ -17,6 +17,10 @@ void RunMenuCommand(Workspace& ws, Menu menu, int16_t index) {
     CommandContext context{ws, ws.values};
     entry->run(context);
   }
+}
+
+void RunMenuCommand(Workspace& ws, Menu menu, int16_t index) {
+  RunMenuRoutine(ws, menu, index);
   PublishResult(ws);
 }
 

@@ -9,6 +9,9 @@ namespace pixmora {
 
 // The handler sequence shared by every operation menu.
 void RunMenuCommand(Workspace& ws, Menu menu, int16_t index);
+// The same sequence up to, not including, PublishResult: prepare Pic4, fill the
+// planes from image A, run the entry's routine.
+void RunMenuRoutine(Workspace& ws, Menu menu, int16_t index);
 
 void mnuCol_Click(Workspace& ws, int16_t index);
 void mnuMix_Click(Workspace& ws, int16_t index);

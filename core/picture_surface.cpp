@@ -20,11 +20,27 @@ PictureSurface::PictureSurface(int width, int height, ColorRef backColour)
   ClearTo(width, height);
 }
 
+void PictureSurface::ReplaceImage(std::shared_ptr<const PixelBuffer> image) {
+  if (image_ && image_.use_count() == 1) spare_ = std::move(image_);
+  image_ = std::move(image);
+}
+
+std::shared_ptr<const PixelBuffer> PictureSurface::FreshBuffer() {
+  if (spare_ && spare_.use_count() == 1 && spare_->Width() == width_ &&
+      spare_->Height() == height_)
+    return std::move(spare_);
+  spare_.reset();
+  return std::make_shared<const PixelBuffer>(width_, height_);
+}
+
 void PictureSurface::ClearTo(int width, int height) {
+  const bool reuse = image_ && image_.use_count() == 1 && image_->Width() == width &&
+                     image_->Height() == height;
   width_ = width;
   height_ = height;
-  image_ = std::make_shared<const PixelBuffer>(width, height, BackColor);
   texts_.clear();
+  if (!reuse) ReplaceImage(FreshBuffer());
+  const_cast<PixelBuffer&>(*image_).Fill(BackColor);
 }
 
 void PictureSurface::SetSize(int width, int height) { ClearTo(width, height); }
@@ -39,7 +55,7 @@ void PictureSurface::SetPicture(Picture picture) {
   if (AutoSize || (picture->Width() == width_ && picture->Height() == height_)) {
     width_ = picture->Width();
     height_ = picture->Height();
-    image_ = std::move(picture);  // shared until the first write
+    ReplaceImage(std::move(picture));  // shared until the first write
     return;
   }
   ClearTo(width_, height_);
@@ -49,17 +65,18 @@ void PictureSurface::SetPicture(Picture picture) {
 Picture PictureSurface::Image() const { return image_; }
 
 PixelBuffer& PictureSurface::MutableImage() {
-  if (image_.use_count() > 1) image_ = std::make_shared<const PixelBuffer>(*image_);
+  if (image_.use_count() > 1) {
+    auto copy = FreshBuffer();
+    std::memcpy(const_cast<PixelBuffer&>(*copy).Data(), image_->Data(),
+                image_->Count() * sizeof(ColorRef));
+    image_ = std::move(copy);  // the shared picture lives on with its other owners
+  }
   return const_cast<PixelBuffer&>(*image_);
 }
 
 void PictureSurface::Cls() {
-  texts_.clear();
   CurrentX = CurrentY = 0;
-  if (image_.use_count() > 1)
-    image_ = std::make_shared<const PixelBuffer>(width_, height_, BackColor);
-  else
-    MutableImage().Fill(BackColor);
+  ClearTo(width_, height_);
 }
 
 void PictureSurface::PaintPicture(const Picture& picture, double x, double y, double w, double h) {
