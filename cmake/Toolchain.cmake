@@ -1,5 +1,7 @@
-# Compiler settings shared by every target.
-add_compile_options(-Wall -Wextra -fno-math-errno)
+# Compiler settings shared by every target. Floating-point expressions are
+# evaluated as written: a fused multiply-add rounds once instead of twice and
+# can move a value across a .5 boundary before rounding half to even.
+add_compile_options(-Wall -Wextra -fno-math-errno -ffp-contract=off)
 # Rounding half to even must stay a single instruction in the pixel loops
 # (roundsd); use the wider vector units where the processor has them.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")

@@ -16,10 +16,14 @@ ImageError ImageError::InvalidArgument(const std::string& specific) {
   return ImageError(5, "MFreeImage", std::string(kLeadText) + kBreak + specific);
 }
 
-ImageError ImageError::InvalidPicture() { return ImageError(481, "", ""); }
+ImageError ImageError::InvalidPicture(std::string detail) {
+  ImageError e(481, "", "");
+  e.detail_ = std::move(detail);
+  return e;
+}
 
 std::string ImageError::Summary() const {
-  if (number_ == 481) return "damaged or not a picture";
+  if (number_ == 481) return detail_.empty() ? "damaged or not a picture" : detail_;
   const auto at = description_.find(kBreak);
   return at == std::string::npos ? description_ : description_.substr(at + 4);
 }

@@ -15,8 +15,9 @@ class ImageError : public std::runtime_error {
 
   // Error 5 from "MFreeImage": lead text, two line breaks, then the specific text.
   static ImageError InvalidArgument(const std::string& specific);
-  // Error 481: the file is damaged or is not a picture.
-  static ImageError InvalidPicture();
+  // Error 481: the file is damaged or is not a picture. The detail (not part
+  // of the error's description) says more when something more is known.
+  static ImageError InvalidPicture(std::string detail = "");
 
   int Number() const { return number_; }
   const std::string& Source() const { return source_; }
@@ -28,6 +29,7 @@ class ImageError : public std::runtime_error {
   int number_;
   std::string source_;
   std::string description_;
+  std::string detail_;
 };
 
 }  // namespace pixmora

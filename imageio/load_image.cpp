@@ -1,6 +1,8 @@
 #include <cmath>
 
 #include "core/numeric.h"
+#include "imageio/decode_file.h"
+#include "imageio/decoder_process.h"
 #include "imageio/freeimage_session.h"
 #include "imageio/mfreeimage.h"
 
@@ -37,16 +39,22 @@ FIBITMAP* LoadBitmap(int format, const std::string& fileName, int flags) {
 
 FIBITMAP* LoadImageFile(const std::string& fileName, int flags, SizeArg width, SizeArg height,
                         bool inPercent, int filter, int* format) {
-  EnsureFreeImage();
+  // Pixels are decoded in the decoder process; a header-only bitmap (which the
+  // program itself never asks for) can only be made here, by FreeImage itself.
+  DecodeResult decoded = (flags & FIF_LOAD_NOPIXELS) ? DecodeFile(fileName, flags)
+                                                     : DecodeInChild(fileName, flags);
   // The content alone decides the format; the name's extension is never consulted.
-  const int fif = FreeImage_GetFileType(fileName.c_str(), 0);
-  if (format) *format = fif;
-  if (fif == FIF_UNKNOWN) return nullptr;
-  if (!SupportsReading(fif))
-    throw ImageError::InvalidArgument("FreeImage Library plugin '" + FormatName(fif) + "' " +
-                                      "does not support reading.");
-  FIBITMAP* bitmap = LoadBitmap(fif, fileName, flags);
-  if (!bitmap) throw ImageError::InvalidPicture();
+  if (format) *format = decoded.format;
+  switch (decoded.status) {
+    case DecodeStatus::Ok: break;
+    case DecodeStatus::UnknownFormat: return nullptr;
+    case DecodeStatus::NotReadable:
+      throw ImageError::InvalidArgument("FreeImage Library plugin '" + FormatName(decoded.format) +
+                                        "' " + "does not support reading.");
+    case DecodeStatus::TooLarge: throw ImageError::InvalidPicture(decoded.message);
+    case DecodeStatus::Damaged: throw ImageError::InvalidPicture();
+  }
+  FIBITMAP* bitmap = decoded.bitmap;
   if (width.kind != SizeArg::Kind::Absent || height.kind != SizeArg::Kind::Absent) {
     try {
       bitmap = RescaleImage(bitmap, width, height, inPercent, true, filter, false);

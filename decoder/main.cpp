@@ -1,0 +1,38 @@
+// pixmora-decode FILE FLAGS: decodes one picture file and writes the bitmap
+// to standard output for the editor. It runs with tight limits, so a hostile
+// file can only make this process fail.
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "imageio/decode_file.h"
+#include "imageio/decode_wire.h"
+
+namespace {
+
+void Limit(int resource, rlim_t value) {
+  rlimit r{value, value};
+  setrlimit(resource, &r);
+}
+
+constexpr rlim_t kMiB = 1024 * 1024;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) return 2;
+  Limit(RLIMIT_CORE, 0);
+  Limit(RLIMIT_FSIZE, 0);
+  Limit(RLIMIT_CPU, 15);
+  Limit(RLIMIT_AS, 4096 * kMiB);
+  // Once the claimed size is known, memory is capped to what such a picture
+  // can need: FreeImage's widest pixel type plus a working copy.
+  auto sizeKnown = [](int64_t w, int64_t h) {
+    Limit(RLIMIT_AS, 512 * kMiB + static_cast<rlim_t>(w) * static_cast<rlim_t>(h) * 40);
+  };
+  pixmora::DecodeResult result = pixmora::DecodeFile(argv[1], std::atoi(argv[2]), sizeKnown);
+  const bool sent = pixmora::WriteDecodeResult(STDOUT_FILENO, result);
+  return sent ? 0 : 1;
+}

@@ -1,0 +1,50 @@
+#include "imageio/decode_wire.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace pixmora {
+
+namespace {
+
+bool WriteAll(int fd, const void* data, size_t size) {
+  const char* p = static_cast<const char*>(data);
+  while (size > 0) {
+    const ssize_t n = write(fd, p, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n, size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteDecodeResult(int fd, const DecodeResult& result) {
+  WireHeader h{};
+  std::memcpy(h.magic, kWireMagic, sizeof h.magic);
+  h.status = static_cast<int32_t>(result.status);
+  h.format = result.format;
+  std::strncpy(h.message, result.message.c_str(), sizeof h.message - 1);
+  FIBITMAP* b = result.bitmap;
+  if (b) {
+    h.type = FreeImage_GetImageType(b);
+    h.width = static_cast<int32_t>(FreeImage_GetWidth(b));
+    h.height = static_cast<int32_t>(FreeImage_GetHeight(b));
+    h.bpp = static_cast<int32_t>(FreeImage_GetBPP(b));
+    h.redMask = FreeImage_GetRedMask(b), h.greenMask = FreeImage_GetGreenMask(b);
+    h.blueMask = FreeImage_GetBlueMask(b);
+    h.colours = FreeImage_GetPalette(b) ? FreeImage_GetColorsUsed(b) : 0;
+    h.dotsPerMeterX = FreeImage_GetDotsPerMeterX(b), h.dotsPerMeterY = FreeImage_GetDotsPerMeterY(b);
+    h.pitch = FreeImage_GetPitch(b);
+    h.bitsBytes = uint64_t{h.pitch} * static_cast<uint64_t>(h.height);
+  }
+  if (!WriteAll(fd, &h, sizeof h)) return false;
+  if (!b) return true;
+  if (h.colours && !WriteAll(fd, FreeImage_GetPalette(b), h.colours * sizeof(RGBQUAD))) return false;
+  return WriteAll(fd, FreeImage_GetBits(b), h.bitsBytes);
+}
+
+}  // namespace pixmora

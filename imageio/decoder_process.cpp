@@ -1,0 +1,128 @@
+#include "imageio/decoder_process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <vector>
+
+#include "core/config/folders.h"
+#include "imageio/decode_wire.h"
+#include "imageio/freeimage_session.h"
+#include "imageio/picture_limits.h"
+
+extern char** environ;
+
+namespace pixmora {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool Executable(const std::string& path) { return !path.empty() && access(path.c_str(), X_OK) == 0; }
+
+// Reads exactly size bytes before the deadline.
+bool ReadAll(int fd, void* data, size_t size, Clock::time_point deadline) {
+  char* p = static_cast<char*>(data);
+  while (size > 0) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) return false;
+    pollfd pfd{fd, POLLIN, 0};
+    const int ready = poll(&pfd, 1, static_cast<int>(left.count()));
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready <= 0) return false;
+    const ssize_t n = read(fd, p, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n, size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Rebuilds the bitmap the child described, after checking every field.
+FIBITMAP* ReceiveBitmap(int fd, const WireHeader& h, Clock::time_point deadline) {
+  if (!SizeProblem(h.width, h.height).empty() || h.colours > 256) return nullptr;
+  FIBITMAP* b = FreeImage_AllocateT(static_cast<FREE_IMAGE_TYPE>(h.type), h.width, h.height, h.bpp,
+                                    h.redMask, h.greenMask, h.blueMask);
+  if (!b) return nullptr;
+  const bool fits = FreeImage_GetPitch(b) == h.pitch &&
+                    h.bitsBytes == uint64_t{h.pitch} * static_cast<uint64_t>(h.height) &&
+                    (h.colours == 0 || (FreeImage_GetPalette(b) && FreeImage_GetColorsUsed(b) == h.colours));
+  const bool read = fits &&
+                    (h.colours == 0 || ReadAll(fd, FreeImage_GetPalette(b), h.colours * sizeof(RGBQUAD), deadline)) &&
+                    ReadAll(fd, FreeImage_GetBits(b), h.bitsBytes, deadline);
+  if (!read) {
+    FreeImage_Unload(b);
+    return nullptr;
+  }
+  FreeImage_SetDotsPerMeterX(b, h.dotsPerMeterX);
+  FreeImage_SetDotsPerMeterY(b, h.dotsPerMeterY);
+  return b;
+}
+
+DecodeResult Damaged(const std::string& why) { return {DecodeStatus::Damaged, FIF_UNKNOWN, nullptr, why}; }
+
+DecodeResult Receive(int fd, Clock::time_point deadline) {
+  WireHeader h{};
+  if (!ReadAll(fd, &h, sizeof h, deadline) || std::memcmp(h.magic, kWireMagic, sizeof h.magic) != 0)
+    return Damaged("");
+  h.message[sizeof h.message - 1] = '\0';
+  DecodeResult r{static_cast<DecodeStatus>(h.status), h.format, nullptr, h.message};
+  if (h.status < 0 || h.status > static_cast<int32_t>(DecodeStatus::TooLarge)) return Damaged("");
+  if (r.status != DecodeStatus::Ok) return r;
+  r.bitmap = ReceiveBitmap(fd, h, deadline);
+  if (!r.bitmap) return Damaged("");
+  return r;
+}
+
+}  // namespace
+
+std::string DecoderPath() {
+  const char* given = std::getenv("PIXMORA_DECODE");
+  const std::string program = GetProgramFolder();
+  const std::string candidates[] = {given ? given : "", program + "pixmora-decode",
+                                    program + "../libexec/pixmora/pixmora-decode",
+                                    PIXMORA_DECODER_INSTALLED, PIXMORA_DECODER_BUILT};
+  for (const std::string& c : candidates)
+    if (Executable(c)) return c;
+  return "";
+}
+
+DecodeResult DecodeInChild(const std::string& path, int flags, int seconds) {
+  EnsureFreeImage();
+  const std::string decoder = DecoderPath();
+  if (decoder.empty()) return Damaged("the picture decoder pixmora-decode is missing");
+  int pipeFds[2];
+  if (pipe2(pipeFds, O_CLOEXEC) != 0) return Damaged(std::strerror(errno));
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  const std::string flagText = std::to_string(flags);
+  char* argv[] = {const_cast<char*>(decoder.c_str()), const_cast<char*>(path.c_str()),
+                  const_cast<char*>(flagText.c_str()), nullptr};
+  pid_t child = 0;
+  const int spawned = posix_spawn(&child, decoder.c_str(), &actions, nullptr, argv, environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(pipeFds[1]);
+  if (spawned != 0) {
+    close(pipeFds[0]);
+    return Damaged(std::strerror(spawned));
+  }
+  DecodeResult result = Receive(pipeFds[0], Clock::now() + std::chrono::seconds(seconds));
+  close(pipeFds[0]);
+  kill(child, SIGKILL);  // finished or not, the child has nothing more to say
+  int status = 0;
+  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
+  return result;
+}
+
+}  // namespace pixmora

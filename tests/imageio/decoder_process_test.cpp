@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "imageio/bmp_header_fix.h"
+#include "imageio/decode_file.h"
+#include "imageio/decoder_process.h"
+#include "imageio/mfreeimage.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora {
+
+namespace {
+
+void WriteBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+void Put32(std::vector<uint8_t>& b, uint32_t v) {
+  for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
+}
+void Put16(std::vector<uint8_t>& b, uint16_t v) { b.push_back(v & 0xFF), b.push_back(v >> 8); }
+
+// A 2 x 2 BMP with an info header of the given size: red, green over blue, white.
+std::vector<uint8_t> Bmp(uint32_t infoSize, int32_t width = 2, int32_t height = 2, uint16_t bpp = 24) {
+  const std::vector<uint8_t> pixels = {255, 0, 0, 255, 255, 255, 0, 0,   // bottom row: blue, white
+                                       0, 0, 255, 0, 255, 0, 0, 0};      // top row: red, green
+  std::vector<uint8_t> b = {'B', 'M'};
+  Put32(b, 14 + infoSize + static_cast<uint32_t>(pixels.size()));
+  Put32(b, 0);
+  Put32(b, 14 + infoSize);
+  Put32(b, infoSize);
+  Put32(b, static_cast<uint32_t>(width));
+  Put32(b, static_cast<uint32_t>(height));
+  Put16(b, 1);
+  Put16(b, bpp);
+  Put32(b, 0);
+  Put32(b, static_cast<uint32_t>(pixels.size()));
+  Put32(b, 2835), Put32(b, 2835), Put32(b, 0), Put32(b, 0);
+  b.resize(14 + infoSize, 0);
+  b.insert(b.end(), pixels.begin(), pixels.end());
+  return b;
+}
+
+struct Scratch {
+  ~Scratch() { test::RemoveFolder(dir); }
+  std::string dir = test::MakeScratchFolder();
+};
+
+}  // namespace
+
+TEST(Decoder, NewerBmpHeadersOpen) {
+  Scratch s;
+  for (uint32_t info : {40u, 52u, 56u, 108u, 124u}) {
+    const std::string path = s.dir + "h" + std::to_string(info) + ".bmp";
+    WriteBytes(path, Bmp(info));
+    const Picture p = LoadImageAsPicture(path, 0, {}, {}, false, 3, nullptr);
+    ASSERT_TRUE(p) << info;
+    EXPECT_EQ(p->At(0, 0), PackRGB(255, 0, 0)) << info;
+    EXPECT_EQ(p->At(1, 0), PackRGB(0, 255, 0)) << info;
+    EXPECT_EQ(p->At(0, 1), PackRGB(0, 0, 255)) << info;
+    EXPECT_EQ(p->At(1, 1), PackRGB(255, 255, 255)) << info;
+  }
+  EXPECT_TRUE(WithClassicBmpHeader(Bmp(40)).empty()) << "a classic BMP needs no change";
+}
+
+TEST(Decoder, BitmapsFromTheChildEqualInProcessLoading) {
+  Scratch s;
+  PictureSurface surface;
+  surface.SetPicture(test::Varied(37, 23));
+  FIBITMAP* colour = ImageFromDeviceContext(surface);
+  FIBITMAP* palette = FreeImage_ColorQuantize(colour, FIQ_WUQUANT);
+  FIBITMAP* grey = FreeImage_ConvertToGreyscale(colour);
+  FIBITMAP* rgba = FreeImage_ConvertTo32Bits(colour);
+  const std::pair<FIBITMAP*, int> files[] = {
+      {colour, FIF_BMP}, {colour, FIF_JPEG}, {colour, FIF_PNG}, {colour, FIF_TIFF}, {palette, FIF_GIF},
+      {palette, FIF_BMP}, {grey, FIF_PNG}, {rgba, FIF_TARGA}, {rgba, FIF_PNG}, {colour, FIF_PPM}};
+  int n = 0;
+  for (auto [bitmap, format] : files) {
+    const std::string path = s.dir + "f" + std::to_string(n++);
+    ASSERT_TRUE(SaveBitmap(format, bitmap, path, 0)) << format;
+    const DecodeResult inProcess = DecodeFile(path, 0);
+    const DecodeResult child = DecodeInChild(path, 0);
+    ASSERT_EQ(child.status, DecodeStatus::Ok) << format;
+    EXPECT_EQ(child.format, inProcess.format);
+    FIBITMAP* a = inProcess.bitmap;
+    FIBITMAP* b = child.bitmap;
+    ASSERT_EQ(FreeImage_GetBPP(a), FreeImage_GetBPP(b)) << format;
+    ASSERT_EQ(FreeImage_GetPitch(a), FreeImage_GetPitch(b));
+    ASSERT_EQ(FreeImage_GetColorsUsed(a), FreeImage_GetColorsUsed(b));
+    EXPECT_EQ(std::memcmp(FreeImage_GetBits(a), FreeImage_GetBits(b),
+                          FreeImage_GetPitch(a) * FreeImage_GetHeight(a)), 0) << format;
+    if (FreeImage_GetPalette(a)) {
+      EXPECT_EQ(std::memcmp(FreeImage_GetPalette(a), FreeImage_GetPalette(b),
+                            FreeImage_GetColorsUsed(a) * sizeof(RGBQUAD)), 0);
+    }
+    FreeImage_Unload(a);
+    FreeImage_Unload(b);
+  }
+  for (FIBITMAP* b : {colour, palette, grey, rgba}) FreeImage_Unload(b);
+}
+
+TEST(Decoder, ClaimedSizesBeyondTheLimitsAreRefusedByName) {
+  Scratch s;
+  WriteBytes(s.dir + "wide.bmp", Bmp(40, 40000, 2));
+  WriteBytes(s.dir + "huge.bmp", Bmp(40, 30000, 30000));
+  std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, ';'};
+  WriteBytes(s.dir + "huge.gif", gif);
+  for (const char* name : {"wide.bmp", "huge.gif"}) {
+    const DecodeResult r = DecodeInChild(s.dir + name, 0);
+    EXPECT_EQ(r.status, DecodeStatus::TooLarge) << name;
+    EXPECT_NE(r.message.find("pixels"), std::string::npos) << r.message;
+  }
+  try {
+    LoadImageFile(s.dir + "wide.bmp", 0, {}, {}, false, 3, nullptr);
+    FAIL();
+  } catch (const ImageError& e) {
+    EXPECT_EQ(e.Number(), 481);
+    EXPECT_NE(e.Summary().find("40000 x 2"), std::string::npos) << e.Summary();
+  }
+  const DecodeResult huge = DecodeInChild(s.dir + "huge.bmp", 0);
+  EXPECT_NE(huge.status, DecodeStatus::Ok) << "900 megapixels in a 70-byte file";
+}
+
+TEST(Decoder, ACrashingOrHangingDecoderIsADamagedFile) {
+  Scratch s;
+  WriteBytes(s.dir + "a.bmp", Bmp(40));
+  const std::string crash = s.dir + "crash.sh", hang = s.dir + "hang.sh";
+  std::ofstream(crash) << "#!/bin/sh\nkill -SEGV $$\n";
+  std::ofstream(hang) << "#!/bin/sh\nexec sleep 30\n";
+  std::filesystem::permissions(crash, std::filesystem::perms::owner_all);
+  std::filesystem::permissions(hang, std::filesystem::perms::owner_all);
+  setenv("PIXMORA_DECODE", crash.c_str(), 1);
+  EXPECT_EQ(DecodeInChild(s.dir + "a.bmp", 0).status, DecodeStatus::Damaged);
+  setenv("PIXMORA_DECODE", hang.c_str(), 1);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(DecodeInChild(s.dir + "a.bmp", 0, 1).status, DecodeStatus::Damaged);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10)) << "killed, not waited for";
+  unsetenv("PIXMORA_DECODE");
+  EXPECT_EQ(DecodeInChild(s.dir + "a.bmp", 0).status, DecodeStatus::Ok);
+}
+
+}  // namespace pixmora
