@@ -1,0 +1,92 @@
+// Faults a user can run into: a full disk, a read-only data folder, empty
+// and extreme pictures. Filesystems of our own are mounted where the system
+// lets the tests do so; otherwise those cases are skipped.
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "imageio/mfreeimage.h"
+#include "imageio/picture_files.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora {
+
+namespace fs = std::filesystem;
+
+class FaultsTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    for (const std::string& m : mounts) umount2(m.c_str(), MNT_DETACH);
+    test::RemoveFolder(dir);
+  }
+  // A small filesystem of our own at dir + name; false when mounting is not allowed.
+  bool MountTmpfs(const std::string& name, const std::string& options) {
+    const std::string at = dir + name;
+    fs::create_directories(at);
+    if (mount("tmpfs", at.c_str(), "tmpfs", 0, options.c_str()) != 0) return false;
+    mounts.push_back(at);
+    return true;
+  }
+  std::string WritePicture(const std::string& name, const Picture& p, int format = kFormatBmp) {
+    PictureSurface s;
+    s.SetPicture(p);
+    FIBITMAP* b = ImageFromDeviceContext(s);
+    EXPECT_TRUE(SaveBitmap(format, b, dir + name, 0));
+    FreeImage_Unload(b);
+    return dir + name;
+  }
+  int Cli(const std::string& args, std::string* err = nullptr) {
+    return test::RunCommand("XDG_DATA_HOME='" + dir + "xdg' '" PIXMORA_CLI "' " + args, err);
+  }
+  std::string dir = test::MakeScratchFolder();
+  std::vector<std::string> mounts;
+};
+
+TEST_F(FaultsTest, AFullDiskLeavesTheOldFileWhole) {
+  if (!MountTmpfs("full", "size=256k")) GTEST_SKIP() << "cannot mount a small filesystem here";
+  const std::string input = WritePicture("in.bmp", test::Varied(300, 300));
+  const std::string old = dir + "full/out.bmp";
+  std::ofstream(old) << "the good old file";
+  std::string err;
+  EXPECT_EQ(Cli("apply '" + input + "' '" + old + "' Grayscale", &err), 1);
+  EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
+  std::ifstream in(old);
+  std::string text;
+  std::getline(in, text);
+  EXPECT_EQ(text, "the good old file");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir + "full"), fs::directory_iterator()), 1)
+      << "no temporary file is left behind";
+}
+
+TEST_F(FaultsTest, AReadOnlyDataFolderStillGivesTheResult) {
+  fs::create_directories(dir + "xdg");
+  if (!MountTmpfs("xdg/VARDELO24", "ro,size=64k")) GTEST_SKIP() << "cannot mount here";
+  const std::string input = WritePicture("in.bmp", test::Flat(5, 5, PackRGB(0, 0, 0)));
+  std::string err;
+  ASSERT_EQ(Cli("apply '" + input + "' '" + dir + "out.bmp' 'Image negative'", &err), 0) << err;
+  EXPECT_NE(err.find("ps.bmp"), std::string::npos) << "says why the result file is missing";
+  EXPECT_EQ(LoadPictureFile(dir + "out.bmp")->At(2, 2), 0xFFFFFFu);
+}
+
+TEST_F(FaultsTest, EmptyAndExtremePictures) {
+  std::ofstream(dir + "zero.png");
+  std::string err;
+  EXPECT_EQ(Cli("apply '" + dir + "zero.png' '" + dir + "o.bmp' Grayscale", &err), 1);
+  EXPECT_NE(err.find("zero.png"), std::string::npos);
+
+  const std::string line = WritePicture("line.png", test::Varied(32767, 1), kFormatPng);
+  ASSERT_EQ(Cli("apply '" + line + "' '" + dir + "line-out.png' Grayscale 'Image negative'", &err), 0) << err;
+  EXPECT_EQ(LoadPictureFile(dir + "line-out.png")->Width(), 32767);
+
+  const std::string wide = WritePicture("wide.png", test::Flat(32768, 1, 0), kFormatPng);
+  EXPECT_EQ(Cli("apply '" + wide + "' '" + dir + "o.bmp' Grayscale", &err), 1);
+  EXPECT_NE(err.find("32768 x 1"), std::string::npos) << err;
+
+  const std::string dot = WritePicture("dot.bmp", test::Flat(1, 1, PackRGB(3, 3, 3)));
+  ASSERT_EQ(Cli("apply '" + dot + "' '" + dir + "dot-out.bmp' 'Brightening Image'", &err), 0) << err;
+  EXPECT_EQ(LoadPictureFile(dir + "dot-out.bmp")->At(0, 0), PackRGB(5, 5, 5));
+}
+
+}  // namespace pixmora
