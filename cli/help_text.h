@@ -5,6 +5,7 @@ namespace pixmora::cli {
 inline constexpr const char* kHelpText = R"HELP(Usage:
   pixmora-cli list
   pixmora-cli apply IMAGE_A OUTPUT OP [OP ...] [options]
+  pixmora-cli apply --out-dir DIR [--format EXT] IMAGE... -- OP [OP ...] [options]
 
 list    prints every command of the five operation menus, one a line:
         MENU:INDEX<TAB>CAPTION, MENU being color, mix, filters, special or
@@ -16,6 +17,15 @@ apply   opens IMAGE_A and runs each OP on it exactly as the editor's menu
         as File > Save > "Load image (A)" does. The last result is written to
         OUTPUT at 24 bits a pixel, in the format its extension names:
         .bmp, .jpg, .jpeg, .png, .tif or .tiff.
+
+apply --out-dir
+        runs the same commands on every IMAGE and writes each result into
+        DIR (made when missing) under the picture's own name, with the
+        extension EXT (bmp, jpg, png or tif) or else the picture's own (png
+        when that is not one of them). Several pictures run at once; each
+        starts as the editor does after a start, so the results do not depend
+        on the order. A picture that fails does not stop the others; a
+        summary of the failures ends the run, with exit status 1.
 
 OP      MENU:INDEX (e.g. color:21), a caption in any letter case
         (e.g. "Grayscale"), or rotate:N, the rotation slider at value N
@@ -40,8 +50,9 @@ written; 2 a usage error (unknown OP, a separator, a value out of range).
 Either way one line on stderr says what was wrong, and OUTPUT is not left
 half-written.
 
-Example:
+Examples:
   pixmora-cli apply photo.jpg grey.png Grayscale "Add hor. blinds" --strength 8
+  pixmora-cli apply --out-dir done --format png holiday/*.jpg -- Fog rotate:1
 )HELP";
 
 }  // namespace pixmora::cli

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/batch_many.h"
 #include "cli/batch_run.h"
+#include "core/config/folders.h"
 #include "cli/help_text.h"
 
 namespace {
@@ -33,8 +35,10 @@ int main(int argc, char** argv) {
   }
   if (command == "list") return List();
   if (command != "apply") return Fail(2, "unknown command '" + command + "' (try --help)");
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
   try {
-    RunApply(ParseApply({args.begin() + 1, args.end()}));
+    if (IsManyForm(rest)) return RunMany(ParseMany(rest), pixmora::GetProgramFolder() + "pixmora-cli");
+    RunApply(ParseApply(rest));
     return 0;
   } catch (const UsageError& e) {
     return Fail(2, e.message);

@@ -1,0 +1,206 @@
+#include "cli/batch_many.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cctype>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <thread>
+
+#include "cli/batch_run.h"
+#include "cli/command_line.h"
+
+extern char** environ;
+
+namespace pixmora::cli {
+
+namespace {
+
+std::string Lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+std::string BaseName(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// One picture's run: a child process whose standard error we keep.
+struct Job {
+  size_t index;
+  pid_t pid;
+  int errFd;
+  std::string err;
+};
+
+Job Start(size_t index, const std::vector<std::string>& argv) {
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return {index, -1, -1, "cannot start: no pipe"};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  pid_t pid = -1;
+  const int failed = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, args.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  close(fds[1]);
+  if (failed) {
+    close(fds[0]);
+    return {index, -1, -1, "cannot start the batch tool"};
+  }
+  return {index, pid, fds[0], ""};
+}
+
+// The child's lines without the tool's own prefix, joined.
+std::string Message(const std::string& err) {
+  std::string out, line;
+  for (size_t start = 0; start < err.size();) {
+    size_t end = err.find('\n', start);
+    if (end == std::string::npos) end = err.size();
+    line = err.substr(start, end - start);
+    if (line.rfind("pixmora-cli: ", 0) == 0) line.erase(0, 13);
+    if (!line.empty() && line.rfind("note: ", 0) != 0) out += (out.empty() ? "" : "; ") + line;
+    start = end + 1;
+  }
+  return out;
+}
+
+// Waits for any running picture to end; answers its job with the message,
+// and whether it succeeded.
+bool FinishAny(std::vector<Job>& running, Job& finished) {
+  int status = 0;
+  pid_t pid = running.front().pid;
+  if (pid >= 0) {
+    pid = waitpid(-1, &status, 0);
+    while (pid < 0 && errno == EINTR) pid = waitpid(-1, &status, 0);
+  }
+  auto it = std::find_if(running.begin(), running.end(), [pid](const Job& j) { return j.pid == pid; });
+  if (it == running.end()) it = running.begin();
+  finished = *it;
+  running.erase(it);
+  if (finished.pid < 0) return false;
+  char buffer[4096];
+  for (ssize_t n; (n = read(finished.errFd, buffer, sizeof buffer)) > 0;)
+    finished.err.append(buffer, static_cast<size_t>(n));
+  close(finished.errFd);
+  finished.err = Message(finished.err);
+  if (WIFSIGNALED(status)) finished.err = "stopped by signal " + std::to_string(WTERMSIG(status));
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void ShowProgress(size_t done, size_t total, size_t failed) {
+  if (!isatty(STDERR_FILENO)) return;
+  std::fprintf(stderr, "\r%zu of %zu pictures done%s", done, total,
+               failed ? (", " + std::to_string(failed) + " failed").c_str() : "");
+  if (done == total) std::fputc('\n', stderr);
+  std::fflush(stderr);
+}
+
+// How many pictures run at once: the cores, but no more than memory allows
+// for pictures of 24 megapixels at 40 bytes a pixel.
+size_t Parallelism() {
+  const size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
+  const size_t byMemory = pages > 0 && pageSize > 0
+                              ? static_cast<size_t>(pages * pageSize / (24'000'000L * 40))
+                              : 1;
+  return std::max<size_t>(1, std::min(cores, byMemory));
+}
+
+}  // namespace
+
+bool IsManyForm(const std::vector<std::string>& args) {
+  return std::find(args.begin(), args.end(), "--out-dir") != args.end();
+}
+
+ManyRequest ParseMany(const std::vector<std::string>& args) {
+  ManyRequest r;
+  size_t i = 0;
+  for (; i < args.size() && args[i] != "--"; ++i) {
+    if (args[i] == "--out-dir" || args[i] == "--format") {
+      if (i + 1 >= args.size()) throw UsageError{args[i] + " needs a value"};
+      (args[i] == "--out-dir" ? r.outDir : r.format.emplace()) = args[i + 1];
+      ++i;
+    } else if (args[i].rfind("--", 0) == 0) {
+      throw UsageError{"with --out-dir, options go after '--' with the commands: " + args[i]};
+    } else {
+      r.images.push_back(args[i]);
+    }
+  }
+  if (i >= args.size()) throw UsageError{"with --out-dir, put '--' between the pictures and the commands"};
+  r.stepsAndOptions.assign(args.begin() + static_cast<long>(i) + 1, args.end());
+  if (r.outDir.empty()) throw UsageError{"--out-dir needs a folder"};
+  if (r.images.empty()) throw UsageError{"no picture given before '--'"};
+  if (r.format) {
+    r.format = Lower(*r.format);
+    if (!r.format->empty() && (*r.format)[0] == '.') r.format->erase(0, 1);
+    OutputFormat("x." + *r.format);  // throws for a format we cannot write
+  }
+  // The commands and options are checked once, before any picture runs.
+  std::vector<std::string> probe = {"in", "out.png"};
+  probe.insert(probe.end(), r.stepsAndOptions.begin(), r.stepsAndOptions.end());
+  ParseApply(probe);
+  if (r.outDir.back() != '/') r.outDir += '/';
+  return r;
+}
+
+std::vector<std::string> OutputNames(const ManyRequest& request) {
+  static const std::set<std::string> writable = {"bmp", "jpg", "jpeg", "png", "tif", "tiff"};
+  std::vector<std::string> names;
+  std::map<std::string, int> used;
+  for (const std::string& image : request.images) {
+    const std::string base = BaseName(image);
+    const auto dot = base.rfind('.');
+    const std::string stem = dot == std::string::npos || dot == 0 ? base : base.substr(0, dot);
+    std::string ext = dot == std::string::npos ? "" : Lower(base.substr(dot + 1));
+    if (request.format) ext = *request.format;
+    else if (!writable.count(ext)) ext = "png";
+    const int n = ++used[stem + "." + ext];
+    names.push_back(request.outDir + stem + (n > 1 ? "-" + std::to_string(n) : "") + "." + ext);
+  }
+  return names;
+}
+
+int RunMany(const ManyRequest& request, const std::string& self) {
+  std::error_code ec;
+  std::filesystem::create_directories(request.outDir, ec);
+  if (ec) throw RunError{1, "cannot make the folder " + request.outDir + ": " + ec.message()};
+  const std::vector<std::string> outputs = OutputNames(request);
+  const size_t total = request.images.size(), parallel = Parallelism();
+  std::vector<std::string> failures(total);
+  std::vector<Job> running;
+  size_t next = 0, done = 0, failed = 0;
+  ShowProgress(0, total, 0);
+  while (done < total) {
+    while (next < total && running.size() < parallel) {
+      std::vector<std::string> argv = {self, "apply", request.images[next], outputs[next]};
+      argv.insert(argv.end(), request.stepsAndOptions.begin(), request.stepsAndOptions.end());
+      running.push_back(Start(next++, argv));
+    }
+    Job job;
+    if (!FinishAny(running, job)) {
+      ++failed;
+      failures[job.index] = job.err.empty() ? "failed" : job.err;
+    }
+    ShowProgress(++done, total, failed);
+  }
+  if (failed == 0) return 0;
+  std::fprintf(stderr, "pixmora-cli: %zu of %zu pictures failed:\n", failed, total);
+  for (size_t i = 0; i < total; ++i)
+    if (!failures[i].empty()) std::fprintf(stderr, "  %s: %s\n", request.images[i].c_str(), failures[i].c_str());
+  return 1;
+}
+
+}  // namespace pixmora::cli

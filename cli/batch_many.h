@@ -1,0 +1,27 @@
+// `apply --out-dir DIR [--format EXT] IMAGE... -- OP... [options]`: the same
+// commands on many pictures. Each picture runs in its own process (several at
+// once), so one bad file cannot disturb the others.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pixmora::cli {
+
+struct ManyRequest {
+  std::string outDir;
+  std::optional<std::string> format;     // the outputs' extension; else each input's own
+  std::vector<std::string> images;
+  std::vector<std::string> stepsAndOptions;  // handed to every single run unchanged
+};
+
+bool IsManyForm(const std::vector<std::string>& args);
+// Throws UsageError.
+ManyRequest ParseMany(const std::vector<std::string>& args);
+// The output file for each input: DIR/stem.ext, made unique when stems repeat.
+std::vector<std::string> OutputNames(const ManyRequest& request);
+// Runs every picture, making the output folder when missing; answers the
+// exit status (0 all done, 1 some failed). Throws RunError.
+int RunMany(const ManyRequest& request, const std::string& self);
+
+}  // namespace pixmora::cli
