@@ -4,102 +4,151 @@
 #include <cmath>
 #include <vector>
 
+#include "core/numeric.h"
+
 namespace pixmora {
 
 namespace {
 
+struct Rectangle {
+  int x, y, w, h;
+};
+
+// Rounds a coordinate to a whole pixel; false for values no picture can use.
+bool Snap(double v, int& out) {
+  const double r = RoundHalfEven(v);
+  if (!(std::abs(r) < 1e9)) return false;  // also NaN
+  out = static_cast<int>(r);
+  return true;
+}
+
+// The source pixels and weights behind one destination pixel along one axis.
 struct Taps {
   int first = 0;
   std::vector<float> weights;
+  int Last() const { return first + static_cast<int>(weights.size()) - 1; }
 };
 
-// Filter taps along one axis for destination pixels [dstFirst, dstEnd).
-std::vector<Taps> AxisTaps(int srcN, double dstStart, double dstLen, int dstFirst, int dstEnd) {
-  const double scale = srcN / dstLen;
+// Taps for destination pixels [from, to) of a span dstN pixels long that
+// shows srcN source pixels. A triangle of half-width max(1, srcN / dstN)
+// source pixels around each pixel's centre; taps past an edge fall on the
+// edge pixel. The first and last taps only grow from one pixel to the next.
+std::vector<Taps> AxisTaps(int srcN, int dstN, int from, int to) {
+  const double scale = static_cast<double>(srcN) / dstN;
   const double support = std::max(1.0, scale);
-  std::vector<Taps> taps(std::max(0, dstEnd - dstFirst));
-  for (int i = dstFirst; i < dstEnd; ++i) {
-    const double centre = (i + 0.5 - dstStart) * scale - 0.5;
+  std::vector<Taps> taps(std::max(0, to - from));
+  for (int i = from; i < to; ++i) {
+    const double centre = (i + 0.5) * scale - 0.5;
     const int lo = static_cast<int>(std::floor(centre - support)) + 1;
     const int hi = static_cast<int>(std::ceil(centre + support)) - 1;
-    Taps& t = taps[i - dstFirst];
+    Taps& t = taps[i - from];
     t.first = std::clamp(lo, 0, srcN - 1);
-    const int last = std::clamp(hi, 0, srcN - 1);
-    t.weights.assign(last - t.first + 1, 0.0f);
+    t.weights.assign(std::clamp(hi, 0, srcN - 1) - t.first + 1, 0.0f);
     double sum = 0;
     for (int j = lo; j <= hi; ++j) {
       const double w = std::max(0.0, 1.0 - std::abs(j - centre) / support);
       t.weights[std::clamp(j, 0, srcN - 1) - t.first] += static_cast<float>(w);
       sum += w;
     }
-    if (sum <= 0) {  // the centre fell outside: take the nearest edge pixel
-      t.weights.assign(1, 1.0f);
-      t.first = std::clamp(static_cast<int>(std::lround(centre)), 0, srcN - 1);
-      continue;
-    }
     for (float& w : t.weights) w = static_cast<float>(w / sum);
   }
   return taps;
 }
 
+// Source columns filtered vertically (to the destination rows), kept in a
+// ring just large enough for one destination column's taps. Each source
+// column is filtered once, and only when some destination pixel needs it.
+class FilteredColumns {
+ public:
+  FilteredColumns(const PixelBuffer& src, const std::vector<Taps>& rowTaps, size_t capacity)
+      : src_(src), rowTaps_(rowTaps), rows_(rowTaps.size()), capacity_(capacity),
+        ring_(capacity * rows_ * 3) {}
+
+  // Makes columns first..last available; both only grow from call to call.
+  void Prepare(int first, int last) {
+    next_ = std::max(next_, first);
+    for (; next_ <= last; ++next_) Filter(next_);
+  }
+  const float* Column(int sx) const { return &ring_[(sx % capacity_) * rows_ * 3]; }
+
+ private:
+  void Filter(int sx) {
+    const ColorRef* col = src_.Column(sx);
+    float* out = &ring_[(sx % capacity_) * rows_ * 3];
+    for (size_t r = 0; r < rows_; ++r) {
+      const Taps& t = rowTaps_[r];
+      float cr = 0, cg = 0, cb = 0;
+      for (size_t k = 0; k < t.weights.size(); ++k) {
+        const ColorRef c = col[t.first + k];
+        cr += t.weights[k] * static_cast<float>(c & 0xFF);
+        cg += t.weights[k] * static_cast<float>((c >> 8) & 0xFF);
+        cb += t.weights[k] * static_cast<float>((c >> 16) & 0xFF);
+      }
+      out[r * 3] = cr, out[r * 3 + 1] = cg, out[r * 3 + 2] = cb;
+    }
+  }
+
+  const PixelBuffer& src_;
+  const std::vector<Taps>& rowTaps_;
+  size_t rows_;
+  size_t capacity_;
+  std::vector<float> ring_;
+  int next_ = 0;
+};
+
+uint32_t ToByte(float v) {
+  return static_cast<uint32_t>(std::clamp(RoundHalfEven(v), 0.0, 255.0));
+}
+
 void CopyClipped(const PixelBuffer& src, PixelBuffer& dst, int x0, int y0) {
   const int xFrom = std::max(0, x0), xTo = std::min(dst.Width(), x0 + src.Width());
   const int yFrom = std::max(0, y0), yTo = std::min(dst.Height(), y0 + src.Height());
+  if (yFrom >= yTo) return;
   for (int x = xFrom; x < xTo; ++x)
     std::copy(src.Column(x - x0) + (yFrom - y0), src.Column(x - x0) + (yTo - y0),
               dst.Column(x) + yFrom);
 }
 
-uint32_t ToByte(float v) { return static_cast<uint32_t>(std::clamp(std::lround(v), 0L, 255L)); }
-
-}  // namespace
-
-void DrawScaled(const PixelBuffer& src, PixelBuffer& dst, double x, double y, double w, double h) {
-  if (w <= 0 || h <= 0 || src.Count() == 0) return;
-  if (w == src.Width() && h == src.Height() && x == std::floor(x) && y == std::floor(y)) {
-    CopyClipped(src, dst, static_cast<int>(x), static_cast<int>(y));
-    return;
-  }
-  const int xFirst = std::max(0, static_cast<int>(std::lround(x)));
-  const int xEnd = std::min(dst.Width(), static_cast<int>(std::lround(x + w)));
-  const int yFirst = std::max(0, static_cast<int>(std::lround(y)));
-  const int yEnd = std::min(dst.Height(), static_cast<int>(std::lround(y + h)));
+void Resample(const PixelBuffer& src, PixelBuffer& dst, const Rectangle& r) {
+  const int xFirst = std::max(0, r.x), xEnd = std::min(dst.Width(), r.x + r.w);
+  const int yFirst = std::max(0, r.y), yEnd = std::min(dst.Height(), r.y + r.h);
   if (xFirst >= xEnd || yFirst >= yEnd) return;
-  const std::vector<Taps> colTaps = AxisTaps(src.Width(), x, w, xFirst, xEnd);
-  const std::vector<Taps> rowTaps = AxisTaps(src.Height(), y, h, yFirst, yEnd);
+  const std::vector<Taps> colTaps = AxisTaps(src.Width(), r.w, xFirst - r.x, xEnd - r.x);
+  const std::vector<Taps> rowTaps = AxisTaps(src.Height(), r.h, yFirst - r.y, yEnd - r.y);
+  size_t widest = 0;
+  for (const Taps& t : colTaps) widest = std::max(widest, t.weights.size());
+  FilteredColumns columns(src, rowTaps, widest);
   const int rows = yEnd - yFirst;
-
-  // Vertical pass on every source column (columns are contiguous), then the horizontal one.
-  std::vector<float> mid(static_cast<size_t>(src.Width()) * rows * 3);
-  for (int sx = 0; sx < src.Width(); ++sx) {
-    const ColorRef* col = src.Column(sx);
-    float* out = &mid[static_cast<size_t>(sx) * rows * 3];
-    for (int r = 0; r < rows; ++r) {
-      const Taps& t = rowTaps[r];
-      float cr = 0, cg = 0, cb = 0;
-      for (size_t k = 0; k < t.weights.size(); ++k) {
-        const ColorRef c = col[t.first + k];
-        cr += t.weights[k] * (c & 0xFF);
-        cg += t.weights[k] * ((c >> 8) & 0xFF);
-        cb += t.weights[k] * ((c >> 16) & 0xFF);
-      }
-      out[r * 3] = cr, out[r * 3 + 1] = cg, out[r * 3 + 2] = cb;
-    }
-  }
+  std::vector<const float*> filtered(widest);
   for (int dx = xFirst; dx < xEnd; ++dx) {
     const Taps& t = colTaps[dx - xFirst];
-    ColorRef* outCol = dst.Column(dx) + yFirst;
-    for (int r = 0; r < rows; ++r) {
+    columns.Prepare(t.first, t.Last());
+    for (size_t k = 0; k < t.weights.size(); ++k)
+      filtered[k] = columns.Column(t.first + static_cast<int>(k));
+    ColorRef* out = dst.Column(dx) + yFirst;
+    for (int row = 0; row < rows; ++row) {
       float cr = 0, cg = 0, cb = 0;
       for (size_t k = 0; k < t.weights.size(); ++k) {
-        const float* m = &mid[(static_cast<size_t>(t.first + k) * rows + r) * 3];
+        const float* m = filtered[k] + row * 3;
         cr += t.weights[k] * m[0];
         cg += t.weights[k] * m[1];
         cb += t.weights[k] * m[2];
       }
-      outCol[r] = PackRGB(ToByte(cr), ToByte(cg), ToByte(cb));
+      out[row] = PackRGB(ToByte(cr), ToByte(cg), ToByte(cb));
     }
   }
+}
+
+}  // namespace
+
+void DrawScaled(const PixelBuffer& src, PixelBuffer& dst, double x, double y, double w, double h) {
+  Rectangle r;
+  if (src.Count() == 0 || !Snap(x, r.x) || !Snap(y, r.y) || !Snap(w, r.w) || !Snap(h, r.h)) return;
+  if (r.w <= 0 || r.h <= 0) return;
+  if (r.w == src.Width() && r.h == src.Height())
+    CopyClipped(src, dst, r.x, r.y);
+  else
+    Resample(src, dst, r);
 }
 
 }  // namespace pixmora

@@ -1,7 +1,9 @@
-// Drawing one picture into another, scaled. At its own size and a whole-pixel
-// position this is an exact copy; otherwise each destination pixel is a
-// triangle-filtered (bilinear) mix of the source, widened when shrinking so
-// that every source pixel contributes (no aliasing in fitted previews).
+// Drawing one picture into another, scaled. The rectangle is first snapped to
+// whole pixels, as a drawing device does (position and size each rounded half
+// to even). At the picture's own size this is an exact copy; otherwise each
+// destination pixel is a triangle-filtered (bilinear) mix of the source,
+// widened when shrinking so that every source pixel contributes (no aliasing
+// in fitted previews or reduced shapes). Flat areas keep their exact colour.
 #pragma once
 #include "core/picture.h"
 

@@ -1,0 +1,46 @@
+// The blend rule of the Mix Image commands: p = (1 - w) * p + w * v in double
+// precision, rounded half to even and stored back into the plane.
+#pragma once
+#include <cstdint>
+
+#include "core/colour_ref.h"
+#include "core/numeric.h"
+
+namespace pixmora {
+
+// A control value 1..10 made a weight 0.1 .. 1.0 in single precision and
+// stored back into the caller's variable (hence the reference).
+inline float Tenth(float& value) {
+  value = value / 10.0f;
+  return value;
+}
+
+// A blend weight and its complement, both formed once in double precision.
+// The weights of the menus are held in single precision; the caller converts.
+struct Weight {
+  explicit Weight(double w) : keep(1.0 - w), take(w) {}
+  double keep;
+  double take;
+};
+
+// The plane value p moved towards v; p itself when the result leaves 32 bits
+// (the store is abandoned). Written without branches so that pixel loops
+// vectorise.
+inline int32_t Blended(int32_t p, const Weight& w, int32_t v) {
+  const double r = RoundHalfEven(w.keep * p + w.take * v);
+  const bool fits = r >= -2147483648.0 && r <= 2147483647.0;
+  const auto q = static_cast<int32_t>(fits ? r : 0.0);
+  return fits ? q : p;
+}
+
+// The three planes of a pixel moved towards the channels v, or left alone
+// when blend is false.
+inline void BlendPlanes(int32_t& R, int32_t& G, int32_t& B, const Weight& w, Channels v,
+                        bool blend = true) {
+  const int32_t r = Blended(R, w, v.r), g = Blended(G, w, v.g), b = Blended(B, w, v.b);
+  R = blend ? r : R;
+  G = blend ? g : G;
+  B = blend ? b : B;
+}
+
+}  // namespace pixmora
