@@ -1,5 +1,6 @@
 #include "core/catalogue/catalogue.h"
 #include "ops/colour/channel_colour.h"
+#include "ops/colour/gradient.h"
 
 namespace pixmora {
 
@@ -10,8 +11,16 @@ void RunShift(CommandContext& c, int16_t add) {
   ShiftColors(c.ws.m, c.ws.Pic4, k[0], k[1], k[2], add);
 }
 
+// Gradient overwrites its weight and colour 1: it works on copies.
+void RunGradient(CommandContext& c) {
+  const ControlValues& v = c.values;
+  float w = v.strength;
+  float r1 = v.colour1[0], g1 = v.colour1[1], b1 = v.colour1[2];
+  Gradient(c.ws.m, c.ws.Pic4, w, r1, g1, b1, v.colour2[0], v.colour2[1], v.colour2[2]);
+}
+
 constexpr CatalogueEntry kRows[] = {
-    {Menu::Color, 0, "Gradient", nullptr},
+    {Menu::Color, 0, "Gradient", RunGradient},
     {Menu::Color, 1, "-", nullptr},
     {Menu::Color, 2, "Full Colors", [](CommandContext& c) { RunShift(c, -1); }},
     {Menu::Color, 3, "Underlying Colors", [](CommandContext& c) { RunShift(c, 0); }},

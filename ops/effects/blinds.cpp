@@ -1,0 +1,99 @@
+#include "ops/effects/blinds.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/operation_frame.h"
+#include "ops/effects/loop_end.h"
+
+namespace pixmora {
+
+namespace {
+
+// Rows handled together by the horizontal blinds, column by column inside,
+// so that the column-major planes are read in runs.
+constexpr int kRowBlock = 512;
+
+// The band counter of each of `count` rows (or columns) in turn. An
+// overflowing step of the 16-bit counter is abandoned.
+std::vector<int16_t> BandCounters(int count, int16_t n, int16_t reversed) {
+  std::vector<int16_t> bands(static_cast<size_t>(std::max(count, 0)));
+  int16_t b = reversed == 0 ? 0 : n;
+  for (int16_t& band : bands) {
+    band = b;
+    if (reversed == 0) {
+      ToInt16(int64_t{b} + 1, b);
+      if (b == n) b = 0;
+    } else {
+      ToInt16(int64_t{b} - 1, b);
+      if (b == 0) b = n;
+    }
+  }
+  return bands;
+}
+
+// P = P - (b * P) / n: a 32-bit product, the rest in double precision. The
+// caller skips it for n = 0 (the division fails).
+inline void Darken(int32_t& P, int16_t b, double n) {
+  const int64_t product = int64_t{b} * P;
+  if (product < INT32_MIN || product > INT32_MAX) return;
+  ToInt32(P - static_cast<double>(product) / n, P);
+}
+
+// Rows y0 .. y1 - 1 of column x, bandOf(y) giving each row's counter. Pixels
+// the planes do not cover keep their colour: every statement there fails.
+template <class BandOf>
+void DarkenColumn(ChannelPlanes& planes, PixelBuffer& image, int x, int y0, int y1, int16_t n,
+                  BandOf bandOf) {
+  if (x >= planes.Width()) return;
+  y1 = std::min(y1, planes.Height());
+  const size_t base = planes.Index(x, 0);
+  int32_t* R = planes.PlaneR() + base;
+  int32_t* G = planes.PlaneG() + base;
+  int32_t* B = planes.PlaneB() + base;
+  ColorRef* out = image.Column(x);
+  const double period = n;
+  for (int y = y0; y < y1; ++y) {
+    if (n != 0) {
+      const int16_t b = bandOf(y);
+      Darken(R[y], b, period);
+      Darken(G[y], b, period);
+      Darken(B[y], b, period);
+    }
+    ColorRef c;
+    if (ComposeRGB(R[y], G[y], B[y], c)) out[y] = c;
+  }
+}
+
+}  // namespace
+
+void HorizontalBlinds(Module1& m, PictureSurface& target, int16_t period, int16_t reversed) {
+  const int w = target.Width(), h = target.Height();
+  OperationFrame frame(m, h - 1.0);
+  const std::vector<int16_t> bands = BandCounters(h, period, reversed);
+  PixelBuffer& image = target.MutableImage();
+  for (int y0 = 0; y0 < h; y0 += kRowBlock) {
+    const int y1 = std::min(h, y0 + kRowBlock);
+    for (int x = 0; x < w; ++x)
+      DarkenColumn(m.planes, image, x, y0, y1, period, [&bands](int y) { return bands[y]; });
+    frame.Step(y1 - 1);  // every row up to here is done
+  }
+  m.LoopY = LoopEnd(h - 1, 1);
+  m.LoopX = LoopEnd(w - 1, 1);
+}
+
+void VerticalBlinds(Module1& m, PictureSurface& target, int16_t period, int16_t reversed) {
+  const int w = target.Width(), h = target.Height();
+  OperationFrame frame(m, w - 1.0);
+  const std::vector<int16_t> bands = BandCounters(w, period, reversed);
+  PixelBuffer& image = target.MutableImage();
+  for (int x = 0; x < w; ++x) {
+    const int16_t b = bands[x];
+    DarkenColumn(m.planes, image, x, 0, h, period, [b](int) { return b; });
+    frame.Step(x);
+  }
+  m.LoopX = LoopEnd(w - 1, 1);
+  m.LoopY = LoopEnd(h - 1, 1);
+}
+
+}  // namespace pixmora

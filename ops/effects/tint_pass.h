@@ -1,0 +1,44 @@
+// The pass that Rectangles and Gradient end with: every pixel the planes
+// cover reads its target colour c; when towards(c, tint) answers true, the
+// pixel's planes are blended by that tint (32-bit rounding, stored); then the
+// pixel is written RGB(PlaneR, PlaneG, PlaneB). Pixels beyond the planes keep
+// their colour: every statement there touches a plane cell that does not
+// exist. Columns outer, rows inner; the frame steps once per column.
+#pragma once
+#include <algorithm>
+#include <optional>
+
+#include "core/operation_frame.h"
+#include "ops/effects/tint.h"
+
+namespace pixmora {
+
+// Answers the last pixel read, the one the loops leave behind (none for an
+// empty target). No earlier visit writes it, so it is taken first.
+template <class Towards>  // bool towards(ColorRef current, Tint& tint)
+std::optional<ColorRef> TintPlanesPass(ChannelPlanes& planes, PixelBuffer& image,
+                                       OperationFrame& frame, Towards towards) {
+  const int w = image.Width(), h = image.Height();
+  if (w <= 0 || h <= 0) return std::nullopt;
+  const ColorRef last = image.At(w - 1, h - 1);
+  const int inW = std::min(w, planes.Width()), inH = std::min(h, planes.Height());
+  for (int x = 0; x < w; ++x) {
+    if (x < inW) {
+      ColorRef* out = image.Column(x);
+      const size_t base = planes.Index(x, 0);
+      int32_t* R = planes.PlaneR() + base;
+      int32_t* G = planes.PlaneG() + base;
+      int32_t* B = planes.PlaneB() + base;
+      for (int y = 0; y < inH; ++y) {
+        Tint tint;
+        if (towards(out[y], tint)) tint.BlendPlanes(R[y], G[y], B[y]);
+        ColorRef c;
+        if (ComposeRGB(R[y], G[y], B[y], c)) out[y] = c;
+      }
+    }
+    frame.Step(x);
+  }
+  return last;
+}
+
+}  // namespace pixmora

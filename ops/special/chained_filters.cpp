@@ -1,0 +1,137 @@
+// Each filter is a chain run by RunPerPixel. The planes hold LoadPlanes'
+// values (0..255) when a routine starts, so the 32-bit integer sums and
+// products of the chains stay far inside their range; the conversions of the
+// double quotients are checked (a failing one abandons its store), and the
+// composition decides what a value outside 0..255 does.
+#include "ops/special/chained_filters.h"
+
+#include <cstdlib>
+
+#include "core/operation_frame.h"
+
+namespace pixmora {
+
+namespace {
+
+// RoundHalfEven(|v| / 256) in integers: the quotient by 256 is exact in
+// double, so adding 127 plus the quotient's lowest bit before the shift
+// rounds exactly as the double statement does (ties go to the even side),
+// and the quotient of a 32-bit value always fits 32 bits.
+inline int32_t AbsDiv256(int32_t v) {
+  const uint32_t a = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
+  return static_cast<int32_t>((uint64_t{a} + 127 + ((a >> 8) & 1)) >> 8);
+}
+
+// Squares are formed in double precision.
+inline double Square(int32_t d) { return static_cast<double>(d) * d; }
+
+// A chain of statements on one pixel's planes, then the pixel is RGB(R, G, B).
+template <class Chain>
+struct ChainKernel : NothingOutside {
+  Chain chain;
+  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
+    chain(R, G, B);
+    return ComposeRGB(R, G, B, out);
+  }
+};
+
+template <class Chain>
+void RunChain(Module1& m, PictureSurface& target, Chain chain) {
+  ChainKernel<Chain> kernel{{}, chain};
+  RunPerPixel(m, target, kernel);
+}
+
+// Coal composes its three channels, takes them apart again clamped, and
+// writes their average as a grey.
+struct CoalKernel : NothingOutside {
+  ColorRef c = 0;  // the routine's local: a failed composition would keep the last value
+  bool Pixel(int32_t& planeR, int32_t& planeG, int32_t& planeB, ColorRef& out) {
+    // The chain works on copies (the three planes never overlap), stored at the end.
+    int32_t R = planeR, G = planeG, B = planeB;
+    R = AbsDiv256(R * (G - B + G + R));
+    G = AbsDiv256(R * (B - G + B + R));
+    B = AbsDiv256(G * (B - G + B + R));
+    // Only a failure reads the last value, so pixels do not wait on each other.
+    ColorRef composed;
+    if (ComposeRGB(R, G, B, composed)) [[likely]]
+      c = composed;
+    else
+      composed = c;
+    // |c mod 256|, |(c div 256) mod 256|, |(c div 256) div 256| of a composed
+    // colour, never negative, are its three bytes.
+    const Channels clamped = SplitColour(composed);
+    // RoundHalfEven((R + G + B) / 3): a third never ends in .5, so for a sum of
+    // 0 or more this is (sum + 1) div 3, without a division in double.
+    planeR = (clamped.r + clamped.g + clamped.b + 1) / 3;
+    planeG = clamped.g, planeB = clamped.b;
+    return ComposeRGB(planeR, planeR, planeR, out);
+  }
+};
+
+}  // namespace
+
+void Brown(Module1& m, PictureSurface& target) {
+  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
+    R = AbsDiv256(G * B);
+    G = AbsDiv256(B * R);
+    B = AbsDiv256(R * G);
+  });
+}
+
+void Liquid(Module1& m, PictureSurface& target) {
+  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
+    ToInt32(Square(G - B) / 125.0, R);
+    ToInt32(Square(R - B) / 125.0, G);
+    ToInt32(Square(R - G) / 125.0, B);
+  });
+}
+
+void Yellow(Module1& m, PictureSurface& target) {
+  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
+    ToInt32(Square(G - R) / 125.0, B);
+    ToInt32(Square(G - B) / 125.0, R);
+    ToInt32(Square(B + R) / 125.0, G);
+  });
+}
+
+void Coal(Module1& m, PictureSurface& target) {
+  CoalKernel kernel;
+  RunPerPixel(m, target, kernel);
+}
+
+// Dark resets the progress bar at the end like every other filter (the frame
+// does it): a bar left standing at the last column would look like a command
+// still running.
+void Dark(Module1& m, PictureSurface& target) {
+  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
+    R = std::abs(R - 64);
+    G = std::abs(R - 64);
+    B = std::abs(R - 64);
+  });
+}
+
+void PartialDarkness(Module1& m, PictureSurface& target) {
+  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
+    R = std::abs(G - 64);
+    G = std::abs(G - 64);
+    B = std::abs(G - 64);
+  });
+}
+
+void Violet(Module1& m, PictureSurface& target) {
+  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
+    ToInt32(std::abs(G + R / 2.0), R);
+    ToInt32(std::abs(B + G / 2.0), G);
+    ToInt32(std::abs(R + B / 2.0), B);
+  });
+}
+
+// Red stays as it is.
+void Spooky(Module1& m, PictureSurface& target) {
+  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
+    ToInt32(std::abs(R + G / 2.0), G);
+    ToInt32(std::abs(R + B / 2.0), B);
+  });
+}
+
+}  // namespace pixmora

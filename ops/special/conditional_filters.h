@@ -1,0 +1,17 @@
+// The conditional special filters: each pixel recoloured from its own three
+// channels, with a branch on their values.
+#pragma once
+
+#include "core/module1.h"
+#include "core/picture_surface.h"
+
+namespace pixmora {
+
+// Channel ratios through sin(atan(...)) into mid tones (20..145).
+void Unreal(Module1& m, PictureSurface& target);
+// Where red exceeds blue: red up and blue down by the pixel's average.
+void Flame(Module1& m, PictureSurface& target);
+// Halves every channel of a pixel with a channel of 128 or more, doubles the others.
+void Aquarel(Module1& m, PictureSurface& target);
+
+}  // namespace pixmora
