@@ -3,7 +3,9 @@
 #pragma once
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "core/picture.h"
 
@@ -31,5 +33,24 @@ using Canvas = std::shared_ptr<PixelBuffer>;
 inline Canvas NewCanvas(int w, int h, ColorRef fill) { return std::make_shared<PixelBuffer>(w, h, fill); }
 
 void FillDisc(PixelBuffer& p, double cx, double cy, double radius, Rgb colour);
+
+}  // namespace pixmora::data
+
+namespace pixmora::data {
+
+// Value noise that repeats every cellsX x cellsY lattice cells, for u, v in
+// [0, 1): a picture painted from it tiles without seams.
+double TileNoise(double u, double v, int cellsX, int cellsY, uint32_t seed);
+// Several octaves of TileNoise, in [0, 1).
+double TileFractal(double u, double v, int cellsX, int cellsY, uint32_t seed, int octaves);
+
+// A picture and the file name it is shipped under.
+struct NamedPicture {
+  std::string fileName;
+  Canvas picture;
+};
+
+// A picture painted pixel by pixel from u, v in [0, 1).
+Canvas PaintSquare(int side, const std::function<Rgb(double u, double v)>& colour);
 
 }  // namespace pixmora::data

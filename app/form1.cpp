@@ -1,0 +1,128 @@
+#include "app/form1.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScrollBar>
+
+#include "app/colour_scheme_apply.h"
+#include "app/menu_bar.h"
+#include "app/picture_box.h"
+#include "app/qt_pictures.h"
+#include "app/side_panel.h"
+#include "app/status_bar.h"
+#include "app/tool_bar.h"
+#include "app/widget_captions.h"
+#include "app/window_hooks.h"
+#include "app/work_area.h"
+#include "core/config/colour_scheme.h"
+#include "core/config/configuration.h"
+#include "core/config/control_names.h"
+#include "core/config/folders.h"
+#include "core/load_planes.h"
+#include "core/show_fitted.h"
+
+namespace pixmora::app {
+
+namespace {
+constexpr ColorRef kWhite = 0xFFFFFF;
+constexpr ColorRef kBlack = 0;
+}  // namespace
+
+Form1::Form1(QWidget* parent)
+    : QMainWindow(parent),
+      image2Surface_(kPreviewSide, kPreviewSide),
+      image3Surface_(kPreviewSide, kPreviewSide),
+      picture4Surface_(kPreviewSide, kPreviewSide) {
+  setObjectName("Form1");
+  ws_.platformLoader = ReadPictureWithQt;
+  ws_.report = [this](const std::string& text) { Report(QString::fromStdString(text)); };
+  BuildControls();
+  hooks_ = new WindowFrameHooks(c_.Label1, c_.ProgressBar3, this);
+  ws_.m.hooks = hooks_;
+  connect(&runner_, &CommandRunner::busyChanged, this, &Form1::UpdateAvailability);
+  ConnectValueControls();
+  UpdateAvailability();
+}
+
+Form1::~Form1() { runner_.Wait(); }
+
+void Form1::BuildControls() {
+  MenuCommands menus;
+  menus.operation = [this](Menu menu, int16_t index) { RunOperation(menu, index); };
+  menus.fileEntry = [this](const QString& control) { InvokeCommand(control); };
+  menus.exit = [this] { close(); };
+  BuildMenuBar(*menuBar(), menus);
+  BuildToolBar(*this, c_, [this](int i) {
+    InvokeCommand(QString::fromStdString(IndexedName("Image5", i)));
+  });
+  auto* central = new QWidget(this);
+  central->setObjectName("Central");
+  auto* row = new QHBoxLayout(central);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(BuildSidePanel(c_, patternSurface_));
+  row->addWidget(BuildWorkArea(c_, {image2Surface_, image3Surface_, ws_.Image1, picture4Surface_}), 1);
+  setCentralWidget(central);
+  BuildStatusBar(*this, c_);
+  c_.Picture5->onResize = [this] { Form_Resize(); };
+  for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) {
+    const QString name = box->objectName();
+    connect(box, &PreviewBox::clicked, this, [this, name] { InvokeCommand(name); });
+  }
+}
+
+void Form1::Form_Load() {
+  FitOuterSize();
+  setWindowTitle(QStringLiteral("Pixmora - Ver. ") + QStringLiteral(PIXMORA_VERSION));
+  PutProgressInStatusBar(c_.ProgressBar3, c_, 1);
+
+  ws_.folders = FindFolders();
+  WidgetCaptions captions(*this);
+  LoadConfiguration(ws_.folders, captions);
+
+  const ColourScheme scheme = LoadColourScheme(ws_.folders);
+  ApplyColourScheme(*this, scheme);
+  ws_.SetHiddenBackColour(scheme.back);
+  for (PreviewBox* box : {c_.Image1, c_.Image2, c_.Image3}) box->SetBackColour(kWhite);
+  c_.Picture4->SetBackColour(kBlack);
+
+  SizePlanes(ws_.m, ws_.Pic1);
+  c_.Label1->hide();
+  ShowStartValues();
+  ShowPicture(Slot::Pattern, ws_.folders.Support() + "xxx.bmp");
+  ShowPicture(Slot::Shape, ws_.folders.Support() + "albero.bmp");
+  SetStatusPanelText(c_, 2, QStringLiteral("Dir. : ") + QString::fromStdString(ws_.folders.Textures()));
+  if (!IsFolder(ws_.folders.data))
+    Report(QStringLiteral("The data folder %1 is missing: results cannot be saved.")
+               .arg(QString::fromStdString(ws_.folders.data)));
+  // The captions may have changed length.
+  Form_Resize();
+}
+
+bool Form1::ShowPicture(Slot slot, const std::string& path) {
+  if (Busy()) return false;
+  struct Target {
+    PictureSurface& loader;
+    PreviewBox* preview;
+  };
+  const Target target = slot == Slot::ImageA   ? Target{ws_.Pic1, c_.Image2}
+                        : slot == Slot::ImageB ? Target{ws_.Pic2, c_.Image3}
+                        : slot == Slot::Pattern ? Target{ws_.PatPic, c_.picture1}
+                                                : Target{ws_.Pic3, c_.Picture4};
+  ShowFitted(path, target.loader, target.preview->Surface(), ws_.platformLoader);
+  if (slot == Slot::ImageA) SizePlanes(ws_.m, ws_.Pic1);
+  target.preview->Show();
+  return true;
+}
+
+void Form1::RefreshPreviews() {
+  for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) box->Show();
+}
+
+void Form1::Report(const QString& text) {
+  QMetaObject::invokeMethod(this, [this, text] { SetStatusPanelText(c_, 3, text); });
+}
+
+}  // namespace pixmora::app

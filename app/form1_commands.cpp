@@ -1,0 +1,76 @@
+// Running commands from Form1: the operation menus, and the commands other
+// parts give to the File entries, the tool bar and the previews. One command
+// runs at a time, away from the window's thread; meanwhile every control that
+// could start another one is disabled.
+#include <QAction>
+#include <QLabel>
+#include <QProgressBar>
+#include <QSlider>
+
+#include "app/form1.h"
+#include "app/picture_box.h"
+#include "core/config/control_names.h"
+#include "core/dispatch.h"
+
+namespace pixmora::app {
+
+namespace {
+
+// The controls whose commands other parts of the window set.
+const QStringList& CommandControls() {
+  static const QStringList names = {
+      "mnuimma",   "mnuimmb",   "mnusalvap", "mnusalva",  "mnusalvaa", "mnusalvab",
+      "mnutex",    "Image5(0)", "Image5(1)", "Image5(2)", "Image5(3)", "Image5(4)",
+      "Image5(5)", "Image5(6)", "Image2",    "Image3",    "Image1",    "Picture4",
+      "picture1"};
+  return names;
+}
+
+void SetEnabled(QObject* control, bool enabled) {
+  if (auto* action = qobject_cast<QAction*>(control)) action->setEnabled(enabled);
+  else if (auto* widget = qobject_cast<QWidget*>(control)) widget->setEnabled(enabled);
+}
+
+}  // namespace
+
+void Form1::RunOperation(Menu menu, int16_t index) {
+  if (Busy()) return;
+  ws_.values = ReadControlValues();
+  RunInBackground([this, menu, index] { RunMenuCommand(ws_, menu, index); });
+}
+
+bool Form1::RunInBackground(std::function<void()> job) {
+  return runner_.Start(std::move(job), [this](const QString& failure) { CommandEnded(failure); });
+}
+
+void Form1::CommandEnded(const QString& failure) {
+  // The frame has put these back already, unless the command failed half-way.
+  c_.Label1->hide();
+  c_.ProgressBar3->setValue(0);
+  RefreshPreviews();
+  if (!failure.isEmpty()) Report(QStringLiteral("The command failed: ") + failure);
+  emit commandFinished();
+}
+
+void Form1::SetCommand(const QString& control, std::function<void()> command) {
+  commands_[control] = std::move(command);
+  UpdateAvailability();
+}
+
+void Form1::InvokeCommand(const QString& control) {
+  const auto it = commands_.find(control);
+  if (it != commands_.end() && !Busy()) it->second();
+}
+
+void Form1::UpdateAvailability() {
+  const bool idle = !Busy();
+  for (const CatalogueEntry& e : Catalogue())
+    if (!e.IsSeparator())
+      SetEnabled(findChild<QAction*>(QString::fromStdString(MenuEntryName(e.menu, e.index))),
+                 idle && e.run);
+  for (const QString& name : CommandControls())
+    SetEnabled(findChild<QObject*>(name), idle && commands_.count(name));
+  c_.Slider1->setEnabled(idle);
+}
+
+}  // namespace pixmora::app

@@ -1,0 +1,47 @@
+// Form1's size and layout: never smaller than its design size, the previews
+// kept in a 2 x 2 grid around the centre of the work area.
+#include <QCloseEvent>
+#include <QShowEvent>
+
+#include "app/form1.h"
+#include "app/picture_box.h"
+#include "app/work_area.h"
+#include "core/numeric.h"
+
+namespace pixmora::app {
+
+namespace {
+// The design size, 16000 x 11400 twips at 15 twips a pixel, frame included.
+constexpr double kTwipsPerPixel = 15;
+const QSize kOuterSize(static_cast<int>(RoundHalfEven(16000 / kTwipsPerPixel)),
+                       static_cast<int>(RoundHalfEven(11400 / kTwipsPerPixel)));
+}  // namespace
+
+void Form1::FitOuterSize() {
+  // The window system's frame is known once the window is shown; until then it counts as nothing.
+  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+  const QSize least = kOuterSize - frame;
+  setMinimumSize(least);
+  resize(size().expandedTo(least));
+}
+
+void Form1::Form_Resize() {
+  // Qt batches the repaint of the moved previews, so nothing flickers.
+  LayOutWorkArea(c_);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  FitOuterSize();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  // A running command finishes first: it writes into the session.
+  if (Busy()) {
+    hide();
+    runner_.Wait();
+  }
+  QMainWindow::closeEvent(event);
+}
+
+}  // namespace pixmora::app

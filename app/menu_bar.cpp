@@ -1,0 +1,80 @@
+#include "app/menu_bar.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "core/config/control_names.h"
+#include "core/config/design_captions.h"
+
+namespace pixmora::app {
+
+namespace {
+
+QString Caption(const char* control) { return QString::fromStdString(DesignCaptionOf(control)); }
+
+QMenu* AddMenu(QWidget& parent, const char* control) {
+  auto* menu = new QMenu(Caption(control), &parent);
+  menu->setObjectName(control);
+  if (auto* bar = qobject_cast<QMenuBar*>(&parent)) bar->addMenu(menu);
+  else static_cast<QMenu&>(parent).addMenu(menu);
+  return menu;
+}
+
+void AddSeparator(QMenu& menu, const QString& control) {
+  menu.addSeparator()->setObjectName(control);
+}
+
+void AddFileEntry(QMenu& menu, const char* control, const MenuCommands& commands) {
+  QAction* action = menu.addAction(Caption(control));
+  action->setObjectName(control);
+  const QString name = control;
+  QObject::connect(action, &QAction::triggered, [fileEntry = commands.fileEntry, name] {
+    fileEntry(name);
+  });
+}
+
+void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
+  QMenu* file = AddMenu(bar, "mnufi");
+  QMenu* open = AddMenu(*file, "mnuapri");
+  AddFileEntry(*open, "mnuimma", commands);
+  AddFileEntry(*open, "mnuimmb", commands);
+  AddSeparator(*file, "pos3");
+  AddFileEntry(*file, "mnusalvap", commands);
+  AddSeparator(*file, "pos");
+  QMenu* save = AddMenu(*file, "mnusalvax");
+  AddFileEntry(*save, "mnusalva", commands);
+  AddFileEntry(*save, "mnusalvaa", commands);
+  AddFileEntry(*save, "mnusalvab", commands);
+  AddSeparator(*file, "pos1");
+  AddFileEntry(*file, "mnutex", commands);
+  AddSeparator(*file, "pos2");
+  QAction* exit = file->addAction(Caption("mnuesci"));
+  exit->setObjectName("mnuesci");
+  QObject::connect(exit, &QAction::triggered, commands.exit);
+}
+
+void BuildOperationMenu(QMenuBar& bar, Menu which, const MenuCommands& commands) {
+  QMenu* menu = AddMenu(bar, MenuBarName(which));
+  for (const CatalogueEntry& e : MenuEntries(which)) {
+    const QString name = QString::fromStdString(MenuEntryName(which, e.index));
+    if (e.IsSeparator()) {
+      AddSeparator(*menu, name);
+      continue;
+    }
+    QAction* action = menu->addAction(QString::fromUtf8(e.caption));
+    action->setObjectName(name);
+    QObject::connect(action, &QAction::triggered,
+                     [run = commands.operation, which, index = e.index] { run(which, index); });
+  }
+}
+
+}  // namespace
+
+void BuildMenuBar(QMenuBar& bar, const MenuCommands& commands) {
+  bar.setObjectName("MenuBar");
+  BuildFileMenu(bar, commands);
+  for (Menu menu : kMenus) BuildOperationMenu(bar, menu, commands);
+}
+
+}  // namespace pixmora::app

@@ -1,0 +1,57 @@
+#include "app/status_bar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <QStatusBar>
+
+namespace pixmora::app {
+
+namespace {
+constexpr int kBarWidth = 160;
+constexpr int kBarHeight = 14;
+}  // namespace
+
+void BuildStatusBar(QMainWindow& window, Form1Controls& c) {
+  c.StatusBar1 = new QStatusBar(&window);
+  c.StatusBar1->setObjectName("StatusBar1");
+  c.StatusBar1->setSizeGripEnabled(true);
+  // Painted in its own colours, not the window's colour scheme.
+  c.StatusBar1->setAutoFillBackground(true);
+  window.setStatusBar(c.StatusBar1);
+  c.panels[0] = new QWidget(c.StatusBar1);
+  for (int i = 1; i < 3; ++i) {
+    auto* text = new QLabel(c.StatusBar1);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    c.panels[i] = text;
+  }
+  for (int i = 0; i < 3; ++i) {
+    c.panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+    c.StatusBar1->addWidget(c.panels[i], i == 2 ? 1 : 0);
+  }
+  c.ProgressBar3 = new QProgressBar(&window);
+  c.ProgressBar3->setObjectName("ProgressBar3");
+  c.ProgressBar3->setFixedSize(kBarWidth, kBarHeight);
+  c.ProgressBar3->setTextVisible(false);
+  c.ProgressBar3->setRange(0, 1);
+  c.ProgressBar3->hide();
+}
+
+void PutProgressInStatusBar(QProgressBar* bar, const Form1Controls& c, int panelIndex) {
+  QWidget* panel = c.panels[panelIndex - 1];
+  panel->setFixedWidth(bar->width() + 15);
+  auto* layout = new QHBoxLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(bar, 0, Qt::AlignCenter);
+  bar->show();
+  bar->setValue(0);
+}
+
+void SetStatusPanelText(const Form1Controls& c, int panelIndex, const QString& text) {
+  auto* label = static_cast<QLabel*>(c.panels[panelIndex - 1]);
+  label->setText(text);
+  label->setToolTip(text);
+}
+
+}  // namespace pixmora::app

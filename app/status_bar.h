@@ -1,0 +1,20 @@
+// StatusBar1: panel 1 holds the progress bar ProgressBar3, panel 2 names the
+// texture folder, panel 3 carries one-line notices.
+#pragma once
+#include <QString>
+
+#include "app/form1_controls.h"
+
+class QMainWindow;
+
+namespace pixmora::app {
+
+void BuildStatusBar(QMainWindow& window, Form1Controls& c);
+
+// Puts the bar into panel panelIndex (from 1) of the status bar: the panel
+// becomes 15 pixels wider than the bar, and the bar sits centred in it at 0.
+void PutProgressInStatusBar(QProgressBar* bar, const Form1Controls& c, int panelIndex);
+
+void SetStatusPanelText(const Form1Controls& c, int panelIndex, const QString& text);
+
+}  // namespace pixmora::app

@@ -1,0 +1,32 @@
+#include "app/tool_bar.h"
+
+#include <QMainWindow>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/tool_icons.h"
+#include "core/config/control_names.h"
+
+namespace pixmora::app {
+
+void BuildToolBar(QMainWindow& window, Form1Controls& c, const std::function<void(int)>& clicked) {
+  auto* bar = new QToolBar(&window);
+  bar->setObjectName("ToolBar");
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setIconSize(QSize(24, 24));
+  window.addToolBar(Qt::TopToolBarArea, bar);
+  for (int i = 0; i < kToolButtons; ++i) {
+    if (i == 5) bar->addSeparator();
+    auto* button = new QToolButton(bar);
+    button->setObjectName(QString::fromStdString(IndexedName("Image5", i)));
+    button->setIcon(ToolIcon(i));
+    button->setToolTip(ToolTip(i));
+    button->setAutoRaise(true);
+    QObject::connect(button, &QToolButton::clicked, [clicked, i] { clicked(i); });
+    bar->addWidget(button);
+    c.Image5[i] = button;
+  }
+}
+
+}  // namespace pixmora::app

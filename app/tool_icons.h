@@ -1,0 +1,14 @@
+// The tool bar's 24 x 24 icons, painted in code.
+#pragma once
+#include <QIcon>
+
+namespace pixmora::app {
+
+inline constexpr int kToolButtons = 7;
+
+// Buttons 0..4 show image A, image B, the result, the pattern and the shape;
+// 5 and 6 make the result image A or image B.
+QIcon ToolIcon(int index);
+QString ToolTip(int index);
+
+}  // namespace pixmora::app

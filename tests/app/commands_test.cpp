@@ -1,0 +1,133 @@
+#include <QApplication>
+#include <QLabel>
+#include <QScrollBar>
+#include <QProgressBar>
+#include <QSlider>
+#include <QToolButton>
+#include <filesystem>
+
+#include "app/picture_box.h"
+#include "core/catalogue/catalogue.h"
+#include "core/config/control_names.h"
+#include "imageio/picture_files.h"
+#include "tests/app/window_fixture.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora::test {
+
+namespace {
+
+void ExpectSamePixels(const Picture& a, const Picture& b) {
+  ASSERT_TRUE(a);
+  ASSERT_TRUE(b);
+  ASSERT_EQ(a->Width(), b->Width());
+  ASSERT_EQ(a->Height(), b->Height());
+  for (int x = 0; x < a->Width(); ++x)
+    for (int y = 0; y < a->Height(); ++y) ASSERT_EQ(a->At(x, y), b->At(x, y)) << x << ", " << y;
+}
+
+}  // namespace
+
+TEST_F(WindowTest, GrayscaleFromItsMenuMatchesTheBatchTool) {
+  Start();
+  const std::string imageA = WritePicture(Varied(64, 48), "a.bmp");
+  ASSERT_TRUE(window->ShowPicture(app::Form1::Slot::ImageA, imageA));
+  EXPECT_EQ(window->Session().m.planes.Width(), 64);
+  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+
+  const Picture published = LoadPictureFile(data + "ps.bmp");
+  ASSERT_EQ(RunBatchTool("apply '" + imageA + "' '" + root + "batch.bmp' Grayscale"), 0);
+  ExpectSamePixels(published, LoadPictureFile(root + "batch.bmp"));
+  EXPECT_NE(published->At(10, 10), Varied(64, 48)->At(10, 10)) << "the picture turned grey";
+
+  const app::Form1Controls& c = window->Controls();
+  EXPECT_EQ(c.ProgressBar3->value(), 0);
+  EXPECT_FALSE(c.Label1->isVisibleTo(window.get()));
+  const QColor centre = c.Image1->Shown().pixelColor(128, 128);
+  EXPECT_EQ(centre.red(), centre.green()) << "the result preview shows the grey result";
+  EXPECT_EQ(centre.green(), centre.blue());
+}
+
+TEST_F(WindowTest, CommandsReadTheControlsWhenChosen) {
+  Start();
+  ASSERT_TRUE(window->ShowPicture(app::Form1::Slot::ImageA,
+                                  WritePicture(Flat(8, 6, PackRGB(10, 20, 30)), "a.bmp")));
+  window->Controls().HS1[0]->setValue(200);
+  RunAndWait([&] { Action("mnuCol(2)")->trigger(); });  // Full Colors
+  EXPECT_EQ(window->Session().Pic4.Point(3, 3), PackRGB(210, 20, 30)) << "colour 1 added";
+  EXPECT_EQ(window->Session().values.colour1[0], 200);
+}
+
+TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
+  Start();
+  ASSERT_TRUE(window->ShowPicture(app::Form1::Slot::ImageA, WritePicture(Varied(300, 200), "a.bmp")));
+  window->SetCommand("mnuimma", [] {});
+  RunAndWait([&] {
+    Action("mnuCol(21)")->trigger();
+    EXPECT_TRUE(window->Busy());
+    EXPECT_FALSE(Action("mnuCol(19)")->isEnabled());
+    EXPECT_FALSE(Action("mnuimma")->isEnabled());
+    EXPECT_FALSE(window->Controls().Slider1->isEnabled());
+    EXPECT_FALSE(window->Controls().Image2->isEnabled());
+    EXPECT_TRUE(Action("mnuesci")->isEnabled());
+    EXPECT_FALSE(window->ShowPicture(app::Form1::Slot::ImageB, "anything.bmp"));
+  });
+  EXPECT_FALSE(window->Busy());
+  EXPECT_TRUE(Action("mnuCol(19)")->isEnabled());
+  EXPECT_TRUE(Action("mnuimma")->isEnabled());
+  EXPECT_TRUE(window->Controls().Slider1->isEnabled());
+}
+
+TEST_F(WindowTest, OperationEntriesAreEnabledWhenTheirRoutineExists) {
+  Start();
+  for (const CatalogueEntry& e : Catalogue()) {
+    if (e.IsSeparator()) continue;
+    EXPECT_EQ(Action(QString::fromStdString(MenuEntryName(e.menu, e.index)))->isEnabled(),
+              e.run != nullptr)
+        << e.caption;
+  }
+}
+
+TEST_F(WindowTest, ControlsTakeTheirCommandsFromOtherParts) {
+  Start();
+  EXPECT_FALSE(Action("mnusalva")->isEnabled());
+  EXPECT_FALSE(Find<QToolButton>("Image5(2)")->isEnabled());
+  int saves = 0, shows = 0, clicks = 0;
+  window->SetCommand("mnusalva", [&] { ++saves; });
+  window->SetCommand("Image5(2)", [&] { ++shows; });
+  window->SetCommand("Image1", [&] { ++clicks; });
+  Action("mnusalva")->trigger();
+  Find<QToolButton>("Image5(2)")->click();
+  emit window->Controls().Image1->clicked();
+  EXPECT_EQ(saves, 1);
+  EXPECT_EQ(shows, 1);
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(WindowTest, TheSliderTurnsImageAIntoTheResult) {
+  Start();
+  const Picture picture = Varied(40, 30);
+  const std::string imageA = WritePicture(picture, "a.bmp");
+  ASSERT_TRUE(window->ShowPicture(app::Form1::Slot::ImageA, imageA));
+  RunAndWait([&] { window->Controls().Slider1->setValue(2); });
+
+  const Workspace& ws = window->Session();
+  ASSERT_EQ(ws.Pic4.Width(), 40);
+  // A quarter turn: 10 pixels right of the centre shows what was 10 below it.
+  EXPECT_EQ(ws.Pic4.Point(20 + 10, 15), picture->At(20, 15 + 10));
+  const Picture published = LoadPictureFile(data + "ps.bmp");
+  ASSERT_EQ(RunBatchTool("apply '" + imageA + "' '" + root + "batch.bmp' rotate:2"), 0);
+  ExpectSamePixels(published, LoadPictureFile(root + "batch.bmp"));
+}
+
+TEST_F(WindowTest, AResultThatCannotBeSavedIsReported) {
+  Start();
+  ASSERT_TRUE(window->ShowPicture(app::Form1::Slot::ImageA, WritePicture(Varied(8, 8), "a.bmp")));
+  RemoveFolder(data);
+  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  const auto* notice = qobject_cast<QLabel*>(window->Controls().panels[2]);
+  QApplication::processEvents();
+  EXPECT_TRUE(notice->text().contains("ps.bmp")) << notice->text().toStdString();
+}
+
+}  // namespace pixmora::test

@@ -1,0 +1,67 @@
+#include <QLabel>
+#include <QScrollBar>
+#include <QSlider>
+
+#include "tests/app/window_fixture.h"
+
+namespace pixmora::test {
+
+namespace {
+
+QColor Swatch(const app::Form1Controls& c, int i) {
+  return c.Label6[i]->palette().color(QPalette::Window);
+}
+
+}  // namespace
+
+TEST_F(WindowTest, StartValues) {
+  Start();
+  const app::Form1Controls& c = window->Controls();
+  EXPECT_EQ(c.Label9->text(), "50%");
+  EXPECT_EQ(c.Label3->text(), "0.5");
+  EXPECT_EQ(Swatch(c, 0), QColor(0, 0, 0));
+  EXPECT_EQ(Swatch(c, 1), QColor(255, 255, 255));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(c.Label4[i]->text(), "000");
+  for (int i = 3; i < 6; ++i) EXPECT_EQ(c.Label4[i]->text(), "255");
+  EXPECT_EQ(c.HScroll1->value(), 5);
+  EXPECT_EQ(c.HScroll2->value(), 5);
+}
+
+TEST_F(WindowTest, ColourBarsShowTheirValueAndSwatch) {
+  Start();
+  const app::Form1Controls& c = window->Controls();
+  Find<QScrollBar>("HS1(4)")->setValue(128);
+  EXPECT_EQ(Find<QLabel>("Label4(4)")->text(), "128");
+  EXPECT_EQ(Swatch(c, 1), QColor(255, 128, 255));
+  c.HS1[0]->setValue(7);
+  EXPECT_EQ(c.Label4[0]->text(), "007");
+  EXPECT_EQ(Swatch(c, 0), QColor(7, 0, 0));
+  EXPECT_EQ(c.HS1[0]->pageStep(), 10);
+  EXPECT_EQ(c.HS1[0]->maximum(), 255);
+}
+
+TEST_F(WindowTest, StrengthAndSizeShowTenths) {
+  Start();
+  const app::Form1Controls& c = window->Controls();
+  c.HScroll2->setValue(7);
+  EXPECT_EQ(c.Label9->text(), "70%");
+  c.HScroll2->setValue(1);
+  EXPECT_EQ(c.Label9->text(), "10%");
+  c.HScroll2->setValue(10);
+  EXPECT_EQ(c.Label9->text(), "100%");
+  c.HScroll1->setValue(1);
+  EXPECT_EQ(c.Label3->text(), "0.1");
+  c.HScroll1->setValue(10);
+  EXPECT_EQ(c.Label3->text(), "1.0");
+}
+
+TEST_F(WindowTest, SliderTurnsInStepsOf45Degrees) {
+  Start();
+  const QSlider* slider = window->Controls().Slider1;
+  EXPECT_EQ(slider->minimum(), -8);
+  EXPECT_EQ(slider->maximum(), 8);
+  EXPECT_EQ(slider->tickInterval(), 1);
+  EXPECT_FALSE(slider->hasTracking()) << "a drag turns the picture once, on release";
+}
+
+}  // namespace pixmora::test

@@ -1,0 +1,81 @@
+#include "tests/app/window_fixture.h"
+
+#include <QSignalSpy>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "imageio/picture_files.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora::test {
+
+namespace fs = std::filesystem;
+
+namespace {
+const std::string kShipped = std::string(PIXMORA_SHARE) + "/VARDELO24/";
+constexpr int kCommandTimeoutMs = 120000;
+}  // namespace
+
+void WindowTest::SetUp() {
+  root = MakeScratchFolder();
+  data = root + "VARDELO24/";
+  fs::create_directories(data + "supporto");
+  fs::create_directories(root + "tmp");
+  setenv("XDG_DATA_HOME", root.c_str(), 1);
+  setenv("TMPDIR", (root + "tmp/").c_str(), 1);
+}
+
+void WindowTest::TearDown() {
+  window.reset();
+  RemoveFolder(root);
+}
+
+void WindowTest::Ship(const std::string& relative) {
+  fs::create_directories(fs::path(data + relative).parent_path());
+  fs::copy_file(kShipped + relative, data + relative, fs::copy_options::overwrite_existing);
+}
+
+void WindowTest::ShipAll() {
+  fs::copy(kShipped, data, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+void WindowTest::Write(const std::string& relative, const std::string& text) {
+  std::ofstream(data + relative, std::ios::binary) << text;
+}
+
+std::string WindowTest::WritePicture(const Picture& picture, const std::string& name) {
+  const std::string path = root + name;
+  std::string error;
+  EXPECT_TRUE(SavePictureAsBmp(picture, path, &error)) << error;
+  return path;
+}
+
+app::Form1& WindowTest::Start() {
+  window = std::make_unique<app::Form1>();
+  window->Form_Load();
+  return *window;
+}
+
+void WindowTest::RunAndWait(const std::function<void()>& start) {
+  QSignalSpy finished(window.get(), &app::Form1::commandFinished);
+  start();
+  ASSERT_TRUE(finished.count() > 0 || finished.wait(kCommandTimeoutMs)) << "the command did not end";
+}
+
+int WindowTest::RunBatchTool(const std::string& arguments) {
+  const std::string home = root + "batch/";
+  fs::create_directories(home + "VARDELO24");
+  std::string err;
+  const int code = RunCommand("XDG_DATA_HOME='" + home + "' TMPDIR='" + root + "tmp/' '" +
+                                  PIXMORA_CLI + "' " + arguments,
+                              &err);
+  EXPECT_EQ(code, 0) << err;
+  return code;
+}
+
+QString ItemName(const QAction* action) {
+  return action->menu() ? action->menu()->objectName() : action->objectName();
+}
+
+}  // namespace pixmora::test

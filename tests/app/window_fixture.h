@@ -1,0 +1,49 @@
+// A main window started as the user's start would, over a scratch data
+// folder that each test fills with what it needs.
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/form1.h"
+#include "core/picture.h"
+
+namespace pixmora::test {
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Copies one shipped file (path under the shipped VARDELO24 folder), or all of them.
+  void Ship(const std::string& relative);
+  void ShipAll();
+  void Write(const std::string& relative, const std::string& text);
+  // A picture file for image A, in the scratch folder; answers its path.
+  std::string WritePicture(const Picture& picture, const std::string& name);
+
+  // Constructs the window and runs its start-up.
+  app::Form1& Start();
+  template <class T>
+  T* Find(const QString& name) const {
+    return window->findChild<T*>(name);
+  }
+  QAction* Action(const QString& name) const { return Find<QAction>(name); }
+  // Starts a command and waits until its result is shown.
+  void RunAndWait(const std::function<void()>& start);
+  // Runs the batch tool with its own data folder; answers its exit code.
+  int RunBatchTool(const std::string& arguments);
+
+  std::string root;  // scratch folder, $XDG_DATA_HOME
+  std::string data;  // root + "VARDELO24/"
+  std::unique_ptr<app::Form1> window;
+};
+
+// The design name of a menu bar or menu item (a submenu's is its menu's).
+QString ItemName(const QAction* action);
+
+}  // namespace pixmora::test

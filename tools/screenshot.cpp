@@ -1,0 +1,59 @@
+// pixmora-screenshot OUTPUT.png [IMAGE_A [MENU:INDEX ...]]: starts the main
+// window as the user's start would, opens IMAGE_A, runs the given operation
+// commands one after the other and saves a picture of the window (for the
+// documentation).
+#include <QApplication>
+#include <QEventLoop>
+#include <QPixmap>
+#include <QStyleFactory>
+#include <cstdio>
+#include <string>
+
+#include "app/form1.h"
+#include "core/catalogue/catalogue.h"
+
+namespace {
+
+bool ParseCommand(const std::string& text, pixmora::Menu& menu, int& index) {
+  const auto colon = text.find(':');
+  if (colon == std::string::npos || !pixmora::MenuFromKey(text.substr(0, colon), menu)) return false;
+  try {
+    index = std::stoi(text.substr(colon + 1));
+  } catch (const std::exception&) {
+    return false;
+  }
+  return pixmora::FindEntry(menu, index) != nullptr;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setStyle(QStyleFactory::create("Fusion"));
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: pixmora-screenshot OUTPUT.png [IMAGE_A [MENU:INDEX ...]]\n");
+    return 2;
+  }
+  pixmora::app::Form1 window;
+  window.Form_Load();
+  window.show();
+  if (argc > 2) window.ShowPicture(pixmora::app::Form1::Slot::ImageA, argv[2]);
+  for (int i = 3; i < argc; ++i) {
+    pixmora::Menu menu;
+    int index;
+    if (!ParseCommand(argv[i], menu, index)) {
+      std::fprintf(stderr, "pixmora-screenshot: not a command: %s (try color:21)\n", argv[i]);
+      return 2;
+    }
+    QEventLoop wait;
+    QObject::connect(&window, &pixmora::app::Form1::commandFinished, &wait, &QEventLoop::quit);
+    window.RunOperation(menu, static_cast<int16_t>(index));
+    if (window.Busy()) wait.exec();
+  }
+  QApplication::processEvents();
+  if (!window.grab().save(argv[1])) {
+    std::fprintf(stderr, "pixmora-screenshot: cannot write %s\n", argv[1]);
+    return 1;
+  }
+  return 0;
+}
