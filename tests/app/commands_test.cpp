@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QSlider>
 #include <QToolButton>
+#include <algorithm>
 #include <filesystem>
 
 #include "app/picture_box.h"
@@ -46,6 +47,39 @@ TEST_F(WindowTest, GrayscaleFromItsMenuMatchesTheBatchTool) {
   const QColor centre = c.Image1->Shown().pixelColor(128, 128);
   EXPECT_EQ(centre.red(), centre.green()) << "the result preview shows the grey result";
   EXPECT_EQ(centre.green(), centre.blue());
+}
+
+// Records whether a widget was shown at some moment.
+class ShowSpy : public QObject {
+ public:
+  explicit ShowSpy(QWidget* w) { w->installEventFilter(this); }
+  bool shown = false;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) shown = true;
+    return false;
+  }
+};
+
+TEST_F(WindowTest, BusyLabelAndProgressBarFollowTheCommand) {
+  Start();
+  ASSERT_TRUE(window->ShowPicture(app::Form1::Slot::ImageA, WritePicture(Varied(1000, 10), "a.bmp")));
+  window->show();
+  const app::Form1Controls& c = window->Controls();
+  ShowSpy busy(c.Label1);
+  int highest = 0, moves = 0;
+  QObject::connect(c.ProgressBar3, &QProgressBar::valueChanged, [&](int v) {
+    highest = std::max(highest, v);
+    ++moves;
+  });
+  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  EXPECT_TRUE(busy.shown);
+  EXPECT_EQ(c.ProgressBar3->maximum(), 999) << "the bar runs over the columns";
+  EXPECT_GE(highest, 990);
+  EXPECT_GT(moves, 100);
+  EXPECT_EQ(c.ProgressBar3->value(), 0);
+  EXPECT_FALSE(c.Label1->isVisibleTo(window.get()));
 }
 
 TEST_F(WindowTest, CommandsReadTheControlsWhenChosen) {
