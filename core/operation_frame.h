@@ -35,6 +35,25 @@ class OperationFrame {
   Progress mode_;
 };
 
+// The frame's loop over the target's columns: column(x, out, rows) for each
+// column x in order, out being the target column and rows the number of its
+// pixels (from the top) that the planes cover, 0 for a column beyond them.
+// Leaves the loop counters as the loops end.
+template <class Column>
+void ForEachColumn(Module1& m, PictureSurface& target, Column column) {
+  const int w = target.Width(), h = target.Height();
+  OperationFrame frame(m, w - 1.0);
+  if (w <= 0) return;
+  PixelBuffer& image = target.MutableImage();
+  const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
+  for (int x = 0; x < w; ++x) {
+    column(x, image.Column(x), x < inW ? inH : 0);
+    frame.Step(x);
+  }
+  m.LoopX = static_cast<int16_t>(std::min(w, 32767));
+  m.LoopY = static_cast<int16_t>(std::min(h, 32767));
+}
+
 // Runs a per-pixel routine over the target in the frame's order. The kernel
 // holds the statements of one pixel:
 //   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out)
@@ -45,21 +64,16 @@ class OperationFrame {
 //     is abandoned; answers whether something is still written.
 template <class Kernel>
 void RunPerPixel(Module1& m, PictureSurface& target, Kernel& kernel) {
-  const int w = target.Width(), h = target.Height();
-  OperationFrame frame(m, w - 1.0);
-  if (w <= 0) return;
-  PixelBuffer& image = target.MutableImage();
   ChannelPlanes& planes = m.planes;
-  const int inW = std::min(w, planes.Width()), inH = std::min(h, planes.Height());
-  for (int x = 0; x < w; ++x) {
-    ColorRef* out = image.Column(x);
+  const int h = target.Height();
+  ForEachColumn(m, target, [&planes, &kernel, h](int x, ColorRef* out, int rows) {
     int y = 0;
-    if (x < inW) {
+    if (rows > 0) {
       const size_t base = planes.Index(x, 0);
       int32_t* R = planes.PlaneR() + base;
       int32_t* G = planes.PlaneG() + base;
       int32_t* B = planes.PlaneB() + base;
-      for (; y < inH; ++y) {
+      for (; y < rows; ++y) {
         ColorRef c;
         if (kernel.Pixel(R[y], G[y], B[y], c)) out[y] = c;
       }
@@ -68,10 +82,7 @@ void RunPerPixel(Module1& m, PictureSurface& target, Kernel& kernel) {
       ColorRef c;
       if (kernel.Outside(c)) out[y] = c;
     }
-    frame.Step(x);
-  }
-  m.LoopX = static_cast<int16_t>(std::min(w, 32767));
-  m.LoopY = static_cast<int16_t>(std::min(h, 32767));
+  });
 }
 
 // Most kernels write nothing outside the planes.

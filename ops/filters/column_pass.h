@@ -1,0 +1,48 @@
+// The frame of the filters that read neighbouring plane cells or treat a
+// whole column at once: the statements of one column of the planes run top
+// to bottom, then that column is written into the target. Columns outer and
+// rows inner, as in every operation.
+#pragma once
+#include "core/operation_frame.h"
+
+namespace pixmora {
+
+// Writes RGB(R, G, B) of count plane cells into a target column; a pixel whose
+// composition fails keeps its colour. (Written as a choice of value rather
+// than a conditional store, so that the loop runs on vector units.)
+inline void ComposeColumn(const int32_t* R, const int32_t* G, const int32_t* B, ColorRef* out,
+                          int count) {
+  for (int y = 0; y < count; ++y) {
+    ColorRef c = out[y];
+    ComposeRGB(R[y], G[y], B[y], c);
+    out[y] = c;
+  }
+}
+
+// Whether count cells of the three planes all hold values LoadPlanes can
+// leave there (-1..255), where a routine's bounds are known.
+inline bool HoldsChannelValues(const int32_t* R, const int32_t* G, const int32_t* B, int count) {
+  uint32_t outside = 0;
+  for (int y = 0; y < count; ++y)
+    outside |= (static_cast<uint32_t>(R[y] + 1) > 256u) | (static_cast<uint32_t>(G[y] + 1) > 256u) |
+               (static_cast<uint32_t>(B[y] + 1) > 256u);
+  return outside == 0;
+}
+
+// treat(x, rows) runs the statements of the pixels (x, 0 .. rows - 1), the
+// rows that both the target and the planes cover. Target pixels beyond the
+// planes are left as they are: there every statement, the write included,
+// reads a plane cell that does not exist.
+template <class TreatColumn>
+void RunColumnPass(Module1& m, PictureSurface& target, TreatColumn treat) {
+  ChannelPlanes& planes = m.planes;
+  ForEachColumn(m, target, [&planes, &treat](int x, ColorRef* out, int rows) {
+    if (rows == 0) return;
+    treat(x, rows);
+    const size_t base = planes.Index(x, 0);
+    ComposeColumn(planes.PlaneR() + base, planes.PlaneG() + base, planes.PlaneB() + base, out,
+                  rows);
+  });
+}
+
+}  // namespace pixmora

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "ops/filters/fog_obscure.h"
+#include "tests/ops/filters/filter_test_support.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr int kFog = 5, kObscure = 6;
+
+// Statement by statement: one sum per channel, column by column, with every
+// index checked; a neighbour outside abandons the channel's statement.
+void ReferenceSoften(Module1& m, PictureSurface& target, int r, double divisor) {
+  ChannelPlanes& p = m.planes;
+  test::ReferenceFrame(m, target, [&](int x, int y) {
+    for (int32_t* plane : test::AllPlanes(m)) {
+      int32_t sum = 0;
+      bool inside = true;
+      for (int i = -r; i <= r && inside; ++i)
+        for (int j = -r; j <= r && inside; ++j) {
+          inside = p.Inside(x + i, y + j);
+          if (inside) sum += plane[p.Index(x + i, y + j)];
+        }
+      if (inside) ToInt32(std::abs(sum) / divisor, plane[p.Index(x, y)]);
+    }
+  });
+}
+
+Picture RedDot(int w, int h, int x0, int y0, int red) {
+  return test::MakeTestPicture(w, h, [=](int x, int y) {
+    return x == x0 && y == y0 ? PackRGB(red, 0, 0) : PackRGB(0, 0, 0);
+  });
+}
+
+int RedAt(const test::Session& s, int x, int y) { return SplitColour(s.Result(x, y)).r; }
+
+}  // namespace
+
+TEST(Fog, TheInPlaceTrailRunsToTheLowerRight) {
+  test::Session s(RedDot(4, 3, 1, 1, 90));
+  mnuFil_Click(s.ws, kFog);
+  EXPECT_EQ(RedAt(s, 1, 1), 10);
+  EXPECT_EQ(RedAt(s, 2, 1), 1) << "sums the new 10, not the input 90";
+  for (int x = 0; x < 4; ++x)
+    for (int y = 0; y < 3; ++y)
+      if (y != 1 || (x != 1 && x != 2)) {
+        EXPECT_EQ(s.Result(x, y), 0u) << x << ", " << y;
+      }
+}
+
+TEST(FogObscure, OnlyTheCentreOfTheSmallestPictureIsTreated) {
+  test::Session fog(RedDot(3, 3, 1, 1, 255));
+  mnuFil_Click(fog.ws, kFog);
+  EXPECT_EQ(fog.Result(1, 1), PackRGB(28, 0, 0));
+  test::Session obscure(RedDot(5, 5, 2, 2, 255));
+  mnuFil_Click(obscure.ws, kObscure);
+  EXPECT_EQ(obscure.Result(2, 2), PackRGB(10, 0, 0));
+  for (int x = 0; x < 5; ++x)
+    for (int y = 0; y < 5; ++y)
+      if (x != 2 || y != 2) {
+        EXPECT_EQ(obscure.Result(x, y), 0u);
+      }
+}
+
+TEST(FogObscure, MeansRoundToNearest) {
+  // The smallest picture for the square, one corner red and the rest black:
+  // the centre is the only pixel treated, and its sum is the corner's red.
+  const auto centre = [](int index, int side, int red) {
+    test::Session s(RedDot(side, side, 0, 0, red));
+    mnuFil_Click(s.ws, static_cast<int16_t>(index));
+    return RedAt(s, side / 2, side / 2);
+  };
+  EXPECT_EQ(centre(kFog, 3, 13), 1) << "13 / 9 = 1.44";
+  EXPECT_EQ(centre(kObscure, 5, 13), 1) << "13 / 25 = 0.52";
+  EXPECT_EQ(centre(kFog, 3, 5), 1) << "5 / 9 = 0.56";
+  EXPECT_EQ(centre(kFog, 3, 4), 0) << "4 / 9 = 0.44";
+  EXPECT_EQ(centre(kObscure, 5, 12), 0) << "12 / 25 = 0.48";
+  EXPECT_EQ(centre(kFog, 3, 255), 28) << "255 / 9 = 28.33";
+}
+
+TEST(FogObscure, AFlatPictureIsUnchanged) {
+  const ColorRef flat = PackRGB(17, 200, 93);
+  for (int index : {kFog, kObscure}) {
+    test::Session s(test::Flat(9, 8, flat));
+    mnuFil_Click(s.ws, static_cast<int16_t>(index));
+    for (int x = 0; x < 9; ++x)
+      for (int y = 0; y < 8; ++y) EXPECT_EQ(s.Result(x, y), flat);
+  }
+}
+
+TEST(FogObscure, TheFrameKeepsTheInput) {
+  const Picture p = test::Noisy(37, 23);
+  for (int r : {1, 2}) {
+    test::Session s(p);
+    mnuFil_Click(s.ws, static_cast<int16_t>(r == 1 ? kFog : kObscure));
+    int changed = 0;
+    for (int x = 0; x < 37; ++x)
+      for (int y = 0; y < 23; ++y) {
+        const bool frame = x < r || y < r || x >= 37 - r || y >= 23 - r;
+        if (frame) {
+          EXPECT_EQ(s.Result(x, y), p->At(x, y)) << r << ": " << x << ", " << y;
+        }
+        changed += s.Result(x, y) != p->At(x, y);
+      }
+    EXPECT_GT(changed, 500) << "the interior is softened";
+  }
+}
+
+TEST(FogObscure, PicturesTooSmallForTheSquareComeOutUnchanged) {
+  const struct {
+    int index, w, h;
+  } cases[] = {{kFog, 2, 9},     {kFog, 9, 2},     {kFog, 1, 1},
+               {kObscure, 4, 9}, {kObscure, 9, 4}, {kObscure, 1, 12}};
+  for (const auto& c : cases) {
+    const Picture p = test::Noisy(c.w, c.h);
+    test::Session s(p);
+    mnuFil_Click(s.ws, static_cast<int16_t>(c.index));
+    for (int x = 0; x < c.w; ++x)
+      for (int y = 0; y < c.h; ++y) EXPECT_EQ(s.Result(x, y), p->At(x, y));
+  }
+}
+
+TEST(FogObscure, MatchTheStatementByStatementRoutine) {
+  for (const Picture& p : {test::Noisy(37, 23), test::Varied(23, 37), test::Noisy(6, 5, 3)}) {
+    test::ExpectSameAsReference(
+        p, [](Module1& m, PictureSurface& t) { Fog(m, t); },
+        [](Module1& m, PictureSurface& t) { ReferenceSoften(m, t, 1, 9.0); });
+    test::ExpectSameAsReference(
+        p, [](Module1& m, PictureSurface& t) { Obscure(m, t); },
+        [](Module1& m, PictureSurface& t) { ReferenceSoften(m, t, 2, 25.0); });
+  }
+}
+
+}  // namespace pixmora

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "ops/filters/freeze_black_white.h"
+#include "tests/ops/filters/filter_test_support.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr int kFreeze = 18, kFreezeHigh = 19, kBlackAndWhite1 = 21, kBlackAndWhite2 = 22,
+              kBlackAndWhite3 = 23;
+constexpr ColorRef kWhite = PackRGB(255, 255, 255);
+
+// Freeze with a factor on one pixel; the planes go to *planes.
+ColorRef Frozen(float factor, ColorRef pixel, Channels* planes = nullptr) {
+  test::Loaded l(test::Flat(1, 1, pixel));
+  Freeze(l.m, l.target, factor);
+  if (planes) *planes = test::PlaneCell(l.m, 0, 0);
+  return l.target.Point(0, 0);
+}
+
+void ExpectPlanes(const Channels& c, int r, int g, int b) {
+  EXPECT_EQ(c.r, r);
+  EXPECT_EQ(c.g, g);
+  EXPECT_EQ(c.b, b);
+}
+
+}  // namespace
+
+TEST(Freeze, EachChannelFromTheNewValuesBeforeIt) {
+  EXPECT_EQ(test::FilterPixel(kFreeze, PackRGB(200, 100, 50)), PackRGB(75, 38, 94));
+  EXPECT_EQ(test::FilterPixel(kFreeze, 0), 0u);
+  EXPECT_EQ(test::FilterPixel(kFreezeHigh, 0), 0u);
+}
+
+TEST(Freeze, GreyAndWhiteGrowPastTheChannelRange) {
+  Channels planes;
+  EXPECT_EQ(Frozen(1.5f, PackRGB(100, 100, 100), &planes), PackRGB(150, 225, 255));
+  ExpectPlanes(planes, 150, 225, 412);
+  EXPECT_EQ(Frozen(2.0f, PackRGB(100, 100, 100), &planes), PackRGB(200, 255, 255));
+  ExpectPlanes(planes, 200, 400, 1000);
+  EXPECT_EQ(Frozen(1.5f, kWhite, &planes), kWhite);
+  ExpectPlanes(planes, 382, 573, 1050);
+  EXPECT_EQ(Frozen(2.0f, kWhite, &planes), kWhite);
+  ExpectPlanes(planes, 510, 1020, 2550);
+  EXPECT_EQ(test::FilterPixel(kFreezeHigh, PackRGB(100, 100, 100)), PackRGB(200, 255, 255));
+}
+
+TEST(Freeze, AnOverflowingProductAbandonsItsStatement) {
+  test::Loaded l(test::Flat(1, 1, PackRGB(100, 0, 0)));
+  Freeze(l.m, l.target, 1e7f);
+  // Red becomes 1e9; green and blue, against that red, leave 32 bits and keep
+  // their values; red cannot be composed, so the pixel keeps its colour.
+  ExpectPlanes(test::PlaneCell(l.m, 0, 0), 1000000000, 0, 0);
+  EXPECT_EQ(l.target.Point(0, 0), PackRGB(100, 0, 0));
+}
+
+TEST(Freeze, PixelsBeyondThePlanesKeepTheirColour) {
+  test::Loaded l(test::Flat(2, 2, PackRGB(200, 100, 50)), 3, 3, 0x00123456);
+  Freeze(l.m, l.target, 1.5f);
+  EXPECT_EQ(l.target.Point(1, 1), PackRGB(75, 38, 94));
+  EXPECT_EQ(l.target.Point(2, 0), 0x00123456u);
+  EXPECT_EQ(l.target.Point(0, 2), 0x00123456u);
+}
+
+TEST(BlackAndWhite, TheBrightestChannelAgainstTheThreshold) {
+  EXPECT_EQ(test::FilterPixel(kBlackAndWhite1, PackRGB(199, 199, 199)), 0u);
+  EXPECT_EQ(test::FilterPixel(kBlackAndWhite1, PackRGB(200, 0, 0)), kWhite);
+  EXPECT_EQ(test::FilterPixel(kBlackAndWhite1, PackRGB(0, 200, 0)), kWhite);
+  EXPECT_EQ(test::FilterPixel(kBlackAndWhite2, PackRGB(149, 149, 149)), 0u);
+  EXPECT_EQ(test::FilterPixel(kBlackAndWhite2, PackRGB(0, 0, 150)), kWhite);
+  EXPECT_EQ(test::FilterPixel(kBlackAndWhite3, PackRGB(0, 0, 100)), kWhite);
+  EXPECT_EQ(test::FilterPixel(kBlackAndWhite3, PackRGB(99, 99, 99)), 0u);
+}
+
+TEST(BlackAndWhite, LeavesThePlanesAndWritesBeyondThemBlack) {
+  test::Loaded l(test::Flat(2, 2, PackRGB(220, 30, 40)), 3, 3, 0x00123456);
+  BlackAndWhite(l.m, l.target, 200);
+  ExpectPlanes(test::PlaneCell(l.m, 1, 1), 220, 30, 40);
+  EXPECT_EQ(l.target.Point(1, 1), kWhite);
+  for (int y = 0; y < 3; ++y) EXPECT_EQ(l.target.Point(2, y), 0u) << "the extra column";
+  EXPECT_EQ(l.target.Point(0, 2), 0u) << "the extra row";
+}
+
+TEST(BlackAndWhite, TheComparisonIsSigned) {
+  test::Loaded l(test::Flat(1, 1, 0));
+  BlackAndWhite(l.m, l.target, -1);
+  EXPECT_EQ(l.target.Point(0, 0), kWhite);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include "ops/filters/highlight.h"
+#include "tests/ops/filters/filter_test_support.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr int kHighlight = 10;
+
+// Statement by statement in double precision, every index checked: three
+// pushes, then the clamps of red, green and blue.
+void ReferenceHighlight(Module1& m, PictureSurface& target) {
+  ChannelPlanes& p = m.planes;
+  test::ReferenceFrame(m, target, [&](int x, int y) {
+    for (int32_t* plane : test::AllPlanes(m))
+      if (p.Inside(x, y) && p.Inside(x - 1, y - 1)) {
+        const int32_t v = plane[p.Index(x, y)], n = plane[p.Index(x - 1, y - 1)];
+        ToInt32(v + 0.5 * (v - n), plane[p.Index(x, y)]);
+      }
+    if (!p.Inside(x, y)) return;
+    for (int32_t* plane : test::AllPlanes(m)) {
+      int32_t& v = plane[p.Index(x, y)];
+      if (v > 255) v = 255;
+      if (v < 0) v = 0;
+    }
+  });
+}
+
+Picture GreyWith(int w, int h, int x0, int y0, ColorRef pixel) {
+  return test::MakeTestPicture(
+      w, h, [=](int x, int y) { return x == x0 && y == y0 ? pixel : PackRGB(100, 100, 100); });
+}
+
+}  // namespace
+
+TEST(Highlight, TheLowerRightPixelReadsTheTreatedCentre) {
+  test::Session s(GreyWith(3, 3, 1, 1, PackRGB(200, 200, 200)));
+  mnuFil_Click(s.ws, kHighlight);
+  EXPECT_EQ(s.Result(1, 1), PackRGB(250, 250, 250));
+  EXPECT_EQ(s.Result(2, 2), PackRGB(25, 25, 25));
+  for (int x = 0; x < 3; ++x)
+    for (int y = 0; y < 3; ++y)
+      if (x != y || x == 0) {
+        EXPECT_EQ(s.Result(x, y), PackRGB(100, 100, 100)) << x << ", " << y;
+      }
+}
+
+TEST(Highlight, HalvesRoundToEven) {
+  test::Session s(GreyWith(2, 2, 1, 1, PackRGB(101, 103, 100)));
+  mnuFil_Click(s.ws, kHighlight);
+  EXPECT_EQ(s.Result(1, 1), PackRGB(102, 104, 100)) << "101.5 gives 102, 104.5 gives 104";
+}
+
+TEST(Highlight, ClampsBothWays) {
+  test::Session s(test::MakeTestPicture(2, 2, [](int x, int y) {
+    if (x == 0 && y == 0) return PackRGB(255, 0, 120);
+    return x == 1 && y == 1 ? PackRGB(0, 255, 120) : PackRGB(7, 7, 7);
+  }));
+  mnuFil_Click(s.ws, kHighlight);
+  EXPECT_EQ(s.Result(1, 1), PackRGB(0, 255, 120));
+  EXPECT_EQ(s.ws.m.planes.R(1, 1), 0) << "-128 clamped";
+  EXPECT_EQ(s.ws.m.planes.G(1, 1), 255) << "382 clamped";
+}
+
+TEST(Highlight, AFlatPictureAndTheFirstColumnAndRowAreUnchanged) {
+  test::Session flat(test::Flat(6, 5, PackRGB(3, 99, 250)));
+  mnuFil_Click(flat.ws, kHighlight);
+  for (int x = 0; x < 6; ++x)
+    for (int y = 0; y < 5; ++y) EXPECT_EQ(flat.Result(x, y), PackRGB(3, 99, 250));
+  const Picture p = test::Noisy(37, 23);
+  test::Session s(p);
+  mnuFil_Click(s.ws, kHighlight);
+  for (int x = 0; x < 37; ++x) EXPECT_EQ(s.Result(x, 0), p->At(x, 0));
+  for (int y = 0; y < 23; ++y) EXPECT_EQ(s.Result(0, y), p->At(0, y));
+}
+
+TEST(Highlight, OnePixelWidePicturesAreUnchanged) {
+  for (const Picture& p : {test::Noisy(1, 9), test::Noisy(9, 1)}) {
+    test::Session s(p);
+    mnuFil_Click(s.ws, kHighlight);
+    for (int x = 0; x < p->Width(); ++x)
+      for (int y = 0; y < p->Height(); ++y) EXPECT_EQ(s.Result(x, y), p->At(x, y));
+  }
+}
+
+TEST(Highlight, MatchesTheStatementByStatementRoutine) {
+  for (const Picture& p : {test::Noisy(37, 23), test::Varied(23, 37), test::Noisy(2, 2, 5)})
+    test::ExpectSameAsReference(
+        p, [](Module1& m, PictureSurface& t) { Highlight(m, t); }, ReferenceHighlight);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "ops/filters/relief.h"
+#include "tests/ops/filters/filter_test_support.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr int kRelief = 0, kReliefRed = 1, kReliefGreen = 2, kReliefBlue = 3;
+
+// A 2 x 2 picture: `pixel` at (0, 0) and `lowerRight` at (1, 1); (0, 0) is the
+// only pixel with a lower-right neighbour.
+ColorRef ReliefOfPair(int index, ColorRef pixel, ColorRef lowerRight, Channels* planes = nullptr) {
+  test::Session s(test::MakeTestPicture(2, 2, [&](int x, int y) {
+    return x == 0 && y == 0 ? pixel : x == 1 && y == 1 ? lowerRight : PackRGB(9, 9, 9);
+  }));
+  mnuFil_Click(s.ws, static_cast<int16_t>(index));
+  if (planes) *planes = test::PlaneCell(s.ws.m, 0, 0);
+  return s.Result(0, 0);
+}
+
+// Statement by statement, every index checked; gets(R, G, B) is the test of
+// the channel variants.
+void ReferenceRelief(Module1& m, PictureSurface& target,
+                     const std::function<bool(int32_t, int32_t, int32_t)>& gets) {
+  ChannelPlanes& p = m.planes;
+  test::ReferenceFrame(m, target, [&](int x, int y) {
+    if (p.Inside(x, y) && !gets(p.R(x, y), p.G(x, y), p.B(x, y))) return;
+    for (int32_t* plane : test::AllPlanes(m))
+      if (p.Inside(x, y) && p.Inside(x + 1, y + 1))
+        plane[p.Index(x, y)] = std::abs(plane[p.Index(x, y)] - plane[p.Index(x + 1, y + 1)] + 128);
+  });
+}
+
+}  // namespace
+
+TEST(Relief, AFlatPictureBecomesMidGreyButTheRightColumnAndBottomRow) {
+  const ColorRef flat = PackRGB(30, 140, 250);
+  test::Session s(test::Flat(5, 4, flat));
+  mnuFil_Click(s.ws, kRelief);
+  for (int x = 0; x < 5; ++x)
+    for (int y = 0; y < 4; ++y) {
+      const bool edge = x == 4 || y == 3;
+      EXPECT_EQ(s.Result(x, y), edge ? flat : PackRGB(128, 128, 128)) << x << ", " << y;
+    }
+}
+
+TEST(Relief, ValuesStayUnclampedInThePlanes) {
+  Channels planes;
+  EXPECT_EQ(ReliefOfPair(kRelief, PackRGB(200, 10, 10), PackRGB(0, 10, 10), &planes),
+            PackRGB(255, 128, 128));
+  EXPECT_EQ(planes.r, 328);
+  EXPECT_EQ(ReliefOfPair(kRelief, PackRGB(0, 0, 0), PackRGB(255, 255, 255)),
+            PackRGB(127, 127, 127));
+  EXPECT_EQ(ReliefOfPair(kRelief, PackRGB(255, 255, 255), PackRGB(0, 0, 0), &planes),
+            PackRGB(255, 255, 255));
+  EXPECT_EQ(planes.r, 383);
+  EXPECT_EQ(planes.b, 383);
+}
+
+TEST(Relief, TheChannelTestIsBelowTheThreshold) {
+  const ColorRef other = PackRGB(10, 20, 30);
+  // Red 64 keeps the whole pixel; red 63 gets the relief on all three channels.
+  EXPECT_EQ(ReliefOfPair(kReliefRed, PackRGB(64, 200, 200), other), PackRGB(64, 200, 200));
+  EXPECT_EQ(ReliefOfPair(kReliefRed, PackRGB(63, 200, 200), other), PackRGB(181, 255, 255));
+  EXPECT_EQ(ReliefOfPair(kReliefGreen, PackRGB(200, 64, 200), other), PackRGB(200, 64, 200));
+  EXPECT_EQ(ReliefOfPair(kReliefGreen, PackRGB(200, 63, 200), other), PackRGB(255, 171, 255));
+  EXPECT_EQ(ReliefOfPair(kReliefBlue, PackRGB(200, 200, 64), other), PackRGB(200, 200, 64));
+  EXPECT_EQ(ReliefOfPair(kReliefBlue, PackRGB(200, 200, 63), other), PackRGB(255, 255, 161));
+}
+
+TEST(Relief, TheSignedComparisonTakesANegativeThreshold) {
+  test::Loaded l(test::Flat(3, 3, PackRGB(0, 0, 0)));
+  ReliefRed(l.m, l.target, -1);
+  EXPECT_EQ(l.target.Point(0, 0), 0u) << "0 is not below -1";
+  ReliefRed(l.m, l.target, 1);
+  EXPECT_EQ(l.target.Point(0, 0), PackRGB(128, 128, 128));
+}
+
+TEST(Relief, OnePixelWideOrHighPicturesComeOutUnchanged) {
+  for (const Picture& p : {test::Varied(1, 9), test::Varied(9, 1)})
+    for (int index : {kRelief, kReliefRed, kReliefGreen, kReliefBlue}) {
+      test::Session s(p);
+      mnuFil_Click(s.ws, static_cast<int16_t>(index));
+      for (int x = 0; x < p->Width(); ++x)
+        for (int y = 0; y < p->Height(); ++y) EXPECT_EQ(s.Result(x, y), p->At(x, y));
+    }
+}
+
+TEST(Relief, ChangesDoNotSpreadAndTheLastColumnAndRowKeepTheInput) {
+  const Picture p = test::Noisy(37, 23);
+  test::Session s(p);
+  mnuFil_Click(s.ws, kRelief);
+  for (int x = 0; x < 37; ++x)
+    for (int y = 0; y < 23; ++y) {
+      if (x == 36 || y == 22) {
+        ASSERT_EQ(s.Result(x, y), p->At(x, y));
+        continue;
+      }
+      const Channels a = SplitColour(p->At(x, y)), b = SplitColour(p->At(x + 1, y + 1));
+      ColorRef expected = 0;
+      ComposeRGB(std::abs(a.r - b.r + 128), std::abs(a.g - b.g + 128), std::abs(a.b - b.b + 128),
+                 expected);
+      ASSERT_EQ(s.Result(x, y), expected) << x << ", " << y;
+    }
+}
+
+TEST(Relief, MatchesTheStatementByStatementRoutine) {
+  const Picture p = test::Noisy(37, 23);
+  test::ExpectSameAsReference(
+      p, [](Module1& m, PictureSurface& t) { Relief(m, t); },
+      [](Module1& m, PictureSurface& t) {
+        ReferenceRelief(m, t, [](int32_t, int32_t, int32_t) { return true; });
+      });
+  test::ExpectSameAsReference(
+      p, [](Module1& m, PictureSurface& t) { ReliefGreen(m, t, 100); },
+      [](Module1& m, PictureSurface& t) {
+        ReferenceRelief(m, t, [](int32_t, int32_t g, int32_t) { return g < 100; });
+      });
+}
+
+}  // namespace pixmora
