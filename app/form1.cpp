@@ -8,8 +8,11 @@
 
 #include "app/colour_scheme_apply.h"
 #include "app/menu_bar.h"
+#include "app/open_commands.h"
 #include "app/picture_box.h"
+#include "app/preview_commands.h"
 #include "app/qt_pictures.h"
+#include "app/save_commands.h"
 #include "app/side_panel.h"
 #include "app/status_bar.h"
 #include "app/tool_bar.h"
@@ -43,7 +46,9 @@ Form1::Form1(QWidget* parent)
   ws_.m.hooks = hooks_;
   connect(&runner_, &CommandRunner::busyChanged, this, &Form1::UpdateAvailability);
   ConnectValueControls();
-  UpdateAvailability();
+  RegisterOpenCommands(*this);
+  RegisterSaveCommands(*this);
+  RegisterPreviewCommands(*this);
 }
 
 Form1::~Form1() { runner_.Wait(); }

@@ -7,9 +7,11 @@
 #include <QMainWindow>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "app/command_runner.h"
+#include "app/file_dialog.h"
 #include "app/form1_controls.h"
 #include "core/catalogue/catalogue.h"
 #include "core/workspace.h"
@@ -60,6 +62,10 @@ class Form1 : public QMainWindow {
   // A one-line notice in the status bar (thread-safe).
   void Report(const QString& text);
 
+  // The file dialog the File commands share; tests put a scripted one in.
+  FileDialog& Dialog1() { return *dialog1_; }
+  void SetDialog1(std::unique_ptr<FileDialog> dialog) { dialog1_ = std::move(dialog); }
+
  signals:
   // A command run by RunInBackground has ended and its result is shown.
   void commandFinished();
@@ -90,6 +96,7 @@ class Form1 : public QMainWindow {
   Form1Controls c_;
   WindowFrameHooks* hooks_ = nullptr;
   std::map<QString, std::function<void()>> commands_;
+  std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   // Declared after the session: it waits for a running command before the
   // session goes.
   CommandRunner runner_;

@@ -16,19 +16,6 @@
 
 namespace pixmora::test {
 
-namespace {
-
-void ExpectSamePixels(const Picture& a, const Picture& b) {
-  ASSERT_TRUE(a);
-  ASSERT_TRUE(b);
-  ASSERT_EQ(a->Width(), b->Width());
-  ASSERT_EQ(a->Height(), b->Height());
-  for (int x = 0; x < a->Width(); ++x)
-    for (int y = 0; y < a->Height(); ++y) ASSERT_EQ(a->At(x, y), b->At(x, y)) << x << ", " << y;
-}
-
-}  // namespace
-
 TEST_F(WindowTest, GrayscaleFromItsMenuMatchesTheBatchTool) {
   Start();
   const std::string imageA = WritePicture(Varied(64, 48), "a.bmp");
@@ -124,8 +111,8 @@ TEST_F(WindowTest, OperationEntriesAreEnabledWhenTheirRoutineExists) {
 
 TEST_F(WindowTest, ControlsTakeTheirCommandsFromOtherParts) {
   Start();
-  EXPECT_FALSE(Action("mnusalva")->isEnabled());
-  EXPECT_FALSE(Find<QToolButton>("Image5(2)")->isEnabled());
+  EXPECT_TRUE(Action("mnusalva")->isEnabled()) << "the File commands are in place";
+  EXPECT_TRUE(Find<QToolButton>("Image5(2)")->isEnabled());
   int saves = 0, shows = 0, clicks = 0;
   window->SetCommand("mnusalva", [&] { ++saves; });
   window->SetCommand("Image5(2)", [&] { ++shows; });

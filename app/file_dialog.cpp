@@ -1,0 +1,35 @@
+#include "app/file_dialog.h"
+
+#include <QFileDialog>
+
+namespace pixmora::app {
+
+QStringList NameFilters(const QString& filter) {
+  const QStringList parts = filter.split('|');
+  QStringList names;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString name = parts[i];
+    const int open = name.indexOf('(');
+    if (open > 0 && name[open - 1] != ' ') name.insert(open, ' ');
+    names << name;
+  }
+  return names;
+}
+
+FileDialogAnswer QtFileDialog::Show(QWidget* parent, const FileDialogRequest& request) {
+  QFileDialog dialog(parent, request.title, request.initialFolder);
+  dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.save);
+  const QStringList filters = NameFilters(request.filter);
+  dialog.setNameFilters(filters);
+  if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+    dialog.selectNameFilter(filters[request.filterIndex - 1]);
+  if (!request.defaultExtension.isEmpty())
+    dialog.setDefaultSuffix(request.defaultExtension.mid(request.defaultExtension.startsWith('.')));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return {dialog.selectedFiles().first(),
+          static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+}  // namespace pixmora::app

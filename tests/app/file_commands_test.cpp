@@ -1,0 +1,143 @@
+#include <FreeImage.h>
+
+#include <QAction>
+#include <QToolButton>
+#include <filesystem>
+
+#include "app/file_dialog.h"
+#include "app/picture_box.h"
+#include "imageio/mfreeimage.h"
+#include "imageio/picture_files.h"
+#include "tests/app/scripted_dialog.h"
+#include "tests/app/window_fixture.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora::test {
+
+namespace {
+
+class FileCommandsTest : public WindowTest {
+ protected:
+  // Starts the window with a scripted Dialog1.
+  void StartScripted() {
+    Start();
+    auto owned = std::make_unique<ScriptedDialog>();
+    dialog = owned.get();
+    window->SetDialog1(std::move(owned));
+  }
+  void Answer(const std::string& path, int filterIndex = 1) {
+    dialog->answers.push_back({QString::fromStdString(path), filterIndex});
+  }
+  // Opens a picture as image A through the menu.
+  void OpenImageA(const Picture& picture) {
+    Answer(WritePicture(picture, "a.bmp"));
+    Action("mnuimma")->trigger();
+  }
+  ScriptedDialog* dialog = nullptr;
+};
+
+// The pixels, width, height and depth of a file as FreeImage reads it.
+struct FileFacts {
+  unsigned width = 0, height = 0, bpp = 0;
+};
+FileFacts ReadFacts(const std::string& path) {
+  FIBITMAP* bitmap = FreeImage_Load(FreeImage_GetFileType(path.c_str()), path.c_str(), 0);
+  if (!bitmap) return {};
+  const FileFacts facts{FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap),
+                        FreeImage_GetBPP(bitmap)};
+  FreeImage_Unload(bitmap);
+  return facts;
+}
+
+}  // namespace
+
+TEST(FileDialogFilters, BecomeQtNameFilters) {
+  EXPECT_EQ(app::NameFilters("Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|"),
+            QStringList({"Files BMP (*.bmp)", "Files JPG (*.jpg)"}));
+}
+
+TEST_F(FileCommandsTest, OpeningImageAShowsItAndSizesThePlanes) {
+  StartScripted();
+  OpenImageA(Varied(64, 48));
+  ASSERT_EQ(dialog->requests.size(), 1u);
+  EXPECT_EQ(dialog->requests[0].title, Action("mnuimma")->text());
+  EXPECT_EQ(dialog->requests[0].filter, "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|");
+  EXPECT_FALSE(dialog->requests[0].save);
+  EXPECT_EQ(window->Session().Pic1.Width(), 64);
+  EXPECT_EQ(window->Session().m.planes.Width(), 64);
+  EXPECT_EQ(window->Session().m.planes.Height(), 48);
+}
+
+TEST_F(FileCommandsTest, ClicksOnThePreviewsOpenTheirPictures) {
+  StartScripted();
+  Answer(WritePicture(Varied(30, 20), "b.bmp"));
+  emit window->Controls().Image3->clicked();
+  EXPECT_EQ(window->Session().Pic2.Width(), 30);
+  Answer(WritePicture(Varied(12, 10), "p.bmp"));
+  emit window->Controls().picture1->clicked();
+  EXPECT_EQ(window->Session().PatPic.Width(), 12);
+  std::filesystem::create_directories(data + "slide");
+  WritePicture(Varied(5, 5), "VARDELO24/slide/s.bmp");
+  Answer(WritePicture(Varied(40, 20), "shape.bmp"));
+  emit window->Controls().Picture4->clicked();
+  EXPECT_EQ(window->Session().Pic3.Width(), 40);
+  EXPECT_EQ(dialog->requests.back().initialFolder, QString::fromStdString(data + "slide/"));
+  EXPECT_EQ(dialog->requests.back().title, Action("mnuimmb")->text());
+}
+
+TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
+  StartScripted();
+  OpenImageA(Varied(64, 48));
+  const Picture before = window->Session().Pic1.Image();
+  Action("mnuimma")->trigger();  // no answer: cancelled
+  Write("bad.bmp", "not a picture at all");
+  Answer(data + "bad.bmp");
+  Action("mnuimma")->trigger();
+  EXPECT_EQ(window->Session().Pic1.Image()->At(3, 3), before->At(3, 3));
+  EXPECT_EQ(window->Session().m.planes.Width(), 64);
+  Answer("");
+  Action("mnusalva")->trigger();
+  EXPECT_EQ(dialog->requests.size(), 4u);
+}
+
+TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
+  StartScripted();
+  OpenImageA(Varied(64, 48));
+  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  const Picture result = window->Session().imma.Image();
+  const char* names[] = {"out.bmp", "out.jpg", "out.png", "out.tif"};
+  for (int index = 1; index <= 4; ++index) {
+    const std::string path = root + names[index - 1];
+    Answer(path, index);
+    Action("mnusalva")->trigger();
+    const FileFacts facts = ReadFacts(path);
+    EXPECT_EQ(facts.width, 64u) << path;
+    EXPECT_EQ(facts.height, 48u) << path;
+    EXPECT_EQ(facts.bpp, 24u) << path;
+    if (index != 2) ExpectSamePixels(LoadPictureFile(path), result);
+  }
+  const app::FileDialogRequest& asked = dialog->requests.back();
+  EXPECT_TRUE(asked.save);
+  EXPECT_EQ(asked.filterIndex, 1);
+  EXPECT_EQ(asked.defaultExtension, ".bmp");
+  EXPECT_EQ(asked.filter, "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|Files PNG(*.png)|*.png|"
+                          "Files TIF(*.tif)|*.tif|");
+}
+
+TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
+  StartScripted();
+  OpenImageA(Varied(64, 48));
+  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  const Picture grey = window->Session().Pic4.Image();
+  Action("mnusalvaa")->trigger();
+  ExpectSamePixels(window->Session().Pic1.Image(), grey);
+  EXPECT_EQ(window->Session().m.planes.Width(), 64);
+  EXPECT_FALSE(window->Session().Pic4.GetPicture());
+  EXPECT_FALSE(window->Session().Image1.GetPicture());
+  EXPECT_FALSE(std::filesystem::exists(window->Session().folders.program + "$$$.bmp"));
+
+  window->Controls().Image5[6]->click();
+  EXPECT_EQ(window->Session().Pic2.Width(), 64) << "the cleared result, at its size, went to B";
+}
+
+}  // namespace pixmora::test
