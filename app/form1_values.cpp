@@ -58,13 +58,7 @@ void Form1::HScroll2_Change() {
 }
 
 void Form1::Slider1_Change(int value) {
-  RunInBackground([this, value] {
-    // The rotation fills the result surface as it stands; before the first
-    // command it does not have image A's size yet.
-    if (ws_.Pic4.Width() != ws_.Pic1.Width() || ws_.Pic4.Height() != ws_.Pic1.Height())
-      ws_.Pic4.SetSize(ws_.Pic1.Width(), ws_.Pic1.Height());
-    pixmora::Slider1_Change(ws_, static_cast<int16_t>(value));
-  });
+  RunInBackground([this, value] { pixmora::Slider1_Change(ws_, static_cast<int16_t>(value)); });
 }
 
 ControlValues Form1::ReadControlValues() const {

@@ -59,16 +59,8 @@ void ResultBecomesImageA(Workspace& ws) {
   ws.Image1.SetPicture(nullptr);
 }
 
-// The slider at a value: the result surface takes image A's size (cleared to
-// its back colour) when it has another, as the window's result always has.
-void RunRotation(Workspace& ws, int16_t sliderValue) {
-  if (ws.Pic4.Width() != ws.Pic1.Width() || ws.Pic4.Height() != ws.Pic1.Height())
-    ws.Pic4.SetSize(ws.Pic1.Width(), ws.Pic1.Height());
-  Slider1_Change(ws, sliderValue);
-}
-
 void RunStep(Workspace& ws, const Step& step) {
-  if (step.rotate) return RunRotation(ws, step.sliderValue);
+  if (step.rotate) return Slider1_Change(ws, step.sliderValue);
   const CatalogueEntry* entry = FindEntry(step.menu, step.index);
   if (!entry->run)
     throw RunError{2, "'" + step.text + "' (" + entry->caption + ") is not available yet"};
