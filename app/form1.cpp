@@ -15,6 +15,7 @@
 #include "app/save_commands.h"
 #include "app/side_panel.h"
 #include "app/status_bar.h"
+#include "app/texture_command.h"
 #include "app/tool_bar.h"
 #include "app/widget_captions.h"
 #include "app/window_hooks.h"
@@ -49,6 +50,7 @@ Form1::Form1(QWidget* parent)
   RegisterOpenCommands(*this);
   RegisterSaveCommands(*this);
   RegisterPreviewCommands(*this);
+  RegisterTextureCommand(*this);
 }
 
 Form1::~Form1() { runner_.Wait(); }

@@ -24,12 +24,20 @@ void SetResolution(FIBITMAP* bitmap) {
   SetImageDpiY(bitmap, kResolution);
 }
 
-// Writes the bitmap at its own size as a 24-bit file of the format.
+// Writes the bitmap at its own size as a 24-bit file of the format, then frees it.
 bool SaveAtOwnSize(FIBITMAP* bitmap, const std::string& path, int format) {
-  return SaveImageFile(bitmap, path, format, 0, 24,
-                       SizeArg::Whole(static_cast<int32_t>(FreeImage_GetWidth(bitmap))),
-                       SizeArg::Whole(static_cast<int32_t>(FreeImage_GetHeight(bitmap))), false,
-                       FILTER_BSPLINE, false);
+  bool saved = false;
+  try {
+    saved = SaveImageFile(bitmap, path, format, 0, 24,
+                          SizeArg::Whole(static_cast<int32_t>(FreeImage_GetWidth(bitmap))),
+                          SizeArg::Whole(static_cast<int32_t>(FreeImage_GetHeight(bitmap))),
+                          false, FILTER_BSPLINE, false);
+  } catch (...) {
+    FreeImage_Unload(bitmap);
+    throw;
+  }
+  FreeImage_Unload(bitmap);
+  return saved;
 }
 
 // The file is read back and written once more in its format, so that what is
@@ -60,7 +68,6 @@ void SaveFile(Form1& window) {
     if (!bitmap) return;
     SetResolution(bitmap);
     const bool saved = SaveAtOwnSize(bitmap, path, format);
-    FreeImage_Unload(bitmap);
     if (!saved) {
       window.Report(QStringLiteral("Cannot save %1: %2")
                         .arg(answer.fileName, QString::fromStdString(LastFileLayerMessage())));
@@ -82,7 +89,6 @@ void LoadResultInto(Form1& window, Form1::Slot slot) {
     FIBITMAP* bitmap = ImageFromDeviceContext(ws.Pic4);
     if (!bitmap) return;
     const bool saved = SaveAtOwnSize(bitmap, path, kFormatBmp);
-    FreeImage_Unload(bitmap);
     if (!saved) {
       window.Report(QStringLiteral("Cannot write %1: the program's folder is not writable.")
                         .arg(QString::fromStdString(path)));

@@ -1,0 +1,140 @@
+#include <FreeImage.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <filesystem>
+
+#include "imageio/picture_files.h"
+#include "tests/app/window_fixture.h"
+#include "tests/support/test_pictures.h"
+#include "windows/texture_library.h"
+#include "windows/texture_window.h"
+
+namespace pixmora::test {
+
+namespace {
+
+const char* const kTextures[] = {"001 Wood", "002 Stone", "003 Cork",  "004 Brick",
+                                 "005 Moss", "006 Slate", "007 Clay",  "008 Ice",
+                                 "009 Silk", "010 Rust",  "011 Grass", "012 Sand"};
+
+class TextureWindowTest : public WindowTest {
+ protected:
+  // A user library of twelve textures and a grey 64 x 48 result.
+  void StartWithLibrary() {
+    Start();
+    userFolder = data + "texture utente/";
+    std::filesystem::create_directories(userFolder);
+    for (const char* name : kTextures)
+      WritePicture(Flat(8, 8, 0x336699), std::string("VARDELO24/texture utente/") + name + ".bmp");
+    ASSERT_TRUE(
+        window->ShowPicture(app::Form1::Slot::ImageA, WritePicture(Varied(64, 48), "a.bmp")));
+    RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  }
+  // Types a name into the open window and presses OK; answers whether it was refused.
+  bool Refused(windows::Form3& form, const QString& name) {
+    const size_t before = notices.size();
+    form.findChild<QLineEdit*>("Text1")->setText(name);
+    form.findChild<QPushButton*>("Command1")->click();
+    return notices.size() > before;
+  }
+  std::unique_ptr<windows::Form3> OpenForm() {
+    auto form = std::make_unique<windows::Form3>(window->Session(), window.get());
+    form->critical = [this](QWidget*, const QString& text) { notices.push_back(text); };
+    form->findChild<QRadioButton*>("Option1(1)")->click();
+    return form;
+  }
+  std::string userFolder;
+  std::vector<QString> notices;
+};
+
+struct Facts {
+  unsigned width = 0, height = 0, bpp = 0;
+};
+Facts ReadFacts(const std::string& path) {
+  FIBITMAP* bitmap = FreeImage_Load(FIF_BMP, path.c_str(), 0);
+  if (!bitmap) return {};
+  const Facts facts{FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap),
+                    FreeImage_GetBPP(bitmap)};
+  FreeImage_Unload(bitmap);
+  return facts;
+}
+
+}  // namespace
+
+TEST(TextureNames, TheNumberATextStartsWith) {
+  EXPECT_EQ(windows::NumericValue("012 Sand.bmp"), 12);
+  EXPECT_EQ(windows::NumericValue("  7x"), 7);
+  EXPECT_EQ(windows::NumericValue("abc"), 0);
+  EXPECT_EQ(windows::NumericValue(""), 0);
+}
+
+TEST(TextureNames, AnEmptyLibraryAcceptsAPositiveNumber) {
+  const windows::TextureLibrary empty{"/nowhere/", {""}, 0, 0};
+  int16_t verdict = 0;
+  windows::ValidateTextureName(empty, "001 First", verdict);
+  EXPECT_EQ(verdict, -1);
+  verdict = 0;
+  windows::ValidateTextureName(empty, "abc", verdict);
+  EXPECT_EQ(verdict, 0);
+}
+
+TEST_F(TextureWindowTest, ListsTheLibraryAndChecksNamesByTheLastNumber) {
+  StartWithLibrary();
+  auto form = OpenForm();
+  EXPECT_EQ(form->Library(1).count, 12);
+  EXPECT_EQ(form->Library(1).last, 12);
+  EXPECT_EQ(form->Library(1).names[1], "001 Wood.bmp");
+  EXPECT_EQ(form->findChild<QLabel*>("Label1(1)")->text(), "12");
+
+  EXPECT_TRUE(Refused(*form, "012 Other"));
+  EXPECT_EQ(notices.back(), "Name Texture not Valid!");
+  EXPECT_TRUE(Refused(*form, "005 X"));
+  EXPECT_TRUE(Refused(*form, "abc"));
+  EXPECT_TRUE(Refused(*form, "0013 X"));
+  EXPECT_FALSE(std::filesystem::exists(userFolder + "012 Other.bmp"));
+
+  EXPECT_FALSE(Refused(*form, "012 Sand")) << "an existing name is overwritten";
+  const Facts sand = ReadFacts(userFolder + "012 Sand.bmp");
+  EXPECT_EQ(sand.width, 256u);
+  EXPECT_EQ(sand.height, 256u);
+  EXPECT_EQ(sand.bpp, 24u);
+  EXPECT_EQ(QApplication::clipboard()->text(), QString::fromStdString(userFolder));
+}
+
+TEST_F(TextureWindowTest, ANewNumberIsSavedAt256By24Bits) {
+  StartWithLibrary();
+  auto form = OpenForm();
+  EXPECT_FALSE(Refused(*form, "013 New"));
+  const Facts made = ReadFacts(userFolder + "013 New.bmp");
+  EXPECT_EQ(made.width, 256u);
+  EXPECT_EQ(made.height, 256u);
+  EXPECT_EQ(made.bpp, 24u);
+  EXPECT_EQ(form->result(), QDialog::Accepted);
+}
+
+TEST_F(TextureWindowTest, TheMenuOpensTheWindowAndAnEmptyLibraryTakesTheFirstTexture) {
+  Start();
+  std::filesystem::create_directories(data + "texture");
+  ASSERT_TRUE(
+      window->ShowPicture(app::Form1::Slot::ImageA, WritePicture(Varied(64, 48), "a.bmp")));
+  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* form = qobject_cast<windows::Form3*>(QApplication::activeModalWidget());
+    if (!form) return;
+    seen = form->windowTitle() == "Texture";
+    form->findChild<QLineEdit*>("Text1")->setText("001 First");
+    form->findChild<QPushButton*>("Command1")->click();
+  });
+  Action("mnutex")->trigger();
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(ReadFacts(data + "texture/001 First.bmp").width, 256u);
+}
+
+}  // namespace pixmora::test

@@ -1,0 +1,170 @@
+#include "windows/texture_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/qt_pictures.h"
+#include "imageio/mfreeimage.h"
+
+namespace pixmora::windows {
+
+namespace {
+
+constexpr int kThumbnail = 30;
+constexpr int kSpacing = 10;
+constexpr int kTextureSide = 256;
+
+QString Indexed(const char* name, int i) { return QStringLiteral("%1(%2)").arg(name).arg(i); }
+
+QListWidget* MakeStrip(const char* name, QWidget* parent) {
+  auto* strip = new QListWidget(parent);
+  strip->setObjectName(name);
+  strip->setViewMode(QListView::IconMode);
+  strip->setIconSize(QSize(kThumbnail, kThumbnail));
+  strip->setSpacing(kSpacing);
+  strip->setMovement(QListView::Static);
+  strip->hide();
+  return strip;
+}
+
+QLabel* MakePicture(int i, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(Indexed("Image1", i));
+  label->setFixedSize(kTextureSide / 2, kTextureSide / 2);
+  label->setScaledContents(true);
+  label->setFrameShape(QFrame::Box);
+  return label;
+}
+
+void ShowPictureIn(QLabel* label, const Picture& picture) {
+  label->setPixmap(picture ? QPixmap::fromImage(app::ToQImage(*picture)) : QPixmap());
+}
+
+}  // namespace
+
+Form3::Form3(Workspace& ws, QWidget* owner)
+    : QDialog(owner), ws_(ws), critical([](QWidget* parent, const QString& text) {
+        QMessageBox::critical(parent, QString(), text);
+      }) {
+  setObjectName("Form3");
+  setWindowTitle(QStringLiteral("Texture"));
+  auto* grid = new QGridLayout(this);
+  const QString captions[] = {QStringLiteral("Texture Standard List (1)"),
+                              QStringLiteral("Texture User List (2)")};
+  for (int i = 0; i < 2; ++i) {
+    Option1_[i] = new QRadioButton(captions[i], this);
+    Option1_[i]->setObjectName(Indexed("Option1", i));
+    connect(Option1_[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    Label1_[i] = new QLabel(QStringLiteral("0"), this);
+    Label1_[i]->setObjectName(Indexed("Label1", i));
+    strips_[i] = MakeStrip(i == 0 ? "PicStrip1" : "PicStrip2", this);
+    connect(strips_[i], &QListWidget::itemClicked, this, [this, i](QListWidgetItem* item) {
+      PicStrip_ItemClick(i, strips_[i]->row(item) + 1);
+    });
+    Image1_[i] = MakePicture(i, this);
+    grid->addWidget(Option1_[i], 0, i * 2);
+    grid->addWidget(Label1_[i], 0, i * 2 + 1);
+    grid->addWidget(strips_[i], 1, 0, 1, 4);
+    grid->addWidget(Image1_[i], 2, i * 2, 1, 2);
+  }
+  Option1_[0]->setChecked(true);
+  Text1_ = new QLineEdit(this);
+  Text1_->setObjectName("Text1");
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setObjectName("Command1");
+  auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+  exit->setObjectName("Command2");
+  connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
+  connect(exit, &QPushButton::clicked, this, &Form3::Command2_Click);
+  grid->addWidget(Text1_, 3, 0, 1, 2);
+  grid->addWidget(ok, 3, 2);
+  grid->addWidget(exit, 3, 3);
+
+  ShowPictureIn(Image1_[0], ws_.Pic4.Image());
+  LoadTextureFolder(0);
+  LoadTextureFolder(1);
+  strips_[0]->show();
+}
+
+void Form3::LoadTextureFolder(int i) {
+  strips_[i]->clear();
+  libraries_[i] = windows::LoadTextureFolder(i == 0 ? ws_.folders.Textures()
+                                                    : ws_.folders.UserTextures());
+  const TextureLibrary& library = libraries_[i];
+  for (int k = 1; k <= library.count; ++k) {
+    const QString path = QString::fromStdString(library.folder + library.names[k]);
+    strips_[i]->addItem(new QListWidgetItem(QIcon(path), QString()));
+  }
+  Label1_[i]->setText(QString::number(library.count));
+}
+
+void Form3::Option1_Click(int i) {
+  selected_ = static_cast<int16_t>(i);
+  for (QListWidget* strip : strips_) strip->hide();
+  strips_[i]->show();
+  Text1_->clear();
+}
+
+void Form3::PicStrip_ItemClick(int i, int position) {
+  const TextureLibrary& library = libraries_[i];
+  if (position < 1 || position > library.count) return;
+  const std::string& name = library.names[position];
+  Text1_->setText(QString::fromStdString(name.substr(0, name.size() - 4)));
+  ShowPictureIn(Image1_[1], app::ReadPictureWithQt(library.folder + name));
+}
+
+void Form3::Command1_Click() {
+  const TextureLibrary& library = libraries_[selected_];
+  const std::string text = Text1_->text().toStdString();
+  ValidateTextureName(library, text, verdict_);
+  if (verdict_ == 0) {
+    critical(this, QStringLiteral("Name Texture not Valid!"));
+    return;
+  }
+  if (!SaveTexture(library.folder + text + ".bmp")) return;
+  QClipboard* clipboard = QApplication::clipboard();
+  clipboard->clear();
+  clipboard->setText(QString::fromStdString(library.folder));
+  ResetTextureLists();
+  accept();
+}
+
+bool Form3::SaveTexture(const std::string& path) {
+  FIBITMAP* bitmap = ImageFromDeviceContext(ws_.imma);
+  if (!bitmap) return false;
+  try {
+    // As the library's own save does, a failed write is not looked at.
+    SaveImageFile(bitmap, path, kFormatBmp, 0, 24, SizeArg::Whole(kTextureSide),
+                  SizeArg::Whole(kTextureSide), false, FILTER_BSPLINE, false);
+  } catch (const ImageError& e) {
+    FreeImage_Unload(bitmap);
+    ws_.report("Cannot save the texture: " + e.Summary());
+    return false;
+  }
+  FreeImage_Unload(bitmap);
+  return true;
+}
+
+void Form3::Command2_Click() {
+  ResetTextureLists();
+  reject();
+}
+
+void Form3::ResetTextureLists() {
+  for (int i = 0; i < 2; ++i) {
+    libraries_[i].names.clear();
+    strips_[i]->clear();
+    strips_[i]->hide();
+  }
+  Option1_[0]->setChecked(true);
+  Option1_[1]->setChecked(false);
+}
+
+}  // namespace pixmora::windows
