@@ -39,8 +39,7 @@ void OpenPicture(Form1& window, Form1::Slot slot, const char* titleEntry,
   try {
     // A file of no known format would leave the surface empty: refused too,
     // so that bad input loses nothing.
-    if (!LoadImageAsPicture(path, 0, {}, {}, slot != Form1::Slot::Pattern, FILTER_BSPLINE,
-                            nullptr)) {
+    if (!LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr)) {
       window.Report(QStringLiteral("Cannot open %1: not a picture file.").arg(answer.fileName));
       return;
     }

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -135,6 +136,21 @@ TEST_F(TextureWindowTest, TheMenuOpensTheWindowAndAnEmptyLibraryTakesTheFirstTex
   Action("mnutex")->trigger();
   EXPECT_TRUE(seen);
   EXPECT_EQ(ReadFacts(data + "texture/001 First.bmp").width, 256u);
+}
+
+TEST_F(TextureWindowTest, AClickedThumbnailNamesItsTextureAndSwitchingEmptiesTheName) {
+  StartWithLibrary();
+  auto form = OpenForm();
+  auto* strip = form->findChild<QListWidget*>("PicStrip2");
+  ASSERT_EQ(strip->count(), 12);
+  EXPECT_EQ(strip->iconSize(), QSize(30, 30));
+  emit strip->itemClicked(strip->item(2));
+  auto* text = form->findChild<QLineEdit*>("Text1");
+  EXPECT_EQ(text->text(), "003 Cork");
+  EXPECT_EQ(form->findChild<QLabel*>("Image1(1)")->pixmap().width(), 8);
+  form->findChild<QRadioButton*>("Option1(0)")->click();
+  EXPECT_TRUE(text->text().isEmpty());
+  EXPECT_FALSE(strip->isVisibleTo(form.get()));
 }
 
 }  // namespace pixmora::test
