@@ -65,7 +65,10 @@ void SaveFile(Form1& window) {
   const std::string path = answer.fileName.toStdString();
   try {
     FIBITMAP* bitmap = ImageFromDeviceContext(window.Session().imma);
-    if (!bitmap) return;
+    if (!bitmap) {
+      window.Report(QStringLiteral("There is no result to save yet."));
+      return;
+    }
     SetResolution(bitmap);
     const bool saved = SaveAtOwnSize(bitmap, path, format);
     if (!saved) {

@@ -1,6 +1,7 @@
 #include <FreeImage.h>
 
 #include <QAction>
+#include <QLabel>
 #include <QToolButton>
 #include <filesystem>
 
@@ -138,6 +139,29 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
 
   window->Controls().Image5[6]->click();
   EXPECT_EQ(window->Session().Pic2.Width(), 64) << "the cleared result, at its size, went to B";
+}
+
+TEST_F(FileCommandsTest, LoadImageAWithoutAWritableProgramFolderSaysSoAndKeepsTheResult) {
+  StartScripted();
+  OpenImageA(Varied(64, 48));
+  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  const Picture result = window->Session().Pic4.Image();
+  const Picture imageA = window->Session().Pic1.Image();
+  window->Session().folders.program = root + "no such folder/";
+  Action("mnusalvaa")->trigger();
+  ExpectSamePixels(window->Session().Pic4.Image(), result);
+  ExpectSamePixels(window->Session().Pic1.Image(), imageA);
+  auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
+  EXPECT_TRUE(notice->text().contains("not writable")) << notice->text().toStdString();
+}
+
+TEST_F(FileCommandsTest, SavingBeforeAnyCommandSaysThereIsNoResult) {
+  StartScripted();
+  Answer(root + "blank.png", 3);
+  Action("mnusalva")->trigger();
+  EXPECT_FALSE(std::filesystem::exists(root + "blank.png"));
+  auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
+  EXPECT_TRUE(notice->text().contains("no result")) << notice->text().toStdString();
 }
 
 }  // namespace pixmora::test
