@@ -18,7 +18,10 @@ void ShowInPreview(Form1& window, const PictureSurface& surface,
                    const std::shared_ptr<QPointer<windows::Form2>>& preview) {
   const std::string file = window.Session().folders.temp + "passo$$$.bmp";
   FIBITMAP* bitmap = ImageFromDeviceContext(surface);
-  if (!bitmap) return;
+  if (!bitmap) {
+    window.Report(QStringLiteral("There is no picture to preview yet."));
+    return;
+  }
   const bool saved = SaveBitmap(kFormatBmp, bitmap, file, 0);
   FreeImage_Unload(bitmap);
   if (!saved) {

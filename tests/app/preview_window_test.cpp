@@ -34,4 +34,13 @@ TEST_F(WindowTest, ToolButtonShowsImageAInThePreviewAndClosingDeletesTheFile) {
   EXPECT_TRUE(std::filesystem::exists(file)) << "a further click writes it again";
 }
 
+TEST_F(WindowTest, PreviewOfTheResultBeforeAnyCommandSaysThereIsNone) {
+  Start();
+  window->Controls().Image5[2]->click();
+  EXPECT_FALSE(std::filesystem::exists(window->Session().folders.temp + "passo$$$.bmp"));
+  EXPECT_EQ(window->findChild<windows::Form2*>("Form2"), nullptr);
+  auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
+  EXPECT_TRUE(notice->text().contains("no picture")) << notice->text().toStdString();
+}
+
 }  // namespace pixmora::test
