@@ -5,29 +5,17 @@
 
 #include <string>
 
+#include "bench/bench_picture.h"
 #include "core/dispatch.h"
 #include "core/load_planes.h"
-#include "tools/default_data/pictures.h"
 
 namespace {
 
 using namespace pixmora;
 
-constexpr int kWidth = 6000, kHeight = 4000;
-
-// A landscape painted at a quarter of the size and enlarged (painting the
-// noise at full size would take longer than the benchmarks).
-const Picture& Photo() {
-  static const Picture photo = [] {
-    const Picture small = data::PaintLandscape(kWidth / 4, kHeight / 4, 11);
-    auto big = std::make_shared<PixelBuffer>(kWidth, kHeight, 0);
-    PictureSurface s;
-    s.SetPicture(big);
-    s.PaintPicture(small, 0, 0, kWidth, kHeight);
-    return s.Image();
-  }();
-  return photo;
-}
+using bench::kHeight;
+using bench::kWidth;
+using bench::Photo;
 
 Workspace& Session() {
   static Workspace ws = [] {
