@@ -18,6 +18,8 @@ constexpr int kCommandTimeoutMs = 120000;
 }  // namespace
 
 void WindowTest::SetUp() {
+  const char* tmp = std::getenv("TMPDIR");
+  savedTmpdir = tmp ? std::optional<std::string>(tmp) : std::nullopt;
   root = MakeScratchFolder();
   data = root + "VARDELO24/";
   fs::create_directories(data + "supporto");
@@ -28,6 +30,9 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
   window.reset();
+  // Later tests in the same process make their scratch folders under TMPDIR.
+  if (savedTmpdir) setenv("TMPDIR", savedTmpdir->c_str(), 1);
+  else unsetenv("TMPDIR");
   RemoveFolder(root);
 }
 

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenu>
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 
@@ -39,6 +40,7 @@ class WindowTest : public ::testing::Test {
   int RunBatchTool(const std::string& arguments);
 
   std::string root;  // scratch folder, $XDG_DATA_HOME
+  std::optional<std::string> savedTmpdir;  // TMPDIR before the test
   std::string data;  // root + "VARDELO24/"
   std::unique_ptr<app::Form1> window;
 };
