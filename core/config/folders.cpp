@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/config/shipped_data.h"
+
 namespace pixmora {
 
 namespace {
@@ -55,8 +57,12 @@ Folders FindFolders() {
   Folders f;
   f.temp = GetTempFolder() + kDataFolderName + "/";
   EnsureTempDataFolder(f.temp);
-  f.data = GetSpecialFolderPath() + "/" + kDataFolderName + "/";
+  const std::string base = GetSpecialFolderPath();
+  f.data = base + "/" + kDataFolderName + "/";
   f.program = GetProgramFolder();
+  // An installed program brings the user what is missing of its default data.
+  const std::string shipped = ShippedDataFolder(f.program);
+  if (!base.empty() && !shipped.empty()) AddMissingShippedData(shipped, f.data);
   return f;
 }
 

@@ -1,0 +1,19 @@
+// The default data installed with the program (pictures, textures, language
+// files) and how it reaches the user's data folder.
+#pragma once
+#include <string>
+
+namespace pixmora {
+
+// <prefix>/share/pixmora/VARDELO24/ of the installation the program runs
+// from, found beside its bin folder so an installed tree can move; empty when
+// the program does not run from an installation (the build tree, say).
+std::string ShippedDataFolder(const std::string& programFolder);
+
+// Copies into the data folder every shipped file and folder it lacks. A file
+// the user already has is never replaced; each copy appears under its name
+// only when complete, so programs starting together do not see half a file.
+// False when something could not be copied.
+bool AddMissingShippedData(const std::string& shipped, const std::string& data);
+
+}  // namespace pixmora
