@@ -1,11 +1,15 @@
 // pixmora-bench: every operation command on the same 6000 x 4000
 // photograph-like picture, timed from the click to just before PublishResult
 // (prepare Pic4, LoadPlanes, the routine). Items per second are pixels.
+// Floor/stream is the bare memory pass the per-pixel commands compare with.
+// One thread unless --threads=N or PIXMORA_THREADS=N asks for more.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "bench/bench_picture.h"
+#include "bench/floor_stream.h"
+#include "bench/thread_option.h"
 #include "core/dispatch.h"
 #include "core/load_planes.h"
 
@@ -17,9 +21,12 @@ using bench::kHeight;
 using bench::kWidth;
 using bench::Photo;
 
+int threads = 1;
+
 Workspace& Session() {
   static Workspace ws = [] {
     Workspace w;
+    w.m.threads = threads;
     w.Pic1.SetPicture(Photo());
     SizePlanes(w.m, w.Pic1);
     w.Pic2.SetPicture(Photo());
@@ -38,6 +45,17 @@ void BM_LoadPlanes(benchmark::State& state) {
   SetPixelCounter(state);
 }
 
+void BM_FloorStream(benchmark::State& state) {
+  Workspace& ws = Session();
+  LoadPlanes(ws.m, ws.Pic1, ws.Pic4, 0, 0, kWidth, kHeight);
+  PixelBuffer out(kWidth, kHeight, 0);
+  for (auto _ : state) {
+    bench::StreamPlanes(ws.m.planes, out, threads);
+    benchmark::ClobberMemory();
+  }
+  SetPixelCounter(state);
+}
+
 void BM_Command(benchmark::State& state, Menu menu, int16_t index) {
   Workspace& ws = Session();
   for (auto _ : state) RunMenuRoutine(ws, menu, index);
@@ -45,6 +63,9 @@ void BM_Command(benchmark::State& state, Menu menu, int16_t index) {
 }
 
 void RegisterCommands() {
+  benchmark::RegisterBenchmark("Floor/stream", BM_FloorStream)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
   for (const CatalogueEntry& e : Catalogue()) {
     if (!e.run) continue;
     const std::string name = std::string("Command/") + MenuKey(e.menu) + ":" + std::to_string(e.index);
@@ -59,6 +80,8 @@ void RegisterCommands() {
 BENCHMARK(BM_LoadPlanes)->Name("LoadPlanes")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
+  threads = bench::TakeThreadOption(argc, argv);
+  benchmark::AddCustomContext("threads", std::to_string(threads));
   RegisterCommands();
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

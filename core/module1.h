@@ -3,6 +3,7 @@
 // and progress bar (reached through FrameHooks).
 #pragma once
 #include <cstdint>
+#include <thread>
 
 #include "core/channel_planes.h"
 #include "core/random_source.h"
@@ -26,6 +27,14 @@ struct Module1 {
   int32_t PixelColour = 0;
   RandomSource random;
   FrameHooks* hooks = &NoHooks();
+  // How many threads the routines that can split their work may use; the
+  // pixels are the same for every count.
+  int threads = MachineThreads();
+
+  static int MachineThreads() {
+    const unsigned n = std::thread::hardware_concurrency();
+    return n == 0 ? 1 : static_cast<int>(n);
+  }
 
   static FrameHooks& NoHooks() {
     static FrameHooks none;

@@ -11,18 +11,22 @@ inline double RoundHalfEven(double v) { return std::nearbyint(v); }
 
 // Converts with rounding half to even; false when the value leaves the range
 // (an overflow error: the statement that needed it is abandoned).
+// (Written as choices of value rather than branches, so that pixel loops
+// using them run on vector units.)
 inline bool ToInt32(double v, int32_t& out) {
   const double r = std::nearbyint(v);
-  if (!(r >= -2147483648.0 && r <= 2147483647.0)) return false;  // also NaN
-  out = static_cast<int32_t>(r);
-  return true;
+  const bool fits = r >= -2147483648.0 && r <= 2147483647.0;  // false for NaN too
+  const auto q = static_cast<int32_t>(fits ? r : 0.0);
+  out = fits ? q : out;
+  return fits;
 }
 
 inline bool ToInt16(double v, int16_t& out) {
   const double r = std::nearbyint(v);
-  if (!(r >= -32768.0 && r <= 32767.0)) return false;
-  out = static_cast<int16_t>(r);
-  return true;
+  const bool fits = r >= -32768.0 && r <= 32767.0;
+  const auto q = static_cast<int16_t>(fits ? r : 0.0);
+  out = fits ? q : out;
+  return fits;
 }
 
 inline bool ToInt16(int64_t v, int16_t& out) {

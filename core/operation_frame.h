@@ -2,6 +2,9 @@
 // the columns, columns outer and rows inner, busy mark off, progress back to 0.
 #pragma once
 #include <algorithm>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 #include "core/colour_ref.h"
 #include "core/module1.h"
@@ -35,21 +38,62 @@ class OperationFrame {
   Progress mode_;
 };
 
+// The first column of run i when `columns` columns are cut into `runs`
+// contiguous runs of nearly equal length.
+inline int RunStart(int i, int runs, int columns) {
+  return static_cast<int>(static_cast<long long>(columns) * i / runs);
+}
+
+// Cuts the columns 0 .. columns - 1 into at most `threads` contiguous runs and
+// calls run(first, end, lead) for each, all at the same time; the calling
+// thread takes the first run (lead = true) and returns when every run is
+// done. For work whose columns do not depend on one another. When the system
+// refuses a thread, the calling thread does that run itself.
+template <class Run>
+void ForColumnRuns(int threads, int columns, Run run) {
+  const int runs = std::clamp(threads, 1, std::max(columns, 1));
+  std::vector<std::jthread> helpers;
+  int started = 1;
+  try {
+    for (; started < runs; ++started)
+      helpers.emplace_back([&run, i = started, runs, columns] {
+        run(RunStart(i, runs, columns), RunStart(i + 1, runs, columns), false);
+      });
+  } catch (const std::system_error&) {
+  }
+  run(0, RunStart(1, runs, columns), true);
+  for (int i = started; i < runs; ++i)
+    run(RunStart(i, runs, columns), RunStart(i + 1, runs, columns), false);
+}
+
+// Whether the columns of a pass may be treated at the same time.
+enum class ColumnOrder {
+  InOrder,      // a column may read what an earlier one left: left to right
+  Independent,  // each column reads and writes only its own cells
+};
+
 // The frame's loop over the target's columns: column(x, out, rows) for each
-// column x in order, out being the target column and rows the number of its
-// pixels (from the top) that the planes cover, 0 for a column beyond them.
+// column x, out being the target column and rows the number of its pixels
+// (from the top) that the planes cover, 0 for a column beyond them.
+// Independent columns are shared out among m.threads threads; the progress
+// bar then follows the calling thread's run, scaled to the whole width.
 // Leaves the loop counters as the loops end.
 template <class Column>
-void ForEachColumn(Module1& m, PictureSurface& target, Column column) {
+void ForEachColumn(Module1& m, PictureSurface& target, Column column,
+                   ColumnOrder order = ColumnOrder::InOrder) {
   const int w = target.Width(), h = target.Height();
   OperationFrame frame(m, w - 1.0);
   if (w <= 0) return;
   PixelBuffer& image = target.MutableImage();
   const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
-  for (int x = 0; x < w; ++x) {
-    column(x, image.Column(x), x < inW ? inH : 0);
-    frame.Step(x);
-  }
+  const int threads = order == ColumnOrder::Independent ? m.threads : 1;
+  ForColumnRuns(threads, w, [&](int first, int end, bool lead) {
+    for (int x = first; x < end; ++x) {
+      column(x, image.Column(x), x < inW ? inH : 0);
+      if (lead) frame.Step(end == w ? x : static_cast<int>(static_cast<long long>(x) * w / end));
+    }
+  });
+  if (threads > 1 && w > 1) frame.Step(w - 1);
   m.LoopX = static_cast<int16_t>(std::min(w, 32767));
   m.LoopY = static_cast<int16_t>(std::min(h, 32767));
 }
@@ -62,27 +106,38 @@ void ForEachColumn(Module1& m, PictureSurface& target, Column column) {
 //   bool Outside(ColorRef& out)
 //     a pixel the planes do not cover: every statement that touches a plane
 //     is abandoned; answers whether something is still written.
+// A kernel whose Pixel reads and writes nothing but its arguments (no value
+// carried from pixel to pixel) says so with
+//   static constexpr bool kIndependentPixels = true;
+// and its columns are then shared out among the threads.
 template <class Kernel>
 void RunPerPixel(Module1& m, PictureSurface& target, Kernel& kernel) {
   ChannelPlanes& planes = m.planes;
   const int h = target.Height();
-  ForEachColumn(m, target, [&planes, &kernel, h](int x, ColorRef* out, int rows) {
-    int y = 0;
-    if (rows > 0) {
-      const size_t base = planes.Index(x, 0);
-      int32_t* R = planes.PlaneR() + base;
-      int32_t* G = planes.PlaneG() + base;
-      int32_t* B = planes.PlaneB() + base;
-      for (; y < rows; ++y) {
-        ColorRef c;
-        if (kernel.Pixel(R[y], G[y], B[y], c)) out[y] = c;
-      }
-    }
-    for (; y < h; ++y) {
-      ColorRef c;
-      if (kernel.Outside(c)) out[y] = c;
-    }
-  });
+  constexpr bool independent = requires { requires Kernel::kIndependentPixels; };
+  ForEachColumn(
+      m, target,
+      [&planes, &kernel, h](int x, ColorRef* out, int rows) {
+        int y = 0;
+        if (rows > 0) {
+          const size_t base = planes.Index(x, 0);
+          int32_t* R = planes.PlaneR() + base;
+          int32_t* G = planes.PlaneG() + base;
+          int32_t* B = planes.PlaneB() + base;
+          // A choice of value rather than a conditional store, so that the
+          // loop can run on vector units.
+          for (; y < rows; ++y) {
+            ColorRef c = 0;
+            const bool write = kernel.Pixel(R[y], G[y], B[y], c);
+            out[y] = write ? c : out[y];
+          }
+        }
+        for (; y < h; ++y) {
+          ColorRef c;
+          if (kernel.Outside(c)) out[y] = c;
+        }
+      },
+      independent ? ColumnOrder::Independent : ColumnOrder::InOrder);
 }
 
 // Most kernels write nothing outside the planes.

@@ -3,6 +3,7 @@
 // sums here can overflow; only the composition can fail.
 #include "ops/colour/channel_colour.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/operation_frame.h"
@@ -13,11 +14,12 @@ namespace {
 
 // A value above 255 becomes 255, then one below 0 becomes 0 (two statements).
 inline void Clamp(int32_t& v) {
-  if (v > 255) v = 255;
-  if (v < 0) v = 0;
+  v = std::min(v, 255);
+  v = std::max(v, 0);
 }
 
 struct ShiftKernel : NothingOutside {
+  static constexpr bool kIndependentPixels = true;
   int32_t dr, dg, db;
   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
     R += dr, G += dg, B += db;
@@ -26,11 +28,19 @@ struct ShiftKernel : NothingOutside {
   }
 };
 
+// The share of a sum of 32-bit values divided by a divisor other than 0
+// always fits 32 bits, so every pixel computes its own share and nothing
+// carries over from one pixel to the next.
 struct BrightnessKernel : NothingOutside {
-  int16_t d;
-  int32_t& delta;  // kept in PixelColour, so a failed division leaves the old value
-  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
-    if (d != 0) ToInt32(std::abs(R + G + B) / static_cast<double>(d), delta);
+  static constexpr bool kIndependentPixels = true;
+  double d;
+  static int32_t Share(int32_t R, int32_t G, int32_t B, double d) {
+    int32_t delta = 0;
+    ToInt32(std::abs(R + G + B) / d, delta);
+    return delta;
+  }
+  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) const {
+    const int32_t delta = Share(R, G, B, d);
     R += delta, G += delta, B += delta;
     Clamp(R), Clamp(G), Clamp(B);
     return ComposeRGB(R, G, B, out);
@@ -40,6 +50,7 @@ struct BrightnessKernel : NothingOutside {
 // Picks three composed channels from the pixel's own values, planes untouched.
 template <class Pick>
 struct ComposeKernel : NothingOutside {
+  static constexpr bool kIndependentPixels = true;
   Pick pick;
   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
     const Channels c = pick(R, G, B);
@@ -55,10 +66,12 @@ void RunCompose(Module1& m, PictureSurface& target, Pick pick) {
 
 // A mode outside the listed ones writes no pixel, but the frame still runs.
 struct NoWriteKernel : NothingOutside {
+  static constexpr bool kIndependentPixels = true;
   bool Pixel(int32_t&, int32_t&, int32_t&, ColorRef&) { return false; }
 };
 
 struct GrayscaleKernel : NothingOutside {
+  static constexpr bool kIndependentPixels = true;
   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
     ToInt32((R * 0.3 + G * 0.59) + B * 0.11, R);
     Clamp(R);
@@ -78,7 +91,23 @@ void ShiftColors(Module1& m, PictureSurface& target, int16_t red, int16_t green,
 
 void Brightness(Module1& m, PictureSurface& target, int16_t strength) {
   const auto d = static_cast<int16_t>(strength >= 1 ? 11 - strength : -11 - strength);
-  BrightnessKernel kernel{{}, d, m.PixelColour};
+  // The share is kept in PixelColour. For d = 0 the division fails on every
+  // pixel and the share it held before is added throughout.
+  if (d == 0) {
+    const int32_t delta = m.PixelColour;
+    ShiftKernel kernel{{}, delta, delta, delta};
+    return RunPerPixel(m, target, kernel);
+  }
+  // What stays in PixelColour is the share of the last pixel treated, taken
+  // before its planes change.
+  const int lastX = std::min(target.Width(), m.planes.Width()) - 1;
+  const int lastY = std::min(target.Height(), m.planes.Height()) - 1;
+  if (lastX >= 0 && lastY >= 0) {
+    ChannelPlanes& p = m.planes;
+    m.PixelColour = BrightnessKernel::Share(p.R(lastX, lastY), p.G(lastX, lastY),
+                                            p.B(lastX, lastY), d);
+  }
+  BrightnessKernel kernel{{}, static_cast<double>(d)};
   RunPerPixel(m, target, kernel);
 }
 

@@ -28,6 +28,7 @@ inline double Square(int32_t d) { return static_cast<double>(d) * d; }
 // A chain of statements on one pixel's planes, then the pixel is RGB(R, G, B).
 template <class Chain>
 struct ChainKernel : NothingOutside {
+  static constexpr bool kIndependentPixels = true;
   Chain chain;
   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
     chain(R, G, B);

@@ -48,6 +48,7 @@ class UnrealTable {
 };
 
 struct UnrealKernel : NothingOutside {
+  static constexpr bool kIndependentPixels = true;
   const UnrealTable& table;
   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
     if (G == 0 || B == 0) G = 1, B = 1;  // both, even when only one was 0
@@ -58,9 +59,12 @@ struct UnrealKernel : NothingOutside {
   }
 };
 
+// The routine keeps its average in a local from pixel to pixel, but a third
+// of a 32-bit sum always fits 32 bits: every pixel sets its own.
 struct FlameKernel : NothingOutside {
-  int32_t a = 0;  // the routine's local average, kept from pixel to pixel
-  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
+  static constexpr bool kIndependentPixels = true;
+  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) const {
+    int32_t a = 0;
     ToInt32((R + G + B) / 3.0, a);
     if (R > B) {
       R = std::abs(R + a);
@@ -71,6 +75,7 @@ struct FlameKernel : NothingOutside {
 };
 
 struct AquarelKernel : NothingOutside {
+  static constexpr bool kIndependentPixels = true;
   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
     if (R >= 128 || G >= 128 || B >= 128) {
       ToInt32(R / 2.0, R);
