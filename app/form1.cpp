@@ -5,13 +5,13 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <unistd.h>
 
 #include "app/colour_scheme_apply.h"
 #include "app/menu_bar.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
 #include "app/preview_commands.h"
-#include "app/qt_pictures.h"
 #include "app/save_commands.h"
 #include "app/side_panel.h"
 #include "app/status_bar.h"
@@ -40,7 +40,6 @@ Form1::Form1(QWidget* parent)
       image3Surface_(kPreviewSide, kPreviewSide),
       picture4Surface_(kPreviewSide, kPreviewSide) {
   setObjectName("Form1");
-  ws_.platformLoader = ReadPictureWithQt;
   ws_.report = [this](const std::string& text) { Report(QString::fromStdString(text)); };
   BuildControls();
   hooks_ = new WindowFrameHooks(c_.Label1, c_.ProgressBar3, this);
@@ -101,14 +100,20 @@ void Form1::Form_Load() {
   ShowPicture(Slot::Pattern, ws_.folders.Support() + "xxx.bmp");
   ShowPicture(Slot::Shape, ws_.folders.Support() + "albero.bmp");
   SetStatusPanelText(c_, 2, QStringLiteral("Dir. : ") + QString::fromStdString(ws_.folders.Textures()));
+  const QString data = QString::fromStdString(ws_.folders.data);
   if (!IsFolder(ws_.folders.data))
-    Report(QStringLiteral("The data folder %1 is missing: results cannot be saved.")
-               .arg(QString::fromStdString(ws_.folders.data)));
+    Report(QStringLiteral("The data folder %1 is missing: results cannot be saved.").arg(data));
+  else if (access(ws_.folders.data.c_str(), W_OK) != 0)
+    Report(QStringLiteral("The data folder %1 is read-only: results cannot be saved.").arg(data));
   // The captions may have changed length.
   Form_Resize();
 }
 
 bool Form1::ShowPicture(Slot slot, const std::string& path) {
+  return !Busy() && ShowPicture(slot, ws_.platformLoader(path));
+}
+
+bool Form1::ShowPicture(Slot slot, const Picture& picture) {
   if (Busy()) return false;
   struct Target {
     PictureSurface& loader;
@@ -118,7 +123,7 @@ bool Form1::ShowPicture(Slot slot, const std::string& path) {
                         : slot == Slot::ImageB ? Target{ws_.Pic2, c_.Image3}
                         : slot == Slot::Pattern ? Target{ws_.PatPic, c_.picture1}
                                                 : Target{ws_.Pic3, c_.Picture4};
-  ShowFitted(path, target.loader, target.preview->Surface(), ws_.platformLoader);
+  ShowFittedPicture(picture, target.loader, target.preview->Surface());
   if (slot == Slot::ImageA) SizePlanes(ws_.m, ws_.Pic1);
   target.preview->Show();
   return true;
@@ -129,7 +134,7 @@ void Form1::RefreshPreviews() {
 }
 
 void Form1::Report(const QString& text) {
-  QMetaObject::invokeMethod(this, [this, text] { SetStatusPanelText(c_, 3, text); });
+  QMetaObject::invokeMethod(this, [this, text] { SetStatusPanelText(c_, kNoticePanel, text); });
 }
 
 }  // namespace pixmora::app

@@ -40,6 +40,8 @@ class Form1 : public QMainWindow {
   // ShowFitted of the file into the slot's surface and preview; image A also
   // resizes the planes. False (nothing done) while a command runs.
   bool ShowPicture(Slot slot, const std::string& path);
+  // The same with a picture already read (null: "No Preview Available").
+  bool ShowPicture(Slot slot, const Picture& picture);
   // Repaints the previews from their surfaces.
   void RefreshPreviews();
 
@@ -59,7 +61,8 @@ class Form1 : public QMainWindow {
   bool RunInBackground(std::function<void()> job);
   bool Busy() const { return runner_.Busy(); }
 
-  // A one-line notice in the status bar (thread-safe).
+  // A one-line notice in the status bar (thread-safe); the next command
+  // clears it.
   void Report(const QString& text);
 
   // The file dialog the File commands share; tests put a scripted one in.

@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "app/picture_box.h"
+#include "app/status_bar.h"
 #include "core/config/control_names.h"
 #include "core/dispatch.h"
 
@@ -40,6 +41,9 @@ void Form1::RunOperation(Menu menu, int16_t index) {
 }
 
 bool Form1::RunInBackground(std::function<void()> job) {
+  if (Busy()) return false;
+  // The notice of the previous command goes; this one may leave its own.
+  SetStatusPanelText(c_, kNoticePanel, QString());
   return runner_.Start(std::move(job), [this](const QString& failure) { CommandEnded(failure); });
 }
 
@@ -59,7 +63,9 @@ void Form1::SetCommand(const QString& control, std::function<void()> command) {
 
 void Form1::InvokeCommand(const QString& control) {
   const auto it = commands_.find(control);
-  if (it != commands_.end() && !Busy()) it->second();
+  if (it == commands_.end() || Busy()) return;
+  SetStatusPanelText(c_, kNoticePanel, QString());
+  it->second();
 }
 
 void Form1::UpdateAvailability() {

@@ -4,7 +4,7 @@
 #include <QDir>
 
 #include "app/form1.h"
-#include "imageio/mfreeimage.h"
+#include "imageio/picture_files.h"
 
 namespace pixmora::app {
 
@@ -24,10 +24,9 @@ QString ShapeFolder(Form1& window) {
   return QDir(folder).entryList({"*.bmp"}, QDir::Files).isEmpty() ? QString() : folder;
 }
 
-// The picture library reads the file first: a file it refuses changes
-// nothing. Without a size the picture keeps its own. The platform loader then
-// shows it (and replaces what the library read).
-void OpenPicture(Form1& window, Form1::Slot slot, const char* titleEntry,
+// The picture is read once, in the decoder process, and shown as read. A file
+// that cannot be read changes nothing, and the notice says why.
+void OpenPicture(Form1& window, Form1::Slot slot, const char* titleEntry, const char* role,
                  const QString& initialFolder = {}) {
   FileDialogRequest request;
   request.title = EntryCaption(window, titleEntry);
@@ -35,30 +34,30 @@ void OpenPicture(Form1& window, Form1::Slot slot, const char* titleEntry,
   request.initialFolder = initialFolder;
   const FileDialogAnswer answer = window.Dialog1().Show(&window, request);
   if (answer.fileName.isEmpty()) return;
-  const std::string path = answer.fileName.toStdString();
-  try {
-    // A file of no known format would leave the surface empty: refused too,
-    // so that bad input loses nothing.
-    if (!LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr)) {
-      window.Report(QStringLiteral("Cannot open %1: not a picture file.").arg(answer.fileName));
-      return;
-    }
-  } catch (const ImageError& e) {
-    window.Report(QStringLiteral("Cannot open %1: %2")
-                      .arg(answer.fileName, QString::fromStdString(e.Summary())));
+  std::string why;
+  const Picture picture = ReadChosenPicture(answer.fileName.toStdString(), why);
+  if (!picture) {
+    window.Report(QStringLiteral("cannot read %1 %2: %3")
+                      .arg(QLatin1String(role), answer.fileName, QString::fromStdString(why)));
     return;
   }
-  window.ShowPicture(slot, path);
+  window.ShowPicture(slot, picture);
 }
 
 }  // namespace
 
 void RegisterOpenCommands(Form1& window) {
-  const auto imageA = [&window] { OpenPicture(window, Form1::Slot::ImageA, "mnuimma"); };
-  const auto imageB = [&window] { OpenPicture(window, Form1::Slot::ImageB, "mnuimmb"); };
-  const auto pattern = [&window] { OpenPicture(window, Form1::Slot::Pattern, "mnusalvap"); };
+  const auto imageA = [&window] {
+    OpenPicture(window, Form1::Slot::ImageA, "mnuimma", "image A");
+  };
+  const auto imageB = [&window] {
+    OpenPicture(window, Form1::Slot::ImageB, "mnuimmb", "image B");
+  };
+  const auto pattern = [&window] {
+    OpenPicture(window, Form1::Slot::Pattern, "mnusalvap", "pattern");
+  };
   const auto shape = [&window] {
-    OpenPicture(window, Form1::Slot::Shape, "mnuimmb", ShapeFolder(window));
+    OpenPicture(window, Form1::Slot::Shape, "mnuimmb", "shape", ShapeFolder(window));
   };
   window.SetCommand("mnuimma", imageA);
   window.SetCommand("Image2", imageA);

@@ -1,12 +1,12 @@
 #include "app/save_commands.h"
 
 #include <QAction>
-#include <QFileInfo>
 #include <array>
 #include <filesystem>
 
 #include "app/form1.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/picture_files.h"
 
 namespace pixmora::app {
 
@@ -40,13 +40,23 @@ bool SaveAtOwnSize(FIBITMAP* bitmap, const std::string& path, int format) {
   return saved;
 }
 
+QString CannotWrite(const std::string& path, const std::string& why) {
+  return QStringLiteral("cannot write %1: %2")
+      .arg(QString::fromStdString(path), QString::fromStdString(why));
+}
+
 // The file is read back and written once more in its format, so that what is
-// on disk carries the resolution fields (a JPEG is compressed twice).
-void SaveSecondPass(const std::string& path, int format) {
+// on disk carries the resolution fields (a JPEG is compressed twice). Only the
+// file just written is read back: a first write that went to another name (the
+// format's extension appended) leaves the file the dialog named alone.
+void SaveSecondPass(Form1& window, const std::string& path, int format) {
+  if (!ExtensionMatchesFormat(format, path, true)) return;
   FIBITMAP* again = LoadBitmap(format, path, 0);
   if (!again) return;
   SetResolution(again);
-  SaveBitmap(format, again, path, 0);
+  // The write is atomic: when it fails, the first write stands.
+  if (!SaveBitmap(format, again, path, 0))
+    window.Report(CannotWrite(path, LastFileLayerMessage() + " (the first write stands)"));
   FreeImage_Unload(again);
 }
 
@@ -70,16 +80,13 @@ void SaveFile(Form1& window) {
       return;
     }
     SetResolution(bitmap);
-    const bool saved = SaveAtOwnSize(bitmap, path, format);
-    if (!saved) {
-      window.Report(QStringLiteral("Cannot save %1: %2")
-                        .arg(answer.fileName, QString::fromStdString(LastFileLayerMessage())));
+    if (!SaveAtOwnSize(bitmap, path, format)) {
+      window.Report(CannotWrite(path, LastFileLayerMessage()));
       return;
     }
-    SaveSecondPass(path, format);
+    SaveSecondPass(window, path, format);
   } catch (const ImageError& e) {
-    window.Report(QStringLiteral("Cannot save %1: %2")
-                      .arg(answer.fileName, QString::fromStdString(e.Summary())));
+    window.Report(CannotWrite(path, e.Summary()));
   }
 }
 
@@ -90,26 +97,31 @@ void LoadResultInto(Form1& window, Form1::Slot slot) {
   const std::string path = ws.folders.program + "$$$.bmp";
   try {
     FIBITMAP* bitmap = ImageFromDeviceContext(ws.Pic4);
-    if (!bitmap) return;
-    const bool saved = SaveAtOwnSize(bitmap, path, kFormatBmp);
-    if (!saved) {
-      window.Report(QStringLiteral("Cannot write %1: the program's folder is not writable.")
-                        .arg(QString::fromStdString(path)));
+    if (!bitmap) {
+      window.Report(QStringLiteral("There is no result to hand on yet."));
       return;
     }
-    LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr);
+    if (!SaveAtOwnSize(bitmap, path, kFormatBmp)) {
+      window.Report(CannotWrite(path, LastFileLayerMessage()));
+      return;
+    }
   } catch (const ImageError& e) {
-    window.Report(QString::fromStdString(e.Summary()));
-    std::error_code ignored;
-    std::filesystem::remove(path, ignored);
+    window.Report(CannotWrite(path, e.Summary()));
     return;
   }
-  window.ShowPicture(slot, path);
+  std::string why;
+  const Picture picture = ReadChosenPicture(path, why);
+  std::error_code ignored;
+  std::filesystem::remove(path, ignored);
+  if (!picture) {
+    window.Report(QStringLiteral("cannot read %1: %2")
+                      .arg(QString::fromStdString(path), QString::fromStdString(why)));
+    return;
+  }
+  window.ShowPicture(slot, picture);
   ws.Image1.SetPicture(nullptr);
   ws.Pic4.SetPicture(nullptr);
   window.RefreshPreviews();
-  std::error_code ignored;
-  std::filesystem::remove(path, ignored);
 }
 
 }  // namespace

@@ -9,6 +9,10 @@ class QMainWindow;
 
 namespace pixmora::app {
 
+// The panel of the one-line notices: what a command could not do, when it
+// ended without a dialog.
+inline constexpr int kNoticePanel = 3;
+
 void BuildStatusBar(QMainWindow& window, Form1Controls& c);
 
 // Puts the bar into panel panelIndex (from 1) of the status bar: the panel

@@ -12,6 +12,7 @@
 #include "core/load_planes.h"
 #include "core/slider_command.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/picture_files.h"
 
 namespace pixmora::cli {
 
@@ -20,17 +21,9 @@ namespace {
 constexpr int kMaxSide = 32767;  // coordinates are 16-bit
 
 Picture ReadPicture(const std::string& path, const char* role) {
-  Picture picture;
-  try {
-    picture = LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr);
-  } catch (const ImageError& e) {
-    throw RunError{1, "cannot read " + std::string(role) + " " + path + ": " + e.Summary()};
-  }
-  if (!picture) {
-    const bool exists = std::filesystem::exists(path);
-    throw RunError{1, "cannot read " + std::string(role) + " " + path + ": " +
-                          (exists ? "not a picture" : "no such file")};
-  }
+  std::string why;
+  Picture picture = ReadChosenPicture(path, why);
+  if (!picture) throw RunError{1, "cannot read " + std::string(role) + " " + path + ": " + why};
   if (picture->Width() > kMaxSide || picture->Height() > kMaxSide)
     throw RunError{1, "cannot use " + std::string(role) + " " + path + ": " +
                           std::to_string(picture->Width()) + " x " +

@@ -14,9 +14,12 @@ void PaintFitted(const Picture& picture, PictureSurface& display) {
 
 void ShowFitted(const std::string& path, PictureSurface& loader, PictureSurface& display,
                 const PictureLoader& load) {
+  ShowFittedPicture(load ? load(path) : nullptr, loader, display);
+}
+
+void ShowFittedPicture(const Picture& picture, PictureSurface& loader, PictureSurface& display) {
   display.Cls();
   loader.AutoSize = true;
-  Picture picture = load ? load(path) : nullptr;
   if (picture && picture->Count() > 0) {
     loader.SetPicture(picture);
     PaintFitted(picture, display);

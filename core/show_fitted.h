@@ -16,6 +16,9 @@ inline constexpr const char* kNoPreview = "No Preview Available";
 void ShowFitted(const std::string& path, PictureSurface& loader, PictureSurface& display,
                 const PictureLoader& load);
 
+// ShowFitted of a picture already read (null or empty when the read failed).
+void ShowFittedPicture(const Picture& picture, PictureSurface& loader, PictureSurface& display);
+
 // Steps of ShowFitted after the load: paints picture into display, fitted and centred.
 void PaintFitted(const Picture& picture, PictureSurface& display);
 

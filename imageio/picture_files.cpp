@@ -1,5 +1,7 @@
 #include "imageio/picture_files.h"
 
+#include <filesystem>
+
 #include "imageio/mfreeimage.h"
 
 namespace pixmora {
@@ -10,6 +12,19 @@ Picture LoadPictureFile(const std::string& path) {
   } catch (const ImageError&) {
     return nullptr;
   }
+}
+
+Picture ReadChosenPicture(const std::string& path, std::string& why) {
+  try {
+    if (Picture picture = LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr))
+      return picture;
+  } catch (const ImageError& e) {
+    why = e.Summary();
+    return nullptr;
+  }
+  std::error_code ec;
+  why = std::filesystem::exists(path, ec) ? "not a picture" : "no such file";
+  return nullptr;
 }
 
 bool SavePictureAsBmp(const Picture& picture, const std::string& path, std::string* error) {

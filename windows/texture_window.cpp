@@ -9,9 +9,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <filesystem>
 
 #include "app/qt_pictures.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/picture_files.h"
+#include "windows/texture_thumbnail.h"
 
 namespace pixmora::windows {
 
@@ -45,6 +48,14 @@ QLabel* MakePicture(int i, QWidget* parent) {
 
 void ShowPictureIn(QLabel* label, const Picture& picture) {
   label->setPixmap(picture ? QPixmap::fromImage(app::ToQImage(*picture)) : QPixmap());
+}
+
+// Why a library folder cannot be listed; empty when it can.
+std::string ListingProblem(const std::string& folder) {
+  const std::filesystem::path path = std::filesystem::path(folder).parent_path();
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) return {};
+  return std::filesystem::exists(path, error) ? "not a folder" : "no such folder";
 }
 
 }  // namespace
@@ -95,12 +106,19 @@ Form3::Form3(Workspace& ws, QWidget* owner)
 
 void Form3::LoadTextureFolder(int i) {
   strips_[i]->clear();
-  libraries_[i] = windows::LoadTextureFolder(i == 0 ? ws_.folders.Textures()
-                                                    : ws_.folders.UserTextures());
+  const std::string folder = i == 0 ? ws_.folders.Textures() : ws_.folders.UserTextures();
+  const std::string problem = ListingProblem(folder);
+  if (!problem.empty()) ws_.report("cannot list " + folder + ": " + problem);
+  libraries_[i] = windows::LoadTextureFolder(folder);
   const TextureLibrary& library = libraries_[i];
   for (int k = 1; k <= library.count; ++k) {
-    const QString path = QString::fromStdString(library.folder + library.names[k]);
-    strips_[i]->addItem(new QListWidgetItem(QIcon(path), QString()));
+    const std::string path = library.folder + library.names[k];
+    const auto report = ws_.report;
+    strips_[i]->addItem(new QListWidgetItem(
+        TextureThumbnail(path, [report, path](const std::string& why) {
+          report("cannot read " + path + ": " + why);
+        }),
+        QString()));
   }
   Label1_[i]->setText(QString::number(library.count));
 }
@@ -117,7 +135,10 @@ void Form3::PicStrip_ItemClick(int i, int position) {
   if (position < 1 || position > library.count) return;
   const std::string& name = library.names[position];
   Text1_->setText(QString::fromStdString(name.substr(0, name.size() - 4)));
-  ShowPictureIn(Image1_[1], app::ReadPictureWithQt(library.folder + name));
+  std::string why;
+  const Picture picture = ReadChosenPicture(library.folder + name, why);
+  if (!picture) ws_.report("cannot read " + library.folder + name + ": " + why);
+  ShowPictureIn(Image1_[1], picture);
 }
 
 void Form3::Command1_Click() {
@@ -138,14 +159,19 @@ void Form3::Command1_Click() {
 
 bool Form3::SaveTexture(const std::string& path) {
   FIBITMAP* bitmap = ImageFromDeviceContext(ws_.imma);
-  if (!bitmap) return false;
+  if (!bitmap) {
+    ws_.report("There is no result to save yet.");
+    return false;
+  }
   try {
-    // As the library's own save does, a failed write is not looked at.
-    SaveImageFile(bitmap, path, kFormatBmp, 0, 24, SizeArg::Whole(kTextureSide),
-                  SizeArg::Whole(kTextureSide), false, FILTER_BSPLINE, false);
+    // A failed write closes the window as a good one does (the result stays
+    // in the main window); the notice says why.
+    if (!SaveImageFile(bitmap, path, kFormatBmp, 0, 24, SizeArg::Whole(kTextureSide),
+                       SizeArg::Whole(kTextureSide), false, FILTER_BSPLINE, false))
+      ws_.report("cannot write " + path + ": " + LastFileLayerMessage());
   } catch (const ImageError& e) {
     FreeImage_Unload(bitmap);
-    ws_.report("Cannot save the texture: " + e.Summary());
+    ws_.report("cannot write " + path + ": " + e.Summary());
     return false;
   }
   FreeImage_Unload(bitmap);

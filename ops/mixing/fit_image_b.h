@@ -10,7 +10,7 @@ inline constexpr const char* kResampleFile = "pgraf.bmp";
 // Resamples image B (Pic2) to image A's (Pic1's) size with the Catmull-Rom
 // filter, through the working file "pgraf.bmp" of the temporary data folder.
 // Any failure (no image B, an unwritable folder, an unreadable file) ends it
-// quietly with image B unchanged.
+// with image B unchanged and a notice through ws.report.
 void FitImageB(Workspace& ws);
 
 }  // namespace pixmora

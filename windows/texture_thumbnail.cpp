@@ -1,0 +1,77 @@
+#include "windows/texture_thumbnail.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+#include <memory>
+
+#include "app/qt_pictures.h"
+#include "imageio/picture_files.h"
+
+namespace pixmora::windows {
+
+namespace {
+
+// Kept at twice the strip's 30 pixels, so that the drawn thumbnail is smooth.
+constexpr int kKeptSide = 60;
+
+class ThumbnailEngine : public QIconEngine {
+ public:
+  struct State {
+    std::string path;
+    std::function<void(const std::string&)> unreadable;
+    bool tried = false;
+    QPixmap pixmap;
+  };
+  explicit ThumbnailEngine(std::shared_ptr<State> state) : state_(std::move(state)) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    const QPixmap& decoded = Decoded();
+    if (decoded.isNull()) return;
+    // Fitted and centred, as the strip draws any icon.
+    QRect target(QPoint(0, 0), decoded.size().scaled(rect.size(), Qt::KeepAspectRatio));
+    target.moveCenter(rect.center());
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    painter->drawPixmap(target, decoded);
+  }
+
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    QPixmap out(size);
+    out.fill(Qt::transparent);
+    QPainter painter(&out);
+    paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+    return out;
+  }
+
+  QIconEngine* clone() const override { return new ThumbnailEngine(state_); }
+
+ private:
+  const QPixmap& Decoded() {
+    State& s = *state_;
+    if (s.tried) return s.pixmap;
+    s.tried = true;
+    std::string why;
+    const Picture picture = ReadChosenPicture(s.path, why);
+    if (!picture) {
+      if (s.unreadable) s.unreadable(why);
+      return s.pixmap;
+    }
+    s.pixmap = QPixmap::fromImage(app::ToQImage(*picture).scaled(
+        kKeptSide, kKeptSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return s.pixmap;
+  }
+
+  std::shared_ptr<State> state_;
+};
+
+}  // namespace
+
+QIcon TextureThumbnail(const std::string& path,
+                       std::function<void(const std::string& why)> unreadable) {
+  auto state = std::make_shared<ThumbnailEngine::State>();
+  state->path = path;
+  state->unreadable = std::move(unreadable);
+  return QIcon(new ThumbnailEngine(std::move(state)));
+}
+
+}  // namespace pixmora::windows

@@ -1,0 +1,16 @@
+// Thumbnails of texture files, decoded in the decoder process only when they
+// are first drawn: a library may hold thousands of files, and any of them may
+// be damaged.
+#pragma once
+#include <QIcon>
+#include <functional>
+#include <string>
+
+namespace pixmora::windows {
+
+// The icon of a texture file. A file that cannot be read draws nothing, and
+// unreadable is told why, once.
+QIcon TextureThumbnail(const std::string& path,
+                       std::function<void(const std::string& why)> unreadable);
+
+}  // namespace pixmora::windows
