@@ -1,6 +1,9 @@
 #include "app/file_dialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/user_settings.h"
 
 namespace pixmora::app {
 
@@ -17,7 +20,11 @@ QStringList NameFilters(const QString& filter) {
 }
 
 FileDialogAnswer QtFileDialog::Show(QWidget* parent, const FileDialogRequest& request) {
-  QFileDialog dialog(parent, request.title, request.initialFolder);
+  // A folder the command names is kept; otherwise the dialog starts where the
+  // user last left a dialog of its kind, and remembers where this one ends.
+  const bool remembered = request.initialFolder.isEmpty();
+  QFileDialog dialog(parent, request.title,
+                     remembered ? RememberedFolder(request.save) : request.initialFolder);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.save);
@@ -28,7 +35,9 @@ FileDialogAnswer QtFileDialog::Show(QWidget* parent, const FileDialogRequest& re
   if (!request.defaultExtension.isEmpty())
     dialog.setDefaultSuffix(request.defaultExtension.mid(request.defaultExtension.startsWith('.')));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  return {dialog.selectedFiles().first(),
+  const QString chosen = dialog.selectedFiles().first();
+  if (remembered) RememberFolder(request.save, QFileInfo(chosen).absolutePath());
+  return {chosen,
           static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 

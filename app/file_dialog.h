@@ -14,7 +14,7 @@ struct FileDialogRequest {
   // In the "Name(*.ext)|*.ext|..." form the commands are written with.
   QString filter;
   int filterIndex = 1;  // 1-based
-  QString initialFolder;
+  QString initialFolder;  // empty: the dialog's own choice
   QString defaultExtension;  // ".bmp"; appended to a name typed without one
   bool save = false;         // a save dialog, with the overwrite prompt
 };
@@ -31,7 +31,8 @@ class FileDialog {
   virtual FileDialogAnswer Show(QWidget* parent, const FileDialogRequest& request) = 0;
 };
 
-// Qt's QFileDialog.
+// Qt's QFileDialog. Where the request names no folder, it starts in the one
+// last chosen from (see user_settings.h).
 class QtFileDialog : public FileDialog {
  public:
   FileDialogAnswer Show(QWidget* parent, const FileDialogRequest& request) override;

@@ -73,6 +73,12 @@ void Form1::BuildControls() {
   setCentralWidget(central);
   BuildStatusBar(*this, c_);
   c_.Picture5->onResize = [this] { Form_Resize(); };
+  // The full-size surface each preview shows fitted (the result's is Pic4).
+  c_.Image2->SetFullSize(&ws_.Pic1);
+  c_.Image3->SetFullSize(&ws_.Pic2);
+  c_.Image1->SetFullSize(&ws_.Pic4);
+  c_.Picture4->SetFullSize(&ws_.Pic3);
+  c_.picture1->SetFullSize(&ws_.PatPic);
   for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) {
     const QString name = box->objectName();
     connect(box, &PreviewBox::clicked, this, [this, name] { InvokeCommand(name); });

@@ -1,10 +1,12 @@
 // Form1's size and layout: never smaller than its design size, the previews
-// kept in a 2 x 2 grid around the centre of the work area.
+// kept in a 2 x 2 grid around the centre of the work area; the size and place
+// are remembered between runs.
 #include <QCloseEvent>
 #include <QShowEvent>
 
 #include "app/form1.h"
 #include "app/picture_box.h"
+#include "app/user_settings.h"
 #include "app/work_area.h"
 #include "core/numeric.h"
 
@@ -22,6 +24,8 @@ void Form1::FitOuterSize() {
   const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
   const QSize least = kOuterSize - frame;
   setMinimumSize(least);
+  // At start-up, the size and place the user last left the window in.
+  if (!isVisible()) restoreGeometry(SavedWindowGeometry());
   resize(size().expandedTo(least));
 }
 
@@ -36,6 +40,7 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
+  SaveWindowGeometry(saveGeometry());
   // A running command finishes first: it writes into the session.
   if (Busy()) {
     hide();

@@ -1,17 +1,25 @@
 // pixmora: the picture editor's main window.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QStyleFactory>
 
+#include "app/command_line.h"
 #include "app/form1.h"
+#include "app/user_settings.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Pixmora");
+  QApplication::setOrganizationName(pixmora::app::kOrganisationName);
+  QApplication::setApplicationName(pixmora::app::kApplicationName);
   QApplication::setApplicationVersion(PIXMORA_VERSION);
+  QCommandLineParser parser;
+  pixmora::app::DescribeCommandLine(parser);
+  parser.process(app);
   // One look on every desktop; the colour scheme file gives the colours.
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   pixmora::app::Form1 window;
   window.Form_Load();
+  pixmora::app::OpenStartFiles(window, parser.positionalArguments());
   window.show();
   return app.exec();
 }

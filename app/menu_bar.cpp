@@ -1,6 +1,7 @@
 #include "app/menu_bar.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -25,9 +26,11 @@ void AddSeparator(QMenu& menu, const QString& control) {
   menu.addSeparator()->setObjectName(control);
 }
 
-void AddFileEntry(QMenu& menu, const char* control, const MenuCommands& commands) {
+void AddFileEntry(QMenu& menu, const char* control, const MenuCommands& commands,
+                  const QKeySequence& shortcut = {}) {
   QAction* action = menu.addAction(Caption(control));
   action->setObjectName(control);
+  action->setShortcut(shortcut);
   const QString name = control;
   QObject::connect(action, &QAction::triggered, [fileEntry = commands.fileEntry, name] {
     fileEntry(name);
@@ -37,13 +40,14 @@ void AddFileEntry(QMenu& menu, const char* control, const MenuCommands& commands
 void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
   QMenu* file = AddMenu(bar, "mnufi");
   QMenu* open = AddMenu(*file, "mnuapri");
-  AddFileEntry(*open, "mnuimma", commands);
+  // The usual keys for opening, saving and leaving; Qt shows them in the menus.
+  AddFileEntry(*open, "mnuimma", commands, QKeySequence(Qt::CTRL | Qt::Key_O));
   AddFileEntry(*open, "mnuimmb", commands);
   AddSeparator(*file, "pos3");
   AddFileEntry(*file, "mnusalvap", commands);
   AddSeparator(*file, "pos");
   QMenu* save = AddMenu(*file, "mnusalvax");
-  AddFileEntry(*save, "mnusalva", commands);
+  AddFileEntry(*save, "mnusalva", commands, QKeySequence(Qt::CTRL | Qt::Key_S));
   AddFileEntry(*save, "mnusalvaa", commands);
   AddFileEntry(*save, "mnusalvab", commands);
   AddSeparator(*file, "pos1");
@@ -51,6 +55,7 @@ void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
   AddSeparator(*file, "pos2");
   QAction* exit = file->addAction(Caption("mnuesci"));
   exit->setObjectName("mnuesci");
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   QObject::connect(exit, &QAction::triggered, commands.exit);
 }
 

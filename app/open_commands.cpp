@@ -2,8 +2,10 @@
 
 #include <QAction>
 #include <QDir>
+#include <utility>
 
 #include "app/form1.h"
+#include "app/picture_box.h"
 #include "imageio/picture_files.h"
 
 namespace pixmora::app {
@@ -24,40 +26,66 @@ QString ShapeFolder(Form1& window) {
   return QDir(folder).entryList({"*.bmp"}, QDir::Files).isEmpty() ? QString() : folder;
 }
 
-// The picture is read once, in the decoder process, and shown as read. A file
-// that cannot be read changes nothing, and the notice says why.
-void OpenPicture(Form1& window, Form1::Slot slot, const char* titleEntry, const char* role,
+// How the notices name the picture being opened.
+const char* Role(Form1::Slot slot) {
+  switch (slot) {
+    case Form1::Slot::ImageA: return "image A";
+    case Form1::Slot::ImageB: return "image B";
+    case Form1::Slot::Pattern: return "pattern";
+    case Form1::Slot::Shape: return "shape";
+  }
+  return "";
+}
+
+void OpenPicture(Form1& window, Form1::Slot slot, const char* titleEntry,
                  const QString& initialFolder = {}) {
   FileDialogRequest request;
   request.title = EntryCaption(window, titleEntry);
   request.filter = kOpenFilter;
   request.initialFolder = initialFolder;
   const FileDialogAnswer answer = window.Dialog1().Show(&window, request);
-  if (answer.fileName.isEmpty()) return;
-  std::string why;
-  const Picture picture = ReadChosenPicture(answer.fileName.toStdString(), why);
-  if (!picture) {
-    window.Report(QStringLiteral("cannot read %1 %2: %3")
-                      .arg(QLatin1String(role), answer.fileName, QString::fromStdString(why)));
-    return;
+  if (!answer.fileName.isEmpty()) OpenPictureFile(window, slot, answer.fileName);
+}
+
+// The previews take a picture file dropped on them as their dialog's choice.
+void AcceptDroppedFiles(Form1& window) {
+  const Form1Controls& c = window.Controls();
+  const std::pair<PreviewBox*, Form1::Slot> targets[] = {{c.Image2, Form1::Slot::ImageA},
+                                                         {c.Image3, Form1::Slot::ImageB},
+                                                         {c.picture1, Form1::Slot::Pattern},
+                                                         {c.Picture4, Form1::Slot::Shape}};
+  for (const auto& [box, slot] : targets) {
+    box->setAcceptDrops(true);
+    // Queued: the drop is over for the dragging program before the file is read.
+    QObject::connect(
+        box, &PreviewBox::fileDropped, &window,
+        [&window, slot = slot](const QString& path) { OpenPictureFile(window, slot, path); },
+        Qt::QueuedConnection);
   }
-  window.ShowPicture(slot, picture);
 }
 
 }  // namespace
 
+// The picture is read once, in the decoder process, and shown as read. A file
+// that cannot be read changes nothing, and the notice says why.
+bool OpenPictureFile(Form1& window, Form1::Slot slot, const QString& path) {
+  if (window.Busy()) return false;
+  std::string why;
+  const Picture picture = ReadChosenPicture(path.toStdString(), why);
+  if (!picture) {
+    window.Report(QStringLiteral("cannot read %1 %2: %3")
+                      .arg(QLatin1String(Role(slot)), path, QString::fromStdString(why)));
+    return false;
+  }
+  return window.ShowPicture(slot, picture);
+}
+
 void RegisterOpenCommands(Form1& window) {
-  const auto imageA = [&window] {
-    OpenPicture(window, Form1::Slot::ImageA, "mnuimma", "image A");
-  };
-  const auto imageB = [&window] {
-    OpenPicture(window, Form1::Slot::ImageB, "mnuimmb", "image B");
-  };
-  const auto pattern = [&window] {
-    OpenPicture(window, Form1::Slot::Pattern, "mnusalvap", "pattern");
-  };
+  const auto imageA = [&window] { OpenPicture(window, Form1::Slot::ImageA, "mnuimma"); };
+  const auto imageB = [&window] { OpenPicture(window, Form1::Slot::ImageB, "mnuimmb"); };
+  const auto pattern = [&window] { OpenPicture(window, Form1::Slot::Pattern, "mnusalvap"); };
   const auto shape = [&window] {
-    OpenPicture(window, Form1::Slot::Shape, "mnuimmb", "shape", ShapeFolder(window));
+    OpenPicture(window, Form1::Slot::Shape, "mnuimmb", ShapeFolder(window));
   };
   window.SetCommand("mnuimma", imageA);
   window.SetCommand("Image2", imageA);
@@ -66,6 +94,7 @@ void RegisterOpenCommands(Form1& window) {
   window.SetCommand("mnusalvap", pattern);
   window.SetCommand("picture1", pattern);
   window.SetCommand("Picture4", shape);
+  AcceptDroppedFiles(window);
 }
 
 }  // namespace pixmora::app

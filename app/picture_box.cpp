@@ -1,11 +1,24 @@
 #include "app/picture_box.h"
 
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/device_preview.h"
 #include "app/qt_pictures.h"
 
 namespace pixmora::app {
+
+namespace {
+
+// The local file a drag carries when it carries exactly one; empty otherwise.
+QString DraggedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  const QList<QUrl> urls = data->urls();
+  return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
+}
+
+}  // namespace
 
 PictureBox::PictureBox(const QString& name, QWidget* parent) : QFrame(parent) {
   setObjectName(name);
@@ -27,6 +40,12 @@ PreviewBox::PreviewBox(const QString& name, PictureSurface& surface, QWidget* pa
 
 void PreviewBox::Show() {
   const Picture shown = surface_.Image();
+  const double ratio = devicePixelRatioF();
+  // The full-size picture is scaled again only when the preview has changed.
+  if (shown != shown_ || ratio != deviceRatio_)
+    deviceImage_ = fullSize_ ? DevicePreview(surface_, fullSize_->Image(), ratio) : QImage();
+  shown_ = shown;
+  deviceRatio_ = ratio;
   image_ = shown ? ToQImage(*shown) : QImage();
   texts_ = surface_.Texts();
   update();
@@ -45,7 +64,12 @@ void PreviewBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
   const QPoint origin = contentsRect().topLeft();
-  painter.drawImage(origin, image_);
+  painter.setClipRect(contentsRect());
+  // Otherwise the surface is enlarged pixel by pixel, never blurred.
+  const bool sharper = !deviceImage_.isNull() &&
+                       deviceImage_.devicePixelRatio() == painter.device()->devicePixelRatioF();
+  painter.drawImage(origin, sharper ? deviceImage_ : image_);
+  painter.setClipping(false);
   // Texts are placed with the engine's text metrics; each is centred in the
   // box those metrics give it, so the window's own font lands in the same place.
   painter.setPen(palette().color(QPalette::WindowText));
@@ -60,6 +84,21 @@ void PreviewBox::mouseReleaseEvent(QMouseEvent* event) {
   PictureBox::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
     emit clicked();
+}
+
+void PreviewBox::dragEnterEvent(QDragEnterEvent* event) {
+  if (isEnabled() && !DraggedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  else event->ignore();
+}
+
+void PreviewBox::dropEvent(QDropEvent* event) {
+  const QString file = DraggedFile(event->mimeData());
+  if (!isEnabled() || file.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  event->acceptProposedAction();
+  emit fileDropped(file);
 }
 
 }  // namespace pixmora::app

@@ -1,6 +1,7 @@
 // Picture boxes: the panels that hold controls (PictureBox), the work area
 // that lays out the previews (WorkArea), and the previews that show a picture
-// surface, its pixels and its printed texts (PreviewBox).
+// surface, its pixels and its printed texts (PreviewBox). Previews can take a
+// picture file dropped on them.
 #pragma once
 #include <QFrame>
 #include <QImage>
@@ -34,25 +35,43 @@ class PreviewBox : public PictureBox {
   PreviewBox(const QString& name, PictureSurface& surface, QWidget* parent = nullptr);
 
   PictureSurface& Surface() { return surface_; }
+  // The hidden full-size surface whose picture this box shows fitted; on a
+  // high-resolution screen the box then draws that picture at the screen's
+  // resolution whenever what it shows is exactly that picture fitted.
+  void SetFullSize(const PictureSurface* fullSize) { fullSize_ = fullSize; }
   // Takes a copy of what the surface holds now and repaints. Called on the
-  // window's thread whenever no command is writing the surface.
+  // window's thread whenever no command is writing the surface (or the
+  // full-size one).
   void Show();
   // The back colour of the box and of its surface; clears the surface.
   void SetBackColour(ColorRef colour);
   // What the box shows, for tests and screenshots.
   const QImage& Shown() const { return image_; }
   const std::vector<PrintedText>& ShownTexts() const { return texts_; }
+  // The preview at the screen's resolution; null when the surface is drawn enlarged.
+  const QImage& ShownAtDeviceResolution() const { return deviceImage_; }
 
  signals:
   void clicked();
+  // One local file was dropped on the box. Only boxes that accept drops
+  // (setAcceptDrops) take them, and none while it is disabled.
+  void fileDropped(const QString& path);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   PictureSurface& surface_;
+  const PictureSurface* fullSize_ = nullptr;
   QImage image_;
+  // The surface's image the box last showed, and what it looks like at the
+  // device's resolution (null when it cannot be drawn sharper).
+  Picture shown_;
+  double deviceRatio_ = 1;
+  QImage deviceImage_;
   std::vector<PrintedText> texts_;
 };
 

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QSettings>
 #include <QTimer>
+#include <filesystem>
+#include <optional>
 
 #include "app/file_dialog.h"
+#include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
 
@@ -19,7 +24,71 @@ void AnswerQtDialog(const std::function<void(QFileDialog&)>& act) {
   });
 }
 
+// The dialog over a scratch home folder, with nothing remembered yet.
+class RememberedFolders : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root = QString::fromStdString(MakeScratchFolder());
+    QDir(root).mkpath("home");
+    QDir(root).mkpath("photos");
+    const char* home = std::getenv("HOME");
+    savedHome = home ? std::optional<std::string>(home) : std::nullopt;
+    setenv("HOME", (root + "home").toUtf8().constData(), 1);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root + "config");
+  }
+  void TearDown() override {
+    if (savedHome) setenv("HOME", savedHome->c_str(), 1);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       qEnvironmentVariable("XDG_CONFIG_HOME"));
+    RemoveFolder(root.toStdString());
+  }
+  // Shows an open dialog for request; answers the folder it started in,
+  // after choosing file (or cancelling when file is empty).
+  QString StartFolder(const app::FileDialogRequest& request, const QString& file = {}) {
+    QString started;
+    AnswerQtDialog([&](QFileDialog& dialog) {
+      started = dialog.directory().absolutePath();
+      if (file.isEmpty()) {
+        dialog.reject();
+        return;
+      }
+      dialog.selectFile(file);
+      static_cast<QDialog&>(dialog).accept();  // as the Open button does
+    });
+    const app::FileDialogAnswer answer = app::QtFileDialog().Show(nullptr, request);
+    EXPECT_EQ(answer.fileName, file);
+    return started;
+  }
+  QString Picture(const QString& folder) {
+    const QString path = root + folder + "/p.bmp";
+    QFile(path).open(QIODevice::WriteOnly);
+    return path;
+  }
+  QString root;
+  std::optional<std::string> savedHome;
+};
+
 }  // namespace
+
+TEST_F(RememberedFolders, OpenDialogsStartInPicturesThenWhereTheUserLastChose) {
+  EXPECT_EQ(StartFolder({}), root + "home") << "no Pictures folder: home";
+  QDir(root).mkpath("home/Pictures");
+  EXPECT_EQ(StartFolder({}, Picture("photos")), root + "home/Pictures");
+  EXPECT_EQ(StartFolder({}), root + "photos") << "remembered from the last choice";
+  app::FileDialogRequest save;
+  save.save = true;
+  EXPECT_EQ(StartFolder(save), root + "home/Pictures") << "saving remembers its own folder";
+  std::filesystem::remove_all((root + "photos").toStdString());
+  EXPECT_EQ(StartFolder({}), root + "home/Pictures") << "a folder that is gone is forgotten";
+}
+
+TEST_F(RememberedFolders, FolderNamedByTheCommandIsKeptAndNotRemembered) {
+  QDir(root).mkpath("shapes");
+  app::FileDialogRequest shapes;
+  shapes.initialFolder = root + "shapes";
+  EXPECT_EQ(StartFolder(shapes, Picture("shapes")), root + "shapes");
+  EXPECT_EQ(StartFolder({}), root + "home");
+}
 
 TEST(QtFileDialog, SaveDialogOffersTheFiltersAndTheDefaultExtension) {
   app::FileDialogRequest request;

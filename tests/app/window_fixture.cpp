@@ -1,5 +1,6 @@
 #include "tests/app/window_fixture.h"
 
+#include <QSettings>
 #include <QSignalSpy>
 #include <cstdlib>
 #include <filesystem>
@@ -26,10 +27,15 @@ void WindowTest::SetUp() {
   fs::create_directories(root + "tmp");
   setenv("XDG_DATA_HOME", root.c_str(), 1);
   setenv("TMPDIR", (root + "tmp/").c_str(), 1);
+  // Each test starts with nothing remembered.
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                     QString::fromStdString(root + "config"));
 }
 
 void WindowTest::TearDown() {
   window.reset();
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                     qEnvironmentVariable("XDG_CONFIG_HOME"));
   // Later tests in the same process make their scratch folders under TMPDIR.
   if (savedTmpdir) setenv("TMPDIR", savedTmpdir->c_str(), 1);
   else unsetenv("TMPDIR");

@@ -1,0 +1,23 @@
+// What the editor remembers between runs, in the user's configuration folder
+// ($XDG_CONFIG_HOME/Pixmora/Pixmora.conf, ~/.config/... by default): the
+// main window's size and place, and the folders the file dialogs were last
+// left in. Nothing of the session's pictures or values is kept.
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+namespace pixmora::app {
+
+inline constexpr const char* kOrganisationName = "Pixmora";
+inline constexpr const char* kApplicationName = "Pixmora";
+
+QByteArray SavedWindowGeometry();
+void SaveWindowGeometry(const QByteArray& geometry);
+
+// Open and save dialogs each remember their own folder. Before any is
+// remembered (or once it is gone) they start in the user's Pictures folder,
+// or in the home folder when there is none.
+QString RememberedFolder(bool saveDialog);
+void RememberFolder(bool saveDialog, const QString& folder);
+
+}  // namespace pixmora::app
