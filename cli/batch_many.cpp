@@ -71,7 +71,7 @@ std::string Message(const std::string& err) {
     if (end == std::string::npos) end = err.size();
     line = err.substr(start, end - start);
     if (line.rfind("pixmora-cli: ", 0) == 0) line.erase(0, 13);
-    if (!line.empty() && line.rfind("note: ", 0) != 0) out += (out.empty() ? "" : "; ") + line;
+    if (!line.empty() && line.rfind("note: ", 0) != 0 && line.rfind("timings: ", 0) != 0) out += (out.empty() ? "" : "; ") + line;
     start = end + 1;
   }
   return out;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "cli/stage_times.h"
 #include "core/config/colour_scheme.h"
 #include "core/config/folders.h"
 #include "core/dispatch.h"
@@ -52,12 +53,16 @@ void ResultBecomesImageA(Workspace& ws) {
   ws.Image1.SetPicture(nullptr);
 }
 
-void RunStep(Workspace& ws, const Step& step) {
-  if (step.rotate) return Slider1_Change(ws, step.sliderValue);
-  const CatalogueEntry* entry = FindEntry(step.menu, step.index);
-  if (!entry->run)
+// What the slider or the menu command does, in two timed stages.
+void RunStep(Workspace& ws, const Step& step, StageTimes& times) {
+  const CatalogueEntry* entry = step.rotate ? nullptr : FindEntry(step.menu, step.index);
+  if (entry && !entry->run)
     throw RunError{2, "'" + step.text + "' (" + entry->caption + ") is not available yet"};
-  RunMenuCommand(ws, step.menu, step.index);
+  times.Time(Stage::Command, [&] {
+    if (step.rotate) RotateIntoResult(ws, step.sliderValue);
+    else RunMenuRoutine(ws, step.menu, step.index);
+  });
+  times.Time(Stage::Publish, [&] { PublishResult(ws); });
 }
 
 std::string FolderOf(const std::string& path) {
@@ -115,16 +120,20 @@ void RunApply(const ApplyRequest& request) {
     warned = true;
   };
   ws.values = request.values;
-  ws.Pic1.SetPicture(ReadPicture(request.imageA, "image A"));
-  SizePlanes(ws.m, ws.Pic1);
-  if (request.imageB) ws.Pic2.SetPicture(ReadPicture(*request.imageB, "image B"));
-  LoadSide(ws, request.pattern, ws.folders.Support() + "xxx.bmp", ws.PatPic, "pattern");
-  LoadSide(ws, request.shape, ws.folders.Support() + "albero.bmp", ws.Pic3, "shape");
+  StageTimes times;
+  times.Time(Stage::Decode, [&] {
+    ws.Pic1.SetPicture(ReadPicture(request.imageA, "image A"));
+    SizePlanes(ws.m, ws.Pic1);
+    if (request.imageB) ws.Pic2.SetPicture(ReadPicture(*request.imageB, "image B"));
+    LoadSide(ws, request.pattern, ws.folders.Support() + "xxx.bmp", ws.PatPic, "pattern");
+    LoadSide(ws, request.shape, ws.folders.Support() + "albero.bmp", ws.Pic3, "shape");
+  });
   for (size_t i = 0; i < request.steps.size(); ++i) {
     if (i > 0) ResultBecomesImageA(ws);
-    RunStep(ws, request.steps[i]);
+    RunStep(ws, request.steps[i], times);
   }
-  WriteOutput(ws.Pic4, request.output, format);
+  times.Time(Stage::Encode, [&] { WriteOutput(ws.Pic4, request.output, format); });
+  if (request.timings) std::fprintf(stderr, "pixmora-cli: timings: %s\n", times.Summary().c_str());
 }
 
 }  // namespace pixmora::cli

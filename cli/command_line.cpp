@@ -92,6 +92,10 @@ ApplyRequest ParseApply(const std::vector<std::string>& args) {
       positional.push_back(a);
       continue;
     }
+    if (a == "--timings") {
+      request.timings = true;
+      continue;
+    }
     if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
     const std::string& v = args[++i];
     if (a == "--color1") ParseColour(a, v, request.values.colour1);

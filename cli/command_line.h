@@ -23,6 +23,7 @@ struct ApplyRequest {
   std::vector<Step> steps;
   ControlValues values;
   std::optional<std::string> imageB, pattern, shape;
+  bool timings = false;  // report the time of each stage on stderr
 };
 
 struct UsageError {

@@ -39,6 +39,9 @@ Options (the editor's start values when left out):
   --image-b FILE    image B (none)
   --pattern FILE    the pattern (the data folder's supporto/xxx.bmp)
   --shape FILE      the shape picture (the data folder's supporto/albero.bmp)
+  --timings         print on stderr the time spent decoding the pictures,
+                    running the commands, publishing each result (ps.bmp and
+                    the preview) and encoding OUTPUT
 
 Files: the data folder is $XDG_DATA_HOME/VARDELO24/ ($HOME/.local/share when
 XDG_DATA_HOME is unset); each command also leaves its result there as ps.bmp,

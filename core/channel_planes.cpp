@@ -8,9 +8,9 @@ void ChannelPlanes::Resize(int width, int height) {
   r_.reset(), g_.reset(), b_.reset();
   width_ = n ? width : 0;
   height_ = n ? height : 0;
-  r_.reset(new int32_t[n]());
-  g_.reset(new int32_t[n]());
-  b_.reset(new int32_t[n]());
+  r_ = MakeLargeArray<int32_t>(n);
+  g_ = MakeLargeArray<int32_t>(n);
+  b_ = MakeLargeArray<int32_t>(n);
 }
 
 }  // namespace pixmora

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/large_array.h"
+
 namespace pixmora {
 
 class ChannelPlanes {
@@ -31,7 +33,7 @@ class ChannelPlanes {
  private:
   int width_ = 0;
   int height_ = 0;
-  std::unique_ptr<int32_t[]> r_, g_, b_;
+  LargeArray<int32_t> r_, g_, b_;
 };
 
 }  // namespace pixmora

@@ -6,7 +6,7 @@
 namespace pixmora {
 
 PixelBuffer::PixelBuffer(int width, int height)
-    : width_(width), height_(height), pixels_(new ColorRef[Count()]) {}
+    : width_(width), height_(height), pixels_(MakeLargeArray<ColorRef>(Count())) {}
 
 PixelBuffer::PixelBuffer(int width, int height, ColorRef fill) : PixelBuffer(width, height) {
   Fill(fill);

@@ -7,12 +7,13 @@
 #include <memory>
 
 #include "core/colour_ref.h"
+#include "core/large_array.h"
 
 namespace pixmora {
 
 class PixelBuffer {
  public:
-  // Pixels are left uninitialised: every caller fills them.
+  // Pixels start as 0 (black).
   PixelBuffer(int width, int height);
   PixelBuffer(int width, int height, ColorRef fill);
   PixelBuffer(const PixelBuffer& other);
@@ -34,7 +35,7 @@ class PixelBuffer {
  private:
   int width_;
   int height_;
-  std::unique_ptr<ColorRef[]> pixels_;
+  LargeArray<ColorRef> pixels_;
 };
 
 // A shared, read-only picture; null is the empty picture.

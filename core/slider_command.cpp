@@ -5,7 +5,7 @@
 
 namespace pixmora {
 
-void Slider1_Change(Workspace& ws, int16_t value) {
+void RotateIntoResult(Workspace& ws, int16_t value) {
   const auto angle = static_cast<float>(value * (3.14159265359 / 4));
   // The rotation fills the result surface as it stands; before the first
   // command (or after the result was handed on) it may not have image A's size.
@@ -13,6 +13,10 @@ void Slider1_Change(Workspace& ws, int16_t value) {
     ws.Pic4.SetSize(ws.Pic1.Width(), ws.Pic1.Height());
   ws.Pic4.Cls();
   RotateImage(ws.Pic1, ws.Pic4, angle);
+}
+
+void Slider1_Change(Workspace& ws, int16_t value) {
+  RotateIntoResult(ws, value);
   PublishResult(ws);
 }
 

@@ -7,8 +7,10 @@
 
 namespace pixmora {
 
-// Clears Pic4 and rotates image A into it (the planes are not touched), then
-// PublishResult. Pic4 keeps its size: the caller gives it image A's.
+// RotateIntoResult, then PublishResult.
 void Slider1_Change(Workspace& ws, int16_t value);
+// Clears Pic4, giving it image A's size, and rotates image A into it (the
+// planes are not touched).
+void RotateIntoResult(Workspace& ws, int16_t value);
 
 }  // namespace pixmora

@@ -1,17 +1,15 @@
 // Exchange between FreeImage bitmaps (rows bottom-up, BGR bytes) and the
-// surfaces' pictures (columns top-down, ColorRef). The copy goes in bands of
-// rows so that each column write fills whole cache lines.
+// surfaces' pictures (columns top-down, ColorRef).
 #include <algorithm>
 #include <memory>
 
 #include "imageio/freeimage_session.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/row_exchange.h"
 
 namespace pixmora {
 
 namespace {
-
-constexpr int kBand = 16;
 
 struct Unloader {
   void operator()(FIBITMAP* b) const { FreeImage_Unload(b); }
@@ -35,17 +33,11 @@ Picture PictureFromColourBitmap(FIBITMAP* bitmap) {
   const int h = static_cast<int>(FreeImage_GetHeight(bitmap));
   const int step = static_cast<int>(FreeImage_GetBPP(bitmap)) / 8;
   auto picture = std::make_shared<PixelBuffer>(w, h);
-  for (int y0 = 0; y0 < h; y0 += kBand) {
-    const int y1 = std::min(h, y0 + kBand);
-    const BYTE* rows[kBand];
-    for (int y = y0; y < y1; ++y) rows[y - y0] = FreeImage_GetScanLine(bitmap, h - 1 - y);
-    for (int x = 0; x < w; ++x) {
-      ColorRef* out = picture->Column(x);
-      for (int y = y0; y < y1; ++y) {
-        const BYTE* p = rows[y - y0] + x * step;
-        out[y] = PackRGB(p[FI_RGBA_RED], p[FI_RGBA_GREEN], p[FI_RGBA_BLUE]);
-      }
-    }
+  for (int y0 = 0; y0 < h; y0 += kRowBand) {
+    const int count = std::min(h - y0, kRowBand);
+    const uint8_t* rows[kRowBand];
+    for (int i = 0; i < count; ++i) rows[i] = FreeImage_GetScanLine(bitmap, h - 1 - y0 - i);
+    RowsToColumns(rows, step, y0, count, *picture);
   }
   return picture;
 }
@@ -74,20 +66,11 @@ FIBITMAP* ImageFromDeviceContext(const PictureSurface& surface) {
   if (!image || w <= 0 || h <= 0) return nullptr;
   FIBITMAP* bitmap = FreeImage_Allocate(w, h, 24, 0, 0, 0);
   if (!bitmap) return nullptr;
-  for (int y0 = 0; y0 < h; y0 += kBand) {
-    const int y1 = std::min(h, y0 + kBand);
-    BYTE* rows[kBand];
-    for (int y = y0; y < y1; ++y) rows[y - y0] = FreeImage_GetScanLine(bitmap, h - 1 - y);
-    for (int x = 0; x < w; ++x) {
-      const ColorRef* in = image->Column(x);
-      for (int y = y0; y < y1; ++y) {
-        BYTE* p = rows[y - y0] + x * 3;
-        const ColorRef c = in[y];
-        p[FI_RGBA_RED] = c & 0xFF;
-        p[FI_RGBA_GREEN] = (c >> 8) & 0xFF;
-        p[FI_RGBA_BLUE] = (c >> 16) & 0xFF;
-      }
-    }
+  for (int y0 = 0; y0 < h; y0 += kRowBand) {
+    const int count = std::min(h - y0, kRowBand);
+    uint8_t* rows[kRowBand];
+    for (int i = 0; i < count; ++i) rows[i] = FreeImage_GetScanLine(bitmap, h - 1 - y0 - i);
+    ColumnsToRows(*image, y0, count, rows);
   }
   return bitmap;
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include <string>
 
+#include "core/picture.h"
 #include "imageio/decode_result.h"
 
 namespace pixmora {
@@ -11,7 +12,10 @@ namespace pixmora {
 // Seconds of wall-clock time a decode may take before the child is killed.
 inline constexpr int kDecodeSeconds = 20;
 
-DecodeResult DecodeInChild(const std::string& path, int flags, int seconds = kDecodeSeconds);
+// With picture given, a 24- or 32-bit colour result comes into *picture
+// (result.bitmap stays null); any other comes as a bitmap.
+DecodeResult DecodeInChild(const std::string& path, int flags, int seconds = kDecodeSeconds,
+                           Picture* picture = nullptr);
 
 // Where pixmora-decode is: $PIXMORA_DECODE, beside the running program, in
 // the installed or the built tree. Empty when none is found.

@@ -37,6 +37,28 @@ FIBITMAP* LoadBitmap(int format, const std::string& fileName, int flags) {
   return FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), fileName.c_str(), flags);
 }
 
+namespace {
+
+// The bitmap of a decode, or the error its failure raises (null for an unknown format).
+FIBITMAP* DecodedBitmap(const DecodeResult& decoded) {
+  switch (decoded.status) {
+    case DecodeStatus::Ok: return decoded.bitmap;
+    case DecodeStatus::UnknownFormat: return nullptr;
+    case DecodeStatus::NotReadable:
+      throw ImageError::InvalidArgument("FreeImage Library plugin '" + FormatName(decoded.format) +
+                                        "' " + "does not support reading.");
+    case DecodeStatus::TooLarge: throw ImageError::InvalidPicture(decoded.message);
+    case DecodeStatus::Damaged: throw ImageError::InvalidPicture();
+  }
+  return nullptr;
+}
+
+bool Resized(SizeArg width, SizeArg height) {
+  return width.kind != SizeArg::Kind::Absent || height.kind != SizeArg::Kind::Absent;
+}
+
+}  // namespace
+
 FIBITMAP* LoadImageFile(const std::string& fileName, int flags, SizeArg width, SizeArg height,
                         bool inPercent, int filter, int* format) {
   // Pixels are decoded in the decoder process; a header-only bitmap (which the
@@ -45,17 +67,8 @@ FIBITMAP* LoadImageFile(const std::string& fileName, int flags, SizeArg width, S
                                                      : DecodeInChild(fileName, flags);
   // The content alone decides the format; the name's extension is never consulted.
   if (format) *format = decoded.format;
-  switch (decoded.status) {
-    case DecodeStatus::Ok: break;
-    case DecodeStatus::UnknownFormat: return nullptr;
-    case DecodeStatus::NotReadable:
-      throw ImageError::InvalidArgument("FreeImage Library plugin '" + FormatName(decoded.format) +
-                                        "' " + "does not support reading.");
-    case DecodeStatus::TooLarge: throw ImageError::InvalidPicture(decoded.message);
-    case DecodeStatus::Damaged: throw ImageError::InvalidPicture();
-  }
-  FIBITMAP* bitmap = decoded.bitmap;
-  if (width.kind != SizeArg::Kind::Absent || height.kind != SizeArg::Kind::Absent) {
+  FIBITMAP* bitmap = DecodedBitmap(decoded);
+  if (bitmap && Resized(width, height)) {
     try {
       bitmap = RescaleImage(bitmap, width, height, inPercent, true, filter, false);
     } catch (...) {
@@ -69,9 +82,16 @@ FIBITMAP* LoadImageFile(const std::string& fileName, int flags, SizeArg width, S
 Picture LoadImageAsPicture(const std::string& fileName, int flags, SizeArg width,
                            SizeArg height, bool inPercent, int filter, int* format) {
   if (fileName.empty()) return nullptr;
-  FIBITMAP* bitmap =
-      LoadImageFile(fileName, flags & 0x7FFF, width, height, inPercent, filter, format);
-  return ImageToPicture(bitmap, true);
+  flags &= 0x7FFF;
+  if (Resized(width, height) || (flags & FIF_LOAD_NOPIXELS))
+    return ImageToPicture(
+        LoadImageFile(fileName, flags, width, height, inPercent, filter, format), true);
+  // At the file's own size a colour picture skips the intermediate bitmap.
+  Picture picture;
+  const DecodeResult decoded = DecodeInChild(fileName, flags, kDecodeSeconds, &picture);
+  if (format) *format = decoded.format;
+  if (picture) return picture;
+  return ImageToPicture(DecodedBitmap(decoded), true);
 }
 
 FIBITMAP* RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inPercent,

@@ -1,7 +1,11 @@
 #include "imageio/picture_files.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
+#include "imageio/atomic_file.h"
+#include "imageio/bmp_writer.h"
 #include "imageio/mfreeimage.h"
 
 namespace pixmora {
@@ -28,17 +32,18 @@ Picture ReadChosenPicture(const std::string& path, std::string& why) {
 }
 
 bool SavePictureAsBmp(const Picture& picture, const std::string& path, std::string* error) {
-  PictureSurface holder;
-  holder.SetPicture(picture);
-  FIBITMAP* bitmap = ImageFromDeviceContext(holder);
-  if (!bitmap) {
+  if (!picture || picture->Count() == 0) {
     if (error) *error = "the picture is empty";
     return false;
   }
-  const bool saved = SaveBitmap(kFormatBmp, bitmap, path, 0);
-  FreeImage_Unload(bitmap);
-  if (!saved && error) *error = LastFileLayerMessage();
-  return saved;
+  AtomicFile file(path);
+  const bool opened = file.Stream() != nullptr;
+  errno = 0;
+  const bool written = opened && WriteBmp24(*picture, file.Stream());
+  const int writeError = errno ? errno : EIO;
+  if (file.Commit(written)) return true;
+  if (error) *error = opened && !written ? std::strerror(writeError) : file.Error();
+  return false;
 }
 
 }  // namespace pixmora

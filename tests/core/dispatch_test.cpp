@@ -29,6 +29,18 @@ TEST(Dispatch, PublishWritesTheResultFileAndSnapshots) {
   EXPECT_NE(s.ws.Image1.Point(128, 128), 0xFFFFFFu) << "the preview shows the result";
 }
 
+TEST(Dispatch, TheShownResultIsWhatTheResultFileReadsBack) {
+  for (int w : {36, 37}) {
+    test::Session s(test::Varied(w, 13));
+    mnuFil_Click(s.ws, 5);  // Fog
+    const Picture saved = LoadPictureFile(s.ws.folders.data + "ps.bmp");
+    ASSERT_TRUE(saved);
+    ASSERT_EQ(saved->Width(), w);
+    for (int x = 0; x < w; ++x)
+      for (int y = 0; y < 13; ++y) ASSERT_EQ(s.Result(x, y), saved->At(x, y)) << x << ", " << y;
+  }
+}
+
 TEST(Dispatch, CirclesPublishesABlankResultOfImageAsSize) {
   test::Session s(test::Varied(10, 8));
   mnuEff_Click(s.ws, 9);

@@ -1,0 +1,55 @@
+#include "imageio/row_exchange.h"
+
+#include <cstring>
+
+namespace pixmora {
+
+namespace {
+
+// Blue, green, red in the low three bytes (memory order on this
+// little-endian machine), 0 in the top one.
+uint32_t Bgr(ColorRef c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); }
+
+void PutBgr(uint8_t* p, ColorRef c) {
+  p[0] = (c >> 16) & 0xFF;
+  p[1] = (c >> 8) & 0xFF;
+  p[2] = c & 0xFF;
+}
+
+}  // namespace
+
+// Each pixel but a row's last is stored as four bytes, the fourth (0) being
+// overwritten by the next pixel; the last one stays inside its row.
+void ColumnsToRows(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows) {
+  const int last = picture.Width() - 1;
+  for (int x = 0; x < last; ++x) {
+    const ColorRef* in = picture.Column(x) + y0;
+    for (int i = 0; i < count; ++i) {
+      const uint32_t bgr = Bgr(in[i]);
+      std::memcpy(rows[i] + x * 3, &bgr, 4);
+    }
+  }
+  if (last < 0) return;
+  const ColorRef* in = picture.Column(last) + y0;
+  for (int i = 0; i < count; ++i) PutBgr(rows[i] + last * 3, in[i]);
+}
+
+void RowsToColumns(const uint8_t* const* rows, int step, int y0, int count, PixelBuffer& picture) {
+  const int last = picture.Width() - 1;
+  for (int x = 0; x < last; ++x) {
+    ColorRef* out = picture.Column(x) + y0;
+    for (int i = 0; i < count; ++i) {
+      uint32_t bgr;
+      std::memcpy(&bgr, rows[i] + x * step, 4);
+      out[i] = Bgr(bgr);
+    }
+  }
+  if (last < 0) return;
+  ColorRef* out = picture.Column(last) + y0;
+  for (int i = 0; i < count; ++i) {
+    const uint8_t* p = rows[i] + last * step;
+    out[i] = PackRGB(p[2], p[1], p[0]);
+  }
+}
+
+}  // namespace pixmora

@@ -1,0 +1,21 @@
+// Moving pixels between the pictures' columns (top-down, ColorRef) and
+// bitmap rows (blue, green, red bytes), a band of rows at a time so that each
+// column access touches whole cache lines.
+#pragma once
+#include <cstdint>
+
+#include "core/picture.h"
+
+namespace pixmora {
+
+// Rows are handed over in bands of at most this many.
+inline constexpr int kRowBand = 16;
+
+// Writes picture rows y0 .. y0 + count - 1 into rows[0 .. count - 1], three
+// bytes a pixel; count is at most kRowBand.
+void ColumnsToRows(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows);
+// Reads rows[0 .. count - 1], step bytes a pixel (3 or 4, the fourth ignored),
+// into picture rows y0 .. y0 + count - 1; count is at most kRowBand.
+void RowsToColumns(const uint8_t* const* rows, int step, int y0, int count, PixelBuffer& picture);
+
+}  // namespace pixmora
