@@ -3,6 +3,7 @@
 // and never reseeded, so every run of the program draws the same sequence.
 // Each value takes the top 24 bits of a draw, the full precision of a float.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 namespace pixmora {
@@ -11,7 +12,17 @@ class RandomSource {
  public:
   RandomSource() { Restart(); }
 
-  float Next() { return static_cast<float>(NextBits() >> 8) * 0x1p-24f; }
+  float Next() { return ToValue(NextBits()); }
+
+  // The values of the next count calls of Next, in order, and the source left
+  // as those calls leave it. Long runs are drawn on eight lanes at once, each
+  // lane starting where the sequence reaches its part (see Skip).
+  void Fill(float* out, size_t count);
+
+  // Moves the source on by n draws without making them. The step of the
+  // generator is linear over GF(2), so n steps are one 128 x 128 bit matrix,
+  // formed by repeated squaring.
+  void Skip(uint64_t n);
 
   // Back to the fixed starting state of a program start.
   void Restart() {
@@ -19,6 +30,7 @@ class RandomSource {
   }
 
  private:
+  static float ToValue(uint32_t bits) { return static_cast<float>(bits >> 8) * 0x1p-24f; }
   static uint32_t Rotl(uint32_t x, int k) { return (x << k) | (x >> (32 - k)); }
   uint32_t NextBits() {
     const uint32_t result = Rotl(s_[1] * 5, 7) * 9;

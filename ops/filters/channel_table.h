@@ -1,6 +1,6 @@
 // Runs a rule that maps each channel from its own value alone, through a
-// table of the rule's results for 0..255 (the values LoadPlanes leaves in the
-// planes). Any other value runs the rule itself.
+// table of the rule's results for -1..255 (the values LoadPlanes can leave in
+// the planes), computed by the rule itself. Any other value runs the rule.
 #pragma once
 #include <cstdint>
 
@@ -13,22 +13,24 @@ template <class Rule>
 class ChannelTable {
  public:
   explicit ChannelTable(Rule rule) : rule_(rule) {
-    for (int v = 0; v < 256; ++v) {
+    for (int v = -1; v < 256; ++v) {
       int32_t c = v;
       rule_(c);
-      table_[v] = c;
+      table_[v + 1] = c;
     }
   }
   void Apply(int32_t& c) const {
-    if (static_cast<uint32_t>(c) < 256u)
-      c = table_[c];
+    if (static_cast<uint32_t>(c + 1) < 257u)
+      c = table_[c + 1];
     else
       rule_(c);
   }
+  // For a value known to lie in -1..255: a plain lookup, which vector units can gather.
+  int32_t OfChannel(int32_t c) const { return table_[c + 1]; }
 
  private:
   Rule rule_;
-  int32_t table_[256];
+  int32_t table_[257];
 };
 
 // The rule on red, green and blue of every pixel, then RGB(R, G, B).
@@ -36,11 +38,38 @@ template <class Rule>
 void RunChannelRule(Module1& m, PictureSurface& target, Rule rule) {
   const ChannelTable<Rule> table(rule);
   ChannelPlanes& p = m.planes;
-  RunColumnPass(m, target, [&p, &table](int x, int rows) {
-    const size_t base = p.Index(x, 0);
-    for (int32_t* column : {p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base})
-      for (int y = 0; y < rows; ++y) table.Apply(column[y]);
-  });
+  RunColumnPass(
+      m, target,
+      [&p, &table](int x, int rows) {
+        const size_t base = p.Index(x, 0);
+        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
+        if (HoldsChannelValues(R, G, B, rows)) {
+          for (int y = 0; y < rows; ++y) {
+            R[y] = table.OfChannel(R[y]);
+            G[y] = table.OfChannel(G[y]);
+            B[y] = table.OfChannel(B[y]);
+          }
+          return;
+        }
+        for (int32_t* column : {R, G, B})
+          for (int y = 0; y < rows; ++y) table.Apply(column[y]);
+      },
+      ColumnOrder::Independent);
+}
+
+// The rule on red, green and blue of every pixel, then RGB(R, G, B), where the
+// rule is a short formula without branches: applied as it is, on vector units.
+template <class Rule>
+void RunChannelFormula(Module1& m, PictureSurface& target, Rule rule) {
+  ChannelPlanes& p = m.planes;
+  RunColumnPass(
+      m, target,
+      [&p, rule](int x, int rows) {
+        const size_t base = p.Index(x, 0);
+        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
+        for (int y = 0; y < rows; ++y) rule(R[y]), rule(G[y]), rule(B[y]);
+      },
+      ColumnOrder::Independent);
 }
 
 }  // namespace pixmora

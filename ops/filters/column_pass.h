@@ -33,16 +33,22 @@ inline bool HoldsChannelValues(const int32_t* R, const int32_t* G, const int32_t
 // rows that both the target and the planes cover. Target pixels beyond the
 // planes are left as they are: there every statement, the write included,
 // reads a plane cell that does not exist.
+// Columns that each touch only their own cells may be treated at the same
+// time (ColumnOrder::Independent).
 template <class TreatColumn>
-void RunColumnPass(Module1& m, PictureSurface& target, TreatColumn treat) {
+void RunColumnPass(Module1& m, PictureSurface& target, TreatColumn treat,
+                   ColumnOrder order = ColumnOrder::InOrder) {
   ChannelPlanes& planes = m.planes;
-  ForEachColumn(m, target, [&planes, &treat](int x, ColorRef* out, int rows) {
-    if (rows == 0) return;
-    treat(x, rows);
-    const size_t base = planes.Index(x, 0);
-    ComposeColumn(planes.PlaneR() + base, planes.PlaneG() + base, planes.PlaneB() + base, out,
-                  rows);
-  });
+  ForEachColumn(
+      m, target,
+      [&planes, &treat](int x, ColorRef* out, int rows) {
+        if (rows == 0) return;
+        treat(x, rows);
+        const size_t base = planes.Index(x, 0);
+        ComposeColumn(planes.PlaneR() + base, planes.PlaneG() + base, planes.PlaneB() + base,
+                      out, rows);
+      },
+      order);
 }
 
 }  // namespace pixmora

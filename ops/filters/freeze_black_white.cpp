@@ -73,7 +73,7 @@ void Freeze(Module1& m, PictureSurface& target, float factor) {
       FreezeColumn<FreezeChannelUnchecked>(R, G, B, rows, k);
     else
       FreezeColumn<FreezeChannel>(R, G, B, rows, k);
-  });
+  }, ColumnOrder::Independent);
 }
 
 void BlackAndWhite(Module1& m, PictureSurface& target, int16_t threshold) {

@@ -2,6 +2,7 @@
 // 32-bit sums cannot overflow and no channel becomes negative.
 #include "ops/filters/random_filters.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -12,17 +13,55 @@ namespace pixmora {
 
 namespace {
 
-// The offset of one draw: RoundHalfEven(r x k - 2) into 16 bits, in double
-// precision from the single-precision factor. A failed conversion leaves d.
-inline void DrawOffset(RandomSource& random, float k, int16_t& d) {
-  ToInt16(static_cast<double>(random.Next()) * k - 2.0, d);
-}
+// The draws of a routine that makes a known number of them, made ahead in
+// large blocks (on the source's vector lanes) but never beyond that number,
+// so the source ends exactly where the routine's own draws would leave it.
+class DrawAhead {
+ public:
+  DrawAhead(RandomSource& random, uint64_t total) : random_(random), left_(total) {}
 
-// One draw per offset, in order; d carries over between draws.
-void DrawOffsets(RandomSource& random, float k, int16_t& d, std::vector<int16_t>& offsets) {
-  for (int16_t& offset : offsets) {
-    DrawOffset(random, k, d);
-    offset = d;
+  // The next n draws (n at most kBlock), valid until the next call.
+  const float* Take(size_t n) {
+    if (end_ - next_ < n) Refill();
+    const float* taken = buffer_.data() + next_;
+    next_ += n;
+    return taken;
+  }
+
+  static constexpr size_t kBlock = size_t{1} << 20;
+
+ private:
+  void Refill() {
+    const size_t kept = end_ - next_;
+    std::copy(buffer_.begin() + static_cast<ptrdiff_t>(next_),
+              buffer_.begin() + static_cast<ptrdiff_t>(end_), buffer_.begin());
+    const auto more = static_cast<size_t>(std::min<uint64_t>(left_, kBlock));
+    buffer_.resize(std::max(buffer_.size(), kept + more));
+    random_.Fill(buffer_.data() + kept, more);
+    left_ -= more;
+    next_ = 0, end_ = kept + more;
+  }
+
+  RandomSource& random_;
+  uint64_t left_;
+  std::vector<float> buffer_;
+  size_t next_ = 0, end_ = 0;
+};
+
+// The offset of each draw: RoundHalfEven(r x k - 2) into 16 bits, in double
+// precision from the single-precision factor. A failed conversion leaves d,
+// which then carries over to the next draw. For k >= -32766 no conversion
+// can fail (r lies in [0, 1)), and each offset stands alone.
+void Offsets(const float* draws, float k, int16_t& d, int16_t* offsets, size_t count) {
+  if (k >= -32766) {
+    for (size_t i = 0; i < count; ++i)
+      offsets[i] = static_cast<int16_t>(std::nearbyint(static_cast<double>(draws[i]) * k - 2.0));
+    if (count > 0) d = offsets[count - 1];
+    return;
+  }
+  for (size_t i = 0; i < count; ++i) {
+    ToInt16(static_cast<double>(draws[i]) * k - 2.0, d);
+    offsets[i] = d;
   }
 }
 
@@ -52,21 +91,26 @@ inline void Darken(float r, int32_t& c) {
 // draws, because the draw is a statement of its own; nothing uses those
 // draws, so the ones of the columns beyond the planes, all at the end, are
 // made after the pass.
+// The draws of a column are made first (nothing else draws in between), so
+// that the statements run as plain loops. A pixel beyond the planes still
+// draws, because the draw is a statement of its own; nothing uses those
+// draws, so the source just skips the ones of the columns beyond the planes,
+// all at the end.
 void Diffuse(Module1& m, PictureSurface& target, int16_t strength) {
   int16_t k16 = 0;  // an overflowing product is abandoned and leaves 0: every offset is -2
   Mul16(strength, 50, k16);
   const float k = k16;
-  const int h = std::max(target.Height(), 0);
+  const int h = std::max(target.Height(), 0), w = std::max(target.Width(), 0);
+  ChannelPlanes& p = m.planes;
+  const int inW = std::min(w, p.Width());
   std::vector<int16_t> offsets(static_cast<size_t>(h));
   int16_t d = 0;
-  ChannelPlanes& p = m.planes;
+  DrawAhead draws(m.random, static_cast<uint64_t>(inW) * h);
   RunColumnPass(m, target, [&](int x, int rows) {
-    DrawOffsets(m.random, k, d, offsets);
+    Offsets(draws.Take(static_cast<size_t>(h)), k, d, offsets.data(), offsets.size());
     AddOffsets(p, x, rows, offsets.data());
   });
-  const int w = std::max(target.Width(), 0);
-  for (long n = static_cast<long>(w - std::min(w, p.Width())) * h; n > 0; --n)
-    DrawOffset(m.random, k, d);
+  m.random.Skip(static_cast<uint64_t>(w - inW) * h);
 }
 
 void Haze(Module1& m, PictureSurface& target, int16_t& strength) {
@@ -76,12 +120,16 @@ void Haze(Module1& m, PictureSurface& target, int16_t& strength) {
   // offsets are drawn first and the pixels treated column by column, the
   // order in which planes and pictures are stored. The progress bar follows
   // that pass.
-  std::vector<int16_t> offsets(static_cast<size_t>(std::max(target.Height(), 0)));
+  const auto h = static_cast<size_t>(std::max(target.Height(), 0));
+  std::vector<float> draws(h);
+  m.random.Fill(draws.data(), h);
+  std::vector<int16_t> offsets(h);
   int16_t d = 0;
-  DrawOffsets(m.random, static_cast<float>(strength), d, offsets);
+  Offsets(draws.data(), static_cast<float>(strength), d, offsets.data(), h);
   ChannelPlanes& p = m.planes;
-  RunColumnPass(m, target,
-                [&p, &offsets](int x, int rows) { AddOffsets(p, x, rows, offsets.data()); });
+  RunColumnPass(
+      m, target, [&p, &offsets](int x, int rows) { AddOffsets(p, x, rows, offsets.data()); },
+      ColumnOrder::Independent);
 }
 
 // Three draws per pixel, red, green, blue, made for a whole column first.
@@ -89,9 +137,11 @@ void Haze(Module1& m, PictureSurface& target, int16_t& strength) {
 // nothing is drawn there.
 void Disorder(Module1& m, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
-  std::vector<float> draws(3 * static_cast<size_t>(std::max(p.Height(), 0)));
+  const int inW = std::min(std::max(target.Width(), 0), p.Width());
+  const int inH = std::min(std::max(target.Height(), 0), p.Height());
+  DrawAhead ahead(m.random, 3 * static_cast<uint64_t>(inW) * inH);
   RunColumnPass(m, target, [&](int x, int rows) {
-    for (size_t i = 0; i < 3 * static_cast<size_t>(rows); ++i) draws[i] = m.random.Next();
+    const float* draws = ahead.Take(3 * static_cast<size_t>(rows));
     const size_t base = p.Index(x, 0);
     int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
     for (int y = 0; y < rows; ++y) {
