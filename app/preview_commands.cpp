@@ -25,7 +25,7 @@ void ShowInPreview(Form1& window, const PictureSurface& surface,
   const bool saved = SaveBitmap(kFormatBmp, bitmap, file, 0);
   FreeImage_Unload(bitmap);
   if (!saved) {
-    window.Report(QStringLiteral("Cannot write the preview file %1: %2")
+    window.Report(QStringLiteral("cannot write %1: %2")
                       .arg(QString::fromStdString(file),
                            QString::fromStdString(LastFileLayerMessage())));
     return;

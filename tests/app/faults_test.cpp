@@ -13,9 +13,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <filesystem>
 #include <fstream>
 
+#include "core/config/control_names.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "tests/app/scripted_dialog.h"
@@ -134,6 +136,24 @@ TEST_F(FaultsTest, AResultFileThatCannotBeReplacedIsReportedAndTheNextCommandCle
   fs::remove_all(data + "ps.bmp");
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   EXPECT_TRUE(Notice().isEmpty()) << Notice().toStdString();
+}
+
+TEST_F(FaultsTest, WorkingFilesOfTheTemporaryFolderThatCannotBeWrittenAreReported) {
+  StartScripted();
+  MakeResult();
+  Answer(WritePicture(Varied(20, 10), "b.bmp"));
+  Action("mnuimmb")->trigger();
+  std::ofstream(root + "plain file") << "not a folder";
+  const std::string temp = root + "plain file/";
+  window->Session().folders.temp = temp;
+
+  window->Controls().Image5[0]->click();
+  ExpectNotice("cannot write " + temp + "passo$$$.bmp");
+
+  RunAndWait([&] { Action(QString::fromStdString(MenuEntryName(Menu::Mix, 0)))->trigger(); });
+  ExpectNotice("cannot write " + temp + "pgraf.bmp");
+  EXPECT_EQ(window->Session().Pic2.Width(), 20) << "image B is kept as it was";
+  EXPECT_EQ(window->Session().Pic4.Width(), 64);
 }
 
 TEST_F(FaultsTest, TextureLibrariesThatAreMissingOrNotFoldersAreReported) {
