@@ -29,31 +29,47 @@ void SumRows(const int32_t* column, int H, int32_t* rowSums) {
 }
 
 // Softens the pixels (x, r .. end - 1) of the three planes. While column x is
-// treated the other columns stay as they are, so only the cell being
-// replaced changes a row sum; the window of 2r + 1 row sums running down the
-// column follows that change and always holds the exact square sum over the
-// current values: new above the pixel, untreated from the pixel down.
+// treated the other columns stay as they are, so the square sum of pixel y
+// is the sum over the untreated square, corrected for the r cells above y in
+// column x that are already new:
+//   square(y) = base(y) + new(y - 1) + ... + new(y - r),
+//   base(y)   = sum of the 2r + 1 old row sums around y - old(y - 1) - ... - old(y - r).
+// The bases need nothing new and are formed first for the whole column; the
+// running part is then one short chain per pixel. Rows above r never change,
+// so there "new" is the old value.
 template <int r>
-void SoftenColumn(ChannelPlanes& p, int x, int end, int32_t* rowSums) {
+void SoftenColumn(ChannelPlanes& p, int x, int end, int32_t* scratch) {
   constexpr int n = (2 * r + 1) * (2 * r + 1);
   const int H = p.Height();
   const size_t base = p.Index(x, 0);
   int32_t* const columns[3] = {p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base};
-  int32_t* const sums[3] = {rowSums, rowSums + H, rowSums + 2 * static_cast<size_t>(H)};
-  int32_t window[3] = {0, 0, 0};
+  int32_t* const rowSums = scratch;
+  int32_t* const bases[3] = {scratch + H, scratch + 2 * static_cast<size_t>(H),
+                             scratch + 3 * static_cast<size_t>(H)};
   for (int c = 0; c < 3; ++c) {
-    SumRows<r>(columns[c], H, sums[c]);
-    for (int y = 0; y <= 2 * r; ++y) window[c] += sums[c][y];
-  }
-  for (int y = r; y < end; ++y) {
-    for (int c = 0; c < 3; ++c) {
-      const int32_t mean = Mean<n>(window[c]);
-      const int32_t change = mean - columns[c][y];
-      columns[c][y] = mean;
-      sums[c][y] += change;
-      if (y + 1 < end) window[c] += change + sums[c][y + r + 1] - sums[c][y - r];
+    const int32_t* column = columns[c];
+    SumRows<r>(column, H, rowSums);
+    for (int y = r; y < end; ++y) {
+      int32_t b = 0;
+      for (int i = -r; i <= r; ++i) b += rowSums[y + i];
+      for (int i = 1; i <= r; ++i) b -= column[y - i];
+      bases[c][y] = b;
     }
   }
+  // The three channels' chains side by side, so that they overlap, with the
+  // last r values of each held in registers rather than read back.
+  int32_t above[3][r];  // above[c][i - 1]: the value at y - i
+  for (int c = 0; c < 3; ++c)
+    for (int i = 1; i <= r; ++i) above[c][i - 1] = columns[c][r - i];
+  for (int y = r; y < end; ++y)
+    for (int c = 0; c < 3; ++c) {
+      int32_t square = bases[c][y];
+      for (int i = r - 1; i >= 0; --i) square += above[c][i];  // the newest value last
+      const int32_t mean = Mean<n>(square);
+      columns[c][y] = mean;
+      for (int i = r - 1; i > 0; --i) above[c][i] = above[c][i - 1];
+      above[c][0] = mean;
+    }
 }
 
 // Pixels within r of an edge of the planes have part of their square outside:
@@ -61,11 +77,11 @@ void SoftenColumn(ChannelPlanes& p, int x, int end, int32_t* rowSums) {
 template <int r>
 void Soften(Module1& m, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
-  std::vector<int32_t> rowSums(3 * static_cast<size_t>(p.Height()));
-  RunColumnPass(m, target, [&p, &rowSums](int x, int rows) {
+  std::vector<int32_t> scratch(4 * static_cast<size_t>(p.Height()));
+  RunColumnPass(m, target, [&p, &scratch](int x, int rows) {
     const int end = std::min(rows, p.Height() - r);
     if (x < r || x + r >= p.Width() || end <= r) return;
-    SoftenColumn<r>(p, x, end, rowSums.data());
+    SoftenColumn<r>(p, x, end, scratch.data());
   });
 }
 
