@@ -1,6 +1,7 @@
 // Moving pixels between the pictures' columns (top-down, ColorRef) and
-// bitmap rows (blue, green, red bytes), a band of rows at a time so that each
-// column access touches whole cache lines.
+// bitmap rows (blue, green, red bytes), a band of rows at a time: each column
+// access then covers several whole cache lines, fetched ahead of use, while
+// the band's rows stay in cache.
 #pragma once
 #include <cstdint>
 
@@ -9,7 +10,7 @@
 namespace pixmora {
 
 // Rows are handed over in bands of at most this many.
-inline constexpr int kRowBand = 16;
+inline constexpr int kRowBand = 64;
 
 // Writes picture rows y0 .. y0 + count - 1 into rows[0 .. count - 1], three
 // bytes a pixel; count is at most kRowBand.
