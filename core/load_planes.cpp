@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/colour_ref.h"
+#include "core/operation_frame.h"
 
 namespace pixmora {
 
@@ -33,7 +34,8 @@ void LoadPlanes(Module1& m, const PictureSurface& pic1, PictureSurface& pic4, in
   const int xFrom = std::max<int>(x0, 0), xTo = std::min<int>(x1, p.Width() - 1);
   const int yFrom = std::max<int>(y0, 0), yTo = std::min<int>(y1, p.Height() - 1);
   const int picH = pic1.Height();
-  for (int x = xFrom; x <= xTo; ++x) {
+  // Each column fills only its own cells: the columns are shared out among the threads.
+  auto column = [&](int x) {
     const size_t base = p.Index(x, 0);
     int32_t *r = p.PlaneR() + base, *g = p.PlaneG() + base, *b = p.PlaneB() + base;
     int y = yFrom;
@@ -46,7 +48,10 @@ void LoadPlanes(Module1& m, const PictureSurface& pic1, PictureSurface& pic4, in
       const Channels c = SplitColour(pic1.Point(x, y));
       r[y] = c.r, g[y] = c.g, b[y] = c.b;
     }
-  }
+  };
+  ForColumnRuns(m.threads, std::max(xTo - xFrom + 1, 0), [&](int first, int end, bool) {
+    for (int i = first; i < end; ++i) column(xFrom + i);
+  });
   if (x0 <= x1 && y0 <= y1) {
     m.PixelColour = static_cast<int32_t>(pic1.Point(x1, y1));
     m.LoopX = static_cast<int16_t>(std::min(x1 + 1, 32767));

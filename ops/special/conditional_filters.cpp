@@ -74,16 +74,18 @@ struct FlameKernel : NothingOutside {
   }
 };
 
+// RoundHalfEven(v / 2) in integers: the floor of the half, plus one when a
+// half remains and the floor is odd. The same for every 32-bit v.
+inline int32_t Half(int32_t v) { return (v >> 1) + (v & (v >> 1) & 1); }
+
+// Both branches are formed and one is chosen, so that the loop runs on vector units.
 struct AquarelKernel : NothingOutside {
   static constexpr bool kIndependentPixels = true;
-  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
-    if (R >= 128 || G >= 128 || B >= 128) {
-      ToInt32(R / 2.0, R);
-      ToInt32(G / 2.0, G);
-      ToInt32(B / 2.0, B);
-    } else {
-      R *= 2, G *= 2, B *= 2;
-    }
+  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) const {
+    const bool bright = R >= 128 || G >= 128 || B >= 128;
+    R = bright ? Half(R) : R * 2;
+    G = bright ? Half(G) : G * 2;
+    B = bright ? Half(B) : B * 2;
     return ComposeRGB(R, G, B, out);
   }
 };
