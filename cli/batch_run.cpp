@@ -13,6 +13,7 @@
 #include "core/load_planes.h"
 #include "core/slider_command.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/picture_bitmap.h"
 #include "imageio/picture_files.h"
 
 namespace pixmora::cli {
@@ -71,8 +72,15 @@ std::string FolderOf(const std::string& path) {
 }
 
 void WriteOutput(const PictureSurface& result, const std::string& path, int format) {
-  FIBITMAP* bitmap = ImageFromDeviceContext(result);
-  if (!bitmap) throw RunError{1, "cannot write " + path + ": the result is empty"};
+  const Picture picture = result.Image();
+  if (picture->Count() == 0) throw RunError{1, "cannot write " + path + ": the result is empty"};
+  std::string error;
+  if (format == kFormatBmp) {  // the working files' writer: FreeImage's bytes, sooner
+    if (!SavePictureAsBmp(picture, path, &error))
+      throw RunError{1, "cannot write " + path + ": " + error};
+    return;
+  }
+  const PictureBitmap bitmap(*picture);
   // Written under a name with the format's own extension, then renamed, so
   // the output gets exactly the name asked for (any letter case) and is never
   // left half-written.
@@ -80,13 +88,11 @@ void WriteOutput(const PictureSurface& result, const std::string& path, int form
                            FormatPrimaryExtension(format);
   bool saved = false;
   try {
-    saved = SaveImageFile(bitmap, temp, format, 0, 24, SizeArg::Whole(result.Width()),
+    saved = SaveImageFile(bitmap.Get(), temp, format, 0, 24, SizeArg::Whole(result.Width()),
                           SizeArg::Whole(result.Height()), false, FILTER_BSPLINE, false);
   } catch (const ImageError& e) {
-    FreeImage_Unload(bitmap);
     throw RunError{1, "cannot write " + path + ": " + e.Summary()};
   }
-  FreeImage_Unload(bitmap);
   std::error_code ec;
   if (saved) std::filesystem::rename(temp, path, ec);
   if (!saved || ec) {

@@ -8,6 +8,7 @@
 
 #include "imageio/decode_file.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/picture_bitmap.h"
 #include "imageio/picture_files.h"
 #include "tests/support/test_pictures.h"
 
@@ -42,6 +43,22 @@ TEST_F(FastPaths, WorkingBmpIsByteForByteFreeImages) {
     ASSERT_TRUE(SaveBitmap(kFormatBmp, bitmap, dir + "theirs.bmp", 0));
     FreeImage_Unload(bitmap);
     EXPECT_EQ(Bytes(dir + "ours.bmp"), Bytes(dir + "theirs.bmp")) << w << " x " << h;
+  }
+}
+
+TEST_F(FastPaths, EncodersGiveTheSameFilesFromOurRows) {
+  for (auto [w, h] : kSizes) {
+    const Picture picture = test::Varied(w, h);
+    PictureSurface surface;
+    surface.SetPicture(picture);
+    FIBITMAP* theirs = ImageFromDeviceContext(surface);
+    const PictureBitmap ours(*picture);
+    for (int format : {kFormatJpeg, kFormatPng, kFormatTiff}) {
+      ASSERT_TRUE(SaveBitmap(format, ours.Get(), dir + "ours", 0));
+      ASSERT_TRUE(SaveBitmap(format, theirs, dir + "theirs", 0));
+      EXPECT_EQ(Bytes(dir + "ours"), Bytes(dir + "theirs")) << format << ": " << w << " x " << h;
+    }
+    FreeImage_Unload(theirs);
   }
 }
 
