@@ -97,6 +97,19 @@ TEST_F(CliTest, UsageErrorsExitTwoWithOneLine) {
   EXPECT_EQ(Cli("--help > /dev/null"), 0);
 }
 
+TEST_F(CliTest, TimingsNameEveryStageOnOneLineAndChangeNothing) {
+  std::string err;
+  ASSERT_EQ(Cli("apply '" + input + "' '" + Out("t.png") + "' Grayscale rotate:1 --timings", &err), 0);
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+  for (const char* stage : {"decode ", "command ", "publish ", "encode ", "total "})
+    EXPECT_NE(err.find(stage), std::string::npos) << stage << " in " << err;
+  ASSERT_EQ(Cli("apply '" + input + "' '" + Out("n.png") + "' Grayscale rotate:1"), 0);
+  const Picture timed = LoadPictureFile(Out("t.png")), plain = LoadPictureFile(Out("n.png"));
+  ASSERT_TRUE(timed && plain);
+  for (int x = 0; x < timed->Width(); ++x)
+    for (int y = 0; y < timed->Height(); ++y) ASSERT_EQ(timed->At(x, y), plain->At(x, y));
+}
+
 TEST_F(CliTest, UnreadableInputOrUnwritableOutputExitOne) {
   std::string err;
   EXPECT_EQ(Cli("apply '" + Out("none.png") + "' '" + Out("o.png") + "' color:21", &err), 1);
