@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "core/operation_frame.h"
+#include "ops/filters/column_pass.h"
 
 namespace pixmora {
 
@@ -50,31 +51,57 @@ void RunChain(Module1& m, PictureSurface& target, Chain chain) {
 }
 
 // Coal composes its three channels, takes them apart again clamped, and
-// writes their average as a grey.
-struct CoalKernel : NothingOutside {
-  ColorRef c = 0;  // the routine's local: a failed composition would keep the last value
-  bool Pixel(int32_t& planeR, int32_t& planeG, int32_t& planeB, ColorRef& out) {
-    // The chain works on copies (the three planes never overlap), stored at the end.
-    int32_t R = planeR, G = planeG, B = planeB;
-    R = AbsDiv256(R * (G - B + G + R));
-    G = AbsDiv256(R * (B - G + B + R));
-    B = AbsDiv256(G * (B - G + B + R));
-    // Only a failure reads the last value, so pixels do not wait on each other.
+// writes their average as a grey. CoalChain is the composition of the
+// chain, false when it fails.
+inline bool CoalChain(int32_t R, int32_t G, int32_t B, ColorRef& composed) {
+  R = AbsDiv256(R * (G - B + G + R));
+  G = AbsDiv256(R * (B - G + B + R));
+  B = AbsDiv256(G * (B - G + B + R));
+  return ComposeRGB(R, G, B, composed);
+}
+
+// The grey of a composed colour, stored into the planes; answers whether the
+// pixel is written, with its colour.
+inline bool CoalGrey(ColorRef composed, int32_t& planeR, int32_t& planeG, int32_t& planeB,
+                     ColorRef& out) {
+  // |c mod 256|, |(c div 256) mod 256|, |(c div 256) div 256| of a composed
+  // colour, never negative, are its three bytes.
+  const int32_t r = static_cast<int32_t>(composed & 0xFF);
+  const int32_t g = static_cast<int32_t>((composed >> 8) & 0xFF);
+  const int32_t b = static_cast<int32_t>((composed >> 16) & 0xFF);
+  // RoundHalfEven((R + G + B) / 3): a third never ends in .5, so for a sum of
+  // 0 or more this is (sum + 1) div 3, without a division in double.
+  planeR = (r + g + b + 1) / 3;
+  planeG = g, planeB = b;
+  return ComposeRGB(planeR, planeR, planeR, out);
+}
+
+// The pixels of one column. A failed composition reads the colour of the
+// last one that succeeded (the routine's local c, carried across columns).
+// From cells of -1..255 the chain stays below 19000, so no composition can
+// fail: the column then runs without that carry, on vector units, and only
+// its last pixel's colour is kept.
+void CoalColumn(int32_t* R, int32_t* G, int32_t* B, ColorRef* out, int rows, ColorRef& c) {
+  if (HoldsChannelValues(R, G, B, rows)) {
+    CoalChain(R[rows - 1], G[rows - 1], B[rows - 1], c);  // before the planes change
+    for (int y = 0; y < rows; ++y) {
+      ColorRef composed = 0, grey = 0;
+      CoalChain(R[y], G[y], B[y], composed);
+      const bool write = CoalGrey(composed, R[y], G[y], B[y], grey);
+      out[y] = write ? grey : out[y];
+    }
+    return;
+  }
+  for (int y = 0; y < rows; ++y) {
     ColorRef composed;
-    if (ComposeRGB(R, G, B, composed)) [[likely]]
+    if (CoalChain(R[y], G[y], B[y], composed))
       c = composed;
     else
       composed = c;
-    // |c mod 256|, |(c div 256) mod 256|, |(c div 256) div 256| of a composed
-    // colour, never negative, are its three bytes.
-    const Channels clamped = SplitColour(composed);
-    // RoundHalfEven((R + G + B) / 3): a third never ends in .5, so for a sum of
-    // 0 or more this is (sum + 1) div 3, without a division in double.
-    planeR = (clamped.r + clamped.g + clamped.b + 1) / 3;
-    planeG = clamped.g, planeB = clamped.b;
-    return ComposeRGB(planeR, planeR, planeR, out);
+    ColorRef grey;
+    if (CoalGrey(composed, R[y], G[y], B[y], grey)) out[y] = grey;
   }
-};
+}
 
 }  // namespace
 
@@ -103,8 +130,13 @@ void Yellow(Module1& m, PictureSurface& target) {
 }
 
 void Coal(Module1& m, PictureSurface& target) {
-  CoalKernel kernel;
-  RunPerPixel(m, target, kernel);
+  ChannelPlanes& p = m.planes;
+  ColorRef c = 0;
+  ForEachColumn(m, target, [&p, &c](int x, ColorRef* out, int rows) {
+    if (rows == 0) return;
+    const size_t base = p.Index(x, 0);
+    CoalColumn(p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base, out, rows, c);
+  });
 }
 
 // Dark resets the progress bar at the end like every other filter (the frame
