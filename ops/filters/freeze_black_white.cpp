@@ -34,10 +34,14 @@ bool NoConversionCanFail(double k) {
 
 template <void (*Channel)(int32_t&, int32_t, int32_t, double)>
 void FreezeColumn(int32_t* R, int32_t* G, int32_t* B, int rows, double k) {
+  // The three planes never overlap; the values of a pixel are held in
+  // registers so that the loop runs on vector units.
   for (int y = 0; y < rows; ++y) {
-    Channel(R[y], G[y], B[y], k);
-    Channel(G[y], B[y], R[y], k);
-    Channel(B[y], R[y], G[y], k);
+    int32_t r = R[y], g = G[y], b = B[y];
+    Channel(r, g, b, k);
+    Channel(g, b, r, k);
+    Channel(b, r, g, k);
+    R[y] = r, G[y] = g, B[y] = b;
   }
 }
 
