@@ -77,10 +77,11 @@ enum class ColumnOrder {
 // (from the top) that the planes cover, 0 for a column beyond them.
 // Independent columns are shared out among m.threads threads; the progress
 // bar then follows the calling thread's run, scaled to the whole width.
+// makeRun(first, end) gives the column callable of the run of columns
+// first .. end - 1, for routines that prepare something per run.
 // Leaves the loop counters as the loops end.
-template <class Column>
-void ForEachColumn(Module1& m, PictureSurface& target, Column column,
-                   ColumnOrder order = ColumnOrder::InOrder) {
+template <class MakeRun>
+void ForEachColumnRun(Module1& m, PictureSurface& target, ColumnOrder order, MakeRun makeRun) {
   const int w = target.Width(), h = target.Height();
   OperationFrame frame(m, w - 1.0);
   if (w <= 0) return;
@@ -88,6 +89,7 @@ void ForEachColumn(Module1& m, PictureSurface& target, Column column,
   const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
   const int threads = order == ColumnOrder::Independent ? m.threads : 1;
   ForColumnRuns(threads, w, [&](int first, int end, bool lead) {
+    decltype(auto) column = makeRun(first, end);
     for (int x = first; x < end; ++x) {
       column(x, image.Column(x), x < inW ? inH : 0);
       if (lead) frame.Step(end == w ? x : static_cast<int>(static_cast<long long>(x) * w / end));
@@ -96,6 +98,13 @@ void ForEachColumn(Module1& m, PictureSurface& target, Column column,
   if (threads > 1 && w > 1) frame.Step(w - 1);
   m.LoopX = static_cast<int16_t>(std::min(w, 32767));
   m.LoopY = static_cast<int16_t>(std::min(h, 32767));
+}
+
+// The same with one column callable for every run.
+template <class Column>
+void ForEachColumn(Module1& m, PictureSurface& target, Column column,
+                   ColumnOrder order = ColumnOrder::InOrder) {
+  ForEachColumnRun(m, target, order, [&column](int, int) -> Column& { return column; });
 }
 
 // Runs a per-pixel routine over the target in the frame's order. The kernel

@@ -62,13 +62,19 @@ Matrix Power(uint64_t n) {
   return result;
 }
 
-// The commands skip by the same few lengths over and over: the last map made
-// on this thread is kept.
+// The commands skip by the same few lengths over and over: the last few maps
+// made on this thread are kept.
 const Matrix& CachedPower(uint64_t n) {
-  thread_local uint64_t steps = 0;
-  thread_local Matrix map = Power(0);
-  if (steps != n) map = Power(n), steps = n;
-  return map;
+  constexpr int kKept = 4;
+  thread_local uint64_t steps[kKept] = {};
+  thread_local Matrix maps[kKept] = {Power(0), Power(0), Power(0), Power(0)};
+  thread_local int oldest = 0;
+  for (int i = 0; i < kKept; ++i)
+    if (steps[i] == n) return maps[i];
+  const int slot = oldest;
+  oldest = (oldest + 1) % kKept;
+  maps[slot] = Power(n), steps[slot] = n;
+  return maps[slot];
 }
 
 Bits StateBits(const uint32_t s[4]) {

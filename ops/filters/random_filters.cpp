@@ -13,12 +13,14 @@ namespace pixmora {
 
 namespace {
 
-// The draws of a routine that makes a known number of them, made ahead in
-// large blocks (on the source's vector lanes) but never beyond that number,
-// so the source ends exactly where the routine's own draws would leave it.
+// The draws of a routine that makes a known number of them from a copy of
+// the source, made ahead in large blocks (on the source's vector lanes) but
+// never beyond that number, so the copy ends exactly where the routine's own
+// draws would leave the source.
 class DrawAhead {
  public:
-  DrawAhead(RandomSource& random, uint64_t total) : random_(random), left_(total) {}
+  DrawAhead(const RandomSource& random, uint64_t total) : random_(random), left_(total) {}
+  const RandomSource& Source() const { return random_; }
 
   // The next n draws (n at most kBlock), valid until the next call.
   const float* Take(size_t n) {
@@ -42,7 +44,7 @@ class DrawAhead {
     next_ = 0, end_ = kept + more;
   }
 
-  RandomSource& random_;
+  RandomSource random_;
   uint64_t left_;
   std::vector<float> buffer_;
   size_t next_ = 0, end_ = 0;
@@ -110,6 +112,7 @@ void Diffuse(Module1& m, PictureSurface& target, int16_t strength) {
     Offsets(draws.Take(static_cast<size_t>(h)), k, d, offsets.data(), offsets.size());
     AddOffsets(p, x, rows, offsets.data());
   });
+  m.random = draws.Source();
   m.random.Skip(static_cast<uint64_t>(w - inW) * h);
 }
 
@@ -134,22 +137,35 @@ void Haze(Module1& m, PictureSurface& target, int16_t& strength) {
 
 // Three draws per pixel, red, green, blue, made for a whole column first.
 // Beyond the planes each statement fails on its plane before its draw, so
-// nothing is drawn there.
+// nothing is drawn there. Every column makes the same number of draws, so a
+// run of columns starting at column x starts at draw 3 x rows x x of the
+// sequence: each thread skips there, and the pixels are those of one thread.
 void Disorder(Module1& m, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
   const int inW = std::min(std::max(target.Width(), 0), p.Width());
   const int inH = std::min(std::max(target.Height(), 0), p.Height());
-  DrawAhead ahead(m.random, 3 * static_cast<uint64_t>(inW) * inH);
-  RunColumnPass(m, target, [&](int x, int rows) {
-    const float* draws = ahead.Take(3 * static_cast<size_t>(rows));
-    const size_t base = p.Index(x, 0);
-    int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
-    for (int y = 0; y < rows; ++y) {
-      Darken(draws[3 * y], R[y]);
-      Darken(draws[3 * y + 1], G[y]);
-      Darken(draws[3 * y + 2], B[y]);
-    }
+  const uint64_t perColumn = 3 * static_cast<uint64_t>(inH);
+  const RandomSource start = m.random;
+  ForEachColumnRun(m, target, ColumnOrder::Independent, [&](int first, int end) {
+    const int firstIn = std::min(first, inW), endIn = std::min(end, inW);
+    RandomSource random = start;
+    random.Skip(perColumn * static_cast<uint64_t>(firstIn));
+    return [&p, ahead = DrawAhead(random, perColumn * static_cast<uint64_t>(endIn - firstIn))](
+               int x, ColorRef* out, int rows) mutable {
+      if (rows == 0) return;
+      const float* draws = ahead.Take(3 * static_cast<size_t>(rows));
+      const size_t base = p.Index(x, 0);
+      int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
+      for (int y = 0; y < rows; ++y) {
+        Darken(draws[3 * y], R[y]);
+        Darken(draws[3 * y + 1], G[y]);
+        Darken(draws[3 * y + 2], B[y]);
+      }
+      ComposeColumn(R, G, B, out, rows);
+    };
   });
+  m.random = start;
+  m.random.Skip(perColumn * static_cast<uint64_t>(inW));
 }
 
 }  // namespace pixmora
