@@ -18,14 +18,17 @@ using OwnedBitmap = std::unique_ptr<FIBITMAP, Unloader>;
 
 // A 24- or 32-bit standard bitmap with the same colours. Alpha is dropped:
 // surfaces hold opaque colours. Null when no conversion exists.
+// Deep pictures keep the high byte of every value (what 8-bit viewers show);
+// scaling by the picture's own range would brighten dark photographs. Other
+// sample types (floats, 32-bit integers) go through FreeImage's linear scaling.
 OwnedBitmap ColourCopy(FIBITMAP* bitmap) {
-  OwnedBitmap standard;
-  if (FreeImage_GetImageType(bitmap) != FIT_BITMAP) {
-    standard.reset(FreeImage_ConvertToStandardType(bitmap, TRUE));
-    if (!standard) return nullptr;
-    bitmap = standard.get();
-  }
-  return OwnedBitmap(FreeImage_ConvertTo24Bits(bitmap));
+  const FREE_IMAGE_TYPE type = FreeImage_GetImageType(bitmap);
+  if (type == FIT_BITMAP || type == FIT_RGB16 || type == FIT_RGBA16)
+    return OwnedBitmap(FreeImage_ConvertTo24Bits(bitmap));
+  const OwnedBitmap standard(type == FIT_UINT16 ? FreeImage_ConvertTo8Bits(bitmap)
+                                                : FreeImage_ConvertToStandardType(bitmap, TRUE));
+  if (!standard) return nullptr;
+  return OwnedBitmap(FreeImage_ConvertTo24Bits(standard.get()));
 }
 
 Picture PictureFromColourBitmap(FIBITMAP* bitmap) {

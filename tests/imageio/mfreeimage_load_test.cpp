@@ -75,6 +75,39 @@ TEST_F(LoadTest, PicturesArriveWithTheirPixels) {
   }
 }
 
+// Sixteen-bit files keep the high byte of each value: a 16-bit red of 0xAB12
+// is the 8-bit red 0xAB, whether the file is RGB, RGBA or grey.
+TEST_F(LoadTest, SixteenBitPicturesArriveAsTheirHighBytes) {
+  Bitmap rgb(FreeImage_AllocateT(FIT_RGB16, 2, 1));
+  Bitmap rgba(FreeImage_AllocateT(FIT_RGBA16, 2, 1));
+  Bitmap grey(FreeImage_AllocateT(FIT_UINT16, 2, 1));
+  auto* c = reinterpret_cast<FIRGB16*>(FreeImage_GetScanLine(rgb.b, 0));
+  c[0] = {0xAB12, 0x3400, 0x00FF};
+  c[1] = {0xFFFF, 0x0000, 0x8080};
+  auto* a = reinterpret_cast<FIRGBA16*>(FreeImage_GetScanLine(rgba.b, 0));
+  a[0] = {0xAB12, 0x3400, 0x00FF, 0x0000};
+  a[1] = {0xFFFF, 0x0000, 0x8080, 0xFFFF};
+  auto* g = reinterpret_cast<uint16_t*>(FreeImage_GetScanLine(grey.b, 0));
+  g[0] = 0x0100;
+  g[1] = 0xC0FF;
+  const std::pair<FIBITMAP*, int> files[] = {
+      {rgb.b, kFormatPng}, {rgb.b, kFormatTiff}, {rgba.b, kFormatPng}, {grey.b, kFormatPng}};
+  int n = 0;
+  for (auto [bitmap, format] : files) {
+    const std::string path = dir + "deep" + std::to_string(n++);
+    ASSERT_TRUE(SaveBitmap(format, bitmap, path, 0)) << n;
+    const Picture p = LoadImageAsPicture(path, 0, {}, {}, false, 3, nullptr);
+    ASSERT_TRUE(p) << n;
+    if (bitmap == grey.b) {
+      EXPECT_EQ(p->At(0, 0), PackRGB(1, 1, 1));
+      EXPECT_EQ(p->At(1, 0), PackRGB(0xC0, 0xC0, 0xC0));
+    } else {
+      EXPECT_EQ(p->At(0, 0), PackRGB(0xAB, 0x34, 0x00)) << n;
+      EXPECT_EQ(p->At(1, 0), PackRGB(0xFF, 0x00, 0x80)) << n;
+    }
+  }
+}
+
 TEST(RescaleImage, SizeRules) {
   auto fresh = [](int w, int h) { return FreeImage_Allocate(w, h, 24, 0, 0, 0); };
   FIBITMAP* src = fresh(400, 200);
