@@ -1,6 +1,7 @@
 // pixmora: the picture editor's main window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QStyleFactory>
 
 #include "app/command_line.h"
@@ -12,6 +13,10 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName(pixmora::app::kOrganisationName);
   QApplication::setApplicationName(pixmora::app::kApplicationName);
   QApplication::setApplicationVersion(PIXMORA_VERSION);
+  // The desktop entry's id lets Wayland shells match the window to its menu
+  // entry and icon; the themed icon serves X11 window managers.
+  QGuiApplication::setDesktopFileName("org.pixmora.Pixmora");
+  QApplication::setWindowIcon(QIcon::fromTheme("org.pixmora.Pixmora"));
   QCommandLineParser parser;
   pixmora::app::DescribeCommandLine(parser);
   parser.process(app);
