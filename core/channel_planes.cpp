@@ -1,9 +1,21 @@
 #include "core/channel_planes.h"
 
+#include "core/column_runs.h"
+
 namespace pixmora {
+
+void SplitColumn(const ColorRef* in, int32_t* r, int32_t* g, int32_t* b, int count) {
+  for (int y = 0; y < count; ++y) {
+    const ColorRef c = in[y];
+    r[y] = static_cast<int32_t>(c & 0xFF);
+    g[y] = static_cast<int32_t>((c >> 8) & 0xFF);
+    b[y] = static_cast<int32_t>((c >> 16) & 0xFF);
+  }
+}
 
 void ChannelPlanes::Resize(int width, int height) {
   const size_t n = static_cast<size_t>(width > 0 ? width : 0) * (height > 0 ? height : 0);
+  TakeDeferredLoad();  // the contents it would give are discarded
   // Release before allocating, so that peak memory holds one set of planes.
   r_.reset(), g_.reset(), b_.reset();
   width_ = n ? width : 0;
@@ -11,6 +23,36 @@ void ChannelPlanes::Resize(int width, int height) {
   r_ = MakeLargeArray<int32_t>(n);
   g_ = MakeLargeArray<int32_t>(n);
   b_ = MakeLargeArray<int32_t>(n);
+}
+
+void ChannelPlanes::DeferLoad(Picture source, int threads) {
+  std::lock_guard lock(settling_);
+  source_ = std::move(source);
+  threads_ = threads;
+  deferred_.store(source_ != nullptr, std::memory_order_release);
+}
+
+Picture ChannelPlanes::TakeDeferredLoad() {
+  std::lock_guard lock(settling_);
+  deferred_.store(false, std::memory_order_release);
+  return std::move(source_);
+}
+
+void ChannelPlanes::LoadColumn(const PixelBuffer& source, int x) {
+  const size_t base = Index(x, 0);
+  SplitColumn(source.Column(x), r_.get() + base, g_.get() + base, b_.get() + base, height_);
+}
+
+// Threads that meet a pending load together wait for the one that settles it.
+void ChannelPlanes::SettleDeferredLoad() const {
+  std::lock_guard lock(settling_);
+  if (!deferred_.load(std::memory_order_relaxed)) return;
+  auto& self = const_cast<ChannelPlanes&>(*this);
+  ForColumnRuns(threads_, width_, [&self](int first, int end, bool) {
+    for (int x = first; x < end; ++x) self.LoadColumn(*self.source_, x);
+  });
+  source_.reset();
+  deferred_.store(false, std::memory_order_release);
 }
 
 }  // namespace pixmora

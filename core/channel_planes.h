@@ -1,11 +1,14 @@
 // The three channel planes PlaneR, PlaneG, PlaneB: 32-bit signed values indexed
 // (x, y), stored column by column like the surfaces.
 #pragma once
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
 #include "core/large_array.h"
+#include "core/picture.h"
 
 namespace pixmora {
 
@@ -16,24 +19,51 @@ class ChannelPlanes {
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
   size_t Index(int x, int y) const { return static_cast<size_t>(x) * height_ + y; }
 
-  int32_t* PlaneR() { return r_.get(); }
-  int32_t* PlaneG() { return g_.get(); }
-  int32_t* PlaneB() { return b_.get(); }
-  const int32_t* PlaneR() const { return r_.get(); }
-  const int32_t* PlaneG() const { return g_.get(); }
-  const int32_t* PlaneB() const { return b_.get(); }
+  int32_t* PlaneR() { return Settle(), r_.get(); }
+  int32_t* PlaneG() { return Settle(), g_.get(); }
+  int32_t* PlaneB() { return Settle(), b_.get(); }
+  const int32_t* PlaneR() const { return Settle(), r_.get(); }
+  const int32_t* PlaneG() const { return Settle(), g_.get(); }
+  const int32_t* PlaneB() const { return Settle(), b_.get(); }
 
-  int32_t& R(int x, int y) { return r_[Index(x, y)]; }
-  int32_t& G(int x, int y) { return g_[Index(x, y)]; }
-  int32_t& B(int x, int y) { return b_[Index(x, y)]; }
+  int32_t& R(int x, int y) { return PlaneR()[Index(x, y)]; }
+  int32_t& G(int x, int y) { return PlaneG()[Index(x, y)]; }
+  int32_t& B(int x, int y) { return PlaneB()[Index(x, y)]; }
 
   // Discards the contents; every element becomes 0.
   void Resize(int width, int height);
 
+  // Every cell takes the red, green and blue of the source pixel at its place
+  // (a picture of the planes' size), but only when the planes are next read
+  // or written, using `threads` threads; or column by column, by a pass that
+  // takes the load over (TakeDeferredLoad). A pass that treats one column at
+  // a time then finds each column in the cache instead of crossing memory
+  // once more for it.
+  void DeferLoad(Picture source, int threads);
+  // The picture of a deferred load, which the caller now owes the planes
+  // column by column (LoadColumn); null when none is pending.
+  Picture TakeDeferredLoad();
+  // Splits column x of source (a picture of the planes' size) into the planes.
+  void LoadColumn(const PixelBuffer& source, int x);
+
  private:
+  void Settle() const {
+    if (deferred_.load(std::memory_order_acquire)) [[unlikely]]
+      SettleDeferredLoad();
+  }
+  void SettleDeferredLoad() const;
+
   int width_ = 0;
   int height_ = 0;
   LargeArray<int32_t> r_, g_, b_;
+  // A pending load; the planes' contents are its source's until it is settled.
+  mutable std::atomic<bool> deferred_{false};
+  mutable std::mutex settling_;
+  mutable Picture source_;
+  int threads_ = 1;
 };
+
+// The red, green and blue of count pixels into three plane columns.
+void SplitColumn(const ColorRef* in, int32_t* r, int32_t* g, int32_t* b, int count);
 
 }  // namespace pixmora

@@ -6,7 +6,8 @@
 namespace pixmora {
 
 void RunMenuRoutine(Workspace& ws, Menu menu, int16_t index) {
-  if (menu != Menu::Effects) ws.Pic4.SetPicture(nullptr);
+  // The other menus clear the result first; LoadPlanes replaces it whole at
+  // once, so that clear cannot be seen and is not worth a pass over the pixels.
   const auto w = static_cast<int16_t>(ws.Pic1.Width());
   const auto h = static_cast<int16_t>(ws.Pic1.Height());
   LoadPlanes(ws.m, ws.Pic1, ws.Pic4, 0, 0, w, h);

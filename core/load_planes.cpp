@@ -13,28 +13,20 @@ void SizePlanes(Module1& m, const PictureSurface& pic1) {
 
 namespace {
 
-// The columns of pic1 that lie inside both the planes and pic1: a straight byte split.
-void SplitColumn(const ColorRef* in, int32_t* r, int32_t* g, int32_t* b, int count) {
-  for (int y = 0; y < count; ++y) {
-    const ColorRef c = in[y];
-    r[y] = static_cast<int32_t>(c & 0xFF);
-    g[y] = static_cast<int32_t>((c >> 8) & 0xFF);
-    b[y] = static_cast<int32_t>((c >> 16) & 0xFF);
-  }
+// Whether the rectangle covers every cell of the planes and pic1 is exactly
+// their size: then the planes take pic1's picture whole, which can wait for
+// the pass that reads them.
+bool LoadsWholePicture(const ChannelPlanes& p, const PictureSurface& pic1, int x0, int y0,
+                       int x1, int y1) {
+  return p.Width() > 0 && pic1.Width() == p.Width() && pic1.Height() == p.Height() && x0 <= 0 &&
+         y0 <= 0 && x1 >= p.Width() - 1 && y1 >= p.Height() - 1;
 }
 
-}  // namespace
-
-void LoadPlanes(Module1& m, const PictureSurface& pic1, PictureSurface& pic4, int16_t x0,
-                int16_t y0, int16_t x1, int16_t y1) {
-  pic4.SetPicture(pic1.GetPicture());
-  m.hooks->SetBusyMark(true);
+// Reads pic1's pixels of the rectangle's cells that lie inside the planes.
+// Each column fills only its own cells: the columns are shared out among the threads.
+void LoadRectangle(Module1& m, const PictureSurface& pic1, int xFrom, int xTo, int yFrom, int yTo) {
   ChannelPlanes& p = m.planes;
-  // Only cells inside the planes are stored; the rest of the rectangle is read for nothing.
-  const int xFrom = std::max<int>(x0, 0), xTo = std::min<int>(x1, p.Width() - 1);
-  const int yFrom = std::max<int>(y0, 0), yTo = std::min<int>(y1, p.Height() - 1);
   const int picH = pic1.Height();
-  // Each column fills only its own cells: the columns are shared out among the threads.
   auto column = [&](int x) {
     const size_t base = p.Index(x, 0);
     int32_t *r = p.PlaneR() + base, *g = p.PlaneG() + base, *b = p.PlaneB() + base;
@@ -52,6 +44,22 @@ void LoadPlanes(Module1& m, const PictureSurface& pic1, PictureSurface& pic4, in
   ForColumnRuns(m.threads, std::max(xTo - xFrom + 1, 0), [&](int first, int end, bool) {
     for (int i = first; i < end; ++i) column(xFrom + i);
   });
+}
+
+}  // namespace
+
+void LoadPlanes(Module1& m, const PictureSurface& pic1, PictureSurface& pic4, int16_t x0,
+                int16_t y0, int16_t x1, int16_t y1) {
+  pic4.SetPicture(pic1.GetPicture());
+  m.hooks->SetBusyMark(true);
+  ChannelPlanes& p = m.planes;
+  if (LoadsWholePicture(p, pic1, x0, y0, x1, y1)) {
+    p.DeferLoad(pic1.Image(), m.threads);
+  } else {
+    // Only cells inside the planes are stored; the rest of the rectangle is read for nothing.
+    LoadRectangle(m, pic1, std::max<int>(x0, 0), std::min<int>(x1, p.Width() - 1),
+                  std::max<int>(y0, 0), std::min<int>(y1, p.Height() - 1));
+  }
   if (x0 <= x1 && y0 <= y1) {
     m.PixelColour = static_cast<int32_t>(pic1.Point(x1, y1));
     m.LoopX = static_cast<int16_t>(std::min(x1 + 1, 32767));

@@ -2,11 +2,10 @@
 // the columns, columns outer and rows inner, busy mark off, progress back to 0.
 #pragma once
 #include <algorithm>
-#include <system_error>
-#include <thread>
-#include <vector>
+#include <cstring>
 
 #include "core/colour_ref.h"
+#include "core/column_runs.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
 
@@ -38,38 +37,45 @@ class OperationFrame {
   Progress mode_;
 };
 
-// The first column of run i when `columns` columns are cut into `runs`
-// contiguous runs of nearly equal length.
-inline int RunStart(int i, int runs, int columns) {
-  return static_cast<int>(static_cast<long long>(columns) * i / runs);
-}
-
-// Cuts the columns 0 .. columns - 1 into at most `threads` contiguous runs and
-// calls run(first, end, lead) for each, all at the same time; the calling
-// thread takes the first run (lead = true) and returns when every run is
-// done. For work whose columns do not depend on one another. When the system
-// refuses a thread, the calling thread does that run itself.
-template <class Run>
-void ForColumnRuns(int threads, int columns, Run run) {
-  const int runs = std::clamp(threads, 1, std::max(columns, 1));
-  std::vector<std::jthread> helpers;
-  int started = 1;
-  try {
-    for (; started < runs; ++started)
-      helpers.emplace_back([&run, i = started, runs, columns] {
-        run(RunStart(i, runs, columns), RunStart(i + 1, runs, columns), false);
-      });
-  } catch (const std::system_error&) {
-  }
-  run(0, RunStart(1, runs, columns), true);
-  for (int i = started; i < runs; ++i)
-    run(RunStart(i, runs, columns), RunStart(i + 1, runs, columns), false);
-}
-
-// Whether the columns of a pass may be treated at the same time.
+// What a pass's columns read, and so whether they may be treated at the same
+// time and be fed their data one by one (ColumnFeed).
 enum class ColumnOrder {
-  InOrder,      // a column may read what an earlier one left: left to right
-  Independent,  // each column reads and writes only its own cells
+  InOrder,          // a column may read what an earlier one left: left to right
+  OwnCellsInOrder,  // each column reads and writes only its own cells, but
+                    // carries something on to the next one: left to right
+  Independent,      // each column reads and writes only its own cells
+};
+
+// Brings in the data a column pass reads just before it treats each column,
+// when every column reads and writes only its own cells: the planes' deferred
+// load and the copy of a target picture still shared with its source. Column
+// by column, both are still in the cache when the pass reads them, instead
+// of crossing memory once more each. Otherwise the target is made writable
+// whole, and the planes settle their load when first read.
+class ColumnFeed {
+ public:
+  ColumnFeed(ChannelPlanes& planes, PictureSurface& target, ColumnOrder order) : planes_(planes) {
+    if (order == ColumnOrder::InOrder) {
+      image_ = &target.MutableImage();
+      return;
+    }
+    if (target.Width() >= planes.Width()) load_ = planes.TakeDeferredLoad();
+    original_ = target.DetachForOverwrite();
+    image_ = &target.MutableImage();
+  }
+  PixelBuffer& Image() { return *image_; }
+  // Before column x is treated.
+  void Prepare(int x) {
+    if (load_ && x < planes_.Width()) planes_.LoadColumn(*load_, x);
+    if (original_)
+      std::memcpy(image_->Column(x), original_->Column(x), image_->Height() * sizeof(ColorRef));
+  }
+
+ private:
+  ChannelPlanes& planes_;
+  Picture load_;
+  Picture original_;
+  PixelBuffer* image_;
 };
 
 // The frame's loop over the target's columns: column(x, out, rows) for each
@@ -85,12 +91,14 @@ void ForEachColumnRun(Module1& m, PictureSurface& target, ColumnOrder order, Mak
   const int w = target.Width(), h = target.Height();
   OperationFrame frame(m, w - 1.0);
   if (w <= 0) return;
-  PixelBuffer& image = target.MutableImage();
+  ColumnFeed feed(m.planes, target, order);
+  PixelBuffer& image = feed.Image();
   const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
   const int threads = order == ColumnOrder::Independent ? m.threads : 1;
   ForColumnRuns(threads, w, [&](int first, int end, bool lead) {
     decltype(auto) column = makeRun(first, end);
     for (int x = first; x < end; ++x) {
+      feed.Prepare(x);
       column(x, image.Column(x), x < inW ? inH : 0);
       if (lead) frame.Step(end == w ? x : static_cast<int>(static_cast<long long>(x) * w / end));
     }
@@ -146,7 +154,7 @@ void RunPerPixel(Module1& m, PictureSurface& target, Kernel& kernel) {
           if (kernel.Outside(c)) out[y] = c;
         }
       },
-      independent ? ColumnOrder::Independent : ColumnOrder::InOrder);
+      independent ? ColumnOrder::Independent : ColumnOrder::OwnCellsInOrder);
 }
 
 // Most kernels write nothing outside the planes.

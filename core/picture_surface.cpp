@@ -74,6 +74,13 @@ PixelBuffer& PictureSurface::MutableImage() {
   return const_cast<PixelBuffer&>(*image_);
 }
 
+Picture PictureSurface::DetachForOverwrite() {
+  if (image_.use_count() <= 1) return nullptr;
+  Picture shared = std::move(image_);
+  image_ = FreshBuffer();
+  return shared;
+}
+
 void PictureSurface::Cls() {
   CurrentX = CurrentY = 0;
   ClearTo(width_, height_);

@@ -59,6 +59,10 @@ class PictureSurface {
   // Direct pixel access for the operations' fast paths (column-major,
   // stride Height()). Writing detaches the image from any shared picture.
   PixelBuffer& MutableImage();
+  // The same without the copy: when the image is shared, the surface takes a
+  // buffer of undefined pixels and answers the shared picture, every pixel of
+  // which the caller must copy or overwrite; null when nothing was shared.
+  Picture DetachForOverwrite();
   const PixelBuffer* ImageBuffer() const { return image_.get(); }
 
  private:

@@ -25,8 +25,12 @@ class ChannelTable {
     else
       rule_(c);
   }
-  // For a value known to lie in -1..255: a plain lookup, which vector units can gather.
-  int32_t OfChannel(int32_t c) const { return table_[c + 1]; }
+  // Replaces count values known to lie in -1..255 by theirs: plain lookups,
+  // one plane at a time, which vector units can gather.
+  void OfColumn(int32_t* __restrict column, int count) const {
+    const int32_t* __restrict table = table_ + 1;
+    for (int y = 0; y < count; ++y) column[y] = table[column[y]];
+  }
 
  private:
   Rule rule_;
@@ -44,11 +48,7 @@ void RunChannelRule(Module1& m, PictureSurface& target, Rule rule) {
         const size_t base = p.Index(x, 0);
         int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
         if (HoldsChannelValues(R, G, B, rows)) {
-          for (int y = 0; y < rows; ++y) {
-            R[y] = table.OfChannel(R[y]);
-            G[y] = table.OfChannel(G[y]);
-            B[y] = table.OfChannel(B[y]);
-          }
+          for (int32_t* column : {R, G, B}) table.OfColumn(column, rows);
           return;
         }
         for (int32_t* column : {R, G, B})

@@ -91,11 +91,6 @@ inline void Darken(float r, int32_t& c) {
 // The draws of a column are made first (nothing else draws in between), so
 // that the statements run as plain loops. A pixel beyond the planes still
 // draws, because the draw is a statement of its own; nothing uses those
-// draws, so the ones of the columns beyond the planes, all at the end, are
-// made after the pass.
-// The draws of a column are made first (nothing else draws in between), so
-// that the statements run as plain loops. A pixel beyond the planes still
-// draws, because the draw is a statement of its own; nothing uses those
 // draws, so the source just skips the ones of the columns beyond the planes,
 // all at the end.
 void Diffuse(Module1& m, PictureSurface& target, int16_t strength) {
@@ -111,7 +106,7 @@ void Diffuse(Module1& m, PictureSurface& target, int16_t strength) {
   RunColumnPass(m, target, [&](int x, int rows) {
     Offsets(draws.Take(static_cast<size_t>(h)), k, d, offsets.data(), offsets.size());
     AddOffsets(p, x, rows, offsets.data());
-  });
+  }, ColumnOrder::OwnCellsInOrder);
   m.random = draws.Source();
   m.random.Skip(static_cast<uint64_t>(w - inW) * h);
 }

@@ -136,7 +136,7 @@ void Coal(Module1& m, PictureSurface& target) {
     if (rows == 0) return;
     const size_t base = p.Index(x, 0);
     CoalColumn(p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base, out, rows, c);
-  });
+  }, ColumnOrder::OwnCellsInOrder);
 }
 
 // Dark resets the progress bar at the end like every other filter (the frame
