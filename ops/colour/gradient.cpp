@@ -1,26 +1,65 @@
 #include "ops/colour/gradient.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/operation_frame.h"
-#include "ops/effects/tint_pass.h"
+#include "ops/effects/tint.h"
 
 namespace pixmora {
 
 namespace {
 
-// One line per row in colour 1, which then moves one single-precision step
-// towards colour 2. Our Line paints its end pixel, so the line covers the
-// whole row, last column included. A colour that cannot be composed
-// abandons that row's Line statement.
-void DrawRows(PictureSurface& target, int16_t lastRow, float& r1, float& g1, float& b1,
-              float stepR, float stepG, float stepB) {
-  const int lastColumn = target.Width() - 1;
-  for (int y = 0; y <= lastRow; ++y) {
-    ColorRef colour;
-    if (ComposeRGB(double{r1}, double{g1}, double{b1}, colour))
-      target.Line(0, y, lastColumn, y, colour, LineStyle::Line);
+// The line of one row: its colour, or none when the colour cannot be composed
+// (that row's Line statement is abandoned and the row keeps its pixels).
+struct RowLine {
+  bool drawn;
+  ColorRef colour;
+};
+
+// The lines of rows 0 .. lastRow, colour 1 on the first, which then moves one
+// single-precision step towards colour 2 per row. Each line covers its whole
+// row, end pixel included, so a row's line is one colour for every column.
+std::vector<RowLine> RowLines(int16_t lastRow, float& r1, float& g1, float& b1, float stepR,
+                              float stepG, float stepB) {
+  std::vector<RowLine> lines(static_cast<size_t>(std::max(lastRow + 1, 0)));
+  for (RowLine& line : lines) {
+    line.drawn = ComposeRGB(double{r1}, double{g1}, double{b1}, line.colour);
     r1 += stepR, g1 += stepG, b1 += stepB;
+  }
+  return lines;
+}
+
+// Whether a column's planes hold colour bytes (0..255) and its pixels are
+// colours: then every blend stays within 0..255 and every composition succeeds.
+bool HoldsColourBytes(const int32_t* R, const int32_t* G, const int32_t* B, const ColorRef* out,
+                      int count) {
+  uint32_t outside = 0;
+  for (int y = 0; y < count; ++y)
+    outside |= (static_cast<uint32_t>(R[y] | G[y] | B[y]) > 255u) | (out[y] > 0xFFFFFFu);
+  return outside == 0;
+}
+
+// The blend of such a column, with nothing that can fail: on vector units.
+void BlendColourBytes(int32_t* __restrict R, int32_t* __restrict G, int32_t* __restrict B,
+                      ColorRef* __restrict out, int count, Weight w) {
+  for (int y = 0; y < count; ++y) {
+    const ColorRef v = out[y];
+    const auto r = static_cast<int32_t>(RoundHalfEven(w.keep * R[y] + w.take * int32_t(v & 0xFF)));
+    const auto g = static_cast<int32_t>(RoundHalfEven(w.keep * G[y] + w.take * int32_t((v >> 8) & 0xFF)));
+    const auto b = static_cast<int32_t>(RoundHalfEven(w.keep * B[y] + w.take * int32_t(v >> 16)));
+    R[y] = r, G[y] = g, B[y] = b;
+    out[y] = PackRGB(r, g, b);
+  }
+}
+
+// Any other column, statement by statement.
+void BlendColumn(int32_t* R, int32_t* G, int32_t* B, ColorRef* out, int count, Weight w) {
+  for (int y = 0; y < count; ++y) {
+    BlendPlanes(R[y], G[y], B[y], w, SplitColour(out[y]));
+    ColorRef c = out[y];
+    ComposeRGB(R[y], G[y], B[y], c);
+    out[y] = c;
   }
 }
 
@@ -28,7 +67,6 @@ void DrawRows(PictureSurface& target, int16_t lastRow, float& r1, float& g1, flo
 
 void Gradient(Module1& m, PictureSurface& target, float& w, float& r1, float& g1, float& b1,
               int16_t r2, int16_t g2, int16_t b2) {
-  OperationFrame frame(m, target.Width() - 1.0);
   const float t = Tenth(w);  // the opacity, written back into w
   int16_t h = 0;
   ToInt16(int64_t{target.Height()} - 1, h);
@@ -39,21 +77,36 @@ void Gradient(Module1& m, PictureSurface& target, float& w, float& r1, float& g1
     const float rows = h;
     stepR = (r2 - r1) / rows, stepG = (g2 - g1) / rows, stepB = (b2 - b1) / rows;
   }
-  DrawRows(target, h, r1, g1, b1, stepR, stepG, stepB);
-  // Each pixel: the drawn colour read back into colour 1's variables, then
-  // each plane moved towards it by t, the blend rule of the effects.
-  const auto last = TintPlanesPass(m.planes, target.MutableImage(), frame,
-                                   [t](ColorRef drawn, Tint& tint) {
-                                     tint = Tint(t, SplitColour(drawn));
-                                     return true;
-                                   });
-  if (last) {
-    m.PixelColour = static_cast<int32_t>(*last);
-    const Channels d = SplitColour(*last);
+  const std::vector<RowLine> lines = RowLines(h, r1, g1, b1, stepR, stepG, stepB);
+  const int width = target.Width(), height = target.Height();
+  const int drawnRows = width > 0 ? std::min<int>(lines.size(), height) : 0;
+  // The last pixel the blend reads, which no earlier visit writes.
+  if (width > 0 && height > 0) {
+    const int y = height - 1;
+    const ColorRef last = y < drawnRows && lines[y].drawn ? lines[y].colour : target.Point(width - 1, y);
+    m.PixelColour = static_cast<int32_t>(last);
+    const Channels d = SplitColour(last);
     r1 = static_cast<float>(d.r), g1 = static_cast<float>(d.g), b1 = static_cast<float>(d.b);
   }
-  m.LoopX = static_cast<int16_t>(std::min(target.Width(), 32767));
-  m.LoopY = static_cast<int16_t>(std::min(target.Height(), 32767));
+  // Column by column: the lines' pixels, then each pixel the planes cover
+  // blends its planes towards the colour just drawn there (the blend rule of
+  // the effects) and is written RGB(R, G, B). Beyond the planes the pixels
+  // keep the line's colour.
+  const Weight weight(t);
+  ChannelPlanes& p = m.planes;
+  ForEachColumn(
+      m, target,
+      [&](int x, ColorRef* out, int rows) {
+        for (int y = 0; y < drawnRows; ++y) out[y] = lines[y].drawn ? lines[y].colour : out[y];
+        if (rows == 0) return;
+        const size_t base = p.Index(x, 0);
+        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
+        if (HoldsColourBytes(R, G, B, out, rows))
+          BlendColourBytes(R, G, B, out, rows, weight);
+        else
+          BlendColumn(R, G, B, out, rows, weight);
+      },
+      ColumnOrder::Independent);
 }
 
 }  // namespace pixmora
