@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/operation_frame.h"
+#include "ops/filters/column_pass.h"
 #include "ops/effects/tint.h"
 
 namespace pixmora {
@@ -30,17 +31,16 @@ std::vector<RowLine> RowLines(int16_t lastRow, float& r1, float& g1, float& b1, 
   return lines;
 }
 
-// Whether a column's planes hold colour bytes (0..255) and its pixels are
-// colours: then every blend stays within 0..255 and every composition succeeds.
-bool HoldsColourBytes(const int32_t* R, const int32_t* G, const int32_t* B, const ColorRef* out,
-                      int count) {
+// Whether a column's pixels are all colours (no invalid colour among them).
+bool HoldsColours(const ColorRef* out, int count) {
   uint32_t outside = 0;
-  for (int y = 0; y < count; ++y)
-    outside |= (static_cast<uint32_t>(R[y] | G[y] | B[y]) > 255u) | (out[y] > 0xFFFFFFu);
+  for (int y = 0; y < count; ++y) outside |= out[y] > 0xFFFFFFu;
   return outside == 0;
 }
 
-// The blend of such a column, with nothing that can fail: on vector units.
+// The blend of a column whose planes hold colour bytes and whose pixels are
+// colours: every blend stays within 0..255 and every composition succeeds,
+// so nothing can fail and the loop runs on vector units.
 void BlendColourBytes(int32_t* __restrict R, int32_t* __restrict G, int32_t* __restrict B,
                       ColorRef* __restrict out, int count, Weight w) {
   for (int y = 0; y < count; ++y) {
@@ -101,7 +101,7 @@ void Gradient(Module1& m, PictureSurface& target, float& w, float& r1, float& g1
         if (rows == 0) return;
         const size_t base = p.Index(x, 0);
         int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
-        if (HoldsColourBytes(R, G, B, out, rows))
+        if (HoldsColourBytes(R, G, B, rows) && HoldsColours(out, rows))
           BlendColourBytes(R, G, B, out, rows, weight);
         else
           BlendColumn(R, G, B, out, rows, weight);

@@ -29,6 +29,13 @@ inline bool HoldsChannelValues(const int32_t* R, const int32_t* G, const int32_t
   return outside == 0;
 }
 
+// Whether count cells of the three planes all hold colour bytes (0..255).
+inline bool HoldsColourBytes(const int32_t* R, const int32_t* G, const int32_t* B, int count) {
+  uint32_t outside = 0;
+  for (int y = 0; y < count; ++y) outside |= static_cast<uint32_t>(R[y] | G[y] | B[y]) > 255u;
+  return outside == 0;
+}
+
 // treat(x, rows) runs the statements of the pixels (x, 0 .. rows - 1), the
 // rows that both the target and the planes cover. Target pixels beyond the
 // planes are left as they are: there every statement, the write included,

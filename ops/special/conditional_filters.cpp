@@ -1,4 +1,4 @@
-// Per-pixel kernels run by RunPerPixel. The planes hold LoadPlanes' values
+// Per-pixel statements, run by RunPerPixel or column by column. The planes hold LoadPlanes' values
 // (0..255) when a routine starts, so the 32-bit sums and products here stay
 // far inside their range.
 #include "ops/special/conditional_filters.h"
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/operation_frame.h"
+#include "ops/filters/column_pass.h"
 
 namespace pixmora {
 
@@ -27,11 +28,7 @@ class UnrealTable {
  public:
   UnrealTable() : values_(256 * 256) {
     for (int32_t num = 0; num < 256; ++num)
-      for (int32_t den = 1; den < 256; ++den) {
-        int32_t v = 0;
-        UnrealChannel(num, den, v);
-        values_[Slot(num, den)] = static_cast<uint8_t>(v);
-      }
+      for (int32_t den = 1; den < 256; ++den) UnrealChannel(num, den, values_[Slot(num, den)]);
   }
 
   bool Channel(int32_t num, int32_t den, int32_t& out) const {
@@ -42,22 +39,31 @@ class UnrealTable {
     return UnrealChannel(num, den, out);
   }
 
+  // The three statements of count pixels whose channels all lie in 0..255:
+  // every lookup then hits the table, so the loop runs on vector units.
+  void Column(int32_t* __restrict R, int32_t* __restrict G, int32_t* __restrict B,
+              int count) const {
+    const int32_t* __restrict table = values_.data();
+    for (int y = 0; y < count; ++y) {
+      const bool zero = G[y] == 0 || B[y] == 0;
+      const int32_t g = zero ? 1 : G[y], b = zero ? 1 : B[y];
+      const int32_t r = table[g * 256 + b];
+      const int32_t g2 = table[r * 256 + b];
+      R[y] = r, G[y] = g2, B[y] = table[r * 256 + g2];
+    }
+  }
+
  private:
   static size_t Slot(int32_t num, int32_t den) { return static_cast<size_t>(num) * 256 + den; }
-  std::vector<uint8_t> values_;  // every result lies in 20..145
+  std::vector<int32_t> values_;  // every result lies in 20..145
 };
 
-struct UnrealKernel : NothingOutside {
-  static constexpr bool kIndependentPixels = true;
-  const UnrealTable& table;
-  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
-    if (G == 0 || B == 0) G = 1, B = 1;  // both, even when only one was 0
-    table.Channel(G, B, R);
-    table.Channel(R, B, G);
-    table.Channel(R, G, B);
-    return ComposeRGB(R, G, B, out);
-  }
-};
+void UnrealPixel(const UnrealTable& table, int32_t& R, int32_t& G, int32_t& B) {
+  if (G == 0 || B == 0) G = 1, B = 1;  // both, even when only one was 0
+  table.Channel(G, B, R);
+  table.Channel(R, B, G);
+  table.Channel(R, G, B);
+}
 
 // The routine keeps its average in a local from pixel to pixel, but a third
 // of a 32-bit sum always fits 32 bits: every pixel sets its own.
@@ -94,8 +100,16 @@ struct AquarelKernel : NothingOutside {
 
 void Unreal(Module1& m, PictureSurface& target) {
   static const UnrealTable table;
-  UnrealKernel kernel{{}, table};
-  RunPerPixel(m, target, kernel);
+  ChannelPlanes& p = m.planes;
+  RunColumnPass(
+      m, target,
+      [&p](int x, int rows) {
+        const size_t base = p.Index(x, 0);
+        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
+        if (HoldsColourBytes(R, G, B, rows)) return table.Column(R, G, B, rows);
+        for (int y = 0; y < rows; ++y) UnrealPixel(table, R[y], G[y], B[y]);
+      },
+      ColumnOrder::Independent);
 }
 
 void Flame(Module1& m, PictureSurface& target) {
