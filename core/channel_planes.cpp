@@ -25,6 +25,15 @@ void ChannelPlanes::Resize(int width, int height) {
   b_ = MakeLargeArray<int32_t>(n);
 }
 
+Channels ChannelPlanes::Peek(int x, int y) const {
+  {
+    std::lock_guard lock(settling_);
+    if (deferred_.load(std::memory_order_relaxed)) return SplitColour(source_->At(x, y));
+  }
+  const size_t i = Index(x, y);
+  return {r_[i], g_[i], b_[i]};
+}
+
 void ChannelPlanes::DeferLoad(Picture source, int threads) {
   std::lock_guard lock(settling_);
   source_ = std::move(source);

@@ -30,6 +30,10 @@ class ChannelPlanes {
   int32_t& G(int x, int y) { return PlaneG()[Index(x, y)]; }
   int32_t& B(int x, int y) { return PlaneB()[Index(x, y)]; }
 
+  // The three values of one cell, without settling a deferred load (which
+  // then reads the cell from its source).
+  Channels Peek(int x, int y) const;
+
   // Discards the contents; every element becomes 0.
   void Resize(int width, int height);
 

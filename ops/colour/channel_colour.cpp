@@ -34,13 +34,13 @@ struct ShiftKernel : NothingOutside {
 struct BrightnessKernel : NothingOutside {
   static constexpr bool kIndependentPixels = true;
   double d;
-  static int32_t Share(int32_t R, int32_t G, int32_t B, double d) {
+  static int32_t Share(Channels c, double d) {
     int32_t delta = 0;
-    ToInt32(std::abs(R + G + B) / d, delta);
+    ToInt32(std::abs(c.r + c.g + c.b) / d, delta);
     return delta;
   }
   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) const {
-    const int32_t delta = Share(R, G, B, d);
+    const int32_t delta = Share({R, G, B}, d);
     R += delta, G += delta, B += delta;
     Clamp(R), Clamp(G), Clamp(B);
     return ComposeRGB(R, G, B, out);
@@ -103,9 +103,7 @@ void Brightness(Module1& m, PictureSurface& target, int16_t strength) {
   const int lastX = std::min(target.Width(), m.planes.Width()) - 1;
   const int lastY = std::min(target.Height(), m.planes.Height()) - 1;
   if (lastX >= 0 && lastY >= 0) {
-    ChannelPlanes& p = m.planes;
-    m.PixelColour = BrightnessKernel::Share(p.R(lastX, lastY), p.G(lastX, lastY),
-                                            p.B(lastX, lastY), d);
+    m.PixelColour = BrightnessKernel::Share(m.planes.Peek(lastX, lastY), d);
   }
   BrightnessKernel kernel{{}, static_cast<double>(d)};
   RunPerPixel(m, target, kernel);
