@@ -47,27 +47,26 @@ enum class ColumnOrder {
 };
 
 // Brings in the data a column pass reads just before it treats each column,
-// when every column reads and writes only its own cells: the planes' deferred
-// load and the copy of a target picture still shared with its source. Column
-// by column, both are still in the cache when the pass reads them, instead
-// of crossing memory once more each. Otherwise the target is made writable
-// whole, and the planes settle their load when first read.
+// when every column reads and writes only its own cells and the pass visits
+// every column of the target and of the planes once (byColumn): the planes'
+// deferred load and the copy of a target picture still shared with its
+// source. Column by column, both are still in the cache when the pass reads
+// them, instead of crossing memory once more each. Otherwise the target is
+// made writable whole, and the planes settle their load when first read.
 class ColumnFeed {
  public:
-  ColumnFeed(ChannelPlanes& planes, PictureSurface& target, ColumnOrder order) : planes_(planes) {
-    if (order == ColumnOrder::InOrder) {
-      image_ = &target.MutableImage();
-      return;
+  ColumnFeed(ChannelPlanes& planes, PictureSurface& target, bool byColumn) : planes_(planes) {
+    if (byColumn) {
+      load_ = planes.TakeDeferredLoad();
+      original_ = target.DetachForOverwrite();
     }
-    if (target.Width() >= planes.Width()) load_ = planes.TakeDeferredLoad();
-    original_ = target.DetachForOverwrite();
     image_ = &target.MutableImage();
   }
   PixelBuffer& Image() { return *image_; }
   // Before column x is treated.
   void Prepare(int x) {
     if (load_ && x < planes_.Width()) planes_.LoadColumn(*load_, x);
-    if (original_)
+    if (original_ && x < image_->Width())
       std::memcpy(image_->Column(x), original_->Column(x), image_->Height() * sizeof(ColorRef));
   }
 
@@ -91,7 +90,7 @@ void ForEachColumnRun(Module1& m, PictureSurface& target, ColumnOrder order, Mak
   const int w = target.Width(), h = target.Height();
   OperationFrame frame(m, w - 1.0);
   if (w <= 0) return;
-  ColumnFeed feed(m.planes, target, order);
+  ColumnFeed feed(m.planes, target, order != ColumnOrder::InOrder && w >= m.planes.Width());
   PixelBuffer& image = feed.Image();
   const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
   const int threads = order == ColumnOrder::Independent ? m.threads : 1;

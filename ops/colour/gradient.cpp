@@ -5,7 +5,7 @@
 
 #include "core/operation_frame.h"
 #include "ops/filters/column_pass.h"
-#include "ops/effects/tint.h"
+#include "ops/mixing/blend.h"
 
 namespace pixmora {
 
@@ -29,28 +29,6 @@ std::vector<RowLine> RowLines(int16_t lastRow, float& r1, float& g1, float& b1, 
     r1 += stepR, g1 += stepG, b1 += stepB;
   }
   return lines;
-}
-
-// Whether a column's pixels are all colours (no invalid colour among them).
-bool HoldsColours(const ColorRef* out, int count) {
-  uint32_t outside = 0;
-  for (int y = 0; y < count; ++y) outside |= out[y] > 0xFFFFFFu;
-  return outside == 0;
-}
-
-// The blend of a column whose planes hold colour bytes and whose pixels are
-// colours: every blend stays within 0..255 and every composition succeeds,
-// so nothing can fail and the loop runs on vector units.
-void BlendColourBytes(int32_t* __restrict R, int32_t* __restrict G, int32_t* __restrict B,
-                      ColorRef* __restrict out, int count, Weight w) {
-  for (int y = 0; y < count; ++y) {
-    const ColorRef v = out[y];
-    const auto r = static_cast<int32_t>(RoundHalfEven(w.keep * R[y] + w.take * int32_t(v & 0xFF)));
-    const auto g = static_cast<int32_t>(RoundHalfEven(w.keep * G[y] + w.take * int32_t((v >> 8) & 0xFF)));
-    const auto b = static_cast<int32_t>(RoundHalfEven(w.keep * B[y] + w.take * int32_t(v >> 16)));
-    R[y] = r, G[y] = g, B[y] = b;
-    out[y] = PackRGB(r, g, b);
-  }
 }
 
 // Any other column, statement by statement.
@@ -102,7 +80,7 @@ void Gradient(Module1& m, PictureSurface& target, float& w, float& r1, float& g1
         const size_t base = p.Index(x, 0);
         int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
         if (HoldsColourBytes(R, G, B, rows) && HoldsColours(out, rows))
-          BlendColourBytes(R, G, B, out, rows, weight);
+          BlendColourBytes(R, G, B, out, out, rows, weight);
         else
           BlendColumn(R, G, B, out, rows, weight);
       },

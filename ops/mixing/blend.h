@@ -43,4 +43,28 @@ inline void BlendPlanes(int32_t& R, int32_t& G, int32_t& B, const Weight& w, Cha
   B = blend ? b : B;
 }
 
+// Whether count pixels are all colours (no invalid colour among them).
+inline bool HoldsColours(const ColorRef* pixels, int count) {
+  uint32_t outside = 0;
+  for (int y = 0; y < count; ++y) outside |= pixels[y] > 0xFFFFFFu;
+  return outside == 0;
+}
+
+// count pixels whose planes hold colour bytes (0..255), each blended towards
+// the colour towards[y] and written RGB(R, G, B) into out[y] (which may be
+// towards itself). Every blend stays within 0..255 and every composition
+// succeeds, so nothing can fail and the loop runs on vector units.
+inline void BlendColourBytes(int32_t* __restrict R, int32_t* __restrict G, int32_t* __restrict B,
+                             const ColorRef* towards, ColorRef* out, int count, const Weight& w) {
+  for (int y = 0; y < count; ++y) {
+    const ColorRef v = towards[y];
+    const auto r = static_cast<int32_t>(RoundHalfEven(w.keep * R[y] + w.take * int32_t(v & 0xFF)));
+    const auto g =
+        static_cast<int32_t>(RoundHalfEven(w.keep * G[y] + w.take * int32_t((v >> 8) & 0xFF)));
+    const auto b = static_cast<int32_t>(RoundHalfEven(w.keep * B[y] + w.take * int32_t(v >> 16)));
+    R[y] = r, G[y] = g, B[y] = b;
+    out[y] = PackRGB(r, g, b);
+  }
+}
+
 }  // namespace pixmora

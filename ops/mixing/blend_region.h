@@ -27,9 +27,12 @@ inline int16_t LoopEnd(int first, int last) {
 template <class Pixel, class AfterColumn>
 void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& source, int xFirst,
                  int xLast, int yFirst, int yLast, Pixel& pixel, AfterColumn afterColumn) {
-  PixelBuffer& out = target.MutableImage();
-  const PixelBuffer& in = &source == &target ? out : *source.ImageBuffer();
   ChannelPlanes& planes = m.planes;
+  // A region over every column takes in the planes and the target column by column.
+  ColumnFeed feed(planes, target,
+                  xFirst <= 0 && xLast >= std::max(target.Width(), planes.Width()) - 1);
+  PixelBuffer& out = feed.Image();
+  const PixelBuffer& in = &source == &target ? out : *source.ImageBuffer();
   auto read = [&in](int x, int y) {
     return x >= 0 && y >= 0 && x < in.Width() && y < in.Height() ? in.At(x, y) : kInvalidColour;
   };
@@ -57,8 +60,14 @@ void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& sourc
       const ColorRef* src = in.Column(x);
       ColorRef* dst = out.Column(x);
       const ColorRef lastRead = src[fastEnd - 1];  // before the target (maybe src) is written
+      const int n = fastEnd - fastFirst;
+      constexpr bool byColumn = requires { pixel.Column(R, G, B, src, dst, n); };
+      bool done = false;
+      if constexpr (byColumn)
+        done = pixel.Column(R + fastFirst, G + fastFirst, B + fastFirst, src + fastFirst,
+                            dst + fastFirst, n);
       // Inside a picture every colour is valid: its channels are its bytes.
-      for (int y = fastFirst; y < fastEnd; ++y) {
+      for (int y = fastFirst; !done && y < fastEnd; ++y) {
         const ColorRef value = src[y];
         const Channels v{static_cast<int32_t>(value & 0xFF), static_cast<int32_t>((value >> 8) & 0xFF),
                          static_cast<int32_t>((value >> 16) & 0xFF)};
@@ -71,6 +80,7 @@ void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& sourc
     for (int y = fastEnd; y <= yLast; ++y) careful(y);
   };
   for (int x = xFirst; x <= xLast; ++x) {
+    if (x >= 0) feed.Prepare(x);
     if (yFirst <= yLast) {
       if (x >= 0 && x < planes.Width())
         column(x);

@@ -4,6 +4,7 @@
 // the pixel write happens, with its colour.
 #pragma once
 
+#include "ops/filters/column_pass.h"
 #include "ops/mixing/blend.h"
 
 namespace pixmora {
@@ -14,6 +15,14 @@ struct TowardsColour {
   bool operator()(int32_t& R, int32_t& G, int32_t& B, ColorRef, Channels v, ColorRef& out) const {
     BlendPlanes(R, G, B, w, v);
     return ComposeRGB(R, G, B, out);
+  }
+  // A whole column of cells and colours at once, where nothing can fail;
+  // false when it must go pixel by pixel.
+  bool Column(int32_t* R, int32_t* G, int32_t* B, const ColorRef* in, ColorRef* out,
+              int count) const {
+    if (!HoldsColourBytes(R, G, B, count) || !HoldsColours(in, count)) return false;
+    BlendColourBytes(R, G, B, in, out, count, w);
+    return true;
   }
 };
 
