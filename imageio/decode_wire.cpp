@@ -22,6 +22,13 @@ bool WriteAll(int fd, const void* data, size_t size) {
 
 }  // namespace
 
+bool WriteDecodeSize(int fd, int64_t width, int64_t height) {
+  WireSize size{};
+  std::memcpy(size.magic, kSizeMagic, sizeof size.magic);
+  size.width = width, size.height = height;
+  return WriteAll(fd, &size, sizeof size);
+}
+
 bool WriteDecodeResult(int fd, const DecodeResult& result) {
   WireHeader h{};
   std::memcpy(h.magic, kWireMagic, sizeof h.magic);

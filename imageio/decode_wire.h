@@ -24,6 +24,17 @@ struct WireHeader {
 
 inline constexpr char kWireMagic[8] = {'P', 'X', 'M', 'D', 'E', 'C', '1', '\0'};
 
+// Sent ahead of the header as soon as the file's claimed size is known, so
+// that the editor waits longer for a large picture.
+struct WireSize {
+  char magic[8];
+  int64_t width, height;
+};
+
+inline constexpr char kSizeMagic[8] = {'P', 'X', 'M', 'S', 'I', 'Z', 'E', '\0'};
+
+bool WriteDecodeSize(int fd, int64_t width, int64_t height);
+
 // Writes the result to the file descriptor (the decoder's standard output).
 bool WriteDecodeResult(int fd, const DecodeResult& result);
 

@@ -96,10 +96,28 @@ Picture ReceivePicture(int fd, const WireHeader& h, Clock::time_point deadline) 
 
 DecodeResult Damaged(const std::string& why) { return {DecodeStatus::Damaged, FIF_UNKNOWN, nullptr, why}; }
 
+// Reads the header, after the claimed sizes the decoder sends first: a large
+// picture moves the deadline on by the time it is allowed (the largest
+// allowance counts, once).
+bool ReceiveHeader(int fd, Clock::time_point& deadline, WireHeader& h) {
+  const Clock::time_point base = deadline;
+  while (ReadAll(fd, h.magic, sizeof h.magic, deadline)) {
+    if (std::memcmp(h.magic, kSizeMagic, sizeof h.magic) != 0)
+      return std::memcmp(h.magic, kWireMagic, sizeof h.magic) == 0 &&
+             ReadAll(fd, reinterpret_cast<char*>(&h) + sizeof h.magic, sizeof h - sizeof h.magic,
+                     deadline);
+    WireSize size{};
+    if (!ReadAll(fd, &size.width, sizeof size - sizeof size.magic, deadline) ||
+        size.width < 0 || size.height < 0 || size.width > kMaxSide || size.height > kMaxSide)
+      return false;
+    deadline = std::max(deadline, base + std::chrono::seconds(ExtraDecodeSeconds(size.width, size.height)));
+  }
+  return false;
+}
+
 DecodeResult Receive(int fd, Clock::time_point deadline, Picture* picture) {
   WireHeader h{};
-  if (!ReadAll(fd, &h, sizeof h, deadline) || std::memcmp(h.magic, kWireMagic, sizeof h.magic) != 0)
-    return Damaged("");
+  if (!ReceiveHeader(fd, deadline, h)) return Damaged("");
   h.message[sizeof h.message - 1] = '\0';
   DecodeResult r{static_cast<DecodeStatus>(h.status), h.format, nullptr, h.message};
   if (h.status < 0 || h.status > static_cast<int32_t>(DecodeStatus::TooLarge)) return Damaged("");

@@ -11,6 +11,13 @@ inline constexpr int kMaxSide = 32767;
 // snapshot, a working copy: 40 in all).
 inline constexpr int64_t kBytesPerPixel = 40;
 
+// Decoding time grows with the picture: the decoder is allowed this many
+// seconds beyond its base allowance for a picture of that size (one second
+// for every ten megapixels), of processor time and of waiting alike.
+inline int64_t ExtraDecodeSeconds(int64_t width, int64_t height) {
+  return width > 0 && height > 0 ? width * height / 10'000'000 : 0;
+}
+
 // The most pixels a picture may have on this machine.
 int64_t PixelBudget();
 // Empty when a picture of that size is accepted; otherwise why not, naming the size.

@@ -144,4 +144,23 @@ TEST(Decoder, ACrashingOrHangingDecoderIsADamagedFile) {
   EXPECT_EQ(DecodeInChild(s.dir + "a.bmp", 0).status, DecodeStatus::Ok);
 }
 
+// A decoder that announces a large picture is waited for longer: this one
+// claims 20000 x 1000 pixels (two seconds more), then takes one and a half
+// seconds before the real decoder answers, against a wait of one second.
+TEST(Decoder, ALargeClaimedPictureIsWaitedForLonger) {
+  Scratch s;
+  WriteBytes(s.dir + "a.bmp", Bmp(40));
+  const std::string slow = s.dir + "slow.sh";
+  std::ofstream(slow) << "#!/bin/sh\n"
+                         "printf 'PXMSIZE\\000\\040\\116\\000\\000\\000\\000\\000\\000"
+                         "\\350\\003\\000\\000\\000\\000\\000\\000'\n"
+                         "sleep 1.5\nexec '" << DecoderPath() << "' \"$@\"\n";
+  std::filesystem::permissions(slow, std::filesystem::perms::owner_all);
+  setenv("PIXMORA_DECODE", slow.c_str(), 1);
+  const DecodeResult r = DecodeInChild(s.dir + "a.bmp", 0, 1);
+  unsetenv("PIXMORA_DECODE");
+  EXPECT_EQ(r.status, DecodeStatus::Ok) << r.message;
+  if (r.bitmap) FreeImage_Unload(r.bitmap);
+}
+
 }  // namespace pixmora
