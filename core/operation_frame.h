@@ -126,6 +126,19 @@ void ForEachColumn(Module1& m, PictureSurface& target, Column column,
 // carried from pixel to pixel) says so with
 //   static constexpr bool kIndependentPixels = true;
 // and its columns are then shared out among the threads.
+// The kernel on count pixels whose plane cells exist. The cells and the
+// pixels are separate arrays, and a write is a choice of value rather than a
+// conditional store: the loop can run on vector units.
+template <class Kernel>
+void PixelColumn(Kernel& kernel, int32_t* __restrict R, int32_t* __restrict G,
+                 int32_t* __restrict B, ColorRef* __restrict out, int count) {
+  for (int y = 0; y < count; ++y) {
+    ColorRef c = 0;
+    const bool write = kernel.Pixel(R[y], G[y], B[y], c);
+    out[y] = write ? c : out[y];
+  }
+}
+
 template <class Kernel>
 void RunPerPixel(Module1& m, PictureSurface& target, Kernel& kernel) {
   ChannelPlanes& planes = m.planes;
@@ -137,16 +150,9 @@ void RunPerPixel(Module1& m, PictureSurface& target, Kernel& kernel) {
         int y = 0;
         if (rows > 0) {
           const size_t base = planes.Index(x, 0);
-          int32_t* R = planes.PlaneR() + base;
-          int32_t* G = planes.PlaneG() + base;
-          int32_t* B = planes.PlaneB() + base;
-          // A choice of value rather than a conditional store, so that the
-          // loop can run on vector units.
-          for (; y < rows; ++y) {
-            ColorRef c = 0;
-            const bool write = kernel.Pixel(R[y], G[y], B[y], c);
-            out[y] = write ? c : out[y];
-          }
+          PixelColumn(kernel, planes.PlaneR() + base, planes.PlaneG() + base,
+                      planes.PlaneB() + base, out, rows);
+          y = rows;
         }
         for (; y < h; ++y) {
           ColorRef c;
