@@ -20,13 +20,16 @@ inline int16_t LoopEnd(int first, int last) {
   return static_cast<int16_t>(first > last ? first : std::min(last + 1, 32767));
 }
 
-// pixel(R, G, B, c, v, out) holds the statements of one pixel (see
-// mix_kernels.h): c is the colour read for it and v its channel split. Where
-// the planes do not hold the pixel, every statement but the read is abandoned;
-// writes are clipped to the target. afterColumn(x) runs after each column.
-template <class Pixel, class AfterColumn>
+// kernelAt(x) gives the statements of the pixels of column x (see
+// mix_kernels.h): pixel(R, G, B, c, v, out), c being the colour read for the
+// pixel and v its channel split. Where the planes do not hold the pixel,
+// every statement but the read is abandoned; writes are clipped to the
+// target. Each column reads and writes only its own pixels and cells, so the
+// columns are shared out among the threads; progress(x) follows the calling
+// thread's columns, scaled to the whole region, and ends at xLast.
+template <class KernelAt, class Progress>
 void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& source, int xFirst,
-                 int xLast, int yFirst, int yLast, Pixel& pixel, AfterColumn afterColumn) {
+                 int xLast, int yFirst, int yLast, KernelAt kernelAt, Progress progress) {
   ChannelPlanes& planes = m.planes;
   // A region over every column takes in the planes and the target column by column.
   ColumnFeed feed(planes, target,
@@ -36,15 +39,15 @@ void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& sourc
   auto read = [&in](int x, int y) {
     return x >= 0 && y >= 0 && x < in.Width() && y < in.Height() ? in.At(x, y) : kInvalidColour;
   };
-  ColorRef c = static_cast<ColorRef>(m.PixelColour);
   // One column whose plane cells exist.
   auto column = [&](int x) {
+    const auto pixel = kernelAt(x);
     const size_t base = planes.Index(x, 0);
     int32_t* R = planes.PlaneR() + base;
     int32_t* G = planes.PlaneG() + base;
     int32_t* B = planes.PlaneB() + base;
     auto careful = [&](int y) {
-      c = read(x, y);
+      const ColorRef c = read(x, y);
       ColorRef colour;
       if (y < 0 || y >= planes.Height() || !pixel(R[y], G[y], B[y], c, SplitColour(c), colour))
         return;
@@ -59,7 +62,6 @@ void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& sourc
     if (fastFirst < fastEnd) {
       const ColorRef* src = in.Column(x);
       ColorRef* dst = out.Column(x);
-      const ColorRef lastRead = src[fastEnd - 1];  // before the target (maybe src) is written
       const int n = fastEnd - fastFirst;
       constexpr bool byColumn = requires { pixel.Column(R, G, B, src, dst, n); };
       bool done = false;
@@ -75,21 +77,26 @@ void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& sourc
         const bool write = pixel(R[y], G[y], B[y], value, v, colour);
         dst[y] = write ? colour : dst[y];
       }
-      c = lastRead;
     }
     for (int y = fastEnd; y <= yLast; ++y) careful(y);
   };
-  for (int x = xFirst; x <= xLast; ++x) {
-    if (x >= 0) feed.Prepare(x);
-    if (yFirst <= yLast) {
-      if (x >= 0 && x < planes.Width())
-        column(x);
-      else
-        c = read(x, yLast);  // only the reads happen; the last one is what stays
+  // Every column reads its rows down to yLast: the colour that stays is the
+  // last column's last read, taken before that column writes.
+  ColorRef lastRead = static_cast<ColorRef>(m.PixelColour);
+  const int columns = std::max(xLast - xFirst + 1, 0);
+  ForColumnRuns(m.threads, columns, [&](int first, int end, bool lead) {
+    for (int i = first; i < end; ++i) {
+      const int x = xFirst + i;
+      if (x >= 0) feed.Prepare(x);
+      if (yFirst <= yLast) {
+        if (x == xLast) lastRead = read(x, yLast);
+        if (x >= 0 && x < planes.Width()) column(x);
+      }
+      if (lead) progress(xFirst + static_cast<int>(static_cast<long long>(i) * columns / end));
     }
-    afterColumn(x);
-  }
-  m.PixelColour = static_cast<int32_t>(c);
+  });
+  if (columns > 0) progress(xLast);
+  m.PixelColour = static_cast<int32_t>(lastRead);
   m.LoopX = LoopEnd(xFirst, xLast);
   if (xFirst <= xLast) m.LoopY = LoopEnd(yFirst, yLast);
 }
@@ -97,9 +104,9 @@ void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& sourc
 // The whole target read from itself (after something was painted on it), the
 // progress bar following the columns.
 template <class Pixel>
-void BlendOwnPixels(Module1& m, PictureSurface& target, Pixel& pixel, OperationFrame& frame) {
-  BlendRegion(m, target, target, 0, target.Width() - 1, 0, target.Height() - 1, pixel,
-              [&frame](int x) { frame.Step(x); });
+void BlendOwnPixels(Module1& m, PictureSurface& target, const Pixel& pixel, OperationFrame& frame) {
+  BlendRegion(m, target, target, 0, target.Width() - 1, 0, target.Height() - 1,
+              [&pixel](int) { return pixel; }, [&frame](int x) { frame.Step(x); });
 }
 
 }  // namespace pixmora

@@ -28,8 +28,8 @@ void TilePattern(PictureSurface& target, const PictureSurface& pattern) {
 void MixImages(Module1& m, PictureSurface& target, const PictureSurface& other, float& strength) {
   TowardsColour kernel{Weight(Tenth(strength))};
   OperationFrame frame(m, other.Width() - 1.0);
-  BlendRegion(m, target, other, 0, other.Width() - 1, 0, other.Height() - 1, kernel,
-              [&frame](int x) { frame.Step(x); });
+  BlendRegion(m, target, other, 0, other.Width() - 1, 0, other.Height() - 1,
+              [&kernel](int) { return kernel; }, [&frame](int x) { frame.Step(x); });
 }
 
 void MixPattern(Module1& m, PictureSurface& target, const PictureSurface& pattern,

@@ -45,7 +45,7 @@ void OutlineShape(Module1& m, PictureSurface& target, const PictureSurface& shap
   if (!ToInt16(r.left, x0) || !ToInt16(r.left + r.width, x1) || !ToInt16(r.top, y0) ||
       !ToInt16(r.top + r.height, y1))
     return;
-  BlendRegion(m, target, target, x0, x1, y0, y1, kernel, [](int) {});
+  BlendRegion(m, target, target, x0, x1, y0, y1, [&kernel](int) { return kernel; }, [](int) {});
 }
 
 }  // namespace pixmora
