@@ -47,15 +47,18 @@ enum class ColumnOrder {
 };
 
 // Brings in the data a column pass reads just before it treats each column,
-// when every column reads and writes only its own cells and the pass visits
-// every column of the target and of the planes once (byColumn): the planes'
-// deferred load and the copy of a target picture still shared with its
-// source. Column by column, both are still in the cache when the pass reads
-// them, instead of crossing memory once more each. Otherwise the target is
-// made writable whole, and the planes settle their load when first read.
+// when the pass visits every column of the target and of the planes once,
+// writes only the target column it treats, and reads only plane cells of
+// columns up to reach columns ahead (byColumn): the planes' deferred load and
+// the copy of a target picture still shared with its source. Column by
+// column, both are still in the cache when the pass reads them, instead of
+// crossing memory once more each. Otherwise the target is made writable
+// whole, and the planes settle their load when first read. With a reach, the
+// columns must come left to right on one thread.
 class ColumnFeed {
  public:
-  ColumnFeed(ChannelPlanes& planes, PictureSurface& target, bool byColumn) : planes_(planes) {
+  ColumnFeed(ChannelPlanes& planes, PictureSurface& target, bool byColumn, int reach = 0)
+      : planes_(planes), reach_(reach) {
     if (byColumn) {
       load_ = planes.TakeDeferredLoad();
       original_ = target.DetachForOverwrite();
@@ -65,13 +68,18 @@ class ColumnFeed {
   PixelBuffer& Image() { return *image_; }
   // Before column x is treated.
   void Prepare(int x) {
-    if (load_ && x < planes_.Width()) planes_.LoadColumn(*load_, x);
+    if (load_ && reach_ == 0 && x < planes_.Width()) planes_.LoadColumn(*load_, x);
+    if (load_ && reach_ > 0)
+      for (const int last = std::min(x + reach_, planes_.Width() - 1); loaded_ <= last; ++loaded_)
+        planes_.LoadColumn(*load_, loaded_);
     if (original_ && x < image_->Width())
       std::memcpy(image_->Column(x), original_->Column(x), image_->Height() * sizeof(ColorRef));
   }
 
  private:
   ChannelPlanes& planes_;
+  const int reach_;
+  int loaded_ = 0;  // with a reach: the first column not loaded yet
   Picture load_;
   Picture original_;
   PixelBuffer* image_;
@@ -85,12 +93,16 @@ class ColumnFeed {
 // makeRun(first, end) gives the column callable of the run of columns
 // first .. end - 1, for routines that prepare something per run.
 // Leaves the loop counters as the loops end.
+// A pass in order whose columns write only their own target column and read
+// only plane cells up to readsAhead columns ahead says so (-1: anything).
 template <class MakeRun>
-void ForEachColumnRun(Module1& m, PictureSurface& target, ColumnOrder order, MakeRun makeRun) {
+void ForEachColumnRun(Module1& m, PictureSurface& target, ColumnOrder order, MakeRun makeRun,
+                      int readsAhead = -1) {
   const int w = target.Width(), h = target.Height();
   OperationFrame frame(m, w - 1.0);
   if (w <= 0) return;
-  ColumnFeed feed(m.planes, target, order != ColumnOrder::InOrder && w >= m.planes.Width());
+  const bool known = order != ColumnOrder::InOrder || readsAhead >= 0;
+  ColumnFeed feed(m.planes, target, known && w >= m.planes.Width(), std::max(readsAhead, 0));
   PixelBuffer& image = feed.Image();
   const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
   const int threads = order == ColumnOrder::Independent ? m.threads : 1;
@@ -110,8 +122,9 @@ void ForEachColumnRun(Module1& m, PictureSurface& target, ColumnOrder order, Mak
 // The same with one column callable for every run.
 template <class Column>
 void ForEachColumn(Module1& m, PictureSurface& target, Column column,
-                   ColumnOrder order = ColumnOrder::InOrder) {
-  ForEachColumnRun(m, target, order, [&column](int, int) -> Column& { return column; });
+                   ColumnOrder order = ColumnOrder::InOrder, int readsAhead = -1) {
+  ForEachColumnRun(
+      m, target, order, [&column](int, int) -> Column& { return column; }, readsAhead);
 }
 
 // Runs a per-pixel routine over the target in the frame's order. The kernel

@@ -42,9 +42,11 @@ inline bool HoldsColourBytes(const int32_t* R, const int32_t* G, const int32_t* 
 // reads a plane cell that does not exist.
 // Columns that each touch only their own cells may be treated at the same
 // time (ColumnOrder::Independent).
+// A pass in order that reads only the planes of columns up to readsAhead
+// columns ahead of the one it treats says so (see ForEachColumnRun).
 template <class TreatColumn>
 void RunColumnPass(Module1& m, PictureSurface& target, TreatColumn treat,
-                   ColumnOrder order = ColumnOrder::InOrder) {
+                   ColumnOrder order = ColumnOrder::InOrder, int readsAhead = -1) {
   ChannelPlanes& planes = m.planes;
   ForEachColumn(
       m, target,
@@ -55,7 +57,7 @@ void RunColumnPass(Module1& m, PictureSurface& target, TreatColumn treat,
         ComposeColumn(planes.PlaneR() + base, planes.PlaneG() + base, planes.PlaneB() + base,
                       out, rows);
       },
-      order);
+      order, readsAhead);
 }
 
 }  // namespace pixmora

@@ -82,7 +82,7 @@ void Soften(Module1& m, PictureSurface& target) {
     const int end = std::min(rows, p.Height() - r);
     if (x < r || x + r >= p.Width() || end <= r) return;
     SoftenColumn<r>(p, x, end, scratch.data());
-  });
+  }, ColumnOrder::InOrder, r);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ void Highlight(Module1& m, PictureSurface& target) {
     HighlightColumn(p.PlaneR() + base, p.Height(), x, rows);
     HighlightColumn(p.PlaneG() + base, p.Height(), x, rows);
     HighlightColumn(p.PlaneB() + base, p.Height(), x, rows);
-  });
+  }, ColumnOrder::InOrder, 0);
 }
 
 }  // namespace pixmora
