@@ -17,12 +17,13 @@ void ChannelPlanes::Resize(int width, int height) {
   const size_t n = static_cast<size_t>(width > 0 ? width : 0) * (height > 0 ? height : 0);
   TakeDeferredLoad();  // the contents it would give are discarded
   // Release before allocating, so that peak memory holds one set of planes.
-  r_.reset(), g_.reset(), b_.reset();
+  cells_.reset();
   width_ = n ? width : 0;
   height_ = n ? height : 0;
-  r_ = MakeLargeArray<int32_t>(n);
-  g_ = MakeLargeArray<int32_t>(n);
-  b_ = MakeLargeArray<int32_t>(n);
+  constexpr size_t kPage = 1024, kThird = 352;  // in cells: 4 KB and 1408 bytes
+  const size_t stride = n + (kThird + kPage - n % kPage) % kPage;  // stride % kPage == kThird
+  cells_ = MakeLargeArray<int32_t>(2 * stride + n);
+  r_ = cells_.get(), g_ = r_ + stride, b_ = g_ + stride;
 }
 
 Channels ChannelPlanes::Peek(int x, int y) const {
@@ -49,7 +50,7 @@ Picture ChannelPlanes::TakeDeferredLoad() {
 
 void ChannelPlanes::LoadColumn(const PixelBuffer& source, int x) {
   const size_t base = Index(x, 0);
-  SplitColumn(source.Column(x), r_.get() + base, g_.get() + base, b_.get() + base, height_);
+  SplitColumn(source.Column(x), r_ + base, g_ + base, b_ + base, height_);
 }
 
 // Threads that meet a pending load together wait for the one that settles it.

@@ -19,12 +19,12 @@ class ChannelPlanes {
   bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
   size_t Index(int x, int y) const { return static_cast<size_t>(x) * height_ + y; }
 
-  int32_t* PlaneR() { return Settle(), r_.get(); }
-  int32_t* PlaneG() { return Settle(), g_.get(); }
-  int32_t* PlaneB() { return Settle(), b_.get(); }
-  const int32_t* PlaneR() const { return Settle(), r_.get(); }
-  const int32_t* PlaneG() const { return Settle(), g_.get(); }
-  const int32_t* PlaneB() const { return Settle(), b_.get(); }
+  int32_t* PlaneR() { return Settle(), r_; }
+  int32_t* PlaneG() { return Settle(), g_; }
+  int32_t* PlaneB() { return Settle(), b_; }
+  const int32_t* PlaneR() const { return Settle(), r_; }
+  const int32_t* PlaneG() const { return Settle(), g_; }
+  const int32_t* PlaneB() const { return Settle(), b_; }
 
   int32_t& R(int x, int y) { return PlaneR()[Index(x, y)]; }
   int32_t& G(int x, int y) { return PlaneG()[Index(x, y)]; }
@@ -59,7 +59,12 @@ class ChannelPlanes {
 
   int width_ = 0;
   int height_ = 0;
-  LargeArray<int32_t> r_, g_, b_;
+  // The three planes in one block, each starting a third of a 4 KB page after
+  // the one before: a store to one plane and a load from another at the same
+  // index then never look alike to the processor's memory ordering checks,
+  // which compare only the low 12 address bits (and would stall the load).
+  LargeArray<int32_t> cells_;
+  int32_t *r_ = nullptr, *g_ = nullptr, *b_ = nullptr;
   // A pending load; the planes' contents are its source's until it is settled.
   mutable std::atomic<bool> deferred_{false};
   mutable std::mutex settling_;
