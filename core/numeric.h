@@ -9,6 +9,10 @@ namespace pixmora {
 // Nearest integer, ties to even (the default FP rounding mode).
 inline double RoundHalfEven(double v) { return std::nearbyint(v); }
 
+// RoundHalfEven(v / 2) in integers: the floor of the half, plus one when a
+// half remains and the floor is odd. The same for every 32-bit v.
+inline int32_t Half(int32_t v) { return (v >> 1) + (v & (v >> 1) & 1); }
+
 // Converts with rounding half to even; false when the value leaves the range
 // (an overflow error: the statement that needed it is abandoned).
 // (Written as choices of value rather than branches, so that pixel loops

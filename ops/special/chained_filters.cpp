@@ -1,4 +1,4 @@
-// Each filter is a chain run by RunPerPixel. The planes hold LoadPlanes'
+// Each filter is a chain run column by column. The planes hold LoadPlanes'
 // values (0..255) when a routine starts, so the 32-bit integer sums and
 // products of the chains stay far inside their range; the conversions of the
 // double quotients are checked (a failing one abandons its store), and the
@@ -26,28 +26,58 @@ inline int32_t AbsDiv256(int32_t v) {
 // Squares are formed in double precision.
 inline double Square(int32_t d) { return static_cast<double>(d) * d; }
 
-// RoundHalfEven(Square(d) / 125) into 32 bits, the quotient taken as a
-// product with the reciprocal (a division costs far more). The exact quotient
-// of a whole square by 125 lies at least 1/250 from any half; below 2^31 both
-// doubles lie within 2^-21 of it, so both round to the same integer, and
-// above it both conversions fail alike.
-inline void Store125th(int32_t d, int32_t& out) { ToInt32(Square(d) * (1.0 / 125), out); }
-
-// A chain of statements on one pixel's planes, then the pixel is RGB(R, G, B).
-template <class Chain>
-struct ChainKernel : NothingOutside {
-  static constexpr bool kIndependentPixels = true;
-  Chain chain;
-  bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
-    chain(R, G, B);
-    return ComposeRGB(R, G, B, out);
+// The statements of the chains that go through double precision, exact for
+// any plane values: the quotients are converted with their range checked,
+// and a failing conversion abandons its store.
+struct CheckedSteps {
+  // RoundHalfEven(Square(d) / 125) into 32 bits, the quotient taken as a
+  // product with the reciprocal (a division costs far more). The exact
+  // quotient of a whole square by 125 lies at least 1/250 from any half;
+  // below 2^31 both doubles lie within 2^-21 of it, so both round to the
+  // same integer, and above it both conversions fail alike.
+  static void Store125th(int32_t d, int32_t& out) { ToInt32(Square(d) * (1.0 / 125), out); }
+  // RoundHalfEven(|a + b / 2|) into 32 bits.
+  static void StoreAbsPlusHalf(int32_t a, int32_t b, int32_t& out) {
+    ToInt32(std::abs(a + b / 2.0), out);
   }
 };
 
+// The same statements in 32-bit integers, for a column whose cells all hold
+// channel values (-1..255): along every chain the values then stay below
+// 40000, so no square or sum reaches 2^31 and no conversion can fail.
+struct SmallSteps {
+  // A whole square divided by 125 (odd) never ends in a half: adding 62
+  // before the integer division rounds to nearest.
+  static void Store125th(int32_t d, int32_t& out) {
+    out = static_cast<int32_t>((static_cast<uint32_t>(d * d) + 62) / 125);
+  }
+  // |a + b / 2| = |2a + b| / 2, rounded half to even.
+  static void StoreAbsPlusHalf(int32_t a, int32_t b, int32_t& out) { out = Half(std::abs(2 * a + b)); }
+};
+
+template <class Steps, class Chain>
+void ChainColumn(const Chain& chain, int32_t* __restrict R, int32_t* __restrict G,
+                 int32_t* __restrict B, int count) {
+  for (int y = 0; y < count; ++y) chain(Steps{}, R[y], G[y], B[y]);
+}
+
+// chain(steps, R, G, B) holds the statements of one pixel, taking the
+// double-precision ones from steps; then the pixel is RGB(R, G, B). A column
+// of channel values runs them in integers, on vector units.
 template <class Chain>
 void RunChain(Module1& m, PictureSurface& target, Chain chain) {
-  ChainKernel<Chain> kernel{{}, chain};
-  RunPerPixel(m, target, kernel);
+  ChannelPlanes& p = m.planes;
+  RunColumnPass(
+      m, target,
+      [&p, chain](int x, int rows) {
+        const size_t base = p.Index(x, 0);
+        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
+        if (HoldsChannelValues(R, G, B, rows))
+          ChainColumn<SmallSteps>(chain, R, G, B, rows);
+        else
+          ChainColumn<CheckedSteps>(chain, R, G, B, rows);
+      },
+      ColumnOrder::Independent);
 }
 
 // Coal composes its three channels, takes them apart again clamped, and
@@ -106,7 +136,7 @@ void CoalColumn(int32_t* R, int32_t* G, int32_t* B, ColorRef* out, int rows, Col
 }  // namespace
 
 void Brown(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
+  RunChain(m, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
     R = AbsDiv256(G * B);
     G = AbsDiv256(B * R);
     B = AbsDiv256(R * G);
@@ -114,18 +144,18 @@ void Brown(Module1& m, PictureSurface& target) {
 }
 
 void Liquid(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
-    Store125th(G - B, R);
-    Store125th(R - B, G);
-    Store125th(R - G, B);
+  RunChain(m, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+    steps.Store125th(G - B, R);
+    steps.Store125th(R - B, G);
+    steps.Store125th(R - G, B);
   });
 }
 
 void Yellow(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
-    Store125th(G - R, B);
-    Store125th(G - B, R);
-    Store125th(B + R, G);
+  RunChain(m, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+    steps.Store125th(G - R, B);
+    steps.Store125th(G - B, R);
+    steps.Store125th(B + R, G);
   });
 }
 
@@ -143,7 +173,7 @@ void Coal(Module1& m, PictureSurface& target) {
 // does it): a bar left standing at the last column would look like a command
 // still running.
 void Dark(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
+  RunChain(m, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
     R = std::abs(R - 64);
     G = std::abs(R - 64);
     B = std::abs(R - 64);
@@ -151,7 +181,7 @@ void Dark(Module1& m, PictureSurface& target) {
 }
 
 void PartialDarkness(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
+  RunChain(m, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
     R = std::abs(G - 64);
     G = std::abs(G - 64);
     B = std::abs(G - 64);
@@ -159,18 +189,18 @@ void PartialDarkness(Module1& m, PictureSurface& target) {
 }
 
 void Violet(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
-    ToInt32(std::abs(G + R / 2.0), R);
-    ToInt32(std::abs(B + G / 2.0), G);
-    ToInt32(std::abs(R + B / 2.0), B);
+  RunChain(m, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+    steps.StoreAbsPlusHalf(G, R, R);
+    steps.StoreAbsPlusHalf(B, G, G);
+    steps.StoreAbsPlusHalf(R, B, B);
   });
 }
 
 // Red stays as it is.
 void Spooky(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](int32_t& R, int32_t& G, int32_t& B) {
-    ToInt32(std::abs(R + G / 2.0), G);
-    ToInt32(std::abs(R + B / 2.0), B);
+  RunChain(m, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+    steps.StoreAbsPlusHalf(R, G, G);
+    steps.StoreAbsPlusHalf(R, B, B);
   });
 }
 

@@ -80,10 +80,6 @@ struct FlameKernel : NothingOutside {
   }
 };
 
-// RoundHalfEven(v / 2) in integers: the floor of the half, plus one when a
-// half remains and the floor is odd. The same for every 32-bit v.
-inline int32_t Half(int32_t v) { return (v >> 1) + (v & (v >> 1) & 1); }
-
 // Both branches are formed and one is chosen, so that the loop runs on vector units.
 struct AquarelKernel : NothingOutside {
   static constexpr bool kIndependentPixels = true;
