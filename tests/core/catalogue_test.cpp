@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
+#include <string_view>
 
 #include "core/catalogue/catalogue.h"
 
@@ -39,9 +39,12 @@ TEST(Catalogue, MenuSizesAndSeparators) {
 }
 
 TEST(Catalogue, CaptionsAreUniqueAndFindable) {
-  std::set<std::string> seen;
-  for (const auto& e : Catalogue())
-    if (!e.IsSeparator()) EXPECT_TRUE(seen.insert(e.caption).second) << e.caption;
+  std::set<std::string_view> seen;
+  for (const auto& e : Catalogue()) {
+    if (!e.IsSeparator()) {
+      EXPECT_TRUE(seen.insert(e.caption).second) << e.caption;
+    }
+  }
   EXPECT_STREQ(FindEntry(Menu::Color, 21)->caption, "Grayscale");
   EXPECT_STREQ(FindEntry(Menu::Effects, 9)->caption, "Circles");
   EXPECT_EQ(FindEntry(Menu::Effects, 10), nullptr);

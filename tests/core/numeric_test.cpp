@@ -15,7 +15,7 @@ TEST(Numeric, RoundsHalfToEven) {
 }
 
 TEST(Numeric, ConversionsFailOutsideTheirRange) {
-  int16_t s;
+  int16_t s = 0;
   EXPECT_TRUE(ToInt16(32767.4, s));
   EXPECT_EQ(s, 32767);
   EXPECT_FALSE(ToInt16(32767.5, s));  // rounds to 32768
