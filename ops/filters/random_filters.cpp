@@ -86,29 +86,59 @@ inline void Darken(float r, int32_t& c) {
   c = static_cast<int32_t>(std::nearbyint((static_cast<double>(r) * c + c) / 2));
 }
 
+// treat(draws, R, G, B, rows) on every column the planes cover, each taking
+// the next perColumn draws of the sequence, then the column is written.
+// Every such column makes the same number of draws, so a run of columns
+// starting at column x starts at draw perColumn x x: each thread skips there,
+// and the pixels are those of one thread. The source is left after the
+// draws of the covered columns.
+template <class Treat>
+void RunDrawingColumns(Module1& m, PictureSurface& target, uint64_t perColumn, Treat treat) {
+  ChannelPlanes& p = m.planes;
+  const int inW = std::min(std::max(target.Width(), 0), p.Width());
+  const RandomSource start = m.random;
+  ForEachColumnRun(m, target, ColumnOrder::Independent, [&](int first, int end) {
+    const int firstIn = std::min(first, inW), endIn = std::min(end, inW);
+    RandomSource random = start;
+    random.Skip(perColumn * static_cast<uint64_t>(firstIn));
+    return [&p, &treat, perColumn,
+            ahead = DrawAhead(random, perColumn * static_cast<uint64_t>(endIn - firstIn))](
+               int x, ColorRef* out, int rows) mutable {
+      if (rows == 0) return;
+      const float* draws = ahead.Take(static_cast<size_t>(perColumn));
+      const size_t base = p.Index(x, 0);
+      int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
+      treat(draws, R, G, B, rows);
+      ComposeColumn(R, G, B, out, rows);
+    };
+  });
+  m.random = start;
+  m.random.Skip(perColumn * static_cast<uint64_t>(inW));
+}
+
 }  // namespace
 
 // The draws of a column are made first (nothing else draws in between), so
 // that the statements run as plain loops. A pixel beyond the planes still
 // draws, because the draw is a statement of its own; nothing uses those
 // draws, so the source just skips the ones of the columns beyond the planes,
-// all at the end.
+// all at the end. A column draws for every row of the target, the rows
+// beyond the planes included.
 void Diffuse(Module1& m, PictureSurface& target, int16_t strength) {
   int16_t k16 = 0;  // an overflowing product is abandoned and leaves 0: every offset is -2
   Mul16(strength, 50, k16);
-  const float k = k16;
+  // k is a multiple of 50 within 16 bits, so r x k - 2 always converts: each
+  // offset stands alone, and the columns are shared out among the threads.
+  const double k = k16;
   const int h = std::max(target.Height(), 0), w = std::max(target.Width(), 0);
-  ChannelPlanes& p = m.planes;
-  const int inW = std::min(w, p.Width());
-  std::vector<int16_t> offsets(static_cast<size_t>(h));
-  int16_t d = 0;
-  DrawAhead draws(m.random, static_cast<uint64_t>(inW) * h);
-  RunColumnPass(m, target, [&](int x, int rows) {
-    Offsets(draws.Take(static_cast<size_t>(h)), k, d, offsets.data(), offsets.size());
-    AddOffsets(p, x, rows, offsets.data());
-  }, ColumnOrder::OwnCellsInOrder);
-  m.random = draws.Source();
-  m.random.Skip(static_cast<uint64_t>(w - inW) * h);
+  RunDrawingColumns(m, target, static_cast<uint64_t>(h),
+                    [k](const float* draws, int32_t* R, int32_t* G, int32_t* B, int rows) {
+                      for (int y = 0; y < rows; ++y) {
+                        const double offset = std::nearbyint(static_cast<double>(draws[y]) * k - 2.0);
+                        AddOffset(R[y], G[y], B[y], static_cast<int32_t>(offset));
+                      }
+                    });
+  m.random.Skip(static_cast<uint64_t>(w - std::min(w, m.planes.Width())) * h);
 }
 
 void Haze(Module1& m, PictureSurface& target, int16_t& strength) {
@@ -132,35 +162,17 @@ void Haze(Module1& m, PictureSurface& target, int16_t& strength) {
 
 // Three draws per pixel, red, green, blue, made for a whole column first.
 // Beyond the planes each statement fails on its plane before its draw, so
-// nothing is drawn there. Every column makes the same number of draws, so a
-// run of columns starting at column x starts at draw 3 x rows x x of the
-// sequence: each thread skips there, and the pixels are those of one thread.
+// nothing is drawn there.
 void Disorder(Module1& m, PictureSurface& target) {
-  ChannelPlanes& p = m.planes;
-  const int inW = std::min(std::max(target.Width(), 0), p.Width());
-  const int inH = std::min(std::max(target.Height(), 0), p.Height());
-  const uint64_t perColumn = 3 * static_cast<uint64_t>(inH);
-  const RandomSource start = m.random;
-  ForEachColumnRun(m, target, ColumnOrder::Independent, [&](int first, int end) {
-    const int firstIn = std::min(first, inW), endIn = std::min(end, inW);
-    RandomSource random = start;
-    random.Skip(perColumn * static_cast<uint64_t>(firstIn));
-    return [&p, ahead = DrawAhead(random, perColumn * static_cast<uint64_t>(endIn - firstIn))](
-               int x, ColorRef* out, int rows) mutable {
-      if (rows == 0) return;
-      const float* draws = ahead.Take(3 * static_cast<size_t>(rows));
-      const size_t base = p.Index(x, 0);
-      int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
-      for (int y = 0; y < rows; ++y) {
-        Darken(draws[3 * y], R[y]);
-        Darken(draws[3 * y + 1], G[y]);
-        Darken(draws[3 * y + 2], B[y]);
-      }
-      ComposeColumn(R, G, B, out, rows);
-    };
-  });
-  m.random = start;
-  m.random.Skip(perColumn * static_cast<uint64_t>(inW));
+  const int inH = std::min(std::max(target.Height(), 0), m.planes.Height());
+  RunDrawingColumns(m, target, 3 * static_cast<uint64_t>(inH),
+                    [](const float* draws, int32_t* R, int32_t* G, int32_t* B, int rows) {
+                      for (int y = 0; y < rows; ++y) {
+                        Darken(draws[3 * y], R[y]);
+                        Darken(draws[3 * y + 1], G[y]);
+                        Darken(draws[3 * y + 2], B[y]);
+                      }
+                    });
 }
 
 }  // namespace pixmora
