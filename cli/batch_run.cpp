@@ -120,6 +120,9 @@ void RunApply(const ApplyRequest& request) {
   Workspace ws;
   ws.folders = FindFolders();
   ws.SetHiddenBackColour(LoadColourScheme(ws.folders).back);
+  // Nobody sees the result's preview here: on a surface without size,
+  // publishing a result draws no preview and costs no pass over the picture.
+  ws.Image1.SetSize(0, 0);
   bool warned = false;
   ws.report = [&warned](const std::string& message) {
     if (!warned) std::fprintf(stderr, "pixmora-cli: note: %s\n", message.c_str());
