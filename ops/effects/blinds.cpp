@@ -1,9 +1,11 @@
 #include "ops/effects/blinds.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/operation_frame.h"
+#include "ops/filters/column_pass.h"
 #include "ops/effects/loop_end.h"
 
 namespace pixmora {
@@ -53,6 +55,18 @@ void DarkenColumn(ChannelPlanes& planes, PixelBuffer& image, int x, int y0, int 
   int32_t* B = planes.PlaneB() + base;
   ColorRef* out = image.Column(x);
   const double period = n;
+  if (n > 0 && y0 < y1 && HoldsChannelValues(R + y0, G + y0, B + y0, y1 - y0)) {
+    // Counters lie in 0 .. n and cells in -1..255: no product leaves 32 bits
+    // and no result fails to convert, so the column runs on vector units.
+    for (int y = y0; y < y1; ++y) {
+      const int32_t b = bandOf(y);
+      R[y] = static_cast<int32_t>(std::nearbyint(R[y] - static_cast<double>(b * R[y]) / period));
+      G[y] = static_cast<int32_t>(std::nearbyint(G[y] - static_cast<double>(b * G[y]) / period));
+      B[y] = static_cast<int32_t>(std::nearbyint(B[y] - static_cast<double>(b * B[y]) / period));
+    }
+    ComposeColumn(R + y0, G + y0, B + y0, out + y0, y1 - y0);
+    return;
+  }
   for (int y = y0; y < y1; ++y) {
     if (n != 0) {
       const int16_t b = bandOf(y);
