@@ -168,7 +168,9 @@ std::vector<std::string> OutputNames(const ManyRequest& request) {
     if (request.format) ext = *request.format;
     else if (!writable.count(ext)) ext = "png";
     const int n = ++used[stem + "." + ext];
-    names.push_back(request.outDir + stem + (n > 1 ? "-" + std::to_string(n) : "") + "." + ext);
+    std::string name = request.outDir + stem;
+    if (n > 1) name.append(1, '-').append(std::to_string(n));
+    names.push_back(name.append(1, '.').append(ext));
   }
   return names;
 }

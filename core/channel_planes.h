@@ -44,6 +44,9 @@ class ChannelPlanes {
   // a time then finds each column in the cache instead of crossing memory
   // once more for it.
   void DeferLoad(Picture source, int threads);
+  // Whether a deferred load is pending: every cell then holds a channel value
+  // (0..255) of its source picture.
+  bool LoadPending() const { return deferred_.load(std::memory_order_acquire); }
   // The picture of a deferred load, which the caller now owes the planes
   // column by column (LoadColumn); null when none is pending.
   Picture TakeDeferredLoad();

@@ -61,9 +61,11 @@ std::string ListingProblem(const std::string& folder) {
 }  // namespace
 
 Form3::Form3(Workspace& ws, QWidget* owner)
-    : QDialog(owner), ws_(ws), critical([](QWidget* parent, const QString& text) {
+    : QDialog(owner),
+      critical([](QWidget* parent, const QString& text) {
         QMessageBox::critical(parent, QString(), text);
-      }) {
+      }),
+      ws_(ws) {
   setObjectName("Form3");
   setWindowTitle(QStringLiteral("Texture"));
   auto* grid = new QGridLayout(this);

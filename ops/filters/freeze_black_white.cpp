@@ -33,7 +33,8 @@ bool NoConversionCanFail(double k) {
 }
 
 template <void (*Channel)(int32_t&, int32_t, int32_t, double)>
-void FreezeColumn(int32_t* R, int32_t* G, int32_t* B, int rows, double k) {
+void FreezeColumn(int32_t* __restrict R, int32_t* __restrict G, int32_t* __restrict B, int rows,
+                  double k) {
   // The three planes never overlap; the values of a pixel are held in
   // registers so that the loop runs on vector units.
   for (int y = 0; y < rows; ++y) {

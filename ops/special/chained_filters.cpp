@@ -159,14 +159,19 @@ void Yellow(Module1& m, PictureSurface& target) {
   });
 }
 
+// Planes still waiting for a picture's split hold only channel values: no
+// composition can fail, so no colour carries over from one column to the
+// next, and the columns are shared out among the threads.
 void Coal(Module1& m, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
-  ColorRef c = 0;
-  ForEachColumn(m, target, [&p, &c](int x, ColorRef* out, int rows) {
-    if (rows == 0) return;
-    const size_t base = p.Index(x, 0);
-    CoalColumn(p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base, out, rows, c);
-  }, ColumnOrder::OwnCellsInOrder);
+  const ColumnOrder order = p.LoadPending() ? ColumnOrder::Independent : ColumnOrder::OwnCellsInOrder;
+  ForEachColumnRun(m, target, order, [&p](int, int) {
+    return [&p, c = ColorRef{0}](int x, ColorRef* out, int rows) mutable {
+      if (rows == 0) return;
+      const size_t base = p.Index(x, 0);
+      CoalColumn(p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base, out, rows, c);
+    };
+  });
 }
 
 // Dark resets the progress bar at the end like every other filter (the frame
