@@ -50,21 +50,29 @@ inline bool HoldsColours(const ColorRef* pixels, int count) {
   return outside == 0;
 }
 
-// count pixels whose planes hold colour bytes (0..255), each blended towards
-// the colour towards[y] and written RGB(R, G, B) into out[y] (which may be
-// towards itself). Every blend stays within 0..255 and every composition
-// succeeds, so nothing can fail and the loop runs on vector units.
+// One pixel whose planes hold colour bytes (0..255), blended towards the
+// colour v and written RGB(R, G, B) into out. Every blend stays within
+// 0..255 and the composition succeeds, so nothing can fail. With
+// kBlackKeeps, a black v leaves the planes as they are.
+template <bool kBlackKeeps>
+inline void BlendColourByte(int32_t& R, int32_t& G, int32_t& B, ColorRef v, ColorRef& out,
+                            const Weight& w) {
+  // Under black the weights 1 and 0 give back each value exactly.
+  const bool still = kBlackKeeps && v == 0;
+  const double wKeep = w.keep, wTake = w.take;  // read whatever the choice
+  const double keep = still ? 1.0 : wKeep, take = still ? 0.0 : wTake;
+  R = static_cast<int32_t>(RoundHalfEven(keep * R + take * int32_t(v & 0xFF)));
+  G = static_cast<int32_t>(RoundHalfEven(keep * G + take * int32_t((v >> 8) & 0xFF)));
+  B = static_cast<int32_t>(RoundHalfEven(keep * B + take * int32_t(v >> 16)));
+  out = PackRGB(R, G, B);
+}
+
+// count such pixels, each towards towards[y], written into out[y]; towards
+// may be out itself.
+template <bool kBlackKeeps = false>
 inline void BlendColourBytes(int32_t* __restrict R, int32_t* __restrict G, int32_t* __restrict B,
                              const ColorRef* towards, ColorRef* out, int count, const Weight& w) {
-  for (int y = 0; y < count; ++y) {
-    const ColorRef v = towards[y];
-    const auto r = static_cast<int32_t>(RoundHalfEven(w.keep * R[y] + w.take * int32_t(v & 0xFF)));
-    const auto g =
-        static_cast<int32_t>(RoundHalfEven(w.keep * G[y] + w.take * int32_t((v >> 8) & 0xFF)));
-    const auto b = static_cast<int32_t>(RoundHalfEven(w.keep * B[y] + w.take * int32_t(v >> 16)));
-    R[y] = r, G[y] = g, B[y] = b;
-    out[y] = PackRGB(r, g, b);
-  }
+  for (int y = 0; y < count; ++y) BlendColourByte<kBlackKeeps>(R[y], G[y], B[y], towards[y], out[y], w);
 }
 
 }  // namespace pixmora

@@ -9,6 +9,16 @@
 
 namespace pixmora {
 
+// A whole column of cells and colours at once, where nothing can fail (see
+// BlendColourBytes); false when it must go pixel by pixel.
+template <bool kBlackKeeps>
+bool BlendWholeColumn(const Weight& w, int32_t* R, int32_t* G, int32_t* B, const ColorRef* in,
+                      ColorRef* out, int count) {
+  if (!HoldsColourBytes(R, G, B, count) || !HoldsColours(in, count)) return false;
+  BlendColourBytes<kBlackKeeps>(R, G, B, in, out, count, w);
+  return true;
+}
+
 // Every plane moves towards the read colour.
 struct TowardsColour {
   Weight w;
@@ -16,13 +26,9 @@ struct TowardsColour {
     BlendPlanes(R, G, B, w, v);
     return ComposeRGB(R, G, B, out);
   }
-  // A whole column of cells and colours at once, where nothing can fail;
-  // false when it must go pixel by pixel.
   bool Column(int32_t* R, int32_t* G, int32_t* B, const ColorRef* in, ColorRef* out,
               int count) const {
-    if (!HoldsColourBytes(R, G, B, count) || !HoldsColours(in, count)) return false;
-    BlendColourBytes(R, G, B, in, out, count, w);
-    return true;
+    return BlendWholeColumn<false>(w, R, G, B, in, out, count);
   }
 };
 
@@ -33,6 +39,10 @@ struct TowardsShapeColour {
   bool operator()(int32_t& R, int32_t& G, int32_t& B, ColorRef c, Channels v, ColorRef& out) const {
     BlendPlanes(R, G, B, w, v, c != 0);
     return ComposeRGB(R, G, B, out);
+  }
+  bool Column(int32_t* R, int32_t* G, int32_t* B, const ColorRef* in, ColorRef* out,
+              int count) const {
+    return BlendWholeColumn<true>(w, R, G, B, in, out, count);
   }
 };
 
