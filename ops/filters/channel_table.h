@@ -41,35 +41,23 @@ class ChannelTable {
 template <class Rule>
 void RunChannelRule(Module1& m, PictureSurface& target, Rule rule) {
   const ChannelTable<Rule> table(rule);
-  ChannelPlanes& p = m.planes;
-  RunColumnPass(
-      m, target,
-      [&p, &table](int x, int rows) {
-        const size_t base = p.Index(x, 0);
-        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
-        if (HoldsChannelValues(R, G, B, rows)) {
-          for (int32_t* column : {R, G, B}) table.OfColumn(column, rows);
-          return;
-        }
-        for (int32_t* column : {R, G, B})
-          for (int y = 0; y < rows; ++y) table.Apply(column[y]);
-      },
-      ColumnOrder::Independent);
+  RunCellColumns(m, target, [&table](int32_t* R, int32_t* G, int32_t* B, int rows) {
+    if (HoldsChannelValues(R, G, B, rows)) {
+      for (int32_t* column : {R, G, B}) table.OfColumn(column, rows);
+      return;
+    }
+    for (int32_t* column : {R, G, B})
+      for (int y = 0; y < rows; ++y) table.Apply(column[y]);
+  });
 }
 
 // The rule on red, green and blue of every pixel, then RGB(R, G, B), where the
 // rule is a short formula without branches: applied as it is, on vector units.
 template <class Rule>
 void RunChannelFormula(Module1& m, PictureSurface& target, Rule rule) {
-  ChannelPlanes& p = m.planes;
-  RunColumnPass(
-      m, target,
-      [&p, rule](int x, int rows) {
-        const size_t base = p.Index(x, 0);
-        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
-        for (int y = 0; y < rows; ++y) rule(R[y]), rule(G[y]), rule(B[y]);
-      },
-      ColumnOrder::Independent);
+  RunCellColumns(m, target, [rule](int32_t* R, int32_t* G, int32_t* B, int rows) {
+    for (int y = 0; y < rows; ++y) rule(R[y]), rule(G[y]), rule(B[y]);
+  });
 }
 
 }  // namespace pixmora

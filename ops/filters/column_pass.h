@@ -60,4 +60,19 @@ void RunColumnPass(Module1& m, PictureSurface& target, TreatColumn treat,
       order, readsAhead);
 }
 
+// The same for passes whose columns touch only their own cells, as
+// treat(R, G, B, rows) on the column's cells of the three planes; the
+// columns are shared out among the threads.
+template <class TreatCells>
+void RunCellColumns(Module1& m, PictureSurface& target, TreatCells treat) {
+  ChannelPlanes& p = m.planes;
+  RunColumnPass(
+      m, target,
+      [&p, &treat](int x, int rows) {
+        const size_t base = p.Index(x, 0);
+        treat(p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base, rows);
+      },
+      ColumnOrder::Independent);
+}
+
 }  // namespace pixmora

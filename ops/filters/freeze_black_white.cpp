@@ -70,15 +70,12 @@ struct BlackAndWhiteKernel {
 void Freeze(Module1& m, PictureSurface& target, float factor) {
   const double k = factor;
   const bool bounded = NoConversionCanFail(k);
-  ChannelPlanes& p = m.planes;
-  RunColumnPass(m, target, [&p, k, bounded](int x, int rows) {
-    const size_t base = p.Index(x, 0);
-    int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
+  RunCellColumns(m, target, [k, bounded](int32_t* R, int32_t* G, int32_t* B, int rows) {
     if (bounded && HoldsChannelValues(R, G, B, rows))
       FreezeColumn<FreezeChannelUnchecked>(R, G, B, rows, k);
     else
       FreezeColumn<FreezeChannel>(R, G, B, rows, k);
-  }, ColumnOrder::Independent);
+  });
 }
 
 void BlackAndWhite(Module1& m, PictureSurface& target, int16_t threshold) {

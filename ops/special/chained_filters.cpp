@@ -66,18 +66,12 @@ void ChainColumn(const Chain& chain, int32_t* __restrict R, int32_t* __restrict 
 // of channel values runs them in integers, on vector units.
 template <class Chain>
 void RunChain(Module1& m, PictureSurface& target, Chain chain) {
-  ChannelPlanes& p = m.planes;
-  RunColumnPass(
-      m, target,
-      [&p, chain](int x, int rows) {
-        const size_t base = p.Index(x, 0);
-        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
-        if (HoldsChannelValues(R, G, B, rows))
-          ChainColumn<SmallSteps>(chain, R, G, B, rows);
-        else
-          ChainColumn<CheckedSteps>(chain, R, G, B, rows);
-      },
-      ColumnOrder::Independent);
+  RunCellColumns(m, target, [chain](int32_t* R, int32_t* G, int32_t* B, int rows) {
+    if (HoldsChannelValues(R, G, B, rows))
+      ChainColumn<SmallSteps>(chain, R, G, B, rows);
+    else
+      ChainColumn<CheckedSteps>(chain, R, G, B, rows);
+  });
 }
 
 // Coal composes its three channels, takes them apart again clamped, and

@@ -96,16 +96,10 @@ struct AquarelKernel : NothingOutside {
 
 void Unreal(Module1& m, PictureSurface& target) {
   static const UnrealTable table;
-  ChannelPlanes& p = m.planes;
-  RunColumnPass(
-      m, target,
-      [&p](int x, int rows) {
-        const size_t base = p.Index(x, 0);
-        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
-        if (HoldsColourBytes(R, G, B, rows)) return table.Column(R, G, B, rows);
-        for (int y = 0; y < rows; ++y) UnrealPixel(table, R[y], G[y], B[y]);
-      },
-      ColumnOrder::Independent);
+  RunCellColumns(m, target, [](int32_t* R, int32_t* G, int32_t* B, int rows) {
+    if (HoldsColourBytes(R, G, B, rows)) return table.Column(R, G, B, rows);
+    for (int y = 0; y < rows; ++y) UnrealPixel(table, R[y], G[y], B[y]);
+  });
 }
 
 void Flame(Module1& m, PictureSurface& target) {
