@@ -21,9 +21,10 @@ void Limit(int resource, rlim_t value) {
 
 constexpr rlim_t kMiB = 1024 * 1024;
 
-// AddressSanitizer reserves terabytes of address space for its shadow memory,
-// so a sanitized build caps memory through the parent's limits only.
-#if defined(__SANITIZE_ADDRESS__)
+// AddressSanitizer and ThreadSanitizer reserve terabytes of address space for
+// their shadow memory, so a sanitized build caps memory through the parent's
+// limits only.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr bool kCapAddressSpace = false;
 #else
 constexpr bool kCapAddressSpace = true;

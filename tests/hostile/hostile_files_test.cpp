@@ -12,7 +12,7 @@ namespace pixmora {
 
 namespace {
 // A sanitized build needs the address space for its shadow memory.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
 constexpr const char* kMemoryCap = "";
 #else
 constexpr const char* kMemoryCap = "ulimit -v 2097152; ";
