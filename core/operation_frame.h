@@ -68,10 +68,13 @@ class ColumnFeed {
   PixelBuffer& Image() { return *image_; }
   // Before column x is treated.
   void Prepare(int x) {
-    if (load_ && reach_ == 0 && x < planes_.Width()) planes_.LoadColumn(*load_, x);
-    if (load_ && reach_ > 0)
-      for (const int last = std::min(x + reach_, planes_.Width() - 1); loaded_ <= last; ++loaded_)
-        planes_.LoadColumn(*load_, loaded_);
+    if (load_) {
+      // Without a reach only this column (runs on other threads load theirs).
+      const int first = reach_ > 0 ? loaded_ : x;
+      const int last = std::min(x + reach_, planes_.Width() - 1);
+      for (int column = first; column <= last; ++column) planes_.LoadColumn(*load_, column);
+      if (reach_ > 0) loaded_ = std::max(loaded_, last + 1);
+    }
     if (original_ && x < image_->Width())
       std::memcpy(image_->Column(x), original_->Column(x), image_->Height() * sizeof(ColorRef));
   }
@@ -127,18 +130,6 @@ void ForEachColumn(Module1& m, PictureSurface& target, Column column,
       m, target, order, [&column](int, int) -> Column& { return column; }, readsAhead);
 }
 
-// Runs a per-pixel routine over the target in the frame's order. The kernel
-// holds the statements of one pixel:
-//   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out)
-//     runs the statements on the pixel's plane values (stored back at once)
-//     and answers whether the pixel write happens, with its colour;
-//   bool Outside(ColorRef& out)
-//     a pixel the planes do not cover: every statement that touches a plane
-//     is abandoned; answers whether something is still written.
-// A kernel whose Pixel reads and writes nothing but its arguments (no value
-// carried from pixel to pixel) says so with
-//   static constexpr bool kIndependentPixels = true;
-// and its columns are then shared out among the threads.
 // The kernel on count pixels whose plane cells exist. The cells and the
 // pixels are separate arrays, and a write is a choice of value rather than a
 // conditional store: the loop can run on vector units.
@@ -152,6 +143,18 @@ void PixelColumn(Kernel& kernel, int32_t* __restrict R, int32_t* __restrict G,
   }
 }
 
+// Runs a per-pixel routine over the target in the frame's order. The kernel
+// holds the statements of one pixel:
+//   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out)
+//     runs the statements on the pixel's plane values (stored back at once)
+//     and answers whether the pixel write happens, with its colour;
+//   bool Outside(ColorRef& out)
+//     a pixel the planes do not cover: every statement that touches a plane
+//     is abandoned; answers whether something is still written.
+// A kernel whose Pixel reads and writes nothing but its arguments (no value
+// carried from pixel to pixel) says so with
+//   static constexpr bool kIndependentPixels = true;
+// and its columns are then shared out among the threads.
 template <class Kernel>
 void RunPerPixel(Module1& m, PictureSurface& target, Kernel& kernel) {
   ChannelPlanes& planes = m.planes;
