@@ -72,13 +72,23 @@ void Gradient(Module1& m, PictureSurface& target, float& w, float& r1, float& g1
   // keep the line's colour.
   const Weight weight(t);
   ChannelPlanes& p = m.planes;
+  // When every line is drawn, a column of colour bytes blends straight
+  // towards the lines' colours, in one pass.
+  std::vector<ColorRef> colours;
+  if (std::all_of(lines.begin(), lines.end(), [](const RowLine& l) { return l.drawn; }))
+    for (const RowLine& line : lines) colours.push_back(line.colour);
   ForEachColumn(
       m, target,
       [&](int x, ColorRef* out, int rows) {
+        const size_t base = rows > 0 ? p.Index(x, 0) : 0;
+        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
+        if (rows > 0 && !colours.empty() && rows <= drawnRows && HoldsColourBytes(R, G, B, rows)) {
+          BlendColourBytes(R, G, B, colours.data(), out, rows, weight);
+          std::copy(colours.begin() + rows, colours.begin() + drawnRows, out + rows);
+          return;
+        }
         for (int y = 0; y < drawnRows; ++y) out[y] = lines[y].drawn ? lines[y].colour : out[y];
         if (rows == 0) return;
-        const size_t base = p.Index(x, 0);
-        int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
         if (HoldsColourBytes(R, G, B, rows) && HoldsColours(out, rows))
           BlendColourBytes(R, G, B, out, out, rows, weight);
         else
