@@ -12,6 +12,7 @@
 #include "bench/thread_option.h"
 #include "core/dispatch.h"
 #include "core/load_planes.h"
+#include "core/slider_command.h"
 
 namespace {
 
@@ -69,6 +70,13 @@ void BM_Command(benchmark::State& state, Menu menu, int16_t index) {
   SetPixelCounter(state);
 }
 
+// The slider at 1 (45 degrees): what its change does before PublishResult.
+void BM_Rotate(benchmark::State& state) {
+  Workspace& ws = Session();
+  for (auto _ : state) RotateIntoResult(ws, 1);
+  SetPixelCounter(state);
+}
+
 void RegisterCommands() {
   benchmark::RegisterBenchmark("Floor/stream", BM_FloorStream)
       ->Unit(benchmark::kMillisecond)
@@ -80,6 +88,9 @@ void RegisterCommands() {
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
   }
+  benchmark::RegisterBenchmark("Command/rotate:1", BM_Rotate)
+      ->Unit(benchmark::kMillisecond)
+      ->UseRealTime();
 }
 
 }  // namespace

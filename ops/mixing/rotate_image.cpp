@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/column_runs.h"
 #include "core/numeric.h"
 
 namespace pixmora {
@@ -39,34 +40,50 @@ void Write(PixelBuffer& dst, int x, int y, ColorRef c) {
 
 }  // namespace
 
-void RotateImage(const PictureSurface& source, PictureSurface& destination, float angle) {
+void RotateImage(const PictureSurface& source, PictureSurface& destination, float angle,
+                 int threads) {
   if (std::max({source.Width(), source.Height(), destination.Width(), destination.Height()}) >
       kMaxSide)
     return;
   PixelBuffer& dst = destination.MutableImage();
-  const PixelBuffer& src = &source == &destination ? dst : *source.ImageBuffer();
+  const bool inPlace = &source == &destination;
+  const PixelBuffer& src = inPlace ? dst : *source.ImageBuffer();
   const int cxs = Centre(src.Width()), cys = Centre(src.Height());
   const int cxd = Centre(dst.Width()), cyd = Centre(dst.Height());
   const int n = std::max(dst.Width(), dst.Height());
   const int last = static_cast<int>(RoundHalfEven(n / 2.0 - 1));
   const float halfPi = static_cast<float>(kPi / 2);
-  for (int i = 0; i <= last; ++i) {
-    for (int j = 0; j <= last; ++j) {
-      const float theta = i != 0 ? static_cast<float>(std::atan(static_cast<double>(j) / i)) : halfPi;
-      const double r = RoundHalfEven(std::sqrt(static_cast<double>(i * i + j * j)));
-      const double phi = static_cast<double>(theta) + static_cast<double>(angle);
-      const int dx = static_cast<int>(RoundHalfEven(r * std::cos(phi)));
-      const int dy = static_cast<int>(RoundHalfEven(r * std::sin(phi)));
-      const ColorRef p1 = Read(src, cxs + dx, cys + dy);
-      const ColorRef p2 = Read(src, cxs - dx, cys - dy);
-      const ColorRef p3 = Read(src, cxs + dy, cys - dx);
-      const ColorRef p4 = Read(src, cxs - dy, cys + dx);
-      Write(dst, cxd + i, cyd + j, p1);
-      Write(dst, cxd - i, cyd - j, p2);
-      Write(dst, cxd + j, cyd - i, p3);
-      Write(dst, cxd - j, cyd + i, p4);
-    }
+  auto offset = [&](int i, int j) {
+    const float theta = i != 0 ? static_cast<float>(std::atan(static_cast<double>(j) / i)) : halfPi;
+    const double r = RoundHalfEven(std::sqrt(static_cast<double>(i * i + j * j)));
+    const double phi = static_cast<double>(theta) + static_cast<double>(angle);
+    const int dx = static_cast<int>(RoundHalfEven(r * std::cos(phi)));
+    const int dy = static_cast<int>(RoundHalfEven(r * std::sin(phi)));
+    const ColorRef p1 = Read(src, cxs + dx, cys + dy);
+    const ColorRef p2 = Read(src, cxs - dx, cys - dy);
+    const ColorRef p3 = Read(src, cxs + dy, cys - dx);
+    const ColorRef p4 = Read(src, cxs - dy, cys + dx);
+    Write(dst, cxd + i, cyd + j, p1);
+    Write(dst, cxd - i, cyd - j, p2);
+    Write(dst, cxd + j, cyd - i, p3);
+    Write(dst, cxd - j, cyd + i, p4);
+  };
+  if (inPlace || last < 1) {
+    for (int i = 0; i <= last; ++i)
+      for (int j = 0; j <= last; ++j) offset(i, j);
+    return;
   }
+  // The offsets on the axes write the centre lines, where they meet one
+  // another: they run in their own order. Off the axes (i, j >= 1) every
+  // offset writes four pixels of its own, one strictly inside each quadrant,
+  // and reads only the source, so those run in any order: their rows are
+  // shared out among the threads.
+  for (int j = 0; j <= last; ++j) offset(0, j);
+  for (int i = 1; i <= last; ++i) offset(i, 0);
+  ForColumnRuns(threads, last, [&](int first, int end, bool) {
+    for (int i = first + 1; i <= end; ++i)
+      for (int j = 1; j <= last; ++j) offset(i, j);
+  });
 }
 
 }  // namespace pixmora

@@ -10,7 +10,8 @@ namespace pixmora {
 // as the destination's larger side is covered; a destination pixel whose
 // source point lies outside the source keeps what it showed. Surfaces wider
 // or higher than 32767 pixels are outside the 16-bit coordinates: nothing is
-// drawn then.
-void RotateImage(const PictureSurface& source, PictureSurface& destination, float angle);
+// drawn then. The pixels are the same for any number of threads.
+void RotateImage(const PictureSurface& source, PictureSurface& destination, float angle,
+                 int threads = 1);
 
 }  // namespace pixmora

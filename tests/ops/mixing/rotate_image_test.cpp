@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "core/slider_command.h"
 #include "ops/mixing/rotate_image.h"
@@ -27,6 +29,22 @@ TEST(RotateImage, AngleZeroCopiesTheCentralSquare) {
   RotateImage(source, destination, 0);
   for (int x = 0; x < 9; ++x)
     for (int y = 0; y < 9; ++y) ASSERT_EQ(destination.Point(x, y), source.Point(x, y));
+}
+
+TEST(RotateImage, EveryThreadCountGivesTheSamePixels) {
+  for (auto [w, h] : {std::pair{61, 37}, std::pair{40, 64}}) {
+    const PictureSurface source = Source(test::Varied(w, h));
+    for (int value : {1, 2, 3, -5}) {
+      const float angle = static_cast<float>(value * (3.14159265359 / 4));
+      PictureSurface one(w + 7, h, kBackground), three(w + 7, h, kBackground);
+      RotateImage(source, one, angle, 1);
+      RotateImage(source, three, angle, 3);
+      ASSERT_EQ(std::memcmp(one.ImageBuffer()->Data(), three.ImageBuffer()->Data(),
+                            one.ImageBuffer()->Count() * sizeof(ColorRef)),
+                0)
+          << w << "x" << h << " at " << value;
+    }
+  }
 }
 
 TEST(RotateImage, AnEvenSideLeavesTheFirstColumnAndRow) {
