@@ -88,6 +88,13 @@ void PictureSurface::Cls() {
 
 void PictureSurface::PaintPicture(const Picture& picture, double x, double y, double w, double h) {
   if (!picture || picture->Count() == 0) return;
+  // At its own size over the whole surface the picture replaces every pixel:
+  // it is shared until the next write instead of copied.
+  if (x == 0 && y == 0 && w == width_ && h == height_ && picture->Width() == width_ &&
+      picture->Height() == height_) {
+    ReplaceImage(picture);
+    return;
+  }
   DrawScaled(*picture, MutableImage(), x, y, w, h);
 }
 
