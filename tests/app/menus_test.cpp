@@ -61,7 +61,9 @@ TEST_F(WindowTest, OperationMenusFollowTheCatalogue) {
     for (size_t i = 0; i < rows.size(); ++i) {
       EXPECT_EQ(actions[i]->objectName().toStdString(), MenuEntryName(menu, rows[i].index));
       EXPECT_EQ(actions[i]->isSeparator(), rows[i].IsSeparator());
-      if (!rows[i].IsSeparator()) EXPECT_EQ(actions[i]->text().toStdString(), rows[i].caption);
+      if (!rows[i].IsSeparator()) {
+        EXPECT_EQ(actions[i]->text().toStdString(), rows[i].caption);
+      }
     }
   }
   EXPECT_EQ(Action("mnuCol(21)")->text(), "Grayscale");
