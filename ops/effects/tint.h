@@ -1,5 +1,5 @@
 // A blend towards one colour with the blend rule of the Mix Image commands,
-// as the lines, squares, rectangles and the gradient use it: the weight alpha
+// as the lines, squares and rectangles use it: the weight alpha
 // held in single precision (0.3 is 0.300000011920929), the arithmetic in
 // double precision.
 #pragma once
@@ -20,7 +20,7 @@ struct Tint {
     return ComposeRGB(Blend(v.r, colour.r), Blend(v.g, colour.g), Blend(v.b, colour.b), out);
   }
 
-  // The squares, rectangles and gradient: each plane value blended, rounded
+  // The squares and rectangles: each plane value blended, rounded
   // to 32 bits and stored (a failing conversion leaves that plane value).
   void BlendPlanes(int32_t& R, int32_t& G, int32_t& B) const {
     pixmora::BlendPlanes(R, G, B, weight, colour);

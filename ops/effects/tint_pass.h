@@ -1,4 +1,4 @@
-// The pass that Rectangles and Gradient end with: every pixel the planes
+// The pass that Rectangles ends with: every pixel the planes
 // cover reads its target colour c; when towards(c, tint) answers true, the
 // pixel's planes are blended by that tint (32-bit rounding, stored); then the
 // pixel is written RGB(PlaneR, PlaneG, PlaneB). Pixels beyond the planes keep
