@@ -5,6 +5,7 @@
 #include "ops/mixing/rotate_image.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "core/column_runs.h"
@@ -80,9 +81,14 @@ void RotateImage(const PictureSurface& source, PictureSurface& destination, floa
   // shared out among the threads.
   for (int j = 0; j <= last; ++j) offset(0, j);
   for (int i = 1; i <= last; ++i) offset(i, 0);
-  ForColumnRuns(threads, last, [&](int first, int end, bool) {
-    for (int i = first + 1; i <= end; ++i)
-      for (int j = 1; j <= last; ++j) offset(i, j);
+  // Rows of offsets far from the centre mostly read outside the source and
+  // cost little, so the threads take blocks of rows as they become free.
+  constexpr int kBlock = 16;
+  std::atomic<int> next{1};
+  ForColumnRuns(threads, threads, [&](int, int, bool) {
+    for (int i0 = next.fetch_add(kBlock); i0 <= last; i0 = next.fetch_add(kBlock))
+      for (int i = i0; i <= std::min(last, i0 + kBlock - 1); ++i)
+        for (int j = 1; j <= last; ++j) offset(i, j);
   });
 }
 
