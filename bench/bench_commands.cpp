@@ -10,6 +10,7 @@
 #include "bench/bench_picture.h"
 #include "bench/floor_stream.h"
 #include "bench/thread_option.h"
+#include "core/config/folders.h"
 #include "core/dispatch.h"
 #include "core/load_planes.h"
 #include "core/slider_command.h"
@@ -28,6 +29,9 @@ Workspace& Session() {
   static Workspace ws;
   static const bool ready = [] {
     ws.m.threads = threads;
+    // Working files (the resampled image B) go to the temporary data folder,
+    // not into whatever folder the benchmark runs from.
+    ws.folders = FindFolders();
     ws.Pic1.SetPicture(Photo());
     SizePlanes(ws.m, ws.Pic1);
     ws.Pic2.SetPicture(Photo());
