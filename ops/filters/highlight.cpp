@@ -8,14 +8,8 @@ namespace pixmora {
 
 namespace {
 
-// RoundHalfEven(v + 0.5 x (v - n)) = RoundHalfEven((3v - n) / 2), in
-// integers: the floor of the half, plus one when a half remains and the floor
-// is odd.
-inline int32_t PushAway(int32_t v, int32_t n) {
-  const int32_t t = 3 * v - n;
-  const int32_t half = t >> 1;
-  return half + (t & half & 1);
-}
+// RoundHalfEven(v + 0.5 x (v - n)) = RoundHalfEven((3v - n) / 2), in integers.
+inline int32_t PushAway(int32_t v, int32_t n) { return Half(3 * v - n); }
 
 inline int32_t Clamp(int32_t v) {
   if (v > 255) v = 255;

@@ -43,8 +43,9 @@ struct CheckedSteps {
 };
 
 // The same statements in 32-bit integers, for a column whose cells all hold
-// channel values (-1..255): along every chain the values then stay below
-// 40000, so no square or sum reaches 2^31 and no conversion can fail.
+// channel values (-1..255): along every chain each squared difference or sum
+// then stays below 3000 and each value below 70000, so no square or sum
+// reaches 2^31 and no conversion can fail.
 struct SmallSteps {
   // A whole square divided by 125 (odd) never ends in a half: adding 62
   // before the integer division rounds to nearest.

@@ -1,6 +1,6 @@
-// Per-pixel statements, run by RunPerPixel or column by column. The planes hold LoadPlanes' values
-// (0..255) when a routine starts, so the 32-bit sums and products here stay
-// far inside their range.
+// Per-pixel statements, run by RunPerPixel or column by column. The planes
+// hold LoadPlanes' values (0..255) when a routine starts, so the 32-bit sums
+// and products here stay far inside their range.
 #include "ops/special/conditional_filters.h"
 
 #include <cmath>
