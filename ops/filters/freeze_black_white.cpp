@@ -22,14 +22,41 @@ inline void FreezeChannelUnchecked(int32_t& c, int32_t a, int32_t b, double k) {
   c = static_cast<int32_t>(std::nearbyint(std::abs((static_cast<double>(c) - a - b) * k)));
 }
 
-// From cells of -1..255: red is at most 511|k|, green at most (256 + red)|k|,
-// blue at most (256 + red + green)|k| (each plus the rounding). When blue
-// stays within 32 bits, no conversion can fail.
-bool NoConversionCanFail(double k) {
+// The same where the product is exact in single precision too, so that it
+// rounds to the same integer while eight pixels go through at once.
+inline void FreezeChannelSingle(int32_t& c, int32_t a, int32_t b, double k) {
+  c = static_cast<int32_t>(std::nearbyint(std::abs(static_cast<float>(c - a - b) * static_cast<float>(k))));
+}
+
+// From cells of -1..255 the differences are at most 511 for red, 256 + red
+// for green and 256 + red + green for blue, where each result is the
+// difference times |k| plus the rounding. The answer is blue's bound, the
+// largest, and blue's result.
+struct FreezeBounds {
+  double difference, result;
+};
+FreezeBounds Bounds(double k) {
   const double f = std::abs(k);
-  if (!(f <= 1e6)) return false;  // NaN too
-  const double red = 511 * f + 1, green = (256 + red) * f + 1, blue = (256 + red + green) * f + 1;
-  return blue < 2147483647.0;
+  const double red = 511 * f + 1, green = (256 + red) * f + 1, difference = 256 + red + green;
+  return {difference, difference * f + 1};
+}
+
+bool NoConversionCanFail(double k) {
+  if (!(std::abs(k) <= 1e6)) return false;  // NaN too
+  return Bounds(k).result < 2147483647.0;
+}
+
+// A factor with few significant bits (the menu's 1.5 and 2) times a
+// difference of few bits is exact in a float's 24.
+bool ExactInSingle(double k) {
+  if (!NoConversionCanFail(k) || k == 0) return false;
+  int exponent = 0;
+  auto mantissa = static_cast<uint64_t>(std::ldexp(std::frexp(std::abs(k), &exponent), 53));
+  int kBits = 53;
+  while ((mantissa & 1) == 0) mantissa >>= 1, --kBits;
+  int differenceBits = 0;
+  std::frexp(Bounds(k).difference, &differenceBits);
+  return kBits + differenceBits <= 24;
 }
 
 template <void (*Channel)(int32_t&, int32_t, int32_t, double)>
@@ -69,11 +96,14 @@ struct BlackAndWhiteKernel {
 
 void Freeze(Module1& m, PictureSurface& target, float factor) {
   const double k = factor;
-  const bool bounded = NoConversionCanFail(k);
-  RunCellColumns(m, target, [k, bounded](int32_t* R, int32_t* G, int32_t* B, int rows) {
-    if (bounded && HoldsChannelValues(R, G, B, rows))
-      FreezeColumn<FreezeChannelUnchecked>(R, G, B, rows, k);
-    else
+  const bool bounded = NoConversionCanFail(k), single = ExactInSingle(k);
+  RunCellColumns(m, target, [k, bounded, single](int32_t* R, int32_t* G, int32_t* B, int rows) {
+    if (bounded && HoldsChannelValues(R, G, B, rows)) {
+      if (single)
+        FreezeColumn<FreezeChannelSingle>(R, G, B, rows, k);
+      else
+        FreezeColumn<FreezeChannelUnchecked>(R, G, B, rows, k);
+    } else
       FreezeColumn<FreezeChannel>(R, G, B, rows, k);
   });
 }

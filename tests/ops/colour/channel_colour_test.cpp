@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/load_planes.h"
 #include "ops/colour/channel_colour.h"
 #include "tests/support/test_pictures.h"
@@ -32,6 +35,26 @@ TEST(Brightness, PlanesHoldTheClampedValues) {
   mnuCol_Click(s.ws, 5);
   EXPECT_EQ(s.ws.m.planes.B(1, 0), 255);
   EXPECT_EQ(s.ws.m.PixelColour, 75) << "the delta is kept in PixelColour";
+}
+
+// Every sum of three channels, 0 to 765, against its share rounded from a
+// division in double precision.
+TEST(Brightness, EverySumRoundsAsInDoublePrecision) {
+  auto pixel = [](int sum) {
+    return PackRGB(std::min(sum, 255), std::clamp(sum - 255, 0, 255), std::max(sum - 510, 0));
+  };
+  for (int index : {5, 6}) {
+    test::Session s(test::MakeTestPicture(766, 3, [&](int x, int) { return pixel(x); }));
+    mnuCol_Click(s.ws, static_cast<int16_t>(index));
+    const double d = index == 5 ? 6 : -6;
+    for (int sum = 0; sum <= 765; ++sum) {
+      const Channels c = SplitColour(pixel(sum));
+      const auto delta = static_cast<int>(std::nearbyint(sum / d));
+      const auto channel = [delta](int v) { return std::clamp(v + delta, 0, 255); };
+      ASSERT_EQ(s.Result(sum, 2), PackRGB(channel(c.r), channel(c.g), channel(c.b)))
+          << "sum " << sum << ", command " << index;
+    }
+  }
 }
 
 TEST(ShiftColors, AddsOrSubtractsColourOne) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "ops/filters/freeze_black_white.h"
 #include "tests/ops/filters/filter_test_support.h"
 
@@ -61,6 +63,32 @@ TEST(Freeze, PixelsBeyondThePlanesKeepTheirColour) {
   EXPECT_EQ(l.target.Point(1, 1), PackRGB(75, 38, 94));
   EXPECT_EQ(l.target.Point(2, 0), 0x00123456u);
   EXPECT_EQ(l.target.Point(0, 2), 0x00123456u);
+}
+
+namespace {
+
+// The statements one by one in double precision, each conversion checked.
+void ReferenceFreeze(Module1& m, PictureSurface& target, double k) {
+  test::ReferenceFrame(m, target, [&](int x, int y) {
+    if (!m.planes.Inside(x, y)) return;
+    int32_t &r = m.planes.R(x, y), &g = m.planes.G(x, y), &b = m.planes.B(x, y);
+    ToInt32(std::abs((static_cast<double>(r) - g - b) * k), r);
+    ToInt32(std::abs((static_cast<double>(g) - b - r) * k), g);
+    ToInt32(std::abs((static_cast<double>(b) - r - g) * k), b);
+  });
+}
+
+}  // namespace
+
+// The menu's factors, one whose products are not exact in single precision,
+// and one whose products leave 32 bits.
+TEST(Freeze, AgreesWithTheStatementsInDoublePrecision) {
+  for (float k : {1.5f, 2.0f, 0.3f, -1.1f, 4000.5f}) {
+    SCOPED_TRACE(k);
+    test::ExpectSameAsReference(
+        test::Noisy(97, 89), [k](Module1& m, PictureSurface& t) { Freeze(m, t, k); },
+        [k](Module1& m, PictureSurface& t) { ReferenceFreeze(m, t, k); });
+  }
 }
 
 TEST(BlackAndWhite, TheBrightestChannelAgainstTheThreshold) {
