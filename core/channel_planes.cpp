@@ -1,11 +1,32 @@
 #include "core/channel_planes.h"
 
+#include <cstdint>
+
 #include "core/column_runs.h"
 
 namespace pixmora {
 
+namespace {
+
+// The address cells beyond p, which need not lie in the same array: a
+// prefetch of any address is harmless.
+template <class T>
+const void* Ahead(const T* p, int cells) {
+  return reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(p) + cells * sizeof(T));
+}
+
+}  // namespace
+
 void SplitColumn(const ColorRef* in, int32_t* r, int32_t* g, int32_t* b, int count) {
+  // The loads ask for the lines a kilobyte ahead, the planes' for writing:
+  // the processor's own prefetching stops at every 4 KB page, several times
+  // a column, and splitting then waits for memory.
+  constexpr int kAhead = 256, kCellsPerLine = 16;
   for (int y = 0; y < count; ++y) {
+    if (y % kCellsPerLine == 0) {
+      __builtin_prefetch(Ahead(in + y, kAhead), 0);
+      for (int32_t* plane : {r, g, b}) __builtin_prefetch(Ahead(plane + y, kAhead), 1);
+    }
     const ColorRef c = in[y];
     r[y] = static_cast<int32_t>(c & 0xFF);
     g[y] = static_cast<int32_t>((c >> 8) & 0xFF);

@@ -1,6 +1,8 @@
 #include "core/random_source.h"
 
 #include <array>
+#include <cstring>
+#include <utility>
 
 namespace pixmora {
 
@@ -86,11 +88,43 @@ void SetStateBits(uint32_t s[4], const Bits& b) {
   s[2] = static_cast<uint32_t>(b.hi), s[3] = static_cast<uint32_t>(b.hi >> 32);
 }
 
+// As many lanes as the widest vector unit the build may use holds.
+#ifdef __AVX512F__
+constexpr int kLanes = 16;
+#else
 constexpr int kLanes = 8;
+#endif
 using Lanes = uint32_t __attribute__((vector_size(4 * kLanes)));
+using SignedLanes = int32_t __attribute__((vector_size(4 * kLanes)));
 using LaneValues = float __attribute__((vector_size(4 * kLanes)));
 // Below this many values the lanes' set-up costs more than it saves.
 constexpr size_t kLaneMinimum = 1 << 16;
+
+// The rows i and i + b of a square of lanes exchange their off-diagonal
+// blocks of width b: row i takes row i + b's first halves of each 2b
+// positions, row i + b takes row i's second halves.
+template <int b, size_t... p>
+void SwapBlocks(LaneValues& row, LaneValues& below, std::index_sequence<p...>) {
+  constexpr int n = kLanes;
+  const SignedLanes upper = {static_cast<int32_t>((p & b) ? n + p - b : p)...};
+  const SignedLanes lower = {static_cast<int32_t>((p & b) ? n + p : p + b)...};
+  const LaneValues newRow = __builtin_shuffle(row, below, upper);
+  below = __builtin_shuffle(row, below, lower);
+  row = newRow;
+}
+
+template <int b>
+void SwapAllBlocks(LaneValues v[kLanes]) {
+  for (int i = 0; i < kLanes; ++i)
+    if ((i & b) == 0) SwapBlocks<b>(v[i], v[i + b], std::make_index_sequence<kLanes>());
+}
+
+// v[t][j], lane j's value of step t, becomes v[j][t]: each lane's values of
+// kLanes steps are then stored at once.
+void Transpose(LaneValues v[kLanes]) {
+  SwapAllBlocks<1>(v), SwapAllBlocks<2>(v), SwapAllBlocks<4>(v);
+  if constexpr (kLanes == 16) SwapAllBlocks<8>(v);
+}
 
 }  // namespace
 
@@ -99,8 +133,10 @@ void RandomSource::Skip(uint64_t n) { SetStateBits(s_, Apply(CachedPower(n), Sta
 void RandomSource::Fill(float* out, size_t count) {
   size_t done = 0;
   if (count >= kLaneMinimum) {
-    const size_t length = count / kLanes;
-    // Lane j makes the values j x length .. (j + 1) x length - 1.
+    // Lane j makes the values j x length .. (j + 1) x length - 1. The lanes
+    // store an odd number of cache lines apart, so that they fall on
+    // different cache sets instead of evicting one another.
+    const size_t length = count / kLanes - (count / kLanes + 16) % 32;
     Lanes s[4];
     const Matrix& skip = CachedPower(length);
     Bits lane = StateBits(s_);
@@ -110,15 +146,26 @@ void RandomSource::Fill(float* out, size_t count) {
       for (int k = 0; k < 4; ++k) s[k][j] = words[k];
       lane = Apply(skip, lane);
     }
-    // The statements of Next on eight states at once.
-    for (size_t i = 0; i < length; ++i) {
+    // The statements of Next on every lane's state at once.
+    auto next = [&s] {
       Lanes x = s[1] * 5;
       x = ((x << 7) | (x >> 25)) * 9;
       const Lanes t = s[1] << 9;
       s[2] ^= s[0], s[3] ^= s[1], s[1] ^= s[2], s[0] ^= s[3];
       s[2] ^= t;
       s[3] = (s[3] << 11) | (s[3] >> 21);
-      const LaneValues value = __builtin_convertvector(x >> 8, LaneValues) * 0x1p-24f;
+      // Below 2^24 the values convert as signed ones, in one instruction.
+      return __builtin_convertvector(reinterpret_cast<SignedLanes>(x >> 8), LaneValues) * 0x1p-24f;
+    };
+    size_t i = 0;
+    for (; i + kLanes <= length; i += kLanes) {
+      LaneValues values[kLanes];
+      for (LaneValues& v : values) v = next();
+      Transpose(values);
+      for (int j = 0; j < kLanes; ++j) std::memcpy(out + j * length + i, &values[j], sizeof values[j]);
+    }
+    for (; i < length; ++i) {
+      const LaneValues value = next();
       for (int j = 0; j < kLanes; ++j) out[j * length + i] = value[j];
     }
     for (int k = 0; k < 4; ++k) s_[k] = s[k][kLanes - 1];  // where the last lane ended

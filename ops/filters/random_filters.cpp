@@ -30,7 +30,7 @@ class DrawAhead {
     return taken;
   }
 
-  static constexpr size_t kBlock = size_t{1} << 20;
+  static constexpr size_t kBlock = size_t{1} << 18;
 
  private:
   void Refill() {
