@@ -146,8 +146,10 @@ void RandomSource::Fill(float* out, size_t count) {
       for (int k = 0; k < 4; ++k) s[k][j] = words[k];
       lane = Apply(skip, lane);
     }
-    // The statements of Next on every lane's state at once.
-    auto next = [&s] {
+    // The statements of Next on every lane's state at once. (The value goes
+    // out through a reference: a vector returned by value would depend on
+    // the vector units the build may use.)
+    auto next = [&s](LaneValues& value) {
       Lanes x = s[1] * 5;
       x = ((x << 7) | (x >> 25)) * 9;
       const Lanes t = s[1] << 9;
@@ -155,17 +157,18 @@ void RandomSource::Fill(float* out, size_t count) {
       s[2] ^= t;
       s[3] = (s[3] << 11) | (s[3] >> 21);
       // Below 2^24 the values convert as signed ones, in one instruction.
-      return __builtin_convertvector(reinterpret_cast<SignedLanes>(x >> 8), LaneValues) * 0x1p-24f;
+      value = __builtin_convertvector(reinterpret_cast<SignedLanes>(x >> 8), LaneValues) * 0x1p-24f;
     };
     size_t i = 0;
     for (; i + kLanes <= length; i += kLanes) {
       LaneValues values[kLanes];
-      for (LaneValues& v : values) v = next();
+      for (LaneValues& v : values) next(v);
       Transpose(values);
       for (int j = 0; j < kLanes; ++j) std::memcpy(out + j * length + i, &values[j], sizeof values[j]);
     }
     for (; i < length; ++i) {
-      const LaneValues value = next();
+      LaneValues value;
+      next(value);
       for (int j = 0; j < kLanes; ++j) out[j * length + i] = value[j];
     }
     for (int k = 0; k < 4; ++k) s_[k] = s[k][kLanes - 1];  // where the last lane ended
