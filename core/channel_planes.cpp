@@ -56,6 +56,11 @@ Channels ChannelPlanes::Peek(int x, int y) const {
   return {r_[i], g_[i], b_[i]};
 }
 
+Picture ChannelPlanes::PendingSource() const {
+  std::lock_guard lock(settling_);
+  return deferred_.load(std::memory_order_relaxed) ? source_ : nullptr;
+}
+
 void ChannelPlanes::DeferLoad(Picture source, int threads) {
   std::lock_guard lock(settling_);
   source_ = std::move(source);

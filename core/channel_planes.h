@@ -47,6 +47,8 @@ class ChannelPlanes {
   // Whether a deferred load is pending: every cell then holds a channel value
   // (0..255) of its source picture.
   bool LoadPending() const { return deferred_.load(std::memory_order_acquire); }
+  // The picture of a pending load, left pending; null when none is.
+  Picture PendingSource() const;
   // The picture of a deferred load, which the caller now owes the planes
   // column by column (LoadColumn); null when none is pending.
   Picture TakeDeferredLoad();

@@ -108,18 +108,28 @@ TEST(Relief, ChangesDoNotSpreadAndTheLastColumnAndRowKeepTheInput) {
     }
 }
 
+// Planes still waiting for the picture (read on several threads) and planes
+// already split, which take the neighbours from the planes.
 TEST(Relief, MatchesTheStatementByStatementRoutine) {
   const Picture p = test::Noisy(37, 23);
-  test::ExpectSameAsReference(
-      p, [](Module1& m, PictureSurface& t) { Relief(m, t); },
-      [](Module1& m, PictureSurface& t) {
-        ReferenceRelief(m, t, [](int32_t, int32_t, int32_t) { return true; });
-      });
-  test::ExpectSameAsReference(
-      p, [](Module1& m, PictureSurface& t) { ReliefGreen(m, t, 100); },
-      [](Module1& m, PictureSurface& t) {
-        ReferenceRelief(m, t, [](int32_t, int32_t g, int32_t) { return g < 100; });
-      });
+  for (bool split : {false, true})
+    for (int threads : {1, 3}) {
+      SCOPED_TRACE(testing::Message() << "split " << split << ", threads " << threads);
+      auto prepare = [split, threads](Module1& m) {
+        m.threads = threads;
+        if (split) m.planes.PlaneR();
+      };
+      test::ExpectSameAsReference(
+          p, [&](Module1& m, PictureSurface& t) { prepare(m), Relief(m, t); },
+          [](Module1& m, PictureSurface& t) {
+            ReferenceRelief(m, t, [](int32_t, int32_t, int32_t) { return true; });
+          });
+      test::ExpectSameAsReference(
+          p, [&](Module1& m, PictureSurface& t) { prepare(m), ReliefGreen(m, t, 100); },
+          [](Module1& m, PictureSurface& t) {
+            ReferenceRelief(m, t, [](int32_t, int32_t g, int32_t) { return g < 100; });
+          });
+    }
 }
 
 }  // namespace pixmora
