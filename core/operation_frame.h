@@ -143,6 +143,38 @@ void PixelColumn(Kernel& kernel, int32_t* __restrict R, int32_t* __restrict G,
   }
 }
 
+// The same on count pixels whose plane cells a pending load would fill from
+// the picture column `in`: the kernel takes the channels of each pixel of it.
+template <class Kernel>
+void PixelColumnFromPicture(Kernel& kernel, const ColorRef* __restrict in, ColorRef* __restrict out,
+                            int count) {
+  for (int y = 0; y < count; ++y) {
+    int32_t R = static_cast<int32_t>(in[y] & 0xFF), G = static_cast<int32_t>((in[y] >> 8) & 0xFF),
+            B = static_cast<int32_t>((in[y] >> 16) & 0xFF);
+    ColorRef c = 0;
+    const bool write = kernel.Pixel(R, G, B, c);
+    out[y] = write ? c : out[y];
+  }
+}
+
+// The frame's loop for a per-pixel kernel: cells(x, out, rows) treats the
+// pixels the planes cover, the kernel's Outside the rest.
+template <class Kernel, class Cells>
+void RunPixelColumns(Module1& m, PictureSurface& target, Kernel& kernel, Cells cells) {
+  const int h = target.Height();
+  constexpr bool independent = requires { requires Kernel::kIndependentPixels; };
+  ForEachColumn(
+      m, target,
+      [&kernel, &cells, h](int x, ColorRef* out, int rows) {
+        if (rows > 0) cells(x, out, rows);
+        for (int y = rows; y < h; ++y) {
+          ColorRef c;
+          if (kernel.Outside(c)) out[y] = c;
+        }
+      },
+      independent ? ColumnOrder::Independent : ColumnOrder::OwnCellsInOrder);
+}
+
 // Runs a per-pixel routine over the target in the frame's order. The kernel
 // holds the statements of one pixel:
 //   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out)
@@ -154,28 +186,33 @@ void PixelColumn(Kernel& kernel, int32_t* __restrict R, int32_t* __restrict G,
 // A kernel whose Pixel reads and writes nothing but its arguments (no value
 // carried from pixel to pixel) says so with
 //   static constexpr bool kIndependentPixels = true;
-// and its columns are then shared out among the threads.
+// and its columns are then shared out among the threads. One that never
+// changes its plane values says so with
+//   static constexpr bool kLeavesPlanes = true;
+// and planes still waiting for a picture then stay waiting: the kernel reads
+// the picture's channels, and no column is split into the planes.
 template <class Kernel>
 void RunPerPixel(Module1& m, PictureSurface& target, Kernel& kernel) {
   ChannelPlanes& planes = m.planes;
-  const int h = target.Height();
-  constexpr bool independent = requires { requires Kernel::kIndependentPixels; };
-  ForEachColumn(
-      m, target,
-      [&planes, &kernel, h](int x, ColorRef* out, int rows) {
-        int y = 0;
-        if (rows > 0) {
-          const size_t base = planes.Index(x, 0);
-          PixelColumn(kernel, planes.PlaneR() + base, planes.PlaneG() + base,
-                      planes.PlaneB() + base, out, rows);
-          y = rows;
-        }
-        for (; y < h; ++y) {
-          ColorRef c;
-          if (kernel.Outside(c)) out[y] = c;
-        }
-      },
-      independent ? ColumnOrder::Independent : ColumnOrder::OwnCellsInOrder);
+  if constexpr (requires { requires Kernel::kLeavesPlanes; }) {
+    if (Picture source = planes.TakeDeferredLoad()) {
+      struct StillPending {  // the load goes back however the pass ends
+        ChannelPlanes& planes;
+        Picture& source;
+        int threads;
+        ~StillPending() { planes.DeferLoad(std::move(source), threads); }
+      } pending{planes, source, m.threads};
+      const PixelBuffer& picture = *source;
+      return RunPixelColumns(m, target, kernel, [&kernel, &picture](int x, ColorRef* out, int rows) {
+        PixelColumnFromPicture(kernel, picture.Column(x), out, rows);
+      });
+    }
+  }
+  RunPixelColumns(m, target, kernel, [&kernel, &planes](int x, ColorRef* out, int rows) {
+    const size_t base = planes.Index(x, 0);
+    PixelColumn(kernel, planes.PlaneR() + base, planes.PlaneG() + base, planes.PlaneB() + base,
+                out, rows);
+  });
 }
 
 // Most kernels write nothing outside the planes.
