@@ -2,6 +2,9 @@
 // every treated value is clamped to 0..255, so 3v - n cannot overflow.
 #include "ops/filters/highlight.h"
 
+#include <algorithm>
+
+#include "core/row_bands.h"
 #include "ops/filters/column_pass.h"
 
 namespace pixmora {
@@ -19,25 +22,29 @@ inline int32_t Clamp(int32_t v) {
 
 // Column 0 and row 0 have no upper-left neighbour: their push statements are
 // abandoned, the clamps still run. The neighbour column is the previous one,
-// already finished.
-void HighlightColumn(int32_t* column, int H, int x, int rows) {
+// already finished; each cell reads only its own value and its upper-left
+// neighbour's, so the rows y0 .. end - 1 can be treated on their own.
+void HighlightRows(int32_t* column, int H, int x, int y0, int end) {
   if (x > 0) {
     const int32_t* previous = column - H;
-    for (int y = 1; y < rows; ++y) column[y] = PushAway(column[y], previous[y - 1]);
+    for (int y = std::max(y0, 1); y < end; ++y) column[y] = PushAway(column[y], previous[y - 1]);
   }
-  for (int y = 0; y < rows; ++y) column[y] = Clamp(column[y]);
+  for (int y = y0; y < end; ++y) column[y] = Clamp(column[y]);
 }
 
 }  // namespace
 
+// The rows are cut into bands, one per thread (see ForEachColumnInBands).
 void Highlight(Module1& m, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
-  RunColumnPass(m, target, [&p](int x, int rows) {
+  ForEachColumnInBands(m, target, [&p](int x, ColorRef* out, int y0, int y1, int rows) {
+    const int end = std::min(y1, rows);
+    if (end <= y0) return;
     const size_t base = p.Index(x, 0);
-    HighlightColumn(p.PlaneR() + base, p.Height(), x, rows);
-    HighlightColumn(p.PlaneG() + base, p.Height(), x, rows);
-    HighlightColumn(p.PlaneB() + base, p.Height(), x, rows);
-  }, ColumnOrder::InOrder, 0);
+    int32_t* const planes[3] = {p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base};
+    for (int32_t* column : planes) HighlightRows(column, p.Height(), x, y0, end);
+    ComposeColumn(planes[0] + y0, planes[1] + y0, planes[2] + y0, out + y0, end - y0);
+  });
 }
 
 }  // namespace pixmora

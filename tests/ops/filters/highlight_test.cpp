@@ -85,10 +85,16 @@ TEST(Highlight, OnePixelWidePicturesAreUnchanged) {
   }
 }
 
+// On several threads the rows are cut into bands, each a column behind the
+// one above it; a band of a single row, or none, must work too.
 TEST(Highlight, MatchesTheStatementByStatementRoutine) {
-  for (const Picture& p : {test::Noisy(37, 23), test::Varied(23, 37), test::Noisy(2, 2, 5)})
-    test::ExpectSameAsReference(
-        p, [](Module1& m, PictureSurface& t) { Highlight(m, t); }, ReferenceHighlight);
+  for (int threads : {1, 2, 5})
+    for (const Picture& p : {test::Noisy(37, 23), test::Varied(23, 37), test::Noisy(2, 2, 5)}) {
+      SCOPED_TRACE(threads);
+      test::ExpectSameAsReference(
+          p, [threads](Module1& m, PictureSurface& t) { m.threads = threads, Highlight(m, t); },
+          ReferenceHighlight);
+    }
 }
 
 }  // namespace pixmora

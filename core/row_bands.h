@@ -1,0 +1,60 @@
+// The frame's loop for a pass in order whose pixel (x, y) reads, of the
+// columns already treated, only column x - 1 at rows above y: its rows can be
+// cut into bands, one per thread, each band going through the columns left
+// to right one column behind the band above it. Every cell then reads
+// exactly what it reads when one thread goes down each column in turn.
+#pragma once
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <thread>
+
+#include "core/operation_frame.h"
+
+namespace pixmora {
+
+namespace detail {
+
+inline void WaitUntilAtLeast(const std::atomic<int>& counter, int value) {
+  while (counter.load(std::memory_order_acquire) < value) std::this_thread::yield();
+}
+
+}  // namespace detail
+
+// band(x, out, y0, y1, rows) treats the rows y0 .. y1 - 1 of column x, out
+// being the target column and rows the number of its pixels (from the top)
+// that the planes cover, 0 for a column beyond them. The first band also
+// brings in each column (ColumnFeed) before any band treats it, and moves
+// the progress bar. Leaves the loop counters as the loops end.
+template <class Band>
+void ForEachColumnInBands(Module1& m, PictureSurface& target, Band band) {
+  const int w = target.Width(), h = target.Height();
+  OperationFrame frame(m, w - 1.0);
+  if (w <= 0) return;
+  ColumnFeed feed(m.planes, target, w >= m.planes.Width());
+  PixelBuffer& image = feed.Image();
+  const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
+  const int bands = std::clamp(m.threads, 1, std::max(h, 1));
+  std::atomic<int> prepared{0};  // the columns the first band has brought in
+  const auto done = std::make_unique<std::atomic<int>[]>(bands);  // columns each band finished
+  ForColumnRuns(bands, std::max(h, 1), [&](int y0, int y1, bool lead) {
+    int b = 0;
+    while (b + 1 < bands && RunStart(b + 1, bands, std::max(h, 1)) <= y0) ++b;
+    for (int x = 0; x < w; ++x) {
+      if (b == 0) {
+        feed.Prepare(x);
+        prepared.store(x + 1, std::memory_order_release);
+      } else {
+        detail::WaitUntilAtLeast(prepared, x + 1);
+        detail::WaitUntilAtLeast(done[b - 1], x);
+      }
+      band(x, image.Column(x), y0, std::min(y1, h), x < inW ? inH : 0);
+      done[b].store(x + 1, std::memory_order_release);
+      if (lead) frame.Step(x);
+    }
+  });
+  m.LoopX = static_cast<int16_t>(std::min(w, 32767));
+  m.LoopY = static_cast<int16_t>(std::min(h, 32767));
+}
+
+}  // namespace pixmora
