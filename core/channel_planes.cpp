@@ -74,9 +74,9 @@ Picture ChannelPlanes::TakeDeferredLoad() {
   return std::move(source_);
 }
 
-void ChannelPlanes::LoadColumn(const PixelBuffer& source, int x) {
-  const size_t base = Index(x, 0);
-  SplitColumn(source.Column(x), r_ + base, g_ + base, b_ + base, height_);
+void ChannelPlanes::LoadRows(const PixelBuffer& source, int x, int y0, int y1) {
+  const size_t base = Index(x, y0);
+  SplitColumn(source.Column(x) + y0, r_ + base, g_ + base, b_ + base, y1 - y0);
 }
 
 // Threads that meet a pending load together wait for the one that settles it.

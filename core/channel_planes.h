@@ -52,8 +52,10 @@ class ChannelPlanes {
   // The picture of a deferred load, which the caller now owes the planes
   // column by column (LoadColumn); null when none is pending.
   Picture TakeDeferredLoad();
-  // Splits column x of source (a picture of the planes' size) into the planes.
-  void LoadColumn(const PixelBuffer& source, int x);
+  // Splits column x of source (a picture of the planes' size) into the
+  // planes: all of it, or the rows y0 .. y1 - 1.
+  void LoadColumn(const PixelBuffer& source, int x) { LoadRows(source, x, 0, height_); }
+  void LoadRows(const PixelBuffer& source, int x, int y0, int y1);
 
  private:
   void Settle() const {

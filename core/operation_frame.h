@@ -68,18 +68,28 @@ class ColumnFeed {
   PixelBuffer& Image() { return *image_; }
   // Before column x is treated.
   void Prepare(int x) {
+    if (reach_ == 0) return PrepareRows(x, 0, image_->Height());
     if (load_) {
-      // Without a reach only this column (runs on other threads load theirs).
-      const int first = reach_ > 0 ? loaded_ : x;
       const int last = std::min(x + reach_, planes_.Width() - 1);
-      for (int column = first; column <= last; ++column) planes_.LoadColumn(*load_, column);
-      if (reach_ > 0) loaded_ = std::max(loaded_, last + 1);
+      for (int column = loaded_; column <= last; ++column) planes_.LoadColumn(*load_, column);
+      loaded_ = std::max(loaded_, last + 1);
     }
-    if (original_ && x < image_->Width())
-      std::memcpy(image_->Column(x), original_->Column(x), image_->Height() * sizeof(ColorRef));
+    CopyRows(x, 0, image_->Height());
+  }
+  // Before the rows y0 .. y1 - 1 of column x are treated, without a reach;
+  // runs on other threads bring in their own columns or rows.
+  void PrepareRows(int x, int y0, int y1) {
+    if (load_ && x < planes_.Width())
+      planes_.LoadRows(*load_, x, std::min(y0, planes_.Height()), std::min(y1, planes_.Height()));
+    CopyRows(x, y0, y1);
   }
 
  private:
+  void CopyRows(int x, int y0, int y1) {
+    if (original_ && x < image_->Width())
+      std::memcpy(image_->Column(x) + y0, original_->Column(x) + y0, (y1 - y0) * sizeof(ColorRef));
+  }
+
   ChannelPlanes& planes_;
   const int reach_;
   int loaded_ = 0;  // with a reach: the first column not loaded yet

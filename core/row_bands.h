@@ -23,9 +23,9 @@ inline void WaitUntilAtLeast(const std::atomic<int>& counter, int value) {
 
 // band(x, out, y0, y1, rows) treats the rows y0 .. y1 - 1 of column x, out
 // being the target column and rows the number of its pixels (from the top)
-// that the planes cover, 0 for a column beyond them. The first band also
-// brings in each column (ColumnFeed) before any band treats it, and moves
-// the progress bar. Leaves the loop counters as the loops end.
+// that the planes cover, 0 for a column beyond them. Each band brings in its
+// own rows of each column (ColumnFeed); the first moves the progress bar.
+// Leaves the loop counters as the loops end.
 template <class Band>
 void ForEachColumnInBands(Module1& m, PictureSurface& target, Band band) {
   const int w = target.Width(), h = target.Height();
@@ -35,21 +35,20 @@ void ForEachColumnInBands(Module1& m, PictureSurface& target, Band band) {
   PixelBuffer& image = feed.Image();
   const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
   const int bands = std::clamp(m.threads, 1, std::max(h, 1));
-  std::atomic<int> prepared{0};  // the columns the first band has brought in
-  const auto done = std::make_unique<std::atomic<int>[]>(bands);  // columns each band finished
+  // The columns each band has finished, a cache line apart.
+  struct alignas(64) Finished {
+    std::atomic<int> columns{0};
+  };
+  const auto done = std::make_unique<Finished[]>(bands);
   ForColumnRuns(bands, std::max(h, 1), [&](int y0, int y1, bool lead) {
     int b = 0;
     while (b + 1 < bands && RunStart(b + 1, bands, std::max(h, 1)) <= y0) ++b;
+    y1 = std::min(y1, h);
     for (int x = 0; x < w; ++x) {
-      if (b == 0) {
-        feed.Prepare(x);
-        prepared.store(x + 1, std::memory_order_release);
-      } else {
-        detail::WaitUntilAtLeast(prepared, x + 1);
-        detail::WaitUntilAtLeast(done[b - 1], x);
-      }
-      band(x, image.Column(x), y0, std::min(y1, h), x < inW ? inH : 0);
-      done[b].store(x + 1, std::memory_order_release);
+      if (b > 0) detail::WaitUntilAtLeast(done[b - 1].columns, x);
+      feed.PrepareRows(x, y0, y1);
+      band(x, image.Column(x), y0, y1, x < inW ? inH : 0);
+      done[b].columns.store(x + 1, std::memory_order_release);
       if (lead) frame.Step(x);
     }
   });
