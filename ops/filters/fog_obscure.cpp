@@ -2,8 +2,10 @@
 // sum can overflow, and integer sums are exact in any order of addition.
 #include "ops/filters/fog_obscure.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "core/halo_bands.h"
 #include "ops/filters/column_pass.h"
 
 namespace pixmora {
@@ -18,27 +20,30 @@ inline int32_t Mean(int32_t sum) {
   return static_cast<int32_t>((a + (n - 1) / 2) / n);
 }
 
-// rowSums[y] = the sum of row y over the columns x - r .. x + r.
+// rowSums[y] = the sum of row y over the columns x - r .. x + r, for the rows
+// from .. to - 1.
 template <int r>
-void SumRows(const int32_t* column, int H, int32_t* rowSums) {
-  for (int y = 0; y < H; ++y) {
+void SumRows(const int32_t* column, int H, int from, int to, int32_t* rowSums) {
+  for (int y = from; y < to; ++y) {
     int32_t s = 0;
     for (int i = -r; i <= r; ++i) s += column[static_cast<ptrdiff_t>(i) * H + y];
     rowSums[y] = s;
   }
 }
 
-// Softens the pixels (x, r .. end - 1) of the three planes. While column x is
-// treated the other columns stay as they are, so the square sum of pixel y
-// is the sum over the untreated square, corrected for the r cells above y in
-// column x that are already new:
+// Softens the pixels (x, first .. last - 1) of the three planes, where
+// r <= first and last <= height - r. While column x is treated the other
+// columns stay as they are, so the square sum of pixel y is the sum over the
+// square as it stands, corrected for the r cells above y in column x that
+// become new during the pass:
 //   square(y) = base(y) + new(y - 1) + ... + new(y - r),
-//   base(y)   = sum of the 2r + 1 old row sums around y - old(y - 1) - ... - old(y - r).
-// The bases need nothing new and are formed first for the whole column; the
-// running part is then one short chain per pixel. Rows above r never change,
-// so there "new" is the old value.
+//   base(y)   = sum of the 2r + 1 row sums around y - cell(y - 1) - ... - cell(y - r),
+// the row sums and cells taken before the pass (above `first` the cells are
+// new already, and the correction takes them out and puts them back). The
+// bases need nothing new and are formed first; the running part is then one
+// short chain per pixel.
 template <int r>
-void SoftenColumn(ChannelPlanes& p, int x, int end, int32_t* scratch) {
+void SoftenRows(ChannelPlanes& p, int x, int first, int last, int32_t* scratch) {
   constexpr int n = (2 * r + 1) * (2 * r + 1);
   const int H = p.Height();
   const size_t base = p.Index(x, 0);
@@ -48,8 +53,8 @@ void SoftenColumn(ChannelPlanes& p, int x, int end, int32_t* scratch) {
                              scratch + 3 * static_cast<size_t>(H)};
   for (int c = 0; c < 3; ++c) {
     const int32_t* column = columns[c];
-    SumRows<r>(column, H, rowSums);
-    for (int y = r; y < end; ++y) {
+    SumRows<r>(column, H, first - r, last + r, rowSums);
+    for (int y = first; y < last; ++y) {
       int32_t b = 0;
       for (int i = -r; i <= r; ++i) b += rowSums[y + i];
       for (int i = 1; i <= r; ++i) b -= column[y - i];
@@ -60,8 +65,8 @@ void SoftenColumn(ChannelPlanes& p, int x, int end, int32_t* scratch) {
   // last r values of each held in registers rather than read back.
   int32_t above[3][r];  // above[c][i - 1]: the value at y - i
   for (int c = 0; c < 3; ++c)
-    for (int i = 1; i <= r; ++i) above[c][i - 1] = columns[c][r - i];
-  for (int y = r; y < end; ++y)
+    for (int i = 1; i <= r; ++i) above[c][i - 1] = columns[c][first - i];
+  for (int y = first; y < last; ++y)
     for (int c = 0; c < 3; ++c) {
       int32_t square = bases[c][y];
       for (int i = r - 1; i >= 0; --i) square += above[c][i];  // the newest value last
@@ -73,16 +78,22 @@ void SoftenColumn(ChannelPlanes& p, int x, int end, int32_t* scratch) {
 }
 
 // Pixels within r of an edge of the planes have part of their square outside:
-// their statements are abandoned and they keep their input colour.
+// their statements are abandoned and they keep their input colour. The rows
+// are cut into bands, one per thread (see ForEachColumnInHaloBands).
 template <int r>
 void Soften(Module1& m, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
-  std::vector<int32_t> scratch(4 * static_cast<size_t>(p.Height()));
-  RunColumnPass(m, target, [&p, &scratch](int x, int rows) {
-    const int end = std::min(rows, p.Height() - r);
-    if (x < r || x + r >= p.Width() || end <= r) return;
-    SoftenColumn<r>(p, x, end, scratch.data());
-  }, ColumnOrder::InOrder, r);
+  ForEachColumnInHaloBands(m, target, r, [&p] {
+    return [&p, scratch = std::vector<int32_t>(4 * static_cast<size_t>(p.Height()))](
+               int x, ColorRef* out, int y0, int y1, int rows) mutable {
+      const int first = std::max(y0, r), last = std::min({y1, rows, p.Height() - r});
+      if (x >= r && x + r < p.Width() && first < last) SoftenRows<r>(p, x, first, last, scratch.data());
+      const int written = std::min(y1, rows);
+      if (written <= y0) return;
+      const size_t base = p.Index(x, y0);
+      ComposeColumn(p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base, out + y0, written - y0);
+    };
+  });
 }
 
 }  // namespace

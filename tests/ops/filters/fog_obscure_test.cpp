@@ -123,15 +123,21 @@ TEST(FogObscure, PicturesTooSmallForTheSquareComeOutUnchanged) {
   }
 }
 
+// On several threads, pictures tall enough are cut into bands of rows that
+// wait for one another (three and four bands over 300 rows).
 TEST(FogObscure, MatchTheStatementByStatementRoutine) {
-  for (const Picture& p : {test::Noisy(37, 23), test::Varied(23, 37), test::Noisy(6, 5, 3)}) {
-    test::ExpectSameAsReference(
-        p, [](Module1& m, PictureSurface& t) { Fog(m, t); },
-        [](Module1& m, PictureSurface& t) { ReferenceSoften(m, t, 1, 9.0); });
-    test::ExpectSameAsReference(
-        p, [](Module1& m, PictureSurface& t) { Obscure(m, t); },
-        [](Module1& m, PictureSurface& t) { ReferenceSoften(m, t, 2, 25.0); });
-  }
+  const Picture pictures[] = {test::Noisy(37, 23), test::Varied(23, 37), test::Noisy(6, 5, 3),
+                              test::Noisy(19, 300, 4)};
+  for (int threads : {1, 3, 4})
+    for (const Picture& p : pictures) {
+      SCOPED_TRACE(testing::Message() << "threads " << threads << ", height " << p->Height());
+      test::ExpectSameAsReference(
+          p, [threads](Module1& m, PictureSurface& t) { m.threads = threads, Fog(m, t); },
+          [](Module1& m, PictureSurface& t) { ReferenceSoften(m, t, 1, 9.0); });
+      test::ExpectSameAsReference(
+          p, [threads](Module1& m, PictureSurface& t) { m.threads = threads, Obscure(m, t); },
+          [](Module1& m, PictureSurface& t) { ReferenceSoften(m, t, 2, 25.0); });
+    }
 }
 
 }  // namespace pixmora

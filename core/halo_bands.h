@@ -1,0 +1,101 @@
+// The frame's loop for a pass in order whose pixel (x, y) reads cells up to
+// r rows above and below y: treated ones in the columns before x and above y
+// in column x, untreated ones everywhere else (a mean over a square, done in
+// place). Its rows can be cut into bands of at least r rows, one per thread:
+//   - band b treats column x once band b - 1 has finished it (b's first r
+//     rows read b - 1's last ones treated);
+//   - band b treats its first r rows of column x first, and band b - 1 goes
+//     on to column x + 1 only after them (its last rows read them treated,
+//     and they read b - 1's rows of column x + 1 untreated).
+// Every cell then reads exactly what it reads when one thread goes down each
+// column in turn.
+#pragma once
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "core/operation_frame.h"
+
+namespace pixmora {
+
+namespace detail {
+
+// Runs band(i, count) for i = 0 .. count - 1 all at the same time, band 0 on
+// the calling thread, for up to `wanted` bands: count is the number of
+// threads the system gave, decided before any band starts, since the bands
+// wait for one another.
+template <class Band>
+void RunSideBySide(int wanted, Band band) {
+  std::atomic<int> count{0};  // 0 until decided
+  {
+    std::vector<std::jthread> helpers;
+    try {
+      for (int i = 1; i < wanted; ++i)
+        helpers.emplace_back([&count, &band, i] {
+          count.wait(0, std::memory_order_acquire);
+          band(i, count.load(std::memory_order_acquire));
+        });
+    } catch (const std::system_error&) {
+    }
+    count.store(static_cast<int>(helpers.size()) + 1, std::memory_order_release);
+    count.notify_all();
+    band(0, static_cast<int>(helpers.size()) + 1);
+  }
+}
+
+inline void WaitForColumns(const std::atomic<int>& counter, int value) {
+  while (counter.load(std::memory_order_acquire) < value) std::this_thread::yield();
+}
+
+}  // namespace detail
+
+// makeBand() gives each band its callable band(x, out, y0, y1, rows), which
+// treats the rows y0 .. y1 - 1 of column x (out being the target column and
+// rows the number of its pixels, from the top, that the planes cover) and
+// writes their target pixels. Planes fed a column ahead on one thread
+// (ColumnFeed with reach r); with several bands the planes settle first,
+// since each band reads rows of the others. Leaves the loop counters as the
+// loops end.
+template <class MakeBand>
+void ForEachColumnInHaloBands(Module1& m, PictureSurface& target, int r, MakeBand makeBand) {
+  const int w = target.Width(), h = target.Height();
+  OperationFrame frame(m, w - 1.0);
+  if (w <= 0) return;
+  constexpr int kLeastRows = 64;
+  const int wanted = std::clamp(m.threads, 1, std::max(h / std::max(kLeastRows, r), 1));
+  if (wanted > 1) m.planes.PlaneR();
+  ColumnFeed feed(m.planes, target, w >= m.planes.Width(), r);
+  PixelBuffer& image = feed.Image();
+  const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
+  struct alignas(64) Finished {
+    std::atomic<int> columns{0}, heads{0};  // columns finished, and their first r rows
+  };
+  const auto done = std::make_unique<Finished[]>(wanted);
+  detail::RunSideBySide(wanted, [&](int b, int bands) {
+    const int y0 = RunStart(b, bands, h), y1 = RunStart(b + 1, bands, h);
+    const int head = b > 0 ? std::min(y0 + r, y1) : y0;
+    auto band = makeBand();
+    for (int x = 0; x < w; ++x) {
+      if (b > 0) detail::WaitForColumns(done[b - 1].columns, x + 1);
+      if (b + 1 < bands) detail::WaitForColumns(done[b + 1].heads, x);
+      if (bands == 1)
+        feed.Prepare(x);
+      else
+        feed.PrepareRows(x, y0, y1);
+      const int rows = x < inW ? inH : 0;
+      ColorRef* out = image.Column(x);
+      if (head > y0) band(x, out, y0, head, rows);
+      done[b].heads.store(x + 1, std::memory_order_release);
+      band(x, out, head, y1, rows);
+      done[b].columns.store(x + 1, std::memory_order_release);
+      if (b == 0) frame.Step(x);
+    }
+  });
+  m.LoopX = static_cast<int16_t>(std::min(w, 32767));
+  m.LoopY = static_cast<int16_t>(std::min(h, 32767));
+}
+
+}  // namespace pixmora
