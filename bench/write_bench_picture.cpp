@@ -8,7 +8,8 @@
 
 int main(int argc, char** argv) {
   using namespace pixmora;
-  if (argc != 2) {
+  // An option such as --help is not taken for a file name.
+  if (argc != 2 || argv[1][0] == '-') {
     std::fprintf(stderr, "usage: pixmora-bench-picture OUT.png\n");
     return 2;
   }
