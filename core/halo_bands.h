@@ -74,10 +74,14 @@ void ForEachColumnInHaloBands(Module1& m, PictureSurface& target, int r, MakeBan
     std::atomic<int> columns{0}, heads{0};  // columns finished, and their first r rows
   };
   const auto done = std::make_unique<Finished[]>(wanted);
+  // Made here, so that a band that cannot get its memory fails before any
+  // band waits for it.
+  std::vector<decltype(makeBand())> made;
+  for (int b = 0; b < wanted; ++b) made.push_back(makeBand());
   detail::RunSideBySide(wanted, [&](int b, int bands) {
     const int y0 = RunStart(b, bands, h), y1 = RunStart(b + 1, bands, h);
     const int head = b > 0 ? std::min(y0 + r, y1) : y0;
-    auto band = makeBand();
+    auto& band = made[b];
     for (int x = 0; x < w; ++x) {
       if (b > 0) detail::WaitForColumns(done[b - 1].columns, x + 1);
       if (b + 1 < bands) detail::WaitForColumns(done[b + 1].heads, x);
