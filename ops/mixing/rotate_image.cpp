@@ -21,22 +21,33 @@ constexpr int kMaxSide = 32767;
 // Half a size, rounded half to even.
 int Centre(int size) { return static_cast<int>(RoundHalfEven(size / 2.0)); }
 
+// A picture's pixels and size held by value: copied into the loops, they
+// stay in registers, where a picture read through a reference would be read
+// again after every pixel written (a pixel and a size may share memory, as
+// far as the compiler knows).
+template <class Pixel>
+struct Grid {
+  Pixel* pixels;
+  int width, height;
+  explicit Grid(auto& picture)
+      : pixels(picture.Data()), width(picture.Width()), height(picture.Height()) {}
+  bool Holds(int x, int y) const {
+    return static_cast<unsigned>(x) < static_cast<unsigned>(width) &&
+           static_cast<unsigned>(y) < static_cast<unsigned>(height);
+  }
+  Pixel& At(int x, int y) const { return pixels[static_cast<size_t>(x) * height + y]; }
+};
+
 // Point: the invalid colour outside the picture. A coordinate sum beyond 16
 // bits lies outside every picture, so plain int arithmetic answers the same.
-ColorRef Read(const PixelBuffer& src, int x, int y) {
-  if (static_cast<unsigned>(x) >= static_cast<unsigned>(src.Width()) ||
-      static_cast<unsigned>(y) >= static_cast<unsigned>(src.Height()))
-    return kInvalidColour;
-  return src.At(x, y);
+ColorRef Read(const Grid<const ColorRef>& src, int x, int y) {
+  return src.Holds(x, y) ? src.At(x, y) : kInvalidColour;
 }
 
 // PSet of a read point, skipped when the point was outside the source;
 // clipped to the destination.
-void Write(PixelBuffer& dst, int x, int y, ColorRef c) {
-  if (c == kInvalidColour || static_cast<unsigned>(x) >= static_cast<unsigned>(dst.Width()) ||
-      static_cast<unsigned>(y) >= static_cast<unsigned>(dst.Height()))
-    return;
-  dst.Set(x, y, c);
+void Write(const Grid<ColorRef>& dst, int x, int y, ColorRef c) {
+  if (c != kInvalidColour && dst.Holds(x, y)) dst.At(x, y) = c;
 }
 
 }  // namespace
@@ -46,15 +57,17 @@ void RotateImage(const PictureSurface& source, PictureSurface& destination, floa
   if (std::max({source.Width(), source.Height(), destination.Width(), destination.Height()}) >
       kMaxSide)
     return;
-  PixelBuffer& dst = destination.MutableImage();
+  PixelBuffer& dstPicture = destination.MutableImage();
   const bool inPlace = &source == &destination;
-  const PixelBuffer& src = inPlace ? dst : *source.ImageBuffer();
-  const int cxs = Centre(src.Width()), cys = Centre(src.Height());
-  const int cxd = Centre(dst.Width()), cyd = Centre(dst.Height());
-  const int n = std::max(dst.Width(), dst.Height());
+  const PixelBuffer& srcPicture = inPlace ? dstPicture : *source.ImageBuffer();
+  const Grid<const ColorRef> src(srcPicture);
+  const Grid<ColorRef> dst(dstPicture);
+  const int cxs = Centre(src.width), cys = Centre(src.height);
+  const int cxd = Centre(dst.width), cyd = Centre(dst.height);
+  const int n = std::max(dst.width, dst.height);
   const int last = static_cast<int>(RoundHalfEven(n / 2.0 - 1));
   const float halfPi = static_cast<float>(kPi / 2);
-  auto offset = [&](int i, int j) {
+  auto offset = [=](int i, int j) {
     const float theta = i != 0 ? static_cast<float>(std::atan(static_cast<double>(j) / i)) : halfPi;
     const double r = RoundHalfEven(std::sqrt(static_cast<double>(i * i + j * j)));
     const double phi = static_cast<double>(theta) + static_cast<double>(angle);
@@ -85,7 +98,7 @@ void RotateImage(const PictureSurface& source, PictureSurface& destination, floa
   // cost little, so the threads take blocks of rows as they become free.
   constexpr int kBlock = 16;
   std::atomic<int> next{1};
-  ForColumnRuns(threads, threads, [&](int, int, bool) {
+  ForColumnRuns(threads, threads, [&next, offset, last](int, int, bool) {
     for (int i0 = next.fetch_add(kBlock); i0 <= last; i0 = next.fetch_add(kBlock))
       for (int i = i0; i <= std::min(last, i0 + kBlock - 1); ++i)
         for (int j = 1; j <= last; ++j) offset(i, j);
