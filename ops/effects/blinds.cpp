@@ -42,10 +42,12 @@ inline void Darken(int32_t& P, int16_t b, double n) {
   ToInt32(P - static_cast<double>(product) / n, P);
 }
 
-// Rows y0 .. y1 - 1 of column x, bandOf(y) giving each row's counter. Pixels
-// the planes do not cover keep their colour: every statement there fails.
+// Rows y0 .. y1 - 1 of column x, whose target column is out, bandOf(y)
+// giving each row's counter. Pixels the planes do not cover keep their
+// colour: every statement there fails. Each pixel reads only its own cells
+// and its counter, so columns may be treated at the same time.
 template <class BandOf>
-void DarkenColumn(ChannelPlanes& planes, PixelBuffer& image, int x, int y0, int y1, int16_t n,
+void DarkenColumn(ChannelPlanes& planes, ColorRef* out, int x, int y0, int y1, int16_t n,
                   BandOf bandOf) {
   if (x >= planes.Width()) return;
   y1 = std::min(y1, planes.Height());
@@ -53,7 +55,6 @@ void DarkenColumn(ChannelPlanes& planes, PixelBuffer& image, int x, int y0, int 
   int32_t* R = planes.PlaneR() + base;
   int32_t* G = planes.PlaneG() + base;
   int32_t* B = planes.PlaneB() + base;
-  ColorRef* out = image.Column(x);
   const double period = n;
   if (n > 0 && y0 < y1 && HoldsChannelValues(R + y0, G + y0, B + y0, y1 - y0)) {
     // Counters lie in 0 .. n and cells in -1..255: no product leaves 32 bits
@@ -81,6 +82,7 @@ void DarkenColumn(ChannelPlanes& planes, PixelBuffer& image, int x, int y0, int 
 
 }  // namespace
 
+// The columns of each block of rows are shared out among the threads.
 void HorizontalBlinds(Module1& m, PictureSurface& target, int16_t period, int16_t reversed) {
   const int w = target.Width(), h = target.Height();
   OperationFrame frame(m, h - 1.0);
@@ -88,24 +90,27 @@ void HorizontalBlinds(Module1& m, PictureSurface& target, int16_t period, int16_
   PixelBuffer& image = target.MutableImage();
   for (int y0 = 0; y0 < h; y0 += kRowBlock) {
     const int y1 = std::min(h, y0 + kRowBlock);
-    for (int x = 0; x < w; ++x)
-      DarkenColumn(m.planes, image, x, y0, y1, period, [&bands](int y) { return bands[y]; });
+    ForColumnRuns(m.threads, w, [&](int first, int end, bool) {
+      for (int x = first; x < end; ++x)
+        DarkenColumn(m.planes, image.Column(x), x, y0, y1, period, [&bands](int y) { return bands[y]; });
+    });
     frame.Step(y1 - 1);  // every row up to here is done
   }
   m.LoopY = LoopEnd(h - 1, 1);
   m.LoopX = LoopEnd(w - 1, 1);
 }
 
+// The columns are shared out among the threads, each fed its planes.
 void VerticalBlinds(Module1& m, PictureSurface& target, int16_t period, int16_t reversed) {
   const int w = target.Width(), h = target.Height();
-  OperationFrame frame(m, w - 1.0);
   const std::vector<int16_t> bands = BandCounters(w, period, reversed);
-  PixelBuffer& image = target.MutableImage();
-  for (int x = 0; x < w; ++x) {
-    const int16_t b = bands[x];
-    DarkenColumn(m.planes, image, x, 0, h, period, [b](int) { return b; });
-    frame.Step(x);
-  }
+  ForEachColumn(
+      m, target,
+      [&m, &bands, h, period](int x, ColorRef* out, int) {
+        const int16_t b = bands[x];
+        DarkenColumn(m.planes, out, x, 0, h, period, [b](int) { return b; });
+      },
+      ColumnOrder::Independent);
   m.LoopX = LoopEnd(w - 1, 1);
   m.LoopY = LoopEnd(h - 1, 1);
 }
