@@ -1,13 +1,22 @@
-// The frame's loop for a pass in order whose pixel (x, y) reads, of the
-// columns already treated, only column x - 1 at rows above y: its rows can be
-// cut into bands, one per thread, each band going through the columns left
-// to right one column behind the band above it. Every cell then reads
-// exactly what it reads when one thread goes down each column in turn.
+// The frame's loop for a pass in order whose pixel (x, y) reads treated
+// cells in the columns before x and above y in column x, and untreated ones
+// everywhere else, no further than r rows below y. With r = 0 it reads no
+// row below its own, and no treated cell of column x above its own row but
+// its own band's. Its rows can be cut into bands, one per thread:
+//   - band b treats column x once band b - 1 has finished it (r = 0: has
+//     finished column x - 1), so every treated cell it reads is final;
+//   - band b treats its first r rows of column x first, and band b - 1 goes
+//     on to column x + 1 only after them (its last rows read them treated,
+//     and they read b - 1's rows of column x + 1 untreated).
+// Every cell then reads exactly what it reads when one thread goes down each
+// column in turn.
 #pragma once
 #include <algorithm>
 #include <atomic>
 #include <memory>
+#include <system_error>
 #include <thread>
+#include <vector>
 
 #include "core/operation_frame.h"
 
@@ -15,41 +24,80 @@ namespace pixmora {
 
 namespace detail {
 
-inline void WaitUntilAtLeast(const std::atomic<int>& counter, int value) {
+// Runs band(i, count) for i = 0 .. count - 1 all at the same time, band 0 on
+// the calling thread, for up to `wanted` bands: count is the number of
+// threads the system gave, decided before any band starts, since the bands
+// wait for one another.
+template <class Band>
+void RunSideBySide(int wanted, Band band) {
+  std::atomic<int> count{0};  // 0 until decided
+  {
+    std::vector<std::jthread> helpers;
+    try {
+      for (int i = 1; i < wanted; ++i)
+        helpers.emplace_back([&count, &band, i] {
+          count.wait(0, std::memory_order_acquire);
+          band(i, count.load(std::memory_order_acquire));
+        });
+    } catch (const std::system_error&) {
+    }
+    count.store(static_cast<int>(helpers.size()) + 1, std::memory_order_release);
+    count.notify_all();
+    band(0, static_cast<int>(helpers.size()) + 1);
+  }
+}
+
+inline void WaitForColumns(const std::atomic<int>& counter, int value) {
   while (counter.load(std::memory_order_acquire) < value) std::this_thread::yield();
 }
 
 }  // namespace detail
 
-// band(x, out, y0, y1, rows) treats the rows y0 .. y1 - 1 of column x, out
-// being the target column and rows the number of its pixels (from the top)
-// that the planes cover, 0 for a column beyond them. Each band brings in its
-// own rows of each column (ColumnFeed); the first moves the progress bar.
-// Leaves the loop counters as the loops end.
-template <class Band>
-void ForEachColumnInBands(Module1& m, PictureSurface& target, Band band) {
+// makeBand() gives each band its callable band(x, out, y0, y1, rows), which
+// treats the rows y0 .. y1 - 1 of column x (out being the target column and
+// rows the number of its pixels, from the top, that the planes cover) and
+// writes their target pixels. On one thread the planes are fed a column
+// ahead (ColumnFeed with reach r). With several bands each brings in its own
+// rows when r = 0; otherwise the planes settle first, since a band reads
+// rows of the band below before that band has treated them. Leaves the loop
+// counters as the loops end.
+template <class MakeBand>
+void ForEachColumnInBands(Module1& m, PictureSurface& target, int r, MakeBand makeBand) {
   const int w = target.Width(), h = target.Height();
   OperationFrame frame(m, w - 1.0);
   if (w <= 0) return;
-  ColumnFeed feed(m.planes, target, w >= m.planes.Width());
+  constexpr int kLeastRows = 64;
+  const int wanted = std::clamp(m.threads, 1, std::max(h / std::max(kLeastRows, r), 1));
+  if (wanted > 1 && r > 0) m.planes.PlaneR();
+  ColumnFeed feed(m.planes, target, w >= m.planes.Width(), r);
   PixelBuffer& image = feed.Image();
   const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
-  const int bands = std::clamp(m.threads, 1, std::max(h, 1));
-  // The columns each band has finished, a cache line apart.
   struct alignas(64) Finished {
-    std::atomic<int> columns{0};
+    std::atomic<int> columns{0}, heads{0};  // columns finished, and their first r rows
   };
-  const auto done = std::make_unique<Finished[]>(bands);
-  ForColumnRuns(bands, std::max(h, 1), [&](int y0, int y1, bool lead) {
-    int b = 0;
-    while (b + 1 < bands && RunStart(b + 1, bands, std::max(h, 1)) <= y0) ++b;
-    y1 = std::min(y1, h);
+  const auto done = std::make_unique<Finished[]>(wanted);
+  // Made here, so that a band that cannot get its memory fails before any
+  // band waits for it.
+  std::vector<decltype(makeBand())> made;
+  for (int b = 0; b < wanted; ++b) made.push_back(makeBand());
+  detail::RunSideBySide(wanted, [&](int b, int bands) {
+    const int y0 = RunStart(b, bands, h), y1 = RunStart(b + 1, bands, h);
+    const int head = b > 0 ? std::min(y0 + r, y1) : y0;
+    auto& band = made[b];
     for (int x = 0; x < w; ++x) {
-      if (b > 0) detail::WaitUntilAtLeast(done[b - 1].columns, x);
-      feed.PrepareRows(x, y0, y1);
-      band(x, image.Column(x), y0, y1, x < inW ? inH : 0);
+      if (b > 0) detail::WaitForColumns(done[b - 1].columns, r > 0 ? x + 1 : x);
+      if (r > 0 && b + 1 < bands) detail::WaitForColumns(done[b + 1].heads, x);  // x - 1's
+      if (bands == 1)
+        feed.Prepare(x);
+      else
+        feed.PrepareRows(x, y0, y1);
+      const int rows = x < inW ? inH : 0;
+      ColorRef* out = image.Column(x);
+      if (head > y0) band(x, out, y0, head, rows);
+      done[b].heads.store(x + 1, std::memory_order_release);
+      band(x, out, head, y1, rows);
       done[b].columns.store(x + 1, std::memory_order_release);
-      if (lead) frame.Step(x);
+      if (b == 0) frame.Step(x);
     }
   });
   m.LoopX = static_cast<int16_t>(std::min(w, 32767));

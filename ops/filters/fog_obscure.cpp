@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/halo_bands.h"
+#include "core/row_bands.h"
 #include "ops/filters/column_pass.h"
 
 namespace pixmora {
@@ -79,11 +79,11 @@ void SoftenRows(ChannelPlanes& p, int x, int first, int last, int32_t* scratch) 
 
 // Pixels within r of an edge of the planes have part of their square outside:
 // their statements are abandoned and they keep their input colour. The rows
-// are cut into bands, one per thread (see ForEachColumnInHaloBands).
+// are cut into bands, one per thread (see ForEachColumnInBands).
 template <int r>
 void Soften(Module1& m, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
-  ForEachColumnInHaloBands(m, target, r, [&p] {
+  ForEachColumnInBands(m, target, r, [&p] {
     return [&p, scratch = std::vector<int32_t>(4 * static_cast<size_t>(p.Height()))](
                int x, ColorRef* out, int y0, int y1, int rows) mutable {
       const int first = std::max(y0, r), last = std::min({y1, rows, p.Height() - r});

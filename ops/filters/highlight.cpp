@@ -34,16 +34,19 @@ void HighlightRows(int32_t* column, int H, int x, int y0, int end) {
 
 }  // namespace
 
-// The rows are cut into bands, one per thread (see ForEachColumnInBands).
+// The rows are cut into bands, one per thread (see ForEachColumnInBands):
+// a cell reads no row below its own.
 void Highlight(Module1& m, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
-  ForEachColumnInBands(m, target, [&p](int x, ColorRef* out, int y0, int y1, int rows) {
-    const int end = std::min(y1, rows);
-    if (end <= y0) return;
-    const size_t base = p.Index(x, 0);
-    int32_t* const planes[3] = {p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base};
-    for (int32_t* column : planes) HighlightRows(column, p.Height(), x, y0, end);
-    ComposeColumn(planes[0] + y0, planes[1] + y0, planes[2] + y0, out + y0, end - y0);
+  ForEachColumnInBands(m, target, 0, [&p] {
+    return [&p](int x, ColorRef* out, int y0, int y1, int rows) {
+      const int end = std::min(y1, rows);
+      if (end <= y0) return;
+      const size_t base = p.Index(x, 0);
+      int32_t* const planes[3] = {p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base};
+      for (int32_t* column : planes) HighlightRows(column, p.Height(), x, y0, end);
+      ComposeColumn(planes[0] + y0, planes[1] + y0, planes[2] + y0, out + y0, end - y0);
+    };
   });
 }
 
