@@ -85,11 +85,12 @@ TEST(Highlight, OnePixelWidePicturesAreUnchanged) {
   }
 }
 
-// On several threads the rows are cut into bands, each a column behind the
-// one above it; a band of a single row, or none, must work too.
+// On several threads, pictures tall enough are cut into bands of rows, each
+// a column behind the one above it (two and five bands over 330 rows).
 TEST(Highlight, MatchesTheStatementByStatementRoutine) {
   for (int threads : {1, 2, 5})
-    for (const Picture& p : {test::Noisy(37, 23), test::Varied(23, 37), test::Noisy(2, 2, 5)}) {
+    for (const Picture& p :
+         {test::Noisy(37, 23), test::Varied(23, 37), test::Noisy(2, 2, 5), test::Noisy(17, 330, 6)}) {
       SCOPED_TRACE(threads);
       test::ExpectSameAsReference(
           p, [threads](Module1& m, PictureSurface& t) { m.threads = threads, Highlight(m, t); },
