@@ -27,10 +27,8 @@ void SplitColumn(const ColorRef* in, int32_t* r, int32_t* g, int32_t* b, int cou
       __builtin_prefetch(Ahead(in + y, kAhead), 0);
       for (int32_t* plane : {r, g, b}) __builtin_prefetch(Ahead(plane + y, kAhead), 1);
     }
-    const ColorRef c = in[y];
-    r[y] = static_cast<int32_t>(c & 0xFF);
-    g[y] = static_cast<int32_t>((c >> 8) & 0xFF);
-    b[y] = static_cast<int32_t>((c >> 16) & 0xFF);
+    const Channels c = ChannelBytes(in[y]);
+    r[y] = c.r, g[y] = c.g, b[y] = c.b;
   }
 }
 

@@ -42,10 +42,18 @@ struct Channels {
   int32_t r, g, b;
 };
 
+// The bytes of a colour: channel 0 red, 1 green, 2 blue.
+inline int32_t ChannelByte(ColorRef c, int channel) {
+  return static_cast<int32_t>((c >> (8 * channel)) & 0xFF);
+}
+
+inline Channels ChannelBytes(ColorRef c) {
+  return {ChannelByte(c, 0), ChannelByte(c, 1), ChannelByte(c, 2)};
+}
+
 inline Channels SplitColour(ColorRef c) {
   if (c == kInvalidColour) return {-1, -1, 255};
-  return {static_cast<int32_t>(c & 0xFF), static_cast<int32_t>((c >> 8) & 0xFF),
-          static_cast<int32_t>((c >> 16) & 0xFF)};
+  return ChannelBytes(c);
 }
 
 }  // namespace pixmora

@@ -159,10 +159,9 @@ template <class Kernel>
 void PixelColumnFromPicture(Kernel& kernel, const ColorRef* __restrict in, ColorRef* __restrict out,
                             int count) {
   for (int y = 0; y < count; ++y) {
-    int32_t R = static_cast<int32_t>(in[y] & 0xFF), G = static_cast<int32_t>((in[y] >> 8) & 0xFF),
-            B = static_cast<int32_t>((in[y] >> 16) & 0xFF);
+    Channels cells = ChannelBytes(in[y]);
     ColorRef c = 0;
-    const bool write = kernel.Pixel(R, G, B, c);
+    const bool write = kernel.Pixel(cells.r, cells.g, cells.b, c);
     out[y] = write ? c : out[y];
   }
 }

@@ -52,9 +52,8 @@ void ReliefFromPicture(Module1& m, PictureSurface& target, const PixelBuffer& so
         ChooseRows(p, own, count, gets, chosen.data());
         const ColorRef* lowerRight = source.Column(x + 1) + 1;
         for (int c = 0; c < 3; ++c)
-          EmbossColumn(planes[c], [lowerRight, shift = 8 * c](int y) {
-            return static_cast<int32_t>((lowerRight[y] >> shift) & 0xFF);
-          }, chosen.data(), count);
+          EmbossColumn(planes[c], [lowerRight, c](int y) { return ChannelByte(lowerRight[y], c); },
+                       chosen.data(), count);
       }
       ComposeColumn(planes[0], planes[1], planes[2], out, rows);
     };

@@ -61,9 +61,10 @@ inline void BlendColourByte(int32_t& R, int32_t& G, int32_t& B, ColorRef v, Colo
   const bool still = kBlackKeeps && v == 0;
   const double wKeep = w.keep, wTake = w.take;  // read whatever the choice
   const double keep = still ? 1.0 : wKeep, take = still ? 0.0 : wTake;
-  R = static_cast<int32_t>(RoundHalfEven(keep * R + take * int32_t(v & 0xFF)));
-  G = static_cast<int32_t>(RoundHalfEven(keep * G + take * int32_t((v >> 8) & 0xFF)));
-  B = static_cast<int32_t>(RoundHalfEven(keep * B + take * int32_t(v >> 16)));
+  const Channels t = ChannelBytes(v);
+  R = static_cast<int32_t>(RoundHalfEven(keep * R + take * t.r));
+  G = static_cast<int32_t>(RoundHalfEven(keep * G + take * t.g));
+  B = static_cast<int32_t>(RoundHalfEven(keep * B + take * t.b));
   out = PackRGB(R, G, B);
 }
 

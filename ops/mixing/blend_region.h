@@ -71,8 +71,7 @@ void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& sourc
       // Inside a picture every colour is valid: its channels are its bytes.
       for (int y = fastFirst; !done && y < fastEnd; ++y) {
         const ColorRef value = src[y];
-        const Channels v{static_cast<int32_t>(value & 0xFF), static_cast<int32_t>((value >> 8) & 0xFF),
-                         static_cast<int32_t>((value >> 16) & 0xFF)};
+        const Channels v = ChannelBytes(value);
         ColorRef colour = 0;
         const bool write = pixel(R[y], G[y], B[y], value, v, colour);
         dst[y] = write ? colour : dst[y];

@@ -91,9 +91,7 @@ inline bool CoalGrey(ColorRef composed, int32_t& planeR, int32_t& planeG, int32_
                      ColorRef& out) {
   // |c mod 256|, |(c div 256) mod 256|, |(c div 256) div 256| of a composed
   // colour, never negative, are its three bytes.
-  const int32_t r = static_cast<int32_t>(composed & 0xFF);
-  const int32_t g = static_cast<int32_t>((composed >> 8) & 0xFF);
-  const int32_t b = static_cast<int32_t>((composed >> 16) & 0xFF);
+  const auto [r, g, b] = ChannelBytes(composed);
   // RoundHalfEven((R + G + B) / 3): a third never ends in .5, so for a sum of
   // 0 or more this is (sum + 1) div 3, without a division in double.
   planeR = (r + g + b + 1) / 3;
