@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <atomic>
 #include <memory>
-#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -23,29 +22,6 @@
 namespace pixmora {
 
 namespace detail {
-
-// Runs band(i, count) for i = 0 .. count - 1 all at the same time, band 0 on
-// the calling thread, for up to `wanted` bands: count is the number of
-// threads the system gave, decided before any band starts, since the bands
-// wait for one another.
-template <class Band>
-void RunSideBySide(int wanted, Band band) {
-  std::atomic<int> count{0};  // 0 until decided
-  {
-    std::vector<std::jthread> helpers;
-    try {
-      for (int i = 1; i < wanted; ++i)
-        helpers.emplace_back([&count, &band, i] {
-          count.wait(0, std::memory_order_acquire);
-          band(i, count.load(std::memory_order_acquire));
-        });
-    } catch (const std::system_error&) {
-    }
-    count.store(static_cast<int>(helpers.size()) + 1, std::memory_order_release);
-    count.notify_all();
-    band(0, static_cast<int>(helpers.size()) + 1);
-  }
-}
 
 inline void WaitForColumns(const std::atomic<int>& counter, int value) {
   while (counter.load(std::memory_order_acquire) < value) std::this_thread::yield();
@@ -80,7 +56,7 @@ void ForEachColumnInBands(Module1& m, PictureSurface& target, int r, MakeBand ma
   // band waits for it.
   std::vector<decltype(makeBand())> made;
   for (int b = 0; b < wanted; ++b) made.push_back(makeBand());
-  detail::RunSideBySide(wanted, [&](int b, int bands) {
+  RunSideBySide(wanted, [&](int b, int bands) {
     const int y0 = RunStart(b, bands, h), y1 = RunStart(b + 1, bands, h);
     const int head = b > 0 ? std::min(y0 + r, y1) : y0;
     auto& band = made[b];
