@@ -1,5 +1,6 @@
 #include "core/channel_planes.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "core/column_runs.h"
@@ -17,18 +18,19 @@ const void* Ahead(const T* p, int cells) {
 
 }  // namespace
 
-void SplitColumn(const ColorRef* in, int32_t* r, int32_t* g, int32_t* b, int count) {
-  // The loads ask for the lines a kilobyte ahead, the planes' for writing:
-  // the processor's own prefetching stops at every 4 KB page, several times
-  // a column, and splitting then waits for memory.
+void SplitColumn(const ColorRef* __restrict in, int32_t* __restrict r, int32_t* __restrict g,
+                 int32_t* __restrict b, int count) {
+  // A cache line of cells at a time, asking for the lines a kilobyte ahead,
+  // the planes' for writing: the processor's own prefetching stops at every
+  // 4 KB page, several times a column, and splitting then waits for memory.
   constexpr int kAhead = 256, kCellsPerLine = 16;
-  for (int y = 0; y < count; ++y) {
-    if (y % kCellsPerLine == 0) {
-      __builtin_prefetch(Ahead(in + y, kAhead), 0);
-      for (int32_t* plane : {r, g, b}) __builtin_prefetch(Ahead(plane + y, kAhead), 1);
+  for (int y0 = 0; y0 < count; y0 += kCellsPerLine) {
+    __builtin_prefetch(Ahead(in + y0, kAhead), 0);
+    for (int32_t* plane : {r, g, b}) __builtin_prefetch(Ahead(plane + y0, kAhead), 1);
+    for (int y = y0; y < std::min(count, y0 + kCellsPerLine); ++y) {
+      const Channels c = ChannelBytes(in[y]);
+      r[y] = c.r, g[y] = c.g, b[y] = c.b;
     }
-    const Channels c = ChannelBytes(in[y]);
-    r[y] = c.r, g[y] = c.g, b[y] = c.b;
   }
 }
 
