@@ -1,5 +1,6 @@
 #include "ops/filters/freeze_black_white.h"
 
+#include <bit>
 #include <cmath>
 
 #include "ops/filters/column_pass.h"
@@ -23,7 +24,7 @@ inline void FreezeChannelUnchecked(int32_t& c, int32_t a, int32_t b, double k) {
 }
 
 // The same where the product is exact in single precision too, so that it
-// rounds to the same integer while eight pixels go through at once.
+// rounds to the same integer while twice as many pixels go through at once.
 inline void FreezeChannelSingle(int32_t& c, int32_t a, int32_t b, double k) {
   c = static_cast<int32_t>(std::nearbyint(std::abs(static_cast<float>(c - a - b) * static_cast<float>(k))));
 }
@@ -51,9 +52,8 @@ bool NoConversionCanFail(double k) {
 bool ExactInSingle(double k) {
   if (!NoConversionCanFail(k) || k == 0) return false;
   int exponent = 0;
-  auto mantissa = static_cast<uint64_t>(std::ldexp(std::frexp(std::abs(k), &exponent), 53));
-  int kBits = 53;
-  while ((mantissa & 1) == 0) mantissa >>= 1, --kBits;
+  const auto mantissa = static_cast<uint64_t>(std::ldexp(std::frexp(std::abs(k), &exponent), 53));
+  const int kBits = 53 - std::countr_zero(mantissa);
   int differenceBits = 0;
   std::frexp(Bounds(k).difference, &differenceBits);
   return kBits + differenceBits <= 24;
