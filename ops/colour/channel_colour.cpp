@@ -36,7 +36,7 @@ struct ShiftKernel : NothingOutside {
 // division in single precision rounds to the same integer as in double: a
 // quotient that is not a half lies at least 1 / (2|d|) from one, far more than
 // a float's rounding error at that size, and a half is exact in both. Single
-// precision divides eight pixels at once instead of four.
+// precision divides twice as many pixels at once.
 struct BrightnessKernel : NothingOutside {
   static constexpr bool kIndependentPixels = true;
   float d;
