@@ -13,7 +13,7 @@
 #include <QToolBar>
 
 #include "app/picture_box.h"
-#include "app/qt_pictures.h"
+#include "windows/qt_pictures.h"
 
 namespace pixmora::app {
 
@@ -64,7 +64,7 @@ void ApplyColourScheme(QWidget& window, const ColourScheme& scheme) {
   const QList<QWidget*> children = window.findChildren<QWidget*>();
   for (QWidget* w : children)
     if (KeepsOwnColours(w) && !TakesScheme(w)) PinPalette(w);
-  const QColor back = ToQColor(scheme.back), fore = ToQColor(scheme.fore);
+  const QColor back = windows::ToQColor(scheme.back), fore = windows::ToQColor(scheme.fore);
   SetColours(&window, back, fore);
   for (QWidget* w : children) {
     if (!TakesScheme(w)) continue;

@@ -4,7 +4,7 @@
 #pragma once
 #include <QWidget>
 
-#include "core/config/colour_scheme.h"
+#include "session/config/colour_scheme.h"
 
 namespace pixmora::app {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/qt_pictures.h"
+#include "windows/qt_pictures.h"
 #include "core/show_fitted.h"
 
 namespace pixmora::app {
@@ -31,7 +31,7 @@ QImage DevicePreview(const PictureSurface& shown, const Picture& fullSize, doubl
   if (!SamePixels(*logical, *shown.Image())) return {};
   const int width = static_cast<int>(std::ceil(shown.Width() * devicePixelRatio));
   const int height = static_cast<int>(std::ceil(shown.Height() * devicePixelRatio));
-  QImage image = ToQImage(*Fitted(fullSize, width, height, shown.BackColor));
+  QImage image = windows::ToQImage(*Fitted(fullSize, width, height, shown.BackColor));
   image.setDevicePixelRatio(devicePixelRatio);
   return image;
 }

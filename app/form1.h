@@ -13,8 +13,8 @@
 #include "app/command_runner.h"
 #include "app/file_dialog.h"
 #include "app/form1_controls.h"
-#include "core/catalogue/catalogue.h"
-#include "core/workspace.h"
+#include "session/catalogue/catalogue.h"
+#include "session/workspace.h"
 
 namespace pixmora::app {
 

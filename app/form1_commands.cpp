@@ -10,8 +10,8 @@
 #include "app/form1.h"
 #include "app/picture_box.h"
 #include "app/status_bar.h"
-#include "core/config/control_names.h"
-#include "core/dispatch.h"
+#include "session/captions/control_names.h"
+#include "session/dispatch.h"
 
 namespace pixmora::app {
 

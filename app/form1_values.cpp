@@ -5,10 +5,10 @@
 #include <QSlider>
 
 #include "app/form1.h"
-#include "app/qt_pictures.h"
+#include "windows/qt_pictures.h"
 #include "core/colour_ref.h"
 #include "core/numeric.h"
-#include "core/slider_command.h"
+#include "session/slider_command.h"
 
 namespace pixmora::app {
 
@@ -16,7 +16,7 @@ namespace {
 
 void SetSwatch(QLabel* swatch, int r, int g, int b) {
   QPalette p = swatch->palette();
-  p.setColor(QPalette::Window, ToQColor(PackRGB(r, g, b)));
+  p.setColor(QPalette::Window, windows::ToQColor(PackRGB(r, g, b)));
   swatch->setPalette(p);
 }
 

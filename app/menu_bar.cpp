@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "core/config/control_names.h"
-#include "core/config/design_captions.h"
+#include "session/captions/control_names.h"
+#include "session/captions/design_captions.h"
 
 namespace pixmora::app {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/catalogue/catalogue.h"
+#include "session/catalogue/catalogue.h"
 
 class QMenuBar;
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "app/device_preview.h"
-#include "app/qt_pictures.h"
+#include "windows/qt_pictures.h"
 
 namespace pixmora::app {
 
@@ -46,7 +46,7 @@ void PreviewBox::Show() {
     deviceImage_ = fullSize_ ? DevicePreview(surface_, fullSize_->Image(), ratio) : QImage();
   shown_ = shown;
   deviceRatio_ = ratio;
-  image_ = shown ? ToQImage(*shown) : QImage();
+  image_ = shown ? windows::ToQImage(*shown) : QImage();
   texts_ = surface_.Texts();
   update();
 }
@@ -55,7 +55,7 @@ void PreviewBox::SetBackColour(ColorRef colour) {
   surface_.BackColor = colour;
   surface_.Cls();
   QPalette p = palette();
-  p.setColor(QPalette::Window, ToQColor(colour));
+  p.setColor(QPalette::Window, windows::ToQColor(colour));
   setPalette(p);
   Show();
 }

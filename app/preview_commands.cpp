@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "core/config/control_names.h"
+#include "session/captions/control_names.h"
 #include "imageio/mfreeimage.h"
 #include "windows/preview_window.h"
 

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "app/picture_box.h"
-#include "core/config/control_names.h"
-#include "core/config/design_captions.h"
+#include "session/captions/control_names.h"
+#include "session/captions/design_captions.h"
 
 namespace pixmora::app {
 

@@ -5,7 +5,7 @@
 #include <QToolButton>
 
 #include "app/tool_icons.h"
-#include "core/config/control_names.h"
+#include "session/captions/control_names.h"
 
 namespace pixmora::app {
 

@@ -1,7 +1,7 @@
 // The captions of the window's controls, found by their design names: menu
 // entries, menus, labels and frames. The language file writes them here.
 #pragma once
-#include "core/config/language_file.h"
+#include "session/captions/language_file.h"
 
 class QWidget;
 

@@ -3,7 +3,7 @@
 #include <QLabel>
 
 #include "app/picture_box.h"
-#include "core/config/design_captions.h"
+#include "session/captions/design_captions.h"
 #include "core/numeric.h"
 
 namespace pixmora::app {

@@ -12,10 +12,10 @@
 #include "bench/bench_picture.h"
 #include "bench/floor_stream.h"
 #include "bench/thread_option.h"
-#include "core/config/folders.h"
-#include "core/dispatch.h"
+#include "session/config/folders.h"
+#include "session/dispatch.h"
 #include "core/load_planes.h"
-#include "core/slider_command.h"
+#include "session/slider_command.h"
 
 namespace {
 

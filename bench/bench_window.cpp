@@ -17,7 +17,7 @@
 #include "app/form1.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
-#include "core/catalogue/catalogue.h"
+#include "session/catalogue/catalogue.h"
 
 namespace {
 

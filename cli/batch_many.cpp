@@ -17,22 +17,13 @@
 
 #include "cli/batch_run.h"
 #include "cli/command_line.h"
+#include "core/paths_and_text.h"
 
 extern char** environ;
 
 namespace pixmora::cli {
 
 namespace {
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
-
-std::string BaseName(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // One picture's run: a child process whose standard error we keep.
 struct Job {

@@ -7,11 +7,11 @@
 #include <filesystem>
 
 #include "cli/stage_times.h"
-#include "core/config/colour_scheme.h"
-#include "core/config/folders.h"
-#include "core/dispatch.h"
+#include "session/config/colour_scheme.h"
+#include "session/config/folders.h"
+#include "session/dispatch.h"
 #include "core/load_planes.h"
-#include "core/slider_command.h"
+#include "session/slider_command.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_bitmap.h"
 #include "imageio/picture_files.h"

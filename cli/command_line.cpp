@@ -3,14 +3,11 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "core/paths_and_text.h"
+
 namespace pixmora::cli {
 
 namespace {
-
-std::string Lower(std::string s) {
-  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return s;
-}
 
 bool ParseInt(const std::string& text, long lo, long hi, long& value) {
   if (text.empty()) return false;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue/catalogue.h"
+#include "session/catalogue/catalogue.h"
 
 namespace pixmora::cli {
 

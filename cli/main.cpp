@@ -5,7 +5,7 @@
 
 #include "cli/batch_many.h"
 #include "cli/batch_run.h"
-#include "core/config/folders.h"
+#include "core/paths_and_text.h"
 #include "cli/help_text.h"
 
 namespace {
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
   if (command != "apply") return Fail(2, "unknown command '" + command + "' (try --help)");
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   try {
-    if (IsManyForm(rest)) return RunMany(ParseMany(rest), pixmora::GetProgramFolder() + "pixmora-cli");
+    if (IsManyForm(rest)) return RunMany(ParseMany(rest), pixmora::ProgramFolder() + "pixmora-cli");
     RunApply(ParseApply(rest));
     return 0;
   } catch (const UsageError& e) {

@@ -8,20 +8,11 @@
 #include <cstring>
 #include <vector>
 
+#include "core/paths_and_text.h"
+
 namespace pixmora {
 
 namespace {
-
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // The mode a new file would get, or the one the replaced file had.
 mode_t ModeFor(const std::string& target) {
@@ -35,7 +26,7 @@ mode_t ModeFor(const std::string& target) {
 }  // namespace
 
 AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
-  std::string pattern = FolderOf(target_) + "/." + NameOf(target_) + ".XXXXXX";
+  std::string pattern = FolderOf(target_) + "/." + BaseName(target_) + ".XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = mkstemp(name.data());

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/config/folders.h"
+#include "core/paths_and_text.h"
 #include "imageio/decode_wire.h"
 #include "imageio/freeimage_session.h"
 #include "imageio/picture_limits.h"
@@ -149,7 +149,7 @@ std::vector<std::string> DecoderEnvironment() {
 
 std::string DecoderPath() {
   const char* given = std::getenv("PIXMORA_DECODE");
-  const std::string program = GetProgramFolder();
+  const std::string program = ProgramFolder();
   const std::string candidates[] = {given ? given : "", program + "pixmora-decode",
                                     program + "../libexec/pixmora/pixmora-decode",
                                     PIXMORA_DECODER_INSTALLED, PIXMORA_DECODER_BUILT};

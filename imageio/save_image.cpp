@@ -1,5 +1,7 @@
 #include <cmath>
 
+#include "core/paths_and_text.h"
+
 #include "imageio/freeimage_session.h"
 #include "imageio/mfreeimage.h"
 
@@ -11,12 +13,6 @@ std::string ExtensionList(int format) {
   EnsureFreeImage();
   const char* list = FreeImage_GetFIFExtensionList(static_cast<FREE_IMAGE_FORMAT>(format));
   return list ? list : "";
-}
-
-std::string Lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
 }
 
 // A failed conversion hands back the input, which then stays the caller's.

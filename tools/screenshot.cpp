@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/form1.h"
-#include "core/catalogue/catalogue.h"
+#include "session/catalogue/catalogue.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <memory>
 
-#include "app/qt_pictures.h"
+#include "windows/qt_pictures.h"
 #include "imageio/picture_files.h"
 
 namespace pixmora::windows {
@@ -56,7 +56,7 @@ class ThumbnailEngine : public QIconEngine {
       if (s.unreadable) s.unreadable(why);
       return s.pixmap;
     }
-    s.pixmap = QPixmap::fromImage(app::ToQImage(*picture).scaled(
+    s.pixmap = QPixmap::fromImage(ToQImage(*picture).scaled(
         kKeptSide, kKeptSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     return s.pixmap;
   }

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <filesystem>
 
-#include "app/qt_pictures.h"
+#include "windows/qt_pictures.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "windows/texture_thumbnail.h"
@@ -47,7 +47,7 @@ QLabel* MakePicture(int i, QWidget* parent) {
 }
 
 void ShowPictureIn(QLabel* label, const Picture& picture) {
-  label->setPixmap(picture ? QPixmap::fromImage(app::ToQImage(*picture)) : QPixmap());
+  label->setPixmap(picture ? QPixmap::fromImage(ToQImage(*picture)) : QPixmap());
 }
 
 // Why a library folder cannot be listed; empty when it can.

@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "core/workspace.h"
+#include "session/workspace.h"
 #include "windows/texture_library.h"
 
 class QLabel;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/operation_frame.h"
-#include "ops/filters/column_pass.h"
-#include "ops/mixing/blend.h"
+#include "core/column_pass.h"
+#include "ops/common/blend.h"
 
 namespace pixmora {
 

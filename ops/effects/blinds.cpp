@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/operation_frame.h"
-#include "ops/filters/column_pass.h"
+#include "core/column_pass.h"
 #include "ops/effects/loop_end.h"
 
 namespace pixmora {

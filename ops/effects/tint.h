@@ -4,7 +4,7 @@
 // double precision.
 #pragma once
 
-#include "ops/mixing/blend.h"
+#include "ops/common/blend.h"
 
 namespace pixmora {
 

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "ops/filters/channel_table.h"
+#include "core/channel_table.h"
 
 namespace pixmora {
 

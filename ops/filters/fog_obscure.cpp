@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/row_bands.h"
-#include "ops/filters/column_pass.h"
+#include "core/column_pass.h"
 
 namespace pixmora {
 

@@ -3,7 +3,7 @@
 #include <bit>
 #include <cmath>
 
-#include "ops/filters/column_pass.h"
+#include "core/column_pass.h"
 
 namespace pixmora {
 

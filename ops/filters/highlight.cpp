@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/row_bands.h"
-#include "ops/filters/column_pass.h"
+#include "core/column_pass.h"
 
 namespace pixmora {
 

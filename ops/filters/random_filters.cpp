@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ops/filters/column_pass.h"
+#include "core/column_pass.h"
 
 namespace pixmora {
 

@@ -4,8 +4,8 @@
 // the pixel write happens, with its colour.
 #pragma once
 
-#include "ops/filters/column_pass.h"
-#include "ops/mixing/blend.h"
+#include "core/column_pass.h"
+#include "ops/common/blend.h"
 
 namespace pixmora {
 

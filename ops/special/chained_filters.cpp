@@ -8,7 +8,7 @@
 #include <cstdlib>
 
 #include "core/operation_frame.h"
-#include "ops/filters/column_pass.h"
+#include "core/column_pass.h"
 
 namespace pixmora {
 

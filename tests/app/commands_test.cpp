@@ -8,8 +8,8 @@
 #include <filesystem>
 
 #include "app/picture_box.h"
-#include "core/catalogue/catalogue.h"
-#include "core/config/control_names.h"
+#include "session/catalogue/catalogue.h"
+#include "session/captions/control_names.h"
 #include "imageio/picture_files.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"

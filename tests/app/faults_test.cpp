@@ -17,7 +17,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/config/control_names.h"
+#include "session/captions/control_names.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "tests/app/scripted_dialog.h"

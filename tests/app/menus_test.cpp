@@ -2,8 +2,8 @@
 #include <QLabel>
 #include <QMenuBar>
 
-#include "core/catalogue/catalogue.h"
-#include "core/config/control_names.h"
+#include "session/catalogue/catalogue.h"
+#include "session/captions/control_names.h"
 #include "tests/app/window_fixture.h"
 
 namespace pixmora::test {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "core/slider_command.h"
+#include "session/slider_command.h"
 #include "imageio/picture_files.h"
 #include "tests/support/test_pictures.h"
 

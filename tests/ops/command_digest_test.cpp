@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "core/dispatch.h"
+#include "session/dispatch.h"
 #include "core/load_planes.h"
 #include "tests/support/test_pictures.h"
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "core/dispatch.h"
+#include "tests/support/menu_clicks.h"
 #include "core/picture_surface.h"
 
 namespace pixmora::test {

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "core/config/design_captions.h"
-#include "core/config/language_file.h"
+#include "session/captions/design_captions.h"
+#include "session/captions/language_file.h"
 
 namespace pixmora::data {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/load_planes.h"
-#include "ops/mixing/blend.h"
+#include "ops/common/blend.h"
 #include "ops/mixing/mixing.h"
 #include "tests/support/test_pictures.h"
 

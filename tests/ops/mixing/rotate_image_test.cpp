@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <utility>
 
-#include "core/slider_command.h"
+#include "session/slider_command.h"
 #include "ops/mixing/rotate_image.h"
 #include "tests/support/test_pictures.h"
 

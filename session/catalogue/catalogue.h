@@ -1,0 +1,52 @@
+// The operation catalogue: every entry of the five operation menus, in menu
+// order, with its caption and the routine call it stands for. The window's
+// menus, the batch tool's list, the language file's caption order and the
+// dispatch all read this one table.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "session/workspace.h"
+
+namespace pixmora {
+
+enum class Menu { Color, Mix, Filters, Special, Effects };
+inline constexpr Menu kMenus[] = {Menu::Color, Menu::Mix, Menu::Filters, Menu::Special,
+                                  Menu::Effects};
+
+// What a handler hands to a routine: the session, and copies of the control
+// values read at the moment the command was chosen.
+struct CommandContext {
+  Workspace& ws;
+  ControlValues values;
+};
+
+using Runner = void (*)(CommandContext&);
+
+struct CatalogueEntry {
+  Menu menu;
+  int16_t index;        // 0-based, separators counted
+  const char* caption;  // the design caption; "-" for a separator
+  Runner run;           // null for a separator
+  bool IsSeparator() const { return caption[0] == '-' && caption[1] == '\0'; }
+};
+
+// Every row of the five menus, menu by menu.
+std::span<const CatalogueEntry> Catalogue();
+std::span<const CatalogueEntry> MenuEntries(Menu menu);
+// The row at that index, or null (past the menu's end).
+const CatalogueEntry* FindEntry(Menu menu, int index);
+
+const char* MenuKey(Menu menu);    // "color", "mix", "filters", "special", "effects"
+const char* MenuTitle(Menu menu);  // the menu bar's design caption
+bool MenuFromKey(const std::string& key, Menu& menu);
+
+// The rows of each menu, defined beside the routines they call.
+std::span<const CatalogueEntry> ColorMenuRows();
+std::span<const CatalogueEntry> MixMenuRows();
+std::span<const CatalogueEntry> FiltersMenuRows();
+std::span<const CatalogueEntry> SpecialMenuRows();
+std::span<const CatalogueEntry> EffectsMenuRows();
+
+}  // namespace pixmora

@@ -1,0 +1,51 @@
+#include "session/catalogue/catalogue.h"
+#include "ops/colour/channel_colour.h"
+#include "ops/colour/gradient.h"
+
+namespace pixmora {
+
+namespace {
+
+void RunShift(CommandContext& c, int16_t add) {
+  const int16_t* k = c.values.colour1;
+  ShiftColors(c.ws.m, c.ws.Pic4, k[0], k[1], k[2], add);
+}
+
+// Gradient overwrites its weight and colour 1: it works on copies.
+void RunGradient(CommandContext& c) {
+  const ControlValues& v = c.values;
+  float w = v.strength;
+  float r1 = v.colour1[0], g1 = v.colour1[1], b1 = v.colour1[2];
+  Gradient(c.ws.m, c.ws.Pic4, w, r1, g1, b1, v.colour2[0], v.colour2[1], v.colour2[2]);
+}
+
+constexpr CatalogueEntry kRows[] = {
+    {Menu::Color, 0, "Gradient", RunGradient},
+    {Menu::Color, 1, "-", nullptr},
+    {Menu::Color, 2, "Full Colors", [](CommandContext& c) { RunShift(c, -1); }},
+    {Menu::Color, 3, "Underlying Colors", [](CommandContext& c) { RunShift(c, 0); }},
+    {Menu::Color, 4, "-", nullptr},
+    {Menu::Color, 5, "Brightening Image", [](CommandContext& c) { Brightness(c.ws.m, c.ws.Pic4, 5); }},
+    {Menu::Color, 6, "Darken Image", [](CommandContext& c) { Brightness(c.ws.m, c.ws.Pic4, -5); }},
+    {Menu::Color, 7, "-", nullptr},
+    {Menu::Color, 8, "Delete red component", [](CommandContext& c) { DeleteComponent(c.ws.m, c.ws.Pic4, 0); }},
+    {Menu::Color, 9, "Delete green component", [](CommandContext& c) { DeleteComponent(c.ws.m, c.ws.Pic4, 1); }},
+    {Menu::Color, 10, "Delete blue component", [](CommandContext& c) { DeleteComponent(c.ws.m, c.ws.Pic4, 2); }},
+    {Menu::Color, 11, "-", nullptr},
+    {Menu::Color, 12, "Reverse Red and Green", [](CommandContext& c) { ReverseComponents(c.ws.m, c.ws.Pic4, 0); }},
+    {Menu::Color, 13, "Reverse Red and Blue", [](CommandContext& c) { ReverseComponents(c.ws.m, c.ws.Pic4, 1); }},
+    {Menu::Color, 14, "Reverse Green and Blue", [](CommandContext& c) { ReverseComponents(c.ws.m, c.ws.Pic4, 2); }},
+    {Menu::Color, 15, "-", nullptr},
+    {Menu::Color, 16, "Red component negative", [](CommandContext& c) { ComponentNegative(c.ws.m, c.ws.Pic4, 0); }},
+    {Menu::Color, 17, "Green component negative", [](CommandContext& c) { ComponentNegative(c.ws.m, c.ws.Pic4, 1); }},
+    {Menu::Color, 18, "Blue component negative", [](CommandContext& c) { ComponentNegative(c.ws.m, c.ws.Pic4, 2); }},
+    {Menu::Color, 19, "Image negative", [](CommandContext& c) { ComponentNegative(c.ws.m, c.ws.Pic4, 3); }},
+    {Menu::Color, 20, "-", nullptr},
+    {Menu::Color, 21, "Grayscale", [](CommandContext& c) { Grayscale(c.ws.m, c.ws.Pic4); }},
+};
+
+}  // namespace
+
+std::span<const CatalogueEntry> ColorMenuRows() { return kRows; }
+
+}  // namespace pixmora

@@ -1,0 +1,58 @@
+#include "session/catalogue/catalogue.h"
+#include "ops/effects/blinds.h"
+#include "ops/effects/lines.h"
+#include "ops/effects/rectangles.h"
+
+namespace pixmora {
+
+namespace {
+
+constexpr int16_t kPeriod = 20;  // the blinds' period and the lines' spacing
+
+using ColourEffect = void (*)(Module1&, PictureSurface&, int16_t, float&, int16_t, int16_t,
+                              int16_t);
+
+// Spacing, strength and colour 1. The routine writes strength / 10 back into
+// its strength argument: a copy, so the control keeps its value.
+void RunColourEffect(CommandContext& c, ColourEffect routine) {
+  float strength = c.values.strength;
+  const int16_t* k = c.values.colour1;
+  routine(c.ws.m, c.ws.Pic4, kPeriod, strength, k[0], k[1], k[2]);
+}
+
+// Rectangles tints what its outlines make non-black, so it starts from a
+// black result: the picture emptied again, black back colour, cleared.
+void RunRectangles(CommandContext& c) {
+  PictureSurface& result = c.ws.Pic4;
+  result.SetPicture(nullptr);
+  result.BackColor = 0;
+  result.Cls();
+  RunColourEffect(c, Rectangles);
+}
+
+// "Circles" has no routine: the handler publishes the cleared result.
+void NoRoutine(CommandContext&) {}
+
+constexpr CatalogueEntry kRows[] = {
+    {Menu::Effects, 0, "Add hor. blinds",
+     [](CommandContext& c) { HorizontalBlinds(c.ws.m, c.ws.Pic4, kPeriod, 0); }},
+    {Menu::Effects, 1, "Add reversed hor. blinds",
+     [](CommandContext& c) { HorizontalBlinds(c.ws.m, c.ws.Pic4, kPeriod, -1); }},
+    {Menu::Effects, 2, "Add vert. blinds",
+     [](CommandContext& c) { VerticalBlinds(c.ws.m, c.ws.Pic4, kPeriod, 0); }},
+    {Menu::Effects, 3, "Add reversed vert. blinds",
+     [](CommandContext& c) { VerticalBlinds(c.ws.m, c.ws.Pic4, kPeriod, -1); }},
+    {Menu::Effects, 4, "-", nullptr},
+    {Menu::Effects, 5, "Horizontal lines",
+     [](CommandContext& c) { RunColourEffect(c, HorizontalLines); }},
+    {Menu::Effects, 6, "Vertical lines", [](CommandContext& c) { RunColourEffect(c, VerticalLines); }},
+    {Menu::Effects, 7, "Add squares", [](CommandContext& c) { RunColourEffect(c, AddSquares); }},
+    {Menu::Effects, 8, "Rectangles", RunRectangles},
+    {Menu::Effects, 9, "Circles", NoRoutine},
+};
+
+}  // namespace
+
+std::span<const CatalogueEntry> EffectsMenuRows() { return kRows; }
+
+}  // namespace pixmora

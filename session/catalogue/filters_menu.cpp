@@ -1,0 +1,56 @@
+#include "session/catalogue/catalogue.h"
+#include "ops/filters/consume_merge_contrast.h"
+#include "ops/filters/fog_obscure.h"
+#include "ops/filters/freeze_black_white.h"
+#include "ops/filters/highlight.h"
+#include "ops/filters/random_filters.h"
+#include "ops/filters/relief.h"
+
+namespace pixmora {
+
+namespace {
+
+// Haze and Consume write a scaled value back into the variable they are given;
+// the handler passes a fresh one every time.
+void RunConsume(CommandContext& c) {
+  int16_t strength = 5;
+  Consume(c.ws.m, c.ws.Pic4, strength);
+}
+
+void RunHaze(CommandContext& c) {
+  int16_t strength = 20;
+  Haze(c.ws.m, c.ws.Pic4, strength);
+}
+
+constexpr CatalogueEntry kRows[] = {
+    {Menu::Filters, 0, "Relief", [](CommandContext& c) { Relief(c.ws.m, c.ws.Pic4); }},
+    {Menu::Filters, 1, "Relief - (red)", [](CommandContext& c) { ReliefRed(c.ws.m, c.ws.Pic4, 64); }},
+    {Menu::Filters, 2, "Relief - (green)", [](CommandContext& c) { ReliefGreen(c.ws.m, c.ws.Pic4, 64); }},
+    {Menu::Filters, 3, "Relief - (blue)", [](CommandContext& c) { ReliefBlue(c.ws.m, c.ws.Pic4, 64); }},
+    {Menu::Filters, 4, "-", nullptr},
+    {Menu::Filters, 5, "Fog", [](CommandContext& c) { Fog(c.ws.m, c.ws.Pic4); }},
+    {Menu::Filters, 6, "Obscure", [](CommandContext& c) { Obscure(c.ws.m, c.ws.Pic4); }},
+    {Menu::Filters, 7, "-", nullptr},
+    {Menu::Filters, 8, "Diffuse Images", [](CommandContext& c) { Diffuse(c.ws.m, c.ws.Pic4, 3); }},
+    {Menu::Filters, 9, "-", nullptr},
+    {Menu::Filters, 10, "Highlighted Image", [](CommandContext& c) { Highlight(c.ws.m, c.ws.Pic4); }},
+    {Menu::Filters, 11, "-", nullptr},
+    {Menu::Filters, 12, "Image Consumed", RunConsume},
+    {Menu::Filters, 13, "Merge", [](CommandContext& c) { Merge(c.ws.m, c.ws.Pic4, 1.5f); }},
+    {Menu::Filters, 14, "Contrast", [](CommandContext& c) { Contrast(c.ws.m, c.ws.Pic4, 10); }},
+    {Menu::Filters, 15, "Haze", RunHaze},
+    {Menu::Filters, 16, "Disorder", [](CommandContext& c) { Disorder(c.ws.m, c.ws.Pic4); }},
+    {Menu::Filters, 17, "-", nullptr},
+    {Menu::Filters, 18, "Freeze", [](CommandContext& c) { Freeze(c.ws.m, c.ws.Pic4, 1.5f); }},
+    {Menu::Filters, 19, "Freeze high", [](CommandContext& c) { Freeze(c.ws.m, c.ws.Pic4, 2.0f); }},
+    {Menu::Filters, 20, "-", nullptr},
+    {Menu::Filters, 21, "Black and white 1", [](CommandContext& c) { BlackAndWhite(c.ws.m, c.ws.Pic4, 200); }},
+    {Menu::Filters, 22, "Black and white 2", [](CommandContext& c) { BlackAndWhite(c.ws.m, c.ws.Pic4, 150); }},
+    {Menu::Filters, 23, "Black and white 3", [](CommandContext& c) { BlackAndWhite(c.ws.m, c.ws.Pic4, 100); }},
+};
+
+}  // namespace
+
+std::span<const CatalogueEntry> FiltersMenuRows() { return kRows; }
+
+}  // namespace pixmora

@@ -1,0 +1,53 @@
+#include "session/catalogue/catalogue.h"
+#include "session/fit_image_b.h"
+#include "ops/mixing/mixing.h"
+
+namespace pixmora {
+
+namespace {
+
+// The values the handler passes: fresh single-precision copies of the
+// controls, which the routines overwrite with their tenths.
+float Strength(const CommandContext& c) { return c.values.strength; }
+float Size(const CommandContext& c) { return c.values.size; }
+
+// Image B is first brought to image A's size when the two differ.
+void RunMixImages(CommandContext& c) {
+  Workspace& ws = c.ws;
+  if (static_cast<float>(ws.Pic2.Width()) != static_cast<float>(ws.Pic1.Width()) ||
+      static_cast<float>(ws.Pic2.Height()) != static_cast<float>(ws.Pic1.Height()))
+    FitImageB(ws);
+  float strength = Strength(c);
+  MixImages(ws.m, ws.Pic4, ws.Pic2, strength);
+}
+
+void RunMixPattern(CommandContext& c) {
+  float strength = Strength(c);
+  MixPattern(c.ws.m, c.ws.Pic4, c.ws.PatPic, strength);
+}
+
+void RunInsertShape(CommandContext& c) {
+  float strength = Strength(c), size = Size(c);
+  InsertShape(c.ws.m, c.ws.Pic4, c.ws.Pic3, strength, size);
+}
+
+void RunOutlineShape(CommandContext& c) {
+  float strength = Strength(c), size = Size(c);
+  OutlineShape(c.ws.m, c.ws.Pic4, c.ws.Pic3, strength, size);
+}
+
+constexpr CatalogueEntry kRows[] = {
+    {Menu::Mix, 0, "Image mixing with A-B", RunMixImages},
+    {Menu::Mix, 1, "Mix Pattern", RunMixPattern},
+    {Menu::Mix, 2, "-", nullptr},
+    {Menu::Mix, 3, "Insert Shape", RunInsertShape},
+    {Menu::Mix, 4, "Outline", RunOutlineShape},
+    {Menu::Mix, 5, "-", nullptr},
+    {Menu::Mix, 6, "Slide Image", [](CommandContext& c) { SlideImage(c.ws.m, c.ws.Pic4, c.ws.Pic2); }},
+};
+
+}  // namespace
+
+std::span<const CatalogueEntry> MixMenuRows() { return kRows; }
+
+}  // namespace pixmora

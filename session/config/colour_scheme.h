@@ -1,0 +1,21 @@
+// The colour scheme "color_menu.cff": the back and fore colours of the
+// window, read once at start-up and copied into the data folder the first time.
+#pragma once
+#include "core/colour_ref.h"
+#include "session/workspace.h"
+
+namespace pixmora {
+
+inline constexpr const char* kColourSchemeFile = "color_menu.cff";
+
+struct ColourScheme {
+  ColorRef back = kDefaultBackColour;
+  ColorRef fore = kDefaultForeColour;
+};
+
+// Reads the data folder's copy, else the support folder's; the defaults when
+// neither can be read. Copies the support copy into the data folder when the
+// data folder has none.
+ColourScheme LoadColourScheme(const Folders& folders);
+
+}  // namespace pixmora

@@ -1,0 +1,23 @@
+#include "session/publish_result.h"
+
+#include "imageio/picture_files.h"
+
+namespace pixmora {
+
+void PublishResult(Workspace& ws) {
+  ws.imma.SetPicture(ws.Pic4.Image());
+  const Picture& result = ws.imma.GetPicture();
+  const std::string path = ws.folders.data + kResultFile;
+  std::string error;
+  if (!SavePictureAsBmp(result, path, &error)) {
+    ws.report("cannot write " + path + ": " + error);
+    ws.Image1.Cls();
+    if (ws.Pic4.Width() > 0 && ws.Pic4.Height() > 0) PaintFitted(result, ws.Image1);
+    return;
+  }
+  // A 24-bit BMP holds every colour exactly: reading the file back would give
+  // these very pixels, so they are shown as ShowFitted would show the file.
+  ShowFittedPicture(result, ws.Pic4, ws.Image1);
+}
+
+}  // namespace pixmora

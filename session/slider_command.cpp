@@ -1,0 +1,23 @@
+#include "session/slider_command.h"
+
+#include "session/dispatch.h"
+#include "ops/mixing/rotate_image.h"
+
+namespace pixmora {
+
+void RotateIntoResult(Workspace& ws, int16_t value) {
+  const auto angle = static_cast<float>(value * (3.14159265359 / 4));
+  // The rotation fills the result surface as it stands; before the first
+  // command (or after the result was handed on) it may not have image A's size.
+  if (ws.Pic4.Width() != ws.Pic1.Width() || ws.Pic4.Height() != ws.Pic1.Height())
+    ws.Pic4.SetSize(ws.Pic1.Width(), ws.Pic1.Height());
+  ws.Pic4.Cls();
+  RotateImage(ws.Pic1, ws.Pic4, angle, ws.m.threads);
+}
+
+void Slider1_Change(Workspace& ws, int16_t value) {
+  RotateIntoResult(ws, value);
+  PublishResult(ws);
+}
+
+}  // namespace pixmora

@@ -1,0 +1,16 @@
+// The rotation slider's change handler: image A turned by value x 45 degrees
+// into the result, published like a menu command's result.
+#pragma once
+#include <cstdint>
+
+#include "session/workspace.h"
+
+namespace pixmora {
+
+// RotateIntoResult, then PublishResult.
+void Slider1_Change(Workspace& ws, int16_t value);
+// Clears Pic4, giving it image A's size, and rotates image A into it (the
+// planes are not touched).
+void RotateIntoResult(Workspace& ws, int16_t value);
+
+}  // namespace pixmora

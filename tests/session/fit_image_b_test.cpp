@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "session/fit_image_b.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora {
+
+constexpr int16_t kMixImages = 0;
+constexpr int16_t kSlideImage = 6;
+
+TEST(FitImageB, BringsImageBToImageAsSizeThroughTheWorkingFile) {
+  test::Session s(test::Varied(40, 30));
+  s.ws.Pic2.SetPicture(test::Flat(17, 11, PackRGB(40, 120, 200)));
+  FitImageB(s.ws);
+  EXPECT_EQ(s.ws.Pic2.Width(), 40);
+  EXPECT_EQ(s.ws.Pic2.Height(), 30);
+  EXPECT_TRUE(std::filesystem::exists(s.ws.folders.temp + "pgraf.bmp"));
+  EXPECT_EQ(s.ws.Pic2.Point(0, 0), PackRGB(40, 120, 200)) << "a flat picture stays flat";
+  EXPECT_EQ(s.ws.Pic2.Point(39, 29), PackRGB(40, 120, 200));
+  EXPECT_EQ(s.ws.Pic2.GetPicture(), s.ws.Pic2.Image()) << "the picture is its own image";
+}
+
+TEST(FitImageB, MixingWithADifferentlySizedImageBMatchesImageA) {
+  test::Session s(test::Varied(24, 18));
+  s.ws.Pic2.SetPicture(test::Varied(50, 9));
+  s.ws.values.strength = 10;
+  mnuMix_Click(s.ws, kMixImages);
+  ASSERT_EQ(s.ws.Pic2.Width(), 24);
+  ASSERT_EQ(s.ws.Pic2.Height(), 18);
+  for (int x = 0; x < 24; ++x)
+    for (int y = 0; y < 18; ++y) ASSERT_EQ(s.Result(x, y), s.ws.Pic2.Point(x, y));
+}
+
+TEST(FitImageB, AMissingTemporaryFolderLeavesImageBAsItWas) {
+  test::Session s(test::Flat(10, 8, PackRGB(1, 2, 3)));
+  const Picture b = test::Flat(4, 3, PackRGB(90, 80, 70));
+  s.ws.Pic2.SetPicture(b);
+  s.ws.folders.temp = s.root + "no such folder/";
+  s.ws.values.strength = 10;
+  mnuMix_Click(s.ws, kMixImages);
+  EXPECT_EQ(s.ws.Pic2.GetPicture(), b);
+  EXPECT_EQ(s.Result(3, 2), PackRGB(90, 80, 70)) << "image B's own area is mixed";
+  EXPECT_EQ(s.Result(4, 2), PackRGB(1, 2, 3));
+  EXPECT_EQ(s.Result(9, 7), PackRGB(1, 2, 3));
+}
+
+TEST(FitImageB, AnUnreadableResultLeavesImageBAsItWas) {
+  test::Session s(test::Flat(10, 8, PackRGB(1, 2, 3)));
+  const Picture b = test::Flat(4, 3, PackRGB(90, 80, 70));
+  s.ws.Pic2.SetPicture(b);
+  s.ws.platformLoader = [](const std::string&) { return Picture(); };
+  FitImageB(s.ws);
+  EXPECT_EQ(s.ws.Pic2.GetPicture(), b);
+}
+
+TEST(FitImageB, RunsOnlyWhenTheSizesDifferAndOnlyForMixing) {
+  test::Session s(test::Flat(6, 5, PackRGB(1, 2, 3)));
+  const Picture same = test::Flat(6, 5, PackRGB(9, 9, 9));
+  s.ws.Pic2.SetPicture(same);
+  mnuMix_Click(s.ws, kMixImages);
+  EXPECT_EQ(s.ws.Pic2.GetPicture(), same);
+  EXPECT_FALSE(std::filesystem::exists(s.ws.folders.temp + "pgraf.bmp"));
+  const Picture other = test::Flat(3, 2, PackRGB(9, 9, 9));
+  s.ws.Pic2.SetPicture(other);
+  mnuMix_Click(s.ws, kSlideImage);
+  EXPECT_EQ(s.ws.Pic2.GetPicture(), other) << "Slide Image stretches image B by painting";
+}
+
+}  // namespace pixmora
