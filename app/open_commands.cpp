@@ -6,6 +6,7 @@
 
 #include "app/form1.h"
 #include "app/picture_box.h"
+#include "core/file_messages.h"
 #include "imageio/picture_files.h"
 
 namespace pixmora::app {
@@ -73,8 +74,7 @@ bool OpenPictureFile(Form1& window, Form1::Slot slot, const QString& path) {
   std::string why;
   const Picture picture = ReadChosenPicture(path.toStdString(), why);
   if (!picture) {
-    window.Report(QStringLiteral("cannot read %1 %2: %3")
-                      .arg(QLatin1String(Role(slot)), path, QString::fromStdString(why)));
+    window.Report(QString::fromStdString(CannotRead(Role(slot), path.toStdString(), why)));
     return false;
   }
   return window.ShowPicture(slot, picture);

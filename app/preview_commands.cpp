@@ -5,7 +5,9 @@
 
 #include "app/form1.h"
 #include "session/captions/control_names.h"
+#include "core/file_messages.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/write_picture.h"
 #include "windows/preview_window.h"
 
 namespace pixmora::app {
@@ -17,17 +19,14 @@ namespace {
 void ShowInPreview(Form1& window, const PictureSurface& surface,
                    const std::shared_ptr<QPointer<windows::Form2>>& preview) {
   const std::string file = window.Session().folders.temp + "passo$$$.bmp";
-  FIBITMAP* bitmap = ImageFromDeviceContext(surface);
-  if (!bitmap) {
+  const Picture picture = surface.Image();
+  if (picture->Count() == 0) {
     window.Report(QStringLiteral("There is no picture to preview yet."));
     return;
   }
-  const bool saved = SaveBitmap(kFormatBmp, bitmap, file, 0);
-  FreeImage_Unload(bitmap);
-  if (!saved) {
-    window.Report(QStringLiteral("cannot write %1: %2")
-                      .arg(QString::fromStdString(file),
-                           QString::fromStdString(LastFileLayerMessage())));
+  const std::string why = WritePictureFile(picture, file, kFormatBmp);
+  if (!why.empty()) {
+    window.Report(QString::fromStdString(CannotWrite(file, why)));
     return;
   }
   if (!*preview) *preview = new windows::Form2(file, &window);

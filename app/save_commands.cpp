@@ -5,8 +5,11 @@
 #include <filesystem>
 
 #include "app/form1.h"
+#include "core/file_messages.h"
+#include "imageio/bitmap.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
+#include "imageio/write_picture.h"
 
 namespace pixmora::app {
 
@@ -19,30 +22,8 @@ constexpr std::array<int, 4> kSaveFormats = {kFormatBmp, kFormatJpeg, kFormatPng
 // No command changes it; saved files carry it.
 constexpr int32_t kResolution = 0;
 
-void SetResolution(FIBITMAP* bitmap) {
-  SetImageDpiX(bitmap, kResolution);
-  SetImageDpiY(bitmap, kResolution);
-}
-
-// Writes the bitmap at its own size as a 24-bit file of the format, then frees it.
-bool SaveAtOwnSize(FIBITMAP* bitmap, const std::string& path, int format) {
-  bool saved = false;
-  try {
-    saved = SaveImageFile(bitmap, path, format, 0, 24,
-                          SizeArg::Whole(static_cast<int32_t>(FreeImage_GetWidth(bitmap))),
-                          SizeArg::Whole(static_cast<int32_t>(FreeImage_GetHeight(bitmap))),
-                          false, FILTER_BSPLINE, false);
-  } catch (...) {
-    FreeImage_Unload(bitmap);
-    throw;
-  }
-  FreeImage_Unload(bitmap);
-  return saved;
-}
-
-QString CannotWrite(const std::string& path, const std::string& why) {
-  return QStringLiteral("cannot write %1: %2")
-      .arg(QString::fromStdString(path), QString::fromStdString(why));
+void ReportCannotWrite(Form1& window, const std::string& path, const std::string& why) {
+  window.Report(QString::fromStdString(CannotWrite(path, why)));
 }
 
 // The file is read back and written once more in its format, so that what is
@@ -51,13 +32,13 @@ QString CannotWrite(const std::string& path, const std::string& why) {
 // format's extension appended) leaves the file the dialog named alone.
 void SaveSecondPass(Form1& window, const std::string& path, int format) {
   if (!ExtensionMatchesFormat(format, path, true)) return;
-  FIBITMAP* again = LoadBitmap(format, path, 0);
+  const Bitmap again(LoadBitmap(format, path, 0));
   if (!again) return;
-  SetResolution(again);
+  SetImageDpiX(again.get(), kResolution);
+  SetImageDpiY(again.get(), kResolution);
   // The write is atomic: when it fails, the first write stands.
-  if (!SaveBitmap(format, again, path, 0))
-    window.Report(CannotWrite(path, LastFileLayerMessage() + " (the first write stands)"));
-  FreeImage_Unload(again);
+  if (!SaveBitmap(format, again.get(), path, 0))
+    ReportCannotWrite(window, path, LastFileLayerMessage() + " (the first write stands)");
 }
 
 void SaveFile(Form1& window) {
@@ -73,21 +54,20 @@ void SaveFile(Form1& window) {
   const int index = answer.filterIndex >= 1 && answer.filterIndex <= 4 ? answer.filterIndex : 1;
   const int format = kSaveFormats[index - 1];
   const std::string path = answer.fileName.toStdString();
-  try {
-    FIBITMAP* bitmap = ImageFromDeviceContext(window.Session().imma);
-    if (!bitmap) {
-      window.Report(QStringLiteral("There is no result to save yet."));
-      return;
-    }
-    SetResolution(bitmap);
-    if (!SaveAtOwnSize(bitmap, path, format)) {
-      window.Report(CannotWrite(path, LastFileLayerMessage()));
-      return;
-    }
-    SaveSecondPass(window, path, format);
-  } catch (const ImageError& e) {
-    window.Report(CannotWrite(path, e.Summary()));
+  const Picture result = window.Session().imma.Image();
+  if (result->Count() == 0) {
+    window.Report(QStringLiteral("There is no result to save yet."));
+    return;
   }
+  WriteOptions options;
+  options.dpi = kResolution;
+  const std::string why =
+      WritePictureFile(result, NameWithFormatExtension(path, format), format, options);
+  if (!why.empty()) {
+    ReportCannotWrite(window, path, why);
+    return;
+  }
+  SaveSecondPass(window, path, format);
 }
 
 // The result becomes image A or B through a file in the program's folder; the
@@ -95,18 +75,14 @@ void SaveFile(Form1& window) {
 void LoadResultInto(Form1& window, Form1::Slot slot) {
   Workspace& ws = window.Session();
   const std::string path = ws.folders.program + "$$$.bmp";
-  try {
-    FIBITMAP* bitmap = ImageFromDeviceContext(ws.Pic4);
-    if (!bitmap) {
-      window.Report(QStringLiteral("There is no result to hand on yet."));
-      return;
-    }
-    if (!SaveAtOwnSize(bitmap, path, kFormatBmp)) {
-      window.Report(CannotWrite(path, LastFileLayerMessage()));
-      return;
-    }
-  } catch (const ImageError& e) {
-    window.Report(CannotWrite(path, e.Summary()));
+  const Picture result = ws.Pic4.Image();
+  if (result->Count() == 0) {
+    window.Report(QStringLiteral("There is no result to hand on yet."));
+    return;
+  }
+  const std::string written = WritePictureFile(result, path, kFormatBmp);
+  if (!written.empty()) {
+    ReportCannotWrite(window, path, written);
     return;
   }
   std::string why;
@@ -114,8 +90,7 @@ void LoadResultInto(Form1& window, Form1::Slot slot) {
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   if (!picture) {
-    window.Report(QStringLiteral("cannot read %1: %2")
-                      .arg(QString::fromStdString(path), QString::fromStdString(why)));
+    window.Report(QString::fromStdString(CannotRead("", path, why)));
     return;
   }
   window.ShowPicture(slot, picture);

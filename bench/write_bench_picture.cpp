@@ -4,7 +4,9 @@
 #include <string>
 
 #include "bench/bench_picture.h"
+#include "core/file_messages.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/write_picture.h"
 
 int main(int argc, char** argv) {
   using namespace pixmora;
@@ -13,14 +15,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: pixmora-bench-picture OUT.png\n");
     return 2;
   }
-  PictureSurface s;
-  s.SetPicture(bench::Photo());
-  FIBITMAP* bitmap = ImageFromDeviceContext(s);
-  const bool ok = bitmap && SaveBitmap(kFormatPng, bitmap, argv[1], 0);
-  if (bitmap) FreeImage_Unload(bitmap);
-  if (!ok) {
-    std::fprintf(stderr, "pixmora-bench-picture: cannot write %s: %s\n", argv[1],
-                 LastFileLayerMessage().c_str());
+  const std::string why = WritePictureFile(bench::Photo(), argv[1], kFormatPng);
+  if (!why.empty()) {
+    std::fprintf(stderr, "pixmora-bench-picture: %s\n", CannotWrite(argv[1], why).c_str());
     return 1;
   }
   return 0;

@@ -1,13 +1,9 @@
 #include "cli/batch_many.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
@@ -17,41 +13,27 @@
 
 #include "cli/batch_run.h"
 #include "cli/command_line.h"
+#include "core/child_process.h"
 #include "core/paths_and_text.h"
-
-extern char** environ;
 
 namespace pixmora::cli {
 
 namespace {
 
-// One picture's run: a child process whose standard error we keep.
+// One picture's run: a child process whose standard error is read as it
+// comes, so that a child saying much never waits on a full pipe.
 struct Job {
   size_t index;
-  pid_t pid;
-  int errFd;
+  ChildProcess child;
   std::string err;
 };
 
 Job Start(size_t index, const std::vector<std::string>& argv) {
-  int fds[2];
-  if (pipe2(fds, O_CLOEXEC) != 0) return {index, -1, -1, "cannot start: no pipe"};
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, fds[1], 2);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  std::vector<char*> args;
-  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  args.push_back(nullptr);
-  pid_t pid = -1;
-  const int failed = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, args.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  close(fds[1]);
-  if (failed) {
-    close(fds[0]);
-    return {index, -1, -1, "cannot start the batch tool"};
-  }
-  return {index, pid, fds[0], ""};
+  ChildProcess::Options options;
+  options.err = ChildProcess::Stream::Pipe;
+  Job job{index, ChildProcess(argv, options), ""};
+  if (!job.child.Started()) job.err = "cannot start the batch tool: " + job.child.Error();
+  return job;
 }
 
 // The child's lines without the tool's own prefix, joined.
@@ -68,27 +50,24 @@ std::string Message(const std::string& err) {
   return out;
 }
 
-// Waits for any running picture to end; answers its job with the message,
-// and whether it succeeded.
+// Reads the running pictures' messages until one of them ends; answers that
+// job, its messages made one line, and whether it succeeded.
 bool FinishAny(std::vector<Job>& running, Job& finished) {
-  int status = 0;
-  pid_t pid = running.front().pid;
-  if (pid >= 0) {
-    pid = waitpid(-1, &status, 0);
-    while (pid < 0 && errno == EINTR) pid = waitpid(-1, &status, 0);
+  for (;;) {
+    for (auto it = running.begin(); it != running.end(); ++it) {
+      if (it->child.Started() && !it->child.ReadErr(it->err)) continue;
+      finished = std::move(*it);
+      running.erase(it);
+      if (!finished.child.Started()) return false;
+      const int status = finished.child.Reap();
+      finished.err = Message(finished.err);
+      if (WIFSIGNALED(status)) finished.err = "stopped by signal " + std::to_string(WTERMSIG(status));
+      return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    std::vector<int> fds;
+    for (const Job& job : running) fds.push_back(job.child.ErrFd());
+    ReadableAmong(fds, -1);
   }
-  auto it = std::find_if(running.begin(), running.end(), [pid](const Job& j) { return j.pid == pid; });
-  if (it == running.end()) it = running.begin();
-  finished = *it;
-  running.erase(it);
-  if (finished.pid < 0) return false;
-  char buffer[4096];
-  for (ssize_t n; (n = read(finished.errFd, buffer, sizeof buffer)) > 0;)
-    finished.err.append(buffer, static_cast<size_t>(n));
-  close(finished.errFd);
-  finished.err = Message(finished.err);
-  if (WIFSIGNALED(status)) finished.err = "stopped by signal " + std::to_string(WTERMSIG(status));
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 void ShowProgress(size_t done, size_t total, size_t failed) {

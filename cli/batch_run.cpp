@@ -1,20 +1,18 @@
 #include "cli/batch_run.h"
 
-#include <cctype>
-#include <unistd.h>
-
 #include <cstdio>
-#include <filesystem>
 
 #include "cli/stage_times.h"
+#include "core/file_messages.h"
+#include "core/paths_and_text.h"
 #include "session/config/colour_scheme.h"
 #include "session/config/folders.h"
 #include "session/dispatch.h"
 #include "core/load_planes.h"
 #include "session/slider_command.h"
 #include "imageio/mfreeimage.h"
-#include "imageio/picture_bitmap.h"
 #include "imageio/picture_files.h"
+#include "imageio/write_picture.h"
 
 namespace pixmora::cli {
 
@@ -25,7 +23,7 @@ constexpr int kMaxSide = 32767;  // coordinates are 16-bit
 Picture ReadPicture(const std::string& path, const char* role) {
   std::string why;
   Picture picture = ReadChosenPicture(path, why);
-  if (!picture) throw RunError{1, "cannot read " + std::string(role) + " " + path + ": " + why};
+  if (!picture) throw RunError{1, CannotRead(role, path, why)};
   if (picture->Width() > kMaxSide || picture->Height() > kMaxSide)
     throw RunError{1, "cannot use " + std::string(role) + " " + path + ": " +
                           std::to_string(picture->Width()) + " x " +
@@ -66,48 +64,17 @@ void RunStep(Workspace& ws, const Step& step, StageTimes& times) {
   times.Time(Stage::Publish, [&] { PublishResult(ws); });
 }
 
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string::npos ? "." : path.substr(0, slash + 1);
-}
-
 void WriteOutput(const PictureSurface& result, const std::string& path, int format) {
   const Picture picture = result.Image();
-  if (picture->Count() == 0) throw RunError{1, "cannot write " + path + ": the result is empty"};
-  std::string error;
-  if (format == kFormatBmp) {  // the working files' writer: FreeImage's bytes, sooner
-    if (!SavePictureAsBmp(picture, path, &error))
-      throw RunError{1, "cannot write " + path + ": " + error};
-    return;
-  }
-  const PictureBitmap bitmap(*picture);
-  // Written under a name with the format's own extension, then renamed, so
-  // the output gets exactly the name asked for (any letter case) and is never
-  // left half-written.
-  const std::string temp = FolderOf(path) + ".pixmora-cli-" + std::to_string(getpid()) + "." +
-                           FormatPrimaryExtension(format);
-  bool saved = false;
-  try {
-    saved = SaveImageFile(bitmap.Get(), temp, format, 0, 24, SizeArg::Whole(result.Width()),
-                          SizeArg::Whole(result.Height()), false, FILTER_BSPLINE, false);
-  } catch (const ImageError& e) {
-    throw RunError{1, "cannot write " + path + ": " + e.Summary()};
-  }
-  std::error_code ec;
-  if (saved) std::filesystem::rename(temp, path, ec);
-  if (!saved || ec) {
-    std::filesystem::remove(temp, ec);
-    throw RunError{1, "cannot write " + path + ": " +
-                          (saved ? ec.message() : LastFileLayerMessage())};
-  }
+  if (picture->Count() == 0) throw RunError{1, CannotWrite(path, "the result is empty")};
+  const std::string why = WritePictureFile(picture, path, format);
+  if (!why.empty()) throw RunError{1, CannotWrite(path, why)};
 }
 
 }  // namespace
 
 int OutputFormat(const std::string& path) {
-  const auto dot = path.rfind('.');
-  std::string ext = dot == std::string::npos ? "" : path.substr(dot + 1);
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  const std::string ext = Lower(ExtensionOf(path));
   if (ext == "bmp") return kFormatBmp;
   if (ext == "jpg" || ext == "jpeg") return kFormatJpeg;
   if (ext == "png") return kFormatPng;

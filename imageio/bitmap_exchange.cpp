@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "imageio/bitmap.h"
 #include "imageio/freeimage_session.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/row_exchange.h"
@@ -11,24 +12,19 @@ namespace pixmora {
 
 namespace {
 
-struct Unloader {
-  void operator()(FIBITMAP* b) const { FreeImage_Unload(b); }
-};
-using OwnedBitmap = std::unique_ptr<FIBITMAP, Unloader>;
-
 // A 24- or 32-bit standard bitmap with the same colours. Alpha is dropped:
 // surfaces hold opaque colours. Null when no conversion exists.
 // Deep pictures keep the high byte of every value (what 8-bit viewers show);
 // scaling by the picture's own range would brighten dark photographs. Other
 // sample types (floats, 32-bit integers) go through FreeImage's linear scaling.
-OwnedBitmap ColourCopy(FIBITMAP* bitmap) {
+Bitmap ColourCopy(FIBITMAP* bitmap) {
   const FREE_IMAGE_TYPE type = FreeImage_GetImageType(bitmap);
   if (type == FIT_BITMAP || type == FIT_RGB16 || type == FIT_RGBA16)
-    return OwnedBitmap(FreeImage_ConvertTo24Bits(bitmap));
-  const OwnedBitmap standard(type == FIT_UINT16 ? FreeImage_ConvertTo8Bits(bitmap)
+    return Bitmap(FreeImage_ConvertTo24Bits(bitmap));
+  const Bitmap standard(type == FIT_UINT16 ? FreeImage_ConvertTo8Bits(bitmap)
                                                 : FreeImage_ConvertToStandardType(bitmap, TRUE));
   if (!standard) return nullptr;
-  return OwnedBitmap(FreeImage_ConvertTo24Bits(standard.get()));
+  return Bitmap(FreeImage_ConvertTo24Bits(standard.get()));
 }
 
 Picture PictureFromColourBitmap(FIBITMAP* bitmap) {
@@ -55,7 +51,7 @@ Picture ImageToPicture(FIBITMAP* bitmap, bool unloadSource) {
   const unsigned bpp = FreeImage_GetBPP(bitmap);
   if (FreeImage_GetImageType(bitmap) == FIT_BITMAP && (bpp == 24 || bpp == 32)) {
     picture = PictureFromColourBitmap(bitmap);
-  } else if (OwnedBitmap colour = ColourCopy(bitmap)) {
+  } else if (Bitmap colour = ColourCopy(bitmap)) {
     picture = PictureFromColourBitmap(colour.get());
   }
   if (unloadSource) FreeImage_Unload(bitmap);

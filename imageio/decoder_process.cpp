@@ -1,19 +1,15 @@
 #include "imageio/decoder_process.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <vector>
 
+#include "core/child_process.h"
 #include "core/paths_and_text.h"
+#include "imageio/bitmap.h"
 #include "imageio/decode_wire.h"
 #include "imageio/freeimage_session.h"
 #include "imageio/picture_limits.h"
@@ -31,43 +27,23 @@ constexpr int kPipeBytes = 1 << 20;
 
 bool Executable(const std::string& path) { return !path.empty() && access(path.c_str(), X_OK) == 0; }
 
-// Reads exactly size bytes before the deadline.
-bool ReadAll(int fd, void* data, size_t size, Clock::time_point deadline) {
-  char* p = static_cast<char*>(data);
-  while (size > 0) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    if (left.count() <= 0) return false;
-    pollfd pfd{fd, POLLIN, 0};
-    const int ready = poll(&pfd, 1, static_cast<int>(left.count()));
-    if (ready < 0 && errno == EINTR) continue;
-    if (ready <= 0) return false;
-    const ssize_t n = read(fd, p, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    p += n, size -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
 // Rebuilds the bitmap the child described, after checking every field.
-FIBITMAP* ReceiveBitmap(int fd, const WireHeader& h, Clock::time_point deadline) {
+FIBITMAP* ReceiveBitmap(ChildProcess& child, const WireHeader& h, Deadline deadline) {
   if (!SizeProblem(h.width, h.height).empty() || h.colours > 256) return nullptr;
-  FIBITMAP* b = FreeImage_AllocateT(static_cast<FREE_IMAGE_TYPE>(h.type), h.width, h.height, h.bpp,
-                                    h.redMask, h.greenMask, h.blueMask);
+  Bitmap owned(FreeImage_AllocateT(static_cast<FREE_IMAGE_TYPE>(h.type), h.width, h.height,
+                                   h.bpp, h.redMask, h.greenMask, h.blueMask));
+  FIBITMAP* b = owned.get();
   if (!b) return nullptr;
   const bool fits = FreeImage_GetPitch(b) == h.pitch &&
                     h.bitsBytes == uint64_t{h.pitch} * static_cast<uint64_t>(h.height) &&
                     (h.colours == 0 || (FreeImage_GetPalette(b) && FreeImage_GetColorsUsed(b) == h.colours));
   const bool read = fits &&
-                    (h.colours == 0 || ReadAll(fd, FreeImage_GetPalette(b), h.colours * sizeof(RGBQUAD), deadline)) &&
-                    ReadAll(fd, FreeImage_GetBits(b), h.bitsBytes, deadline);
-  if (!read) {
-    FreeImage_Unload(b);
-    return nullptr;
-  }
+                    (h.colours == 0 || child.ReadOut(FreeImage_GetPalette(b), h.colours * sizeof(RGBQUAD), deadline)) &&
+                    child.ReadOut(FreeImage_GetBits(b), h.bitsBytes, deadline);
+  if (!read) return nullptr;
   FreeImage_SetDotsPerMeterX(b, h.dotsPerMeterX);
   FreeImage_SetDotsPerMeterY(b, h.dotsPerMeterY);
-  return b;
+  return owned.release();
 }
 
 // A colour bitmap comes straight into a picture, a band of rows at a time:
@@ -76,7 +52,7 @@ bool Direct(const WireHeader& h) {
   return h.type == FIT_BITMAP && (h.bpp == 24 || h.bpp == 32) && h.colours == 0;
 }
 
-Picture ReceivePicture(int fd, const WireHeader& h, Clock::time_point deadline) {
+Picture ReceivePicture(ChildProcess& child, const WireHeader& h, Deadline deadline) {
   const uint32_t pitch = (static_cast<uint32_t>(h.width) * (h.bpp / 8) + 3) & ~3u;
   if (!SizeProblem(h.width, h.height).empty() || h.pitch != pitch ||
       h.bitsBytes != uint64_t{pitch} * static_cast<uint64_t>(h.height))
@@ -86,7 +62,7 @@ Picture ReceivePicture(int fd, const WireHeader& h, Clock::time_point deadline) 
   // Rows arrive bottom-up: each band holds the next rows from the bottom.
   for (int received = 0; received < h.height; received += kRowBand) {
     const int count = std::min(h.height - received, kRowBand);
-    if (!ReadAll(fd, band.data(), size_t{pitch} * count, deadline)) return nullptr;
+    if (!child.ReadOut(band.data(), size_t{pitch} * count, deadline)) return nullptr;
     const uint8_t* rows[kRowBand];
     for (int i = 0; i < count; ++i) rows[i] = band.data() + size_t{pitch} * (count - 1 - i);
     RowsToColumns(rows, h.bpp / 8, h.height - received - count, count, *picture);
@@ -99,15 +75,15 @@ DecodeResult Damaged(const std::string& why) { return {DecodeStatus::Damaged, FI
 // Reads the header, after the claimed sizes the decoder sends first: a large
 // picture moves the deadline on by the time it is allowed (the largest
 // allowance counts, once).
-bool ReceiveHeader(int fd, Clock::time_point& deadline, WireHeader& h) {
-  const Clock::time_point base = deadline;
-  while (ReadAll(fd, h.magic, sizeof h.magic, deadline)) {
+bool ReceiveHeader(ChildProcess& child, Deadline& deadline, WireHeader& h) {
+  const Deadline base = deadline;
+  while (child.ReadOut(h.magic, sizeof h.magic, deadline)) {
     if (std::memcmp(h.magic, kSizeMagic, sizeof h.magic) != 0)
       return std::memcmp(h.magic, kWireMagic, sizeof h.magic) == 0 &&
-             ReadAll(fd, reinterpret_cast<char*>(&h) + sizeof h.magic, sizeof h - sizeof h.magic,
+             child.ReadOut(reinterpret_cast<char*>(&h) + sizeof h.magic, sizeof h - sizeof h.magic,
                      deadline);
     WireSize size{};
-    if (!ReadAll(fd, &size.width, sizeof size - sizeof size.magic, deadline) ||
+    if (!child.ReadOut(&size.width, sizeof size - sizeof size.magic, deadline) ||
         size.width < 0 || size.height < 0 || size.width > kMaxSide || size.height > kMaxSide)
       return false;
     deadline = std::max(deadline, base + std::chrono::seconds(ExtraDecodeSeconds(size.width, size.height)));
@@ -115,18 +91,18 @@ bool ReceiveHeader(int fd, Clock::time_point& deadline, WireHeader& h) {
   return false;
 }
 
-DecodeResult Receive(int fd, Clock::time_point deadline, Picture* picture) {
+DecodeResult Receive(ChildProcess& child, Deadline deadline, Picture* picture) {
   WireHeader h{};
-  if (!ReceiveHeader(fd, deadline, h)) return Damaged("");
+  if (!ReceiveHeader(child, deadline, h)) return Damaged("");
   h.message[sizeof h.message - 1] = '\0';
   DecodeResult r{static_cast<DecodeStatus>(h.status), h.format, nullptr, h.message};
   if (h.status < 0 || h.status > static_cast<int32_t>(DecodeStatus::TooLarge)) return Damaged("");
   if (r.status != DecodeStatus::Ok) return r;
   if (picture && Direct(h)) {
-    *picture = ReceivePicture(fd, h, deadline);
+    *picture = ReceivePicture(child, h, deadline);
     return *picture ? r : Damaged("");
   }
-  r.bitmap = ReceiveBitmap(fd, h, deadline);
+  r.bitmap = ReceiveBitmap(child, h, deadline);
   if (!r.bitmap) return Damaged("");
   return r;
 }
@@ -162,36 +138,17 @@ DecodeResult DecodeInChild(const std::string& path, int flags, int seconds, Pict
   EnsureFreeImage();
   const std::string decoder = DecoderPath();
   if (decoder.empty()) return Damaged("the picture decoder pixmora-decode is missing");
-  int pipeFds[2];
-  if (pipe2(pipeFds, O_CLOEXEC) != 0) return Damaged(std::strerror(errno));
-  fcntl(pipeFds[0], F_SETPIPE_SZ, kPipeBytes);  // fewer, larger transfers; a hint
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  const std::string flagText = std::to_string(flags);
-  char* argv[] = {const_cast<char*>(decoder.c_str()), const_cast<char*>(path.c_str()),
-                  const_cast<char*>(flagText.c_str()), nullptr};
-  std::vector<std::string> env = DecoderEnvironment();
-  std::vector<char*> envp;
-  for (std::string& e : env) envp.push_back(e.data());
-  envp.push_back(nullptr);
-  pid_t child = 0;
-  const int spawned = posix_spawn(&child, decoder.c_str(), &actions, nullptr, argv, envp.data());
-  posix_spawn_file_actions_destroy(&actions);
-  close(pipeFds[1]);
-  if (spawned != 0) {
-    close(pipeFds[0]);
-    return Damaged(std::strerror(spawned));
-  }
-  DecodeResult result = Receive(pipeFds[0], Clock::now() + std::chrono::seconds(seconds), picture);
-  close(pipeFds[0]);
-  kill(child, SIGKILL);  // finished or not, the child has nothing more to say
-  int status = 0;
-  while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-  }
-  return result;
+  const std::vector<std::string> env = DecoderEnvironment();
+  ChildProcess::Options options;
+  options.out = ChildProcess::Stream::Pipe;
+  options.err = ChildProcess::Stream::Null;
+  options.pipeBytes = kPipeBytes;  // fewer, larger transfers
+  options.env = &env;
+  ChildProcess child({decoder, path, std::to_string(flags)}, options);
+  if (!child.Started()) return Damaged(child.Error());
+  // Finished or not, the child has nothing more to say once this returns: it
+  // is killed and reaped as it goes out of scope.
+  return Receive(child, Clock::now() + std::chrono::seconds(seconds), picture);
 }
 
 }  // namespace pixmora

@@ -4,6 +4,7 @@
 
 #include "imageio/freeimage_session.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/write_picture.h"
 
 namespace pixmora {
 
@@ -82,11 +83,9 @@ bool SaveImageFile(FIBITMAP* bitmap, const std::string& fileName, int format, in
     if (!(SupportsExportType(format, FIT_BITMAP) && SupportsWriting(format)))
       throw ImageError::InvalidArgument("FreeImage Library plugin '" + FormatName(format) + "' " +
                                         "is unable to write images of the image format requested.");
-    const std::string suffix =
-        ExtensionMatchesFormat(format, fileName, true) ? "" : "." + FormatPrimaryExtension(format);
     bitmap = FitDepth(bitmap, format, colourDepth, unloadSource || made, depthChanged,
                       depthBefore, made);
-    const bool result = SaveBitmap(format, bitmap, fileName + suffix, flags);
+    const bool result = SaveBitmap(format, bitmap, NameWithFormatExtension(fileName, format), flags);
     release(bitmap);
     return result;
   } catch (...) {

@@ -1,29 +1,10 @@
 #include "session/fit_image_b.h"
 
-#include <exception>
-
+#include "core/file_messages.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/write_picture.h"
 
 namespace pixmora {
-
-namespace {
-
-// Writes image B at image A's size into path; false, with why, when nothing was written.
-bool SaveResampled(const Workspace& ws, const std::string& path, std::string& why) {
-  FIBITMAP* bitmap = ImageFromDeviceContext(ws.Pic2);
-  bool saved = false;
-  try {
-    saved = SaveImageFile(bitmap, path, kFormatBmp, 1, 24, SizeArg::Whole(ws.Pic1.Width()),
-                          SizeArg::Whole(ws.Pic1.Height()), true, FILTER_CATMULLROM, false);
-    if (!saved) why = LastFileLayerMessage();
-  } catch (const ImageError& e) {
-    why = e.Summary();
-  }
-  if (bitmap) FreeImage_Unload(bitmap);
-  return saved;
-}
-
-}  // namespace
 
 void FitImageB(Workspace& ws) {
   if (ws.Pic2.Width() == 0 || ws.Pic2.Height() == 0) {
@@ -31,22 +12,22 @@ void FitImageB(Workspace& ws) {
     return;
   }
   const std::string path = ws.folders.temp + kResampleFile;
-  try {
-    std::string why;
-    if (!SaveResampled(ws, path, why)) {
-      ws.report("cannot write " + path + ": " + why + "; image B is mixed at its own size");
-      return;
-    }
-    Picture resampled = ws.platformLoader(path);
-    if (!resampled) {
-      ws.report("cannot read " + path + "; image B is mixed at its own size");
-      return;
-    }
-    ws.Pic2.SetPicture(std::move(resampled));
-    ws.Pic2.SetPicture(ws.Pic2.Image());
-  } catch (const std::exception&) {
-    // Image B stays as it was; the mixing goes on over its own size.
+  WriteOptions size;
+  size.width = ws.Pic1.Width();
+  size.height = ws.Pic1.Height();
+  size.filter = FILTER_CATMULLROM;
+  const std::string why = WritePictureFile(ws.Pic2.Image(), path, kFormatBmp, size);
+  if (!why.empty()) {
+    ws.report(CannotWrite(path, why) + "; image B is mixed at its own size");
+    return;
   }
+  Picture resampled = ws.platformLoader(path);
+  if (!resampled) {
+    ws.report(CannotRead("", path, "") + "; image B is mixed at its own size");
+    return;
+  }
+  ws.Pic2.SetPicture(std::move(resampled));
+  ws.Pic2.SetPicture(ws.Pic2.Image());
 }
 
 }  // namespace pixmora

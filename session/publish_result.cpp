@@ -1,6 +1,8 @@
 #include "session/publish_result.h"
 
-#include "imageio/picture_files.h"
+#include "core/file_messages.h"
+#include "imageio/mfreeimage.h"
+#include "imageio/write_picture.h"
 
 namespace pixmora {
 
@@ -8,9 +10,9 @@ void PublishResult(Workspace& ws) {
   ws.imma.SetPicture(ws.Pic4.Image());
   const Picture& result = ws.imma.GetPicture();
   const std::string path = ws.folders.data + kResultFile;
-  std::string error;
-  if (!SavePictureAsBmp(result, path, &error)) {
-    ws.report("cannot write " + path + ": " + error);
+  const std::string error = WritePictureFile(result, path, kFormatBmp);
+  if (!error.empty()) {
+    ws.report(CannotWrite(path, error));
     ws.Image1.Cls();
     if (ws.Pic4.Width() > 0 && ws.Pic4.Height() > 0) PaintFitted(result, ws.Image1);
     return;

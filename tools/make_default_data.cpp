@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/file_messages.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/write_picture.h"
 #include "tools/default_data/language_files.h"
 #include "tools/default_data/pictures.h"
 #include "tools/default_data/shapes.h"
@@ -19,13 +21,11 @@ namespace {
 using namespace pixmora;
 
 bool Save(const data::Canvas& canvas, const std::string& path, int format) {
-  PictureSurface s;
-  s.SetPicture(canvas);
-  FIBITMAP* bitmap = ImageFromDeviceContext(s);
-  const bool ok = bitmap && SaveBitmap(format, bitmap, path, format == kFormatJpeg ? 90 : 0);
-  if (bitmap) FreeImage_Unload(bitmap);
-  if (!ok) std::fprintf(stderr, "pixmora-make-data: cannot write %s\n", path.c_str());
-  return ok;
+  WriteOptions options;
+  options.flags = format == kFormatJpeg ? 90 : 0;
+  const std::string why = WritePictureFile(canvas, path, format, options);
+  if (!why.empty()) std::fprintf(stderr, "pixmora-make-data: %s\n", CannotWrite(path, why).c_str());
+  return why.empty();
 }
 
 bool WriteText(const std::string& path, const std::string& text) {

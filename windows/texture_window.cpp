@@ -12,8 +12,10 @@
 #include <filesystem>
 
 #include "windows/qt_pictures.h"
+#include "core/file_messages.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
+#include "imageio/write_picture.h"
 #include "windows/texture_thumbnail.h"
 
 namespace pixmora::windows {
@@ -118,7 +120,7 @@ void Form3::LoadTextureFolder(int i) {
     const auto report = ws_.report;
     strips_[i]->addItem(new QListWidgetItem(
         TextureThumbnail(path, [report, path](const std::string& why) {
-          report("cannot read " + path + ": " + why);
+          report(CannotRead("", path, why));
         }),
         QString()));
   }
@@ -139,7 +141,7 @@ void Form3::PicStrip_ItemClick(int i, int position) {
   Text1_->setText(QString::fromStdString(name.substr(0, name.size() - 4)));
   std::string why;
   const Picture picture = ReadChosenPicture(library.folder + name, why);
-  if (!picture) ws_.report("cannot read " + library.folder + name + ": " + why);
+  if (!picture) ws_.report(CannotRead("", library.folder + name, why));
   ShowPictureIn(Image1_[1], picture);
 }
 
@@ -160,23 +162,17 @@ void Form3::Command1_Click() {
 }
 
 bool Form3::SaveTexture(const std::string& path) {
-  FIBITMAP* bitmap = ImageFromDeviceContext(ws_.imma);
-  if (!bitmap) {
+  const Picture result = ws_.imma.Image();
+  if (result->Count() == 0) {
     ws_.report("There is no result to save yet.");
     return false;
   }
-  try {
-    // A failed write closes the window as a good one does (the result stays
-    // in the main window); the notice says why.
-    if (!SaveImageFile(bitmap, path, kFormatBmp, 0, 24, SizeArg::Whole(kTextureSide),
-                       SizeArg::Whole(kTextureSide), false, FILTER_BSPLINE, false))
-      ws_.report("cannot write " + path + ": " + LastFileLayerMessage());
-  } catch (const ImageError& e) {
-    FreeImage_Unload(bitmap);
-    ws_.report("cannot write " + path + ": " + e.Summary());
-    return false;
-  }
-  FreeImage_Unload(bitmap);
+  WriteOptions size;
+  size.width = size.height = kTextureSide;
+  // A failed write closes the window as a good one does (the result stays
+  // in the main window); the notice says why.
+  const std::string why = WritePictureFile(result, path, kFormatBmp, size);
+  if (!why.empty()) ws_.report(CannotWrite(path, why));
   return true;
 }
 

@@ -1,0 +1,159 @@
+#include "core/child_process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+extern char** environ;
+
+namespace pixmora {
+
+namespace {
+
+std::vector<char*> Pointers(const std::vector<std::string>& texts) {
+  std::vector<char*> pointers;
+  for (const std::string& t : texts) pointers.push_back(const_cast<char*>(t.c_str()));
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
+// Points the child's descriptor target at /dev/null or a new pipe; answers
+// the parent's end of the pipe (-1 otherwise), and false when no pipe was made.
+bool Route(ChildProcess::Stream stream, int target, posix_spawn_file_actions_t& actions,
+           int& parentEnd, int& childEnd) {
+  parentEnd = childEnd = -1;
+  if (stream == ChildProcess::Stream::Null)
+    posix_spawn_file_actions_addopen(&actions, target, "/dev/null", O_WRONLY, 0);
+  if (stream != ChildProcess::Stream::Pipe) return true;
+  int fds[2];
+  if (pipe2(fds, O_CLOEXEC) != 0) return false;
+  parentEnd = fds[0], childEnd = fds[1];
+  posix_spawn_file_actions_adddup2(&actions, childEnd, target);
+  return true;
+}
+
+}  // namespace
+
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& options) {
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  int outChild = -1, errChild = -1;
+  const bool routed = Route(options.out, 1, actions, out_, outChild) &&
+                      Route(options.err, 2, actions, err_, errChild);
+  if (routed && out_ >= 0 && options.pipeBytes > 0) fcntl(out_, F_SETPIPE_SZ, options.pipeBytes);
+  // The error stream is read as it comes, never waited on.
+  if (routed && err_ >= 0) fcntl(err_, F_SETFL, O_NONBLOCK);
+  int failed = routed ? 0 : errno;
+  if (routed) {
+    std::vector<char*> args = Pointers(argv);
+    std::vector<char*> envp = options.env ? Pointers(*options.env) : std::vector<char*>{};
+    failed = posix_spawn(&pid_, argv[0].c_str(), &actions, nullptr, args.data(),
+                         options.env ? envp.data() : environ);
+  }
+  posix_spawn_file_actions_destroy(&actions);
+  for (int fd : {outChild, errChild})
+    if (fd >= 0) close(fd);
+  if (failed != 0) {
+    pid_ = -1;
+    error_ = std::strerror(failed);
+    CloseFds();
+  }
+}
+
+ChildProcess::~ChildProcess() { Dispose(); }
+
+void ChildProcess::Dispose() {
+  if (pid_ > 0) {
+    Kill();
+    Reap();
+  }
+  CloseFds();
+}
+
+ChildProcess::ChildProcess(ChildProcess&& other) noexcept
+    : pid_(std::exchange(other.pid_, -1)),
+      out_(std::exchange(other.out_, -1)),
+      err_(std::exchange(other.err_, -1)),
+      error_(std::move(other.error_)) {}
+
+ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
+  if (this != &other) {
+    Dispose();
+    pid_ = std::exchange(other.pid_, -1);
+    out_ = std::exchange(other.out_, -1);
+    err_ = std::exchange(other.err_, -1);
+    error_ = std::move(other.error_);
+  }
+  return *this;
+}
+
+void ChildProcess::CloseFds() {
+  for (int* fd : {&out_, &err_})
+    if (*fd >= 0) close(std::exchange(*fd, -1));
+}
+
+bool ChildProcess::ReadOut(void* data, size_t size, Deadline deadline) {
+  char* p = static_cast<char*>(data);
+  while (size > 0) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0 || ReadableAmong({out_}, static_cast<int>(left.count())).empty())
+      return false;
+    const ssize_t n = read(out_, p, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n, size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+bool ChildProcess::ReadErr(std::string& into) {
+  if (err_ < 0) return true;
+  char buffer[4096];
+  for (;;) {
+    const ssize_t n = read(err_, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n > 0) {
+      into.append(buffer, static_cast<size_t>(n));
+      continue;
+    }
+    if (n < 0 && errno == EAGAIN) return false;
+    close(std::exchange(err_, -1));
+    return true;
+  }
+}
+
+void ChildProcess::Kill() {
+  if (pid_ > 0) kill(pid_, SIGKILL);
+}
+
+int ChildProcess::Reap() {
+  if (pid_ <= 0) return -1;
+  int status = 0;
+  while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+  }
+  pid_ = -1;
+  return status;
+}
+
+std::vector<size_t> ReadableAmong(const std::vector<int>& fds, int timeoutMs) {
+  std::vector<pollfd> polled;
+  for (int fd : fds) polled.push_back({fd, POLLIN, 0});
+  int ready;
+  while ((ready = poll(polled.data(), polled.size(), timeoutMs)) < 0 && errno == EINTR) {
+  }
+  std::vector<size_t> readable;
+  for (size_t i = 0; ready > 0 && i < polled.size(); ++i)
+    if (polled[i].revents != 0) readable.push_back(i);
+  return readable;
+}
+
+}  // namespace pixmora
