@@ -11,7 +11,7 @@ namespace pixmora::app {
 
 namespace {
 
-constexpr Form1::Slot kStartSlots[] = {Form1::Slot::ImageA, Form1::Slot::ImageB};
+constexpr Slot kStartSlots[] = {Slot::ImageA, Slot::ImageB};
 
 QString LocalPath(const QString& argument) {
   return argument.startsWith(QStringLiteral("file:")) ? QUrl(argument).toLocalFile() : argument;
@@ -29,12 +29,12 @@ void DescribeCommandLine(QCommandLineParser& parser) {
       QStringLiteral("[IMAGE-A [IMAGE-B]]"));
 }
 
-void OpenStartFiles(Form1& window, const QStringList& files) {
+void OpenStartFiles(CommandHost& host, const QStringList& files) {
   const qsizetype opened = std::min<qsizetype>(files.size(), std::size(kStartSlots));
   if (files.size() > opened)
-    window.Report(QStringLiteral("Only image A and image B open at start: %1 more file(s) left unopened.")
+    host.Report(QStringLiteral("Only image A and image B open at start: %1 more file(s) left unopened.")
                       .arg(files.size() - opened));
-  for (qsizetype i = 0; i < opened; ++i) OpenPictureFile(window, kStartSlots[i], LocalPath(files[i]));
+  for (qsizetype i = 0; i < opened; ++i) OpenPictureFile(host, kStartSlots[i], LocalPath(files[i]));
 }
 
 }  // namespace pixmora::app

@@ -8,13 +8,13 @@ class QCommandLineParser;
 
 namespace pixmora::app {
 
-class Form1;
+class CommandHost;
 
 void DescribeCommandLine(QCommandLineParser& parser);
 
 // Opens the files as choosing them in the image A and image B dialogs would;
 // a file that cannot be opened is reported in the status bar and the window
 // starts all the same. Arguments may be paths or file: URLs.
-void OpenStartFiles(Form1& window, const QStringList& files);
+void OpenStartFiles(CommandHost& host, const QStringList& files);
 
 }  // namespace pixmora::app

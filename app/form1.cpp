@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -50,6 +51,7 @@ Form1::Form1(QWidget* parent)
   RegisterSaveCommands(*this);
   RegisterPreviewCommands(*this);
   RegisterTextureCommand(*this);
+  AcceptDroppedFiles();
 }
 
 Form1::~Form1() { runner_.Wait(); }
@@ -137,6 +139,25 @@ bool Form1::ShowPicture(Slot slot, const Picture& picture) {
 
 void Form1::RefreshPreviews() {
   for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) box->Show();
+}
+
+// The previews take a picture file dropped on them as their dialog's choice.
+void Form1::AcceptDroppedFiles() {
+  const std::pair<PreviewBox*, Slot> targets[] = {
+      {c_.Image2, Slot::ImageA}, {c_.Image3, Slot::ImageB}, {c_.picture1, Slot::Pattern}, {c_.Picture4, Slot::Shape}};
+  for (const auto& [box, slot] : targets) {
+    box->setAcceptDrops(true);
+    // Queued: the drop is over for the dragging program before the file is read.
+    connect(
+        box, &PreviewBox::fileDropped, this,
+        [this, slot = slot](const QString& path) { OpenPictureFile(*this, slot, path); },
+        Qt::QueuedConnection);
+  }
+}
+
+QString Form1::EntryCaption(const char* entry) const {
+  const auto* action = findChild<QAction*>(entry);
+  return action ? action->text() : QString();
 }
 
 void Form1::Report(const QString& text) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/command_host.h"
 #include "app/command_runner.h"
 #include "app/file_dialog.h"
 #include "app/form1_controls.h"
@@ -20,7 +21,7 @@ namespace pixmora::app {
 
 class WindowFrameHooks;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public CommandHost {
   Q_OBJECT
  public:
   explicit Form1(QWidget* parent = nullptr);
@@ -30,43 +31,31 @@ class Form1 : public QMainWindow {
   // colour scheme, planes, start values, start pattern and shape.
   void Form_Load();
 
-  // The session. Touch it only while no command runs (Busy() is false).
-  Workspace& Session() { return ws_; }
   const Form1Controls& Controls() const { return c_; }
 
-  // The four pictures the user brings in, each a hidden full-size surface
-  // with its preview.
-  enum class Slot { ImageA, ImageB, Pattern, Shape };
   // ShowFitted of the file into the slot's surface and preview; image A also
   // resizes the planes. False (nothing done) while a command runs.
   bool ShowPicture(Slot slot, const std::string& path);
-  // The same with a picture already read (null: "No Preview Available").
-  bool ShowPicture(Slot slot, const Picture& picture);
-  // Repaints the previews from their surfaces.
-  void RefreshPreviews();
 
   // An operation menu's command: the control values are copied into the
   // session now, the command runs away from the window's thread.
   void RunOperation(Menu menu, int16_t index);
 
-  // Gives a control its command: a File entry ("mnuimma", "mnusalva", ...),
-  // a tool button ("Image5(0)" ...) or a preview ("Image2", "Image3",
-  // "Image1", "Picture4", "picture1"). The control is enabled once it has one,
-  // and disabled while any command runs.
-  void SetCommand(const QString& control, std::function<void()> command);
+  // What the command files see of the window. A bound command's controls are
+  // enabled once it has one, and disabled while any command runs; the
+  // previews are repainted after a background job.
+  Workspace& Session() override { return ws_; }
+  bool Busy() const override { return runner_.Busy(); }
+  void Report(const QString& text) override;
+  FileDialog& Dialog1() override { return *dialog1_; }
+  QWidget* Owner() override { return this; }
+  QString EntryCaption(const char* entry) const override;
+  bool ShowPicture(Slot slot, const Picture& picture) override;
+  void RefreshPreviews() override;
+  bool RunInBackground(std::function<void()> job) override;
+  void SetCommand(WindowCommand command, std::function<void()> run) override;
 
-  // Runs job on the session away from the window's thread, with the commands
-  // that could start another one disabled meanwhile; the previews are
-  // repainted afterwards. False when a command is already running.
-  bool RunInBackground(std::function<void()> job);
-  bool Busy() const { return runner_.Busy(); }
-
-  // A one-line notice in the status bar (thread-safe); the next command
-  // clears it.
-  void Report(const QString& text);
-
-  // The file dialog the File commands share; tests put a scripted one in.
-  FileDialog& Dialog1() { return *dialog1_; }
+  // Tests put a scripted file dialog in.
   void SetDialog1(std::unique_ptr<FileDialog> dialog) { dialog1_ = std::move(dialog); }
 
  signals:
@@ -91,6 +80,7 @@ class Form1 : public QMainWindow {
   ControlValues ReadControlValues() const;
 
   void InvokeCommand(const QString& control);
+  void AcceptDroppedFiles();
   void UpdateAvailability();
   void CommandEnded(const QString& failure);
 
@@ -98,7 +88,7 @@ class Form1 : public QMainWindow {
   PictureSurface image2Surface_, image3Surface_, picture4Surface_, patternSurface_;
   Form1Controls c_;
   WindowFrameHooks* hooks_ = nullptr;
-  std::map<QString, std::function<void()>> commands_;
+  std::map<WindowCommand, std::function<void()>> commands_;
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   // Declared after the session: it waits for a running command before the
   // session goes.

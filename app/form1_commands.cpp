@@ -17,16 +17,6 @@ namespace pixmora::app {
 
 namespace {
 
-// The controls whose commands other parts of the window set.
-const QStringList& CommandControls() {
-  static const QStringList names = {
-      "mnuimma",   "mnuimmb",   "mnusalvap", "mnusalva",  "mnusalvaa", "mnusalvab",
-      "mnutex",    "Image5(0)", "Image5(1)", "Image5(2)", "Image5(3)", "Image5(4)",
-      "Image5(5)", "Image5(6)", "Image2",    "Image3",    "Image1",    "Picture4",
-      "picture1"};
-  return names;
-}
-
 void SetEnabled(QObject* control, bool enabled) {
   if (auto* action = qobject_cast<QAction*>(control)) action->setEnabled(enabled);
   else if (auto* widget = qobject_cast<QWidget*>(control)) widget->setEnabled(enabled);
@@ -56,14 +46,16 @@ void Form1::CommandEnded(const QString& failure) {
   emit commandFinished();
 }
 
-void Form1::SetCommand(const QString& control, std::function<void()> command) {
-  commands_[control] = std::move(command);
+void Form1::SetCommand(WindowCommand command, std::function<void()> run) {
+  commands_[command] = std::move(run);
   UpdateAvailability();
 }
 
 void Form1::InvokeCommand(const QString& control) {
-  const auto it = commands_.find(control);
-  if (it == commands_.end() || Busy()) return;
+  WindowCommand command;
+  if (!CommandOfControl(control, command) || Busy()) return;
+  const auto it = commands_.find(command);
+  if (it == commands_.end()) return;
   SetStatusPanelText(c_, kNoticePanel, QString());
   it->second();
 }
@@ -74,8 +66,9 @@ void Form1::UpdateAvailability() {
     if (!e.IsSeparator())
       SetEnabled(findChild<QAction*>(QString::fromStdString(MenuEntryName(e.menu, e.index))),
                  idle && e.run);
-  for (const QString& name : CommandControls())
-    SetEnabled(findChild<QObject*>(name), idle && commands_.count(name));
+  for (const CommandBinding& binding : CommandBindings())
+    for (const char* name : binding.controls)
+      if (name) SetEnabled(findChild<QObject*>(name), idle && commands_.count(binding.command));
   c_.Slider1->setEnabled(idle);
 }
 

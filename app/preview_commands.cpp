@@ -3,8 +3,6 @@
 #include <QPointer>
 #include <memory>
 
-#include "app/form1.h"
-#include "session/captions/control_names.h"
 #include "core/file_messages.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
@@ -16,35 +14,37 @@ namespace {
 
 // Writes the surface to the preview file and shows the one preview window,
 // created on first use.
-void ShowInPreview(Form1& window, const PictureSurface& surface,
+void ShowInPreview(CommandHost& host, const PictureSurface& surface,
                    const std::shared_ptr<QPointer<windows::Form2>>& preview) {
-  const std::string file = window.Session().folders.temp + "passo$$$.bmp";
+  const std::string file = host.Session().folders.temp + "passo$$$.bmp";
   const Picture picture = surface.Image();
   if (picture->Count() == 0) {
-    window.Report(QStringLiteral("There is no picture to preview yet."));
+    host.Report(QStringLiteral("There is no picture to preview yet."));
     return;
   }
   const std::string why = WritePictureFile(picture, file, kFormatBmp);
   if (!why.empty()) {
-    window.Report(QString::fromStdString(CannotWrite(file, why)));
+    host.Report(QString::fromStdString(CannotWrite(file, why)));
     return;
   }
-  if (!*preview) *preview = new windows::Form2(file, &window);
+  if (!*preview) *preview = new windows::Form2(file, host.Owner());
   (*preview)->show();
   (*preview)->raise();
 }
 
 }  // namespace
 
-void RegisterPreviewCommands(Form1& window) {
+void RegisterPreviewCommands(CommandHost& host) {
   auto preview = std::make_shared<QPointer<windows::Form2>>();
-  Workspace& ws = window.Session();
-  const PictureSurface* shown[] = {&ws.Pic1, &ws.Pic2, &ws.imma, &ws.PatPic, &ws.Pic3};
-  for (int i = 0; i < 5; ++i)
-    window.SetCommand(QString::fromStdString(IndexedName("Image5", i)),
-                      [&window, surface = shown[i], preview] {
-                        ShowInPreview(window, *surface, preview);
-                      });
+  Workspace& ws = host.Session();
+  const std::pair<WindowCommand, const PictureSurface*> shown[] = {
+      {WindowCommand::PreviewImageA, &ws.Pic1},    {WindowCommand::PreviewImageB, &ws.Pic2},
+      {WindowCommand::PreviewResult, &ws.imma},    {WindowCommand::PreviewPattern, &ws.PatPic},
+      {WindowCommand::PreviewShape, &ws.Pic3}};
+  for (const auto& [command, surface] : shown)
+    host.SetCommand(command, [&host, surface = surface, preview] {
+      ShowInPreview(host, *surface, preview);
+    });
 }
 
 }  // namespace pixmora::app

@@ -1,11 +1,10 @@
 // Tool buttons 0 to 4: image A, image B, the last result, the pattern or the
 // shape picture shown in the preview window.
 #pragma once
+#include "app/command_host.h"
 
 namespace pixmora::app {
 
-class Form1;
-
-void RegisterPreviewCommands(Form1& window);
+void RegisterPreviewCommands(CommandHost& host);
 
 }  // namespace pixmora::app

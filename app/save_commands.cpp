@@ -1,10 +1,9 @@
 #include "app/save_commands.h"
 
-#include <QAction>
 #include <array>
 #include <filesystem>
 
-#include "app/form1.h"
+#include "app/file_dialog.h"
 #include "core/file_messages.h"
 #include "imageio/bitmap.h"
 #include "imageio/mfreeimage.h"
@@ -22,15 +21,15 @@ constexpr std::array<int, 4> kSaveFormats = {kFormatBmp, kFormatJpeg, kFormatPng
 // No command changes it; saved files carry it.
 constexpr int32_t kResolution = 0;
 
-void ReportCannotWrite(Form1& window, const std::string& path, const std::string& why) {
-  window.Report(QString::fromStdString(CannotWrite(path, why)));
+void ReportCannotWrite(CommandHost& host, const std::string& path, const std::string& why) {
+  host.Report(QString::fromStdString(CannotWrite(path, why)));
 }
 
 // The file is read back and written once more in its format, so that what is
 // on disk carries the resolution fields (a JPEG is compressed twice). Only the
 // file just written is read back: a first write that went to another name (the
 // format's extension appended) leaves the file the dialog named alone.
-void SaveSecondPass(Form1& window, const std::string& path, int format) {
+void SaveSecondPass(CommandHost& host, const std::string& path, int format) {
   if (!ExtensionMatchesFormat(format, path, true)) return;
   const Bitmap again(LoadBitmap(format, path, 0));
   if (!again) return;
@@ -38,25 +37,24 @@ void SaveSecondPass(Form1& window, const std::string& path, int format) {
   SetImageDpiY(again.get(), kResolution);
   // The write is atomic: when it fails, the first write stands.
   if (!SaveBitmap(format, again.get(), path, 0))
-    ReportCannotWrite(window, path, LastFileLayerMessage() + " (the first write stands)");
+    ReportCannotWrite(host, path, LastFileLayerMessage() + " (the first write stands)");
 }
 
-void SaveFile(Form1& window) {
+void SaveFile(CommandHost& host) {
   FileDialogRequest request;
-  const auto* entry = window.findChild<QAction*>("mnusalva");
-  request.title = entry ? entry->text() : QString();
+  request.title = host.EntryCaption("mnusalva");
   request.filter = kSaveFilter;
   request.filterIndex = 1;
   request.defaultExtension = ".bmp";
   request.save = true;
-  const FileDialogAnswer answer = window.Dialog1().Show(&window, request);
+  const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
   if (answer.fileName.isEmpty()) return;
   const int index = answer.filterIndex >= 1 && answer.filterIndex <= 4 ? answer.filterIndex : 1;
   const int format = kSaveFormats[index - 1];
   const std::string path = answer.fileName.toStdString();
-  const Picture result = window.Session().imma.Image();
+  const Picture result = host.Session().imma.Image();
   if (result->Count() == 0) {
-    window.Report(QStringLiteral("There is no result to save yet."));
+    host.Report(QStringLiteral("There is no result to save yet."));
     return;
   }
   WriteOptions options;
@@ -64,25 +62,25 @@ void SaveFile(Form1& window) {
   const std::string why =
       WritePictureFile(result, NameWithFormatExtension(path, format), format, options);
   if (!why.empty()) {
-    ReportCannotWrite(window, path, why);
+    ReportCannotWrite(host, path, why);
     return;
   }
-  SaveSecondPass(window, path, format);
+  SaveSecondPass(host, path, format);
 }
 
 // The result becomes image A or B through a file in the program's folder; the
 // result is then cleared, so the next command starts from the new picture.
-void LoadResultInto(Form1& window, Form1::Slot slot) {
-  Workspace& ws = window.Session();
+void LoadResultInto(CommandHost& host, Slot slot) {
+  Workspace& ws = host.Session();
   const std::string path = ws.folders.program + "$$$.bmp";
   const Picture result = ws.Pic4.Image();
   if (result->Count() == 0) {
-    window.Report(QStringLiteral("There is no result to hand on yet."));
+    host.Report(QStringLiteral("There is no result to hand on yet."));
     return;
   }
   const std::string written = WritePictureFile(result, path, kFormatBmp);
   if (!written.empty()) {
-    ReportCannotWrite(window, path, written);
+    ReportCannotWrite(host, path, written);
     return;
   }
   std::string why;
@@ -90,27 +88,21 @@ void LoadResultInto(Form1& window, Form1::Slot slot) {
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   if (!picture) {
-    window.Report(QString::fromStdString(CannotRead("", path, why)));
+    host.Report(QString::fromStdString(CannotRead("", path, why)));
     return;
   }
-  window.ShowPicture(slot, picture);
+  host.ShowPicture(slot, picture);
   ws.Image1.SetPicture(nullptr);
   ws.Pic4.SetPicture(nullptr);
-  window.RefreshPreviews();
+  host.RefreshPreviews();
 }
 
 }  // namespace
 
-void RegisterSaveCommands(Form1& window) {
-  const auto save = [&window] { SaveFile(window); };
-  const auto imageA = [&window] { LoadResultInto(window, Form1::Slot::ImageA); };
-  const auto imageB = [&window] { LoadResultInto(window, Form1::Slot::ImageB); };
-  window.SetCommand("mnusalva", save);
-  window.SetCommand("Image1", save);
-  window.SetCommand("mnusalvaa", imageA);
-  window.SetCommand("Image5(5)", imageA);
-  window.SetCommand("mnusalvab", imageB);
-  window.SetCommand("Image5(6)", imageB);
+void RegisterSaveCommands(CommandHost& host) {
+  host.SetCommand(WindowCommand::SaveFile, [&host] { SaveFile(host); });
+  host.SetCommand(WindowCommand::ResultToImageA, [&host] { LoadResultInto(host, Slot::ImageA); });
+  host.SetCommand(WindowCommand::ResultToImageB, [&host] { LoadResultInto(host, Slot::ImageB); });
 }
 
 }  // namespace pixmora::app

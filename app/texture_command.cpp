@@ -1,13 +1,12 @@
 #include "app/texture_command.h"
 
-#include "app/form1.h"
 #include "windows/texture_window.h"
 
 namespace pixmora::app {
 
-void RegisterTextureCommand(Form1& window) {
-  window.SetCommand("mnutex", [&window] {
-    windows::Form3 form(window.Session(), &window);
+void RegisterTextureCommand(CommandHost& host) {
+  host.SetCommand(WindowCommand::SaveTexture, [&host] {
+    windows::Form3 form(host.Session(), host.Owner());
     form.exec();
   });
 }

@@ -1,10 +1,9 @@
 // File › "Save Texture (256x256)": the texture library window, modal.
 #pragma once
+#include "app/command_host.h"
 
 namespace pixmora::app {
 
-class Form1;
-
-void RegisterTextureCommand(Form1& window);
+void RegisterTextureCommand(CommandHost& host);
 
 }  // namespace pixmora::app

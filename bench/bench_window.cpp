@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
   window.show();
   QElapsedTimer timer;
   timer.start();
-  if (!app::OpenPictureFile(window, app::Form1::Slot::ImageA, QString::fromLocal8Bit(argv[1]))) {
+  if (!app::OpenPictureFile(window, app::Slot::ImageA, QString::fromLocal8Bit(argv[1]))) {
     std::fprintf(stderr, "pixmora-bench-window: cannot open %s\n", argv[1]);
     return 1;
   }

@@ -67,7 +67,7 @@ TEST_F(WindowTest, HighDpiPreviewsDrawTheFullSizePicture) {
   Start();
   if (window->devicePixelRatioF() != 2) GTEST_SKIP() << "needs a screen of device pixel ratio 2";
   const Picture picture = Checkers(512, 512);
-  window->ShowPicture(app::Form1::Slot::ImageA, WritePicture(picture, "a.bmp"));
+  window->ShowPicture(app::Slot::ImageA, WritePicture(picture, "a.bmp"));
   ExpectImageIs(window->Controls().Image2->ShownAtDeviceResolution(), picture);
   QImage drawn(window->Controls().Image2->size() * 2, QImage::Format_RGB32);
   drawn.setDevicePixelRatio(2);

@@ -13,7 +13,7 @@ namespace pixmora::test {
 TEST_F(WindowTest, ToolButtonShowsImageAInThePreviewAndClosingDeletesTheFile) {
   Start();
   const Picture picture = Varied(40, 30);
-  ASSERT_TRUE(window->ShowPicture(app::Form1::Slot::ImageA, WritePicture(picture, "a.bmp")));
+  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(picture, "a.bmp")));
   window->Controls().Image5[0]->click();
 
   const std::string file = window->Session().folders.temp + "passo$$$.bmp";

@@ -1,0 +1,53 @@
+// What the window's command files need of the window, and nothing more: the
+// session, the status line, the file dialog, the previews, the background
+// runner and the place to bind their commands. Form1 is the one host; the
+// command files never see its widgets.
+#pragma once
+#include <QString>
+#include <functional>
+#include <string>
+
+#include "app/window_commands.h"
+#include "core/picture.h"
+#include "session/workspace.h"
+
+class QWidget;
+
+namespace pixmora::app {
+
+class FileDialog;
+
+// The four pictures the user brings in, each a hidden full-size surface with
+// its preview.
+enum class Slot { ImageA, ImageB, Pattern, Shape };
+
+class CommandHost {
+ public:
+  virtual ~CommandHost() = default;
+
+  // The session. Touch it only while no command runs (Busy() is false).
+  virtual Workspace& Session() = 0;
+  virtual bool Busy() const = 0;
+  // A one-line notice in the status bar (thread-safe); the next command
+  // clears it.
+  virtual void Report(const QString& text) = 0;
+  // The file dialog the File commands share.
+  virtual FileDialog& Dialog1() = 0;
+  // The window dialogs and secondary windows belong to.
+  virtual QWidget* Owner() = 0;
+  // The current caption of a menu entry (as translated at start-up).
+  virtual QString EntryCaption(const char* entry) const = 0;
+
+  // Shows a picture already read in the slot's surface and preview (null:
+  // "No Preview Available"); image A also resizes the planes. False (nothing
+  // done) while a command runs.
+  virtual bool ShowPicture(Slot slot, const Picture& picture) = 0;
+  virtual void RefreshPreviews() = 0;
+  // Runs job on the session away from the window's thread, with the commands
+  // that could start another disabled; false when one is already running.
+  virtual bool RunInBackground(std::function<void()> job) = 0;
+  // Binds a command to the controls the command table names for it.
+  virtual void SetCommand(WindowCommand command, std::function<void()> run) = 0;
+};
+
+}  // namespace pixmora::app
