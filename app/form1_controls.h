@@ -19,38 +19,39 @@ class PreviewBox;
 class WorkArea;
 
 struct Form1Controls {
-  // Side panel.
-  PictureBox* Picture3 = nullptr;
-  QGroupBox* Frame1 = nullptr;
+  // Side panel. The names are the design's; the language and configuration
+  // files and the tests know the controls by them.
+  PictureBox* Picture3 = nullptr;    // the side panel itself
+  QGroupBox* Frame1 = nullptr;       // the group of colour, strength and size controls
   std::array<QScrollBar*, 6> HS1{};  // colour 1 red, green, blue; colour 2 red, green, blue
   std::array<QLabel*, 6> Label4{};   // their values, "000"
   std::array<QLabel*, 2> Label6{};   // the two colour swatches
-  QScrollBar* HScroll1 = nullptr;    // strength
-  QLabel* Label3 = nullptr;
-  QScrollBar* HScroll2 = nullptr;    // size
-  QLabel* Label9 = nullptr;
-  QGroupBox* Frame3 = nullptr;
-  QSlider* Slider1 = nullptr;
-  QGroupBox* Frame2 = nullptr;
-  PreviewBox* picture1 = nullptr;    // the pattern
+  QScrollBar* HScroll1 = nullptr;    // strength ("Transparency"), 1..10
+  QLabel* Label3 = nullptr;          // the strength as "0.0"
+  QScrollBar* HScroll2 = nullptr;    // size ("Scale"), 1..10
+  QLabel* Label9 = nullptr;          // the size as "00%"
+  QGroupBox* Frame3 = nullptr;       // holds the rotation slider
+  QSlider* Slider1 = nullptr;        // turns image A by 45-degree steps into the result
+  QGroupBox* Frame2 = nullptr;       // holds the pattern's preview
+  PreviewBox* picture1 = nullptr;    // the pattern's preview; a click opens a pattern
 
-  // Work area.
-  WorkArea* Picture5 = nullptr;
-  PreviewBox* Image2 = nullptr;      // image A
-  PreviewBox* Image3 = nullptr;      // image B
-  PreviewBox* Image1 = nullptr;      // the result
-  PreviewBox* Picture4 = nullptr;    // the shape
-  QLabel* Label10 = nullptr;
-  QLabel* Label11 = nullptr;
-  QLabel* Label12 = nullptr;
-  QLabel* Label14 = nullptr;
-  QLabel* Label1 = nullptr;          // the busy label
+  // Work area: the four previews in a 2 x 2 grid.
+  WorkArea* Picture5 = nullptr;      // the work area
+  PreviewBox* Image2 = nullptr;      // image A's preview; a click opens image A
+  PreviewBox* Image3 = nullptr;      // image B's preview; a click opens image B
+  PreviewBox* Image1 = nullptr;      // the result's preview; a click saves the result
+  PreviewBox* Picture4 = nullptr;    // the shape's preview; a click chooses a shape
+  QLabel* Label10 = nullptr;         // caption "Image (A)"
+  QLabel* Label11 = nullptr;         // caption "Image (B)"
+  QLabel* Label12 = nullptr;         // caption "Processed Image"
+  QLabel* Label14 = nullptr;         // caption "Shape"
+  QLabel* Label1 = nullptr;          // the busy label, shown while a command runs
 
   // Tool bar and status bar.
-  std::array<QToolButton*, 7> Image5{};
+  std::array<QToolButton*, 7> Image5{};  // 0..4 show a picture in the preview window; 5, 6 hand the result on
   QStatusBar* StatusBar1 = nullptr;
-  std::array<QWidget*, 3> panels{};  // panels 1, 2, 3 of the status bar
-  QProgressBar* ProgressBar3 = nullptr;
+  std::array<QWidget*, 3> panels{};  // panels 1 (progress), 2 (texture folder), 3 (notices)
+  QProgressBar* ProgressBar3 = nullptr;  // the command's progress, in panel 1
 };
 
 }  // namespace pixmora::app

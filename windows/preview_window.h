@@ -22,8 +22,8 @@ class Form2 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  std::string file_;
-  QLabel* picture1_;
+  std::string file_;  // the preview file, "passo$$$.bmp"
+  QLabel* picture1_;  // "picture1": the picture, over the whole inner area
 };
 
 }  // namespace pixmora::windows

@@ -77,17 +77,17 @@ Form3::Form3(Workspace& ws, QWidget* owner)
     Option1_[i] = new QRadioButton(captions[i], this);
     Option1_[i]->setObjectName(Indexed("Option1", i));
     connect(Option1_[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-    Label1_[i] = new QLabel(QStringLiteral("0"), this);
-    Label1_[i]->setObjectName(Indexed("Label1", i));
+    libraryCounts_[i] = new QLabel(QStringLiteral("0"), this);
+    libraryCounts_[i]->setObjectName(Indexed("Label1", i));
     strips_[i] = MakeStrip(i == 0 ? "PicStrip1" : "PicStrip2", this);
     connect(strips_[i], &QListWidget::itemClicked, this, [this, i](QListWidgetItem* item) {
       PicStrip_ItemClick(i, strips_[i]->row(item) + 1);
     });
-    Image1_[i] = MakePicture(i, this);
+    libraryPictures_[i] = MakePicture(i, this);
     grid->addWidget(Option1_[i], 0, i * 2);
-    grid->addWidget(Label1_[i], 0, i * 2 + 1);
+    grid->addWidget(libraryCounts_[i], 0, i * 2 + 1);
     grid->addWidget(strips_[i], 1, 0, 1, 4);
-    grid->addWidget(Image1_[i], 2, i * 2, 1, 2);
+    grid->addWidget(libraryPictures_[i], 2, i * 2, 1, 2);
   }
   Option1_[0]->setChecked(true);
   Text1_ = new QLineEdit(this);
@@ -102,7 +102,7 @@ Form3::Form3(Workspace& ws, QWidget* owner)
   grid->addWidget(ok, 3, 2);
   grid->addWidget(exit, 3, 3);
 
-  ShowPictureIn(Image1_[0], ws_.Pic4.Image());
+  ShowPictureIn(libraryPictures_[0], ws_.Pic4.Image());
   LoadTextureFolder(0);
   LoadTextureFolder(1);
   strips_[0]->show();
@@ -124,7 +124,7 @@ void Form3::LoadTextureFolder(int i) {
         }),
         QString()));
   }
-  Label1_[i]->setText(QString::number(library.count));
+  libraryCounts_[i]->setText(QString::number(library.count));
 }
 
 void Form3::Option1_Click(int i) {
@@ -142,7 +142,7 @@ void Form3::PicStrip_ItemClick(int i, int position) {
   std::string why;
   const Picture picture = ReadChosenPicture(library.folder + name, why);
   if (!picture) ws_.report(CannotRead("", library.folder + name, why));
-  ShowPictureIn(Image1_[1], picture);
+  ShowPictureIn(libraryPictures_[1], picture);
 }
 
 void Form3::Command1_Click() {

@@ -39,14 +39,15 @@ class Form3 : public QDialog {
   bool SaveTexture(const std::string& path);
 
   Workspace& ws_;
-  std::array<TextureLibrary, 2> libraries_;
-  int16_t selected_ = 0;
-  int16_t verdict_ = 0;
-  std::array<QRadioButton*, 2> Option1_{};
-  std::array<QListWidget*, 2> strips_{};
-  std::array<QLabel*, 2> Label1_{};
-  std::array<QLabel*, 2> Image1_{};
-  QLineEdit* Text1_ = nullptr;
+  std::array<TextureLibrary, 2> libraries_;  // 0: the standard library, 1: the user's
+  int16_t selected_ = 0;                     // the library a new texture goes into
+  int16_t verdict_ = 0;                      // the name check's flag: -1 accepted, 0 refused
+  // The controls, with their design names as object names.
+  std::array<QRadioButton*, 2> Option1_{};      // "Option1(i)": chooses library i
+  std::array<QListWidget*, 2> strips_{};        // "PicStrip1", "PicStrip2": each library's thumbnails
+  std::array<QLabel*, 2> libraryCounts_{};      // "Label1(i)": how many textures library i holds
+  std::array<QLabel*, 2> libraryPictures_{};    // "Image1(0)": the result; "Image1(1)": the texture clicked
+  QLineEdit* Text1_ = nullptr;                  // "Text1": the new texture's name
 };
 
 }  // namespace pixmora::windows
