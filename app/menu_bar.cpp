@@ -61,6 +61,8 @@ void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
 
 void BuildOperationMenu(QMenuBar& bar, Menu which, const MenuCommands& commands) {
   QMenu* menu = AddMenu(bar, MenuBarName(which));
+  // Each entry's tooltip says what the command reads besides image A.
+  menu->setToolTipsVisible(true);
   for (const CatalogueEntry& e : MenuEntries(which)) {
     const QString name = QString::fromStdString(MenuEntryName(which, e.index));
     if (e.IsSeparator()) {
@@ -69,6 +71,9 @@ void BuildOperationMenu(QMenuBar& bar, Menu which, const MenuCommands& commands)
     }
     QAction* action = menu->addAction(QString::fromUtf8(e.caption));
     action->setObjectName(name);
+    action->setToolTip(QStringLiteral("Uses image A") +
+                       (e.reads ? QStringLiteral(", ") + QString::fromStdString(DescribeInputs(e.reads))
+                                : QStringLiteral(" only")));
     QObject::connect(action, &QAction::triggered,
                      [run = commands.operation, which, index = e.index] { run(which, index); });
   }

@@ -3,14 +3,16 @@
 namespace pixmora::cli {
 
 inline constexpr const char* kHelpText = R"HELP(Usage:
-  pixmora-cli list
+  pixmora-cli list [--inputs]
   pixmora-cli apply IMAGE_A OUTPUT OP [OP ...] [options]
   pixmora-cli apply --out-dir DIR [--format EXT] IMAGE... -- OP [OP ...] [options]
 
-list    prints every command of the five operation menus, one a line:
+list [--inputs]
+        prints every command of the five operation menus, one a line:
         MENU:INDEX<TAB>CAPTION, MENU being color, mix, filters, special or
         effects and INDEX the entry's place in its menu, counted from 0 with
-        the separators.
+        the separators. With --inputs a third column names the options the
+        command reads (e.g. strength,image-b; - for none).
 
 apply   opens IMAGE_A and runs each OP on it exactly as the editor's menu
         command does; every OP after the first works on the previous result,

@@ -10,10 +10,20 @@
 
 namespace {
 
-int List() {
-  for (const pixmora::CatalogueEntry& e : pixmora::Catalogue())
-    if (!e.IsSeparator())
-      std::printf("%s:%d\t%s\n", pixmora::MenuKey(e.menu), e.index, e.caption);
+// With inputs, a third column names the options each command reads
+// ("strength,image-b"; "-" for none).
+int List(bool inputs) {
+  for (const pixmora::CatalogueEntry& e : pixmora::Catalogue()) {
+    if (e.IsSeparator()) continue;
+    std::printf("%s:%d\t%s", pixmora::MenuKey(e.menu), e.index, e.caption);
+    if (inputs) {
+      std::string options;
+      for (const pixmora::InputInfo& info : pixmora::AllInputs())
+        if (pixmora::Has(e.reads, info.input)) options += (options.empty() ? "" : ",") + std::string(info.option + 2);
+      std::printf("\t%s", options.empty() ? "-" : options.c_str());
+    }
+    std::printf("\n");
+  }
   return 0;
 }
 
@@ -33,7 +43,11 @@ int main(int argc, char** argv) {
     std::fputs(kHelpText, stdout);
     return 0;
   }
-  if (command == "list") return List();
+  if (command == "list") {
+    if (args.size() > 2 || (args.size() == 2 && args[1] != "--inputs"))
+      return Fail(2, "list takes only --inputs");
+    return List(args.size() == 2);
+  }
   if (command != "apply") return Fail(2, "unknown command '" + command + "' (try --help)");
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   try {

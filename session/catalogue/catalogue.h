@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "session/catalogue/command_inputs.h"
 #include "session/workspace.h"
 
 namespace pixmora {
@@ -29,6 +30,7 @@ struct CatalogueEntry {
   int16_t index;        // 0-based, separators counted
   const char* caption;  // the design caption; "-" for a separator
   Runner run;           // null for a separator
+  Inputs reads = 0;     // what the routine call reads besides image A
   bool IsSeparator() const { return caption[0] == '-' && caption[1] == '\0'; }
 };
 

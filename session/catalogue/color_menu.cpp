@@ -19,11 +19,13 @@ void RunGradient(CommandContext& c) {
   Gradient(c.ws.m, c.ws.Pic4, w, r1, g1, b1, v.colour2[0], v.colour2[1], v.colour2[2]);
 }
 
+constexpr Inputs kColour1 = static_cast<Inputs>(Input::Colour1);
+
 constexpr CatalogueEntry kRows[] = {
-    {Menu::Color, 0, "Gradient", RunGradient},
+    {Menu::Color, 0, "Gradient", RunGradient, Input::Strength | Input::Colour1 | Input::Colour2},
     {Menu::Color, 1, "-", nullptr},
-    {Menu::Color, 2, "Full Colors", [](CommandContext& c) { RunShift(c, -1); }},
-    {Menu::Color, 3, "Underlying Colors", [](CommandContext& c) { RunShift(c, 0); }},
+    {Menu::Color, 2, "Full Colors", [](CommandContext& c) { RunShift(c, -1); }, kColour1},
+    {Menu::Color, 3, "Underlying Colors", [](CommandContext& c) { RunShift(c, 0); }, kColour1},
     {Menu::Color, 4, "-", nullptr},
     {Menu::Color, 5, "Brightening Image", [](CommandContext& c) { Brightness(c.ws.m, c.ws.Pic4, 5); }},
     {Menu::Color, 6, "Darken Image", [](CommandContext& c) { Brightness(c.ws.m, c.ws.Pic4, -5); }},

@@ -33,6 +33,8 @@ void RunRectangles(CommandContext& c) {
 // "Circles" has no routine: the handler publishes the cleared result.
 void NoRoutine(CommandContext&) {}
 
+constexpr Inputs kStrengthColour1 = Input::Strength | Input::Colour1;
+
 constexpr CatalogueEntry kRows[] = {
     {Menu::Effects, 0, "Add hor. blinds",
      [](CommandContext& c) { HorizontalBlinds(c.ws.m, c.ws.Pic4, kPeriod, 0); }},
@@ -44,10 +46,12 @@ constexpr CatalogueEntry kRows[] = {
      [](CommandContext& c) { VerticalBlinds(c.ws.m, c.ws.Pic4, kPeriod, -1); }},
     {Menu::Effects, 4, "-", nullptr},
     {Menu::Effects, 5, "Horizontal lines",
-     [](CommandContext& c) { RunColourEffect(c, HorizontalLines); }},
-    {Menu::Effects, 6, "Vertical lines", [](CommandContext& c) { RunColourEffect(c, VerticalLines); }},
-    {Menu::Effects, 7, "Add squares", [](CommandContext& c) { RunColourEffect(c, AddSquares); }},
-    {Menu::Effects, 8, "Rectangles", RunRectangles},
+     [](CommandContext& c) { RunColourEffect(c, HorizontalLines); }, kStrengthColour1},
+    {Menu::Effects, 6, "Vertical lines", [](CommandContext& c) { RunColourEffect(c, VerticalLines); },
+     kStrengthColour1},
+    {Menu::Effects, 7, "Add squares", [](CommandContext& c) { RunColourEffect(c, AddSquares); },
+     kStrengthColour1},
+    {Menu::Effects, 8, "Rectangles", RunRectangles, kStrengthColour1},
     {Menu::Effects, 9, "Circles", NoRoutine},
 };
 

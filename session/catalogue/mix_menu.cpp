@@ -36,14 +36,17 @@ void RunOutlineShape(CommandContext& c) {
   OutlineShape(c.ws.m, c.ws.Pic4, c.ws.Pic3, strength, size);
 }
 
+constexpr Inputs kShapeStrengthSize = Input::Shape | Input::Strength | Input::Size;
+
 constexpr CatalogueEntry kRows[] = {
-    {Menu::Mix, 0, "Image mixing with A-B", RunMixImages},
-    {Menu::Mix, 1, "Mix Pattern", RunMixPattern},
+    {Menu::Mix, 0, "Image mixing with A-B", RunMixImages, Input::ImageB | Input::Strength},
+    {Menu::Mix, 1, "Mix Pattern", RunMixPattern, Input::Pattern | Input::Strength},
     {Menu::Mix, 2, "-", nullptr},
-    {Menu::Mix, 3, "Insert Shape", RunInsertShape},
-    {Menu::Mix, 4, "Outline", RunOutlineShape},
+    {Menu::Mix, 3, "Insert Shape", RunInsertShape, kShapeStrengthSize},
+    {Menu::Mix, 4, "Outline", RunOutlineShape, kShapeStrengthSize},
     {Menu::Mix, 5, "-", nullptr},
-    {Menu::Mix, 6, "Slide Image", [](CommandContext& c) { SlideImage(c.ws.m, c.ws.Pic4, c.ws.Pic2); }},
+    {Menu::Mix, 6, "Slide Image", [](CommandContext& c) { SlideImage(c.ws.m, c.ws.Pic4, c.ws.Pic2); },
+     static_cast<Inputs>(Input::ImageB)},
 };
 
 }  // namespace

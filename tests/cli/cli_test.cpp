@@ -45,6 +45,11 @@ TEST_F(CliTest, ListsEveryChoosableEntryInMenuOrder) {
   EXPECT_EQ(lines[1], "color:2\tFull Colors");
   EXPECT_EQ(lines.back(), "effects:9\tCircles");
   for (const auto& l : lines) EXPECT_EQ(l.find("\t-"), std::string::npos) << l;
+  ASSERT_EQ(Cli("list --inputs > '" + listing + "'"), 0);
+  std::ifstream withInputs(listing);
+  std::string line;
+  for (int i = 0; i < 17 && std::getline(withInputs, line);) ++i;
+  EXPECT_EQ(line, "mix:0\tImage mixing with A-B\tstrength,image-b");
 }
 
 TEST_F(CliTest, WritesEachFormatAt24Bits) {
