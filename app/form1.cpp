@@ -92,7 +92,7 @@ void Form1::Form_Load() {
   setWindowTitle(QStringLiteral("Pixmora - Ver. ") + QStringLiteral(PIXMORA_VERSION));
   PutProgressInStatusBar(c_.ProgressBar3, c_, 1);
 
-  ws_.folders = FindFolders();
+  ws_.folders = FindFolders(Program::Editor);
   WidgetCaptions captions(*this);
   LoadConfiguration(ws_.folders, captions);
 

@@ -16,7 +16,7 @@ namespace {
 // created on first use.
 void ShowInPreview(CommandHost& host, const PictureSurface& surface,
                    const std::shared_ptr<QPointer<windows::Form2>>& preview) {
-  const std::string file = host.Session().folders.temp + "passo$$$.bmp";
+  const std::string file = host.Session().folders.work + "passo$$$.bmp";
   const Picture picture = surface.Image();
   if (picture->Count() == 0) {
     host.Report(QStringLiteral("There is no picture to preview yet."));

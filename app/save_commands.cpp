@@ -68,11 +68,11 @@ void SaveFile(CommandHost& host) {
   SaveSecondPass(host, path, format);
 }
 
-// The result becomes image A or B through a file in the program's folder; the
-// result is then cleared, so the next command starts from the new picture.
+// The result becomes image A or B through "$$$.bmp" in the working folder;
+// the result is then cleared, so the next command starts from the new picture.
 void LoadResultInto(CommandHost& host, Slot slot) {
   Workspace& ws = host.Session();
-  const std::string path = ws.folders.program + "$$$.bmp";
+  const std::string path = ws.folders.work + "$$$.bmp";
   const Picture result = ws.Pic4.Image();
   if (result->Count() == 0) {
     host.Report(QStringLiteral("There is no result to hand on yet."));

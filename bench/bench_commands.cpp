@@ -33,7 +33,7 @@ Workspace& Session() {
     ws.m.threads = threads;
     // Working files (the resampled image B) go to the temporary data folder,
     // not into whatever folder the benchmark runs from.
-    ws.folders = FindFolders();
+    ws.folders = FindFolders(Program::Editor);
     ws.Pic1.SetPicture(Photo());
     SizePlanes(ws.m, ws.Pic1);
     ws.Pic2.SetPicture(Photo());

@@ -1,6 +1,7 @@
 #include "cli/batch_run.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "cli/stage_times.h"
 #include "core/file_messages.h"
@@ -44,6 +45,13 @@ void LoadSide(Workspace& ws, const std::optional<std::string>& given, const std:
   ShowFitted(fallback, surface, preview, ws.platformLoader);
 }
 
+// The user's own copy in the data folder, else the one shipped with the program.
+std::string DefaultDataFile(const Folders& folders, const std::string& relative) {
+  const std::string own = folders.data + relative;
+  if (folders.shipped.empty() || std::filesystem::exists(own)) return own;
+  return folders.shipped + relative;
+}
+
 // The window's "Load image (A)": the result becomes image A, the result is cleared.
 void ResultBecomesImageA(Workspace& ws) {
   ws.Pic1.SetPicture(ws.Pic4.Image());
@@ -85,8 +93,9 @@ int OutputFormat(const std::string& path) {
 void RunApply(const ApplyRequest& request) {
   const int format = OutputFormat(request.output);
   Workspace ws;
-  ws.folders = FindFolders();
-  ws.SetHiddenBackColour(LoadColourScheme(ws.folders).back);
+  ws.folders = FindFolders(Program::BatchTool);
+  ws.keepResultFile = false;
+  ws.SetHiddenBackColour(ReadColourScheme(ws.folders).back);
   // Nobody sees the result's preview here: on a surface without size,
   // publishing a result draws no preview and costs no pass over the picture.
   ws.Image1.SetSize(0, 0);
@@ -101,8 +110,8 @@ void RunApply(const ApplyRequest& request) {
     ws.Pic1.SetPicture(ReadPicture(request.imageA, "image A"));
     SizePlanes(ws.m, ws.Pic1);
     if (request.imageB) ws.Pic2.SetPicture(ReadPicture(*request.imageB, "image B"));
-    LoadSide(ws, request.pattern, ws.folders.Support() + "xxx.bmp", ws.PatPic, "pattern");
-    LoadSide(ws, request.shape, ws.folders.Support() + "albero.bmp", ws.Pic3, "shape");
+    LoadSide(ws, request.pattern, DefaultDataFile(ws.folders, "supporto/xxx.bmp"), ws.PatPic, "pattern");
+    LoadSide(ws, request.shape, DefaultDataFile(ws.folders, "supporto/albero.bmp"), ws.Pic3, "shape");
   });
   for (size_t i = 0; i < request.steps.size(); ++i) {
     if (i > 0) ResultBecomesImageA(ws);

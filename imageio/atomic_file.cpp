@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/exit_cleanup.h"
 #include "core/paths_and_text.h"
 
 namespace pixmora {
@@ -26,7 +27,10 @@ mode_t ModeFor(const std::string& target) {
 }  // namespace
 
 AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
-  std::string pattern = FolderOf(target_) + "/." + BaseName(target_) + ".XXXXXX";
+  // The process's number in the name tells a later run whether the writer
+  // still runs (see StaleTemporaryFiles).
+  std::string pattern = FolderOf(target_) + "/." + BaseName(target_) + kTemporaryMark +
+                        std::to_string(getpid()) + "-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = mkstemp(name.data());
@@ -35,12 +39,13 @@ AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
     return;
   }
   temp_ = name.data();
+  exitTicket_ = RemoveAtExit(temp_);
   stream_ = fdopen(fd, "w+b");
   if (!stream_) {
     error_ = std::strerror(errno);
     close(fd);
     unlink(temp_.c_str());
-    temp_.clear();
+    Forget();
   }
 }
 
@@ -50,6 +55,12 @@ void AtomicFile::Discard() {
   if (stream_) fclose(stream_);
   stream_ = nullptr;
   if (!temp_.empty()) unlink(temp_.c_str());
+  Forget();
+}
+
+void AtomicFile::Forget() {
+  KeepAtExit(exitTicket_);
+  exitTicket_ = -1;
   temp_.clear();
 }
 
@@ -69,10 +80,10 @@ bool AtomicFile::Commit(bool written) {
   if (!flushed || !closed || rename(temp_.c_str(), target_.c_str()) != 0) {
     if (flushed && closed) error_ = std::strerror(errno);
     unlink(temp_.c_str());
-    temp_.clear();
+    Forget();
     return false;
   }
-  temp_.clear();
+  Forget();
   return true;
 }
 

@@ -7,6 +7,9 @@
 
 namespace pixmora {
 
+// Temporary files are named ".NAME" + kTemporaryMark + "PID-XXXXXX".
+inline constexpr const char* kTemporaryMark = ".pixmora-";
+
 class AtomicFile {
  public:
   explicit AtomicFile(std::string target);
@@ -24,10 +27,13 @@ class AtomicFile {
 
  private:
   void Discard();
+  // The temporary file is gone (renamed or removed): no longer ours to remove.
+  void Forget();
 
   std::string target_;
   std::string temp_;
   FILE* stream_ = nullptr;
+  int exitTicket_ = -1;  // removes the temporary file if the process is ended meanwhile
   std::string error_;
 };
 

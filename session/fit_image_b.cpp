@@ -11,7 +11,7 @@ void FitImageB(Workspace& ws) {
     ws.report("There is no image B to mix yet.");
     return;
   }
-  const std::string path = ws.folders.temp + kResampleFile;
+  const std::string path = ws.folders.work + kResampleFile;
   WriteOptions size;
   size.width = ws.Pic1.Width();
   size.height = ws.Pic1.Height();

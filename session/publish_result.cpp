@@ -9,6 +9,10 @@ namespace pixmora {
 void PublishResult(Workspace& ws) {
   ws.imma.SetPicture(ws.Pic4.Image());
   const Picture& result = ws.imma.GetPicture();
+  if (!ws.keepResultFile) {
+    ShowFittedPicture(result, ws.Pic4, ws.Image1);
+    return;
+  }
   const std::string path = ws.folders.data + kResultFile;
   const std::string error = WritePictureFile(result, path, kFormatBmp);
   if (!error.empty()) {

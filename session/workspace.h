@@ -25,6 +25,8 @@ struct Folders {
   std::string data;     // the data folder (VARDELO24)
   std::string temp;     // the temporary data folder
   std::string program;  // the folder of the executable
+  std::string work;     // this process's private working folder ("$$$.bmp", "passo$$$.bmp", "pgraf.bmp")
+  std::string shipped;  // the default data shipped with the program; empty when not found
   std::string Support() const { return data + "supporto/"; }
   std::string Shapes() const { return data + "slide/"; }
   std::string Textures() const { return data + "texture/"; }
@@ -52,6 +54,9 @@ struct Workspace {
   PictureLoader platformLoader;
   // One-line notices of things that went wrong without stopping the command.
   std::function<void(const std::string&)> report = [](const std::string&) {};
+  // Whether PublishResult leaves every result in the data folder as "ps.bmp"
+  // (the window does; the batch tool writes nothing but its outputs).
+  bool keepResultFile = true;
 
   // The colour-scheme back colour of the hidden surfaces (a cleared result shows it).
   void SetHiddenBackColour(ColorRef colour);

@@ -37,4 +37,13 @@ ColourScheme LoadColourScheme(const Folders& folders) {
   return scheme;
 }
 
+ColourScheme ReadColourScheme(const Folders& folders) {
+  ColourScheme scheme;
+  for (const std::string& path :
+       {folders.data + kColourSchemeFile, folders.Support() + kColourSchemeFile,
+        folders.shipped.empty() ? "" : folders.shipped + "supporto/" + kColourSchemeFile})
+    if (!path.empty() && ReadScheme(path, scheme)) return scheme;
+  return ColourScheme{};
+}
+
 }  // namespace pixmora

@@ -18,4 +18,9 @@ struct ColourScheme {
 // data folder has none.
 ColourScheme LoadColourScheme(const Folders& folders);
 
+// The same colours without copying anything: the data folder's copy, the
+// support folder's, or the shipped one (the batch tool writes nothing but
+// its outputs).
+ColourScheme ReadColourScheme(const Folders& folders);
+
 }  // namespace pixmora

@@ -7,6 +7,7 @@
 
 #include "core/paths_and_text.h"
 #include "session/config/shipped_data.h"
+#include "session/config/working_folder.h"
 
 namespace pixmora {
 
@@ -37,19 +38,23 @@ std::string GetTempFolder() {
 }
 
 bool EnsureTempDataFolder(const std::string& tempDataFolder) {
-  return IsFolder(tempDataFolder) || mkdir(tempDataFolder.c_str(), 0700) == 0;
+  if (IsFolder(tempDataFolder)) return true;
+  return mkdir(tempDataFolder.c_str(), 0700) == 0 && chmod(tempDataFolder.c_str(), 01777) == 0;
 }
 
-Folders FindFolders() {
+Folders FindFolders(Program program) {
   Folders f;
   f.temp = GetTempFolder() + kDataFolderName + "/";
-  EnsureTempDataFolder(f.temp);
   const std::string base = GetSpecialFolderPath();
   f.data = base + "/" + kDataFolderName + "/";
   f.program = ProgramFolder();
-  // An installed program brings the user what is missing of its default data.
-  const std::string shipped = ShippedDataFolder(f.program);
-  if (!base.empty() && !shipped.empty()) AddMissingShippedData(shipped, f.data);
+  f.shipped = ShippedDataFolder(f.program);
+  if (program == Program::Editor) {
+    EnsureTempDataFolder(f.temp);
+    if (!base.empty() && !f.shipped.empty()) AddMissingShippedData(f.shipped, f.data);
+  }
+  const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+  f.work = ProcessWorkingFolder({f.temp, runtime ? runtime : "", GetTempFolder()});
   return f;
 }
 

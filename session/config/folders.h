@@ -15,9 +15,17 @@ std::string GetSpecialFolderPath();
 // $TMPDIR, else /tmp, with its trailing separator.
 std::string GetTempFolder();
 
-// The data folder, the temporary data folder (created when missing) and the
-// program folder.
-Folders FindFolders();
+// The editor makes the temporary data folder when missing and brings the
+// user's data folder what it lacks of the shipped data; the batch tool
+// leaves both as they are and reads the shipped data where the data folder
+// has none.
+enum class Program { Editor, BatchTool };
+
+// The data folder, the temporary data folder, the program folder, the
+// shipped data and this process's working folder.
+Folders FindFolders(Program program);
+// Makes the temporary data folder, shared by every user of the machine as
+// the temporary folder itself is (each working folder in it is private).
 bool EnsureTempDataFolder(const std::string& tempDataFolder);
 
 }  // namespace pixmora

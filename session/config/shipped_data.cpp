@@ -28,8 +28,12 @@ bool CopyIfMissing(const fs::path& from, const fs::path& to) {
 }  // namespace
 
 std::string ShippedDataFolder(const std::string& programFolder) {
-  const std::string folder = programFolder + PIXMORA_SHIPPED_DATA_FROM_PROGRAM + "/";
-  return IsFolder(folder) ? folder : "";
+  // An installation keeps it under share/ beside its bin folder; the build
+  // tree paints it into share/ beside its programs.
+  for (const std::string& folder : {programFolder + PIXMORA_SHIPPED_DATA_FROM_PROGRAM + "/",
+                                    programFolder + "share/" + kDataFolderName + "/"})
+    if (IsFolder(folder)) return folder;
+  return "";
 }
 
 bool AddMissingShippedData(const std::string& shipped, const std::string& data) {

@@ -6,8 +6,9 @@
 namespace pixmora {
 
 // <prefix>/share/pixmora/VARDELO24/ of the installation the program runs
-// from, found beside its bin folder so an installed tree can move; empty when
-// the program does not run from an installation (the build tree, say).
+// from, found beside its bin folder so an installed tree can move, or the
+// build tree's share/VARDELO24/ beside its programs; empty when neither is
+// there.
 std::string ShippedDataFolder(const std::string& programFolder);
 
 // Copies into the data folder every shipped file and folder it lacks. A file

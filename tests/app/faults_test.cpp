@@ -138,14 +138,14 @@ TEST_F(FaultsTest, AResultFileThatCannotBeReplacedIsReportedAndTheNextCommandCle
   EXPECT_TRUE(Notice().isEmpty()) << Notice().toStdString();
 }
 
-TEST_F(FaultsTest, WorkingFilesOfTheTemporaryFolderThatCannotBeWrittenAreReported) {
+TEST_F(FaultsTest, WorkingFilesThatCannotBeWrittenAreReported) {
   StartScripted();
   MakeResult();
   Answer(WritePicture(Varied(20, 10), "b.bmp"));
   Action("mnuimmb")->trigger();
   std::ofstream(root + "plain file") << "not a folder";
   const std::string temp = root + "plain file/";
-  window->Session().folders.temp = temp;
+  window->Session().folders.work = temp;
 
   window->Controls().Image5[0]->click();
   ExpectNotice("cannot write " + temp + "passo$$$.bmp");

@@ -135,19 +135,27 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   EXPECT_EQ(window->Session().m.planes.Width(), 64);
   EXPECT_FALSE(window->Session().Pic4.GetPicture());
   EXPECT_FALSE(window->Session().Image1.GetPicture());
-  EXPECT_FALSE(std::filesystem::exists(window->Session().folders.program + "$$$.bmp"));
+  EXPECT_FALSE(std::filesystem::exists(window->Session().folders.work + "$$$.bmp"));
 
   window->Controls().Image5[6]->click();
   EXPECT_EQ(window->Session().Pic2.Width(), 64) << "the cleared result, at its size, went to B";
 }
 
-TEST_F(FileCommandsTest, LoadImageAWithoutAWritableProgramFolderSaysSoAndKeepsTheResult) {
+// An installed program's folder belongs to root: handing the result on never
+// writes there, only in the process's own working folder.
+TEST_F(FileCommandsTest, LoadImageANeedsNoProgramFolderButAWorkingFolder) {
   StartScripted();
   OpenImageA(Varied(64, 48));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  window->Session().folders.program = root + "read-only program folder/";
+  const Picture grey = window->Session().Pic4.Image();
+  Action("mnusalvaa")->trigger();
+  ExpectSamePixels(window->Session().Pic1.Image(), grey);
+
+  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture result = window->Session().Pic4.Image();
   const Picture imageA = window->Session().Pic1.Image();
-  window->Session().folders.program = root + "no such folder/";
+  window->Session().folders.work = root + "no such folder/";
   Action("mnusalvaa")->trigger();
   ExpectSamePixels(window->Session().Pic4.Image(), result);
   ExpectSamePixels(window->Session().Pic1.Image(), imageA);

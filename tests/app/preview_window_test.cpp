@@ -16,7 +16,7 @@ TEST_F(WindowTest, ToolButtonShowsImageAInThePreviewAndClosingDeletesTheFile) {
   ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(picture, "a.bmp")));
   window->Controls().Image5[0]->click();
 
-  const std::string file = window->Session().folders.temp + "passo$$$.bmp";
+  const std::string file = window->Session().folders.work + "passo$$$.bmp";
   ASSERT_TRUE(std::filesystem::exists(file));
   ExpectSamePixels(LoadPictureFile(file), picture);
   auto* preview = window->findChild<windows::Form2*>("Form2");
@@ -37,7 +37,7 @@ TEST_F(WindowTest, ToolButtonShowsImageAInThePreviewAndClosingDeletesTheFile) {
 TEST_F(WindowTest, PreviewOfTheResultBeforeAnyCommandSaysThereIsNone) {
   Start();
   window->Controls().Image5[2]->click();
-  EXPECT_FALSE(std::filesystem::exists(window->Session().folders.temp + "passo$$$.bmp"));
+  EXPECT_FALSE(std::filesystem::exists(window->Session().folders.work + "passo$$$.bmp"));
   EXPECT_EQ(window->findChild<windows::Form2*>("Form2"), nullptr);
   auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
   EXPECT_TRUE(notice->text().contains("no picture")) << notice->text().toStdString();

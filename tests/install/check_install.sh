@@ -37,7 +37,7 @@ for size in 16 32 48 64 128 256; do
 done
 
 # The installed batch tool runs from the prefix and brings the user the
-# shipped data; the user's own files stay as they are.
+# shipped data where the data folder has none, writing nothing there.
 run() { env -u PIXMORA_DECODE XDG_DATA_HOME="$scratch/home" TMPDIR="$scratch" "$@"; }
 mkdir -p "$scratch/home/VARDELO24"
 echo "my own configuration" > "$scratch/home/VARDELO24/sxconf.cff"
@@ -45,6 +45,10 @@ run "$prefix/bin/pixmora-cli" list | grep -q Grayscale || fail "installed pixmor
 run "$prefix/bin/pixmora-cli" apply "$prefix/share/pixmora/samples/landscape.jpg" "$scratch/grey.png" Grayscale ||
   fail "installed pixmora-cli apply"
 [ -s "$scratch/grey.png" ] || fail "no result picture"
-[ -f "$scratch/home/VARDELO24/supporto/xxx.bmp" ] || fail "shipped data not copied to the data folder"
+run "$prefix/bin/pixmora-cli" apply "$scratch/grey.png" "$scratch/pattern.png" "Mix Pattern" 2>"$scratch/err" ||
+  fail "installed pixmora-cli with the shipped pattern"
+[ -s "$scratch/err" ] && fail "a note about the shipped pattern: $(cat "$scratch/err")"
+cmp -s "$scratch/grey.png" "$scratch/pattern.png" && fail "the shipped pattern was not mixed in"
+[ "$(ls -A "$scratch/home/VARDELO24")" = "sxconf.cff" ] || fail "the batch tool wrote into the data folder"
 [ "$(cat "$scratch/home/VARDELO24/sxconf.cff")" = "my own configuration" ] || fail "the user's sxconf.cff was replaced"
 [ "$failures" -eq 0 ]

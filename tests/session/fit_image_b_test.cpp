@@ -16,7 +16,7 @@ TEST(FitImageB, BringsImageBToImageAsSizeThroughTheWorkingFile) {
   FitImageB(s.ws);
   EXPECT_EQ(s.ws.Pic2.Width(), 40);
   EXPECT_EQ(s.ws.Pic2.Height(), 30);
-  EXPECT_TRUE(std::filesystem::exists(s.ws.folders.temp + "pgraf.bmp"));
+  EXPECT_TRUE(std::filesystem::exists(s.ws.folders.work + "pgraf.bmp"));
   EXPECT_EQ(s.ws.Pic2.Point(0, 0), PackRGB(40, 120, 200)) << "a flat picture stays flat";
   EXPECT_EQ(s.ws.Pic2.Point(39, 29), PackRGB(40, 120, 200));
   EXPECT_EQ(s.ws.Pic2.GetPicture(), s.ws.Pic2.Image()) << "the picture is its own image";
@@ -33,11 +33,11 @@ TEST(FitImageB, MixingWithADifferentlySizedImageBMatchesImageA) {
     for (int y = 0; y < 18; ++y) ASSERT_EQ(s.Result(x, y), s.ws.Pic2.Point(x, y));
 }
 
-TEST(FitImageB, AMissingTemporaryFolderLeavesImageBAsItWas) {
+TEST(FitImageB, AMissingWorkingFolderLeavesImageBAsItWas) {
   test::Session s(test::Flat(10, 8, PackRGB(1, 2, 3)));
   const Picture b = test::Flat(4, 3, PackRGB(90, 80, 70));
   s.ws.Pic2.SetPicture(b);
-  s.ws.folders.temp = s.root + "no such folder/";
+  s.ws.folders.work = s.root + "no such folder/";
   s.ws.values.strength = 10;
   mnuMix_Click(s.ws, kMixImages);
   EXPECT_EQ(s.ws.Pic2.GetPicture(), b);
@@ -61,7 +61,7 @@ TEST(FitImageB, RunsOnlyWhenTheSizesDifferAndOnlyForMixing) {
   s.ws.Pic2.SetPicture(same);
   mnuMix_Click(s.ws, kMixImages);
   EXPECT_EQ(s.ws.Pic2.GetPicture(), same);
-  EXPECT_FALSE(std::filesystem::exists(s.ws.folders.temp + "pgraf.bmp"));
+  EXPECT_FALSE(std::filesystem::exists(s.ws.folders.work + "pgraf.bmp"));
   const Picture other = test::Flat(3, 2, PackRGB(9, 9, 9));
   s.ws.Pic2.SetPicture(other);
   mnuMix_Click(s.ws, kSlideImage);

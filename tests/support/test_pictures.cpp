@@ -42,7 +42,8 @@ Session::Session(const Picture& imageA) : root(MakeScratchFolder()) {
   ws.folders.data = root + "data/";
   ws.folders.temp = root + "temp/";
   ws.folders.program = root + "program/";
-  for (const std::string& d : {ws.folders.data, ws.folders.temp, ws.folders.program})
+  ws.folders.work = root + "work/";
+  for (const std::string& d : {ws.folders.data, ws.folders.temp, ws.folders.program, ws.folders.work})
     std::filesystem::create_directories(d);
   ws.Pic1.SetPicture(imageA);
   SizePlanes(ws.m, ws.Pic1);
