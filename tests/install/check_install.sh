@@ -25,6 +25,11 @@ expect_file "share/applications/$id.desktop"
 expect_file "share/metainfo/$id.metainfo.xml"
 expect_file "share/icons/hicolor/scalable/apps/$id.svg"
 
+# man finds the pages installed for it.
+for page in pixmora pixmora-cli; do
+  man -M "$prefix/share/man" -w "$page" >/dev/null 2>&1 || fail "man finds no $page page under the prefix"
+done
+
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}'; }
 for size in 16 32 48 64 128 256; do
