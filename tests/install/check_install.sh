@@ -24,6 +24,8 @@ expect_file share/pixmora/samples/landscape.jpg
 expect_file "share/applications/$id.desktop"
 expect_file "share/metainfo/$id.metainfo.xml"
 expect_file "share/icons/hicolor/scalable/apps/$id.svg"
+expect_file share/doc/pixmora/copyright
+expect_file share/doc/pixmora/changelog.gz
 
 # man and bash-completion find what was installed for them.
 for page in pixmora pixmora-cli; do
