@@ -26,6 +26,8 @@ expect_file "share/metainfo/$id.metainfo.xml"
 expect_file "share/icons/hicolor/scalable/apps/$id.svg"
 expect_file share/doc/pixmora/copyright
 expect_file share/doc/pixmora/changelog.gz
+expect_program share/doc/pixmora/examples/spread-over-machines
+bash -n "$prefix/share/doc/pixmora/examples/spread-over-machines" || fail "the example does not parse"
 
 # man and bash-completion find what was installed for them.
 for page in pixmora pixmora-cli; do

@@ -60,7 +60,8 @@ for path in /usr/bin/pixmora /usr/bin/pixmora-cli /usr/libexec/pixmora/pixmora-d
   /usr/share/icons/hicolor/48x48/apps/org.pixmora.Pixmora.png \
   /usr/share/man/man1/pixmora.1.gz /usr/share/man/man1/pixmora-cli.1.gz \
   /usr/share/bash-completion/completions/pixmora-cli \
-  /usr/share/doc/pixmora/copyright /usr/share/doc/pixmora/changelog.gz; do
+  /usr/share/doc/pixmora/copyright /usr/share/doc/pixmora/changelog.gz \
+  /usr/share/doc/pixmora/examples/spread-over-machines; do
   grep -qxF "$path" <<<"$listed" || fail "dpkg -L does not list $path"
   [ -e "$root$path" ] || fail "$path is listed but not installed"
 done
