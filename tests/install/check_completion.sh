@@ -14,6 +14,8 @@ source "$bash_completion"
 # shellcheck source=/dev/null
 source "$completion"
 
+# shellcheck source=help_options.sh
+source "$(dirname "$0")/help_options.sh"
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
@@ -73,6 +75,14 @@ while IFS=$'\t' read -r key caption; do
   grep -qxF -- "$(printf '%q' "$caption")" <<<"$all" || fail "$caption not offered"
 done <<<"$listed"
 [ "$(wc -l <<<"$all")" -eq $((2 * $(wc -l <<<"$listed"))) ] || fail "more than the listed commands offered"
+
+# Every option the tool's help names is offered where it can go, so the
+# completion follows the tool.
+offered="$(complete "-" -; complete "apply -" apply -; complete "apply --out-dir d a.jpg -- Fog -" apply --out-dir d a.jpg -- Fog -)"
+help="$(cli_help "$cli")" || fail "$cli --help"
+while read -r option; do
+  grep -qxF -- "$option" <<<"$offered" || fail "$option is in --help but not completed"
+done < <(options_in <<<"$help")
 
 # Pictures where a picture goes, whatever the extension's case; folders to
 # go into; other files not.

@@ -9,10 +9,8 @@ export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-# The options named in a help text: -x or --word, not hyphens inside words.
-options_in() {
-  grep -oE -- '(^|[^[:alnum:]_-])--?[[:alpha:]][[:alnum:]-]*' | sed -E 's/^[^-]*//' | sort -u
-}
+# shellcheck source=help_options.sh
+source "$(dirname "$0")/help_options.sh"
 
 # The page as a reader sees it, in plain ASCII (roff's \- becomes -).
 rendered() {
@@ -36,11 +34,7 @@ check_page() {  # check_page PROGRAM HELP_TEXT
 editor_help="$("$build/pixmora" --help)" || fail "pixmora --help"
 check_page pixmora "$editor_help"
 
-cli_help="$("$build/pixmora-cli" --help)" || fail "pixmora-cli --help"
-# A subcommand's own help, where the tool has one, documents options too.
-if apply_help="$("$build/pixmora-cli" apply --help 2>/dev/null)"; then
-  cli_help+=$'\n'"$apply_help"
-fi
-check_page pixmora-cli "$cli_help"
+batch_help="$(cli_help "$build/pixmora-cli")" || fail "pixmora-cli --help"
+check_page pixmora-cli "$batch_help"
 
 [ "$failures" -eq 0 ]
