@@ -24,6 +24,18 @@ expect_file share/pixmora/samples/landscape.jpg
 expect_file "share/applications/$id.desktop"
 expect_file "share/metainfo/$id.metainfo.xml"
 expect_file "share/icons/hicolor/scalable/apps/$id.svg"
+expect_file share/doc/pixmora/copyright
+expect_file share/doc/pixmora/changelog.gz
+expect_program share/doc/pixmora/examples/spread-over-machines
+bash -n "$prefix/share/doc/pixmora/examples/spread-over-machines" || fail "the example does not parse"
+
+# man and bash-completion find what was installed for them.
+for page in pixmora pixmora-cli; do
+  man -M "$prefix/share/man" -w "$page" >/dev/null 2>&1 || fail "man finds no $page page under the prefix"
+done
+completion_loaded="$(XDG_DATA_DIRS="$prefix/share" HOME="$scratch/nobody" bash -c \
+  'source /usr/share/bash-completion/bash_completion && __load_completion pixmora-cli && complete -p pixmora-cli' 2>&1)"
+grep -q -- "-F _pixmora_cli pixmora-cli" <<<"$completion_loaded" || fail "bash-completion does not load pixmora-cli's: $completion_loaded"
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8}'; }
