@@ -78,7 +78,7 @@ done <<<"$listed"
 
 # Every option the tool's help names is offered where it can go, so the
 # completion follows the tool.
-offered="$(complete "-" -; complete "apply -" apply -; complete "apply --out-dir d a.jpg -- Fog -" apply --out-dir d a.jpg -- Fog -)"
+offered="$(complete "-" -; complete "list -" list -; complete "apply -" apply -; complete "apply --out-dir d a.jpg -- Fog -" apply --out-dir d a.jpg -- Fog -)"
 help="$(cli_help "$cli")" || fail "$cli --help"
 while read -r option; do
   grep -qxF -- "$option" <<<"$offered" || fail "$option is in --help but not completed"
