@@ -73,7 +73,7 @@ run "$root/usr/bin/pixmora-cli" list | grep -q "Grayscale" || fail "installed pi
 run "$root/usr/bin/pixmora-cli" apply "$root/usr/share/pixmora/samples/lake.png" "$scratch/grey.png" Grayscale ||
   fail "installed pixmora-cli apply"
 [ -s "$scratch/grey.png" ] || fail "no result from the installed pixmora-cli"
-shown="$(run env QT_QPA_PLATFORM=offscreen "$root/usr/bin/pixmora" --version 2>/dev/null)"
+shown="$(run env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/pixmora" --version 2>/dev/null)"
 [ "$shown" = "Pixmora $version" ] || fail "installed pixmora --version says '$shown'"
 
 in_root --purge pixmora >"$scratch/dpkg.log" 2>&1 ||
