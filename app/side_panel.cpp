@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/picture_box.h"
+#include "session/slider_command.h"
 #include "session/captions/control_names.h"
 #include "session/captions/design_captions.h"
 

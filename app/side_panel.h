@@ -10,7 +10,6 @@ inline constexpr int kSidePanelWidth = 290;
 inline constexpr int kPatternPreviewWidth = 200;
 inline constexpr int kPatternPreviewHeight = 150;
 // The slider turns image A in steps of 45 degrees, a full turn either way.
-inline constexpr int kSliderSteps = 8;
 
 // patternSurface is the display surface of picture1.
 PictureBox* BuildSidePanel(Form1Controls& c, PictureSurface& patternSurface);

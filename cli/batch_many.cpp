@@ -7,12 +7,12 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <set>
 #include <thread>
 
 #include "cli/batch_run.h"
 #include "cli/command_line.h"
+#include "imageio/atomic_file.h"
 #include "core/child_process.h"
 #include "core/paths_and_text.h"
 
@@ -25,7 +25,8 @@ namespace {
 struct Job {
   size_t index;
   ChildProcess child;
-  std::string err;
+  std::string err;                 // its error, one line
+  std::vector<std::string> notes;  // its notes, without the tool's prefix
 };
 
 Job Start(size_t index, const std::vector<std::string>& argv) {
@@ -36,18 +37,39 @@ Job Start(size_t index, const std::vector<std::string>& argv) {
   return job;
 }
 
-// The child's lines without the tool's own prefix, joined.
-std::string Message(const std::string& err) {
-  std::string out, line;
-  for (size_t start = 0; start < err.size();) {
-    size_t end = err.find('\n', start);
-    if (end == std::string::npos) end = err.size();
-    line = err.substr(start, end - start);
-    if (line.rfind("pixmora-cli: ", 0) == 0) line.erase(0, 13);
-    if (!line.empty() && line.rfind("note: ", 0) != 0 && line.rfind("timings: ", 0) != 0) out += (out.empty() ? "" : "; ") + line;
+// Sorts the child's lines, without the tool's own prefix: notes apart, the
+// rest joined into one line.
+void ReadMessages(const std::string& text, Job& job) {
+  std::string err;
+  for (size_t start = 0; start < text.size();) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
     start = end + 1;
+    if (line.rfind("pixmora-cli: ", 0) == 0) line.erase(0, 13);
+    if (line.rfind("note: ", 0) == 0) job.notes.push_back(line);
+    else if (!line.empty() && line.rfind("timings: ", 0) != 0) err += (err.empty() ? "" : "; ") + line;
   }
-  return out;
+  job.err = err;
+}
+
+// A picture's notes, each named by its picture.
+void SayNotes(const std::string& image, const std::vector<std::string>& notes) {
+  for (const std::string& note : notes) {
+    if (isatty(STDERR_FILENO)) std::fputs("\r\033[K", stderr);
+    std::fprintf(stderr, "pixmora-cli: %s: %s\n", image.c_str(), note.c_str());
+  }
+}
+
+// An output that is one of the pictures themselves would replace it.
+void RefuseToOverwriteInputs(const std::vector<std::string>& images, const std::vector<std::string>& outputs) {
+  for (const std::string& output : outputs)
+    for (const std::string& image : images) {
+      std::error_code ec;
+      if (std::filesystem::equivalent(output, image, ec))
+        throw UsageError{"the result " + output + " would replace the picture " + image +
+                         "; choose another --out-dir, or give --overwrite"};
+    }
 }
 
 // Reads the running pictures' messages until one of them ends; answers that
@@ -60,7 +82,7 @@ bool FinishAny(std::vector<Job>& running, Job& finished) {
       running.erase(it);
       if (!finished.child.Started()) return false;
       const int status = finished.child.Reap();
-      finished.err = Message(finished.err);
+      ReadMessages(finished.err, finished);
       if (WIFSIGNALED(status)) finished.err = "stopped by signal " + std::to_string(WTERMSIG(status));
       return WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
@@ -99,24 +121,32 @@ ManyRequest ParseMany(const std::vector<std::string>& args) {
   ManyRequest r;
   size_t i = 0;
   for (; i < args.size() && args[i] != "--"; ++i) {
-    if (args[i] == "--out-dir" || args[i] == "--format") {
-      if (i + 1 >= args.size()) throw UsageError{args[i] + " needs a value"};
-      (args[i] == "--out-dir" ? r.outDir : r.format.emplace()) = args[i + 1];
-      ++i;
-    } else if (args[i].rfind("--", 0) == 0) {
-      throw UsageError{"with --out-dir, options go after '--' with the commands: " + args[i]};
+    const std::string& arg = args[i];
+    if (arg == "--overwrite") {
+      r.overwrite = true;
+    } else if (arg == "--out-dir" || arg == "--format" || arg == "--recipe") {
+      if (i + 1 >= args.size()) throw UsageError{arg + " needs a value"};
+      const std::string& value = args[++i];
+      if (arg == "--out-dir") r.outDir = value;
+      else if (arg == "--format") r.format = value;
+      else r.recipe = std::filesystem::absolute(value).string();
+    } else if (arg.rfind("--", 0) == 0) {
+      throw UsageError{"with --out-dir, options go after '--' with the commands: " + arg};
     } else {
-      r.images.push_back(args[i]);
+      r.images.push_back(arg);
     }
   }
-  if (i >= args.size()) throw UsageError{"with --out-dir, put '--' between the pictures and the commands"};
-  r.stepsAndOptions.assign(args.begin() + static_cast<long>(i) + 1, args.end());
+  if (i >= args.size() && !r.recipe)
+    throw UsageError{"with --out-dir, put '--' between the pictures and the commands"};
+  if (i < args.size()) r.stepsAndOptions.assign(args.begin() + static_cast<long>(i) + 1, args.end());
+  if (r.recipe) r.stepsAndOptions.insert(r.stepsAndOptions.begin(), {"--recipe", *r.recipe});
   if (r.outDir.empty()) throw UsageError{"--out-dir needs a folder"};
-  if (r.images.empty()) throw UsageError{"no picture given before '--'"};
+  if (r.images.empty()) throw UsageError{"no picture given to run on"};
   if (r.format) {
     r.format = Lower(*r.format);
     if (!r.format->empty() && (*r.format)[0] == '.') r.format->erase(0, 1);
-    OutputFormat("x." + *r.format);  // throws for a format we cannot write
+    if (!IsOutputExtension(*r.format))
+      throw UsageError{"--format takes bmp, jpg, jpeg, png, tif or tiff, not '" + *r.format + "'"};
   }
   // The commands and options are checked once, before any picture runs.
   std::vector<std::string> probe = {"in", "out.png"};
@@ -127,21 +157,25 @@ ManyRequest ParseMany(const std::vector<std::string>& args) {
 }
 
 std::vector<std::string> OutputNames(const ManyRequest& request) {
-  static const std::set<std::string> writable = {"bmp", "jpg", "jpeg", "png", "tif", "tiff"};
-  std::vector<std::string> names;
-  std::map<std::string, int> used;
-  for (const std::string& image : request.images) {
-    const std::string base = BaseName(image);
-    const auto dot = base.rfind('.');
-    const std::string stem = dot == std::string::npos || dot == 0 ? base : base.substr(0, dot);
-    std::string ext = dot == std::string::npos ? "" : Lower(base.substr(dot + 1));
-    if (request.format) ext = *request.format;
-    else if (!writable.count(ext)) ext = "png";
-    const int n = ++used[stem + "." + ext];
-    std::string name = request.outDir + stem;
-    if (n > 1) name.append(1, '-').append(std::to_string(n));
-    names.push_back(name.append(1, '.').append(ext));
+  const size_t count = request.images.size();
+  std::vector<std::string> stems(count), extensions(count), names(count);
+  for (size_t i = 0; i < count; ++i) {
+    stems[i] = StemOf(request.images[i]);
+    const std::string own = Lower(ExtensionOf(request.images[i]));
+    extensions[i] = request.format ? *request.format : IsOutputExtension(own) ? own : "png";
   }
+  // Names that differ only in letter case are one file on some disks: they
+  // count as the same. Each picture first gets its own name where that is
+  // free; the others then take the first numbered name nobody has.
+  std::set<std::string> taken;
+  auto take = [&](size_t i, const std::string& name) {
+    if (!taken.insert(Lower(name)).second) return false;
+    names[i] = request.outDir + name;
+    return true;
+  };
+  for (size_t i = 0; i < count; ++i) take(i, stems[i] + "." + extensions[i]);
+  for (size_t i = 0; i < count; ++i)
+    for (int n = 2; names[i].empty(); ++n) take(i, stems[i] + "-" + std::to_string(n) + "." + extensions[i]);
   return names;
 }
 
@@ -150,6 +184,8 @@ int RunMany(const ManyRequest& request, const std::string& self) {
   std::filesystem::create_directories(request.outDir, ec);
   if (ec) throw RunError{1, "cannot make the folder " + request.outDir + ": " + ec.message()};
   const std::vector<std::string> outputs = OutputNames(request);
+  if (!request.overwrite) RefuseToOverwriteInputs(request.images, outputs);
+  RemoveStaleTemporaryFiles(request.outDir);
   const size_t total = request.images.size(), parallel = Parallelism();
   std::vector<std::string> failures(total);
   std::vector<Job> running;
@@ -162,7 +198,9 @@ int RunMany(const ManyRequest& request, const std::string& self) {
       running.push_back(Start(next++, argv));
     }
     Job job;
-    if (!FinishAny(running, job)) {
+    const bool succeeded = FinishAny(running, job);
+    SayNotes(request.images[job.index], job.notes);
+    if (!succeeded) {
       ++failed;
       failures[job.index] = job.err.empty() ? "failed" : job.err;
     }

@@ -11,6 +11,8 @@ namespace pixmora::cli {
 struct ManyRequest {
   std::string outDir;
   std::optional<std::string> format;     // the outputs' extension; else each input's own
+  std::optional<std::string> recipe;     // replayed on every picture
+  bool overwrite = false;                // results may replace the pictures themselves
   std::vector<std::string> images;
   std::vector<std::string> stepsAndOptions;  // handed to every single run unchanged
 };
@@ -18,7 +20,8 @@ struct ManyRequest {
 bool IsManyForm(const std::vector<std::string>& args);
 // Throws UsageError.
 ManyRequest ParseMany(const std::vector<std::string>& args);
-// The output file for each input: DIR/stem.ext, made unique when stems repeat.
+// The output file for each input: DIR/stem.ext, numbered (stem-2.ext) where
+// that name is another output's, letter case aside.
 std::vector<std::string> OutputNames(const ManyRequest& request);
 // Runs every picture, making the output folder when missing; answers the
 // exit status (0 all done, 1 some failed). Throws RunError.

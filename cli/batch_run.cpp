@@ -2,48 +2,23 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <set>
 
 #include "cli/stage_times.h"
 #include "core/file_messages.h"
 #include "core/paths_and_text.h"
-#include "session/config/colour_scheme.h"
-#include "session/config/folders.h"
-#include "session/dispatch.h"
-#include "core/load_planes.h"
-#include "session/slider_command.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "imageio/write_picture.h"
+#include "session/config/colour_scheme.h"
+#include "session/config/folders.h"
+#include "session/recipe/recipe_run.h"
 
 namespace pixmora::cli {
 
 namespace {
 
 constexpr int kMaxSide = 32767;  // coordinates are 16-bit
-
-Picture ReadPicture(const std::string& path, const char* role) {
-  std::string why;
-  Picture picture = ReadChosenPicture(path, why);
-  if (!picture) throw RunError{1, CannotRead(role, path, why)};
-  if (picture->Width() > kMaxSide || picture->Height() > kMaxSide)
-    throw RunError{1, "cannot use " + std::string(role) + " " + path + ": " +
-                          std::to_string(picture->Width()) + " x " +
-                          std::to_string(picture->Height()) +
-                          " pixels is larger than 32767 pixels a side"};
-  return picture;
-}
-
-// The pattern and shape: the user's file must load; the shipped default
-// behaves as at start-up (a missing file leaves the surface empty).
-void LoadSide(Workspace& ws, const std::optional<std::string>& given, const std::string& fallback,
-              PictureSurface& surface, const char* role) {
-  if (given) {
-    surface.SetPicture(ReadPicture(*given, role));
-    return;
-  }
-  PictureSurface preview(256, 256);
-  ShowFitted(fallback, surface, preview, ws.platformLoader);
-}
 
 // The user's own copy in the data folder, else the one shipped with the program.
 std::string DefaultDataFile(const Folders& folders, const std::string& relative) {
@@ -52,24 +27,48 @@ std::string DefaultDataFile(const Folders& folders, const std::string& relative)
   return folders.shipped + relative;
 }
 
-// The window's "Load image (A)": the result becomes image A, the result is cleared.
-void ResultBecomesImageA(Workspace& ws) {
-  ws.Pic1.SetPicture(ws.Pic4.Image());
-  SizePlanes(ws.m, ws.Pic1);
-  ws.Pic4.SetPicture(nullptr);
-  ws.Image1.SetPicture(nullptr);
-}
+// Reads the recipe's pictures in the decoder process and times the stages.
+class BatchHost : public RecipeHost {
+ public:
+  Picture Read(PictureSlot slot, const std::string& file) override {
+    std::string why;
+    Picture picture = ReadChosenPicture(file, why);
+    if (!picture) throw RunError{1, CannotRead(SlotName(slot), file, why)};
+    if (picture->Width() > kMaxSide || picture->Height() > kMaxSide)
+      throw RunError{1, "cannot use " + std::string(SlotName(slot)) + " " + file + ": " +
+                            std::to_string(picture->Width()) + " x " +
+                            std::to_string(picture->Height()) +
+                            " pixels is larger than 32767 pixels a side"};
+    return picture;
+  }
+  void Stage(RecipeStage stage, const std::function<void()>& work) override {
+    static constexpr cli::Stage kStages[] = {cli::Stage::Decode, cli::Stage::Command, cli::Stage::Publish};
+    times.Time(kStages[static_cast<int>(stage)], work);
+  }
+  StageTimes times;
+};
 
-// What the slider or the menu command does, in two timed stages.
-void RunStep(Workspace& ws, const Step& step, StageTimes& times) {
-  const CatalogueEntry* entry = step.rotate ? nullptr : FindEntry(step.menu, step.index);
-  if (entry && !entry->run)
-    throw RunError{2, "'" + step.text + "' (" + entry->caption + ") is not available yet"};
-  times.Time(Stage::Command, [&] {
-    if (step.rotate) RotateIntoResult(ws, step.sliderValue);
-    else RunMenuRoutine(ws, step.menu, step.index);
-  });
-  times.Time(Stage::Publish, [&] { PublishResult(ws); });
+// The start pattern and shape, as the editor shows them after a start: a
+// missing file leaves the surface empty, which the commands that read it are
+// told of.
+void LoadStartPictures(Workspace& ws, const Recipe& recipe) {
+  PictureSurface preview(256, 256);
+  ShowFitted(DefaultDataFile(ws.folders, "supporto/xxx.bmp"), ws.PatPic, preview, ws.platformLoader);
+  ShowFitted(DefaultDataFile(ws.folders, "supporto/albero.bmp"), ws.Pic3, preview, ws.platformLoader);
+  bool opened[2] = {false, false};
+  for (const RecipeStep& step : recipe.steps) {
+    if (step.kind == RecipeStep::Kind::Open && step.slot == PictureSlot::Pattern) opened[0] = true;
+    if (step.kind == RecipeStep::Kind::Open && step.slot == PictureSlot::Shape) opened[1] = true;
+    const CatalogueEntry* entry =
+        step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
+    if (!entry) continue;
+    if (Has(entry->reads, Input::Pattern) && !opened[0] && !ws.PatPic.GetPicture())
+      ws.report("there is no pattern (" + DefaultDataFile(ws.folders, "supporto/xxx.bmp") +
+                " is missing): give one with --pattern FILE");
+    if (Has(entry->reads, Input::Shape) && !opened[1] && !ws.Pic3.GetPicture())
+      ws.report("there is no shape (" + DefaultDataFile(ws.folders, "supporto/albero.bmp") +
+                " is missing): give one with --shape FILE");
+  }
 }
 
 void WriteOutput(const PictureSurface& result, const std::string& path, int format) {
@@ -80,6 +79,10 @@ void WriteOutput(const PictureSurface& result, const std::string& path, int form
 }
 
 }  // namespace
+
+bool IsOutputExtension(const std::string& e) {
+  return e == "bmp" || e == "jpg" || e == "jpeg" || e == "png" || e == "tif" || e == "tiff";
+}
 
 int OutputFormat(const std::string& path) {
   const std::string ext = Lower(ExtensionOf(path));
@@ -99,26 +102,17 @@ void RunApply(const ApplyRequest& request) {
   // Nobody sees the result's preview here: on a surface without size,
   // publishing a result draws no preview and costs no pass over the picture.
   ws.Image1.SetSize(0, 0);
-  bool warned = false;
-  ws.report = [&warned](const std::string& message) {
-    if (!warned) std::fprintf(stderr, "pixmora-cli: note: %s\n", message.c_str());
-    warned = true;
+  // Every note reaches the user, each once.
+  std::set<std::string> said;
+  ws.report = [&said](const std::string& note) {
+    if (said.insert(note).second) std::fprintf(stderr, "pixmora-cli: note: %s\n", note.c_str());
   };
-  ws.values = request.values;
-  StageTimes times;
-  times.Time(Stage::Decode, [&] {
-    ws.Pic1.SetPicture(ReadPicture(request.imageA, "image A"));
-    SizePlanes(ws.m, ws.Pic1);
-    if (request.imageB) ws.Pic2.SetPicture(ReadPicture(*request.imageB, "image B"));
-    LoadSide(ws, request.pattern, DefaultDataFile(ws.folders, "supporto/xxx.bmp"), ws.PatPic, "pattern");
-    LoadSide(ws, request.shape, DefaultDataFile(ws.folders, "supporto/albero.bmp"), ws.Pic3, "shape");
-  });
-  for (size_t i = 0; i < request.steps.size(); ++i) {
-    if (i > 0) ResultBecomesImageA(ws);
-    RunStep(ws, request.steps[i], times);
-  }
-  times.Time(Stage::Encode, [&] { WriteOutput(ws.Pic4, request.output, format); });
-  if (request.timings) std::fprintf(stderr, "pixmora-cli: timings: %s\n", times.Summary().c_str());
+  for (const std::string& note : request.notes) ws.report(note);
+  BatchHost host;
+  host.times.Time(Stage::Decode, [&] { LoadStartPictures(ws, request.recipe); });
+  RunRecipe(ws, request.recipe, host);
+  host.times.Time(Stage::Encode, [&] { WriteOutput(ws.Pic4, request.output, format); });
+  if (request.timings) std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
 }
 
 }  // namespace pixmora::cli

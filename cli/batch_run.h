@@ -17,5 +17,7 @@ void RunApply(const ApplyRequest& request);
 
 // The picture format for an output name, by its extension (any case).
 int OutputFormat(const std::string& path);
+// Whether the batch tool writes files with this extension (small letters).
+bool IsOutputExtension(const std::string& extension);
 
 }  // namespace pixmora::cli

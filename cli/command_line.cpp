@@ -1,114 +1,99 @@
 #include "cli/command_line.h"
 
-#include <cctype>
-#include <cstdlib>
+#include <optional>
 
-#include "core/paths_and_text.h"
+#include "session/recipe/recipe_file.h"
+#include "session/recipe/recipe_run.h"
 
 namespace pixmora::cli {
 
 namespace {
 
-bool ParseInt(const std::string& text, long lo, long hi, long& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  value = std::strtol(text.c_str(), &end, 10);
-  return *end == '\0' && value >= lo && value <= hi;
+// The options, wherever they stand; the other arguments in their order.
+struct Arguments {
+  std::vector<std::pair<std::string, std::string>> values;  // --color1 R,G,B, ...
+  std::vector<std::pair<PictureSlot, std::string>> pictures;
+  std::optional<std::string> recipe;
+  std::vector<std::string> positional;
+  bool timings = false;
+};
+
+Arguments Split(const std::vector<std::string>& args) {
+  Arguments a;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--") continue;  // the folder form's separator, harmless here
+    if (arg.rfind("--", 0) != 0) {
+      a.positional.push_back(arg);
+      continue;
+    }
+    if (arg == "--timings") {
+      a.timings = true;
+      continue;
+    }
+    if (i + 1 >= args.size()) throw UsageError{arg + " needs a value"};
+    const std::string& value = args[++i];
+    if (arg == "--color1" || arg == "--color2" || arg == "--strength" || arg == "--size")
+      a.values.emplace_back(arg, value);
+    else if (arg == "--image-b") a.pictures.emplace_back(PictureSlot::ImageB, value);
+    else if (arg == "--pattern") a.pictures.emplace_back(PictureSlot::Pattern, value);
+    else if (arg == "--shape") a.pictures.emplace_back(PictureSlot::Shape, value);
+    else if (arg == "--recipe") a.recipe = value;
+    else throw UsageError{"unknown option " + arg + " (see 'pixmora-cli apply --help')"};
+  }
+  return a;
 }
 
-int16_t ParseRange(const std::string& option, const std::string& text, long lo, long hi) {
-  long v;
-  if (!ParseInt(text, lo, hi, v))
-    throw UsageError{option + " takes a whole number from " + std::to_string(lo) + " to " +
-                     std::to_string(hi) + ", not '" + text + "'"};
-  return static_cast<int16_t>(v);
-}
-
-void ParseColour(const std::string& option, const std::string& text, int16_t (&rgb)[3]) {
-  size_t start = 0;
-  for (int i = 0; i < 3; ++i) {
-    const size_t comma = text.find(',', start);
-    const bool last = i == 2;
-    if (last != (comma == std::string::npos))
-      throw UsageError{option + " takes R,G,B (three numbers 0..255), not '" + text + "'"};
-    const std::string part = text.substr(start, last ? std::string::npos : comma - start);
-    long v;
-    if (!ParseInt(part, 0, 255, v))
-      throw UsageError{option + " takes R,G,B with each value from 0 to 255, not '" + text + "'"};
-    rgb[i] = static_cast<int16_t>(v);
-    start = comma + 1;
+// A recipe's own image A gives way to the one the command line names,
+// wherever the recipe opens that picture again.
+void ReplaceImageA(Recipe& recipe, size_t from, const std::string& imageA) {
+  std::string own;
+  for (size_t i = from; i < recipe.steps.size(); ++i) {
+    RecipeStep& step = recipe.steps[i];
+    if (step.kind != RecipeStep::Kind::Open || step.slot != PictureSlot::ImageA) continue;
+    if (own.empty()) own = step.file;
+    if (step.file == own) step.file = imageA;
   }
 }
 
-bool StepFromCaption(const std::string& text, Step& step) {
-  const std::string wanted = Lower(text);
-  for (const CatalogueEntry& e : Catalogue())
-    if (!e.IsSeparator() && Lower(e.caption) == wanted) {
-      step.menu = e.menu, step.index = e.index;
-      return true;
-    }
+void Build(const Arguments& a, RecipeBuilder& builder) {
+  // Options set the values the first command starts from, wherever they stand.
+  for (const auto& [option, value] : a.values) builder.SetValue(option.substr(2), value, option);
+  builder.Open(PictureSlot::ImageA, a.positional[0], a.positional[0]);
+  for (const auto& [slot, file] : a.pictures) builder.Open(slot, file, file);
+  if (a.recipe) {
+    const size_t from = builder.Get().steps.size();
+    ReadRecipeFile(*a.recipe, builder);
+    ReplaceImageA(builder.Get(), from, a.positional[0]);
+  }
+  for (size_t i = 2; i < a.positional.size(); ++i) builder.Add(a.positional[i]);
+}
+
+bool HasOperation(const Recipe& recipe) {
+  for (const RecipeStep& step : recipe.steps)
+    if (step.IsOperation()) return true;
   return false;
 }
 
 }  // namespace
 
-Step ParseStep(const std::string& text) {
-  Step step;
-  step.text = text;
-  const size_t colon = text.find(':');
-  if (colon != std::string::npos) {
-    const std::string key = Lower(text.substr(0, colon)), number = text.substr(colon + 1);
-    long v;
-    if (key == "rotate") {
-      if (!ParseInt(number, -32768, 32767, v))
-        throw UsageError{"rotate:N takes the slider value as a whole number, not '" + text + "'"};
-      step.rotate = true, step.sliderValue = static_cast<int16_t>(v);
-      return step;
-    }
-    if (MenuFromKey(key, step.menu)) {
-      if (!ParseInt(number, 0, 32767, v))
-        throw UsageError{"'" + text + "': the index must be a whole number from 0"};
-      const CatalogueEntry* entry = FindEntry(step.menu, static_cast<int>(v));
-      if (!entry) throw UsageError{"'" + text + "': the " + key + " menu has no entry " + number};
-      if (entry->IsSeparator())
-        throw UsageError{"'" + text + "' is a separator of the " + key + " menu, not a command"};
-      step.index = static_cast<int16_t>(v);
-      return step;
-    }
-  }
-  if (StepFromCaption(text, step)) return step;
-  throw UsageError{"unknown command '" + text + "' (see 'pixmora-cli list')"};
-}
-
 ApplyRequest ParseApply(const std::vector<std::string>& args) {
+  const Arguments a = Split(args);
+  if (a.positional.size() < 2) throw UsageError{"apply needs IMAGE_A and OUTPUT"};
   ApplyRequest request;
-  std::vector<std::string> positional;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a.rfind("--", 0) != 0) {
-      positional.push_back(a);
-      continue;
-    }
-    if (a == "--timings") {
-      request.timings = true;
-      continue;
-    }
-    if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
-    const std::string& v = args[++i];
-    if (a == "--color1") ParseColour(a, v, request.values.colour1);
-    else if (a == "--color2") ParseColour(a, v, request.values.colour2);
-    else if (a == "--strength") request.values.strength = ParseRange(a, v, 1, 10);
-    else if (a == "--size") request.values.size = ParseRange(a, v, 1, 10);
-    else if (a == "--image-b") request.imageB = v;
-    else if (a == "--pattern") request.pattern = v;
-    else if (a == "--shape") request.shape = v;
-    else throw UsageError{"unknown option " + a};
+  request.output = a.positional[1];
+  request.timings = a.timings;
+  RecipeBuilder builder;
+  try {
+    Build(a, builder);
+    if (!HasOperation(builder.Get()))
+      throw RecipeError{"apply needs at least one OP after IMAGE_A and OUTPUT, or --recipe FILE"};
+    CheckRecipe(builder.Get(), false);
+  } catch (const RecipeError& e) {
+    throw UsageError{e.message};
   }
-  if (positional.size() < 3)
-    throw UsageError{"apply needs IMAGE_A, OUTPUT and at least one OP"};
-  request.imageA = positional[0];
-  request.output = positional[1];
-  for (size_t i = 2; i < positional.size(); ++i) request.steps.push_back(ParseStep(positional[i]));
+  request.recipe = builder.Get();
+  request.notes = UnreadValues(request.recipe, builder.Given());
   return request;
 }
 

@@ -1,37 +1,56 @@
+// The batch tool's help: the whole of it for `pixmora-cli --help`, the apply
+// part for `pixmora-cli apply --help`.
 #pragma once
 
 namespace pixmora::cli {
 
-inline constexpr const char* kHelpText = R"HELP(Usage:
+inline constexpr const char* kUsageText = R"HELP(Usage:
   pixmora-cli list [--inputs]
   pixmora-cli apply IMAGE_A OUTPUT OP [OP ...] [options]
-  pixmora-cli apply --out-dir DIR [--format EXT] IMAGE... -- OP [OP ...] [options]
+  pixmora-cli apply --recipe FILE IMAGE_A OUTPUT [OP ...] [options]
+  pixmora-cli apply --out-dir DIR [--format EXT] [--overwrite] IMAGE... -- OP [OP ...] [options]
+  pixmora-cli apply --recipe FILE --out-dir DIR [--format EXT] [--overwrite] IMAGE...
+  pixmora-cli --version
 
-list [--inputs]
-        prints every command of the five operation menus, one a line:
+list    prints every command of the five operation menus, one a line:
         MENU:INDEX<TAB>CAPTION, MENU being color, mix, filters, special or
         effects and INDEX the entry's place in its menu, counted from 0 with
         the separators. With --inputs a third column names the options the
         command reads (e.g. strength,image-b; - for none).
 
-apply   opens IMAGE_A and runs each OP on it exactly as the editor's menu
-        command does; every OP after the first works on the previous result,
+)HELP";
+
+inline constexpr const char* kApplyHelpText = R"HELP(apply   opens IMAGE_A and runs each OP on it exactly as the editor's menu
+        command does; an OP right after another works on that one's result,
         as File > Save > "Load image (A)" does. The last result is written to
         OUTPUT at 24 bits a pixel, in the format its extension names:
         .bmp, .jpg, .jpeg, .png, .tif or .tiff.
 
+apply --recipe FILE
+        replays a recipe the editor saved (Edit > Save recipe...), with
+        IMAGE_A in place of the picture it was made from. Any OP given too
+        runs after the recipe.
+
 apply --out-dir
-        runs the same commands on every IMAGE and writes each result into
-        DIR (made when missing) under the picture's own name, with the
-        extension EXT (bmp, jpg, png or tif) or else the picture's own (png
-        when that is not one of them). Several pictures run at once; each
-        starts as the editor does after a start, so the results do not depend
-        on the order. A picture that fails does not stop the others; a
-        summary of the failures ends the run, with exit status 1.
+        runs the same commands (or recipe) on every IMAGE and writes each
+        result into DIR (made when missing) under the picture's own name, with
+        the extension EXT (bmp, jpg, png or tif) or else the picture's own
+        (png when that is not one of them); names that two pictures share get
+        a number (x-2.png). A result that would replace one of the pictures
+        is refused unless --overwrite is given. Several pictures run at once;
+        each starts as the editor does after a start, so the results do not
+        depend on the order. A picture that fails does not stop the others; a
+        summary of the failures ends the run, with exit status 1. Notes name
+        their picture.
 
 OP      MENU:INDEX (e.g. color:21), a caption in any letter case
         (e.g. "Grayscale"), or rotate:N, the rotation slider at value N
-        (N x 45 degrees).
+        (-8..8, N x 45 degrees). Between the OPs these words change what the
+        OPs after them read:
+          color1=R,G,B  color2=R,G,B  strength=N  size=N
+          image-b=FILE  pattern=FILE  shape=FILE  image-a=FILE
+          image-a=result  image-b=result  (the last result handed on, as
+                        File > Save > "Load image (A)/(B)" does)
 
 Options (the editor's start values when left out):
   --color1 R,G,B    colour 1 (0,0,0)
@@ -39,25 +58,34 @@ Options (the editor's start values when left out):
   --strength N      strength 1..10 (5)
   --size N          size 1..10 (5)
   --image-b FILE    image B (none)
-  --pattern FILE    the pattern (the data folder's supporto/xxx.bmp)
-  --shape FILE      the shape picture (the data folder's supporto/albero.bmp)
+  --pattern FILE    the pattern (the data folder's supporto/xxx.bmp, else the
+                    shipped one)
+  --shape FILE      the shape picture (supporto/albero.bmp, likewise)
+  --recipe FILE     a recipe to replay (see above)
   --timings         print on stderr the time spent decoding the pictures,
-                    running the commands, publishing each result (ps.bmp and
-                    the preview) and encoding OUTPUT
+                    running the commands, publishing each result and
+                    encoding OUTPUT
+  --help            this text
 
 Files: the data folder is $XDG_DATA_HOME/VARDELO24/ ($HOME/.local/share when
-XDG_DATA_HOME is unset); each command also leaves its result there as ps.bmp,
-as the editor does. A cleared result takes the back colour of the data
-folder's color_menu.cff (0x212121 without one).
+XDG_DATA_HOME is unset); the batch tool reads its pattern, shape and colour
+scheme there and writes nothing there. A cleared result takes the back
+colour of color_menu.cff (0x212121 without one). Working files go to a
+folder of the run's own, removed when it ends (also by Ctrl+C).
+
+A note on stderr tells of anything that did not stop the run: a value no
+command reads, a missing default pattern or shape, a truncated picture.
 
 Exit status: 0 done; 1 a picture could not be read or OUTPUT could not be
-written; 2 a usage error (unknown OP, a separator, a value out of range).
-Either way one line on stderr says what was wrong, and OUTPUT is not left
-half-written.
+written; 2 a usage error (unknown OP, a separator, a value out of range, a
+command that needs image B without one). Either way one line on stderr says
+what was wrong, and OUTPUT is not left half-written.
 
 Examples:
   pixmora-cli apply photo.jpg grey.png Grayscale "Add hor. blinds" --strength 8
+  pixmora-cli apply photo.jpg mix.png Fog image-b=result strength=3 "Image mixing with A-B"
   pixmora-cli apply --out-dir done --format png holiday/*.jpg -- Fog rotate:1
+  pixmora-cli apply --recipe sepia.recipe --out-dir done holiday/*.jpg
 )HELP";
 
 }  // namespace pixmora::cli

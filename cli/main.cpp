@@ -1,4 +1,5 @@
 // pixmora-cli: runs the editor's commands on picture files from scripts.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -40,7 +41,12 @@ int main(int argc, char** argv) {
   if (args.empty()) return Fail(2, "missing command (try --help)");
   const std::string& command = args[0];
   if (command == "--help" || command == "-h" || command == "help") {
-    std::fputs(kHelpText, stdout);
+    std::fputs(kUsageText, stdout);
+    std::fputs(kApplyHelpText, stdout);
+    return 0;
+  }
+  if (command == "--version") {
+    std::printf("pixmora-cli %s\n", PIXMORA_VERSION);
     return 0;
   }
   if (command == "list") {
@@ -50,6 +56,10 @@ int main(int argc, char** argv) {
   }
   if (command != "apply") return Fail(2, "unknown command '" + command + "' (try --help)");
   const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
+    std::fputs(kApplyHelpText, stdout);
+    return 0;
+  }
   try {
     if (IsManyForm(rest)) return RunMany(ParseMany(rest), pixmora::ProgramFolder() + "pixmora-cli");
     RunApply(ParseApply(rest));

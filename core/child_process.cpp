@@ -144,6 +144,8 @@ int ChildProcess::Reap() {
   return status;
 }
 
+bool ProcessRuns(pid_t pid) { return pid > 0 && (kill(pid, 0) == 0 || errno == EPERM); }
+
 std::vector<size_t> ReadableAmong(const std::vector<int>& fds, int timeoutMs) {
   std::vector<pollfd> polled;
   for (int fd : fds) polled.push_back({fd, POLLIN, 0});

@@ -60,6 +60,9 @@ class ChildProcess {
   std::string error_;
 };
 
+// Whether a process of that number runs (perhaps another user's).
+bool ProcessRuns(pid_t pid);
+
 // Waits until at least one of the descriptors can be read (or has ended),
 // at most timeoutMs (-1: without limit); answers the indices of those.
 std::vector<size_t> ReadableAmong(const std::vector<int>& fds, int timeoutMs);

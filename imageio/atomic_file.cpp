@@ -6,8 +6,10 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
+#include "core/child_process.h"
 #include "core/exit_cleanup.h"
 #include "core/paths_and_text.h"
 
@@ -24,7 +26,25 @@ mode_t ModeFor(const std::string& target) {
   return 0666 & ~mask;
 }
 
+// The writer of a temporary file, from its name; 0 when it is not one.
+pid_t WriterOf(const std::string& name) {
+  const size_t mark = name.rfind(kTemporaryMark);
+  if (name.empty() || name[0] != '.' || mark == std::string::npos) return 0;
+  char* end = nullptr;
+  const long pid = std::strtol(name.c_str() + mark + std::strlen(kTemporaryMark), &end, 10);
+  return pid > 0 && *end == '-' && std::strlen(end) == 7 ? static_cast<pid_t>(pid) : 0;
+}
+
 }  // namespace
+
+void RemoveStaleTemporaryFiles(const std::string& folder) {
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    const pid_t writer = WriterOf(entry.path().filename().string());
+    if (writer != 0 && !ProcessRuns(writer) && entry.is_regular_file(ec))
+      std::filesystem::remove(entry.path(), ec);
+  }
+}
 
 AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
   // The process's number in the name tells a later run whether the writer

@@ -10,6 +10,10 @@ namespace pixmora {
 // Temporary files are named ".NAME" + kTemporaryMark + "PID-XXXXXX".
 inline constexpr const char* kTemporaryMark = ".pixmora-";
 
+// Removes from folder the temporary files of writers that no longer run
+// (a run that was killed, say).
+void RemoveStaleTemporaryFiles(const std::string& folder);
+
 class AtomicFile {
  public:
   explicit AtomicFile(std::string target);

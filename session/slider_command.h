@@ -7,6 +7,9 @@
 
 namespace pixmora {
 
+// The slider runs from -8 to 8: every eighth of a turn either way.
+inline constexpr int kSliderSteps = 8;
+
 // RotateIntoResult, then PublishResult.
 void Slider1_Change(Workspace& ws, int16_t value);
 // Clears Pic4, giving it image A's size, and rotates image A into it (the

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <vector>
 
+#include "core/child_process.h"
 #include "core/exit_cleanup.h"
 #include "core/paths_and_text.h"
 
@@ -27,8 +28,6 @@ pid_t OwnerOf(const std::string& name) {
   const long pid = std::strtol(name.c_str() + std::char_traits<char>::length(kPrefix), &end, 10);
   return pid > 0 && *end == '-' ? static_cast<pid_t>(pid) : 0;
 }
-
-bool Runs(pid_t pid) { return kill(pid, 0) == 0 || errno == EPERM; }
 
 std::string MakeUnder(const std::string& parent) {
   if (parent.empty() || !IsFolder(parent) || access(parent.c_str(), W_OK | X_OK) != 0) return "";
@@ -51,7 +50,7 @@ void RemoveStaleWorkingFolders(const std::string& parent) {
     const pid_t owner = OwnerOf(entry.path().filename().string());
     struct stat st;
     // Only our own user's folders: another user's are theirs to clear.
-    if (owner == 0 || Runs(owner) || lstat(entry.path().c_str(), &st) != 0 ||
+    if (owner == 0 || ProcessRuns(owner) || lstat(entry.path().c_str(), &st) != 0 ||
         st.st_uid != getuid() || !S_ISDIR(st.st_mode))
       continue;
     std::filesystem::remove_all(entry.path(), ec);

@@ -89,13 +89,4 @@ QString ItemName(const QAction* action) {
   return action->menu() ? action->menu()->objectName() : action->objectName();
 }
 
-void ExpectSamePixels(const Picture& a, const Picture& b) {
-  ASSERT_TRUE(a);
-  ASSERT_TRUE(b);
-  ASSERT_EQ(a->Width(), b->Width());
-  ASSERT_EQ(a->Height(), b->Height());
-  for (int x = 0; x < a->Width(); ++x)
-    for (int y = 0; y < a->Height(); ++y) ASSERT_EQ(a->At(x, y), b->At(x, y)) << x << ", " << y;
-}
-
 }  // namespace pixmora::test

@@ -45,9 +45,6 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<app::Form1> window;
 };
 
-// Both pictures exist and hold the same pixels.
-void ExpectSamePixels(const Picture& a, const Picture& b);
-
 // The design name of a menu bar or menu item (a submenu's is its menu's).
 QString ItemName(const QAction* action);
 

@@ -61,7 +61,7 @@ offers "MENU:INDEX after the colon" $'2\n21' \
 offers "the slider after the colon" "-1" "apply a.jpg out.png rotate:-1" apply a.jpg out.png rotate : -1
 offers "the folder form's commands" 'Add\ hor.\ blinds' \
   'apply --out-dir d a.jpg -- Add\ h' apply --out-dir d a.jpg -- 'Add\ h'
-offers "the folder form's options" $'--\n--format\n--out-dir' \
+offers "the folder form's options" $'--\n--format\n--out-dir\n--overwrite\n--recipe' \
   "apply --out-dir d a.jpg --" apply --out-dir d a.jpg --
 offers "command options" "--timings" "apply a.jpg out.png Fog --t" apply a.jpg out.png Fog --t
 offers "--format" $'bmp\njpg\npng\ntif' "apply --out-dir d --format " apply --out-dir d --format ""
@@ -78,7 +78,7 @@ done <<<"$listed"
 
 # Every option the tool's help names is offered where it can go, so the
 # completion follows the tool.
-offered="$(complete "-" -; complete "list -" list -; complete "apply -" apply -; complete "apply --out-dir d a.jpg -- Fog -" apply --out-dir d a.jpg -- Fog -)"
+offered="$(complete "-" -; complete "list -" list -; complete "apply -" apply -; complete "apply --out-dir d -" apply --out-dir d -; complete "apply --out-dir d a.jpg -- Fog -" apply --out-dir d a.jpg -- Fog -)"
 help="$(cli_help "$cli")" || fail "$cli --help"
 while read -r option; do
   grep -qxF -- "$option" <<<"$offered" || fail "$option is in --help but not completed"

@@ -1,5 +1,6 @@
 #include "tests/support/test_pictures.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -31,6 +32,15 @@ std::string MakeScratchFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "pixmora-test-XXXXXX").string();
   if (!mkdtemp(pattern.data())) std::abort();
   return pattern + "/";
+}
+
+void ExpectSamePixels(const Picture& a, const Picture& b) {
+  ASSERT_TRUE(a);
+  ASSERT_TRUE(b);
+  ASSERT_EQ(a->Width(), b->Width());
+  ASSERT_EQ(a->Height(), b->Height());
+  for (int x = 0; x < a->Width(); ++x)
+    for (int y = 0; y < a->Height(); ++y) ASSERT_EQ(a->At(x, y), b->At(x, y)) << x << ", " << y;
 }
 
 void RemoveFolder(const std::string& path) {

@@ -25,6 +25,9 @@ struct Session {
   ColorRef Result(int x, int y) const { return ws.Pic4.Point(x, y); }
 };
 
+// Both pictures exist and hold the same pixels.
+void ExpectSamePixels(const Picture& a, const Picture& b);
+
 // A fresh empty folder under the system's temporary folder (ending with '/').
 std::string MakeScratchFolder();
 void RemoveFolder(const std::string& path);

@@ -1,0 +1,50 @@
+// A recipe: the steps that make a result from picture files, as the window
+// records them and the batch tool replays them. The batch tool's command line
+// and a recipe file are two spellings of this one representation, read by
+// one parser (recipe_tokens.h) and run by one runner (recipe_run.h), so the
+// two can never disagree about what a step does.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "session/catalogue/catalogue.h"
+
+namespace pixmora {
+
+// The four pictures a session holds besides its result.
+enum class PictureSlot { ImageA, ImageB, Pattern, Shape };
+
+struct RecipeStep {
+  enum class Kind {
+    Open,     // a picture file into a slot, as its open command does
+    HandOn,   // the result becomes image A or image B ("Load image (A)/(B)")
+    Command,  // a menu command, with the values it reads
+    Rotate,   // the rotation slider at a value
+  };
+  Kind kind = Kind::Command;
+  PictureSlot slot = PictureSlot::ImageA;  // Open, HandOn
+  std::string file;                        // Open
+  Menu menu = Menu::Color;                 // Command
+  int16_t index = 0;
+  ControlValues values;      // Command: the side panel as the command reads it
+  int16_t sliderValue = 0;   // Rotate
+  std::string text;          // as written, for messages
+
+  bool IsOperation() const { return kind == Kind::Command || kind == Kind::Rotate; }
+};
+
+struct Recipe {
+  std::vector<RecipeStep> steps;
+};
+
+// A recipe that cannot be read or run as it stands: a usage error.
+struct RecipeError {
+  std::string message;
+};
+
+// How the slots are named in recipes and messages: "image-a", "image B".
+const char* SlotKey(PictureSlot slot);
+const char* SlotName(PictureSlot slot);
+
+}  // namespace pixmora

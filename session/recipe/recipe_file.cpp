@@ -1,0 +1,165 @@
+#include "session/recipe/recipe_file.h"
+
+#include "core/paths_and_text.h"
+#include "session/config/free_format.h"
+#include "session/recipe/recipe_slice.h"
+
+namespace pixmora {
+
+namespace {
+
+// The words of one line, quotes removed; false at an unclosed quote.
+bool SplitWords(const std::string& line, std::vector<std::string>& words) {
+  std::string word;
+  bool inWord = false, quoted = false;
+  for (size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (quoted) {
+      if (c == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\'))
+        word += line[++i];
+      else if (c == '"') quoted = false;
+      else word += c;
+    } else if (c == '#') {
+      break;
+    } else if (c == ' ' || c == '\t' || c == '\r') {
+      if (inWord) words.push_back(word), word.clear();
+      inWord = false;
+    } else {
+      inWord = true;
+      if (c == '"') quoted = true;
+      else word += c;
+    }
+  }
+  if (inWord) words.push_back(word);
+  return !quoted;
+}
+
+// A word for a recipe file: quoted when it holds blanks, quotes, '#' or '\'.
+std::string FileWord(const std::string& word) {
+  if (word.find_first_of(" \t\"#\\") == std::string::npos && !word.empty()) return word;
+  const size_t equals = word.find('=');
+  const std::string name = equals == std::string::npos ? "" : word.substr(0, equals + 1);
+  std::string quoted = name + "\"";
+  for (char c : word.substr(name.size())) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
+// The word a step is written as, and the comment that names it.
+std::string StepWords(const RecipeStep& step, std::string& comment) {
+  switch (step.kind) {
+    case RecipeStep::Kind::Open:
+      return std::string(SlotKey(step.slot)) + "=" + step.file;
+    case RecipeStep::Kind::HandOn:
+      return std::string(SlotKey(step.slot)) + "=result";
+    case RecipeStep::Kind::Rotate:
+      comment = "the slider at " + std::to_string(step.sliderValue * 45) + " degrees";
+      return "rotate:" + std::to_string(step.sliderValue);
+    case RecipeStep::Kind::Command: break;
+  }
+  const CatalogueEntry* entry = FindEntry(step.menu, step.index);
+  comment = entry ? entry->caption : "";
+  return std::string(MenuKey(step.menu)) + ":" + std::to_string(step.index);
+}
+
+Inputs ValuesRead(const RecipeStep& step) {
+  const CatalogueEntry* entry = FindEntry(step.menu, step.index);
+  constexpr Inputs kValues = Input::Colour1 | Input::Colour2 | Input::Strength | Input::Size;
+  return step.kind == RecipeStep::Kind::Command && entry ? entry->reads & kValues : 0;
+}
+
+// Each step as words: the values a command reads come just before it.
+template <class Emit>  // void emit(std::vector<std::string> words, const std::string& comment)
+void ForEachLine(const Recipe& recipe, Emit emit) {
+  for (const RecipeStep& step : LiveSteps(recipe).steps) {
+    std::vector<std::string> words;
+    const std::string values = ValueWords(step.values, ValuesRead(step));
+    for (size_t start = 0; start < values.size();) {
+      const size_t blank = std::min(values.find(' ', start), values.size());
+      words.push_back(values.substr(start, blank - start));
+      start = blank + 1;
+    }
+    std::string comment;
+    words.push_back(StepWords(step, comment));
+    emit(words, comment);
+  }
+}
+
+}  // namespace
+
+void ReadRecipeText(const std::string& text, const std::string& base, RecipeBuilder& builder) {
+  bool header = false;
+  int number = 0;
+  builder.SetBaseFolder(base);
+  for (size_t start = 0; start < text.size(); ++number) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(start, end - start);
+    start = end + 1;
+    std::vector<std::string> words;
+    const std::string where = "line " + std::to_string(number + 1) + ": ";
+    if (!SplitWords(line, words)) throw RecipeError{where + "a quote is not closed"};
+    if (words.empty()) continue;
+    if (!header) {
+      if (words.size() != 2 || words[0] + " " + words[1] != kRecipeHeader)
+        throw RecipeError{where + "a recipe starts with the line \"" + kRecipeHeader + "\""};
+      header = true;
+      continue;
+    }
+    try {
+      for (const std::string& word : words) builder.Add(word);
+    } catch (const RecipeError& e) {
+      throw RecipeError{where + e.message};
+    }
+  }
+  if (!header) throw RecipeError{"it is empty"};
+}
+
+void ReadRecipeFile(const std::string& path, RecipeBuilder& builder) {
+  std::string text;
+  if (!ReadTextFile(path, text)) throw RecipeError{"cannot read the recipe " + path};
+  try {
+    ReadRecipeText(text, FolderOf(path) + "/", builder);
+  } catch (const RecipeError& e) {
+    throw RecipeError{"the recipe " + path + ", " + e.message};
+  }
+}
+
+std::string RecipeText(const Recipe& recipe) {
+  std::string text = std::string(kRecipeHeader) +
+                     "\n# Replay: pixmora-cli apply --recipe THIS-FILE IMAGE_A OUTPUT\n"
+                     "# IMAGE_A takes the place of the first image-a picture below.\n";
+  ForEachLine(recipe, [&text](const std::vector<std::string>& words, const std::string& comment) {
+    std::string line;
+    for (const std::string& w : words) line += (line.empty() ? "" : " ") + FileWord(w);
+    if (!comment.empty()) line += std::string(line.size() < 40 ? 40 - line.size() : 1, ' ') + "# " + comment;
+    text += line + "\n";
+  });
+  return text;
+}
+
+std::string RecipeCommandLine(const Recipe& recipe, const std::string& output) {
+  std::string imageA, rest;
+  ForEachLine(recipe, [&](const std::vector<std::string>& words, const std::string&) {
+    const std::string& word = words.back();
+    if (imageA.empty() && word.rfind("image-a=", 0) == 0 && word != "image-a=result") {
+      imageA = word.substr(8);
+      return;
+    }
+    for (const std::string& w : words) rest += " " + ShellWord(w);
+  });
+  return "pixmora-cli apply " + ShellWord(imageA) + " " + ShellWord(output) + rest;
+}
+
+std::string ShellWord(const std::string& word) {
+  if (!word.empty() && word.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                              "0123456789_-+=:,./@%") == std::string::npos)
+    return word;
+  std::string quoted = "'";
+  for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+}  // namespace pixmora

@@ -1,0 +1,75 @@
+#include "session/recipe/recipe_run.h"
+
+#include "core/load_planes.h"
+#include "session/dispatch.h"
+#include "session/slider_command.h"
+
+namespace pixmora {
+
+namespace {
+
+PictureSurface& Surface(Workspace& ws, PictureSlot slot) {
+  switch (slot) {
+    case PictureSlot::ImageA: return ws.Pic1;
+    case PictureSlot::ImageB: return ws.Pic2;
+    case PictureSlot::Pattern: return ws.PatPic;
+    case PictureSlot::Shape: return ws.Pic3;
+  }
+  return ws.Pic1;
+}
+
+void RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
+  host.Stage(RecipeStage::Command, [&] {
+    if (step.kind == RecipeStep::Kind::Rotate) {
+      RotateIntoResult(ws, step.sliderValue);
+      return;
+    }
+    ws.values = step.values;
+    RunMenuRoutine(ws, step.menu, step.index);
+  });
+  host.Stage(RecipeStage::Publish, [&] { PublishResult(ws); });
+}
+
+}  // namespace
+
+void PutPicture(Workspace& ws, PictureSlot slot, const Picture& picture) {
+  Surface(ws, slot).SetPicture(picture);
+  if (slot == PictureSlot::ImageA) SizePlanes(ws.m, ws.Pic1);
+}
+
+void HandResultOn(Workspace& ws, PictureSlot slot) {
+  PutPicture(ws, slot, ws.Pic4.Image());
+  ws.Pic4.SetPicture(nullptr);
+  ws.Image1.SetPicture(nullptr);
+}
+
+void CheckRecipe(const Recipe& recipe, bool haveImageB) {
+  for (const RecipeStep& step : recipe.steps) {
+    if (step.kind != RecipeStep::Kind::Command) {
+      if (step.slot == PictureSlot::ImageB && !step.IsOperation()) haveImageB = true;
+      continue;
+    }
+    const CatalogueEntry* entry = FindEntry(step.menu, step.index);
+    if (entry && Has(entry->reads, Input::ImageB) && !haveImageB)
+      throw RecipeError{"'" + step.text + "' (" + entry->caption +
+                        ") needs image B: give it with --image-b FILE or image-b=FILE"};
+  }
+}
+
+void RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host) {
+  for (const RecipeStep& step : recipe.steps) {
+    switch (step.kind) {
+      case RecipeStep::Kind::Open: {
+        Picture picture;
+        host.Stage(RecipeStage::Read, [&] { picture = host.Read(step.slot, step.file); });
+        PutPicture(ws, step.slot, picture);
+        break;
+      }
+      case RecipeStep::Kind::HandOn: HandResultOn(ws, step.slot); break;
+      case RecipeStep::Kind::Command:
+      case RecipeStep::Kind::Rotate: RunOperation(ws, step, host); break;
+    }
+  }
+}
+
+}  // namespace pixmora

@@ -1,0 +1,35 @@
+// Runs a recipe on a session, each step as the window does it: a picture
+// opened into its place, the result handed on, a menu command or the
+// rotation slider.
+#pragma once
+#include <functional>
+#include <string>
+
+#include "session/recipe/recipe.h"
+#include "session/workspace.h"
+
+namespace pixmora {
+
+enum class RecipeStage { Read, Command, Publish };
+
+class RecipeHost {
+ public:
+  virtual ~RecipeHost() = default;
+  // The picture of a file opened into a slot; throws the host's own error
+  // when the file cannot be used.
+  virtual Picture Read(PictureSlot slot, const std::string& file) = 0;
+  // Runs one stage of a step (the batch tool times them).
+  virtual void Stage(RecipeStage, const std::function<void()>& work) { work(); }
+};
+
+// Throws RecipeError before any step runs when a command would read image B
+// and none is there by then.
+void CheckRecipe(const Recipe& recipe, bool haveImageB);
+
+void RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host);
+
+// The steps of the window's flows, for those that do them without a recipe.
+void PutPicture(Workspace& ws, PictureSlot slot, const Picture& picture);
+void HandResultOn(Workspace& ws, PictureSlot slot);
+
+}  // namespace pixmora

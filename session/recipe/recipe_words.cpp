@@ -1,0 +1,210 @@
+#include "session/recipe/recipe_words.h"
+
+#include <cstdlib>
+
+#include "core/paths_and_text.h"
+#include "session/slider_command.h"
+
+namespace pixmora {
+
+namespace {
+
+bool ParseInt(const std::string& text, long lo, long hi, long& value) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  value = std::strtol(text.c_str(), &end, 10);
+  return *end == '\0' && value >= lo && value <= hi;
+}
+
+int16_t ParseRange(const std::string& name, const std::string& text, long lo, long hi) {
+  long v;
+  if (!ParseInt(text, lo, hi, v))
+    throw RecipeError{name + " takes a whole number from " + std::to_string(lo) + " to " +
+                      std::to_string(hi) + ", not '" + text + "'"};
+  return static_cast<int16_t>(v);
+}
+
+void ParseColour(const std::string& name, const std::string& text, int16_t (&rgb)[3]) {
+  size_t start = 0;
+  for (int i = 0; i < 3; ++i) {
+    const size_t comma = text.find(',', start);
+    const bool last = i == 2;
+    if (last != (comma == std::string::npos))
+      throw RecipeError{name + " takes R,G,B (three numbers 0..255), not '" + text + "'"};
+    long v;
+    if (!ParseInt(text.substr(start, last ? std::string::npos : comma - start), 0, 255, v))
+      throw RecipeError{name + " takes R,G,B with each value from 0 to 255, not '" + text + "'"};
+    rgb[i] = static_cast<int16_t>(v);
+    start = comma + 1;
+  }
+}
+
+bool FromCaption(const std::string& text, RecipeStep& step) {
+  const std::string wanted = Lower(text);
+  for (const CatalogueEntry& e : Catalogue())
+    if (!e.IsSeparator() && Lower(e.caption) == wanted) {
+      step.menu = e.menu, step.index = e.index;
+      return true;
+    }
+  return false;
+}
+
+bool FromMenuIndex(const std::string& text, RecipeStep& step) {
+  const size_t colon = text.find(':');
+  if (colon == std::string::npos || !MenuFromKey(Lower(text.substr(0, colon)), step.menu))
+    return false;
+  const std::string key = Lower(text.substr(0, colon)), number = text.substr(colon + 1);
+  long v;
+  if (!ParseInt(number, 0, 32767, v))
+    throw RecipeError{"'" + text + "': the index must be a whole number from 0"};
+  const CatalogueEntry* entry = FindEntry(step.menu, static_cast<int>(v));
+  if (!entry) throw RecipeError{"'" + text + "': the " + key + " menu has no entry " + number};
+  if (entry->IsSeparator())
+    throw RecipeError{"'" + text + "' is a separator of the " + key + " menu, not a command"};
+  step.index = static_cast<int16_t>(v);
+  return true;
+}
+
+bool SlotFromKey(const std::string& key, PictureSlot& slot) {
+  for (PictureSlot s : {PictureSlot::ImageA, PictureSlot::ImageB, PictureSlot::Pattern, PictureSlot::Shape})
+    if (key == SlotKey(s)) {
+      slot = s;
+      return true;
+    }
+  return false;
+}
+
+}  // namespace
+
+const char* SlotKey(PictureSlot slot) {
+  static const char* const keys[] = {"image-a", "image-b", "pattern", "shape"};
+  return keys[static_cast<int>(slot)];
+}
+
+const char* SlotName(PictureSlot slot) {
+  static const char* const names[] = {"image A", "image B", "pattern", "shape"};
+  return names[static_cast<int>(slot)];
+}
+
+RecipeStep ParseOperation(const std::string& word) {
+  RecipeStep step;
+  step.text = word;
+  if (Lower(word).rfind("rotate:", 0) == 0) {
+    step.kind = RecipeStep::Kind::Rotate;
+    long v;
+    if (!ParseInt(word.substr(7), -kSliderSteps, kSliderSteps, v))
+      throw RecipeError{"rotate:N takes the slider's value, a whole number from -" +
+                        std::to_string(kSliderSteps) + " to " + std::to_string(kSliderSteps) +
+                        ", not '" + word + "'"};
+    step.sliderValue = static_cast<int16_t>(v);
+    return step;
+  }
+  if (FromMenuIndex(word, step) || FromCaption(word, step)) return step;
+  throw RecipeError{"unknown command '" + word + "' (see 'pixmora-cli list')"};
+}
+
+RecipeBuilder::RecipeBuilder(const ControlValues& start) : values_(start) {}
+
+void RecipeBuilder::Add(const std::string& word) {
+  const size_t equals = word.find('=');
+  if (equals != std::string::npos && equals > 0 &&
+      AddSetting(Lower(word.substr(0, equals)), word.substr(equals + 1), word))
+    return;
+  AddOperation(ParseOperation(word));
+}
+
+bool RecipeBuilder::AddValue(const std::string& name, const std::string& value,
+                             const std::string& label, const std::string& text) {
+  Input input;
+  if (name == "color1") {
+    ParseColour(label, value, values_.colour1);
+    input = Input::Colour1;
+  } else if (name == "color2") {
+    ParseColour(label, value, values_.colour2);
+    input = Input::Colour2;
+  } else if (name == "strength") {
+    values_.strength = ParseRange(label, value, 1, 10);
+    input = Input::Strength;
+  } else if (name == "size") {
+    values_.size = ParseRange(label, value, 1, 10);
+    input = Input::Size;
+  } else {
+    return false;
+  }
+  given_.push_back({input, text, recipe_.steps.size()});
+  return true;
+}
+
+void RecipeBuilder::SetValue(const std::string& name, const std::string& value,
+                             const std::string& label) {
+  if (!AddValue(name, value, label, label)) throw RecipeError{"there is no value called " + name};
+}
+
+bool RecipeBuilder::AddSetting(const std::string& name, const std::string& value,
+                               const std::string& word) {
+  PictureSlot slot;
+  if (AddValue(name, value, name, word)) return true;
+  if (!SlotFromKey(name, slot)) return false;
+  if (value.empty()) throw RecipeError{"'" + word + "' names no file"};
+  if (value != "result") {
+    Open(slot, value, word);
+    return true;
+  }
+  if (slot != PictureSlot::ImageA && slot != PictureSlot::ImageB)
+    throw RecipeError{"'" + word + "': only image A and image B can take the result"};
+  RecipeStep step;
+  step.kind = RecipeStep::Kind::HandOn, step.slot = slot, step.text = word;
+  recipe_.steps.push_back(step);
+  return true;
+}
+
+void RecipeBuilder::Open(PictureSlot slot, const std::string& file, const std::string& text) {
+  RecipeStep step;
+  step.kind = RecipeStep::Kind::Open, step.slot = slot, step.text = text;
+  step.file = base_.empty() || file.front() == '/' ? file : base_ + file;
+  recipe_.steps.push_back(step);
+}
+
+void RecipeBuilder::AddOperation(RecipeStep step) {
+  if (!recipe_.steps.empty() && recipe_.steps.back().IsOperation()) {
+    RecipeStep handOn;
+    handOn.kind = RecipeStep::Kind::HandOn, handOn.slot = PictureSlot::ImageA;
+    recipe_.steps.push_back(handOn);
+  }
+  step.values = values_;
+  recipe_.steps.push_back(step);
+}
+
+std::string ValueWords(const ControlValues& v, Inputs which) {
+  auto rgb = [](const int16_t (&c)[3]) {
+    return std::to_string(c[0]) + "," + std::to_string(c[1]) + "," + std::to_string(c[2]);
+  };
+  std::string words;
+  auto add = [&words](const std::string& word) { words += (words.empty() ? "" : " ") + word; };
+  if (Has(which, Input::Colour1)) add("color1=" + rgb(v.colour1));
+  if (Has(which, Input::Colour2)) add("color2=" + rgb(v.colour2));
+  if (Has(which, Input::Strength)) add("strength=" + std::to_string(v.strength));
+  if (Has(which, Input::Size)) add("size=" + std::to_string(v.size));
+  return words;
+}
+
+std::vector<std::string> UnreadValues(const Recipe& recipe, const std::vector<GivenValue>& given) {
+  std::vector<std::string> notes;
+  for (const GivenValue& g : given) {
+    std::string commands;
+    bool read = false;
+    for (size_t i = g.from; i < recipe.steps.size() && !read; ++i) {
+      const RecipeStep& step = recipe.steps[i];
+      const CatalogueEntry* entry =
+          step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
+      if (!entry) continue;
+      read = Has(entry->reads, g.input);
+      commands += (commands.empty() ? "" : ", ") + std::string(entry->caption);
+    }
+    if (!read)
+      notes.push_back(g.text + " is not read by " + (commands.empty() ? "any command" : commands));
+  }
+  return notes;
+}
+
+}  // namespace pixmora

@@ -1,0 +1,70 @@
+// The words recipes are written in, one a command-line argument or a word of
+// a recipe file's line:
+//   MENU:INDEX or a caption    a menu command (captions in any letter case)
+//   rotate:N                   the rotation slider at N (-8..8)
+//   color1=R,G,B color2=R,G,B strength=N size=N
+//                              the side panel's values, for the commands after
+//   image-a=FILE image-b=FILE pattern=FILE shape=FILE
+//                              a picture file opened into its place
+//   image-a=result image-b=result
+//                              the result handed on ("Load image (A)/(B)")
+// A command or rotation right after another works on that one's result:
+// image A takes it first, as "Load image (A)" does.
+#pragma once
+#include <string>
+#include <vector>
+
+#include "session/recipe/recipe.h"
+
+namespace pixmora {
+
+// A value given on purpose (an option or a value word), remembered so that
+// one no command reads can be pointed out.
+struct GivenValue {
+  Input input;
+  std::string text;  // as written: "--size", "size=3"
+  size_t from;       // the first step it applies to
+};
+
+class RecipeBuilder {
+ public:
+  explicit RecipeBuilder(const ControlValues& start = {});
+
+  // Adds one word; throws RecipeError for a word that is none of the above.
+  void Add(const std::string& word);
+  // A picture file opened into its place (what the options --image-b and
+  // the like say).
+  void Open(PictureSlot slot, const std::string& file, const std::string& text);
+  // One of the side panel's values for the commands from here on, by its
+  // name ("strength"), as an option gives it; label names it in messages.
+  void SetValue(const std::string& name, const std::string& value, const std::string& label);
+  // Where relative file names start (a recipe file's folder, ending in '/').
+  void SetBaseFolder(const std::string& folder) { base_ = folder; }
+
+  const Recipe& Get() const { return recipe_; }
+  Recipe& Get() { return recipe_; }
+  const std::vector<GivenValue>& Given() const { return given_; }
+
+ private:
+  bool AddValue(const std::string& name, const std::string& value, const std::string& label,
+                const std::string& text);
+  bool AddSetting(const std::string& name, const std::string& value, const std::string& word);
+  void AddOperation(RecipeStep step);
+
+  Recipe recipe_;
+  ControlValues values_;
+  std::string base_;
+  std::vector<GivenValue> given_;
+};
+
+// The menu command a caption or MENU:INDEX names; throws RecipeError.
+RecipeStep ParseOperation(const std::string& word);
+
+// The words that make these values (only those of which, when given).
+std::string ValueWords(const ControlValues& values, Inputs which);
+
+// "--size is not read by Horizontal lines": a line for each value given that
+// no command after it reads.
+std::vector<std::string> UnreadValues(const Recipe& recipe, const std::vector<GivenValue>& given);
+
+}  // namespace pixmora
