@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "core/paths_and_text.h"
 #include "imageio/atomic_file.h"
 #include "imageio/bmp_writer.h"
 #include "imageio/mfreeimage.h"
@@ -19,6 +20,10 @@ Picture LoadPictureFile(const std::string& path) {
 }
 
 Picture ReadChosenPicture(const std::string& path, std::string& why) {
+  if (IsFolder(path)) {
+    why = "it is a folder, not a picture file";
+    return nullptr;
+  }
   try {
     if (Picture picture = LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr))
       return picture;

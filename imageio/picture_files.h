@@ -12,9 +12,10 @@ namespace pixmora {
 Picture LoadPictureFile(const std::string& path);
 
 // A picture file the user chose, read once in the decoder process. Null when
-// it cannot be used, with why saying so in a few words: "no such file", "not
-// a picture", or the picture layer's reason ("damaged or not a picture", a
-// size it refuses). The window and the batch tool word their notices with it.
+// it cannot be used, with why saying so in a few words: "no such file", "it is
+// a folder, not a picture file", "not a picture", or the picture layer's
+// reason ("damaged or not a picture", a size it refuses). The window and the
+// batch tool word their notices with it.
 Picture ReadChosenPicture(const std::string& path, std::string& why);
 
 // Writes a 24-bit BMP (atomically). On failure answers false and, when error

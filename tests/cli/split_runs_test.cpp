@@ -19,11 +19,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Bytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 void Save(const Picture& picture, int format, const std::string& path) {
   PictureSurface s;
   s.SetPicture(picture);
@@ -54,11 +49,13 @@ TEST(SplitRuns, PartsRunAsSeparateProcessesGiveTheBytesOfOneRun) {
     for (size_t i : which) list += " '" + dir + names[i] + "'";
     return list;
   };
-  // Random numbers (Diffuse Images, Disorder), the shape, a slider turn and
-  // a colour option, in one chain.
+  // Random numbers (Diffuse Images, Disorder), the shape, a slider turn, a
+  // colour option, and an image B that each picture fits to its own size in
+  // its own working folder, in one chain.
+  Save(test::Varied(31, 17), kFormatPng, dir + "other.png");
   const std::string commands =
       " 'Diffuse Images' Fog 'Insert Shape' Disorder 'Add hor. blinds' rotate:1"
-      " --strength 7 --color1 10,200,30";
+      " 'Image mixing with A-B' --strength 7 --color1 10,200,30 --image-b '" + dir + "other.png'";
   const std::string cli = "XDG_DATA_HOME='" + dir + "data' TMPDIR='" + dir + "tmp' '" PIXMORA_CLI "' ";
   const auto folderRun = [&](const std::string& out, const std::string& list) {
     return cli + "apply --out-dir '" + dir + out + "' --format png" + list + " --" + commands;
@@ -83,9 +80,9 @@ TEST(SplitRuns, PartsRunAsSeparateProcessesGiveTheBytesOfOneRun) {
 
   for (const std::string& name : names) {
     const std::string output = name.substr(0, name.size() - 4) + ".png";
-    const std::string whole = Bytes(dir + "whole/" + output);
+    const std::string whole = test::ReadBytes(dir + "whole/" + output);
     ASSERT_FALSE(whole.empty()) << output;
-    EXPECT_TRUE(whole == Bytes(dir + "parts/" + output)) << output << " differs between the runs";
+    EXPECT_TRUE(whole == test::ReadBytes(dir + "parts/" + output)) << output << " differs between the runs";
   }
   test::RemoveFolder(dir);
 }

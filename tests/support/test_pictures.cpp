@@ -34,6 +34,11 @@ std::string MakeScratchFolder() {
   return pattern + "/";
 }
 
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
 void ExpectSamePixels(const Picture& a, const Picture& b) {
   ASSERT_TRUE(a);
   ASSERT_TRUE(b);

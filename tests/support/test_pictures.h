@@ -25,6 +25,9 @@ struct Session {
   ColorRef Result(int x, int y) const { return ws.Pic4.Point(x, y); }
 };
 
+// A whole file's bytes (empty when it cannot be read).
+std::string ReadBytes(const std::string& path);
+
 // Both pictures exist and hold the same pixels.
 void ExpectSamePixels(const Picture& a, const Picture& b);
 

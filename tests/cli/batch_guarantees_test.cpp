@@ -1,0 +1,128 @@
+// What the batch tool promises beyond the pixels: no result lost to another's
+// name, no picture replaced unasked, every note said, nothing left behind.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "cli/batch_many.h"
+#include "cli/command_line.h"
+#include "imageio/picture_files.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora {
+
+namespace fs = std::filesystem;
+
+class BatchGuarantees : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"a.bmp", "b.bmp"})
+      ASSERT_TRUE(SavePictureAsBmp(test::Varied(21, 13), dir + name, nullptr));
+  }
+  void TearDown() override { test::RemoveFolder(dir); }
+
+  int Cli(const std::string& args, std::string* err = nullptr) {
+    return test::RunCommand("XDG_DATA_HOME='" + dir + "' XDG_RUNTIME_DIR= TMPDIR='" + dir +
+                                "tmp' '" PIXMORA_CLI "' " + args,
+                            err);
+  }
+  std::vector<std::string> Leftovers(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+    return names;
+  }
+
+  std::string dir = test::MakeScratchFolder();
+};
+
+TEST_F(BatchGuarantees, EveryOutputNameIsTheRunsOwnLetterCaseAside) {
+  const cli::ManyRequest r =
+      cli::ParseMany({"--out-dir", "o", "a/x.png", "b/X.png", "c/x-2.png", "d/x.PNG", "--", "Fog"});
+  EXPECT_EQ(cli::OutputNames(r),
+            (std::vector<std::string>{"o/x.png", "o/X-3.png", "o/x-2.png", "o/x-4.png"}));
+}
+
+TEST_F(BatchGuarantees, ResultsReplaceThePicturesOnlyWhenAskedTo) {
+  std::string err;
+  EXPECT_EQ(Cli("apply --out-dir '" + dir + "' '" + dir + "a.bmp' -- Fog", &err), 2);
+  EXPECT_NE(err.find("--overwrite"), std::string::npos) << err;
+  const std::string before = test::ReadBytes(dir + "a.bmp");
+  EXPECT_EQ(Cli("apply --overwrite --out-dir '" + dir + "' '" + dir + "a.bmp' -- Fog"), 0);
+  EXPECT_NE(test::ReadBytes(dir + "a.bmp"), before);
+}
+
+TEST_F(BatchGuarantees, EveryNoteReachesTheUserNamedByItsPicture) {
+  std::string err;
+  EXPECT_EQ(Cli("apply '" + dir + "a.bmp' '" + dir + "o.png' effects:5 --size 8 --color2 1,2,3", &err), 0);
+  EXPECT_NE(err.find("note: --size is not read by Horizontal lines"), std::string::npos) << err;
+  EXPECT_NE(err.find("note: --color2 is not read by Horizontal lines"), std::string::npos) << err;
+
+  EXPECT_EQ(Cli("apply --out-dir '" + dir + "o' '" + dir + "a.bmp' '" + dir + "b.bmp' -- Fog size=3", &err), 0);
+  for (const char* name : {"a.bmp: note: size=3", "b.bmp: note: size=3"})
+    EXPECT_NE(err.find(name), std::string::npos) << err;
+
+  EXPECT_EQ(Cli("apply '" + dir + "a.bmp' '" + dir + "m.png' 'Image mixing with A-B'", &err), 2);
+  EXPECT_NE(err.find("needs image B"), std::string::npos) << err;
+  EXPECT_FALSE(fs::exists(dir + "m.png"));
+  EXPECT_EQ(Cli("apply '" + dir + "' '" + dir + "m.png' Fog", &err), 1);
+  EXPECT_NE(err.find("is a folder"), std::string::npos) << err;
+}
+
+TEST_F(BatchGuarantees, ARecipeAndTheSameWordsGiveTheSameBytes) {
+  std::ofstream(dir + "r.recipe") << "pixmora-recipe 1\nimage-a=elsewhere.png\nFog\n"
+                                     "image-b=result  # Fog goes to image B\n"
+                                     "strength=3 \"Image mixing with A-B\"\n";
+  ASSERT_EQ(Cli("apply --recipe '" + dir + "r.recipe' '" + dir + "a.bmp' '" + dir + "r.png'"), 0);
+  ASSERT_EQ(Cli("apply -- '" + dir + "a.bmp' '" + dir + "w.png' Fog image-b=result strength=3 mix:0"), 0);
+  EXPECT_EQ(test::ReadBytes(dir + "r.png"), test::ReadBytes(dir + "w.png"));
+  ASSERT_EQ(Cli("apply --recipe '" + dir + "r.recipe' '" + dir + "a.bmp' '" + dir + "r.bmp'"), 0);
+  ASSERT_EQ(Cli("apply --recipe '" + dir + "r.recipe' --out-dir '" + dir + "o' '" + dir + "a.bmp'"), 0);
+  EXPECT_EQ(test::ReadBytes(dir + "o/a.bmp"), test::ReadBytes(dir + "r.bmp"));
+}
+
+// Ctrl+C in the middle of a run takes the run's working folder with it, and
+// what a killed run left is cleared by the next run there.
+TEST_F(BatchGuarantees, NothingIsLeftBehindByAnInterruptedOrKilledRun) {
+  fs::create_directories(dir + "tmp");
+  ASSERT_TRUE(SavePictureAsBmp(test::Varied(2000, 1500), dir + "big.bmp", nullptr));
+  const pid_t run = fork();
+  if (run == 0) {
+    setenv("TMPDIR", (dir + "tmp").c_str(), 1);
+    unsetenv("XDG_RUNTIME_DIR");
+    execl(PIXMORA_CLI, PIXMORA_CLI, "apply", (dir + "big.bmp").c_str(), (dir + "big.png").c_str(),
+          "Obscure", "Obscure", "Obscure", "Obscure", "Obscure", "Obscure", nullptr);
+    _exit(127);
+  }
+  const auto start = std::chrono::steady_clock::now();
+  while (Leftovers(dir + "tmp").empty() && std::chrono::steady_clock::now() - start < std::chrono::seconds(20))
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  ASSERT_EQ(Leftovers(dir + "tmp").size(), 1u) << "the run's working folder";
+  kill(run, SIGINT);
+  int status = 0;
+  waitpid(run, &status, 0);
+  EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGINT);
+  EXPECT_TRUE(Leftovers(dir + "tmp").empty());
+
+  // pid_max stays below 2^22, so these writers are gone.
+  fs::create_directories(dir + "tmp/pixmora-work-9999999-AbCdEf");
+  fs::create_directories(dir + "o");
+  std::ofstream(dir + "o/.x.png.pixmora-9999999-AbCdEf");
+  ASSERT_EQ(Cli("apply --out-dir '" + dir + "o' '" + dir + "a.bmp' -- Fog"), 0);
+  EXPECT_EQ(Leftovers(dir + "o"), std::vector<std::string>{"a.bmp"});
+  EXPECT_TRUE(Leftovers(dir + "tmp").empty());
+}
+
+TEST_F(BatchGuarantees, HelpAndVersionAnswer) {
+  std::string err;
+  EXPECT_EQ(Cli("apply --help > '" + dir + "help'", &err), 0) << err;
+  EXPECT_NE(test::ReadBytes(dir + "help").find("--recipe"), std::string::npos);
+  EXPECT_EQ(Cli("--version > '" + dir + "version'"), 0);
+  EXPECT_EQ(test::ReadBytes(dir + "version").rfind("pixmora-cli ", 0), 0u);
+}
+
+}  // namespace pixmora
