@@ -1,0 +1,31 @@
+// What a step of the history restores: the picture of every surface a step
+// can change (images A and B, the shape, the pattern, the result and its
+// snapshot), each with the surface's size. Pictures are shared, not copied:
+// a state costs only the pictures that differ from the state before.
+#pragma once
+#include <array>
+
+#include "core/picture.h"
+#include "session/workspace.h"
+
+namespace pixmora {
+
+enum class StateSurface { ImageA, ImageB, Shape, Pattern, Result, Snapshot, Count };
+
+struct SurfaceState {
+  Picture picture;  // null for a surface without a picture (cleared)
+  int width = 0;
+  int height = 0;
+  bool operator==(const SurfaceState&) const = default;
+};
+
+using SessionState = std::array<SurfaceState, static_cast<size_t>(StateSurface::Count)>;
+
+SessionState CaptureState(Workspace& ws);
+// Puts the state's pictures back where they differ from the session's; the
+// planes follow image A, and the result's preview shows the result again.
+// Answers which surfaces changed.
+std::array<bool, static_cast<size_t>(StateSurface::Count)> RestoreState(Workspace& ws,
+                                                                       const SessionState& state);
+
+}  // namespace pixmora
