@@ -9,6 +9,7 @@
 
 #include "app/window_commands.h"
 #include "core/picture.h"
+#include "session/recipe/recipe.h"
 #include "session/workspace.h"
 
 class QWidget;
@@ -19,7 +20,7 @@ class FileDialog;
 
 // The four pictures the user brings in, each a hidden full-size surface with
 // its preview.
-enum class Slot { ImageA, ImageB, Pattern, Shape };
+using Slot = PictureSlot;
 
 class CommandHost {
  public:
@@ -48,6 +49,10 @@ class CommandHost {
   virtual bool RunInBackground(std::function<void()> job) = 0;
   // Binds a command to the controls the command table names for it.
   virtual void SetCommand(WindowCommand command, std::function<void()> run) = 0;
+  // Notes a step that changed the session's pictures, with the pictures it
+  // left, for undo and for recipes. Call it where the step ends: in the
+  // background job that ran it, or on the window's thread.
+  virtual void RecordStep(const RecipeStep& step) = 0;
 };
 
 }  // namespace pixmora::app

@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include "app/colour_scheme_apply.h"
+#include "app/edit_menu.h"
+#include "app/history_panel.h"
 #include "app/menu_bar.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
@@ -74,6 +76,10 @@ void Form1::BuildControls() {
   row->addWidget(BuildWorkArea(c_, {image2Surface_, image3Surface_, ws_.Image1, picture4Surface_}), 1);
   setCentralWidget(central);
   BuildStatusBar(*this, c_);
+  auto* history = new HistoryPanel(*this);
+  addDockWidget(Qt::RightDockWidgetArea, history);
+  history->hide();
+  BuildEditAndViewMenus(*this, *history);
   c_.Picture5->onResize = [this] { Form_Resize(); };
   // The full-size surface each preview shows fitted (the result's is Pic4).
   c_.Image2->SetFullSize(&ws_.Pic1);
@@ -113,6 +119,7 @@ void Form1::Form_Load() {
     Report(QStringLiteral("The data folder %1 is missing: results cannot be saved.").arg(data));
   else if (access(ws_.folders.data.c_str(), W_OK) != 0)
     Report(QStringLiteral("The data folder %1 is read-only: results cannot be saved.").arg(data));
+  StartHistory();
   // The captions may have changed length.
   Form_Resize();
 }

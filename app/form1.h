@@ -15,6 +15,7 @@
 #include "app/file_dialog.h"
 #include "app/form1_controls.h"
 #include "session/catalogue/catalogue.h"
+#include "session/history/history.h"
 #include "session/workspace.h"
 
 namespace pixmora::app {
@@ -54,6 +55,15 @@ class Form1 : public QMainWindow, public CommandHost {
   void RefreshPreviews() override;
   bool RunInBackground(std::function<void()> job) override;
   void SetCommand(WindowCommand command, std::function<void()> run) override;
+  void RecordStep(const RecipeStep& step) override;
+
+  // Undo and redo: the session goes back to, or forward to, the pictures an
+  // earlier or later step of its history left.
+  bool HasHistory() const { return history_ != nullptr; }
+  const History& SessionHistory() const { return *history_; }
+  void Undo();
+  void Redo();
+  void GoToStep(size_t index);
 
   // Tests put a scripted file dialog in.
   void SetDialog1(std::unique_ptr<FileDialog> dialog) { dialog1_ = std::move(dialog); }
@@ -61,6 +71,10 @@ class Form1 : public QMainWindow, public CommandHost {
  signals:
   // A command run by RunInBackground has ended and its result is shown.
   void commandFinished();
+  // A step was recorded, undone or redone.
+  void historyChanged();
+  // Controls were enabled or disabled (a command started or ended).
+  void availabilityChanged();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -79,6 +93,8 @@ class Form1 : public QMainWindow, public CommandHost {
   void Slider1_Change(int value);
   ControlValues ReadControlValues() const;
 
+  void StartHistory();
+  QString StepName(const RecipeStep& step) const;
   void InvokeCommand(const QString& control);
   void AcceptDroppedFiles();
   void UpdateAvailability();
@@ -90,6 +106,7 @@ class Form1 : public QMainWindow, public CommandHost {
   WindowFrameHooks* hooks_ = nullptr;
   std::map<WindowCommand, std::function<void()>> commands_;
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
+  std::unique_ptr<History> history_;
   // Declared after the session: it waits for a running command before the
   // session goes.
   CommandRunner runner_;

@@ -27,7 +27,12 @@ void SetEnabled(QObject* control, bool enabled) {
 void Form1::RunOperation(Menu menu, int16_t index) {
   if (Busy()) return;
   ws_.values = ReadControlValues();
-  RunInBackground([this, menu, index] { RunMenuCommand(ws_, menu, index); });
+  RunInBackground([this, menu, index] {
+    RunMenuCommand(ws_, menu, index);
+    RecipeStep step;
+    step.menu = menu, step.index = index, step.values = ws_.values;
+    RecordStep(step);
+  });
 }
 
 bool Form1::RunInBackground(std::function<void()> job) {
@@ -70,6 +75,7 @@ void Form1::UpdateAvailability() {
     for (const char* name : binding.controls)
       if (name) SetEnabled(findChild<QObject*>(name), idle && commands_.count(binding.command));
   c_.Slider1->setEnabled(idle);
+  emit availabilityChanged();
 }
 
 }  // namespace pixmora::app

@@ -58,7 +58,12 @@ void Form1::HScroll2_Change() {
 }
 
 void Form1::Slider1_Change(int value) {
-  RunInBackground([this, value] { pixmora::Slider1_Change(ws_, static_cast<int16_t>(value)); });
+  RunInBackground([this, value] {
+    pixmora::Slider1_Change(ws_, static_cast<int16_t>(value));
+    RecipeStep step;
+    step.kind = RecipeStep::Kind::Rotate, step.sliderValue = static_cast<int16_t>(value);
+    RecordStep(step);
+  });
 }
 
 ControlValues Form1::ReadControlValues() const {

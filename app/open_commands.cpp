@@ -51,7 +51,11 @@ bool OpenPictureFile(CommandHost& host, Slot slot, const QString& path) {
     host.Report(QString::fromStdString(CannotRead(Role(slot), path.toStdString(), why)));
     return false;
   }
-  return host.ShowPicture(slot, picture);
+  if (!host.ShowPicture(slot, picture)) return false;
+  RecipeStep step;
+  step.kind = RecipeStep::Kind::Open, step.slot = slot, step.file = path.toStdString();
+  host.RecordStep(step);
+  return true;
 }
 
 void RegisterOpenCommands(CommandHost& host) {

@@ -5,10 +5,10 @@
 
 #include "app/file_dialog.h"
 #include "core/file_messages.h"
-#include "imageio/bitmap.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "imageio/write_picture.h"
+#include "session/save_file.h"
 
 namespace pixmora::app {
 
@@ -18,26 +18,8 @@ const QString kSaveFilter = QStringLiteral(
     "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|Files PNG(*.png)|*.png|Files TIF(*.tif)|*.tif|");
 // By the dialog's 1-based filter index.
 constexpr std::array<int, 4> kSaveFormats = {kFormatBmp, kFormatJpeg, kFormatPng, kFormatTiff};
-// No command changes it; saved files carry it.
-constexpr int32_t kResolution = 0;
-
 void ReportCannotWrite(CommandHost& host, const std::string& path, const std::string& why) {
   host.Report(QString::fromStdString(CannotWrite(path, why)));
-}
-
-// The file is read back and written once more in its format, so that what is
-// on disk carries the resolution fields (a JPEG is compressed twice). Only the
-// file just written is read back: a first write that went to another name (the
-// format's extension appended) leaves the file the dialog named alone.
-void SaveSecondPass(CommandHost& host, const std::string& path, int format) {
-  if (!ExtensionMatchesFormat(format, path, true)) return;
-  const Bitmap again(LoadBitmap(format, path, 0));
-  if (!again) return;
-  SetImageDpiX(again.get(), kResolution);
-  SetImageDpiY(again.get(), kResolution);
-  // The write is atomic: when it fails, the first write stands.
-  if (!SaveBitmap(format, again.get(), path, 0))
-    ReportCannotWrite(host, path, LastFileLayerMessage() + " (the first write stands)");
 }
 
 void SaveFile(CommandHost& host) {
@@ -57,15 +39,13 @@ void SaveFile(CommandHost& host) {
     host.Report(QStringLiteral("There is no result to save yet."));
     return;
   }
-  WriteOptions options;
-  options.dpi = kResolution;
-  const std::string why =
-      WritePictureFile(result, NameWithFormatExtension(path, format), format, options);
-  if (!why.empty()) {
-    ReportCannotWrite(host, path, why);
-    return;
-  }
-  SaveSecondPass(host, path, format);
+  // A first write that went to another name (the format's extension
+  // appended) is not read back: the file the dialog named stays alone.
+  const std::string name = NameWithFormatExtension(path, format);
+  const SaveOutcome saved = SaveResultFile(result, name, format, name == path);
+  if (!saved.error.empty()) ReportCannotWrite(host, path, saved.error);
+  else if (!saved.secondError.empty())
+    ReportCannotWrite(host, path, saved.secondError + " (the first write stands)");
 }
 
 // The result becomes image A or B through "$$$.bmp" in the working folder;
@@ -95,6 +75,9 @@ void LoadResultInto(CommandHost& host, Slot slot) {
   ws.Image1.SetPicture(nullptr);
   ws.Pic4.SetPicture(nullptr);
   host.RefreshPreviews();
+  RecipeStep step;
+  step.kind = RecipeStep::Kind::HandOn, step.slot = slot;
+  host.RecordStep(step);
 }
 
 }  // namespace

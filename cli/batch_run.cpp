@@ -13,6 +13,7 @@
 #include "session/config/colour_scheme.h"
 #include "session/config/folders.h"
 #include "session/recipe/recipe_run.h"
+#include "session/save_file.h"
 
 namespace pixmora::cli {
 
@@ -71,10 +72,16 @@ void LoadStartPictures(Workspace& ws, const Recipe& recipe) {
   }
 }
 
-void WriteOutput(const PictureSurface& result, const std::string& path, int format) {
+void WriteOutput(const PictureSurface& result, const std::string& path, int format, bool asSaved) {
   const Picture picture = result.Image();
   if (picture->Count() == 0) throw RunError{1, CannotWrite(path, "the result is empty")};
-  const std::string why = WritePictureFile(picture, path, format);
+  std::string why;
+  if (asSaved) {
+    const SaveOutcome saved = SaveResultFile(picture, path, format, true);
+    why = saved.error.empty() ? saved.secondError : saved.error;
+  } else {
+    why = WritePictureFile(picture, path, format);
+  }
   if (!why.empty()) throw RunError{1, CannotWrite(path, why)};
 }
 
@@ -111,7 +118,7 @@ void RunApply(const ApplyRequest& request) {
   BatchHost host;
   host.times.Time(Stage::Decode, [&] { LoadStartPictures(ws, request.recipe); });
   RunRecipe(ws, request.recipe, host);
-  host.times.Time(Stage::Encode, [&] { WriteOutput(ws.Pic4, request.output, format); });
+  host.times.Time(Stage::Encode, [&] { WriteOutput(ws.Pic4, request.output, format, request.writeAsSaved); });
   if (request.timings) std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
 }
 

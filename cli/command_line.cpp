@@ -83,6 +83,7 @@ ApplyRequest ParseApply(const std::vector<std::string>& args) {
   ApplyRequest request;
   request.output = a.positional[1];
   request.timings = a.timings;
+  request.writeAsSaved = a.recipe.has_value();
   RecipeBuilder builder;
   try {
     Build(a, builder);

@@ -14,6 +14,9 @@ struct ApplyRequest {
   Recipe recipe;                   // from image A opened on
   std::vector<std::string> notes;  // values given that no command reads
   bool timings = false;            // report the time of each stage on stderr
+  // A recipe's replay writes OUTPUT as the editor's "Save file" does, so
+  // that the two files are the same.
+  bool writeAsSaved = false;
 };
 
 struct UsageError {

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <set>
 
+#include "core/paths_and_text.h"
+
 namespace pixmora {
 
 namespace {
@@ -28,7 +30,7 @@ History::History(std::string workingFolder, HistoryBudget budget)
     : folder_(std::move(workingFolder)), budget_(budget) {}
 
 void History::Start(const SessionState& state, std::vector<RecipeStep> steps) {
-  entries_ = {Entry{"Start", std::move(steps)}};
+  entries_ = {Entry{"Start", "", std::move(steps)}};
   states_.clear();
   sizes_.clear();
   states_.push_back(Store(state));
@@ -54,11 +56,12 @@ History::StoredState History::Store(const SessionState& state) {
   return stored;
 }
 
-void History::Record(const std::string& name, const RecipeStep& step, const SessionState& state) {
+void History::Record(const std::string& name, const std::string& details, const RecipeStep& step,
+                     const SessionState& state) {
   entries_.resize(position_ + 1);
   states_.resize(position_ + 1);
   sizes_.resize(position_ + 1);
-  entries_.push_back(Entry{name, {step}});
+  entries_.push_back(Entry{name, details, {step}});
   states_.push_back(Store(state));
   sizes_.emplace_back();
   for (size_t i = 0; i < state.size(); ++i) sizes_.back()[i] = {state[i].width, state[i].height};
@@ -122,6 +125,15 @@ Recipe History::RecipeToHere() const {
   for (size_t i = 0; i <= position_ && i < entries_.size(); ++i)
     recipe.steps.insert(recipe.steps.end(), entries_[i].steps.begin(), entries_[i].steps.end());
   return recipe;
+}
+
+std::string History::SourceOf(PictureSlot slot) const {
+  const Recipe recipe = RecipeToHere();
+  for (auto it = recipe.steps.rbegin(); it != recipe.steps.rend(); ++it) {
+    if (it->IsOperation() || it->slot != slot) continue;
+    return it->kind == RecipeStep::Kind::HandOn ? "the result" : BaseName(it->file);
+  }
+  return "";
 }
 
 }  // namespace pixmora

@@ -28,6 +28,7 @@ class History {
  public:
   struct Entry {
     std::string name;               // "Grayscale", "Open image A"
+    std::string details;            // what it read: "strength 0.7, image B b.png"
     std::vector<RecipeStep> steps;  // what it did
   };
 
@@ -38,7 +39,8 @@ class History {
   void Start(const SessionState& state, std::vector<RecipeStep> steps);
   // A step taken from the current position: the steps after it (those undone)
   // go. May put older pictures into files, or drop the oldest steps.
-  void Record(const std::string& name, const RecipeStep& step, const SessionState& state);
+  void Record(const std::string& name, const std::string& details, const RecipeStep& step,
+              const SessionState& state);
 
   size_t Position() const { return position_; }
   size_t FirstReachable() const { return first_; }
@@ -53,6 +55,9 @@ class History {
 
   // The steps from the start to the position.
   Recipe RecipeToHere() const;
+  // Where a picture came from by the position: its file's name, "the result"
+  // when a result was handed on, empty when it was never opened.
+  std::string SourceOf(PictureSlot slot) const;
   // What the last Record had to give up, for a status note (empty if nothing).
   const std::string& Note() const { return note_; }
 

@@ -66,15 +66,6 @@ class FaultsTest : public WindowTest {
     mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr);
     return !CanWriteIn(folder);
   }
-  void StartScripted() {
-    Start();
-    auto owned = std::make_unique<ScriptedDialog>();
-    dialog = owned.get();
-    window->SetDialog1(std::move(owned));
-  }
-  void Answer(const std::string& path, int filterIndex = 1) {
-    dialog->answers.push_back({QString::fromStdString(path), filterIndex});
-  }
   void OpenImageA(const std::string& path) {
     Answer(path);
     Action("mnuimma")->trigger();
@@ -96,7 +87,6 @@ class FaultsTest : public WindowTest {
     form.findChild<QPushButton*>("Command1")->click();
   }
 
-  ScriptedDialog* dialog = nullptr;
   std::vector<std::string> mounts, locked;
 };
 

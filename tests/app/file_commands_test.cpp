@@ -19,22 +19,11 @@ namespace {
 
 class FileCommandsTest : public WindowTest {
  protected:
-  // Starts the window with a scripted Dialog1.
-  void StartScripted() {
-    Start();
-    auto owned = std::make_unique<ScriptedDialog>();
-    dialog = owned.get();
-    window->SetDialog1(std::move(owned));
-  }
-  void Answer(const std::string& path, int filterIndex = 1) {
-    dialog->answers.push_back({QString::fromStdString(path), filterIndex});
-  }
   // Opens a picture as image A through the menu.
   void OpenImageA(const Picture& picture) {
     Answer(WritePicture(picture, "a.bmp"));
     Action("mnuimma")->trigger();
   }
-  ScriptedDialog* dialog = nullptr;
 };
 
 // The pixels, width, height and depth of a file as FreeImage reads it.

@@ -31,11 +31,11 @@ TEST_F(WindowTest, MenuBarInDesignOrder) {
   Start();
   QStringList titles;
   for (const QAction* a : window->menuBar()->actions()) titles << Text(a);
-  EXPECT_EQ(titles, QStringList({"File.....", "Color.....", "Mix Image....", "Filters....",
-                                 "Filters Special....", "Effects"}));
+  EXPECT_EQ(titles, QStringList({"File.....", "&Edit", "&View", "Color.....", "Mix Image....",
+                                 "Filters....", "Filters Special....", "Effects"}));
   EXPECT_EQ(Names(window->menuBar()->actions()),
-            QStringList({"mnufi", "mnuColor", "mnuMixing", "mnuFilters", "mnuSpecFilters",
-                         "mnuEffects"}));
+            QStringList({"mnufi", "mnuEdit", "mnuView", "mnuColor", "mnuMixing", "mnuFilters",
+                         "mnuSpecFilters", "mnuEffects"}));
 }
 
 TEST_F(WindowTest, FileMenuEntries) {

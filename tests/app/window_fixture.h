@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/form1.h"
+#include "tests/app/scripted_dialog.h"
 #include "core/picture.h"
 
 namespace pixmora::test {
@@ -29,6 +30,9 @@ class WindowTest : public ::testing::Test {
 
   // Constructs the window and runs its start-up.
   app::Form1& Start();
+  // The same with Dialog1 answered by Answer's scripted answers.
+  void StartScripted();
+  void Answer(const std::string& path, int filterIndex = 1);
   template <class T>
   T* Find(const QString& name) const {
     return window->findChild<T*>(name);
@@ -43,6 +47,7 @@ class WindowTest : public ::testing::Test {
   std::optional<std::string> savedTmpdir;  // TMPDIR before the test
   std::string data;  // root + "VARDELO24/"
   std::unique_ptr<app::Form1> window;
+  ScriptedDialog* dialog = nullptr;
 };
 
 // The design name of a menu bar or menu item (a submenu's is its menu's).

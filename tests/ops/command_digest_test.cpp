@@ -77,7 +77,7 @@ std::map<std::string, uint64_t> RunEverything(int threads) {
   // Image B goes through a working file: each run has its own folders, so
   // that runs side by side never read one another's.
   const std::string root = test::MakeScratchFolder();
-  ws.folders.data = root, ws.folders.temp = root;
+  ws.folders.data = root, ws.folders.temp = root, ws.folders.work = root;
   ws.m.threads = threads;
   ws.Pic3.SetPicture(PhotoLike(20, 15));
   ws.PatPic.SetPicture(Noise(16, 12, 5));

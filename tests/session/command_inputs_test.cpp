@@ -26,7 +26,9 @@ void Change(Workspace& ws, Input input) {
 
 // The result of a command run as after a start, with the inputs prepared.
 Picture Result(const CatalogueEntry& entry, const std::function<void(Workspace&)>& prepare) {
+  static const std::string work = test::MakeScratchFolder();
   Workspace ws;
+  ws.folders.work = work;
   ws.Pic1.SetPicture(test::Varied(100, 80));
   SizePlanes(ws.m, ws.Pic1);
   ws.Pic2.SetPicture(test::Varied(31, 25));

@@ -1,0 +1,79 @@
+#include "app/edit_menu.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/form1.h"
+#include "app/history_panel.h"
+#include "app/recipe_commands.h"
+
+namespace pixmora::app {
+
+namespace {
+
+QAction* AddEntry(QMenu& menu, const char* name, const QString& text,
+                  const QList<QKeySequence>& keys = {}) {
+  QAction* action = menu.addAction(text);
+  action->setObjectName(name);
+  action->setShortcuts(keys);
+  return action;
+}
+
+// Undo and Redo name the step they would undo or redo, and are there only
+// while no command runs and there is such a step.
+void FollowHistory(Form1& window, QAction* undo, QAction* redo) {
+  const auto update = [&window, undo, redo] {
+    if (!window.HasHistory()) return;
+    const History& history = window.SessionHistory();
+    const auto& entries = history.Entries();
+    undo->setEnabled(!window.Busy() && history.CanUndo());
+    redo->setEnabled(!window.Busy() && history.CanRedo());
+    undo->setText(QStringLiteral("&Undo %1").arg(history.CanUndo() ? QString::fromStdString(entries[history.Position()].name) : QString()).trimmed());
+    redo->setText(QStringLiteral("&Redo %1").arg(history.CanRedo() ? QString::fromStdString(entries[history.Position() + 1].name) : QString()).trimmed());
+  };
+  QObject::connect(&window, &Form1::historyChanged, undo, update);
+  QObject::connect(&window, &Form1::availabilityChanged, undo, update);
+  update();
+}
+
+}  // namespace
+
+void BuildEditAndViewMenus(Form1& window, HistoryPanel& panel) {
+  QMenuBar& bar = *window.menuBar();
+  QAction* after = window.findChild<QMenu*>("mnufi")->menuAction();
+  const QList<QAction*> top = bar.actions();
+  QAction* before = top.indexOf(after) + 1 < top.size() ? top[top.indexOf(after) + 1] : nullptr;
+
+  auto* edit = new QMenu(QStringLiteral("&Edit"), &bar);
+  edit->setObjectName("mnuEdit");
+  bar.insertMenu(before, edit);
+  QAction* undo = AddEntry(*edit, "mnuUndo", QStringLiteral("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  QAction* redo = AddEntry(*edit, "mnuRedo", QStringLiteral("&Redo"),
+                           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  QObject::connect(undo, &QAction::triggered, &window, &Form1::Undo);
+  QObject::connect(redo, &QAction::triggered, &window, &Form1::Redo);
+  FollowHistory(window, undo, redo);
+  edit->addSeparator();
+  QAction* copy = AddEntry(*edit, "mnuCopyCommand", QStringLiteral("&Copy as command"));
+  QObject::connect(copy, &QAction::triggered, &window, [&window] {
+    const QString line = ResultCommandLine(window.SessionHistory());
+    if (line.isEmpty()) window.Report(QStringLiteral("Open image A first (File > Open or drop a picture)"));
+    else QApplication::clipboard()->setText(line);
+  });
+  QAction* save = AddEntry(*edit, "mnuSaveRecipe", QStringLiteral("&Save recipe..."));
+  QObject::connect(save, &QAction::triggered, &window,
+                   [&window] { SaveRecipe(window, window.SessionHistory()); });
+
+  auto* view = new QMenu(QStringLiteral("&View"), &bar);
+  view->setObjectName("mnuView");
+  bar.insertMenu(before, view);
+  QAction* history = panel.toggleViewAction();
+  history->setObjectName("mnuHistory");
+  history->setText(QStringLiteral("&History"));
+  view->addAction(history);
+}
+
+}  // namespace pixmora::app

@@ -1,0 +1,84 @@
+// Form1's history: every step that changes a picture is recorded with the
+// pictures it left; undo, redo and a click in the history panel go back or
+// forward to any recorded step, away from the window's thread (a picture of
+// an old step may have to be read back from the working folder).
+#include <QAction>
+
+#include "app/form1.h"
+#include "app/picture_box.h"
+#include "core/show_fitted.h"
+#include "session/captions/control_names.h"
+#include "session/history/step_description.h"
+
+namespace pixmora::app {
+
+void Form1::StartHistory() {
+  history_ = std::make_unique<History>(ws_.folders.work, DefaultHistoryBudget(ws_.folders.work));
+  // The start pattern and shape, where they could be opened, begin every recipe.
+  std::vector<RecipeStep> opened;
+  const std::pair<PictureSlot, const PictureSurface*> starts[] = {
+      {PictureSlot::Pattern, &ws_.PatPic}, {PictureSlot::Shape, &ws_.Pic3}};
+  const std::string files[] = {ws_.folders.Support() + "xxx.bmp", ws_.folders.Support() + "albero.bmp"};
+  for (size_t i = 0; i < std::size(starts); ++i) {
+    if (!starts[i].second->GetPicture()) continue;
+    RecipeStep step;
+    step.kind = RecipeStep::Kind::Open, step.slot = starts[i].first, step.file = files[i];
+    opened.push_back(step);
+  }
+  history_->Start(CaptureState(ws_), opened);
+  emit historyChanged();
+}
+
+QString Form1::StepName(const RecipeStep& step) const {
+  static const char* const kOpen[] = {"mnuimma", "mnuimmb", "mnusalvap", "Picture4"};
+  static const char* const kHandOn[] = {"mnusalvaa", "mnusalvab"};
+  switch (step.kind) {
+    case RecipeStep::Kind::Command:
+      return EntryCaption(MenuEntryName(step.menu, step.index).c_str());
+    case RecipeStep::Kind::Rotate:
+      return QStringLiteral("Rotate %1\u00B0").arg(step.sliderValue * 45);
+    case RecipeStep::Kind::HandOn:
+      return EntryCaption(kHandOn[step.slot == PictureSlot::ImageB]);
+    case RecipeStep::Kind::Open:
+      break;
+  }
+  if (step.slot == PictureSlot::Shape) return QStringLiteral("Open shape");
+  return QStringLiteral("Open ") + EntryCaption(kOpen[static_cast<int>(step.slot)]);
+}
+
+void Form1::RecordStep(const RecipeStep& step) {
+  history_->Record(StepName(step).toStdString(), StepDetails(step, *history_), step, CaptureState(ws_));
+  if (!history_->Note().empty()) Report(QString::fromStdString(history_->Note()));
+  // Recorded away from the window's thread, the step shows once the job ends.
+  QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
+}
+
+void Form1::Undo() {
+  if (history_->CanUndo()) GoToStep(history_->Position() - 1);
+}
+
+void Form1::Redo() {
+  if (history_->CanRedo()) GoToStep(history_->Position() + 1);
+}
+
+void Form1::GoToStep(size_t index) {
+  if (index == history_->Position() || Busy()) return;
+  RunInBackground([this, index] {
+    SessionState state;
+    if (!history_->GoTo(index, state)) {
+      Report(QStringLiteral("cannot go back to that step: a picture of it cannot be read back"));
+      return;
+    }
+    const auto changed = RestoreState(ws_, state);
+    // The previews of the pictures the user brings in show them again.
+    const std::tuple<StateSurface, PictureSurface*, PreviewBox*> previews[] = {
+        {StateSurface::ImageA, &ws_.Pic1, c_.Image2}, {StateSurface::ImageB, &ws_.Pic2, c_.Image3},
+        {StateSurface::Pattern, &ws_.PatPic, c_.picture1}, {StateSurface::Shape, &ws_.Pic3, c_.Picture4}};
+    for (const auto& [which, surface, preview] : previews)
+      if (changed[static_cast<size_t>(which)])
+        ShowFittedPicture(state[static_cast<size_t>(which)].picture, *surface, preview->Surface());
+    QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
+  });
+}
+
+}  // namespace pixmora::app

@@ -1,0 +1,59 @@
+#include "app/recipe_commands.h"
+
+#include "app/file_dialog.h"
+#include "core/file_messages.h"
+#include "core/paths_and_text.h"
+#include "imageio/atomic_file.h"
+#include "session/recipe/recipe_file.h"
+#include "session/recipe/recipe_slice.h"
+
+namespace pixmora::app {
+
+namespace {
+
+// The first picture the recipe opens as image A.
+std::string OriginalImageA(const Recipe& recipe) {
+  for (const RecipeStep& step : recipe.steps)
+    if (step.kind == RecipeStep::Kind::Open && step.slot == PictureSlot::ImageA) return step.file;
+  return "";
+}
+
+bool WriteText(const std::string& path, const std::string& text, std::string& why) {
+  AtomicFile file(path);
+  const bool written =
+      file.Stream() && std::fwrite(text.data(), 1, text.size(), file.Stream()) == text.size();
+  if (file.Commit(written)) return true;
+  why = file.Error();
+  return false;
+}
+
+}  // namespace
+
+QString ResultCommandLine(const History& history) {
+  const Recipe recipe = LiveSteps(history.RecipeToHere());
+  const std::string original = OriginalImageA(recipe);
+  if (original.empty()) return {};
+  // The result goes beside the original, named after it.
+  const std::string output = FolderOf(original) + "/" + StemOf(original) + "-edited.png";
+  return QString::fromStdString(RecipeCommandLine(recipe, output));
+}
+
+void SaveRecipe(CommandHost& host, const History& history) {
+  const Recipe recipe = LiveSteps(history.RecipeToHere());
+  if (OriginalImageA(recipe).empty()) {
+    host.Report(QStringLiteral("Open image A first (File > Open or drop a picture)"));
+    return;
+  }
+  FileDialogRequest request;
+  request.title = QStringLiteral("Save recipe");
+  request.filter = QStringLiteral("Recipes(*.recipe)|*.recipe|");
+  request.defaultExtension = ".recipe";
+  request.save = true;
+  const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
+  if (answer.fileName.isEmpty()) return;
+  const std::string path = answer.fileName.toStdString();
+  std::string why;
+  if (!WriteText(path, RecipeText(recipe), why)) host.Report(QString::fromStdString(CannotWrite(path, why)));
+}
+
+}  // namespace pixmora::app

@@ -1,0 +1,25 @@
+#include "session/save_file.h"
+
+#include "imageio/bitmap.h"
+#include "imageio/mfreeimage.h"
+#include "imageio/write_picture.h"
+
+namespace pixmora {
+
+SaveOutcome SaveResultFile(const Picture& result, const std::string& name, int format,
+                           bool secondPass) {
+  SaveOutcome outcome;
+  WriteOptions options;
+  options.dpi = kSavedResolution;
+  outcome.error = WritePictureFile(result, name, format, options);
+  if (!outcome.error.empty() || !secondPass) return outcome;
+  const Bitmap again(LoadBitmap(format, name, 0));
+  if (!again) return outcome;
+  SetImageDpiX(again.get(), kSavedResolution);
+  SetImageDpiY(again.get(), kSavedResolution);
+  // The write is atomic: when it fails, the first write stands.
+  if (!SaveBitmap(format, again.get(), name, 0)) outcome.secondError = LastFileLayerMessage();
+  return outcome;
+}
+
+}  // namespace pixmora

@@ -1,0 +1,26 @@
+// The result written as "Save file" writes it: in its format with the
+// resolution fields at 0 dots an inch, then read back and written once more
+// so that the file carries them (a JPEG is compressed twice). The window's
+// "Save file" and the batch tool's recipe replays both write this way, so
+// the two give the same file.
+#pragma once
+#include <string>
+
+#include "core/picture.h"
+
+namespace pixmora {
+
+// No command changes it; saved files carry it.
+inline constexpr int kSavedResolution = 0;
+
+struct SaveOutcome {
+  std::string error;        // the first write failed: nothing was written
+  std::string secondError;  // the second write failed: the first stands
+};
+
+// The first write goes to name; with secondPass the file is then read back
+// and written again.
+SaveOutcome SaveResultFile(const Picture& result, const std::string& name, int format,
+                           bool secondPass);
+
+}  // namespace pixmora

@@ -1,0 +1,127 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSlider>
+#include <QTest>
+#include <filesystem>
+
+#include "app/history_panel.h"
+#include "app/picture_box.h"
+#include "imageio/picture_files.h"
+#include "tests/app/window_fixture.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora::test {
+
+namespace {
+
+class HistoryTest : public WindowTest {
+ protected:
+  void Open(const char* entry, const Picture& picture, const std::string& name) {
+    Answer(WritePicture(picture, name));
+    Action(entry)->trigger();
+  }
+  void Run(const char* entry) {
+    RunAndWait([&] { Action(entry)->trigger(); });
+  }
+  void Do(const std::function<void()>& step) { RunAndWait(step); }
+};
+
+}  // namespace
+
+// Undo and redo take every picture a step changed back and forth, and what
+// "Save file" would write with them; the history panel goes to any step.
+TEST_F(HistoryTest, UndoRedoAndThePanelGoBackAndForthOverEveryPicture) {
+  ShipAll();
+  StartScripted();
+  Workspace& ws = window->Session();
+  const Picture original = Varied(64, 48);
+  Open("mnuimma", original, "a.png");
+  Run("mnuCol(21)");  // Grayscale
+  const Picture grey = ws.imma.GetPicture();
+  Action("mnusalvaa")->trigger();  // Load image (A)
+  Run("mnuFil(5)");  // Fog
+  const Picture fog = ws.imma.GetPicture();
+  EXPECT_EQ(Action("mnuUndo")->text(), "&Undo Fog");
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+  Do([&] { QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier); });
+  EXPECT_FALSE(ws.Pic4.GetPicture()) << "the result handed on is cleared";
+  ExpectSamePixels(ws.Pic1.GetPicture(), grey);
+  Do([&] { Action("mnuUndo")->trigger(); });
+  ExpectSamePixels(ws.Pic1.GetPicture(), original);
+  ExpectSamePixels(ws.imma.GetPicture(), grey);  // what Save file would write
+  EXPECT_EQ(ws.m.planes.Width(), 64);
+  EXPECT_EQ(Action("mnuRedo")->text(), "&Redo Load image (A)");
+
+  Do([&] { QTest::keyClick(window.get(), Qt::Key_Y, Qt::ControlModifier); });
+  Do([&] { QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); });
+  ExpectSamePixels(ws.imma.GetPicture(), fog);
+  EXPECT_FALSE(Action("mnuRedo")->isEnabled());
+
+  auto* list = window->findChild<QListWidget*>("HistoryList");
+  ASSERT_EQ(list->count(), 5);  // Start, Open, Grayscale, Load image (A), Fog
+  EXPECT_TRUE(list->item(1)->text().contains("a.png")) << list->item(1)->text().toStdString();
+  Do([&] { emit list->itemClicked(list->item(1)); });
+  ExpectSamePixels(ws.Pic1.GetPicture(), original);
+  EXPECT_FALSE(ws.imma.GetPicture()) << "no result yet after opening image A";
+  EXPECT_EQ(list->currentRow(), 1);
+
+  Run("mnuCol(19)");  // a new step replaces the steps undone
+  EXPECT_EQ(list->count(), 3);
+  EXPECT_EQ(Action("mnuUndo")->text(), "&Undo Image negative");
+}
+
+// A recipe saved in the window and replayed by the batch tool on the same
+// picture writes the file "Save file" writes, byte for byte, whatever kinds of
+// steps made the result; "Copy as command" makes the same pixels.
+TEST_F(HistoryTest, ARecipeReplaysTheSavedFileByteForByte) {
+  ShipAll();
+  StartScripted();
+  const app::Form1Controls& c = window->Controls();
+  Open("mnuimma", Varied(60, 40), "a.png");
+  Open("mnuimmb", MakeTestPicture(17, 33, [](int x, int y) { return PackRGB(x * 15, y * 7, 90); }), "b 2.png");
+  Open("mnusalvap", Varied(11, 9), "pattern.bmp");
+  Answer(WritePicture(MakeTestPicture(20, 20, [](int x, int) { return x < 10 ? 0u : 0xFFFFFFu; }), "shape.bmp"));
+  emit c.Picture4->clicked();
+  c.HScroll1->setValue(3);
+  Run("mnuMix(0)");                  // Image mixing with A-B
+  Action("mnusalvab")->trigger();    // Load image (B)
+  Run("mnuCol(5)");                  // Brightening Image, unused: the slider replaces it
+  Do([&] { c.Slider1->setValue(1); });
+  Action("mnusalvaa")->trigger();    // Load image (A)
+  c.HScroll2->setValue(7);
+  Run("mnuMix(3)");                  // Insert Shape
+  Action("mnusalvaa")->trigger();
+  c.HS1[0]->setValue(200);
+  Run("mnuMix(1)");                  // Mix Pattern
+  Action("mnusalvaa")->trigger();
+  Run("mnuCol(2)");                  // Full Colors
+
+  Answer(root + "r.recipe");
+  Action("mnuSaveRecipe")->trigger();
+  const std::string recipe = ReadBytes(root + "r.recipe");
+  EXPECT_EQ(recipe.find("color:5"), std::string::npos) << "the unused step is left out:\n" << recipe;
+  const char* extensions[] = {"bmp", "jpg", "png", "tif"};
+  for (int format = 1; format <= 4; ++format) {
+    const std::string saved = root + "saved." + extensions[format - 1];
+    const std::string replayed = root + "replayed." + extensions[format - 1];
+    Answer(saved, format);
+    Action("mnusalva")->trigger();
+    ASSERT_EQ(RunBatchTool("apply --recipe '" + root + "r.recipe' '" + root + "a.png' '" + replayed + "'"), 0);
+    EXPECT_TRUE(ReadBytes(saved) == ReadBytes(replayed)) << extensions[format - 1] << "\n" << recipe;
+  }
+
+  Action("mnuCopyCommand")->trigger();
+  std::string line = QApplication::clipboard()->text().toStdString();
+  ASSERT_EQ(line.rfind("pixmora-cli apply ", 0), 0u) << line;
+  line.replace(line.find("a-edited.png"), 12, "copied.png");
+  ASSERT_EQ(RunBatchTool(line.substr(std::string("pixmora-cli ").size())), 0) << line;
+  ExpectSamePixels(LoadPictureFile(root + "copied.png"), window->Session().imma.GetPicture());
+}
+
+}  // namespace pixmora::test
