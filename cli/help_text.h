@@ -28,8 +28,10 @@ inline constexpr const char* kApplyHelpText = R"HELP(apply   opens IMAGE_A and r
 
 apply --recipe FILE
         replays a recipe the editor saved (Edit > Save recipe...), with
-        IMAGE_A in place of the picture it was made from. Any OP given too
-        runs after the recipe.
+        IMAGE_A in place of the picture it was made from, and writes OUTPUT
+        as the editor's "Save file" does (resolution 0; a JPEG is compressed
+        twice), so the two files are the same. Any OP given too runs after
+        the recipe.
 
 apply --out-dir
         runs the same commands (or recipe) on every IMAGE and writes each
