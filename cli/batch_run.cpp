@@ -72,15 +72,18 @@ void LoadStartPictures(Workspace& ws, const Recipe& recipe) {
   }
 }
 
-void WriteOutput(const PictureSurface& result, const std::string& path, int format, bool asSaved) {
+void WriteOutput(const PictureSurface& result, const std::string& path, int format,
+                 const ApplyRequest& request) {
   const Picture picture = result.Image();
   if (picture->Count() == 0) throw RunError{1, CannotWrite(path, "the result is empty")};
   std::string why;
-  if (asSaved) {
-    const SaveOutcome saved = SaveResultFile(picture, path, format, true);
+  if (request.writeAsSaved) {
+    const SaveOutcome saved = SaveResultFile(picture, path, format, true, request.saveFlags);
     why = saved.error.empty() ? saved.secondError : saved.error;
   } else {
-    why = WritePictureFile(picture, path, format);
+    WriteOptions options;
+    options.flags = request.saveFlags;
+    why = WritePictureFile(picture, path, format, options);
   }
   if (!why.empty()) throw RunError{1, CannotWrite(path, why)};
 }
@@ -118,7 +121,7 @@ void RunApply(const ApplyRequest& request) {
   BatchHost host;
   host.times.Time(Stage::Decode, [&] { LoadStartPictures(ws, request.recipe); });
   RunRecipe(ws, request.recipe, host);
-  host.times.Time(Stage::Encode, [&] { WriteOutput(ws.Pic4, request.output, format, request.writeAsSaved); });
+  host.times.Time(Stage::Encode, [&] { WriteOutput(ws.Pic4, request.output, format, request); });
   if (request.timings) std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
 }
 

@@ -1,7 +1,10 @@
 #include "cli/command_line.h"
 
+#include <cstdlib>
 #include <optional>
 
+#include "cli/batch_run.h"
+#include "imageio/mfreeimage.h"
 #include "session/recipe/recipe_file.h"
 #include "session/recipe/recipe_run.h"
 
@@ -14,6 +17,7 @@ struct Arguments {
   std::vector<std::pair<std::string, std::string>> values;  // --color1 R,G,B, ...
   std::vector<std::pair<PictureSlot, std::string>> pictures;
   std::optional<std::string> recipe;
+  std::optional<std::string> quality, compression;
   std::vector<std::string> positional;
   bool timings = false;
 };
@@ -39,6 +43,8 @@ Arguments Split(const std::vector<std::string>& args) {
     else if (arg == "--pattern") a.pictures.emplace_back(PictureSlot::Pattern, value);
     else if (arg == "--shape") a.pictures.emplace_back(PictureSlot::Shape, value);
     else if (arg == "--recipe") a.recipe = value;
+    else if (arg == "--quality") a.quality = value;
+    else if (arg == "--compression") a.compression = value;
     else throw UsageError{"unknown option " + arg + " (see 'pixmora-cli apply --help')"};
   }
   return a;
@@ -69,6 +75,28 @@ void Build(const Arguments& a, RecipeBuilder& builder) {
   for (size_t i = 2; i < a.positional.size(); ++i) builder.Add(a.positional[i]);
 }
 
+// FreeImage's save flags for the output's format; a setting that does not
+// apply to it is a note.
+int SaveFlags(const Arguments& a, int format, std::vector<std::string>& notes) {
+  int flags = 0;
+  if (a.quality) {
+    char* end = nullptr;
+    const long q = std::strtol(a.quality->c_str(), &end, 10);
+    if (a.quality->empty() || *end != '\0' || q < 1 || q > 100)
+      throw UsageError{"--quality takes a whole number from 1 to 100, not '" + *a.quality + "'"};
+    if (format == kFormatJpeg) flags = static_cast<int>(q);
+    else notes.push_back("--quality is for JPEG output only");
+  }
+  if (a.compression) {
+    const std::string& c = *a.compression;
+    if (c != "fast" && c != "default" && c != "best")
+      throw UsageError{"--compression takes fast, default or best, not '" + c + "'"};
+    if (format == kFormatPng) flags = c == "fast" ? PNG_Z_BEST_SPEED : c == "best" ? PNG_Z_BEST_COMPRESSION : 0;
+    else notes.push_back("--compression is for PNG output only");
+  }
+  return flags;
+}
+
 bool HasOperation(const Recipe& recipe) {
   for (const RecipeStep& step : recipe.steps)
     if (step.IsOperation()) return true;
@@ -95,6 +123,7 @@ ApplyRequest ParseApply(const std::vector<std::string>& args) {
   }
   request.recipe = builder.Get();
   request.notes = UnreadValues(request.recipe, builder.Given());
+  request.saveFlags = SaveFlags(a, OutputFormat(request.output), request.notes);
   return request;
 }
 

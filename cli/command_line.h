@@ -17,6 +17,7 @@ struct ApplyRequest {
   // A recipe's replay writes OUTPUT as the editor's "Save file" does, so
   // that the two files are the same.
   bool writeAsSaved = false;
+  int saveFlags = 0;  // JPEG quality or PNG compression, as FreeImage takes them
 };
 
 struct UsageError {

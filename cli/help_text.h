@@ -64,6 +64,9 @@ Options (the editor's start values when left out):
                     shipped one)
   --shape FILE      the shape picture (supporto/albero.bmp, likewise)
   --recipe FILE     a recipe to replay (see above)
+  --quality N       JPEG quality of OUTPUT, 1..100 (75)
+  --compression C   PNG compression of OUTPUT: fast, default or best
+                    (default)
   --timings         print on stderr the time spent decoding the pictures,
                     running the commands, publishing each result and
                     encoding OUTPUT

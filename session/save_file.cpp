@@ -7,10 +7,11 @@
 namespace pixmora {
 
 SaveOutcome SaveResultFile(const Picture& result, const std::string& name, int format,
-                           bool secondPass) {
+                           bool secondPass, int flags) {
   SaveOutcome outcome;
   WriteOptions options;
   options.dpi = kSavedResolution;
+  options.flags = flags;
   outcome.error = WritePictureFile(result, name, format, options);
   if (!outcome.error.empty() || !secondPass) return outcome;
   const Bitmap again(LoadBitmap(format, name, 0));
@@ -18,7 +19,7 @@ SaveOutcome SaveResultFile(const Picture& result, const std::string& name, int f
   SetImageDpiX(again.get(), kSavedResolution);
   SetImageDpiY(again.get(), kSavedResolution);
   // The write is atomic: when it fails, the first write stands.
-  if (!SaveBitmap(format, again.get(), name, 0)) outcome.secondError = LastFileLayerMessage();
+  if (!SaveBitmap(format, again.get(), name, flags)) outcome.secondError = LastFileLayerMessage();
   return outcome;
 }
 

@@ -20,7 +20,8 @@ struct SaveOutcome {
 
 // The first write goes to name; with secondPass the file is then read back
 // and written again.
+// flags: FreeImage's save flags for both writes (0: the format's default).
 SaveOutcome SaveResultFile(const Picture& result, const std::string& name, int format,
-                           bool secondPass);
+                           bool secondPass, int flags = 0);
 
 }  // namespace pixmora

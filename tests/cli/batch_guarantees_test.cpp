@@ -117,6 +117,22 @@ TEST_F(BatchGuarantees, NothingIsLeftBehindByAnInterruptedOrKilledRun) {
   EXPECT_TRUE(Leftovers(dir + "tmp").empty());
 }
 
+TEST_F(BatchGuarantees, QualityAndCompressionShapeTheOutputOnly) {
+  std::string err;
+  const std::string a = "apply '" + dir + "a.bmp' '" + dir;
+  ASSERT_EQ(Cli(a + "plain.jpg' Fog"), 0);
+  ASSERT_EQ(Cli(a + "q75.jpg' Fog --quality 75"), 0);
+  ASSERT_EQ(Cli(a + "q10.jpg' Fog --quality 10"), 0);
+  EXPECT_EQ(test::ReadBytes(dir + "q75.jpg"), test::ReadBytes(dir + "plain.jpg")) << "75 is the default";
+  EXPECT_LT(test::ReadBytes(dir + "q10.jpg").size(), test::ReadBytes(dir + "plain.jpg").size());
+  ASSERT_EQ(Cli(a + "fast.png' Fog --compression fast"), 0);
+  ASSERT_EQ(Cli(a + "best.png' Fog --compression best"), 0);
+  test::ExpectSamePixels(LoadPictureFile(dir + "fast.png"), LoadPictureFile(dir + "best.png"));
+  EXPECT_EQ(Cli(a + "x.png' Fog --quality 50", &err), 0);
+  EXPECT_NE(err.find("--quality is for JPEG output only"), std::string::npos) << err;
+  EXPECT_EQ(Cli(a + "x.png' Fog --quality 101", &err), 2);
+}
+
 TEST_F(BatchGuarantees, HelpAndVersionAnswer) {
   std::string err;
   EXPECT_EQ(Cli("apply --help > '" + dir + "help'", &err), 0) << err;
