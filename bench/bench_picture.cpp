@@ -19,4 +19,25 @@ const Picture& Photo() {
   return photo;
 }
 
+Picture NoisyPhoto(int width, int height, uint32_t seed) {
+  const Picture small = data::PaintLandscape(width / 4, height / 4, seed);
+  auto big = std::make_shared<PixelBuffer>(width, height, 0);
+  PictureSurface s;
+  s.SetPicture(big);
+  s.PaintPicture(small, 0, 0, width, height);
+  PixelBuffer& pixels = s.MutableImage();
+  uint32_t state = seed * 2654435761u + 1;
+  for (size_t i = 0; i < pixels.Count(); ++i) {
+    state ^= state << 13, state ^= state >> 17, state ^= state << 5;
+    ColorRef& c = pixels.Data()[i];
+    ColorRef grained = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+      const int v = static_cast<int>((c >> shift) & 0xFF) + static_cast<int>((state >> shift) % 25) - 12;
+      grained |= static_cast<ColorRef>(v < 0 ? 0 : v > 255 ? 255 : v) << shift;
+    }
+    c = grained;
+  }
+  return s.Image();
+}
+
 }  // namespace pixmora::bench
