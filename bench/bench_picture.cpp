@@ -28,11 +28,14 @@ Picture NoisyPhoto(int width, int height, uint32_t seed) {
   PixelBuffer& pixels = s.MutableImage();
   uint32_t state = seed * 2654435761u + 1;
   for (size_t i = 0; i < pixels.Count(); ++i) {
-    state ^= state << 13, state ^= state >> 17, state ^= state << 5;
     ColorRef& c = pixels.Data()[i];
     ColorRef grained = 0;
     for (int shift = 0; shift < 24; shift += 8) {
-      const int v = static_cast<int>((c >> shift) & 0xFF) + static_cast<int>((state >> shift) % 25) - 12;
+      state ^= state << 13, state ^= state >> 17, state ^= state << 5;
+      // A sensor's grain is near normal: the sum of three small uniform
+      // draws (a spread of about four levels).
+      const int grain = static_cast<int>(state % 9 + (state >> 8) % 9 + (state >> 16) % 9) - 12;
+      const int v = static_cast<int>((c >> shift) & 0xFF) + grain;
       grained |= static_cast<ColorRef>(v < 0 ? 0 : v > 255 ? 255 : v) << shift;
     }
     c = grained;
