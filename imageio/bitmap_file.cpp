@@ -7,6 +7,7 @@
 #include "imageio/atomic_file.h"
 #include "imageio/freeimage_session.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/png_writer.h"
 
 namespace pixmora {
 
@@ -23,6 +24,28 @@ int DLL_CALLCONV SeekProc(fi_handle handle, long offset, int origin) {
 }
 long DLL_CALLCONV TellProc(fi_handle handle) { return ftell(static_cast<FILE*>(handle)); }
 
+// A plain 24-bit picture as PNG goes through our own writer, several times
+// sooner than FreeImage's for a file of the same size.
+bool OurPng(int format, FIBITMAP* bitmap, int flags) {
+  return format == FIF_PNG && FreeImage_GetImageType(bitmap) == FIT_BITMAP &&
+         FreeImage_GetBPP(bitmap) == 24 && (flags & PNG_INTERLACED) == 0;
+}
+
+bool Encode(int format, FIBITMAP* bitmap, FILE* stream, int flags) {
+  if (OurPng(format, bitmap, flags)) {
+    const int height = static_cast<int>(FreeImage_GetHeight(bitmap));
+    const size_t bytes = size_t{FreeImage_GetWidth(bitmap)} * 3;
+    const auto rows = [bitmap, height, bytes](int y0, int count, uint8_t* const* out) {
+      for (int i = 0; i < count; ++i)
+        std::memcpy(out[i], FreeImage_GetScanLine(bitmap, height - 1 - y0 - i), bytes);
+    };
+    return WritePng24(static_cast<int>(FreeImage_GetWidth(bitmap)), height, rows, stream,
+                      PngLevel(flags), FreeImage_GetDotsPerMeterX(bitmap));
+  }
+  FreeImageIO io{ReadProc, WriteProc, SeekProc, TellProc};
+  return FreeImage_SaveToHandle(static_cast<FREE_IMAGE_FORMAT>(format), bitmap, &io, stream, flags) == TRUE;
+}
+
 }  // namespace
 
 bool SaveBitmap(int format, FIBITMAP* bitmap, const std::string& fileName, int flags) {
@@ -33,11 +56,8 @@ bool SaveBitmap(int format, FIBITMAP* bitmap, const std::string& fileName, int f
     RememberMessage(file.Error());
     return false;
   }
-  FreeImageIO io{ReadProc, WriteProc, SeekProc, TellProc};
   errno = 0;
-  const bool encoded = FreeImage_SaveToHandle(static_cast<FREE_IMAGE_FORMAT>(format), bitmap, &io,
-                                              file.Stream(), flags) == TRUE &&
-                       !ferror(file.Stream());
+  const bool encoded = Encode(format, bitmap, file.Stream(), flags) && !ferror(file.Stream());
   if (!encoded && errno != 0) RememberMessage(std::strerror(errno));
   if (file.Commit(encoded)) return true;
   if (encoded) RememberMessage(file.Error());
