@@ -72,6 +72,13 @@ void LoadStartPictures(Workspace& ws, const Recipe& recipe) {
   }
 }
 
+// Once the last step has run only the result matters: the planes and the
+// other pictures give their memory back before the encoder takes its own.
+void KeepOnlyTheResult(Workspace& ws) {
+  ws.m.planes.Resize(0, 0);
+  for (PictureSurface* s : {&ws.Pic1, &ws.Pic2, &ws.Pic3, &ws.PatPic, &ws.imma}) *s = PictureSurface();
+}
+
 void WriteOutput(const PictureSurface& result, const std::string& path, int format,
                  const ApplyRequest& request) {
   const Picture picture = result.Image();
@@ -121,6 +128,7 @@ void RunApply(const ApplyRequest& request) {
   BatchHost host;
   host.times.Time(Stage::Decode, [&] { LoadStartPictures(ws, request.recipe); });
   RunRecipe(ws, request.recipe, host);
+  KeepOnlyTheResult(ws);
   host.times.Time(Stage::Encode, [&] { WriteOutput(ws.Pic4, request.output, format, request); });
   if (request.timings) std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
 }

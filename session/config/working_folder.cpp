@@ -36,10 +36,15 @@ std::string MakeUnder(const std::string& parent) {
                         std::to_string(getpid()) + "-XXXXXX";
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
-  if (!mkdtemp(name.data())) return "";  // mkdtemp makes it 0700
-  const std::string folder = name.data();
-  RemoveFolderAtExit(folder);
-  return folder + "/";
+  // Ctrl+C between making the folder and marking it for removal would leave it.
+  sigset_t ending, before;
+  sigemptyset(&ending);
+  for (int sig : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&ending, sig);
+  pthread_sigmask(SIG_BLOCK, &ending, &before);
+  const bool made = mkdtemp(name.data()) != nullptr;  // mkdtemp makes it 0700
+  if (made) RemoveFolderAtExit(name.data());
+  pthread_sigmask(SIG_SETMASK, &before, nullptr);
+  return made ? std::string(name.data()) + "/" : "";
 }
 
 }  // namespace
