@@ -8,6 +8,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/cancel_token.h"
 #include "core/paths_and_text.h"
 
 namespace pixmora {
@@ -55,6 +56,12 @@ void AtomicFile::Discard() {
 
 bool AtomicFile::Commit(bool written) {
   if (!stream_) return false;
+  // A cancelled job leaves the target as it was, even when its file is complete.
+  if (CancelScope::Cancelled()) {
+    error_ = "cancelled";
+    Discard();
+    return false;
+  }
   if (!written) {
     if (error_.empty()) error_ = "the picture could not be encoded";
     Discard();
