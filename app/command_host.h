@@ -21,6 +21,18 @@ class FileDialog;
 // its preview.
 enum class Slot { ImageA, ImageB, Pattern, Shape };
 
+// Opening, saving or handing on a file: it runs away from the window's thread
+// with the busy label, a busy progress bar and a Cancel button (or Esc).
+struct FileJob {
+  QString what;                              // "Opening photo.jpg", in the status bar meanwhile
+  std::function<void()> work;                // away from the window's thread
+  std::function<void(bool cancelled)> done;  // then back on the window's thread
+  // A cancelled write is left to end alone and never replaces the old file;
+  // the window is free at once. Such work holds its own copy of the picture
+  // and touches nothing of the session.
+  bool writes = false;
+};
+
 class CommandHost {
  public:
   virtual ~CommandHost() = default;
@@ -38,14 +50,14 @@ class CommandHost {
   // The current caption of a menu entry (as translated at start-up).
   virtual QString EntryCaption(const char* entry) const = 0;
 
-  // Shows a picture already read in the slot's surface and preview (null:
-  // "No Preview Available"); image A also resizes the planes. False (nothing
-  // done) while a command runs.
-  virtual bool ShowPicture(Slot slot, const Picture& picture) = 0;
-  virtual void RefreshPreviews() = 0;
+  // Puts a picture already read in the slot's surface (null: "No Preview
+  // Available"); image A also resizes the planes. Called by a file job's work,
+  // whose end repaints the previews.
+  virtual void PutPicture(Slot slot, const Picture& picture) = 0;
   // Runs job on the session away from the window's thread, with the commands
   // that could start another disabled; false when one is already running.
   virtual bool RunInBackground(std::function<void()> job) = 0;
+  virtual bool RunFileJob(FileJob job) = 0;
   // Binds a command to the controls the command table names for it.
   virtual void SetCommand(WindowCommand command, std::function<void()> run) = 0;
 };

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
 #include <QScrollBar>
 #include <unistd.h>
 
@@ -46,6 +48,8 @@ Form1::Form1(QWidget* parent)
   hooks_ = new WindowFrameHooks(c_.Label1, c_.ProgressBar3, this);
   ws_.m.hooks = hooks_;
   connect(&runner_, &CommandRunner::busyChanged, this, &Form1::UpdateAvailability);
+  connect(c_.cancelButton, &QPushButton::clicked, &runner_, &CommandRunner::Cancel);
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { Escape(); });
   ConnectValueControls();
   RegisterOpenCommands(*this);
   RegisterSaveCommands(*this);
@@ -118,23 +122,23 @@ void Form1::Form_Load() {
 }
 
 bool Form1::ShowPicture(Slot slot, const std::string& path) {
-  return !Busy() && ShowPicture(slot, ws_.platformLoader(path));
+  if (Busy()) return false;
+  PutPicture(slot, ws_.platformLoader(path));
+  RefreshPreviews();
+  return true;
 }
 
-bool Form1::ShowPicture(Slot slot, const Picture& picture) {
-  if (Busy()) return false;
+void Form1::PutPicture(Slot slot, const Picture& picture) {
   struct Target {
     PictureSurface& loader;
-    PreviewBox* preview;
+    PictureSurface& preview;
   };
-  const Target target = slot == Slot::ImageA   ? Target{ws_.Pic1, c_.Image2}
-                        : slot == Slot::ImageB ? Target{ws_.Pic2, c_.Image3}
-                        : slot == Slot::Pattern ? Target{ws_.PatPic, c_.picture1}
-                                                : Target{ws_.Pic3, c_.Picture4};
-  ShowFittedPicture(picture, target.loader, target.preview->Surface());
+  const Target target = slot == Slot::ImageA    ? Target{ws_.Pic1, image2Surface_}
+                        : slot == Slot::ImageB  ? Target{ws_.Pic2, image3Surface_}
+                        : slot == Slot::Pattern ? Target{ws_.PatPic, patternSurface_}
+                                                : Target{ws_.Pic3, picture4Surface_};
+  ShowFittedPicture(picture, target.loader, target.preview);
   if (slot == Slot::ImageA) SizePlanes(ws_.m, ws_.Pic1);
-  target.preview->Show();
-  return true;
 }
 
 void Form1::RefreshPreviews() {

@@ -33,8 +33,9 @@ class Form1 : public QMainWindow, public CommandHost {
 
   const Form1Controls& Controls() const { return c_; }
 
-  // ShowFitted of the file into the slot's surface and preview; image A also
-  // resizes the planes. False (nothing done) while a command runs.
+  // ShowFitted of the file into the slot's surface and preview, on the
+  // window's thread (start-up's pattern and shape); image A also resizes the
+  // planes. False (nothing done) while a command runs.
   bool ShowPicture(Slot slot, const std::string& path);
 
   // An operation menu's command: the control values are copied into the
@@ -50,9 +51,9 @@ class Form1 : public QMainWindow, public CommandHost {
   FileDialog& Dialog1() override { return *dialog1_; }
   QWidget* Owner() override { return this; }
   QString EntryCaption(const char* entry) const override;
-  bool ShowPicture(Slot slot, const Picture& picture) override;
-  void RefreshPreviews() override;
+  void PutPicture(Slot slot, const Picture& picture) override;
   bool RunInBackground(std::function<void()> job) override;
+  bool RunFileJob(FileJob job) override;
   void SetCommand(WindowCommand command, std::function<void()> run) override;
 
   // Tests put a scripted file dialog in.
@@ -82,7 +83,12 @@ class Form1 : public QMainWindow, public CommandHost {
   void InvokeCommand(const QString& control);
   void AcceptDroppedFiles();
   void UpdateAvailability();
-  void CommandEnded(const QString& failure);
+  // Starts a job; what stands in the notice panel while it runs.
+  bool StartJob(CommandRunner::Job job, const QString& what);
+  void CommandEnded(const QString& failure, const QString& what);
+  void RefreshPreviews();
+  // Esc: ends a file job that can be cancelled.
+  void Escape();
 
   Workspace ws_;
   PictureSurface image2Surface_, image3Surface_, picture4Surface_, patternSurface_;

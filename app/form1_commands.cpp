@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSlider>
 
 #include "app/form1.h"
@@ -31,19 +32,48 @@ void Form1::RunOperation(Menu menu, int16_t index) {
 }
 
 bool Form1::RunInBackground(std::function<void()> job) {
-  if (Busy()) return false;
-  // The notice of the previous command goes; this one may leave its own.
-  SetStatusPanelText(c_, kNoticePanel, QString());
-  return runner_.Start(std::move(job), [this](const QString& failure) { CommandEnded(failure); });
+  return StartJob({std::move(job), {}, false, false}, QString());
 }
 
-void Form1::CommandEnded(const QString& failure) {
+bool Form1::RunFileJob(FileJob job) {
+  CommandRunner::Job run{std::move(job.work),
+                         [done = std::move(job.done)](const QString&, bool cancelled) {
+                           if (done) done(cancelled);
+                         },
+                         true, job.writes};
+  if (!StartJob(std::move(run), job.what)) return false;
+  // A file's progress is not known: the bar only says that something runs.
+  c_.Label1->show();
+  c_.ProgressBar3->setRange(0, 0);
+  return true;
+}
+
+bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
+  if (Busy()) return false;
+  // The notice of the previous command goes; this one may leave its own.
+  SetStatusPanelText(c_, kNoticePanel, what);
+  auto done = std::move(job.done);
+  job.done = [this, done = std::move(done), what](const QString& failure, bool cancelled) {
+    if (done) done(failure, cancelled);
+    CommandEnded(failure, what);
+  };
+  return runner_.Start(std::move(job));
+}
+
+void Form1::CommandEnded(const QString& failure, const QString& what) {
   // The frame has put these back already, unless the command failed half-way.
   c_.Label1->hide();
+  if (c_.ProgressBar3->maximum() == 0) c_.ProgressBar3->setRange(0, 1);
   c_.ProgressBar3->setValue(0);
+  if (!what.isEmpty() && static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text() == what)
+    SetStatusPanelText(c_, kNoticePanel, QString());
   RefreshPreviews();
   if (!failure.isEmpty()) Report(QStringLiteral("The command failed: ") + failure);
   emit commandFinished();
+}
+
+void Form1::Escape() {
+  if (runner_.Cancellable()) runner_.Cancel();
 }
 
 void Form1::SetCommand(WindowCommand command, std::function<void()> run) {
@@ -70,6 +100,10 @@ void Form1::UpdateAvailability() {
     for (const char* name : binding.controls)
       if (name) SetEnabled(findChild<QObject*>(name), idle && commands_.count(binding.command));
   c_.Slider1->setEnabled(idle);
+  c_.cancelButton->setVisible(runner_.Cancellable());
+  // The pointer says the window is busy, and still takes clicks.
+  if (idle) centralWidget()->unsetCursor();
+  else centralWidget()->setCursor(Qt::BusyCursor);
 }
 
 }  // namespace pixmora::app

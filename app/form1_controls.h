@@ -6,6 +6,7 @@
 class QGroupBox;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QScrollBar;
 class QSlider;
 class QStatusBar;
@@ -50,8 +51,10 @@ struct Form1Controls {
   // Tool bar and status bar.
   std::array<QToolButton*, 7> Image5{};  // 0..4 show a picture in the preview window; 5, 6 hand the result on
   QStatusBar* StatusBar1 = nullptr;
-  std::array<QWidget*, 3> panels{};  // panels 1 (progress), 2 (texture folder), 3 (notices)
+  // Panels 1 (progress), 2 (texture folder), 3 (notices), 4 (the picture under the pointer).
+  std::array<QWidget*, 4> panels{};
   QProgressBar* ProgressBar3 = nullptr;  // the command's progress, in panel 1
+  QPushButton* cancelButton = nullptr;   // ends an open or a save; shown while one runs
 };
 
 }  // namespace pixmora::app

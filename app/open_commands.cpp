@@ -1,8 +1,12 @@
 #include "app/open_commands.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <memory>
+#include <vector>
 
 #include "app/file_dialog.h"
+#include "core/cancel_token.h"
 #include "core/file_messages.h"
 #include "imageio/picture_files.h"
 
@@ -39,19 +43,35 @@ void OpenPicture(CommandHost& host, Slot slot, const char* titleEntry,
   if (!answer.fileName.isEmpty()) OpenPictureFile(host, slot, answer.fileName);
 }
 
+// Reads each file in the decoder process and puts it in its slot; a file that
+// cannot be read is reported and leaves its slot as it was. A cancel stops
+// at the file being read.
+void ReadInto(CommandHost& host, const std::vector<FileToOpen>& files) {
+  for (const FileToOpen& file : files) {
+    std::string why;
+    const Picture picture = ReadChosenPicture(file.path.toStdString(), why);
+    if (CancelScope::Cancelled()) return;
+    if (picture) host.PutPicture(file.slot, picture);
+    else host.Report(QString::fromStdString(CannotRead(Role(file.slot), file.path.toStdString(), why)));
+  }
+}
+
 }  // namespace
 
-// The picture is read once, in the decoder process, and shown as read. A file
-// that cannot be read changes nothing, and the notice says why.
+bool OpenPictureFiles(CommandHost& host, const std::vector<FileToOpen>& files) {
+  if (files.empty()) return false;
+  FileJob job;
+  const QString name = QFileInfo(files.front().path).fileName();
+  job.what = QStringLiteral("Opening %1 ...").arg(name);
+  job.work = [&host, files] { ReadInto(host, files); };
+  job.done = [&host, name](bool cancelled) {
+    if (cancelled) host.Report(QStringLiteral("Opening %1 was cancelled.").arg(name));
+  };
+  return host.RunFileJob(std::move(job));
+}
+
 bool OpenPictureFile(CommandHost& host, Slot slot, const QString& path) {
-  if (host.Busy()) return false;
-  std::string why;
-  const Picture picture = ReadChosenPicture(path.toStdString(), why);
-  if (!picture) {
-    host.Report(QString::fromStdString(CannotRead(Role(slot), path.toStdString(), why)));
-    return false;
-  }
-  return host.ShowPicture(slot, picture);
+  return OpenPictureFiles(host, {{slot, path}});
 }
 
 void RegisterOpenCommands(CommandHost& host) {

@@ -1,9 +1,11 @@
 #include "app/save_commands.h"
 
+#include <QFileInfo>
 #include <array>
 #include <filesystem>
 
 #include "app/file_dialog.h"
+#include "core/cancel_token.h"
 #include "core/file_messages.h"
 #include "imageio/bitmap.h"
 #include "imageio/mfreeimage.h"
@@ -21,8 +23,9 @@ constexpr std::array<int, 4> kSaveFormats = {kFormatBmp, kFormatJpeg, kFormatPng
 // No command changes it; saved files carry it.
 constexpr int32_t kResolution = 0;
 
+// Called from a job's work: a cancelled job says nothing more (its done does).
 void ReportCannotWrite(CommandHost& host, const std::string& path, const std::string& why) {
-  host.Report(QString::fromStdString(CannotWrite(path, why)));
+  if (!CancelScope::Cancelled()) host.Report(QString::fromStdString(CannotWrite(path, why)));
 }
 
 // The file is read back and written once more in its format, so that what is
@@ -30,7 +33,7 @@ void ReportCannotWrite(CommandHost& host, const std::string& path, const std::st
 // file just written is read back: a first write that went to another name (the
 // format's extension appended) leaves the file the dialog named alone.
 void SaveSecondPass(CommandHost& host, const std::string& path, int format) {
-  if (!ExtensionMatchesFormat(format, path, true)) return;
+  if (!ExtensionMatchesFormat(format, path, true) || CancelScope::Cancelled()) return;
   const Bitmap again(LoadBitmap(format, path, 0));
   if (!again) return;
   SetImageDpiX(again.get(), kResolution);
@@ -57,27 +60,33 @@ void SaveFile(CommandHost& host) {
     host.Report(QStringLiteral("There is no result to save yet."));
     return;
   }
-  WriteOptions options;
-  options.dpi = kResolution;
-  const std::string why =
-      WritePictureFile(result, NameWithFormatExtension(path, format), format, options);
-  if (!why.empty()) {
-    ReportCannotWrite(host, path, why);
-    return;
-  }
-  SaveSecondPass(host, path, format);
+  FileJob job;
+  job.what = QStringLiteral("Saving %1 ...").arg(QFileInfo(answer.fileName).fileName());
+  job.writes = true;
+  job.work = [&host, result, path, format] {
+    WriteOptions options;
+    options.dpi = kResolution;
+    const std::string why =
+        WritePictureFile(result, NameWithFormatExtension(path, format), format, options);
+    if (!why.empty()) {
+      ReportCannotWrite(host, path, why);
+      return;
+    }
+    SaveSecondPass(host, path, format);
+  };
+  job.done = [&host, answer](bool cancelled) {
+    if (cancelled)
+      host.Report(QStringLiteral("Saving was cancelled: %1 is as it was.").arg(answer.fileName));
+  };
+  host.RunFileJob(std::move(job));
 }
 
-// The result becomes image A or B through a file in the program's folder; the
-// result is then cleared, so the next command starts from the new picture.
-void LoadResultInto(CommandHost& host, Slot slot) {
+// The work of handing the result on: through a file in the program's
+// folder, then the result is cleared, so the next command starts from the
+// new picture.
+void HandOn(CommandHost& host, Slot slot, const Picture& result) {
   Workspace& ws = host.Session();
   const std::string path = ws.folders.program + "$$$.bmp";
-  const Picture result = ws.Pic4.Image();
-  if (result->Count() == 0) {
-    host.Report(QStringLiteral("There is no result to hand on yet."));
-    return;
-  }
   const std::string written = WritePictureFile(result, path, kFormatBmp);
   if (!written.empty()) {
     ReportCannotWrite(host, path, written);
@@ -87,14 +96,29 @@ void LoadResultInto(CommandHost& host, Slot slot) {
   const Picture picture = ReadChosenPicture(path, why);
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
+  if (CancelScope::Cancelled()) return;
   if (!picture) {
     host.Report(QString::fromStdString(CannotRead("", path, why)));
     return;
   }
-  host.ShowPicture(slot, picture);
+  host.PutPicture(slot, picture);
   ws.Image1.SetPicture(nullptr);
   ws.Pic4.SetPicture(nullptr);
-  host.RefreshPreviews();
+}
+
+void LoadResultInto(CommandHost& host, Slot slot) {
+  const Picture result = host.Session().Pic4.Image();
+  if (result->Count() == 0) {
+    host.Report(QStringLiteral("There is no result to hand on yet."));
+    return;
+  }
+  FileJob job;
+  job.what = QStringLiteral("Handing the result on as image %1 ...").arg(slot == Slot::ImageA ? 'A' : 'B');
+  job.work = [&host, slot, result] { HandOn(host, slot, result); };
+  job.done = [&host](bool cancelled) {
+    if (cancelled) host.Report(QStringLiteral("Handing the result on was cancelled."));
+  };
+  host.RunFileJob(std::move(job));
 }
 
 }  // namespace

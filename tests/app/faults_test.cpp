@@ -78,13 +78,13 @@ class FaultsTest : public WindowTest {
   void OpenImageA(const std::string& path) {
     Answer(path);
     Action("mnuimma")->trigger();
+    Settle();
   }
   // A result to keep: Grayscale of a 64 x 48 image A.
   void MakeResult() {
     OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
     RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   }
-  QString Notice() const { return static_cast<QLabel*>(window->Controls().panels[2])->text(); }
   void ExpectNotice(const std::string& part) const {
     EXPECT_TRUE(Notice().contains(QString::fromStdString(part))) << Notice().toStdString();
   }
@@ -143,6 +143,7 @@ TEST_F(FaultsTest, WorkingFilesOfTheTemporaryFolderThatCannotBeWrittenAreReporte
   MakeResult();
   Answer(WritePicture(Varied(20, 10), "b.bmp"));
   Action("mnuimmb")->trigger();
+  Settle();
   std::ofstream(root + "plain file") << "not a folder";
   const std::string temp = root + "plain file/";
   window->Session().folders.temp = temp;
@@ -225,6 +226,7 @@ TEST_F(FaultsTest, NamesWithSpacesAndNonAsciiLettersOpenAndSave) {
   const std::string out = root + "gr\xC3\xBC" "n blau.png";
   Answer(out, 3);
   Action("mnusalva")->trigger();
+  Settle();
   EXPECT_TRUE(Notice().isEmpty()) << Notice().toStdString();
   ExpectSamePixels(LoadPictureFile(out), window->Session().imma.Image());
 }
@@ -235,6 +237,7 @@ TEST_F(FaultsTest, SavingWhereNothingCanBeWrittenKeepsTheOldFileAndLeavesNoTempo
   std::ofstream(root + "plain file") << "not a folder";
   Answer(root + "plain file/out.bmp");
   Action("mnusalva")->trigger();
+  Settle();
   ExpectNotice("cannot write " + root + "plain file/out.bmp");
 
   const std::string folder = root + "locked/";
@@ -243,6 +246,7 @@ TEST_F(FaultsTest, SavingWhereNothingCanBeWrittenKeepsTheOldFileAndLeavesNoTempo
   if (!MakeReadOnly(folder)) GTEST_SKIP() << "no way to make a folder read-only here";
   Answer(folder + "out.png", 3);
   Action("mnusalva")->trigger();
+  Settle();
   ExpectNotice("cannot write " + folder + "out.png");
   EXPECT_EQ(ReadText(folder + "out.png"), "the good old file");
   EXPECT_EQ(FilesIn(folder), 1u);

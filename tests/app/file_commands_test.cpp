@@ -33,6 +33,7 @@ class FileCommandsTest : public WindowTest {
   void OpenImageA(const Picture& picture) {
     Answer(WritePicture(picture, "a.bmp"));
     Action("mnuimma")->trigger();
+    Settle();
   }
   ScriptedDialog* dialog = nullptr;
 };
@@ -73,14 +74,17 @@ TEST_F(FileCommandsTest, ClicksOnThePreviewsOpenTheirPictures) {
   StartScripted();
   Answer(WritePicture(Varied(30, 20), "b.bmp"));
   emit window->Controls().Image3->clicked();
+  Settle();
   EXPECT_EQ(window->Session().Pic2.Width(), 30);
   Answer(WritePicture(Varied(12, 10), "p.bmp"));
   emit window->Controls().picture1->clicked();
+  Settle();
   EXPECT_EQ(window->Session().PatPic.Width(), 12);
   std::filesystem::create_directories(data + "slide");
   WritePicture(Varied(5, 5), "VARDELO24/slide/s.bmp");
   Answer(WritePicture(Varied(40, 20), "shape.bmp"));
   emit window->Controls().Picture4->clicked();
+  Settle();
   EXPECT_EQ(window->Session().Pic3.Width(), 40);
   EXPECT_EQ(dialog->requests.back().initialFolder, QString::fromStdString(data + "slide/"));
   EXPECT_EQ(dialog->requests.back().title, Action("mnuimmb")->text());
@@ -91,13 +95,16 @@ TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
   OpenImageA(Varied(64, 48));
   const Picture before = window->Session().Pic1.Image();
   Action("mnuimma")->trigger();  // no answer: cancelled
+  Settle();
   Write("bad.bmp", "not a picture at all");
   Answer(data + "bad.bmp");
   Action("mnuimma")->trigger();
+  Settle();
   EXPECT_EQ(window->Session().Pic1.Image()->At(3, 3), before->At(3, 3));
   EXPECT_EQ(window->Session().m.planes.Width(), 64);
   Answer("");
   Action("mnusalva")->trigger();
+  Settle();
   EXPECT_EQ(dialog->requests.size(), 4u);
 }
 
@@ -111,6 +118,7 @@ TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
     const std::string path = root + names[index - 1];
     Answer(path, index);
     Action("mnusalva")->trigger();
+    Settle();
     const FileFacts facts = ReadFacts(path);
     EXPECT_EQ(facts.width, 64u) << path;
     EXPECT_EQ(facts.height, 48u) << path;
@@ -131,6 +139,7 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture grey = window->Session().Pic4.Image();
   Action("mnusalvaa")->trigger();
+  Settle();
   ExpectSamePixels(window->Session().Pic1.Image(), grey);
   EXPECT_EQ(window->Session().m.planes.Width(), 64);
   EXPECT_FALSE(window->Session().Pic4.GetPicture());
@@ -138,6 +147,7 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   EXPECT_FALSE(std::filesystem::exists(window->Session().folders.program + "$$$.bmp"));
 
   window->Controls().Image5[6]->click();
+  Settle();
   EXPECT_EQ(window->Session().Pic2.Width(), 64) << "the cleared result, at its size, went to B";
 }
 
@@ -149,6 +159,7 @@ TEST_F(FileCommandsTest, LoadImageAWithoutAWritableProgramFolderSaysSoAndKeepsTh
   const Picture imageA = window->Session().Pic1.Image();
   window->Session().folders.program = root + "no such folder/";
   Action("mnusalvaa")->trigger();
+  Settle();
   ExpectSamePixels(window->Session().Pic4.Image(), result);
   ExpectSamePixels(window->Session().Pic1.Image(), imageA);
   auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
@@ -161,6 +172,7 @@ TEST_F(FileCommandsTest, SavingBeforeAnyCommandSaysThereIsNoResult) {
   StartScripted();
   Answer(root + "blank.png", 3);
   Action("mnusalva")->trigger();
+  Settle();
   EXPECT_FALSE(std::filesystem::exists(root + "blank.png"));
   auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
   EXPECT_TRUE(notice->text().contains("no result")) << notice->text().toStdString();

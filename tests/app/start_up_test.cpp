@@ -5,6 +5,7 @@
 #include <QStatusBar>
 
 #include "app/picture_box.h"
+#include "core/numeric.h"
 #include "core/show_fitted.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
@@ -42,8 +43,8 @@ TEST_F(WindowTest, PreviewsFormAGridAroundTheCentre) {
   window->resize(1300, 900);
   window->show();
   const app::Form1Controls& c = window->Controls();
-  const int cx = c.Picture5->contentsRect().width() / 2;
-  const int cy = c.Picture5->contentsRect().height() / 2;
+  const int cx = static_cast<int>(RoundHalfEven(c.Picture5->contentsRect().width() / 2.0));
+  const int cy = static_cast<int>(RoundHalfEven(c.Picture5->contentsRect().height() / 2.0));
   EXPECT_EQ(c.Image2->x(), cx - 286);
   EXPECT_EQ(c.Image2->y(), cy - 286);
   EXPECT_EQ(c.Image3->y(), c.Image2->y());

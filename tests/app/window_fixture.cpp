@@ -1,5 +1,7 @@
 #include "tests/app/window_fixture.h"
 
+#include <QDeadlineTimer>
+#include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
 #include <cstdlib>
@@ -72,6 +74,18 @@ void WindowTest::RunAndWait(const std::function<void()>& start) {
   QSignalSpy finished(window.get(), &app::Form1::commandFinished);
   start();
   ASSERT_TRUE(finished.count() > 0 || finished.wait(kCommandTimeoutMs)) << "the command did not end";
+}
+
+void WindowTest::Settle() {
+  const QDeadlineTimer deadline(kCommandTimeoutMs);
+  while (window->Busy() && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  ASSERT_FALSE(window->Busy()) << "the job did not end";
+  QCoreApplication::processEvents();
+}
+
+QString WindowTest::Notice() const {
+  return static_cast<QLabel*>(window->Controls().panels[2])->text();
 }
 
 int WindowTest::RunBatchTool(const std::string& arguments) {

@@ -36,6 +36,11 @@ class WindowTest : public ::testing::Test {
   QAction* Action(const QString& name) const { return Find<QAction>(name); }
   // Starts a command and waits until its result is shown.
   void RunAndWait(const std::function<void()>& start);
+  // Waits until no job runs (an open or a save started), as a user waits
+  // for the busy label to go, and lets the notices it left arrive.
+  void Settle();
+  // The notice panel's text.
+  QString Notice() const;
   // Runs the batch tool with its own data folder; answers its exit code.
   int RunBatchTool(const std::string& arguments);
 
