@@ -47,8 +47,8 @@ class CommandHost {
   virtual FileDialog& Dialog1() = 0;
   // The window dialogs and secondary windows belong to.
   virtual QWidget* Owner() = 0;
-  // The current caption of a menu entry (as translated at start-up).
-  virtual QString EntryCaption(const char* entry) const = 0;
+  // The current caption of a menu entry or a label (as translated at start-up).
+  virtual QString Caption(const char* control) const = 0;
 
   // Puts a picture already read in the slot's surface (null: "No Preview
   // Available"); image A also resizes the planes. Called by a file job's work,
@@ -60,6 +60,9 @@ class CommandHost {
   virtual bool RunFileJob(FileJob job) = 0;
   // Binds a command to the controls the command table names for it.
   virtual void SetCommand(WindowCommand command, std::function<void()> run) = 0;
+  // Called on the window's thread whenever the session's pictures may have
+  // changed (a job ended, a picture was shown).
+  virtual void WhenPicturesChange(std::function<void()> changed) = 0;
 };
 
 }  // namespace pixmora::app

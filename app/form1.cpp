@@ -143,6 +143,7 @@ void Form1::PutPicture(Slot slot, const Picture& picture) {
 
 void Form1::RefreshPreviews() {
   for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) box->Show();
+  for (const auto& changed : pictureWatchers_) changed();
 }
 
 // The previews take a picture file dropped on them as their dialog's choice.
@@ -159,9 +160,12 @@ void Form1::AcceptDroppedFiles() {
   }
 }
 
-QString Form1::EntryCaption(const char* entry) const {
-  const auto* action = findChild<QAction*>(entry);
-  return action ? action->text() : QString();
+QString Form1::Caption(const char* control) const {
+  return QString::fromStdString(WidgetCaptions(*this).Caption(control));
+}
+
+void Form1::WhenPicturesChange(std::function<void()> changed) {
+  pictureWatchers_.push_back(std::move(changed));
 }
 
 void Form1::Report(const QString& text) {

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/command_host.h"
 #include "app/command_runner.h"
@@ -50,11 +51,12 @@ class Form1 : public QMainWindow, public CommandHost {
   void Report(const QString& text) override;
   FileDialog& Dialog1() override { return *dialog1_; }
   QWidget* Owner() override { return this; }
-  QString EntryCaption(const char* entry) const override;
+  QString Caption(const char* control) const override;
   void PutPicture(Slot slot, const Picture& picture) override;
   bool RunInBackground(std::function<void()> job) override;
   bool RunFileJob(FileJob job) override;
   void SetCommand(WindowCommand command, std::function<void()> run) override;
+  void WhenPicturesChange(std::function<void()> changed) override;
 
   // Tests put a scripted file dialog in.
   void SetDialog1(std::unique_ptr<FileDialog> dialog) { dialog1_ = std::move(dialog); }
@@ -95,6 +97,7 @@ class Form1 : public QMainWindow, public CommandHost {
   Form1Controls c_;
   WindowFrameHooks* hooks_ = nullptr;
   std::map<WindowCommand, std::function<void()>> commands_;
+  std::vector<std::function<void()>> pictureWatchers_;
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   // Declared after the session: it waits for a running command before the
   // session goes.

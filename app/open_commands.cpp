@@ -36,7 +36,7 @@ const char* Role(Slot slot) {
 void OpenPicture(CommandHost& host, Slot slot, const char* titleEntry,
                  const QString& initialFolder = {}) {
   FileDialogRequest request;
-  request.title = host.EntryCaption(titleEntry);
+  request.title = host.Caption(titleEntry);
   request.filter = kOpenFilter;
   request.initialFolder = initialFolder;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);

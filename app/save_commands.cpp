@@ -45,7 +45,7 @@ void SaveSecondPass(CommandHost& host, const std::string& path, int format) {
 
 void SaveFile(CommandHost& host) {
   FileDialogRequest request;
-  request.title = host.EntryCaption("mnusalva");
+  request.title = host.Caption("mnusalva");
   request.filter = kSaveFilter;
   request.filterIndex = 1;
   request.defaultExtension = ".bmp";

@@ -148,9 +148,6 @@ TEST_F(FaultsTest, WorkingFilesOfTheTemporaryFolderThatCannotBeWrittenAreReporte
   const std::string temp = root + "plain file/";
   window->Session().folders.temp = temp;
 
-  window->Controls().Image5[0]->click();
-  ExpectNotice("cannot write " + temp + "passo$$$.bmp");
-
   RunAndWait([&] { Action(QString::fromStdString(MenuEntryName(Menu::Mix, 0)))->trigger(); });
   ExpectNotice("cannot write " + temp + "pgraf.bmp");
   EXPECT_EQ(window->Session().Pic2.Width(), 20) << "image B is kept as it was";
