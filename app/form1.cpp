@@ -56,6 +56,7 @@ Form1::Form1(QWidget* parent)
   RegisterPreviewCommands(*this);
   RegisterTextureCommand(*this);
   AcceptDroppedFiles();
+  ConnectLargeView();
 }
 
 Form1::~Form1() { runner_.Wait(); }
@@ -143,6 +144,7 @@ void Form1::PutPicture(Slot slot, const Picture& picture) {
 
 void Form1::RefreshPreviews() {
   for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) box->Show();
+  RefreshLarge();
   for (const auto& changed : pictureWatchers_) changed();
 }
 

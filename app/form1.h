@@ -2,12 +2,14 @@
 // every menu and every control. Its parts live in their own files: building
 // the areas (side_panel, work_area, menu_bar, tool_bar, status_bar), start-up
 // (form1.cpp), layout (form1_resize.cpp), the value controls
-// (form1_values.cpp) and the running of commands (form1_commands.cpp).
+// (form1_values.cpp), the running of commands (form1_commands.cpp) and the
+// large view (form1_view.cpp).
 #pragma once
 #include <QMainWindow>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +17,7 @@
 #include "app/command_runner.h"
 #include "app/file_dialog.h"
 #include "app/form1_controls.h"
+#include "app/view_menu.h"
 #include "session/catalogue/catalogue.h"
 #include "session/workspace.h"
 
@@ -89,8 +92,13 @@ class Form1 : public QMainWindow, public CommandHost {
   bool StartJob(CommandRunner::Job job, const QString& what);
   void CommandEnded(const QString& failure, const QString& what);
   void RefreshPreviews();
-  // Esc: ends a file job that can be cancelled.
+  // Esc: ends a file job that can be cancelled, or else leaves the large view.
   void Escape();
+
+  // The large view (form1_view.cpp): one picture over the work area, or none.
+  void ConnectLargeView();
+  void ShowLarge(std::optional<Viewed> which);
+  void RefreshLarge();
 
   Workspace ws_;
   PictureSurface image2Surface_, image3Surface_, picture4Surface_, patternSurface_;
@@ -98,6 +106,7 @@ class Form1 : public QMainWindow, public CommandHost {
   WindowFrameHooks* hooks_ = nullptr;
   std::map<WindowCommand, std::function<void()>> commands_;
   std::vector<std::function<void()>> pictureWatchers_;
+  std::optional<Viewed> large_;
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   // Declared after the session: it waits for a running command before the
   // session goes.

@@ -74,6 +74,7 @@ void Form1::CommandEnded(const QString& failure, const QString& what) {
 
 void Form1::Escape() {
   if (runner_.Cancellable()) runner_.Cancel();
+  else if (large_) ShowLarge(std::nullopt);
 }
 
 void Form1::SetCommand(WindowCommand command, std::function<void()> run) {

@@ -13,6 +13,10 @@ class QStatusBar;
 class QToolButton;
 class QWidget;
 
+namespace pixmora::windows {
+class PictureView;
+}
+
 namespace pixmora::app {
 
 class PictureBox;
@@ -36,7 +40,7 @@ struct Form1Controls {
   QGroupBox* Frame2 = nullptr;       // holds the pattern's preview
   PreviewBox* picture1 = nullptr;    // the pattern's preview; a click opens a pattern
 
-  // Work area: the four previews in a 2 x 2 grid.
+  // Work area: the four previews in a 2 x 2 grid, or one picture large.
   WorkArea* Picture5 = nullptr;      // the work area
   PreviewBox* Image2 = nullptr;      // image A's preview; a click opens image A
   PreviewBox* Image3 = nullptr;      // image B's preview; a click opens image B
@@ -47,6 +51,7 @@ struct Form1Controls {
   QLabel* Label12 = nullptr;         // caption "Processed Image"
   QLabel* Label14 = nullptr;         // caption "Shape"
   QLabel* Label1 = nullptr;          // the busy label, shown while a command runs
+  windows::PictureView* largeView = nullptr;  // one picture over the whole work area
 
   // Tool bar and status bar.
   std::array<QToolButton*, 7> Image5{};  // 0..4 show a picture in the preview window; 5, 6 hand the result on

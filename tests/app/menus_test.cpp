@@ -32,10 +32,10 @@ TEST_F(WindowTest, MenuBarInDesignOrder) {
   QStringList titles;
   for (const QAction* a : window->menuBar()->actions()) titles << Text(a);
   EXPECT_EQ(titles, QStringList({"File.....", "Color.....", "Mix Image....", "Filters....",
-                                 "Filters Special....", "Effects"}));
+                                 "Filters Special....", "Effects", "View"}));
   EXPECT_EQ(Names(window->menuBar()->actions()),
             QStringList({"mnufi", "mnuColor", "mnuMixing", "mnuFilters", "mnuSpecFilters",
-                         "mnuEffects"}));
+                         "mnuEffects", "mnuView"}));
 }
 
 TEST_F(WindowTest, FileMenuEntries) {

@@ -5,7 +5,6 @@
 #include <QStatusBar>
 
 #include "app/picture_box.h"
-#include "core/numeric.h"
 #include "core/show_fitted.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
@@ -35,27 +34,6 @@ TEST_F(WindowTest, NeverSmallerThanTheDesignSize) {
   window->resize(400, 300);
   EXPECT_GE(window->width(), 1067);
   EXPECT_GE(window->height(), 760);
-}
-
-TEST_F(WindowTest, PreviewsFormAGridAroundTheCentre) {
-  ShipAll();
-  Start();
-  window->resize(1300, 900);
-  window->show();
-  const app::Form1Controls& c = window->Controls();
-  const int cx = static_cast<int>(RoundHalfEven(c.Picture5->contentsRect().width() / 2.0));
-  const int cy = static_cast<int>(RoundHalfEven(c.Picture5->contentsRect().height() / 2.0));
-  EXPECT_EQ(c.Image2->x(), cx - 286);
-  EXPECT_EQ(c.Image2->y(), cy - 286);
-  EXPECT_EQ(c.Image3->y(), c.Image2->y());
-  EXPECT_EQ(c.Image3->x(), c.Image2->x() + 316);
-  EXPECT_EQ(c.Image1->x(), c.Image2->x());
-  EXPECT_EQ(c.Image1->y(), cy);
-  EXPECT_EQ(c.Picture4->x(), c.Image3->x());
-  EXPECT_EQ(c.Picture4->y(), cy);
-  for (const app::PreviewBox* box : {c.Image2, c.Image3, c.Image1, c.Picture4})
-    EXPECT_EQ(box->contentsRect().size(), QSize(256, 256));
-  EXPECT_EQ(c.Frame1->height(), c.Picture3->height() - 20);
 }
 
 TEST_F(WindowTest, ProgressBarSitsInTheFirstPanelAtZero) {
