@@ -14,7 +14,12 @@ namespace pixmora::app {
 
 namespace {
 
-const QString kOpenFilter = QStringLiteral("Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|");
+// Every picture the decoder reads, first, so that a folder of photographs does
+// not look empty; then the design's two.
+const QString kOpenFilter = QStringLiteral(
+    "All pictures (*.bmp *.jpg *.jpeg *.png *.tif *.tiff *.gif *.tga *.webp *.psd *.pcx *.ppm "
+    "*.pgm *.pbm *.pnm *.ico *.jp2 *.j2k *.exr *.hdr *.dds *.xpm *.sgi)|*.*|"
+    "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|");
 
 // The shape dialog starts among the shipped shapes when there are any.
 QString ShapeFolder(CommandHost& host) {

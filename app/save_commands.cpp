@@ -1,10 +1,10 @@
 #include "app/save_commands.h"
 
 #include <QFileInfo>
-#include <array>
 #include <filesystem>
 
 #include "app/file_dialog.h"
+#include "app/save_format.h"
 #include "core/cancel_token.h"
 #include "core/file_messages.h"
 #include "imageio/bitmap.h"
@@ -16,10 +16,6 @@ namespace pixmora::app {
 
 namespace {
 
-const QString kSaveFilter = QStringLiteral(
-    "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|Files PNG(*.png)|*.png|Files TIF(*.tif)|*.tif|");
-// By the dialog's 1-based filter index.
-constexpr std::array<int, 4> kSaveFormats = {kFormatBmp, kFormatJpeg, kFormatPng, kFormatTiff};
 // No command changes it; saved files carry it.
 constexpr int32_t kResolution = 0;
 
@@ -29,11 +25,9 @@ void ReportCannotWrite(CommandHost& host, const std::string& path, const std::st
 }
 
 // The file is read back and written once more in its format, so that what is
-// on disk carries the resolution fields (a JPEG is compressed twice). Only the
-// file just written is read back: a first write that went to another name (the
-// format's extension appended) leaves the file the dialog named alone.
+// on disk carries the resolution fields (a JPEG is compressed twice).
 void SaveSecondPass(CommandHost& host, const std::string& path, int format) {
-  if (!ExtensionMatchesFormat(format, path, true) || CancelScope::Cancelled()) return;
+  if (CancelScope::Cancelled()) return;
   const Bitmap again(LoadBitmap(format, path, 0));
   if (!again) return;
   SetImageDpiX(again.get(), kResolution);
@@ -46,37 +40,35 @@ void SaveSecondPass(CommandHost& host, const std::string& path, int format) {
 void SaveFile(CommandHost& host) {
   FileDialogRequest request;
   request.title = host.Caption("mnusalva");
-  request.filter = kSaveFilter;
+  request.filter = SaveFilter();
   request.filterIndex = 1;
   request.defaultExtension = ".bmp";
   request.save = true;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
   if (answer.fileName.isEmpty()) return;
-  const int index = answer.filterIndex >= 1 && answer.filterIndex <= 4 ? answer.filterIndex : 1;
-  const int format = kSaveFormats[index - 1];
-  const std::string path = answer.fileName.toStdString();
+  const SaveTarget target = SaveTargetOf(answer.fileName, answer.filterIndex);
+  const std::string path = target.path.toStdString();
+  const int format = target.format;
   const Picture result = host.Session().imma.Image();
   if (result->Count() == 0) {
     host.Report(QStringLiteral("There is no result to save yet."));
     return;
   }
   FileJob job;
-  job.what = QStringLiteral("Saving %1 ...").arg(QFileInfo(answer.fileName).fileName());
+  job.what = QStringLiteral("Saving %1 ...").arg(QFileInfo(target.path).fileName());
   job.writes = true;
   job.work = [&host, result, path, format] {
     WriteOptions options;
     options.dpi = kResolution;
-    const std::string why =
-        WritePictureFile(result, NameWithFormatExtension(path, format), format, options);
+    const std::string why = WritePictureFile(result, path, format, options);
     if (!why.empty()) {
       ReportCannotWrite(host, path, why);
       return;
     }
     SaveSecondPass(host, path, format);
   };
-  job.done = [&host, answer](bool cancelled) {
-    if (cancelled)
-      host.Report(QStringLiteral("Saving was cancelled: %1 is as it was.").arg(answer.fileName));
+  job.done = [&host, target](bool cancelled) {
+    if (cancelled) host.Report(QStringLiteral("Saving was cancelled: %1 is as it was.").arg(target.path));
   };
   host.RunFileJob(std::move(job));
 }

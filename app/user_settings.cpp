@@ -15,6 +15,12 @@ QString FolderKey(bool saveDialog) {
   return saveDialog ? QStringLiteral("FileDialog/saveFolder") : QStringLiteral("FileDialog/openFolder");
 }
 
+QString FilterKey(bool saveDialog) {
+  return saveDialog ? QStringLiteral("FileDialog/saveFilter") : QStringLiteral("FileDialog/openFilter");
+}
+
+QSettings Settings() { return QSettings(kOrganisationName, kApplicationName); }
+
 QString PicturesFolder() {
   const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
   return !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : QDir::homePath();
@@ -23,21 +29,27 @@ QString PicturesFolder() {
 }  // namespace
 
 QByteArray SavedWindowGeometry() {
-  return QSettings(kOrganisationName, kApplicationName).value(kGeometryKey).toByteArray();
+  return Settings().value(kGeometryKey).toByteArray();
 }
 
 void SaveWindowGeometry(const QByteArray& geometry) {
-  QSettings(kOrganisationName, kApplicationName).setValue(kGeometryKey, geometry);
+  Settings().setValue(kGeometryKey, geometry);
 }
 
 QString RememberedFolder(bool saveDialog) {
   const QString folder =
-      QSettings(kOrganisationName, kApplicationName).value(FolderKey(saveDialog)).toString();
+      Settings().value(FolderKey(saveDialog)).toString();
   return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : PicturesFolder();
 }
 
 void RememberFolder(bool saveDialog, const QString& folder) {
-  QSettings(kOrganisationName, kApplicationName).setValue(FolderKey(saveDialog), folder);
+  Settings().setValue(FolderKey(saveDialog), folder);
+}
+
+QString RememberedFilter(bool saveDialog) { return Settings().value(FilterKey(saveDialog)).toString(); }
+
+void RememberFilter(bool saveDialog, const QString& filter) {
+  Settings().setValue(FilterKey(saveDialog), filter);
 }
 
 }  // namespace pixmora::app

@@ -19,5 +19,8 @@ void SaveWindowGeometry(const QByteArray& geometry);
 // or in the home folder when there is none.
 QString RememberedFolder(bool saveDialog);
 void RememberFolder(bool saveDialog, const QString& folder);
+// And the filter they were last left on (empty before any).
+QString RememberedFilter(bool saveDialog);
+void RememberFilter(bool saveDialog, const QString& filter);
 
 }  // namespace pixmora::app

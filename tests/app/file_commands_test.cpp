@@ -63,7 +63,10 @@ TEST_F(FileCommandsTest, OpeningImageAShowsItAndSizesThePlanes) {
   OpenImageA(Varied(64, 48));
   ASSERT_EQ(dialog->requests.size(), 1u);
   EXPECT_EQ(dialog->requests[0].title, Action("mnuimma")->text());
-  EXPECT_EQ(dialog->requests[0].filter, "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|");
+  const QString filter = dialog->requests[0].filter;
+  EXPECT_TRUE(filter.startsWith("All pictures (*.bmp *.jpg *.jpeg *.png *.tif *.tiff *.gif *.tga *.webp "))
+      << filter.toStdString();
+  EXPECT_TRUE(filter.endsWith("|Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|")) << "the design's after it";
   EXPECT_FALSE(dialog->requests[0].save);
   EXPECT_EQ(window->Session().Pic1.Width(), 64);
   EXPECT_EQ(window->Session().m.planes.Width(), 64);
@@ -131,6 +134,24 @@ TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
   EXPECT_EQ(asked.defaultExtension, ".bmp");
   EXPECT_EQ(asked.filter, "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|Files PNG(*.png)|*.png|"
                           "Files TIF(*.tif)|*.tif|");
+}
+
+// A typed extension of one of the four formats chooses the format; otherwise
+// the filter does and its extension is added. No name gets two.
+TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
+  StartScripted();
+  OpenImageA(Varied(64, 48));
+  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  const std::pair<std::string, int> typed[] = {{"grey5.jpg", 1}, {"tex", 3}, {"Photo.TIFF", 1}, {"my.notes", 4}};
+  const std::pair<std::string, FREE_IMAGE_FORMAT> written[] = {
+      {"grey5.jpg", FIF_JPEG}, {"tex.png", FIF_PNG}, {"Photo.TIFF", FIF_TIFF}, {"my.notes.tif", FIF_TIFF}};
+  for (size_t i = 0; i < std::size(typed); ++i) {
+    Answer(root + typed[i].first, typed[i].second);
+    Action("mnusalva")->trigger();
+    Settle();
+    EXPECT_EQ(FreeImage_GetFileType((root + written[i].first).c_str()), written[i].second) << written[i].first;
+  }
+  EXPECT_FALSE(std::filesystem::exists(root + "grey5.jpg.bmp"));
 }
 
 TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
