@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 
 #include "app/colour_scheme_apply.h"
 #include "app/menu_bar.h"
+#include "app/missing_pictures.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
 #include "app/preview_commands.h"
@@ -67,6 +69,9 @@ void Form1::BuildControls() {
   menus.fileEntry = [this](const QString& control) { InvokeCommand(control); };
   menus.exit = [this] { close(); };
   BuildMenuBar(*menuBar(), menus);
+  for (Menu menu : kMenus)
+    ShowHintsOfDisabledEntries(*menuBar()->findChild<QMenu*>(MenuBarName(menu)),
+                               [this](const QString& hint) { SetStatusPanelText(c_, kNoticePanel, hint); });
   BuildToolBar(*this, c_, [this](int i) {
     InvokeCommand(QString::fromStdString(IndexedName("Image5", i)));
   });
@@ -145,6 +150,7 @@ void Form1::PutPicture(Slot slot, const Picture& picture) {
 void Form1::RefreshPreviews() {
   for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) box->Show();
   RefreshLarge();
+  UpdateAvailability();
   for (const auto& changed : pictureWatchers_) changed();
 }
 

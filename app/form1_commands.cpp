@@ -9,6 +9,7 @@
 #include <QSlider>
 
 #include "app/form1.h"
+#include "app/missing_pictures.h"
 #include "app/picture_box.h"
 #include "app/status_bar.h"
 #include "session/captions/control_names.h"
@@ -93,18 +94,29 @@ void Form1::InvokeCommand(const QString& control) {
 
 void Form1::UpdateAvailability() {
   const bool idle = !Busy();
-  for (const CatalogueEntry& e : Catalogue())
-    if (!e.IsSeparator())
-      SetEnabled(findChild<QAction*>(QString::fromStdString(MenuEntryName(e.menu, e.index))),
-                 idle && e.run);
+  // The session's pictures are looked at only while no job writes them.
+  for (const CatalogueEntry& e : Catalogue()) {
+    if (e.IsSeparator()) continue;
+    auto* action = findChild<QAction*>(QString::fromStdString(MenuEntryName(e.menu, e.index)));
+    const QString missing = idle ? MissingPictureHint(ws_, e.reads) : QString();
+    action->setProperty("missing", missing);
+    SetEnabled(action, idle && e.run && missing.isEmpty());
+  }
   for (const CommandBinding& binding : CommandBindings())
     for (const char* name : binding.controls)
       if (name) SetEnabled(findChild<QObject*>(name), idle && commands_.count(binding.command));
-  c_.Slider1->setEnabled(idle);
+  const bool imageA = idle && MissingPictureHint(ws_, 0).isEmpty();
+  c_.Slider1->setEnabled(imageA);
   c_.cancelButton->setVisible(runner_.Cancellable());
   // The pointer says the window is busy, and still takes clicks.
   if (idle) centralWidget()->unsetCursor();
   else centralWidget()->setCursor(Qt::BusyCursor);
+  // Until there is an image A, the status bar says where to start (unless it
+  // has something else to say).
+  const QString hint = QString::fromUtf8(kOpenImageAFirst);
+  const QString notice = static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text();
+  if (idle && !imageA && notice.isEmpty()) SetStatusPanelText(c_, kNoticePanel, hint);
+  if (imageA && notice == hint) SetStatusPanelText(c_, kNoticePanel, QString());
 }
 
 }  // namespace pixmora::app

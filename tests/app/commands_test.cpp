@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QMenu>
+#include <QTest>
 #include <QLabel>
 #include <QScrollBar>
 #include <QProgressBar>
@@ -100,14 +102,36 @@ TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
   EXPECT_TRUE(window->Controls().Slider1->isEnabled());
 }
 
-TEST_F(WindowTest, OperationEntriesAreEnabledWhenTheirRoutineExists) {
-  Start();
-  for (const CatalogueEntry& e : Catalogue()) {
-    if (e.IsSeparator()) continue;
-    EXPECT_EQ(Action(QString::fromStdString(MenuEntryName(e.menu, e.index)))->isEnabled(),
-              e.run != nullptr)
-        << e.caption;
-  }
+// Before image A every command is disabled and the status bar says where to
+// start; a command that reads image B, the pattern or the shape waits for it
+// too, and says so while the pointer rests on it.
+TEST_F(WindowTest, CommandsWaitForThePicturesTheyNeed) {
+  Start();  // without the start pattern and shape
+  window->show();
+  EXPECT_EQ(Notice(), "Open image A first (File > Open or drop a picture)");
+  EXPECT_FALSE(Action("mnuCol(21)")->isEnabled());
+  EXPECT_FALSE(window->Controls().Slider1->isEnabled());
+  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(8, 8), "a.bmp")));
+  EXPECT_TRUE(Notice().isEmpty());
+  EXPECT_TRUE(window->Controls().Slider1->isEnabled());
+  const auto entries = [&](bool picturesThere) {
+    for (const CatalogueEntry& e : Catalogue()) {
+      if (e.IsSeparator()) continue;
+      const bool other = Has(e.reads, Input::ImageB) || Has(e.reads, Input::Pattern) || Has(e.reads, Input::Shape);
+      EXPECT_EQ(Action(QString::fromStdString(MenuEntryName(e.menu, e.index)))->isEnabled(),
+                e.run != nullptr && (picturesThere || !other))
+          << e.caption;
+    }
+  };
+  entries(false);
+  auto* mix = Find<QMenu>("mnuMixing");
+  mix->popup(window->mapToGlobal(QPoint(0, 0)));
+  QTest::mouseMove(mix, mix->actionGeometry(Action("mnuMix(0)")).center());
+  EXPECT_TRUE(Notice().startsWith("Open image B first")) << Notice().toStdString();
+  mix->close();
+  for (app::Slot slot : {app::Slot::ImageB, app::Slot::Pattern, app::Slot::Shape})
+    ASSERT_TRUE(window->ShowPicture(slot, WritePicture(Varied(8, 8), "other.bmp")));
+  entries(true);
 }
 
 // Every control the command table names exists, is enabled once its command
