@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QPushButton>
 #include <QShortcut>
 #include <QScrollBar>

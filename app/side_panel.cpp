@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -95,13 +96,14 @@ QGroupBox* BuildPatternFrame(Form1Controls& c, PictureSurface& patternSurface, Q
   layout->addWidget(NewLabel("patte", c.Frame2));
   patternSurface.SetSize(kPatternPreviewWidth, kPatternPreviewHeight);
   c.picture1 = new PreviewBox("picture1", patternSurface, c.Frame2);
+  c.picture1->setFixedSize(kPatternPreviewWidth + 2, kPatternPreviewHeight + 2);
   layout->addWidget(c.picture1, 0, Qt::AlignHCenter);
   return c.Frame2;
 }
 
 }  // namespace
 
-PictureBox* BuildSidePanel(Form1Controls& c, PictureSurface& patternSurface) {
+QScrollArea* BuildSidePanel(Form1Controls& c, PictureSurface& patternSurface) {
   c.Picture3 = new PictureBox("Picture3");
   c.Picture3->setFixedWidth(kSidePanelWidth);
   auto* outer = new QVBoxLayout(c.Picture3);
@@ -130,7 +132,15 @@ PictureBox* BuildSidePanel(Form1Controls& c, PictureSurface& patternSurface) {
   column->addWidget(BuildSliderFrame(c, c.Frame1));
   column->addWidget(BuildPatternFrame(c, patternSurface, c.Frame1));
   column->addStretch(1);
-  return c.Picture3;
+  // On a low screen the panel scrolls rather than cut its last controls off.
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName("SidePanelScroll");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(c.Picture3);
+  scroll->setFixedWidth(kSidePanelWidth + scroll->verticalScrollBar()->sizeHint().width());
+  return scroll;
 }
 
 }  // namespace pixmora::app

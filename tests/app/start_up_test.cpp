@@ -1,7 +1,9 @@
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <filesystem>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QStatusBar>
 
 #include "app/picture_box.h"
@@ -27,13 +29,22 @@ TEST_F(WindowTest, CaptionNamesTheVersion) {
   EXPECT_EQ(std::string(PIXMORA_VERSION), "1.0.0");
 }
 
-TEST_F(WindowTest, NeverSmallerThanTheDesignSize) {
+// The window fits a 1366 x 768 screen with room for a panel; at its least
+// size the side panel scrolls to its last control.
+TEST_F(WindowTest, FitsALaptopScreenAndTheSidePanelScrolls) {
   Start();
-  EXPECT_GE(window->width(), 1067);
-  EXPECT_GE(window->height(), 760);
+  window->show();
+  const QSize least = window->minimumSize();
+  EXPECT_LE(least.width(), 1366 - 200);
+  EXPECT_LE(least.height(), 768 - 150);
   window->resize(400, 300);
-  EXPECT_GE(window->width(), 1067);
-  EXPECT_GE(window->height(), 760);
+  EXPECT_EQ(window->size(), least);
+  QCoreApplication::processEvents();
+  auto* panel = Find<QScrollArea>("SidePanelScroll");
+  panel->ensureWidgetVisible(window->Controls().picture1, 0, 0);
+  const QRect pattern(window->Controls().picture1->mapTo(panel->viewport(), QPoint(0, 0)),
+                      window->Controls().picture1->size());
+  EXPECT_TRUE(panel->viewport()->rect().contains(pattern)) << "the pattern's preview can be reached";
 }
 
 TEST_F(WindowTest, ProgressBarSitsInTheFirstPanelAtZero) {
