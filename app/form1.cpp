@@ -15,6 +15,8 @@
 #include "app/colour_scheme_apply.h"
 #include "app/menu_bar.h"
 #include "app/missing_pictures.h"
+#include "app/mnemonics.h"
+#include "app/recent_menu.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
 #include "app/preview_commands.h"
@@ -53,6 +55,9 @@ Form1::Form1(QWidget* parent)
   connect(&runner_, &CommandRunner::busyChanged, this, &Form1::UpdateAvailability);
   connect(c_.cancelButton, &QPushButton::clicked, &runner_, &CommandRunner::Cancel);
   new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { Escape(); });
+  // F10 opens the first menu, as on other desktops.
+  new QShortcut(QKeySequence(Qt::Key_F10), this,
+                [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
   ConnectValueControls();
   RegisterOpenCommands(*this);
   RegisterSaveCommands(*this);
@@ -69,6 +74,11 @@ void Form1::BuildControls() {
   menus.operation = [this](Menu menu, int16_t index) { RunOperation(menu, index); };
   menus.fileEntry = [this](const QString& control) { InvokeCommand(control); };
   menus.exit = [this] { close(); };
+  menus.fillRecent = [this](QMenu& recent) {
+    FillRecentMenu(recent, [this](const QString& path) { OpenPictureFile(*this, Slot::ImageA, path); });
+  };
+  menus.repeat = [this] { Repeat(); };
+  menus.resetValues = [this] { ShowStartValues(); };
   BuildMenuBar(*menuBar(), menus);
   for (Menu menu : kMenus)
     ShowHintsOfDisabledEntries(*menuBar()->findChild<QMenu*>(MenuBarName(menu)),
@@ -113,9 +123,13 @@ void Form1::Form_Load() {
   for (PreviewBox* box : {c_.Image1, c_.Image2, c_.Image3}) box->SetBackColour(kWhite);
   c_.Picture4->SetBackColour(kBlack);
 
+  // The letters of Alt+letter are chosen once the language's captions are in.
+  AssignMnemonics(*menuBar());
+
   SizePlanes(ws_.m, ws_.Pic1);
   c_.Label1->hide();
   ShowStartValues();
+  RestoreValues();
   ShowPicture(Slot::Pattern, ws_.folders.Support() + "xxx.bmp");
   ShowPicture(Slot::Shape, ws_.folders.Support() + "albero.bmp");
   SetStatusPanelText(c_, 2, QStringLiteral("Dir. : ") + QString::fromStdString(ws_.folders.Textures()));

@@ -5,6 +5,8 @@
 // (form1_values.cpp), the running of commands (form1_commands.cpp) and the
 // large view (form1_view.cpp).
 #pragma once
+#include <QColor>
+#include <QList>
 #include <QMainWindow>
 #include <functional>
 #include <map>
@@ -20,6 +22,8 @@
 #include "app/view_menu.h"
 #include "session/catalogue/catalogue.h"
 #include "session/workspace.h"
+
+class QScrollBar;
 
 namespace pixmora::app {
 
@@ -63,6 +67,9 @@ class Form1 : public QMainWindow, public CommandHost {
 
   // Tests put a scripted file dialog in.
   void SetDialog1(std::unique_ptr<FileDialog> dialog) { dialog1_ = std::move(dialog); }
+  // The colour dialog a swatch opens: the colour chosen, invalid when cancelled.
+  using ColourDialog = std::function<QColor(const QColor& initial, QWidget* parent, const QString& title)>;
+  void SetColourDialog(ColourDialog dialog) { chooseColour_ = std::move(dialog); }
 
  signals:
   // A command run by RunInBackground has ended and its result is shown.
@@ -78,12 +85,20 @@ class Form1 : public QMainWindow, public CommandHost {
   void Form_Resize();
   void FitOuterSize();
   void ShowStartValues();
+  // The values of the last run, and keeping them for the next.
+  void RestoreValues();
+  void KeepValues() const;
+  QList<QScrollBar*> ValueBars() const;
 
   void HS1_Change(int index);
-  void HScroll1_Change();
-  void HScroll2_Change();
+  void ChooseColour(int which);
   void Slider1_Change(int value);
   ControlValues ReadControlValues() const;
+
+  // The command File > Repeat runs again, with the values of that moment; it
+  // is enabled when the control that started it is.
+  void RememberCommand(QObject* control, const QString& caption, std::function<void()> run);
+  void Repeat();
 
   void InvokeCommand(const QString& control);
   void AcceptDroppedFiles();
@@ -107,6 +122,11 @@ class Form1 : public QMainWindow, public CommandHost {
   std::map<WindowCommand, std::function<void()>> commands_;
   std::vector<std::function<void()>> pictureWatchers_;
   std::optional<Viewed> large_;
+  struct LastCommand {
+    QObject* control = nullptr;
+    std::function<void()> run;
+  } lastCommand_;
+  ColourDialog chooseColour_;
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   // Declared after the session: it waits for a running command before the
   // session goes.

@@ -4,12 +4,14 @@
 // could start another one is disabled.
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 
 #include "app/form1.h"
 #include "app/missing_pictures.h"
+#include "app/mnemonics.h"
 #include "app/picture_box.h"
 #include "app/status_bar.h"
 #include "session/captions/control_names.h"
@@ -29,7 +31,20 @@ void SetEnabled(QObject* control, bool enabled) {
 void Form1::RunOperation(Menu menu, int16_t index) {
   if (Busy()) return;
   ws_.values = ReadControlValues();
-  RunInBackground([this, menu, index] { RunMenuCommand(ws_, menu, index); });
+  if (!RunInBackground([this, menu, index] { RunMenuCommand(ws_, menu, index); })) return;
+  auto* entry = findChild<QAction*>(QString::fromStdString(MenuEntryName(menu, index)));
+  RememberCommand(entry, WithoutMnemonic(entry->text()), [this, menu, index] { RunOperation(menu, index); });
+}
+
+void Form1::RememberCommand(QObject* control, const QString& caption, std::function<void()> run) {
+  lastCommand_ = {control, std::move(run)};
+  auto* repeat = findChild<QAction*>("mnuRepeat");
+  repeat->setText(QStringLiteral("Repeat %1").arg(caption));
+  AssignMnemonics(*findChild<QMenu*>("mnufi"));
+}
+
+void Form1::Repeat() {
+  if (lastCommand_.run && !Busy()) lastCommand_.run();
 }
 
 bool Form1::RunInBackground(std::function<void()> job) {
@@ -107,6 +122,10 @@ void Form1::UpdateAvailability() {
       if (name) SetEnabled(findChild<QObject*>(name), idle && commands_.count(binding.command));
   const bool imageA = idle && MissingPictureHint(ws_, 0).isEmpty();
   c_.Slider1->setEnabled(imageA);
+  SetEnabled(findChild<QMenu*>("mnuRecent")->menuAction(), idle);
+  const auto* control = qobject_cast<const QAction*>(lastCommand_.control);
+  SetEnabled(findChild<QAction*>("mnuRepeat"),
+             idle && lastCommand_.run && (control ? control->isEnabled() : imageA));
   c_.cancelButton->setVisible(runner_.Cancellable());
   // The pointer says the window is busy, and still takes clicks.
   if (idle) centralWidget()->unsetCursor();

@@ -19,8 +19,10 @@ class PictureView;
 
 namespace pixmora::app {
 
+class ColourSwatch;
 class PictureBox;
 class PreviewBox;
+class ValueField;
 class WorkArea;
 
 struct Form1Controls {
@@ -29,14 +31,15 @@ struct Form1Controls {
   PictureBox* Picture3 = nullptr;    // the side panel itself
   QGroupBox* Frame1 = nullptr;       // the group of colour, strength and size controls
   std::array<QScrollBar*, 6> HS1{};  // colour 1 red, green, blue; colour 2 red, green, blue
-  std::array<QLabel*, 6> Label4{};   // their values, "000"
-  std::array<QLabel*, 2> Label6{};   // the two colour swatches
+  std::array<ValueField*, 6> Label4{};    // their values, "000", editable
+  std::array<ColourSwatch*, 2> Label6{};  // the two colour swatches; a click opens the colour dialog
   QScrollBar* HScroll1 = nullptr;    // strength ("Transparency"), 1..10
-  QLabel* Label3 = nullptr;          // the strength as "0.0"
+  ValueField* Label3 = nullptr;      // the strength as "0.0", editable
   QScrollBar* HScroll2 = nullptr;    // size ("Scale"), 1..10
-  QLabel* Label9 = nullptr;          // the size as "00%"
+  ValueField* Label9 = nullptr;      // the size as "00%", editable
   QGroupBox* Frame3 = nullptr;       // holds the rotation slider
   QSlider* Slider1 = nullptr;        // turns image A by 45-degree steps into the result
+  QLabel* sliderAngle = nullptr;     // the slider's angle, in degrees
   QGroupBox* Frame2 = nullptr;       // holds the pattern's preview
   PreviewBox* picture1 = nullptr;    // the pattern's preview; a click opens a pattern
 

@@ -46,6 +46,7 @@ void Form1::showEvent(QShowEvent* event) {
 
 void Form1::closeEvent(QCloseEvent* event) {
   SaveWindowGeometry(saveGeometry());
+  KeepValues();
   // A running command finishes first: it writes into the session.
   if (Busy()) {
     hide();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/file_dialog.h"
+#include "app/user_settings.h"
 #include "core/cancel_token.h"
 #include "core/file_messages.h"
 #include "imageio/picture_files.h"
@@ -51,13 +52,17 @@ void OpenPicture(CommandHost& host, Slot slot, const char* titleEntry,
 // Reads each file in the decoder process and puts it in its slot; a file that
 // cannot be read is reported and leaves its slot as it was. A cancel stops
 // at the file being read.
-void ReadInto(CommandHost& host, const std::vector<FileToOpen>& files) {
+void ReadInto(CommandHost& host, const std::vector<FileToOpen>& files, QStringList& opened) {
   for (const FileToOpen& file : files) {
     std::string why;
     const Picture picture = ReadChosenPicture(file.path.toStdString(), why);
     if (CancelScope::Cancelled()) return;
-    if (picture) host.PutPicture(file.slot, picture);
-    else host.Report(QString::fromStdString(CannotRead(Role(file.slot), file.path.toStdString(), why)));
+    if (!picture) {
+      host.Report(QString::fromStdString(CannotRead(Role(file.slot), file.path.toStdString(), why)));
+      continue;
+    }
+    host.PutPicture(file.slot, picture);
+    opened << file.path;
   }
 }
 
@@ -68,9 +73,12 @@ bool OpenPictureFiles(CommandHost& host, const std::vector<FileToOpen>& files) {
   FileJob job;
   const QString name = QFileInfo(files.front().path).fileName();
   job.what = QStringLiteral("Opening %1 ...").arg(name);
-  job.work = [&host, files] { ReadInto(host, files); };
-  job.done = [&host, name](bool cancelled) {
+  // The files opened join File > Open Recent, on the window's thread.
+  auto opened = std::make_shared<QStringList>();
+  job.work = [&host, files, opened] { ReadInto(host, files, *opened); };
+  job.done = [&host, name, opened](bool cancelled) {
     if (cancelled) host.Report(QStringLiteral("Opening %1 was cancelled.").arg(name));
+    for (const QString& path : *opened) RememberRecentPicture(path);
   };
   return host.RunFileJob(std::move(job));
 }

@@ -10,6 +10,9 @@ namespace pixmora::app {
 namespace {
 
 const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
+const QString kValuesKey = QStringLiteral("MainWindow/values");
+const QString kRecentKey = QStringLiteral("RecentPictures/files");
+constexpr qsizetype kRecentCount = 10;
 
 QString FolderKey(bool saveDialog) {
   return saveDialog ? QStringLiteral("FileDialog/saveFolder") : QStringLiteral("FileDialog/openFolder");
@@ -28,17 +31,12 @@ QString PicturesFolder() {
 
 }  // namespace
 
-QByteArray SavedWindowGeometry() {
-  return Settings().value(kGeometryKey).toByteArray();
-}
+QByteArray SavedWindowGeometry() { return Settings().value(kGeometryKey).toByteArray(); }
 
-void SaveWindowGeometry(const QByteArray& geometry) {
-  Settings().setValue(kGeometryKey, geometry);
-}
+void SaveWindowGeometry(const QByteArray& geometry) { Settings().setValue(kGeometryKey, geometry); }
 
 QString RememberedFolder(bool saveDialog) {
-  const QString folder =
-      Settings().value(FolderKey(saveDialog)).toString();
+  const QString folder = Settings().value(FolderKey(saveDialog)).toString();
   return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : PicturesFolder();
 }
 
@@ -50,6 +48,28 @@ QString RememberedFilter(bool saveDialog) { return Settings().value(FilterKey(sa
 
 void RememberFilter(bool saveDialog, const QString& filter) {
   Settings().setValue(FilterKey(saveDialog), filter);
+}
+
+QList<int> SavedValues() {
+  QList<int> values;
+  for (const QVariant& v : Settings().value(kValuesKey).toList()) values << v.toInt();
+  return values;
+}
+
+void SaveValues(const QList<int>& values) {
+  QVariantList list;
+  for (int v : values) list << v;
+  Settings().setValue(kValuesKey, list);
+}
+
+QStringList RecentPictures() { return Settings().value(kRecentKey).toStringList(); }
+
+void RememberRecentPicture(const QString& path) {
+  const QString file = QFileInfo(path).absoluteFilePath();
+  QStringList files = RecentPictures();
+  files.removeAll(file);
+  files.prepend(file);
+  Settings().setValue(kRecentKey, files.mid(0, kRecentCount));
 }
 
 }  // namespace pixmora::app

@@ -72,14 +72,22 @@ TEST_F(WindowTest, BusyLabelAndProgressBarFollowTheCommand) {
   EXPECT_FALSE(c.Label1->isVisibleTo(window.get()));
 }
 
-TEST_F(WindowTest, CommandsReadTheControlsWhenChosen) {
+// Commands read the controls when chosen; Ctrl+R runs the last one again
+// with the values of that moment.
+TEST_F(WindowTest, CommandsReadTheControlsWhenChosenAndRepeat) {
   Start();
+  EXPECT_FALSE(Action("mnuRepeat")->isEnabled()) << "nothing to repeat yet";
   ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA,
                                   WritePicture(Flat(8, 6, PackRGB(10, 20, 30)), "a.bmp")));
   window->Controls().HS1[0]->setValue(200);
   RunAndWait([&] { Action("mnuCol(2)")->trigger(); });  // Full Colors
   EXPECT_EQ(window->Session().Pic4.Point(3, 3), PackRGB(210, 20, 30)) << "colour 1 added";
   EXPECT_EQ(window->Session().values.colour1[0], 200);
+  EXPECT_EQ(window->Caption("mnuRepeat"), "Repeat Full Colors");
+  EXPECT_EQ(Action("mnuRepeat")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+  window->Controls().HS1[0]->setValue(100);
+  RunAndWait([&] { Action("mnuRepeat")->trigger(); });
+  EXPECT_EQ(window->Session().Pic4.Point(3, 3), PackRGB(110, 20, 30)) << "with the new colour 1";
 }
 
 TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
@@ -170,6 +178,7 @@ TEST_F(WindowTest, TheSliderTurnsImageAIntoTheResult) {
   const std::string imageA = WritePicture(picture, "a.bmp");
   ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, imageA));
   RunAndWait([&] { window->Controls().Slider1->setValue(2); });
+  EXPECT_EQ(window->Controls().sliderAngle->text(), QString::fromUtf8("90\u00b0"));
 
   const Workspace& ws = window->Session();
   ASSERT_EQ(ws.Pic4.Width(), 40);

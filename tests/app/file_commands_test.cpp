@@ -62,7 +62,7 @@ TEST_F(FileCommandsTest, OpeningImageAShowsItAndSizesThePlanes) {
   StartScripted();
   OpenImageA(Varied(64, 48));
   ASSERT_EQ(dialog->requests.size(), 1u);
-  EXPECT_EQ(dialog->requests[0].title, Action("mnuimma")->text());
+  EXPECT_EQ(dialog->requests[0].title, window->Caption("mnuimma"));
   const QString filter = dialog->requests[0].filter;
   EXPECT_TRUE(filter.startsWith("All pictures (*.bmp *.jpg *.jpeg *.png *.tif *.tiff *.gif *.tga *.webp "))
       << filter.toStdString();
@@ -90,7 +90,7 @@ TEST_F(FileCommandsTest, ClicksOnThePreviewsOpenTheirPictures) {
   Settle();
   EXPECT_EQ(window->Session().Pic3.Width(), 40);
   EXPECT_EQ(dialog->requests.back().initialFolder, QString::fromStdString(data + "slide/"));
-  EXPECT_EQ(dialog->requests.back().title, Action("mnuimmb")->text());
+  EXPECT_EQ(dialog->requests.back().title, window->Caption("mnuimmb"));
 }
 
 TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {

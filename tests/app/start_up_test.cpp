@@ -86,7 +86,7 @@ TEST_F(WindowTest, MissingStartPatternSaysNoPreview) {
 TEST_F(WindowTest, MissingDataFolderKeepsTheDesignAndSaysSo) {
   RemoveFolder(data);
   Start();
-  EXPECT_EQ(Find<QMenu>("mnuColor")->title(), "Color.....");
+  EXPECT_EQ(window->Caption("mnuColor"), "Color.....");
   const auto* notice = qobject_cast<QLabel*>(window->Controls().panels[2]);
   EXPECT_TRUE(notice->text().contains("missing")) << notice->text().toStdString();
 }
