@@ -1,14 +1,13 @@
 #include "windows/picture_levels.h"
 
-#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QPainter>
-#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
 #include <cmath>
 #include <map>
 
+#include "windows/display_pool.h"
 #include "windows/reduced_image.h"
 
 namespace pixmora::windows {
@@ -18,16 +17,6 @@ namespace {
 // Below this many pixels the picture's own size is cheap to make and hold.
 constexpr size_t kSmallPicture = size_t{1} << 22;
 constexpr int kSmallestSide = 64;
-
-// Apart from the commands' threads, so that a view never waits behind a command.
-QThreadPool& DisplayPool() {
-  static QThreadPool* pool = [] {
-    auto* p = new QThreadPool(QCoreApplication::instance());
-    p->setMaxThreadCount(2);
-    return p;
-  }();
-  return *pool;
-}
 
 std::map<const PixelBuffer*, std::weak_ptr<PictureLevels>>& Shared() {
   static std::map<const PixelBuffer*, std::weak_ptr<PictureLevels>> shared;

@@ -94,6 +94,7 @@ class FaultsTest : public WindowTest {
     form.findChild<QRadioButton*>("Option1(1)")->click();
     form.findChild<QLineEdit*>("Text1")->setText(name);
     form.findChild<QPushButton*>("Command1")->click();
+    WaitUntilEnabled(form);
   }
 
   ScriptedDialog* dialog = nullptr;

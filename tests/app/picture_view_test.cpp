@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDeadlineTimer>
 #include <QNativeGestureEvent>
 #include <QPointingDevice>
 #include <QScrollBar>
@@ -8,6 +7,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 #include "windows/picture_view.h"
 
@@ -20,12 +20,11 @@ namespace {
 QColor DrawnAt(windows::PictureView& view, QPoint at) {
   const double ratio = view.devicePixelRatioF();
   const QColor background = view.viewport()->palette().color(QPalette::Window);
-  const QPoint middle = view.viewport()->rect().center() * ratio;
-  QImage drawn = view.viewport()->grab().toImage();
-  for (QDeadlineTimer deadline(20000); drawn.pixelColor(middle) == background && !deadline.hasExpired();) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  QImage drawn;
+  Eventually([&] {
     drawn = view.viewport()->grab().toImage();
-  }
+    return drawn.pixelColor(view.viewport()->rect().center() * ratio) != background;
+  });
   return drawn.pixelColor(at * ratio);
 }
 

@@ -2,7 +2,6 @@
 // window and keep each picture's shape, and one picture large on a double
 // click or from the View menu.
 #include <QAction>
-#include <QDeadlineTimer>
 #include <QLabel>
 #include <QTest>
 
@@ -20,11 +19,11 @@ namespace {
 // colour: the picture's levels are made away from the window's thread, and
 // a stand-in is drawn until then.
 QImage Drawn(QWidget* box, QPoint at, const QColor& colour) {
-  QImage drawn = box->grab().toImage();
-  for (QDeadlineTimer deadline(20000); drawn.pixelColor(at) != colour && !deadline.hasExpired();) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  QImage drawn;
+  Eventually([&] {
     drawn = box->grab().toImage();
-  }
+    return drawn.pixelColor(at) == colour;
+  });
   return drawn;
 }
 

@@ -84,6 +84,13 @@ void WindowTest::Settle() {
   QCoreApplication::processEvents();
 }
 
+void WindowTest::WaitUntilEnabled(const QWidget& w) {
+  const QDeadlineTimer deadline(kCommandTimeoutMs);
+  while (!w.isEnabled() && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  ASSERT_TRUE(w.isEnabled()) << "the write did not end";
+}
+
 QString WindowTest::Notice() const {
   return static_cast<QLabel*>(window->Controls().panels[2])->text();
 }
@@ -97,6 +104,12 @@ int WindowTest::RunBatchTool(const std::string& arguments) {
                               &err);
   EXPECT_EQ(code, 0) << err;
   return code;
+}
+
+bool Eventually(const std::function<bool()>& condition) {
+  for (QDeadlineTimer deadline(kCommandTimeoutMs); !condition() && !deadline.hasExpired();)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  return condition();
 }
 
 QString ItemName(const QAction* action) {

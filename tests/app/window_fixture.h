@@ -39,6 +39,9 @@ class WindowTest : public ::testing::Test {
   // Waits until no job runs (an open or a save started), as a user waits
   // for the busy label to go, and lets the notices it left arrive.
   void Settle();
+  // Waits until a window that disables itself while it writes (the texture
+  // window) is enabled again.
+  void WaitUntilEnabled(const QWidget& w);
   // The notice panel's text.
   QString Notice() const;
   // Runs the batch tool with its own data folder; answers its exit code.
@@ -49,6 +52,10 @@ class WindowTest : public ::testing::Test {
   std::string data;  // root + "VARDELO24/"
   std::unique_ptr<app::Form1> window;
 };
+
+// Lets the window's thread run until condition holds (what a view draws or
+// reads away from it arrives); answers whether it came to hold.
+bool Eventually(const std::function<bool()>& condition);
 
 // Both pictures exist and hold the same pixels.
 void ExpectSamePixels(const Picture& a, const Picture& b);
