@@ -2,12 +2,18 @@
 // slow flows run. A thread outside the window posts it an event every 5 ms;
 // each event notes how long it waited for the window's thread. The flows are
 // started as a user starts them (menus, tool buttons, an answered file
-// dialog), offscreen, on PICTURE as image A (by default the benchmarks'
-// 6000 x 4000 photograph, written as a JPEG). Prints, for each flow, the
-// time from click to done and the worst wait.
+// dialog, drags and the wheel on the large view), offscreen, on PICTURE as
+// image A (by default the benchmarks' 6000 x 4000 photograph, written as a
+// JPEG). Prints, for each flow, the time from click to done and the worst
+// wait. The last flow opens a file with a decoder that never answers and
+// presses Cancel.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QWheelEvent>
 #include <QSlider>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -19,6 +25,7 @@
 #include <thread>
 
 #include "app/form1.h"
+#include "windows/picture_view.h"
 #include "bench/bench_picture.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
@@ -74,6 +81,32 @@ void Measure(const char* name, pixmora::app::Form1& window, Listener& listener,
   std::fflush(stdout);
 }
 
+// Drags across the view as a hand does, one move at a time.
+void Drag(QWidget* view, int moves) {
+  QPointF at = QRectF(view->rect()).center();
+  QMouseEvent press(QEvent::MouseButtonPress, at, view->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QCoreApplication::sendEvent(view, &press);
+  for (int i = 0; i < moves; ++i) {
+    at += QPointF(i % 2 ? -7 : 5, 3);
+    QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &move);
+    QCoreApplication::processEvents();
+  }
+  QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+  QCoreApplication::sendEvent(view, &release);
+}
+
+void Wheel(QWidget* view, int delta) {
+  const QPointF at = QRectF(view->rect()).center() + QPointF(80, 40);
+  QWheelEvent wheel(at, view->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(view, &wheel);
+  QCoreApplication::processEvents();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,9 +115,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: pixmora-probe-window [PICTURE]\n");
     return 2;
   }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // Scratch data and settings folders: the user's own are left alone.
   QTemporaryDir home;
+  // Without a display: an offscreen screen of 1600 x 1000, the window maximised on it.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    QFile screens(home.path() + "/screens.json");
+    screens.open(QIODevice::WriteOnly);
+    screens.write(R"({"screens": [{"name": "probe", "x": 0, "y": 0, "width": 1600, "height": 1000,)"
+                  R"( "logicalDpi": 96, "dpr": 1}]})");
+    screens.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.fileName()).toUtf8());
+  }
   qputenv("XDG_DATA_HOME", home.path().toUtf8());
   qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
   QDir(home.path()).mkdir("VARDELO24");
@@ -106,7 +147,7 @@ int main(int argc, char** argv) {
   test::ScriptedDialog& dialog = *owned;
   window.SetDialog1(std::move(owned));
   window.Form_Load();
-  window.show();
+  window.showMaximized();
 
   Listener listener;
   std::atomic<bool> beating{true};
@@ -142,11 +183,40 @@ int main(int argc, char** argv) {
   });
   Measure("preview window of the result (tool button 2)", window, listener,
           [&] { window.Controls().Image5[2]->click(); });
+  Measure("the result large (View menu), fitted", window, listener, [&] { trigger("mnuViewResult"); });
+  QWidget* view = window.Controls().largeView->viewport();
+  Measure("large view at 100 %, dragged 40 times", window, listener, [&] {
+    trigger("mnuActualSize");
+    Drag(view, 40);
+  });
+  Measure("large view zoomed by 8 wheel notches, dragged", window, listener, [&] {
+    for (int notch = 0; notch < 8; ++notch) Wheel(view, notch % 4 < 2 ? 120 : -120);
+    for (int notch = 0; notch < 6; ++notch) Wheel(view, 120);
+    Drag(view, 20);
+  });
+  Measure("large view fitted again, image A held in place", window, listener, [&] {
+    trigger("mnuFit");
+    trigger("mnuBefore");
+    trigger("mnuBefore");
+  });
   Measure("result handed on as image A (Load image (A))", window, listener,
           [&] { trigger("mnusalvaa"); });
   Measure("open image B, the PNG just saved", window, listener, [&] {
     answer(out + ".png", 1);
     trigger("mnuimmb");
+  });
+  const QString hang = home.path() + "/hang.sh";
+  QFile script(hang);
+  script.open(QIODevice::WriteOnly);
+  script.write("#!/bin/sh\nexec sleep 600\n");
+  script.close();
+  script.setPermissions(QFileDevice::ExeOwner | QFileDevice::ReadOwner);
+  qputenv("PIXMORA_DECODE", hang.toUtf8());
+  Measure("an open that hangs, ended by Cancel after 1 s", window, listener, [&] {
+    answer(QString::fromStdString(picture), 1);
+    trigger("mnuimma");
+    Spin(1000);
+    window.Controls().cancelButton->click();
   });
 
   beating = false;
