@@ -20,7 +20,6 @@
 #include "session/captions/control_names.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
-#include "tests/app/scripted_dialog.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 #include "windows/texture_window.h"
@@ -66,20 +65,6 @@ class FaultsTest : public WindowTest {
     mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr);
     return !CanWriteIn(folder);
   }
-  void StartScripted() {
-    Start();
-    auto owned = std::make_unique<ScriptedDialog>();
-    dialog = owned.get();
-    window->SetDialog1(std::move(owned));
-  }
-  void Answer(const std::string& path, int filterIndex = 1) {
-    dialog->answers.push_back({QString::fromStdString(path), filterIndex});
-  }
-  void OpenImageA(const std::string& path) {
-    Answer(path);
-    Action("mnuimma")->trigger();
-    Settle();
-  }
   // A result to keep: Grayscale of a 64 x 48 image A.
   void MakeResult() {
     OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
@@ -97,7 +82,6 @@ class FaultsTest : public WindowTest {
     WaitUntilEnabled(form);
   }
 
-  ScriptedDialog* dialog = nullptr;
   std::vector<std::string> mounts, locked;
 };
 

@@ -9,7 +9,6 @@
 #include "app/picture_box.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
-#include "tests/app/scripted_dialog.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 
@@ -19,23 +18,8 @@ namespace {
 
 class FileCommandsTest : public WindowTest {
  protected:
-  // Starts the window with a scripted Dialog1.
-  void StartScripted() {
-    Start();
-    auto owned = std::make_unique<ScriptedDialog>();
-    dialog = owned.get();
-    window->SetDialog1(std::move(owned));
-  }
-  void Answer(const std::string& path, int filterIndex = 1) {
-    dialog->answers.push_back({QString::fromStdString(path), filterIndex});
-  }
   // Opens a picture as image A through the menu.
-  void OpenImageA(const Picture& picture) {
-    Answer(WritePicture(picture, "a.bmp"));
-    Action("mnuimma")->trigger();
-    Settle();
-  }
-  ScriptedDialog* dialog = nullptr;
+  void OpenPictureAsA(const Picture& picture) { OpenImageA(WritePicture(picture, "a.bmp")); }
 };
 
 // The pixels, width, height and depth of a file as FreeImage reads it.
@@ -60,7 +44,7 @@ TEST(FileDialogFilters, BecomeQtNameFilters) {
 
 TEST_F(FileCommandsTest, OpeningImageAShowsItAndSizesThePlanes) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   ASSERT_EQ(dialog->requests.size(), 1u);
   EXPECT_EQ(dialog->requests[0].title, window->Caption("mnuimma"));
   const QString filter = dialog->requests[0].filter;
@@ -95,7 +79,7 @@ TEST_F(FileCommandsTest, ClicksOnThePreviewsOpenTheirPictures) {
 
 TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   const Picture before = window->Session().Pic1.Image();
   Action("mnuimma")->trigger();  // no answer: cancelled
   Settle();
@@ -113,7 +97,7 @@ TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
 
 TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture result = window->Session().imma.Image();
   const char* names[] = {"out.bmp", "out.jpg", "out.png", "out.tif"};
@@ -140,7 +124,7 @@ TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
 // the filter does and its extension is added. No name gets two.
 TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const std::pair<std::string, int> typed[] = {{"grey5.jpg", 1}, {"tex", 3}, {"Photo.TIFF", 1}, {"my.notes", 4}};
   const std::pair<std::string, FREE_IMAGE_FORMAT> written[] = {
@@ -156,7 +140,7 @@ TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
 
 TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture grey = window->Session().Pic4.Image();
   Action("mnusalvaa")->trigger();
@@ -174,7 +158,7 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
 
 TEST_F(FileCommandsTest, LoadImageAWithoutAWritableProgramFolderSaysSoAndKeepsTheResult) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture result = window->Session().Pic4.Image();
   const Picture imageA = window->Session().Pic1.Image();

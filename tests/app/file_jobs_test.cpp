@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/app/scripted_dialog.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 
@@ -18,20 +17,7 @@ namespace pixmora::test {
 
 namespace {
 
-class FileJobsTest : public WindowTest {
- protected:
-  void StartScripted() {
-    Start();
-    auto owned = std::make_unique<ScriptedDialog>();
-    dialog = owned.get();
-    window->SetDialog1(std::move(owned));
-    window->show();
-  }
-  void Answer(const std::string& path, int filterIndex = 1) {
-    dialog->answers.push_back({QString::fromStdString(path), filterIndex});
-  }
-  ScriptedDialog* dialog = nullptr;
-};
+using FileJobsTest = WindowTest;
 
 std::string ReadText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -44,9 +30,8 @@ std::string ReadText(const std::string& path) {
 // window busy but answering; Esc kills it and image A stays as it was.
 TEST_F(FileJobsTest, AnOpenThatHangsIsBusyThenEndedByEsc) {
   StartScripted();
-  Answer(WritePicture(Varied(64, 48), "a.bmp"));
-  Action("mnuimma")->trigger();
-  Settle();
+  window->show();
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   const std::string hang = root + "hang.sh", pid = root + "decoder.pid";
   std::ofstream(hang) << "#!/bin/sh\necho $$ > '" << pid << "'\nexec sleep 600\n";
   std::filesystem::permissions(hang, std::filesystem::perms::owner_all);
@@ -76,9 +61,7 @@ TEST_F(FileJobsTest, AnOpenThatHangsIsBusyThenEndedByEsc) {
 // away, so the file that stood is still there.
 TEST_F(FileJobsTest, ACancelledSaveLeavesTheOldFile) {
   StartScripted();
-  Answer(WritePicture(Varied(300, 200), "a.bmp"));
-  Action("mnuimma")->trigger();
-  Settle();
+  OpenImageA(WritePicture(Varied(300, 200), "a.bmp"));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const std::string out = root + "out.png";
   std::ofstream(out) << "the old file";

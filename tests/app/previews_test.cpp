@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "app/picture_box.h"
-#include "tests/app/scripted_dialog.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 #include "windows/picture_view.h"
@@ -64,10 +63,7 @@ TEST_F(WindowTest, PreviewsFillTheWorkAreaAndKeepThePicturesShape) {
 }
 
 TEST_F(WindowTest, APictureIsViewedLargeAndComparedWithImageA) {
-  Start();
-  auto owned = std::make_unique<ScriptedDialog>();
-  ScriptedDialog* dialog = owned.get();
-  window->SetDialog1(std::move(owned));
+  StartScripted();
   window->show();
   ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(300, 200), "a.bmp")));
   const app::Form1Controls& c = window->Controls();

@@ -8,7 +8,6 @@
 
 #include "app/open_commands.h"
 #include "app/value_field.h"
-#include "tests/app/scripted_dialog.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 
@@ -51,10 +50,7 @@ TEST_F(SettingsTest, FileEntriesHaveTheUsualShortcuts) {
 }
 
 TEST_F(SettingsTest, ShortcutKeysRunTheirEntries) {
-  Start();
-  auto owned = std::make_unique<ScriptedDialog>();
-  ScriptedDialog* dialog = owned.get();
-  window->SetDialog1(std::move(owned));
+  StartScripted();
   window->show();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -70,6 +70,23 @@ app::Form1& WindowTest::Start() {
   return *window;
 }
 
+void WindowTest::StartScripted() {
+  Start();
+  auto owned = std::make_unique<ScriptedDialog>();
+  dialog = owned.get();
+  window->SetDialog1(std::move(owned));
+}
+
+void WindowTest::Answer(const std::string& path, int filterIndex) {
+  dialog->answers.push_back({QString::fromStdString(path), filterIndex});
+}
+
+void WindowTest::OpenImageA(const std::string& path) {
+  Answer(path);
+  Action("mnuimma")->trigger();
+  Settle();
+}
+
 void WindowTest::RunAndWait(const std::function<void()>& start) {
   QSignalSpy finished(window.get(), &app::Form1::commandFinished);
   start();

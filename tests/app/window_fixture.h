@@ -12,6 +12,7 @@
 
 #include "app/form1.h"
 #include "core/picture.h"
+#include "tests/app/scripted_dialog.h"
 
 namespace pixmora::test {
 
@@ -29,6 +30,12 @@ class WindowTest : public ::testing::Test {
 
   // Constructs the window and runs its start-up.
   app::Form1& Start();
+  // The same with a scripted Dialog1: each Answer is what the next dialog
+  // shown gives back.
+  void StartScripted();
+  void Answer(const std::string& path, int filterIndex = 1);
+  // Opens the file as image A through File > Open > Image (a), and waits.
+  void OpenImageA(const std::string& path);
   template <class T>
   T* Find(const QString& name) const {
     return window->findChild<T*>(name);
@@ -51,6 +58,7 @@ class WindowTest : public ::testing::Test {
   std::optional<std::string> savedTmpdir;  // TMPDIR before the test
   std::string data;  // root + "VARDELO24/"
   std::unique_ptr<app::Form1> window;
+  ScriptedDialog* dialog = nullptr;  // after StartScripted
 };
 
 // Lets the window's thread run until condition holds (what a view draws or
