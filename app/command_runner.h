@@ -35,6 +35,8 @@ class CommandRunner : public QObject {
   bool Start(Job job);
   bool Busy() const { return watcher_ != nullptr; }
   bool Cancellable() const { return Busy() && job_.cancellable; }
+  // A job whose cancel would leave it to end alone: a file being written.
+  bool Writing() const { return Busy() && job_.leaveOnCancel; }
   // Asks the running job to stop (see Job); nothing when it cannot be cancelled.
   void Cancel();
   // Blocks until the running job, and any left to end alone, have ended.

@@ -47,8 +47,10 @@ void Form1::showEvent(QShowEvent* event) {
 void Form1::closeEvent(QCloseEvent* event) {
   SaveWindowGeometry(saveGeometry());
   KeepValues();
-  // A running command finishes first: it writes into the session.
+  // A running command finishes first: it writes into the session. A file
+  // being read is not worth the wait; one being written is.
   if (Busy()) {
+    if (!runner_.Writing()) runner_.Cancel();
     hide();
     runner_.Wait();
   }
