@@ -21,6 +21,8 @@ void PictureView::wheelEvent(QWheelEvent* event) {
   wheelSteps_ += event->angleDelta().y() / kWheelNotch;
   for (; wheelSteps_ >= 1; --wheelSteps_) SetZoom(ZoomInFrom(Zoom()), event->position());
   for (; wheelSteps_ <= -1; ++wheelSteps_) SetZoom(ZoomOutFrom(Zoom()), event->position());
+  // Another pixel lies under the pointer now.
+  Point(event->position());
   event->accept();
 }
 
