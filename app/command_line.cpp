@@ -31,10 +31,13 @@ void DescribeCommandLine(QCommandLineParser& parser) {
 
 void OpenStartFiles(CommandHost& host, const QStringList& files) {
   const qsizetype opened = std::min<qsizetype>(files.size(), std::size(kStartSlots));
+  std::vector<FileToOpen> start;
+  for (qsizetype i = 0; i < opened; ++i) start.push_back({kStartSlots[i], LocalPath(files[i])});
+  OpenPictureFiles(host, start);
+  // Said once the opening has begun, so that its own line does not cover it.
   if (files.size() > opened)
     host.Report(QStringLiteral("Only image A and image B open at start: %1 more file(s) left unopened.")
                       .arg(files.size() - opened));
-  for (qsizetype i = 0; i < opened; ++i) OpenPictureFile(host, kStartSlots[i], LocalPath(files[i]));
 }
 
 }  // namespace pixmora::app

@@ -5,21 +5,31 @@
 
 namespace pixmora::app {
 
-CommandRunner::CommandRunner(QObject* parent) : QObject(parent) {
-  connect(&watcher_, &QFutureWatcher<QString>::finished, this, &CommandRunner::Finish);
-}
+namespace {
+// One job runs at a time, but a cancelled write may still be finishing.
+constexpr int kThreads = 4;
+}  // namespace
+
+CommandRunner::CommandRunner(QObject* parent) : QObject(parent) { pool_.setMaxThreadCount(kThreads); }
 
 CommandRunner::~CommandRunner() { Wait(); }
 
-bool CommandRunner::Start(std::function<void()> job,
-                          std::function<void(const QString&)> done) {
-  if (busy_) return false;
-  busy_ = true;
-  done_ = std::move(done);
+bool CommandRunner::Start(Job job) {
+  if (Busy()) return false;
+  leftAlone_.removeIf([](const QFuture<QString>& future) { return future.isFinished(); });
+  job_ = std::move(job);
+  token_ = std::make_shared<CancelToken>();
+  watcher_ = new QFutureWatcher<QString>(this);
+  QFutureWatcher<QString>* watcher = watcher_;
+  connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher] {
+    watcher->deleteLater();
+    if (watcher == watcher_) Finish(watcher->result());
+  });
   emit busyChanged(true);
-  watcher_.setFuture(QtConcurrent::run([job = std::move(job)]() -> QString {
+  watcher->setFuture(QtConcurrent::run(&pool_, [work = job_.work, token = token_]() -> QString {
+    CancelScope scope(*token);
     try {
-      job();
+      work();
       return {};
     } catch (const std::bad_alloc&) {
       return QStringLiteral("not enough memory for this picture");
@@ -30,14 +40,26 @@ bool CommandRunner::Start(std::function<void()> job,
   return true;
 }
 
-void CommandRunner::Wait() { watcher_.waitForFinished(); }
+void CommandRunner::Cancel() {
+  if (!Cancellable()) return;
+  token_->Cancel();
+  if (!job_.leaveOnCancel) return;
+  leftAlone_.append(watcher_->future());
+  Finish(QString());
+}
 
-void CommandRunner::Finish() {
-  const QString failure = watcher_.result();
-  busy_ = false;
-  auto done = std::move(done_);
-  done_ = nullptr;
-  if (done) done(failure);
+void CommandRunner::Wait() {
+  if (watcher_) watcher_->waitForFinished();
+  for (QFuture<QString>& future : leftAlone_) future.waitForFinished();
+  leftAlone_.clear();
+}
+
+void CommandRunner::Finish(const QString& failure) {
+  const bool cancelled = token_->Cancelled();
+  watcher_ = nullptr;
+  auto done = std::move(job_.done);
+  job_ = {};
+  if (done) done(failure, cancelled);
   emit busyChanged(false);
 }
 

@@ -1,35 +1,58 @@
-// Runs one command at a time away from the window's thread, so that the
-// window keeps painting its busy label and progress bar on large pictures.
+// Runs one job at a time away from the window's thread, so that the window
+// keeps answering (painting its busy label and progress bar, taking Esc)
+// while a command computes or a file is read or written.
 #pragma once
 #include <QFutureWatcher>
+#include <QList>
 #include <QObject>
+#include <QThreadPool>
 #include <functional>
+#include <memory>
+
+#include "core/cancel_token.h"
 
 namespace pixmora::app {
 
 class CommandRunner : public QObject {
   Q_OBJECT
  public:
+  struct Job {
+    std::function<void()> work;  // on a worker thread, inside the job's CancelScope
+    // On the window's thread once the job has ended: why it failed (empty
+    // when it did not) and whether it was cancelled.
+    std::function<void(const QString& failure, bool cancelled)> done;
+    bool cancellable = false;
+    // Cancelled, the job is left to end alone and the runner is free at once:
+    // for work that holds its own copies and whose output a cancel discards
+    // (a file being written, which then never replaces the old one).
+    bool leaveOnCancel = false;
+  };
+
   explicit CommandRunner(QObject* parent = nullptr);
   ~CommandRunner() override;
 
-  // Starts job on a worker thread; done runs on the window's thread when it
-  // has ended, with the reason when the job failed (empty otherwise). False
-  // when a command is already running.
-  bool Start(std::function<void()> job, std::function<void(const QString& failure)> done);
-  bool Busy() const { return busy_; }
-  // Blocks until the running command has ended.
+  // False when a job is already running.
+  bool Start(Job job);
+  bool Busy() const { return watcher_ != nullptr; }
+  bool Cancellable() const { return Busy() && job_.cancellable; }
+  // A job whose cancel would leave it to end alone: a file being written.
+  bool Writing() const { return Busy() && job_.leaveOnCancel; }
+  // Asks the running job to stop (see Job); nothing when it cannot be cancelled.
+  void Cancel();
+  // Blocks until the running job, and any left to end alone, have ended.
   void Wait();
 
  signals:
   void busyChanged(bool busy);
 
  private:
-  void Finish();
+  void Finish(const QString& failure);
 
-  QFutureWatcher<QString> watcher_;
-  std::function<void(const QString&)> done_;
-  bool busy_ = false;
+  QThreadPool pool_;
+  Job job_;
+  std::shared_ptr<CancelToken> token_;
+  QFutureWatcher<QString>* watcher_ = nullptr;
+  QList<QFuture<QString>> leftAlone_;
 };
 
 }  // namespace pixmora::app

@@ -8,6 +8,7 @@
 
 #include "app/form1.h"
 #include "app/history_panel.h"
+#include "app/mnemonics.h"
 #include "app/recipe_commands.h"
 
 namespace pixmora::app {
@@ -31,49 +32,52 @@ void FollowHistory(Form1& window, QAction* undo, QAction* redo) {
     const auto& entries = history.Entries();
     undo->setEnabled(!window.Busy() && history.CanUndo());
     redo->setEnabled(!window.Busy() && history.CanRedo());
-    undo->setText(QStringLiteral("&Undo %1").arg(history.CanUndo() ? QString::fromStdString(entries[history.Position()].name) : QString()).trimmed());
-    redo->setText(QStringLiteral("&Redo %1").arg(history.CanRedo() ? QString::fromStdString(entries[history.Position() + 1].name) : QString()).trimmed());
+    undo->setText(QStringLiteral("Undo %1").arg(history.CanUndo() ? QString::fromStdString(entries[history.Position()].name) : QString()).trimmed());
+    redo->setText(QStringLiteral("Redo %1").arg(history.CanRedo() ? QString::fromStdString(entries[history.Position() + 1].name) : QString()).trimmed());
   };
-  QObject::connect(&window, &Form1::historyChanged, undo, update);
+  QObject::connect(&window, &Form1::historyChanged, undo, [update, undo] {
+    update();
+    AssignMnemonics(*qobject_cast<QMenu*>(undo->parent()));
+  });
   QObject::connect(&window, &Form1::availabilityChanged, undo, update);
   update();
 }
 
 }  // namespace
 
-void BuildEditAndViewMenus(Form1& window, HistoryPanel& panel) {
+void BuildEditMenu(Form1& window) {
   QMenuBar& bar = *window.menuBar();
   QAction* after = window.findChild<QMenu*>("mnufi")->menuAction();
   const QList<QAction*> top = bar.actions();
   QAction* before = top.indexOf(after) + 1 < top.size() ? top[top.indexOf(after) + 1] : nullptr;
 
-  auto* edit = new QMenu(QStringLiteral("&Edit"), &bar);
+  auto* edit = new QMenu(QStringLiteral("Edit"), &bar);
   edit->setObjectName("mnuEdit");
   bar.insertMenu(before, edit);
-  QAction* undo = AddEntry(*edit, "mnuUndo", QStringLiteral("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-  QAction* redo = AddEntry(*edit, "mnuRedo", QStringLiteral("&Redo"),
+  QAction* undo = AddEntry(*edit, "mnuUndo", QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  QAction* redo = AddEntry(*edit, "mnuRedo", QStringLiteral("Redo"),
                            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   QObject::connect(undo, &QAction::triggered, &window, &Form1::Undo);
   QObject::connect(redo, &QAction::triggered, &window, &Form1::Redo);
   FollowHistory(window, undo, redo);
   edit->addSeparator();
-  QAction* copy = AddEntry(*edit, "mnuCopyCommand", QStringLiteral("&Copy as command"));
+  QAction* copy = AddEntry(*edit, "mnuCopyCommand", QStringLiteral("Copy as command"));
   QObject::connect(copy, &QAction::triggered, &window, [&window] {
     const QString line = ResultCommandLine(window.SessionHistory());
     if (line.isEmpty()) window.Report(QStringLiteral("Open image A first (File > Open or drop a picture)"));
     else QApplication::clipboard()->setText(line);
   });
-  QAction* save = AddEntry(*edit, "mnuSaveRecipe", QStringLiteral("&Save recipe..."));
+  QAction* save = AddEntry(*edit, "mnuSaveRecipe", QStringLiteral("Save recipe..."));
   QObject::connect(save, &QAction::triggered, &window,
                    [&window] { SaveRecipe(window, window.SessionHistory()); });
+}
 
-  auto* view = new QMenu(QStringLiteral("&View"), &bar);
-  view->setObjectName("mnuView");
-  bar.insertMenu(before, view);
+void AddHistoryEntry(QMenu& view, HistoryPanel& panel) {
+  view.addSeparator();
   QAction* history = panel.toggleViewAction();
   history->setObjectName("mnuHistory");
-  history->setText(QStringLiteral("&History"));
-  view->addAction(history);
+  history->setText(QStringLiteral("History"));
+  view.addAction(history);
 }
 
 }  // namespace pixmora::app

@@ -1,12 +1,15 @@
-// The Edit menu (Undo, Redo, "Copy as command", "Save recipe...") and the
-// View menu with the history panel, both after the File menu.
+// The Edit menu after the File menu (Undo, Redo, "Copy as command", "Save
+// recipe..."), and the history panel's entry in the View menu.
 #pragma once
+
+class QMenu;
 
 namespace pixmora::app {
 
 class Form1;
 class HistoryPanel;
 
-void BuildEditAndViewMenus(Form1& window, HistoryPanel& panel);
+void BuildEditMenu(Form1& window);
+void AddHistoryEntry(QMenu& view, HistoryPanel& panel);
 
 }  // namespace pixmora::app

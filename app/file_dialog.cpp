@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "app/user_settings.h"
 
@@ -19,6 +20,18 @@ QStringList NameFilters(const QString& filter) {
   return names;
 }
 
+namespace {
+
+// The extension of the files a Qt name filter shows ("png" for "Files PNG (*.png)").
+QString FilterExtension(const QString& nameFilter) {
+  const int star = nameFilter.indexOf(QStringLiteral("*."));
+  if (star < 0) return {};
+  const int end = nameFilter.indexOf(QRegularExpression(QStringLiteral("[ )]")), star);
+  return nameFilter.mid(star + 2, end - star - 2);
+}
+
+}  // namespace
+
 FileDialogAnswer QtFileDialog::Show(QWidget* parent, const FileDialogRequest& request) {
   // A folder the command names is kept; otherwise the dialog starts where the
   // user last left a dialog of its kind, and remembers where this one ends.
@@ -30,15 +43,26 @@ FileDialogAnswer QtFileDialog::Show(QWidget* parent, const FileDialogRequest& re
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.save);
   const QStringList filters = NameFilters(request.filter);
   dialog.setNameFilters(filters);
-  if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+  // The filter this kind of dialog was last left on, else the command's.
+  const QString last = RememberedFilter(request.save);
+  if (filters.contains(last)) dialog.selectNameFilter(last);
+  else if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
     dialog.selectNameFilter(filters[request.filterIndex - 1]);
-  if (!request.defaultExtension.isEmpty())
-    dialog.setDefaultSuffix(request.defaultExtension.mid(request.defaultExtension.startsWith('.')));
+  // A name typed without an extension takes the chosen filter's.
+  const QString fallback = request.defaultExtension.mid(request.defaultExtension.startsWith('.'));
+  const auto followFilter = [&dialog, fallback](const QString& filter) {
+    const QString extension = FilterExtension(filter);
+    dialog.setDefaultSuffix(extension.isEmpty() || extension == "*" ? fallback : extension);
+  };
+  if (request.save) {
+    followFilter(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, followFilter);
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   const QString chosen = dialog.selectedFiles().first();
   if (remembered) RememberFolder(request.save, QFileInfo(chosen).absolutePath());
-  return {chosen,
-          static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+  RememberFilter(request.save, dialog.selectedNameFilter());
+  return {chosen, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 
 }  // namespace pixmora::app

@@ -3,8 +3,12 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QPushButton>
+#include <QShortcut>
 #include <QScrollBar>
 #include <unistd.h>
 
@@ -12,6 +16,9 @@
 #include "app/edit_menu.h"
 #include "app/history_panel.h"
 #include "app/menu_bar.h"
+#include "app/missing_pictures.h"
+#include "app/mnemonics.h"
+#include "app/recent_menu.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
 #include "app/preview_commands.h"
@@ -48,12 +55,19 @@ Form1::Form1(QWidget* parent)
   hooks_ = new WindowFrameHooks(c_.Label1, c_.ProgressBar3, this);
   ws_.m.hooks = hooks_;
   connect(&runner_, &CommandRunner::busyChanged, this, &Form1::UpdateAvailability);
+  connect(c_.cancelButton, &QPushButton::clicked, &runner_, &CommandRunner::Cancel);
+  new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { Escape(); });
+  // F10 opens the first menu, as on other desktops.
+  new QShortcut(QKeySequence(Qt::Key_F10), this,
+                [this] { menuBar()->setActiveAction(menuBar()->actions().constFirst()); });
   ConnectValueControls();
   RegisterOpenCommands(*this);
   RegisterSaveCommands(*this);
   RegisterPreviewCommands(*this);
   RegisterTextureCommand(*this);
   AcceptDroppedFiles();
+  ConnectLargeView();
+  AddHistoryEntry(*findChild<QMenu*>("mnuView"), *findChild<HistoryPanel*>());
 }
 
 Form1::~Form1() { runner_.Wait(); }
@@ -63,7 +77,15 @@ void Form1::BuildControls() {
   menus.operation = [this](Menu menu, int16_t index) { RunOperation(menu, index); };
   menus.fileEntry = [this](const QString& control) { InvokeCommand(control); };
   menus.exit = [this] { close(); };
+  menus.fillRecent = [this](QMenu& recent) {
+    FillRecentMenu(recent, [this](const QString& path) { OpenPictureFile(*this, Slot::ImageA, path); });
+  };
+  menus.repeat = [this] { Repeat(); };
+  menus.resetValues = [this] { ShowStartValues(); };
   BuildMenuBar(*menuBar(), menus);
+  for (Menu menu : kMenus)
+    ShowHintsOfDisabledEntries(*menuBar()->findChild<QMenu*>(MenuBarName(menu)),
+                               [this](const QString& hint) { SetStatusPanelText(c_, kNoticePanel, hint); });
   BuildToolBar(*this, c_, [this](int i) {
     InvokeCommand(QString::fromStdString(IndexedName("Image5", i)));
   });
@@ -79,7 +101,7 @@ void Form1::BuildControls() {
   auto* history = new HistoryPanel(*this);
   addDockWidget(Qt::RightDockWidgetArea, history);
   history->hide();
-  BuildEditAndViewMenus(*this, *history);
+  BuildEditMenu(*this);
   c_.Picture5->onResize = [this] { Form_Resize(); };
   // The full-size surface each preview shows fitted (the result's is Pic4).
   c_.Image2->SetFullSize(&ws_.Pic1);
@@ -108,9 +130,13 @@ void Form1::Form_Load() {
   for (PreviewBox* box : {c_.Image1, c_.Image2, c_.Image3}) box->SetBackColour(kWhite);
   c_.Picture4->SetBackColour(kBlack);
 
+  // The letters of Alt+letter are chosen once the language's captions are in.
+  AssignMnemonics(*menuBar());
+
   SizePlanes(ws_.m, ws_.Pic1);
   c_.Label1->hide();
   ShowStartValues();
+  RestoreValues();
   ShowPicture(Slot::Pattern, ws_.folders.Support() + "xxx.bmp");
   ShowPicture(Slot::Shape, ws_.folders.Support() + "albero.bmp");
   SetStatusPanelText(c_, 2, QStringLiteral("Dir. : ") + QString::fromStdString(ws_.folders.Textures()));
@@ -125,27 +151,30 @@ void Form1::Form_Load() {
 }
 
 bool Form1::ShowPicture(Slot slot, const std::string& path) {
-  return !Busy() && ShowPicture(slot, ws_.platformLoader(path));
+  if (Busy()) return false;
+  PutPicture(slot, ws_.platformLoader(path));
+  RefreshPreviews();
+  return true;
 }
 
-bool Form1::ShowPicture(Slot slot, const Picture& picture) {
-  if (Busy()) return false;
+void Form1::PutPicture(Slot slot, const Picture& picture) {
   struct Target {
     PictureSurface& loader;
-    PreviewBox* preview;
+    PictureSurface& preview;
   };
-  const Target target = slot == Slot::ImageA   ? Target{ws_.Pic1, c_.Image2}
-                        : slot == Slot::ImageB ? Target{ws_.Pic2, c_.Image3}
-                        : slot == Slot::Pattern ? Target{ws_.PatPic, c_.picture1}
-                                                : Target{ws_.Pic3, c_.Picture4};
-  ShowFittedPicture(picture, target.loader, target.preview->Surface());
+  const Target target = slot == Slot::ImageA    ? Target{ws_.Pic1, image2Surface_}
+                        : slot == Slot::ImageB  ? Target{ws_.Pic2, image3Surface_}
+                        : slot == Slot::Pattern ? Target{ws_.PatPic, patternSurface_}
+                                                : Target{ws_.Pic3, picture4Surface_};
+  ShowFittedPicture(picture, target.loader, target.preview);
   if (slot == Slot::ImageA) SizePlanes(ws_.m, ws_.Pic1);
-  target.preview->Show();
-  return true;
 }
 
 void Form1::RefreshPreviews() {
   for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) box->Show();
+  RefreshLarge();
+  UpdateAvailability();
+  for (const auto& changed : pictureWatchers_) changed();
 }
 
 // The previews take a picture file dropped on them as their dialog's choice.
@@ -162,9 +191,12 @@ void Form1::AcceptDroppedFiles() {
   }
 }
 
-QString Form1::EntryCaption(const char* entry) const {
-  const auto* action = findChild<QAction*>(entry);
-  return action ? action->text() : QString();
+QString Form1::Caption(const char* control) const {
+  return QString::fromStdString(WidgetCaptions(*this).Caption(control));
+}
+
+void Form1::WhenPicturesChange(std::function<void()> changed) {
+  pictureWatchers_.push_back(std::move(changed));
 }
 
 void Form1::Report(const QString& text) {

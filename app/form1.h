@@ -2,21 +2,29 @@
 // every menu and every control. Its parts live in their own files: building
 // the areas (side_panel, work_area, menu_bar, tool_bar, status_bar), start-up
 // (form1.cpp), layout (form1_resize.cpp), the value controls
-// (form1_values.cpp) and the running of commands (form1_commands.cpp).
+// (form1_values.cpp), the running of commands (form1_commands.cpp) and the
+// large view (form1_view.cpp).
 #pragma once
+#include <QColor>
+#include <QList>
 #include <QMainWindow>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/command_host.h"
 #include "app/command_runner.h"
 #include "app/file_dialog.h"
 #include "app/form1_controls.h"
+#include "app/view_menu.h"
 #include "session/catalogue/catalogue.h"
 #include "session/history/history.h"
 #include "session/workspace.h"
+
+class QScrollBar;
 
 namespace pixmora::app {
 
@@ -34,8 +42,9 @@ class Form1 : public QMainWindow, public CommandHost {
 
   const Form1Controls& Controls() const { return c_; }
 
-  // ShowFitted of the file into the slot's surface and preview; image A also
-  // resizes the planes. False (nothing done) while a command runs.
+  // ShowFitted of the file into the slot's surface and preview, on the
+  // window's thread (start-up's pattern and shape); image A also resizes the
+  // planes. False (nothing done) while a command runs.
   bool ShowPicture(Slot slot, const std::string& path);
 
   // An operation menu's command: the control values are copied into the
@@ -50,10 +59,10 @@ class Form1 : public QMainWindow, public CommandHost {
   void Report(const QString& text) override;
   FileDialog& Dialog1() override { return *dialog1_; }
   QWidget* Owner() override { return this; }
-  QString EntryCaption(const char* entry) const override;
-  bool ShowPicture(Slot slot, const Picture& picture) override;
-  void RefreshPreviews() override;
+  QString Caption(const char* control) const override;
+  void PutPicture(Slot slot, const Picture& picture) override;
   bool RunInBackground(std::function<void()> job) override;
+  bool RunFileJob(FileJob job) override;
   void SetCommand(WindowCommand command, std::function<void()> run) override;
   void RecordStep(const RecipeStep& step) override;
 
@@ -64,9 +73,13 @@ class Form1 : public QMainWindow, public CommandHost {
   void Undo();
   void Redo();
   void GoToStep(size_t index);
+  void WhenPicturesChange(std::function<void()> changed) override;
 
   // Tests put a scripted file dialog in.
   void SetDialog1(std::unique_ptr<FileDialog> dialog) { dialog1_ = std::move(dialog); }
+  // The colour dialog a swatch opens: the colour chosen, invalid when cancelled.
+  using ColourDialog = std::function<QColor(const QColor& initial, QWidget* parent, const QString& title)>;
+  void SetColourDialog(ColourDialog dialog) { chooseColour_ = std::move(dialog); }
 
  signals:
   // A command run by RunInBackground has ended and its result is shown.
@@ -86,25 +99,50 @@ class Form1 : public QMainWindow, public CommandHost {
   void Form_Resize();
   void FitOuterSize();
   void ShowStartValues();
+  // The values of the last run, and keeping them for the next.
+  void RestoreValues();
+  void KeepValues() const;
+  QList<QScrollBar*> ValueBars() const;
 
   void HS1_Change(int index);
-  void HScroll1_Change();
-  void HScroll2_Change();
+  void ChooseColour(int which);
   void Slider1_Change(int value);
   ControlValues ReadControlValues() const;
 
   void StartHistory();
   QString StepName(const RecipeStep& step) const;
+  // The command File > Repeat runs again, with the values of that moment; it
+  // is enabled when the control that started it is.
+  void RememberCommand(QObject* control, const QString& caption, std::function<void()> run);
+  void Repeat();
+
   void InvokeCommand(const QString& control);
   void AcceptDroppedFiles();
   void UpdateAvailability();
-  void CommandEnded(const QString& failure);
+  // Starts a job; what stands in the notice panel while it runs.
+  bool StartJob(CommandRunner::Job job, const QString& what);
+  void CommandEnded(const QString& failure, const QString& what);
+  void RefreshPreviews();
+  // Esc: ends a file job that can be cancelled, or else leaves the large view.
+  void Escape();
+
+  // The large view (form1_view.cpp): one picture over the work area, or none.
+  void ConnectLargeView();
+  void ShowLarge(std::optional<Viewed> which);
+  void RefreshLarge();
 
   Workspace ws_;
   PictureSurface image2Surface_, image3Surface_, picture4Surface_, patternSurface_;
   Form1Controls c_;
   WindowFrameHooks* hooks_ = nullptr;
   std::map<WindowCommand, std::function<void()>> commands_;
+  std::vector<std::function<void()>> pictureWatchers_;
+  std::optional<Viewed> large_;
+  struct LastCommand {
+    QObject* control = nullptr;
+    std::function<void()> run;
+  } lastCommand_;
+  ColourDialog chooseColour_;
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   std::unique_ptr<History> history_;
   // Declared after the session: it waits for a running command before the

@@ -4,10 +4,14 @@
 // could start another one is disabled.
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSlider>
 
 #include "app/form1.h"
+#include "app/missing_pictures.h"
+#include "app/mnemonics.h"
 #include "app/picture_box.h"
 #include "app/status_bar.h"
 #include "session/captions/control_names.h"
@@ -27,28 +31,72 @@ void SetEnabled(QObject* control, bool enabled) {
 void Form1::RunOperation(Menu menu, int16_t index) {
   if (Busy()) return;
   ws_.values = ReadControlValues();
-  RunInBackground([this, menu, index] {
+  const bool started = RunInBackground([this, menu, index] {
     RunMenuCommand(ws_, menu, index);
     RecipeStep step;
     step.menu = menu, step.index = index, step.values = ws_.values;
     RecordStep(step);
   });
+  if (!started) return;
+  auto* entry = findChild<QAction*>(QString::fromStdString(MenuEntryName(menu, index)));
+  RememberCommand(entry, WithoutMnemonic(entry->text()), [this, menu, index] { RunOperation(menu, index); });
+}
+
+void Form1::RememberCommand(QObject* control, const QString& caption, std::function<void()> run) {
+  lastCommand_ = {control, std::move(run)};
+  auto* repeat = findChild<QAction*>("mnuRepeat");
+  repeat->setText(QStringLiteral("Repeat %1").arg(caption));
+  AssignMnemonics(*findChild<QMenu*>("mnufi"));
+}
+
+void Form1::Repeat() {
+  if (lastCommand_.run && !Busy()) lastCommand_.run();
 }
 
 bool Form1::RunInBackground(std::function<void()> job) {
-  if (Busy()) return false;
-  // The notice of the previous command goes; this one may leave its own.
-  SetStatusPanelText(c_, kNoticePanel, QString());
-  return runner_.Start(std::move(job), [this](const QString& failure) { CommandEnded(failure); });
+  return StartJob({std::move(job), {}, false, false}, QString());
 }
 
-void Form1::CommandEnded(const QString& failure) {
+bool Form1::RunFileJob(FileJob job) {
+  CommandRunner::Job run{std::move(job.work),
+                         [done = std::move(job.done)](const QString&, bool cancelled) {
+                           if (done) done(cancelled);
+                         },
+                         true, job.writes};
+  if (!StartJob(std::move(run), job.what)) return false;
+  // A file's progress is not known: the bar only says that something runs.
+  c_.Label1->show();
+  c_.ProgressBar3->setRange(0, 0);
+  return true;
+}
+
+bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
+  if (Busy()) return false;
+  // The notice of the previous command goes; this one may leave its own.
+  SetStatusPanelText(c_, kNoticePanel, what);
+  auto done = std::move(job.done);
+  job.done = [this, done = std::move(done), what](const QString& failure, bool cancelled) {
+    if (done) done(failure, cancelled);
+    CommandEnded(failure, what);
+  };
+  return runner_.Start(std::move(job));
+}
+
+void Form1::CommandEnded(const QString& failure, const QString& what) {
   // The frame has put these back already, unless the command failed half-way.
   c_.Label1->hide();
+  if (c_.ProgressBar3->maximum() == 0) c_.ProgressBar3->setRange(0, 1);
   c_.ProgressBar3->setValue(0);
+  if (!what.isEmpty() && static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text() == what)
+    SetStatusPanelText(c_, kNoticePanel, QString());
   RefreshPreviews();
   if (!failure.isEmpty()) Report(QStringLiteral("The command failed: ") + failure);
   emit commandFinished();
+}
+
+void Form1::Escape() {
+  if (runner_.Cancellable()) runner_.Cancel();
+  else if (large_) ShowLarge(std::nullopt);
 }
 
 void Form1::SetCommand(WindowCommand command, std::function<void()> run) {
@@ -67,14 +115,33 @@ void Form1::InvokeCommand(const QString& control) {
 
 void Form1::UpdateAvailability() {
   const bool idle = !Busy();
-  for (const CatalogueEntry& e : Catalogue())
-    if (!e.IsSeparator())
-      SetEnabled(findChild<QAction*>(QString::fromStdString(MenuEntryName(e.menu, e.index))),
-                 idle && e.run);
+  // The session's pictures are looked at only while no job writes them.
+  for (const CatalogueEntry& e : Catalogue()) {
+    if (e.IsSeparator()) continue;
+    auto* action = findChild<QAction*>(QString::fromStdString(MenuEntryName(e.menu, e.index)));
+    const QString missing = idle ? MissingPictureHint(ws_, e.reads) : QString();
+    action->setProperty("missing", missing);
+    SetEnabled(action, idle && e.run && missing.isEmpty());
+  }
   for (const CommandBinding& binding : CommandBindings())
     for (const char* name : binding.controls)
       if (name) SetEnabled(findChild<QObject*>(name), idle && commands_.count(binding.command));
-  c_.Slider1->setEnabled(idle);
+  const bool imageA = idle && MissingPictureHint(ws_, 0).isEmpty();
+  c_.Slider1->setEnabled(imageA);
+  SetEnabled(findChild<QMenu*>("mnuRecent")->menuAction(), idle);
+  const auto* control = qobject_cast<const QAction*>(lastCommand_.control);
+  SetEnabled(findChild<QAction*>("mnuRepeat"),
+             idle && lastCommand_.run && (control ? control->isEnabled() : imageA));
+  c_.cancelButton->setVisible(runner_.Cancellable());
+  // The pointer says the window is busy, and still takes clicks.
+  if (idle) centralWidget()->unsetCursor();
+  else centralWidget()->setCursor(Qt::BusyCursor);
+  // Until there is an image A, the status bar says where to start (unless it
+  // has something else to say).
+  const QString hint = QString::fromUtf8(kOpenImageAFirst);
+  const QString notice = static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text();
+  if (idle && !imageA && notice.isEmpty()) SetStatusPanelText(c_, kNoticePanel, hint);
+  if (imageA && notice == hint) SetStatusPanelText(c_, kNoticePanel, QString());
   emit availabilityChanged();
 }
 

@@ -34,16 +34,16 @@ QString Form1::StepName(const RecipeStep& step) const {
   static const char* const kHandOn[] = {"mnusalvaa", "mnusalvab"};
   switch (step.kind) {
     case RecipeStep::Kind::Command:
-      return EntryCaption(MenuEntryName(step.menu, step.index).c_str());
+      return Caption(MenuEntryName(step.menu, step.index).c_str());
     case RecipeStep::Kind::Rotate:
       return QStringLiteral("Rotate %1\u00B0").arg(step.sliderValue * 45);
     case RecipeStep::Kind::HandOn:
-      return EntryCaption(kHandOn[step.slot == PictureSlot::ImageB]);
+      return Caption(kHandOn[step.slot == PictureSlot::ImageB]);
     case RecipeStep::Kind::Open:
       break;
   }
   if (step.slot == PictureSlot::Shape) return QStringLiteral("Open shape");
-  return QStringLiteral("Open ") + EntryCaption(kOpen[static_cast<int>(step.slot)]);
+  return QStringLiteral("Open ") + Caption(kOpen[static_cast<int>(step.slot)]);
 }
 
 void Form1::RecordStep(const RecipeStep& step) {

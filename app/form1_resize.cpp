@@ -1,7 +1,9 @@
-// Form1's size and layout: never smaller than its design size, the previews
-// kept in a 2 x 2 grid around the centre of the work area; the size and place
-// are remembered between runs.
+// Form1's size and layout: at first its design size, as far as the screen
+// allows; never smaller than what still shows every control (the side panel
+// scrolls), so that it fits a 1366 x 768 screen; the previews fill the work
+// area. The size and place are remembered between runs.
 #include <QCloseEvent>
+#include <QScreen>
 #include <QShowEvent>
 
 #include "app/form1.h"
@@ -17,16 +19,19 @@ namespace {
 constexpr double kTwipsPerPixel = 15;
 const QSize kOuterSize(static_cast<int>(RoundHalfEven(16000 / kTwipsPerPixel)),
                        static_cast<int>(RoundHalfEven(11400 / kTwipsPerPixel)));
+// The least the window may be made, frame included.
+const QSize kLeastOuterSize(800, 560);
 }  // namespace
 
 void Form1::FitOuterSize() {
   // The window system's frame is known once the window is shown; until then it counts as nothing.
   const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-  const QSize least = kOuterSize - frame;
-  setMinimumSize(least);
-  // At start-up, the size and place the user last left the window in.
-  if (!isVisible()) restoreGeometry(SavedWindowGeometry());
-  resize(size().expandedTo(least));
+  setMinimumSize(kLeastOuterSize - frame);
+  if (isVisible()) return;
+  // At start-up, the size and place the user last left the window in; at a
+  // first start the design size, on the screen.
+  if (restoreGeometry(SavedWindowGeometry())) return;
+  resize(kOuterSize.boundedTo(screen()->availableGeometry().size()) - frame);
 }
 
 void Form1::Form_Resize() {
@@ -41,8 +46,11 @@ void Form1::showEvent(QShowEvent* event) {
 
 void Form1::closeEvent(QCloseEvent* event) {
   SaveWindowGeometry(saveGeometry());
-  // A running command finishes first: it writes into the session.
+  KeepValues();
+  // A running command finishes first: it writes into the session. A file
+  // being read is not worth the wait; one being written is.
   if (Busy()) {
+    if (!runner_.Writing()) runner_.Cancel();
     hide();
     runner_.Wait();
   }

@@ -1,14 +1,18 @@
-// The value controls of Form1: two colours, strength and size show their
-// values as they move; the slider turns image A into the result.
+// The value controls of Form1: two colours (bars, editable numbers and
+// swatches that open the colour dialog), strength and size; the slider turns
+// image A into the result and shows its angle. The values are kept between
+// runs, and Reset Values brings back the start values.
+#include <QColorDialog>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
 
+#include "app/colour_swatch.h"
 #include "app/form1.h"
-#include "windows/qt_pictures.h"
+#include "app/user_settings.h"
 #include "core/colour_ref.h"
-#include "core/numeric.h"
 #include "session/slider_command.h"
+#include "windows/qt_pictures.h"
 
 namespace pixmora::app {
 
@@ -25,45 +29,68 @@ void SetSwatch(QLabel* swatch, int r, int g, int b) {
 void Form1::ConnectValueControls() {
   for (int i = 0; i < 6; ++i)
     connect(c_.HS1[i], &QScrollBar::valueChanged, this, [this, i] { HS1_Change(i); });
-  connect(c_.HScroll1, &QScrollBar::valueChanged, this, &Form1::HScroll1_Change);
-  connect(c_.HScroll2, &QScrollBar::valueChanged, this, &Form1::HScroll2_Change);
+  for (int i = 0; i < 2; ++i) connect(c_.Label6[i], &ColourSwatch::clicked, this, [this, i] { ChooseColour(i); });
+  // The angle follows the knob while it is dragged, before the turn starts.
+  for (auto moved : {&QSlider::sliderMoved, &QSlider::valueChanged})
+    connect(c_.Slider1, moved, this,
+            [this](int value) { c_.sliderAngle->setText(QStringLiteral("%1\u00b0").arg(value * 45)); });
   connect(c_.Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
+  chooseColour_ = [](const QColor& initial, QWidget* parent, const QString& title) {
+    return QColorDialog::getColor(initial, parent, title);
+  };
+}
+
+QList<QScrollBar*> Form1::ValueBars() const {
+  return {c_.HS1[0], c_.HS1[1], c_.HS1[2], c_.HS1[3], c_.HS1[4], c_.HS1[5], c_.HScroll1, c_.HScroll2};
 }
 
 void Form1::ShowStartValues() {
-  HScroll1_Change();
-  HScroll2_Change();
-  // Colour 1 starts black and colour 2 white. A bar already at its start
-  // value shows it too.
-  for (int i = 0; i < 6; ++i) {
-    const int start = i < 3 ? 0 : 255;
-    if (c_.HS1[i]->value() == start) HS1_Change(i);
-    else c_.HS1[i]->setValue(start);
-  }
+  // Colour 1 starts black and colour 2 white; strength and size at 5. A bar
+  // already at its start value shows it too.
+  const int start[] = {0, 0, 0, 255, 255, 255, 5, 5};
+  const QList<QScrollBar*> bars = ValueBars();
+  for (int i = 0; i < bars.size(); ++i) bars[i]->setValue(start[i]);
+  for (int i = 0; i < 6; ++i) HS1_Change(i);
 }
 
-void Form1::HS1_Change(int index) {
-  c_.Label4[index]->setText(QStringLiteral("%1").arg(c_.HS1[index]->value(), 3, 10, QChar('0')));
+void Form1::RestoreValues() {
+  const QList<int> saved = SavedValues();
+  const QList<QScrollBar*> bars = ValueBars();
+  if (saved.size() != bars.size()) return;
+  for (int i = 0; i < bars.size(); ++i) bars[i]->setValue(saved[i]);
+}
+
+void Form1::KeepValues() const {
+  QList<int> values;
+  for (const QScrollBar* bar : ValueBars()) values << bar->value();
+  SaveValues(values);
+}
+
+void Form1::HS1_Change(int) {
   SetSwatch(c_.Label6[0], c_.HS1[0]->value(), c_.HS1[1]->value(), c_.HS1[2]->value());
   SetSwatch(c_.Label6[1], c_.HS1[3]->value(), c_.HS1[4]->value(), c_.HS1[5]->value());
 }
 
-void Form1::HScroll1_Change() {
-  c_.Label3->setText(QString::number(c_.HScroll1->value() / 10.0, 'f', 1));
-}
-
-void Form1::HScroll2_Change() {
-  const auto percent = static_cast<int>(RoundHalfEven(c_.HScroll2->value() / 10.0 * 100));
-  c_.Label9->setText(QStringLiteral("%1%").arg(percent, 2, 10, QChar('0')));
+void Form1::ChooseColour(int which) {
+  QScrollBar* const* bars = &c_.HS1[which * 3];
+  const QColor chosen =
+      chooseColour_(QColor(bars[0]->value(), bars[1]->value(), bars[2]->value()), this,
+                    Caption(which == 0 ? "Label7(0)" : "Label7(1)"));
+  if (!chosen.isValid()) return;  // cancelled
+  bars[0]->setValue(chosen.red());
+  bars[1]->setValue(chosen.green());
+  bars[2]->setValue(chosen.blue());
 }
 
 void Form1::Slider1_Change(int value) {
-  RunInBackground([this, value] {
+  const bool started = RunInBackground([this, value] {
     pixmora::Slider1_Change(ws_, static_cast<int16_t>(value));
     RecipeStep step;
     step.kind = RecipeStep::Kind::Rotate, step.sliderValue = static_cast<int16_t>(value);
     RecordStep(step);
   });
+  if (started)
+    RememberCommand(c_.Slider1, Caption("Label13"), [this] { Slider1_Change(c_.Slider1->value()); });
 }
 
 ControlValues Form1::ReadControlValues() const {

@@ -37,12 +37,26 @@ void AddFileEntry(QMenu& menu, const char* control, const MenuCommands& commands
   });
 }
 
+QAction* AddEntry(QMenu& menu, const char* control, const QString& caption,
+                  const std::function<void()>& run, const QKeySequence& shortcut = {}) {
+  QAction* action = menu.addAction(caption);
+  action->setObjectName(control);
+  action->setShortcut(shortcut);
+  QObject::connect(action, &QAction::triggered, run);
+  return action;
+}
+
 void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
   QMenu* file = AddMenu(bar, "mnufi");
   QMenu* open = AddMenu(*file, "mnuapri");
   // The usual keys for opening, saving and leaving; Qt shows them in the menus.
   AddFileEntry(*open, "mnuimma", commands, QKeySequence(Qt::CTRL | Qt::Key_O));
   AddFileEntry(*open, "mnuimmb", commands);
+  auto* recent = new QMenu(QStringLiteral("Open Recent"), file);
+  recent->setObjectName("mnuRecent");
+  recent->setToolTipsVisible(true);
+  file->addMenu(recent);
+  QObject::connect(recent, &QMenu::aboutToShow, [recent, fill = commands.fillRecent] { fill(*recent); });
   AddSeparator(*file, "pos3");
   AddFileEntry(*file, "mnusalvap", commands);
   AddSeparator(*file, "pos");
@@ -52,11 +66,12 @@ void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
   AddFileEntry(*save, "mnusalvab", commands);
   AddSeparator(*file, "pos1");
   AddFileEntry(*file, "mnutex", commands);
+  AddSeparator(*file, "posRepeat");
+  AddEntry(*file, "mnuRepeat", QStringLiteral("Repeat Last Command"), commands.repeat,
+           QKeySequence(Qt::CTRL | Qt::Key_R));
+  AddEntry(*file, "mnuReset", QStringLiteral("Reset Values"), commands.resetValues);
   AddSeparator(*file, "pos2");
-  QAction* exit = file->addAction(Caption("mnuesci"));
-  exit->setObjectName("mnuesci");
-  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-  QObject::connect(exit, &QAction::triggered, commands.exit);
+  AddEntry(*file, "mnuesci", Caption("mnuesci"), commands.exit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void BuildOperationMenu(QMenuBar& bar, Menu which, const MenuCommands& commands) {

@@ -1,8 +1,13 @@
 #include "app/open_commands.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <memory>
+#include <vector>
 
 #include "app/file_dialog.h"
+#include "app/user_settings.h"
+#include "core/cancel_token.h"
 #include "core/file_messages.h"
 #include "imageio/picture_files.h"
 
@@ -10,7 +15,12 @@ namespace pixmora::app {
 
 namespace {
 
-const QString kOpenFilter = QStringLiteral("Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|");
+// Every picture the decoder reads, first, so that a folder of photographs does
+// not look empty; then the design's two.
+const QString kOpenFilter = QStringLiteral(
+    "All pictures (*.bmp *.jpg *.jpeg *.png *.tif *.tiff *.gif *.tga *.webp *.psd *.pcx *.ppm "
+    "*.pgm *.pbm *.pnm *.ico *.jp2 *.j2k *.exr *.hdr *.dds *.xpm *.sgi)|*.*|"
+    "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|");
 
 // The shape dialog starts among the shipped shapes when there are any.
 QString ShapeFolder(CommandHost& host) {
@@ -32,30 +42,52 @@ const char* Role(Slot slot) {
 void OpenPicture(CommandHost& host, Slot slot, const char* titleEntry,
                  const QString& initialFolder = {}) {
   FileDialogRequest request;
-  request.title = host.EntryCaption(titleEntry);
+  request.title = host.Caption(titleEntry);
   request.filter = kOpenFilter;
   request.initialFolder = initialFolder;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
   if (!answer.fileName.isEmpty()) OpenPictureFile(host, slot, answer.fileName);
 }
 
+// Reads each file in the decoder process and puts it in its slot; a file that
+// cannot be read is reported and leaves its slot as it was. A cancel stops
+// at the file being read.
+void ReadInto(CommandHost& host, const std::vector<FileToOpen>& files, QStringList& opened) {
+  for (const FileToOpen& file : files) {
+    std::string why;
+    const Picture picture = ReadChosenPicture(file.path.toStdString(), why);
+    if (CancelScope::Cancelled()) return;
+    if (!picture) {
+      host.Report(QString::fromStdString(CannotRead(Role(file.slot), file.path.toStdString(), why)));
+      continue;
+    }
+    host.PutPicture(file.slot, picture);
+    RecipeStep step;
+    step.kind = RecipeStep::Kind::Open, step.slot = file.slot, step.file = file.path.toStdString();
+    host.RecordStep(step);
+    opened << file.path;
+  }
+}
+
 }  // namespace
 
-// The picture is read once, in the decoder process, and shown as read. A file
-// that cannot be read changes nothing, and the notice says why.
+bool OpenPictureFiles(CommandHost& host, const std::vector<FileToOpen>& files) {
+  if (files.empty()) return false;
+  FileJob job;
+  const QString name = QFileInfo(files.front().path).fileName();
+  job.what = QStringLiteral("Opening %1 ...").arg(name);
+  // The files opened join File > Open Recent, on the window's thread.
+  auto opened = std::make_shared<QStringList>();
+  job.work = [&host, files, opened] { ReadInto(host, files, *opened); };
+  job.done = [&host, name, opened](bool cancelled) {
+    if (cancelled) host.Report(QStringLiteral("Opening %1 was cancelled.").arg(name));
+    for (const QString& path : *opened) RememberRecentPicture(path);
+  };
+  return host.RunFileJob(std::move(job));
+}
+
 bool OpenPictureFile(CommandHost& host, Slot slot, const QString& path) {
-  if (host.Busy()) return false;
-  std::string why;
-  const Picture picture = ReadChosenPicture(path.toStdString(), why);
-  if (!picture) {
-    host.Report(QString::fromStdString(CannotRead(Role(slot), path.toStdString(), why)));
-    return false;
-  }
-  if (!host.ShowPicture(slot, picture)) return false;
-  RecipeStep step;
-  step.kind = RecipeStep::Kind::Open, step.slot = slot, step.file = path.toStdString();
-  host.RecordStep(step);
-  return true;
+  return OpenPictureFiles(host, {{slot, path}});
 }
 
 void RegisterOpenCommands(CommandHost& host) {

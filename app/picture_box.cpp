@@ -1,10 +1,12 @@
 #include "app/picture_box.h"
 
+#include <QApplication>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 
-#include "app/device_preview.h"
+#include "windows/picture_levels.h"
 #include "windows/qt_pictures.h"
 
 namespace pixmora::app {
@@ -16,6 +18,13 @@ QString DraggedFile(const QMimeData* data) {
   if (!data || !data->hasUrls()) return {};
   const QList<QUrl> urls = data->urls();
   return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
+}
+
+// A rectangle of the given size's shape, as large as fits in box, centred.
+QRectF FittedIn(const QSizeF& size, const QRect& box) {
+  QRectF fitted(QPointF(), size.scaled(box.size(), Qt::KeepAspectRatio));
+  fitted.moveCenter(QRectF(box).center());
+  return fitted;
 }
 
 }  // namespace
@@ -31,23 +40,24 @@ void WorkArea::resizeEvent(QResizeEvent* event) {
 }
 
 PreviewBox::PreviewBox(const QString& name, PictureSurface& surface, QWidget* parent)
-    : PictureBox(name, parent), surface_(surface) {
+    : PictureBox(name, parent), surface_(surface), clickTimer_(new QTimer(this)) {
   setFrameStyle(QFrame::Box | QFrame::Plain);
   setLineWidth(1);
-  setFixedSize(surface.Width() + 2, surface.Height() + 2);
+  resize(surface.Width() + 2, surface.Height() + 2);
+  clickTimer_->setSingleShot(true);
+  connect(clickTimer_, &QTimer::timeout, this, &PreviewBox::clicked);
   Show();
 }
 
 void PreviewBox::Show() {
-  const Picture shown = surface_.Image();
-  const double ratio = devicePixelRatioF();
-  // The full-size picture is scaled again only when the preview has changed.
-  if (shown != shown_ || ratio != deviceRatio_)
-    deviceImage_ = fullSize_ ? DevicePreview(surface_, fullSize_->Image(), ratio) : QImage();
-  shown_ = shown;
-  deviceRatio_ = ratio;
-  image_ = shown ? windows::ToQImage(*shown) : QImage();
+  const Picture full = fullSize_ ? fullSize_->Image() : nullptr;
+  image_ = windows::ToQImage(*surface_.Image());
   texts_ = surface_.Texts();
+  // A surface with printed text ("No Preview Available") shows no picture.
+  levels_ = full && full->Count() > 0 && texts_.empty() ? windows::PictureLevels::Of(full) : nullptr;
+  if (levels_)
+    connect(levels_.get(), &windows::PictureLevels::levelMade, this, qOverload<>(&QWidget::update),
+            Qt::UniqueConnection);
   update();
 }
 
@@ -63,19 +73,26 @@ void PreviewBox::SetBackColour(ColorRef colour) {
 void PreviewBox::paintEvent(QPaintEvent* event) {
   QFrame::paintEvent(event);
   QPainter painter(this);
-  const QPoint origin = contentsRect().topLeft();
-  painter.setClipRect(contentsRect());
-  // Otherwise the surface is enlarged pixel by pixel, never blurred.
-  const bool sharper = !deviceImage_.isNull() &&
-                       deviceImage_.devicePixelRatio() == painter.device()->devicePixelRatioF();
-  painter.drawImage(origin, sharper ? deviceImage_ : image_);
-  painter.setClipping(false);
+  const QRect inner = contentsRect();
+  painter.setClipRect(inner);
+  const Picture& full = levels_ ? levels_->Source() : nullptr;
+  // Until the picture's levels are made, its 256 x 256 preview stands in.
+  if (!levels_ || !levels_->Draw(painter, FittedIn(QSizeF(full->Width(), full->Height()), inner),
+                                 QRectF(0, 0, full->Width(), full->Height()), true))
+    PaintSurface(painter, inner);
+}
+
+void PreviewBox::PaintSurface(QPainter& painter, const QRect& inner) {
+  const QRectF square = FittedIn(QSizeF(surface_.Width(), surface_.Height()), inner);
+  const double scale = square.width() / surface_.Width();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(square, image_);
   // Texts are placed with the engine's text metrics; each is centred in the
   // box those metrics give it, so the window's own font lands in the same place.
   painter.setPen(palette().color(QPalette::WindowText));
   for (const PrintedText& t : texts_) {
-    const QRectF box(origin.x() + t.x, origin.y() + t.y, surface_.TextWidth(t.text),
-                     surface_.TextHeight(t.text));
+    const QRectF box(square.x() + t.x * scale, square.y() + t.y * scale,
+                     surface_.TextWidth(t.text) * scale, surface_.TextHeight(t.text) * scale);
     painter.drawText(box, Qt::AlignCenter | Qt::TextDontClip, QString::fromStdString(t.text));
   }
 }
@@ -83,7 +100,13 @@ void PreviewBox::paintEvent(QPaintEvent* event) {
 void PreviewBox::mouseReleaseEvent(QMouseEvent* event) {
   PictureBox::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit clicked();
+    clickTimer_->start(QApplication::doubleClickInterval());
+}
+
+void PreviewBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return PictureBox::mouseDoubleClickEvent(event);
+  clickTimer_->stop();
+  emit doubleClicked();
 }
 
 void PreviewBox::dragEnterEvent(QDragEnterEvent* event) {

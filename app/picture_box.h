@@ -1,14 +1,21 @@
 // Picture boxes: the panels that hold controls (PictureBox), the work area
 // that lays out the previews (WorkArea), and the previews that show a picture
-// surface, its pixels and its printed texts (PreviewBox). Previews can take a
-// picture file dropped on them.
+// fitted, at their own size, or their display surface with its printed texts
+// (PreviewBox). Previews can take a picture file dropped on them.
 #pragma once
 #include <QFrame>
 #include <QImage>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/picture_surface.h"
+
+class QTimer;
+
+namespace pixmora::windows {
+class PictureLevels;
+}
 
 namespace pixmora::app {
 
@@ -31,28 +38,28 @@ class WorkArea : public PictureBox {
 class PreviewBox : public PictureBox {
   Q_OBJECT
  public:
-  // Shows surface, a display surface the window owns; its size is the box's inner size.
+  // Shows surface, a 256 x 256 display surface the window owns, at whatever
+  // size the box is given.
   PreviewBox(const QString& name, PictureSurface& surface, QWidget* parent = nullptr);
 
   PictureSurface& Surface() { return surface_; }
-  // The hidden full-size surface whose picture this box shows fitted; on a
-  // high-resolution screen the box then draws that picture at the screen's
-  // resolution whenever what it shows is exactly that picture fitted.
+  // The hidden full-size surface whose picture this box shows fitted: drawn
+  // from that picture's levels, it stays sharp at any box size and on
+  // high-resolution screens.
   void SetFullSize(const PictureSurface* fullSize) { fullSize_ = fullSize; }
-  // Takes a copy of what the surface holds now and repaints. Called on the
-  // window's thread whenever no command is writing the surface (or the
-  // full-size one).
+  // Takes a copy of what the surfaces hold now and repaints. Called on the
+  // window's thread whenever no command is writing them.
   void Show();
   // The back colour of the box and of its surface; clears the surface.
   void SetBackColour(ColorRef colour);
-  // What the box shows, for tests and screenshots.
+  // What the display surface holds, for tests and screenshots.
   const QImage& Shown() const { return image_; }
   const std::vector<PrintedText>& ShownTexts() const { return texts_; }
-  // The preview at the screen's resolution; null when the surface is drawn enlarged.
-  const QImage& ShownAtDeviceResolution() const { return deviceImage_; }
 
  signals:
+  // A click that is not the first of a double click.
   void clicked();
+  void doubleClicked();
   // One local file was dropped on the box. Only boxes that accept drops
   // (setAcceptDrops) take them, and none while it is disabled.
   void fileDropped(const QString& path);
@@ -60,19 +67,20 @@ class PreviewBox : public PictureBox {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // The display surface and its texts, scaled to the box.
+  void PaintSurface(QPainter& painter, const QRect& inner);
+
   PictureSurface& surface_;
   const PictureSurface* fullSize_ = nullptr;
   QImage image_;
-  // The surface's image the box last showed, and what it looks like at the
-  // device's resolution (null when it cannot be drawn sharper).
-  Picture shown_;
-  double deviceRatio_ = 1;
-  QImage deviceImage_;
   std::vector<PrintedText> texts_;
+  std::shared_ptr<windows::PictureLevels> levels_;  // of the full-size picture, when shown
+  QTimer* clickTimer_;  // a click waits this long for a second one
 };
 
 }  // namespace pixmora::app

@@ -2,49 +2,67 @@
 
 #include <QPointer>
 #include <memory>
+#include <vector>
 
-#include "core/file_messages.h"
-#include "imageio/mfreeimage.h"
-#include "imageio/write_picture.h"
 #include "windows/preview_window.h"
 
 namespace pixmora::app {
 
 namespace {
 
-// Writes the surface to the preview file and shows the one preview window,
-// created on first use.
-void ShowInPreview(CommandHost& host, const PictureSurface& surface,
-                   const std::shared_ptr<QPointer<windows::Form2>>& preview) {
-  const std::string file = host.Session().folders.work + "passo$$$.bmp";
-  const Picture picture = surface.Image();
-  if (picture->Count() == 0) {
+// A picture the preview window can show: its surface, the label that names
+// it, and the picture holding B shows instead (the result's is image A).
+struct Source {
+  WindowCommand command;
+  const PictureSurface* surface;
+  const char* caption;
+  const PictureSurface* before = nullptr;
+};
+
+struct PreviewState {
+  QPointer<windows::Form2> window;
+  const Source* shown = nullptr;
+};
+
+void Show(CommandHost& host, PreviewState& state) {
+  const Source& s = *state.shown;
+  state.window->ShowPicture(s.surface->Image(), host.Caption(s.caption),
+                            s.before ? s.before->Image() : nullptr,
+                            s.before ? host.Caption("Label10") : QString());
+}
+
+// Shows the source in the one preview window, created on first use; a click
+// while it is open shows the new choice.
+void ShowInPreview(CommandHost& host, const Source& source, PreviewState& state) {
+  if (source.surface->Image()->Count() == 0) {
     host.Report(QStringLiteral("There is no picture to preview yet."));
     return;
   }
-  const std::string why = WritePictureFile(picture, file, kFormatBmp);
-  if (!why.empty()) {
-    host.Report(QString::fromStdString(CannotWrite(file, why)));
-    return;
-  }
-  if (!*preview) *preview = new windows::Form2(file, host.Owner());
-  (*preview)->show();
-  (*preview)->raise();
+  if (!state.window) state.window = new windows::Form2(host.Owner());
+  state.shown = &source;
+  Show(host, state);
+  state.window->show();
+  state.window->raise();
+  state.window->activateWindow();
 }
 
 }  // namespace
 
 void RegisterPreviewCommands(CommandHost& host) {
-  auto preview = std::make_shared<QPointer<windows::Form2>>();
   Workspace& ws = host.Session();
-  const std::pair<WindowCommand, const PictureSurface*> shown[] = {
-      {WindowCommand::PreviewImageA, &ws.Pic1},    {WindowCommand::PreviewImageB, &ws.Pic2},
-      {WindowCommand::PreviewResult, &ws.imma},    {WindowCommand::PreviewPattern, &ws.PatPic},
-      {WindowCommand::PreviewShape, &ws.Pic3}};
-  for (const auto& [command, surface] : shown)
-    host.SetCommand(command, [&host, surface = surface, preview] {
-      ShowInPreview(host, *surface, preview);
-    });
+  const auto sources = std::make_shared<const std::vector<Source>>(std::vector<Source>{
+      {WindowCommand::PreviewImageA, &ws.Pic1, "Label10"},
+      {WindowCommand::PreviewImageB, &ws.Pic2, "Label11"},
+      {WindowCommand::PreviewResult, &ws.imma, "Label12", &ws.Pic1},
+      {WindowCommand::PreviewPattern, &ws.PatPic, "patte"},
+      {WindowCommand::PreviewShape, &ws.Pic3, "Label14"}});
+  auto state = std::make_shared<PreviewState>();
+  for (const Source& source : *sources)
+    host.SetCommand(source.command, [&host, &source, sources, state] { ShowInPreview(host, source, *state); });
+  // A new result or a new picture in the slot shown reaches the open window.
+  host.WhenPicturesChange([&host, state] {
+    if (state->window && state->window->isVisible()) Show(host, *state);
+  });
 }
 
 }  // namespace pixmora::app

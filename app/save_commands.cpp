@@ -1,9 +1,11 @@
 #include "app/save_commands.h"
 
-#include <array>
+#include <QFileInfo>
 #include <filesystem>
 
 #include "app/file_dialog.h"
+#include "app/save_format.h"
+#include "core/cancel_token.h"
 #include "core/file_messages.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
@@ -14,50 +16,49 @@ namespace pixmora::app {
 
 namespace {
 
-const QString kSaveFilter = QStringLiteral(
-    "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|Files PNG(*.png)|*.png|Files TIF(*.tif)|*.tif|");
-// By the dialog's 1-based filter index.
-constexpr std::array<int, 4> kSaveFormats = {kFormatBmp, kFormatJpeg, kFormatPng, kFormatTiff};
+// Called from a job's work: a cancelled job says nothing more (its done does).
 void ReportCannotWrite(CommandHost& host, const std::string& path, const std::string& why) {
-  host.Report(QString::fromStdString(CannotWrite(path, why)));
+  if (!CancelScope::Cancelled()) host.Report(QString::fromStdString(CannotWrite(path, why)));
 }
 
 void SaveFile(CommandHost& host) {
   FileDialogRequest request;
-  request.title = host.EntryCaption("mnusalva");
-  request.filter = kSaveFilter;
+  request.title = host.Caption("mnusalva");
+  request.filter = SaveFilter();
   request.filterIndex = 1;
   request.defaultExtension = ".bmp";
   request.save = true;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
   if (answer.fileName.isEmpty()) return;
-  const int index = answer.filterIndex >= 1 && answer.filterIndex <= 4 ? answer.filterIndex : 1;
-  const int format = kSaveFormats[index - 1];
-  const std::string path = answer.fileName.toStdString();
+  const SaveTarget target = SaveTargetOf(answer.fileName, answer.filterIndex);
+  const std::string path = target.path.toStdString();
+  const int format = target.format;
   const Picture result = host.Session().imma.Image();
   if (result->Count() == 0) {
     host.Report(QStringLiteral("There is no result to save yet."));
     return;
   }
-  // A first write that went to another name (the format's extension
-  // appended) is not read back: the file the dialog named stays alone.
-  const std::string name = NameWithFormatExtension(path, format);
-  const SaveOutcome saved = SaveResultFile(result, name, format, name == path);
-  if (!saved.error.empty()) ReportCannotWrite(host, path, saved.error);
-  else if (!saved.secondError.empty())
-    ReportCannotWrite(host, path, saved.secondError + " (the first write stands)");
+  FileJob job;
+  job.what = QStringLiteral("Saving %1 ...").arg(QFileInfo(target.path).fileName());
+  job.writes = true;
+  job.work = [&host, result, path, format] {
+    const SaveOutcome saved = SaveResultFile(result, path, format, true);
+    if (!saved.error.empty()) ReportCannotWrite(host, path, saved.error);
+    else if (!saved.secondError.empty())
+      ReportCannotWrite(host, path, saved.secondError + " (the first write stands)");
+  };
+  job.done = [&host, target](bool cancelled) {
+    if (cancelled) host.Report(QStringLiteral("Saving was cancelled: %1 is as it was.").arg(target.path));
+  };
+  host.RunFileJob(std::move(job));
 }
 
-// The result becomes image A or B through "$$$.bmp" in the working folder;
-// the result is then cleared, so the next command starts from the new picture.
-void LoadResultInto(CommandHost& host, Slot slot) {
+// The work of handing the result on: through "$$$.bmp" in the working
+// folder, then the result is cleared, so the next command starts from the
+// new picture.
+void HandOn(CommandHost& host, Slot slot, const Picture& result) {
   Workspace& ws = host.Session();
   const std::string path = ws.folders.work + "$$$.bmp";
-  const Picture result = ws.Pic4.Image();
-  if (result->Count() == 0) {
-    host.Report(QStringLiteral("There is no result to hand on yet."));
-    return;
-  }
   const std::string written = WritePictureFile(result, path, kFormatBmp);
   if (!written.empty()) {
     ReportCannotWrite(host, path, written);
@@ -67,17 +68,32 @@ void LoadResultInto(CommandHost& host, Slot slot) {
   const Picture picture = ReadChosenPicture(path, why);
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
+  if (CancelScope::Cancelled()) return;
   if (!picture) {
     host.Report(QString::fromStdString(CannotRead("", path, why)));
     return;
   }
-  host.ShowPicture(slot, picture);
+  host.PutPicture(slot, picture);
   ws.Image1.SetPicture(nullptr);
   ws.Pic4.SetPicture(nullptr);
-  host.RefreshPreviews();
   RecipeStep step;
   step.kind = RecipeStep::Kind::HandOn, step.slot = slot;
   host.RecordStep(step);
+}
+
+void LoadResultInto(CommandHost& host, Slot slot) {
+  const Picture result = host.Session().Pic4.Image();
+  if (result->Count() == 0) {
+    host.Report(QStringLiteral("There is no result to hand on yet."));
+    return;
+  }
+  FileJob job;
+  job.what = QStringLiteral("Handing the result on as image %1 ...").arg(slot == Slot::ImageA ? 'A' : 'B');
+  job.work = [&host, slot, result] { HandOn(host, slot, result); };
+  job.done = [&host](bool cancelled) {
+    if (cancelled) host.Report(QStringLiteral("Handing the result on was cancelled."));
+  };
+  host.RunFileJob(std::move(job));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 
 namespace pixmora::app {
@@ -21,15 +22,20 @@ void BuildStatusBar(QMainWindow& window, Form1Controls& c) {
   c.StatusBar1->setAutoFillBackground(true);
   window.setStatusBar(c.StatusBar1);
   c.panels[0] = new QWidget(c.StatusBar1);
-  for (int i = 1; i < 3; ++i) {
+  for (int i = 1; i < 4; ++i) {
     auto* text = new QLabel(c.StatusBar1);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     c.panels[i] = text;
   }
-  for (int i = 0; i < 3; ++i) {
-    c.panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-    c.StatusBar1->addWidget(c.panels[i], i == 2 ? 1 : 0);
-  }
+  for (int i = 0; i < 4; ++i) c.panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+  c.cancelButton = new QPushButton(QStringLiteral("Cancel"), c.StatusBar1);
+  c.cancelButton->setObjectName("CancelButton");
+  c.cancelButton->hide();
+  c.StatusBar1->addWidget(c.panels[0]);
+  c.StatusBar1->addWidget(c.cancelButton);
+  c.StatusBar1->addWidget(c.panels[1]);
+  c.StatusBar1->addWidget(c.panels[2], 1);
+  c.StatusBar1->addPermanentWidget(c.panels[3]);
   c.ProgressBar3 = new QProgressBar(&window);
   c.ProgressBar3->setObjectName("ProgressBar3");
   c.ProgressBar3->setFixedSize(kBarWidth, kBarHeight);

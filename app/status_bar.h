@@ -1,5 +1,6 @@
-// StatusBar1: panel 1 holds the progress bar ProgressBar3, panel 2 names the
-// texture folder, panel 3 carries one-line notices.
+// StatusBar1: panel 1 holds the progress bar ProgressBar3, with the Cancel
+// button of a file job beside it; panel 2 names the texture folder, panel 3
+// carries one-line notices and panel 4 the picture under the pointer.
 #pragma once
 #include <QString>
 
@@ -12,6 +13,8 @@ namespace pixmora::app {
 // The panel of the one-line notices: what a command could not do, when it
 // ended without a dialog.
 inline constexpr int kNoticePanel = 3;
+// The panel that names the pixel under the pointer in a large view.
+inline constexpr int kPointerPanel = 4;
 
 void BuildStatusBar(QMainWindow& window, Form1Controls& c);
 

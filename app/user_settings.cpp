@@ -10,10 +10,19 @@ namespace pixmora::app {
 namespace {
 
 const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
+const QString kValuesKey = QStringLiteral("MainWindow/values");
+const QString kRecentKey = QStringLiteral("RecentPictures/files");
+constexpr qsizetype kRecentCount = 10;
 
 QString FolderKey(bool saveDialog) {
   return saveDialog ? QStringLiteral("FileDialog/saveFolder") : QStringLiteral("FileDialog/openFolder");
 }
+
+QString FilterKey(bool saveDialog) {
+  return saveDialog ? QStringLiteral("FileDialog/saveFilter") : QStringLiteral("FileDialog/openFilter");
+}
+
+QSettings Settings() { return QSettings(kOrganisationName, kApplicationName); }
 
 QString PicturesFolder() {
   const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -22,22 +31,45 @@ QString PicturesFolder() {
 
 }  // namespace
 
-QByteArray SavedWindowGeometry() {
-  return QSettings(kOrganisationName, kApplicationName).value(kGeometryKey).toByteArray();
-}
+QByteArray SavedWindowGeometry() { return Settings().value(kGeometryKey).toByteArray(); }
 
-void SaveWindowGeometry(const QByteArray& geometry) {
-  QSettings(kOrganisationName, kApplicationName).setValue(kGeometryKey, geometry);
-}
+void SaveWindowGeometry(const QByteArray& geometry) { Settings().setValue(kGeometryKey, geometry); }
 
 QString RememberedFolder(bool saveDialog) {
-  const QString folder =
-      QSettings(kOrganisationName, kApplicationName).value(FolderKey(saveDialog)).toString();
+  const QString folder = Settings().value(FolderKey(saveDialog)).toString();
   return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : PicturesFolder();
 }
 
 void RememberFolder(bool saveDialog, const QString& folder) {
-  QSettings(kOrganisationName, kApplicationName).setValue(FolderKey(saveDialog), folder);
+  Settings().setValue(FolderKey(saveDialog), folder);
+}
+
+QString RememberedFilter(bool saveDialog) { return Settings().value(FilterKey(saveDialog)).toString(); }
+
+void RememberFilter(bool saveDialog, const QString& filter) {
+  Settings().setValue(FilterKey(saveDialog), filter);
+}
+
+QList<int> SavedValues() {
+  QList<int> values;
+  for (const QVariant& v : Settings().value(kValuesKey).toList()) values << v.toInt();
+  return values;
+}
+
+void SaveValues(const QList<int>& values) {
+  QVariantList list;
+  for (int v : values) list << v;
+  Settings().setValue(kValuesKey, list);
+}
+
+QStringList RecentPictures() { return Settings().value(kRecentKey).toStringList(); }
+
+void RememberRecentPicture(const QString& path) {
+  const QString file = QFileInfo(path).absoluteFilePath();
+  QStringList files = RecentPictures();
+  files.removeAll(file);
+  files.prepend(file);
+  Settings().setValue(kRecentKey, files.mid(0, kRecentCount));
 }
 
 }  // namespace pixmora::app

@@ -1,10 +1,12 @@
 // What the editor remembers between runs, in the user's configuration folder
 // ($XDG_CONFIG_HOME/Pixmora/Pixmora.conf, ~/.config/... by default): the
-// main window's size and place, and the folders the file dialogs were last
-// left in. Nothing of the session's pictures or values is kept.
+// main window's size and place, the folders and filters the file dialogs
+// were last left in, the side panel's values and the pictures last opened.
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace pixmora::app {
 
@@ -19,5 +21,17 @@ void SaveWindowGeometry(const QByteArray& geometry);
 // or in the home folder when there is none.
 QString RememberedFolder(bool saveDialog);
 void RememberFolder(bool saveDialog, const QString& folder);
+// And the filter they were last left on (empty before any).
+QString RememberedFilter(bool saveDialog);
+void RememberFilter(bool saveDialog, const QString& filter);
+
+// The side panel's values, in the order colour 1 and 2 (red, green, blue),
+// strength, size; empty before any were kept.
+QList<int> SavedValues();
+void SaveValues(const QList<int>& values);
+
+// The pictures last opened, the latest first, at most ten.
+QStringList RecentPictures();
+void RememberRecentPicture(const QString& path);
 
 }  // namespace pixmora::app

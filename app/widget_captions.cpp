@@ -1,5 +1,7 @@
 #include "app/widget_captions.h"
 
+#include "app/mnemonics.h"
+
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,7 +17,7 @@ std::string WidgetCaptions::Caption(const std::string& control) const {
   else if (auto* action = qobject_cast<const QAction*>(o)) text = action->text();
   else if (auto* label = qobject_cast<const QLabel*>(o)) text = label->text();
   else if (auto* frame = qobject_cast<const QGroupBox*>(o)) text = frame->title();
-  return text.toStdString();
+  return WithoutMnemonic(text).toStdString();
 }
 
 void WidgetCaptions::SetCaption(const std::string& control, const std::string& caption) {

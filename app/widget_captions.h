@@ -9,12 +9,12 @@ namespace pixmora::app {
 
 class WidgetCaptions : public CaptionTarget {
  public:
-  explicit WidgetCaptions(QWidget& window) : window_(window) {}
+  explicit WidgetCaptions(const QWidget& window) : window_(window) {}
   std::string Caption(const std::string& control) const override;
   void SetCaption(const std::string& control, const std::string& caption) override;
 
  private:
-  QWidget& window_;
+  const QWidget& window_;
 };
 
 }  // namespace pixmora::app

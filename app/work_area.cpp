@@ -4,13 +4,15 @@
 
 #include "app/picture_box.h"
 #include "session/captions/design_captions.h"
-#include "core/numeric.h"
+#include "windows/picture_view.h"
 
 namespace pixmora::app {
 
 namespace {
 
-constexpr int kCaptionGap = 4;  // between a preview and its caption above it
+constexpr int kMargin = 12;      // around the grid
+constexpr int kGap = 24;         // between the cells
+constexpr int kCaptionGap = 4;   // between a preview and its caption above it
 
 QLabel* NewCaption(const char* name, QWidget* parent) {
   auto* label = new QLabel(QString::fromStdString(DesignCaptionOf(name)), parent);
@@ -18,13 +20,10 @@ QLabel* NewCaption(const char* name, QWidget* parent) {
   return label;
 }
 
-// Inner size of a preview box (its frame is one pixel).
-int InnerWidth(const QWidget* w) { return w->contentsRect().width(); }
-int InnerHeight(const QWidget* w) { return w->contentsRect().height(); }
-
-void PlaceCaption(QLabel* caption, const QWidget* preview) {
+void Place(PreviewBox* box, QLabel* caption, const QRect& cell) {
   caption->adjustSize();
-  caption->move(preview->x(), preview->y() - caption->height() - kCaptionGap);
+  caption->move(cell.topLeft());
+  box->setGeometry(cell.adjusted(0, caption->height() + kCaptionGap, 0, 0));
 }
 
 }  // namespace
@@ -39,6 +38,9 @@ WorkArea* BuildWorkArea(Form1Controls& c, const PreviewSurfaces& s) {
   c.Label11 = NewCaption("Label11", c.Picture5);
   c.Label12 = NewCaption("Label12", c.Picture5);
   c.Label14 = NewCaption("Label14", c.Picture5);
+  c.largeView = new windows::PictureView(c.Picture5);
+  c.largeView->setObjectName("LargeView");
+  c.largeView->hide();
   c.Label1 = NewCaption("Label1", c.Picture5);
   QFont bold = c.Label1->font();
   bold.setBold(true);
@@ -47,18 +49,17 @@ WorkArea* BuildWorkArea(Form1Controls& c, const PreviewSurfaces& s) {
 }
 
 void LayOutWorkArea(const Form1Controls& c) {
-  const int cx = static_cast<int>(RoundHalfEven(c.Picture5->contentsRect().width() / 2.0));
-  const int cy = static_cast<int>(RoundHalfEven(c.Picture5->contentsRect().height() / 2.0));
-  c.Image2->move(cx - (InnerWidth(c.Image2) + 30), cy - (InnerHeight(c.Image2) + 30));
-  c.Image3->move(c.Image2->x() + InnerWidth(c.Image2) + 60, c.Image2->y());
-  c.Image1->move(c.Image2->x(), cy);
-  c.Picture4->move(c.Image3->x(), cy);
-  PlaceCaption(c.Label10, c.Image2);
-  PlaceCaption(c.Label11, c.Image3);
-  PlaceCaption(c.Label12, c.Image1);
-  PlaceCaption(c.Label14, c.Picture4);
   c.Label1->adjustSize();
-  c.Label1->move(cx - c.Label1->width() / 2, c.Image1->y() + c.Image1->height() + 12);
+  const QRect area = c.Picture5->contentsRect().adjusted(kMargin, kMargin, -kMargin,
+                                                         -kMargin - c.Label1->height());
+  c.largeView->setGeometry(area);
+  const int w = (area.width() - kGap) / 2, h = (area.height() - kGap) / 2;
+  const int right = area.right() + 1 - w, bottom = area.bottom() + 1 - h;
+  Place(c.Image2, c.Label10, QRect(area.x(), area.y(), w, h));
+  Place(c.Image3, c.Label11, QRect(right, area.y(), w, h));
+  Place(c.Image1, c.Label12, QRect(area.x(), bottom, w, h));
+  Place(c.Picture4, c.Label14, QRect(right, bottom, w, h));
+  c.Label1->move(area.center().x() - c.Label1->width() / 2, area.bottom() + 1);
 }
 
 }  // namespace pixmora::app

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <utility>
 
+#include "core/cancel_token.h"
+
 extern char** environ;
 
 namespace pixmora {
@@ -41,7 +43,8 @@ bool Route(ChildProcess::Stream stream, int target, posix_spawn_file_actions_t& 
 
 }  // namespace
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& options) {
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& options)
+    : cancel_(options.cancel) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
@@ -82,6 +85,7 @@ ChildProcess::ChildProcess(ChildProcess&& other) noexcept
     : pid_(std::exchange(other.pid_, -1)),
       out_(std::exchange(other.out_, -1)),
       err_(std::exchange(other.err_, -1)),
+      cancel_(other.cancel_),
       error_(std::move(other.error_)) {}
 
 ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
@@ -90,6 +94,7 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
     pid_ = std::exchange(other.pid_, -1);
     out_ = std::exchange(other.out_, -1);
     err_ = std::exchange(other.err_, -1);
+    cancel_ = other.cancel_;
     error_ = std::move(other.error_);
   }
   return *this;
@@ -102,11 +107,15 @@ void ChildProcess::CloseFds() {
 
 bool ChildProcess::ReadOut(void* data, size_t size, Deadline deadline) {
   char* p = static_cast<char*>(data);
+  // The token's descriptor is waited on beside the pipe: a cancel ends the wait at once.
+  std::vector<int> fds = {out_};
+  if (cancel_) fds.push_back(cancel_->Fd());
   while (size > 0) {
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
         deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0 || ReadableAmong({out_}, static_cast<int>(left.count())).empty())
-      return false;
+    if (left.count() <= 0 || (cancel_ && cancel_->Cancelled())) return false;
+    const std::vector<size_t> readable = ReadableAmong(fds, static_cast<int>(left.count()));
+    if (readable.empty() || readable.back() == 1) return false;
     const ssize_t n = read(out_, p, size);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;

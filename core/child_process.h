@@ -10,6 +10,8 @@
 
 namespace pixmora {
 
+class CancelToken;
+
 using Deadline = std::chrono::steady_clock::time_point;
 
 class ChildProcess {
@@ -21,6 +23,7 @@ class ChildProcess {
     Stream err = Stream::Inherit;
     int pipeBytes = 0;                    // a larger output pipe, when not 0 (a hint)
     const std::vector<std::string>* env = nullptr;  // null: this process's environment
+    const CancelToken* cancel = nullptr;  // reading the output stops once it is cancelled
   };
 
   ChildProcess() = default;
@@ -39,7 +42,8 @@ class ChildProcess {
   int OutFd() const { return out_; }
   int ErrFd() const { return err_; }
 
-  // Reads exactly size bytes of the child's output before the deadline.
+  // Reads exactly size bytes of the child's output before the deadline (and
+  // before the cancel token of the options is cancelled).
   bool ReadOut(void* data, size_t size, Deadline deadline);
   // Appends what the child has written to its error stream and is waiting
   // in the pipe; true once the stream has ended (the pipe is then closed).
@@ -57,6 +61,7 @@ class ChildProcess {
   pid_t pid_ = -1;
   int out_ = -1;
   int err_ = -1;
+  const CancelToken* cancel_ = nullptr;
   std::string error_;
 };
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/cancel_token.h"
 #include "core/child_process.h"
 #include "core/exit_cleanup.h"
 #include "core/paths_and_text.h"
@@ -86,6 +87,12 @@ void AtomicFile::Forget() {
 
 bool AtomicFile::Commit(bool written) {
   if (!stream_) return false;
+  // A cancelled job leaves the target as it was, even when its file is complete.
+  if (CancelScope::Cancelled()) {
+    error_ = "cancelled";
+    Discard();
+    return false;
+  }
   if (!written) {
     if (error_.empty()) error_ = "the picture could not be encoded";
     Discard();

@@ -24,7 +24,8 @@ class AtomicFile {
   // Null when the temporary file could not be made (see Error()).
   FILE* Stream() const { return stream_; }
   // Completes the file when written is true and everything was flushed;
-  // otherwise removes the temporary file. True when the target now holds it.
+  // otherwise (or when this thread's job was cancelled) removes the temporary
+  // file. True when the target now holds it.
   bool Commit(bool written);
   // Why the last step failed, as the system put it.
   const std::string& Error() const { return error_; }

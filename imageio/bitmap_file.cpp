@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/cancel_token.h"
 #include "imageio/atomic_file.h"
 #include "imageio/freeimage_session.h"
 #include "imageio/mfreeimage.h"
@@ -16,7 +17,10 @@ namespace {
 unsigned DLL_CALLCONV ReadProc(void* buffer, unsigned size, unsigned count, fi_handle handle) {
   return static_cast<unsigned>(fread(buffer, size, count, static_cast<FILE*>(handle)));
 }
+// Once the job is cancelled nothing more reaches the disk; encoders that check
+// their writes (TIFF, JPEG) then stop early.
 unsigned DLL_CALLCONV WriteProc(void* buffer, unsigned size, unsigned count, fi_handle handle) {
+  if (CancelScope::Cancelled()) return 0;
   return static_cast<unsigned>(fwrite(buffer, size, count, static_cast<FILE*>(handle)));
 }
 int DLL_CALLCONV SeekProc(fi_handle handle, long offset, int origin) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <vector>
 
+#include "core/cancel_token.h"
 #include "core/child_process.h"
 #include "core/paths_and_text.h"
 #include "imageio/bitmap.h"
@@ -144,6 +145,8 @@ DecodeResult DecodeInChild(const std::string& path, int flags, int seconds, Pict
   options.err = ChildProcess::Stream::Null;
   options.pipeBytes = kPipeBytes;  // fewer, larger transfers
   options.env = &env;
+  // A cancel of the job this thread runs kills the decode, however far it got.
+  options.cancel = CancelScope::Current();
   ChildProcess child({decoder, path, std::to_string(flags)}, options);
   if (!child.Started()) return Damaged(child.Error());
   // Finished or not, the child has nothing more to say once this returns: it

@@ -13,7 +13,9 @@ namespace pixmora {
 inline constexpr int kDecodeSeconds = 20;
 
 // With picture given, a 24- or 32-bit colour result comes into *picture
-// (result.bitmap stays null); any other comes as a bitmap.
+// (result.bitmap stays null); any other comes as a bitmap. When the job of the
+// calling thread is cancelled (see core/cancel_token.h) the child is killed at
+// once and the answer is "damaged".
 DecodeResult DecodeInChild(const std::string& path, int flags, int seconds = kDecodeSeconds,
                            Picture* picture = nullptr);
 

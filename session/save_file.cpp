@@ -1,5 +1,6 @@
 #include "session/save_file.h"
 
+#include "core/cancel_token.h"
 #include "imageio/bitmap.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
@@ -13,7 +14,8 @@ SaveOutcome SaveResultFile(const Picture& result, const std::string& name, int f
   options.dpi = kSavedResolution;
   options.flags = flags;
   outcome.error = WritePictureFile(result, name, format, options);
-  if (!outcome.error.empty() || !secondPass) return outcome;
+  // A save cancelled meanwhile leaves the first write.
+  if (!outcome.error.empty() || !secondPass || CancelScope::Cancelled()) return outcome;
   const Bitmap again(LoadBitmap(format, name, 0));
   if (!again) return outcome;
   SetImageDpiX(again.get(), kSavedResolution);

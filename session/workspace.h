@@ -25,7 +25,7 @@ struct Folders {
   std::string data;     // the data folder (VARDELO24)
   std::string temp;     // the temporary data folder
   std::string program;  // the folder of the executable
-  std::string work;     // this process's private working folder ("$$$.bmp", "passo$$$.bmp", "pgraf.bmp")
+  std::string work;     // this process's private working folder ("$$$.bmp", "pgraf.bmp")
   std::string shipped;  // the default data shipped with the program; empty when not found
   std::string Support() const { return data + "supporto/"; }
   std::string Shapes() const { return data + "slide/"; }

@@ -1,9 +1,13 @@
 // pixmora-screenshot OUTPUT.png [IMAGE_A [MENU:INDEX ...]]: starts the main
-// window as the user's start would, opens IMAGE_A, runs the given operation
-// commands one after the other and saves a picture of the window (for the
-// documentation).
+// window as the user's start would, maximised, opens IMAGE_A, runs the given
+// operation commands one after the other, shows the result large (image A
+// when no command was given) with the pointer over its middle, and saves a
+// picture of the window (for the documentation; scripts/make-screenshot).
+#include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QStyleFactory>
 #include <cstdio>
@@ -11,6 +15,7 @@
 
 #include "app/form1.h"
 #include "session/catalogue/catalogue.h"
+#include "windows/picture_view.h"
 
 namespace {
 
@@ -25,6 +30,20 @@ bool ParseCommand(const std::string& text, pixmora::Menu& menu, int& index) {
   return pixmora::FindEntry(menu, index) != nullptr;
 }
 
+// The picture shown large, with the pointer over its middle so that the
+// status bar names a pixel; the view's reduced copies are made meanwhile.
+void ShowLarge(pixmora::app::Form1& window, const char* entry) {
+  window.findChild<QAction*>(entry)->trigger();
+  QWidget* view = window.Controls().largeView->viewport();
+  const QPointF middle = QRectF(view->rect()).center();
+  QMouseEvent move(QEvent::MouseMove, middle, view->mapToGlobal(middle), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(view, &move);
+  QElapsedTimer settling;
+  settling.start();
+  while (settling.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,7 +55,7 @@ int main(int argc, char** argv) {
   }
   pixmora::app::Form1 window;
   window.Form_Load();
-  window.show();
+  window.showMaximized();
   if (argc > 2) window.ShowPicture(pixmora::app::Slot::ImageA, argv[2]);
   for (int i = 3; i < argc; ++i) {
     pixmora::Menu menu;
@@ -50,7 +69,7 @@ int main(int argc, char** argv) {
     window.RunOperation(menu, static_cast<int16_t>(index));
     if (window.Busy()) wait.exec();
   }
-  QApplication::processEvents();
+  ShowLarge(window, argc > 3 ? "mnuViewResult" : "mnuViewImageA");
   if (!window.grab().save(argv[1])) {
     std::fprintf(stderr, "pixmora-screenshot: cannot write %s\n", argv[1]);
     return 1;

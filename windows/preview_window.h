@@ -1,29 +1,37 @@
-// Form2, the "Preview" window: shows one picture file stretched over its
-// whole inner area, reloading the file on every resize; closing the window
-// deletes the file.
+// Form2, the "Preview" window: one of the session's pictures in a
+// PictureView (zoom, pan, aspect ratio kept), with the pixel under the pointer
+// named below it. It opens on the screen of its owner, sized to the picture
+// as far as the screen allows.
 #pragma once
 #include <QWidget>
-#include <string>
+
+#include "core/picture.h"
 
 class QLabel;
 
 namespace pixmora::windows {
 
+class PictureView;
+
 class Form2 : public QWidget {
   Q_OBJECT
  public:
   // A separate window, owned by owner.
-  Form2(const std::string& file, QWidget* owner);
-  // What picture1 shows, for tests.
-  QLabel* Picture() const { return picture1_; }
+  explicit Form2(QWidget* owner);
 
- protected:
-  void resizeEvent(QResizeEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
+  // Shows picture, named by caption; before is what holding B shows instead
+  // (null for nothing). The first time, the window is sized and placed for it.
+  void ShowPicture(const Picture& picture, const QString& caption, const Picture& before,
+                   const QString& beforeCaption);
+  // "picture1", the view, for tests.
+  PictureView* View() const { return picture1_; }
 
  private:
-  std::string file_;  // the preview file, "passo$$$.bmp"
-  QLabel* picture1_;  // "picture1": the picture, over the whole inner area
+  void FitToScreen(const Picture& picture);
+
+  PictureView* picture1_;
+  QLabel* pointer_;  // the pixel under the pointer
+  bool placed_ = false;
 };
 
 }  // namespace pixmora::windows

@@ -3,10 +3,12 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
+#include <QWidget>
 #include <memory>
 
 #include "windows/qt_pictures.h"
-#include "imageio/picture_files.h"
+#include "windows/read_later.h"
 
 namespace pixmora::windows {
 
@@ -20,7 +22,8 @@ class ThumbnailEngine : public QIconEngine {
   struct State {
     std::string path;
     std::function<void(const std::string&)> unreadable;
-    bool tried = false;
+    QPointer<QWidget> strip;  // repainted once the file is read
+    bool asked = false;
     QPixmap pixmap;
   };
   explicit ThumbnailEngine(std::shared_ptr<State> state) : state_(std::move(state)) {}
@@ -46,18 +49,21 @@ class ThumbnailEngine : public QIconEngine {
   QIconEngine* clone() const override { return new ThumbnailEngine(state_); }
 
  private:
+  // The thumbnail once read; the first paint asks for it, and the strip is
+  // repainted when it comes.
   const QPixmap& Decoded() {
     State& s = *state_;
-    if (s.tried) return s.pixmap;
-    s.tried = true;
-    std::string why;
-    const Picture picture = ReadChosenPicture(s.path, why);
-    if (!picture) {
-      if (s.unreadable) s.unreadable(why);
-      return s.pixmap;
-    }
-    s.pixmap = QPixmap::fromImage(ToQImage(*picture).scaled(
-        kKeptSide, kKeptSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    if (s.asked || !s.strip) return s.pixmap;
+    s.asked = true;
+    ReadPictureLater(s.path, s.strip, [state = state_](const Picture& picture, const std::string& why) {
+      if (!picture) {
+        if (state->unreadable) state->unreadable(why);
+        return;
+      }
+      state->pixmap = QPixmap::fromImage(
+          ToQImage(*picture).scaled(kKeptSide, kKeptSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+      state->strip->update();
+    });
     return s.pixmap;
   }
 
@@ -66,10 +72,11 @@ class ThumbnailEngine : public QIconEngine {
 
 }  // namespace
 
-QIcon TextureThumbnail(const std::string& path,
+QIcon TextureThumbnail(const std::string& path, QWidget* strip,
                        std::function<void(const std::string& why)> unreadable) {
   auto state = std::make_shared<ThumbnailEngine::State>();
   state->path = path;
+  state->strip = strip;
   state->unreadable = std::move(unreadable);
   return QIcon(new ThumbnailEngine(std::move(state)));
 }

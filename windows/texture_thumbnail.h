@@ -6,11 +6,14 @@
 #include <functional>
 #include <string>
 
+class QWidget;
+
 namespace pixmora::windows {
 
-// The icon of a texture file. A file that cannot be read draws nothing, and
-// unreadable is told why, once.
-QIcon TextureThumbnail(const std::string& path,
+// The icon of a texture file, read away from the window's thread when it is
+// first drawn; strip (where it is drawn) is repainted once it is read. A file
+// that cannot be read draws nothing, and unreadable is told why, once.
+QIcon TextureThumbnail(const std::string& path, QWidget* strip,
                        std::function<void(const std::string& why)> unreadable);
 
 }  // namespace pixmora::windows

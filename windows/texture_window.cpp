@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFutureWatcher>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,8 +16,8 @@
 #include "windows/qt_pictures.h"
 #include "core/file_messages.h"
 #include "imageio/mfreeimage.h"
-#include "imageio/picture_files.h"
 #include "imageio/write_picture.h"
+#include "windows/read_later.h"
 #include "windows/texture_thumbnail.h"
 
 namespace pixmora::windows {
@@ -119,9 +121,8 @@ void Form3::LoadTextureFolder(int i) {
     const std::string path = library.folder + library.names[k];
     const auto report = ws_.report;
     strips_[i]->addItem(new QListWidgetItem(
-        TextureThumbnail(path, [report, path](const std::string& why) {
-          report(CannotRead("", path, why));
-        }),
+        TextureThumbnail(path, strips_[i]->viewport(),
+                         [report, path](const std::string& why) { report(CannotRead("", path, why)); }),
         QString()));
   }
   libraryCounts_[i]->setText(QString::number(library.count));
@@ -139,10 +140,11 @@ void Form3::PicStrip_ItemClick(int i, int position) {
   if (position < 1 || position > library.count) return;
   const std::string& name = library.names[position];
   Text1_->setText(QString::fromStdString(name.substr(0, name.size() - 4)));
-  std::string why;
-  const Picture picture = ReadChosenPicture(library.folder + name, why);
-  if (!picture) ws_.report(CannotRead("", library.folder + name, why));
-  ShowPictureIn(libraryPictures_[1], picture);
+  const std::string path = library.folder + name;
+  ReadPictureLater(path, libraryPictures_[1], [this, path](const Picture& picture, const std::string& why) {
+    if (!picture) ws_.report(CannotRead("", path, why));
+    ShowPictureIn(libraryPictures_[1], picture);
+  });
 }
 
 void Form3::Command1_Click() {
@@ -153,27 +155,40 @@ void Form3::Command1_Click() {
     critical(this, QStringLiteral("Name Texture not Valid!"));
     return;
   }
-  if (!SaveTexture(library.folder + text + ".bmp")) return;
-  QClipboard* clipboard = QApplication::clipboard();
-  clipboard->clear();
-  clipboard->setText(QString::fromStdString(library.folder));
-  ResetTextureLists();
-  accept();
-}
-
-bool Form3::SaveTexture(const std::string& path) {
   const Picture result = ws_.imma.Image();
   if (result->Count() == 0) {
     ws_.report("There is no result to save yet.");
-    return false;
+    return;
   }
+  const std::string folder = library.folder;
+  // Resampling a large result takes a while: the window waits for the write
+  // with its buttons disabled, and still answers.
+  setEnabled(false);
+  auto* written = new QFutureWatcher<std::string>(this);
+  connect(written, &QFutureWatcher<std::string>::finished, this, [this, written, folder] {
+    written->deleteLater();
+    TextureWritten(written->result(), folder);
+  });
+  written->setFuture(QtConcurrent::run(&Form3::WriteTexture, result, folder + text + ".bmp"));
+}
+
+std::string Form3::WriteTexture(const Picture& result, const std::string& path) {
   WriteOptions size;
   size.width = size.height = kTextureSide;
+  const std::string why = WritePictureFile(result, path, kFormatBmp, size);
+  return why.empty() ? why : CannotWrite(path, why);
+}
+
+void Form3::TextureWritten(const std::string& failure, const std::string& folder) {
   // A failed write closes the window as a good one does (the result stays
   // in the main window); the notice says why.
-  const std::string why = WritePictureFile(result, path, kFormatBmp, size);
-  if (!why.empty()) ws_.report(CannotWrite(path, why));
-  return true;
+  if (!failure.empty()) ws_.report(failure);
+  QClipboard* clipboard = QApplication::clipboard();
+  clipboard->clear();
+  clipboard->setText(QString::fromStdString(folder));
+  setEnabled(true);
+  ResetTextureLists();
+  accept();
 }
 
 void Form3::Command2_Click() {

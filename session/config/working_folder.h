@@ -1,5 +1,5 @@
 // The working folder: where this process keeps its working files ("$$$.bmp",
-// "passo$$$.bmp", "pgraf.bmp"). It belongs to one process, so two editors
+// "pgraf.bmp", the history's older pictures). It belongs to one process, so two editors
 // and a batch run never read each other's files: a unique name, mode 0700.
 // It is removed when the process ends, also by Ctrl+C; making it removes the
 // folders of processes that no longer run.

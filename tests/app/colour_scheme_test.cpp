@@ -32,7 +32,7 @@ TEST_F(WindowTest, TheSchemeColoursWindowLabelsFramesAndPictureBoxes) {
   Write("color_menu.cff", "1, 2, 3, 255, 65280, 0\n");
   Start();
   EXPECT_EQ(Back(window.get()), kRed);
-  for (const char* name : {"Label2", "Label3", "Label10", "Label1"}) {
+  for (const char* name : {"Label2", "Label8", "Label10", "Label1"}) {
     EXPECT_EQ(Back(Find<QLabel>(name)), kRed) << name;
     EXPECT_EQ(Fore(Find<QLabel>(name)), kGreen) << name;
   }

@@ -10,10 +10,7 @@ namespace pixmora::test {
 
 namespace {
 
-class CommandLineTest : public WindowTest {
- protected:
-  QString Notice() const { return static_cast<QLabel*>(window->Controls().panels[2])->text(); }
-};
+using CommandLineTest = WindowTest;
 
 }  // namespace
 
@@ -22,6 +19,7 @@ TEST_F(CommandLineTest, FirstFileOpensAsImageAAndSecondAsImageB) {
   const std::string a = WritePicture(Varied(64, 48), "a.bmp");
   const std::string b = WritePicture(Varied(30, 20), "b.bmp");
   app::OpenStartFiles(*window, {QString::fromStdString(a), QString::fromStdString(b)});
+  Settle();
   ExpectSamePixels(window->Session().Pic1.Image(), Varied(64, 48));
   ExpectSamePixels(window->Session().Pic2.Image(), Varied(30, 20));
   EXPECT_EQ(window->Session().m.planes.Width(), 64) << "the planes follow image A";
@@ -34,6 +32,7 @@ TEST_F(CommandLineTest, FileUrlsOpenLikePaths) {
   Start();
   const std::string a = WritePicture(Varied(20, 10), "with space.bmp");
   app::OpenStartFiles(*window, {QUrl::fromLocalFile(QString::fromStdString(a)).toString()});
+  Settle();
   EXPECT_EQ(window->Session().Pic1.Width(), 20);
 }
 
@@ -43,9 +42,11 @@ TEST_F(CommandLineTest, DamagedFileIsReportedAndTheWindowStartsAsUsual) {
   Write("damaged.bmp", "BM this is not a picture");
   const std::string b = WritePicture(Varied(30, 20), "b.bmp");
   app::OpenStartFiles(*window, {QString::fromStdString(data + "damaged.bmp"), QString::fromStdString(b)});
+  Settle();
   EXPECT_EQ(window->Session().Pic1.Width(), startWidth) << "image A is as after a plain start";
   EXPECT_EQ(window->Session().Pic2.Width(), 30) << "image B opens all the same";
   app::OpenStartFiles(*window, {QString::fromStdString(data + "damaged.bmp")});
+  Settle();
   EXPECT_TRUE(Notice().contains("damaged.bmp")) << Notice().toStdString();
   EXPECT_FALSE(Notice().contains('\n'));
 }
@@ -54,6 +55,7 @@ TEST_F(CommandLineTest, MoreThanTwoFilesOpenTwoAndSaySo) {
   Start();
   const QString a = QString::fromStdString(WritePicture(Varied(64, 48), "a.bmp"));
   app::OpenStartFiles(*window, {a, a, a, a});
+  Settle();
   EXPECT_EQ(window->Session().Pic1.Width(), 64);
   EXPECT_EQ(window->Session().Pic2.Width(), 64);
   EXPECT_TRUE(Notice().contains("2 more")) << Notice().toStdString();

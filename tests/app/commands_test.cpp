@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QMenu>
+#include <QTest>
 #include <QLabel>
 #include <QScrollBar>
 #include <QProgressBar>
@@ -70,14 +72,22 @@ TEST_F(WindowTest, BusyLabelAndProgressBarFollowTheCommand) {
   EXPECT_FALSE(c.Label1->isVisibleTo(window.get()));
 }
 
-TEST_F(WindowTest, CommandsReadTheControlsWhenChosen) {
+// Commands read the controls when chosen; Ctrl+R runs the last one again
+// with the values of that moment.
+TEST_F(WindowTest, CommandsReadTheControlsWhenChosenAndRepeat) {
   Start();
+  EXPECT_FALSE(Action("mnuRepeat")->isEnabled()) << "nothing to repeat yet";
   ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA,
                                   WritePicture(Flat(8, 6, PackRGB(10, 20, 30)), "a.bmp")));
   window->Controls().HS1[0]->setValue(200);
   RunAndWait([&] { Action("mnuCol(2)")->trigger(); });  // Full Colors
   EXPECT_EQ(window->Session().Pic4.Point(3, 3), PackRGB(210, 20, 30)) << "colour 1 added";
   EXPECT_EQ(window->Session().values.colour1[0], 200);
+  EXPECT_EQ(window->Caption("mnuRepeat"), "Repeat Full Colors");
+  EXPECT_EQ(Action("mnuRepeat")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+  window->Controls().HS1[0]->setValue(100);
+  RunAndWait([&] { Action("mnuRepeat")->trigger(); });
+  EXPECT_EQ(window->Session().Pic4.Point(3, 3), PackRGB(110, 20, 30)) << "with the new colour 1";
 }
 
 TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
@@ -100,14 +110,36 @@ TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
   EXPECT_TRUE(window->Controls().Slider1->isEnabled());
 }
 
-TEST_F(WindowTest, OperationEntriesAreEnabledWhenTheirRoutineExists) {
-  Start();
-  for (const CatalogueEntry& e : Catalogue()) {
-    if (e.IsSeparator()) continue;
-    EXPECT_EQ(Action(QString::fromStdString(MenuEntryName(e.menu, e.index)))->isEnabled(),
-              e.run != nullptr)
-        << e.caption;
-  }
+// Before image A every command is disabled and the status bar says where to
+// start; a command that reads image B, the pattern or the shape waits for it
+// too, and says so while the pointer rests on it.
+TEST_F(WindowTest, CommandsWaitForThePicturesTheyNeed) {
+  Start();  // without the start pattern and shape
+  window->show();
+  EXPECT_EQ(Notice(), "Open image A first (File > Open or drop a picture)");
+  EXPECT_FALSE(Action("mnuCol(21)")->isEnabled());
+  EXPECT_FALSE(window->Controls().Slider1->isEnabled());
+  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(8, 8), "a.bmp")));
+  EXPECT_TRUE(Notice().isEmpty());
+  EXPECT_TRUE(window->Controls().Slider1->isEnabled());
+  const auto entries = [&](bool picturesThere) {
+    for (const CatalogueEntry& e : Catalogue()) {
+      if (e.IsSeparator()) continue;
+      const bool other = Has(e.reads, Input::ImageB) || Has(e.reads, Input::Pattern) || Has(e.reads, Input::Shape);
+      EXPECT_EQ(Action(QString::fromStdString(MenuEntryName(e.menu, e.index)))->isEnabled(),
+                e.run != nullptr && (picturesThere || !other))
+          << e.caption;
+    }
+  };
+  entries(false);
+  auto* mix = Find<QMenu>("mnuMixing");
+  mix->popup(window->mapToGlobal(QPoint(0, 0)));
+  QTest::mouseMove(mix, mix->actionGeometry(Action("mnuMix(0)")).center());
+  EXPECT_TRUE(Notice().startsWith("Open image B first")) << Notice().toStdString();
+  mix->close();
+  for (app::Slot slot : {app::Slot::ImageB, app::Slot::Pattern, app::Slot::Shape})
+    ASSERT_TRUE(window->ShowPicture(slot, WritePicture(Varied(8, 8), "other.bmp")));
+  entries(true);
 }
 
 // Every control the command table names exists, is enabled once its command
@@ -146,6 +178,7 @@ TEST_F(WindowTest, TheSliderTurnsImageAIntoTheResult) {
   const std::string imageA = WritePicture(picture, "a.bmp");
   ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, imageA));
   RunAndWait([&] { window->Controls().Slider1->setValue(2); });
+  EXPECT_EQ(window->Controls().sliderAngle->text(), QString::fromUtf8("90\u00b0"));
 
   const Workspace& ws = window->Session();
   ASSERT_EQ(ws.Pic4.Width(), 40);

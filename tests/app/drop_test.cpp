@@ -23,6 +23,7 @@ class DropTest : public WindowTest {
     QDropEvent drop(QPointF(centre), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(box, &drop);
     QCoreApplication::processEvents();
+    Settle();
     return enter.isAccepted();
   }
   bool DropFile(app::PreviewBox* box, const std::string& path) {
@@ -30,7 +31,6 @@ class DropTest : public WindowTest {
     mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
     return Drop(box, mime);
   }
-  QString Notice() const { return static_cast<QLabel*>(window->Controls().panels[2])->text(); }
 };
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include "app/picture_box.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
-#include "tests/app/scripted_dialog.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 
@@ -20,10 +19,7 @@ namespace {
 class FileCommandsTest : public WindowTest {
  protected:
   // Opens a picture as image A through the menu.
-  void OpenImageA(const Picture& picture) {
-    Answer(WritePicture(picture, "a.bmp"));
-    Action("mnuimma")->trigger();
-  }
+  void OpenPictureAsA(const Picture& picture) { OpenImageA(WritePicture(picture, "a.bmp")); }
 };
 
 // The pixels, width, height and depth of a file as FreeImage reads it.
@@ -48,10 +44,13 @@ TEST(FileDialogFilters, BecomeQtNameFilters) {
 
 TEST_F(FileCommandsTest, OpeningImageAShowsItAndSizesThePlanes) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   ASSERT_EQ(dialog->requests.size(), 1u);
-  EXPECT_EQ(dialog->requests[0].title, Action("mnuimma")->text());
-  EXPECT_EQ(dialog->requests[0].filter, "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|");
+  EXPECT_EQ(dialog->requests[0].title, window->Caption("mnuimma"));
+  const QString filter = dialog->requests[0].filter;
+  EXPECT_TRUE(filter.startsWith("All pictures (*.bmp *.jpg *.jpeg *.png *.tif *.tiff *.gif *.tga *.webp "))
+      << filter.toStdString();
+  EXPECT_TRUE(filter.endsWith("|Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|")) << "the design's after it";
   EXPECT_FALSE(dialog->requests[0].save);
   EXPECT_EQ(window->Session().Pic1.Width(), 64);
   EXPECT_EQ(window->Session().m.planes.Width(), 64);
@@ -62,37 +61,43 @@ TEST_F(FileCommandsTest, ClicksOnThePreviewsOpenTheirPictures) {
   StartScripted();
   Answer(WritePicture(Varied(30, 20), "b.bmp"));
   emit window->Controls().Image3->clicked();
+  Settle();
   EXPECT_EQ(window->Session().Pic2.Width(), 30);
   Answer(WritePicture(Varied(12, 10), "p.bmp"));
   emit window->Controls().picture1->clicked();
+  Settle();
   EXPECT_EQ(window->Session().PatPic.Width(), 12);
   std::filesystem::create_directories(data + "slide");
   WritePicture(Varied(5, 5), "VARDELO24/slide/s.bmp");
   Answer(WritePicture(Varied(40, 20), "shape.bmp"));
   emit window->Controls().Picture4->clicked();
+  Settle();
   EXPECT_EQ(window->Session().Pic3.Width(), 40);
   EXPECT_EQ(dialog->requests.back().initialFolder, QString::fromStdString(data + "slide/"));
-  EXPECT_EQ(dialog->requests.back().title, Action("mnuimmb")->text());
+  EXPECT_EQ(dialog->requests.back().title, window->Caption("mnuimmb"));
 }
 
 TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   const Picture before = window->Session().Pic1.Image();
   Action("mnuimma")->trigger();  // no answer: cancelled
+  Settle();
   Write("bad.bmp", "not a picture at all");
   Answer(data + "bad.bmp");
   Action("mnuimma")->trigger();
+  Settle();
   EXPECT_EQ(window->Session().Pic1.Image()->At(3, 3), before->At(3, 3));
   EXPECT_EQ(window->Session().m.planes.Width(), 64);
   Answer("");
   Action("mnusalva")->trigger();
+  Settle();
   EXPECT_EQ(dialog->requests.size(), 4u);
 }
 
 TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture result = window->Session().imma.Image();
   const char* names[] = {"out.bmp", "out.jpg", "out.png", "out.tif"};
@@ -100,6 +105,7 @@ TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
     const std::string path = root + names[index - 1];
     Answer(path, index);
     Action("mnusalva")->trigger();
+    Settle();
     const FileFacts facts = ReadFacts(path);
     EXPECT_EQ(facts.width, 64u) << path;
     EXPECT_EQ(facts.height, 48u) << path;
@@ -114,12 +120,31 @@ TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
                           "Files TIF(*.tif)|*.tif|");
 }
 
+// A typed extension of one of the four formats chooses the format; otherwise
+// the filter does and its extension is added. No name gets two.
+TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
+  StartScripted();
+  OpenPictureAsA(Varied(64, 48));
+  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  const std::pair<std::string, int> typed[] = {{"grey5.jpg", 1}, {"tex", 3}, {"Photo.TIFF", 1}, {"my.notes", 4}};
+  const std::pair<std::string, FREE_IMAGE_FORMAT> written[] = {
+      {"grey5.jpg", FIF_JPEG}, {"tex.png", FIF_PNG}, {"Photo.TIFF", FIF_TIFF}, {"my.notes.tif", FIF_TIFF}};
+  for (size_t i = 0; i < std::size(typed); ++i) {
+    Answer(root + typed[i].first, typed[i].second);
+    Action("mnusalva")->trigger();
+    Settle();
+    EXPECT_EQ(FreeImage_GetFileType((root + written[i].first).c_str()), written[i].second) << written[i].first;
+  }
+  EXPECT_FALSE(std::filesystem::exists(root + "grey5.jpg.bmp"));
+}
+
 TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture grey = window->Session().Pic4.Image();
   Action("mnusalvaa")->trigger();
+  Settle();
   ExpectSamePixels(window->Session().Pic1.Image(), grey);
   EXPECT_EQ(window->Session().m.planes.Width(), 64);
   EXPECT_FALSE(window->Session().Pic4.GetPicture());
@@ -127,6 +152,7 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   EXPECT_FALSE(std::filesystem::exists(window->Session().folders.work + "$$$.bmp"));
 
   window->Controls().Image5[6]->click();
+  Settle();
   EXPECT_EQ(window->Session().Pic2.Width(), 64) << "the cleared result, at its size, went to B";
 }
 
@@ -134,11 +160,12 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
 // writes there, only in the process's own working folder.
 TEST_F(FileCommandsTest, LoadImageANeedsNoProgramFolderButAWorkingFolder) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenPictureAsA(Varied(64, 48));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   window->Session().folders.program = root + "read-only program folder/";
   const Picture grey = window->Session().Pic4.Image();
   Action("mnusalvaa")->trigger();
+  Settle();
   ExpectSamePixels(window->Session().Pic1.Image(), grey);
 
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
@@ -146,6 +173,7 @@ TEST_F(FileCommandsTest, LoadImageANeedsNoProgramFolderButAWorkingFolder) {
   const Picture imageA = window->Session().Pic1.Image();
   window->Session().folders.work = root + "no such folder/";
   Action("mnusalvaa")->trigger();
+  Settle();
   ExpectSamePixels(window->Session().Pic4.Image(), result);
   ExpectSamePixels(window->Session().Pic1.Image(), imageA);
   auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
@@ -158,6 +186,7 @@ TEST_F(FileCommandsTest, SavingBeforeAnyCommandSaysThereIsNoResult) {
   StartScripted();
   Answer(root + "blank.png", 3);
   Action("mnusalva")->trigger();
+  Settle();
   EXPECT_FALSE(std::filesystem::exists(root + "blank.png"));
   auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
   EXPECT_TRUE(notice->text().contains("no result")) << notice->text().toStdString();

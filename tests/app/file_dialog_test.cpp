@@ -90,6 +90,24 @@ TEST_F(RememberedFolders, FolderNamedByTheCommandIsKeptAndNotRemembered) {
   EXPECT_EQ(StartFolder({}), root + "home");
 }
 
+TEST_F(RememberedFolders, EachKindOfDialogStartsOnTheFilterLastUsed) {
+  app::FileDialogRequest open;
+  open.filter = "All pictures (*.bmp *.png)|*.*|Files BMP(*.bmp)|*.bmp|";
+  const QString file = Picture("photos");
+  AnswerQtDialog([&](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.selectedNameFilter(), "All pictures (*.bmp *.png)") << "all pictures first";
+    dialog.selectNameFilter("Files BMP (*.bmp)");
+    dialog.selectFile(file);
+    static_cast<QDialog&>(dialog).accept();
+  });
+  EXPECT_EQ(app::QtFileDialog().Show(nullptr, open).filterIndex, 2);
+  AnswerQtDialog([](QFileDialog& dialog) {
+    EXPECT_EQ(dialog.selectedNameFilter(), "Files BMP (*.bmp)") << "remembered";
+    dialog.reject();
+  });
+  app::QtFileDialog().Show(nullptr, open);
+}
+
 TEST(QtFileDialog, SaveDialogOffersTheFiltersAndTheDefaultExtension) {
   app::FileDialogRequest request;
   request.title = "Save file";
@@ -101,6 +119,9 @@ TEST(QtFileDialog, SaveDialogOffersTheFiltersAndTheDefaultExtension) {
     EXPECT_EQ(dialog.windowTitle(), "Save file");
     EXPECT_EQ(dialog.nameFilters(), QStringList({"Files BMP (*.bmp)", "Files PNG (*.png)"}));
     EXPECT_EQ(dialog.selectedNameFilter(), "Files PNG (*.png)");
+    EXPECT_EQ(dialog.defaultSuffix(), "png") << "a name without extension takes the filter's";
+    dialog.selectNameFilter("Files BMP (*.bmp)");
+    emit dialog.filterSelected("Files BMP (*.bmp)");
     EXPECT_EQ(dialog.defaultSuffix(), "bmp");
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
     EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));

@@ -1,46 +1,55 @@
-#include <QLabel>
+#include <QCoreApplication>
+#include <QScreen>
 #include <QToolButton>
 #include <filesystem>
 
-#include "app/picture_box.h"
-#include "imageio/picture_files.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
+#include "windows/picture_view.h"
 #include "windows/preview_window.h"
 
 namespace pixmora::test {
 
-TEST_F(WindowTest, ToolButtonShowsImageAInThePreviewAndClosingDeletesTheFile) {
+// The preview window shows what its button was last clicked for, follows
+// changes of that picture, and opens on screen at the picture's shape.
+TEST_F(WindowTest, ThePreviewShowsTheLastButtonsPictureAndFollowsIt) {
   Start();
-  const Picture picture = Varied(40, 30);
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(picture, "a.bmp")));
+  window->show();
+  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(400, 200), "a.bmp")));
+  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageB, WritePicture(Varied(30, 60), "b.bmp")));
   window->Controls().Image5[0]->click();
-
-  const std::string file = window->Session().folders.work + "passo$$$.bmp";
-  ASSERT_TRUE(std::filesystem::exists(file));
-  ExpectSamePixels(LoadPictureFile(file), picture);
   auto* preview = window->findChild<windows::Form2*>("Form2");
   ASSERT_NE(preview, nullptr);
   EXPECT_TRUE(preview->isVisible());
   EXPECT_EQ(preview->windowTitle(), "Preview");
-  EXPECT_EQ(preview->Picture()->pixmap().width(), 40);
+  EXPECT_EQ(preview->View()->Shown(), window->Session().Pic1.Image());
+  EXPECT_TRUE(window->screen()->availableGeometry().contains(preview->frameGeometry()));
+  const QSize view = preview->View()->viewport()->size();
+  EXPECT_NEAR(view.width(), 2 * view.height(), 2) << "the window takes the picture's shape";
 
+  window->Controls().Image5[1]->click();
+  EXPECT_EQ(preview->View()->Shown(), window->Session().Pic2.Image()) << "a click while open reloads";
   preview->resize(300, 120);
-  EXPECT_EQ(preview->Picture()->geometry(), QRect(0, 0, 300, 120)) << "it fills the inner area";
+  EXPECT_TRUE(preview->View()->Fitting());
+  const QPointF middle = preview->View()->PicturePoint(QRectF(preview->View()->viewport()->rect()).center());
+  EXPECT_NEAR(middle.x(), 15, 1) << "the portrait picture keeps its aspect, centred";
+  EXPECT_NEAR(middle.y(), 30, 1);
 
+  window->Controls().Image5[2]->click();
+  window->Controls().Image5[0]->click();
+  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(50, 50), "c.bmp")));
+  EXPECT_EQ(preview->View()->Shown(), window->Session().Pic1.Image()) << "a new image A reaches it";
   preview->close();
-  EXPECT_FALSE(std::filesystem::exists(file));
-  window->Controls().Image5[3]->click();
-  EXPECT_TRUE(std::filesystem::exists(file)) << "a further click writes it again";
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(window->findChild<windows::Form2*>("Form2"), nullptr);
+  EXPECT_FALSE(std::filesystem::exists(window->Session().folders.temp + "passo$$$.bmp"));
 }
 
 TEST_F(WindowTest, PreviewOfTheResultBeforeAnyCommandSaysThereIsNone) {
   Start();
   window->Controls().Image5[2]->click();
-  EXPECT_FALSE(std::filesystem::exists(window->Session().folders.work + "passo$$$.bmp"));
   EXPECT_EQ(window->findChild<windows::Form2*>("Form2"), nullptr);
-  auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
-  EXPECT_TRUE(notice->text().contains("no picture")) << notice->text().toStdString();
+  EXPECT_TRUE(Notice().contains("no picture")) << Notice().toStdString();
 }
 
 }  // namespace pixmora::test

@@ -42,6 +42,7 @@ class TextureWindowTest : public WindowTest {
     const size_t before = notices.size();
     form.findChild<QLineEdit*>("Text1")->setText(name);
     form.findChild<QPushButton*>("Command1")->click();
+    WaitUntilEnabled(form);
     return notices.size() > before;
   }
   std::unique_ptr<windows::Form3> OpenForm() {
@@ -144,10 +145,16 @@ TEST_F(TextureWindowTest, AClickedThumbnailNamesItsTextureAndSwitchingEmptiesThe
   auto* strip = form->findChild<QListWidget*>("PicStrip2");
   ASSERT_EQ(strip->count(), 12);
   EXPECT_EQ(strip->iconSize(), QSize(30, 30));
+  form->show();
+  EXPECT_TRUE(Eventually([&] {
+    return strip->viewport()->grab().toImage().pixelColor(strip->visualItemRect(strip->item(0)).center()) ==
+           QColor(0x99, 0x66, 0x33);
+  })) << "the thumbnails are read away from the window's thread, then drawn";
   emit strip->itemClicked(strip->item(2));
   auto* text = form->findChild<QLineEdit*>("Text1");
   EXPECT_EQ(text->text(), "003 Cork");
-  EXPECT_EQ(form->findChild<QLabel*>("Image1(1)")->pixmap().width(), 8);
+  auto* clicked = form->findChild<QLabel*>("Image1(1)");
+  EXPECT_TRUE(Eventually([&] { return clicked->pixmap().width() == 8; }));
   form->findChild<QRadioButton*>("Option1(0)")->click();
   EXPECT_TRUE(text->text().isEmpty());
   EXPECT_FALSE(strip->isVisibleTo(form.get()));

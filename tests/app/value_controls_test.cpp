@@ -1,7 +1,11 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
+#include <QSpinBox>
+#include <QTest>
 
+#include "app/colour_swatch.h"
+#include "app/value_field.h"
 #include "tests/app/window_fixture.h"
 
 namespace pixmora::test {
@@ -31,7 +35,7 @@ TEST_F(WindowTest, ColourBarsShowTheirValueAndSwatch) {
   Start();
   const app::Form1Controls& c = window->Controls();
   Find<QScrollBar>("HS1(4)")->setValue(128);
-  EXPECT_EQ(Find<QLabel>("Label4(4)")->text(), "128");
+  EXPECT_EQ(Find<QSpinBox>("Label4(4)")->text(), "128");
   EXPECT_EQ(Swatch(c, 1), QColor(255, 128, 255));
   c.HS1[0]->setValue(7);
   EXPECT_EQ(c.Label4[0]->text(), "007");
@@ -62,6 +66,49 @@ TEST_F(WindowTest, SliderTurnsInStepsOf45Degrees) {
   EXPECT_EQ(slider->maximum(), 8);
   EXPECT_EQ(slider->tickInterval(), 1);
   EXPECT_FALSE(slider->hasTracking()) << "a drag turns the picture once, on release";
+}
+
+// Each number can be typed; the bar follows once the typing is done.
+TEST_F(WindowTest, ValuesCanBeTypedBesideTheirBars) {
+  Start();
+  window->show();
+  const app::Form1Controls& c = window->Controls();
+  const auto type = [](QSpinBox* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+  };
+  type(c.Label4[1], "12");
+  EXPECT_EQ(c.HS1[1]->value(), 12);
+  EXPECT_EQ(c.Label4[1]->text(), "012");
+  EXPECT_EQ(Swatch(c, 0), QColor(0, 12, 0));
+  type(c.Label3, "0.7");
+  EXPECT_EQ(c.HScroll1->value(), 7);
+  type(c.Label9, "80%");
+  EXPECT_EQ(c.HScroll2->value(), 8);
+  type(c.Label4[0], "abc");
+  EXPECT_EQ(c.HS1[0]->value(), 0) << "letters are not taken";
+}
+
+TEST_F(WindowTest, ASwatchOpensTheColourDialog) {
+  Start();
+  QColor offered;
+  QColor answer(10, 200, 30);
+  window->SetColourDialog([&](const QColor& initial, QWidget*, const QString&) {
+    offered = initial;
+    return answer;
+  });
+  const app::Form1Controls& c = window->Controls();
+  QTest::mouseClick(c.Label6[1], Qt::LeftButton);
+  EXPECT_EQ(offered, QColor(255, 255, 255));
+  EXPECT_EQ(c.HS1[3]->value(), 10);
+  EXPECT_EQ(c.HS1[4]->value(), 200);
+  EXPECT_EQ(c.HS1[5]->value(), 30);
+  EXPECT_EQ(Swatch(c, 1), answer);
+  answer = QColor();  // cancelled
+  QTest::mouseClick(c.Label6[1], Qt::LeftButton);
+  EXPECT_EQ(Swatch(c, 1), QColor(10, 200, 30));
 }
 
 }  // namespace pixmora::test

@@ -1,5 +1,7 @@
 #include "tests/app/window_fixture.h"
 
+#include <QDeadlineTimer>
+#include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
 #include <cstdlib>
@@ -79,10 +81,35 @@ void WindowTest::Answer(const std::string& path, int filterIndex) {
   dialog->answers.push_back({QString::fromStdString(path), filterIndex});
 }
 
+void WindowTest::OpenImageA(const std::string& path) {
+  Answer(path);
+  Action("mnuimma")->trigger();
+  Settle();
+}
+
 void WindowTest::RunAndWait(const std::function<void()>& start) {
   QSignalSpy finished(window.get(), &app::Form1::commandFinished);
   start();
   ASSERT_TRUE(finished.count() > 0 || finished.wait(kCommandTimeoutMs)) << "the command did not end";
+}
+
+void WindowTest::Settle() {
+  const QDeadlineTimer deadline(kCommandTimeoutMs);
+  while (window->Busy() && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  ASSERT_FALSE(window->Busy()) << "the job did not end";
+  QCoreApplication::processEvents();
+}
+
+void WindowTest::WaitUntilEnabled(const QWidget& w) {
+  const QDeadlineTimer deadline(kCommandTimeoutMs);
+  while (!w.isEnabled() && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  ASSERT_TRUE(w.isEnabled()) << "the write did not end";
+}
+
+QString WindowTest::Notice() const {
+  return static_cast<QLabel*>(window->Controls().panels[2])->text();
 }
 
 int WindowTest::RunBatchTool(const std::string& arguments) {
@@ -94,6 +121,12 @@ int WindowTest::RunBatchTool(const std::string& arguments) {
                               &err);
   EXPECT_EQ(code, 0) << err;
   return code;
+}
+
+bool Eventually(const std::function<bool()>& condition) {
+  for (QDeadlineTimer deadline(kCommandTimeoutMs); !condition() && !deadline.hasExpired();)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  return condition();
 }
 
 QString ItemName(const QAction* action) {

@@ -13,6 +13,7 @@
 #include "app/form1.h"
 #include "tests/app/scripted_dialog.h"
 #include "core/picture.h"
+#include "tests/app/scripted_dialog.h"
 
 namespace pixmora::test {
 
@@ -30,9 +31,12 @@ class WindowTest : public ::testing::Test {
 
   // Constructs the window and runs its start-up.
   app::Form1& Start();
-  // The same with Dialog1 answered by Answer's scripted answers.
+  // The same with a scripted Dialog1: each Answer is what the next dialog
+  // shown gives back.
   void StartScripted();
   void Answer(const std::string& path, int filterIndex = 1);
+  // Opens the file as image A through File > Open > Image (a), and waits.
+  void OpenImageA(const std::string& path);
   template <class T>
   T* Find(const QString& name) const {
     return window->findChild<T*>(name);
@@ -40,6 +44,14 @@ class WindowTest : public ::testing::Test {
   QAction* Action(const QString& name) const { return Find<QAction>(name); }
   // Starts a command and waits until its result is shown.
   void RunAndWait(const std::function<void()>& start);
+  // Waits until no job runs (an open or a save started), as a user waits
+  // for the busy label to go, and lets the notices it left arrive.
+  void Settle();
+  // Waits until a window that disables itself while it writes (the texture
+  // window) is enabled again.
+  void WaitUntilEnabled(const QWidget& w);
+  // The notice panel's text.
+  QString Notice() const;
   // Runs the batch tool with its own data folder; answers its exit code.
   int RunBatchTool(const std::string& arguments);
 
@@ -47,8 +59,12 @@ class WindowTest : public ::testing::Test {
   std::optional<std::string> savedTmpdir;  // TMPDIR before the test
   std::string data;  // root + "VARDELO24/"
   std::unique_ptr<app::Form1> window;
-  ScriptedDialog* dialog = nullptr;
+  ScriptedDialog* dialog = nullptr;  // after StartScripted
 };
+
+// Lets the window's thread run until condition holds (what a view draws or
+// reads away from it arrives); answers whether it came to hold.
+bool Eventually(const std::function<bool()>& condition);
 
 // The design name of a menu bar or menu item (a submenu's is its menu's).
 QString ItemName(const QAction* action);

@@ -5,11 +5,14 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
+#include "core/cancel_token.h"
 #include "imageio/bmp_header_fix.h"
 #include "imageio/decode_file.h"
 #include "imageio/decoder_process.h"
 #include "imageio/mfreeimage.h"
+#include "imageio/write_picture.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -161,6 +164,32 @@ TEST(Decoder, ALargeClaimedPictureIsWaitedForLonger) {
   unsetenv("PIXMORA_DECODE");
   EXPECT_EQ(r.status, DecodeStatus::Ok) << r.message;
   if (r.bitmap) FreeImage_Unload(r.bitmap);
+}
+
+// The window cancels a job from its own thread: the decode the job waits
+// for ends with its child (this one would sleep for ten minutes), and a file
+// the job writes does not replace the one that stood.
+TEST(Decoder, ACancelledJobKillsItsDecodeAndKeepsTheOldFile) {
+  Scratch s;
+  WriteBytes(s.dir + "a.bmp", Bmp(40));
+  const std::string hang = s.dir + "hang.sh", started = s.dir + "started";
+  std::ofstream(hang) << "#!/bin/sh\ntouch '" << started << "'\nexec sleep 600\n";
+  std::filesystem::permissions(hang, std::filesystem::perms::owner_all);
+  setenv("PIXMORA_DECODE", hang.c_str(), 1);
+  CancelToken token;
+  std::thread window([&] {
+    while (!std::filesystem::exists(started)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    token.Cancel();
+  });
+  {
+    CancelScope scope(token);
+    EXPECT_EQ(DecodeInChild(s.dir + "a.bmp", 0, 600).status, DecodeStatus::Damaged);
+    EXPECT_EQ(WritePictureFile(test::Varied(4, 4), s.dir + "a.bmp", kFormatPng), "cancelled");
+  }
+  window.join();
+  unsetenv("PIXMORA_DECODE");
+  EXPECT_EQ(DecodeInChild(s.dir + "a.bmp", 0).status, DecodeStatus::Ok) << "the old file stands";
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(s.dir), {}), 3) << "no temporary file left";
 }
 
 }  // namespace pixmora

@@ -1,0 +1,63 @@
+// Form1's large view: one picture over the whole work area in place of the
+// four previews, chosen from the View menu or by a double click on its
+// preview, and left with Esc, a double click or View > All Four Previews.
+#include <QLabel>
+#include <QMenuBar>
+
+#include "app/form1.h"
+#include "app/picture_box.h"
+#include "app/status_bar.h"
+#include "windows/picture_view.h"
+
+namespace pixmora::app {
+
+namespace {
+
+struct ViewedPicture {
+  const PictureSurface& surface;
+  const char* caption;  // the label that names it
+};
+
+}  // namespace
+
+void Form1::ConnectLargeView() {
+  BuildViewMenu(*menuBar(), {[this](std::optional<Viewed> which) { ShowLarge(which); }, c_.largeView});
+  const std::pair<PreviewBox*, Viewed> previews[] = {{c_.Image2, Viewed::ImageA},
+                                                     {c_.Image3, Viewed::ImageB},
+                                                     {c_.Image1, Viewed::Result},
+                                                     {c_.Picture4, Viewed::Shape},
+                                                     {c_.picture1, Viewed::Pattern}};
+  for (const auto& [box, which] : previews)
+    connect(box, &PreviewBox::doubleClicked, this, [this, which = which] { ShowLarge(which); });
+  connect(c_.largeView, &windows::PictureView::doubleClicked, this, [this] { ShowLarge(std::nullopt); });
+  connect(c_.largeView, &windows::PictureView::pointed, this,
+          [this](const QString& text) { SetStatusPanelText(c_, kPointerPanel, text); });
+  SyncViewMenu(*menuBar(), large_);
+}
+
+void Form1::ShowLarge(std::optional<Viewed> which) {
+  large_ = which;
+  QWidget* grid[] = {c_.Image2, c_.Image3, c_.Image1, c_.Picture4,
+                     c_.Label10, c_.Label11, c_.Label12, c_.Label14};
+  for (QWidget* w : grid) w->setVisible(!which);
+  c_.largeView->setVisible(which.has_value());
+  c_.largeView->ShowBefore(false);
+  RefreshLarge();
+  if (which) c_.largeView->setFocus();
+  else SetStatusPanelText(c_, kPointerPanel, QString());
+  SyncViewMenu(*menuBar(), large_);
+}
+
+void Form1::RefreshLarge() {
+  if (!large_) return;
+  const ViewedPicture shown = *large_ == Viewed::ImageA   ? ViewedPicture{ws_.Pic1, "Label10"}
+                              : *large_ == Viewed::ImageB ? ViewedPicture{ws_.Pic2, "Label11"}
+                              : *large_ == Viewed::Result ? ViewedPicture{ws_.Pic4, "Label12"}
+                              : *large_ == Viewed::Shape  ? ViewedPicture{ws_.Pic3, "Label14"}
+                                                          : ViewedPicture{ws_.PatPic, "patte"};
+  c_.largeView->SetPicture(shown.surface.Image(), Caption(shown.caption));
+  // The result's comparison is image A, from which every command starts.
+  c_.largeView->SetBefore(*large_ == Viewed::Result ? ws_.Pic1.Image() : nullptr, Caption("Label10"));
+}
+
+}  // namespace pixmora::app
