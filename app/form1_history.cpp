@@ -5,8 +5,6 @@
 #include <QAction>
 
 #include "app/form1.h"
-#include "app/picture_box.h"
-#include "core/show_fitted.h"
 #include "session/captions/control_names.h"
 #include "session/history/step_description.h"
 
@@ -71,12 +69,12 @@ void Form1::GoToStep(size_t index) {
     }
     const auto changed = RestoreState(ws_, state);
     // The previews of the pictures the user brings in show them again.
-    const std::tuple<StateSurface, PictureSurface*, PreviewBox*> previews[] = {
-        {StateSurface::ImageA, &ws_.Pic1, c_.Image2}, {StateSurface::ImageB, &ws_.Pic2, c_.Image3},
-        {StateSurface::Pattern, &ws_.PatPic, c_.picture1}, {StateSurface::Shape, &ws_.Pic3, c_.Picture4}};
-    for (const auto& [which, surface, preview] : previews)
-      if (changed[static_cast<size_t>(which)])
-        ShowFittedPicture(state[static_cast<size_t>(which)].picture, *surface, preview->Surface());
+    const std::pair<StateSurface, Slot> restored[] = {{StateSurface::ImageA, Slot::ImageA},
+                                                   {StateSurface::ImageB, Slot::ImageB},
+                                                   {StateSurface::Pattern, Slot::Pattern},
+                                                   {StateSurface::Shape, Slot::Shape}};
+    for (const auto& [which, slot] : restored)
+      if (changed[static_cast<size_t>(which)]) PutPicture(slot, state[static_cast<size_t>(which)].picture);
     QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
   });
 }
