@@ -51,6 +51,7 @@ Form1::Form1(QWidget* parent)
       picture4Surface_(kPreviewSide, kPreviewSide) {
   setObjectName("Form1");
   ws_.report = [this](const std::string& text) { Report(QString::fromStdString(text)); };
+  ws_.keepResultLater = [this](const Picture& result) { resultFile_.Keep(ws_.folders, result); };
   BuildControls();
   hooks_ = new WindowFrameHooks(c_.Label1, c_.ProgressBar3, this);
   ws_.m.hooks = hooks_;

@@ -18,6 +18,7 @@
 #include "app/command_host.h"
 #include "app/command_runner.h"
 #include "app/file_dialog.h"
+#include "app/result_file_writer.h"
 #include "app/form1_controls.h"
 #include "app/view_menu.h"
 #include "session/catalogue/catalogue.h"
@@ -145,6 +146,8 @@ class Form1 : public QMainWindow, public CommandHost {
   ColourDialog chooseColour_;
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   std::unique_ptr<History> history_;
+  // "ps.bmp" is written after the result is shown, on a thread of its own.
+  ResultFileWriter resultFile_{[this](const std::string& why) { Report(QString::fromStdString(why)); }};
   // Declared after the session: it waits for a running command before the
   // session goes.
   CommandRunner runner_;

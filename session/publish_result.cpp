@@ -8,22 +8,22 @@ namespace pixmora {
 
 void PublishResult(Workspace& ws) {
   ws.imma.SetPicture(ws.Pic4.Image());
-  const Picture& result = ws.imma.GetPicture();
-  if (!ws.keepResultFile) {
-    ShowFittedPicture(result, ws.Pic4, ws.Image1);
-    return;
-  }
-  const std::string path = ws.folders.data + kResultFile;
+  const Picture result = ws.imma.GetPicture();
+  // A 24-bit BMP holds every colour exactly: reading "ps.bmp" back would give
+  // these very pixels, so they are shown as ShowFitted would show the file,
+  // and need not wait for it.
+  if (result->Count() > 0) ShowFittedPicture(result, ws.Pic4, ws.Image1);
+  else ws.Image1.Cls();
+  if (!ws.keepResultFile) return;
+  if (ws.keepResultLater) ws.keepResultLater(result);
+  else KeepResultFile(ws.folders, result, ws.report);
+}
+
+void KeepResultFile(const Folders& folders, const Picture& result,
+                    const std::function<void(const std::string&)>& report) {
+  const std::string path = folders.data + kResultFile;
   const std::string error = WritePictureFile(result, path, kFormatBmp);
-  if (!error.empty()) {
-    ws.report(CannotWrite(path, error));
-    ws.Image1.Cls();
-    if (ws.Pic4.Width() > 0 && ws.Pic4.Height() > 0) PaintFitted(result, ws.Image1);
-    return;
-  }
-  // A 24-bit BMP holds every colour exactly: reading the file back would give
-  // these very pixels, so they are shown as ShowFitted would show the file.
-  ShowFittedPicture(result, ws.Pic4, ws.Image1);
+  if (!error.empty()) report(CannotWrite(path, error));
 }
 
 }  // namespace pixmora

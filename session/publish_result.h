@@ -7,10 +7,15 @@ namespace pixmora {
 
 inline constexpr const char* kResultFile = "ps.bmp";
 
-// Snapshots Pic4 into imma, saves it as "ps.bmp" in the data folder and shows
-// it again from there (Pic4 at full size, Image1 fitted). When the file cannot
-// be written the result stays as computed, in Pic4 and Image1, and the
-// failure is reported instead of leaving an empty result.
+// Snapshots Pic4 into imma and shows it as "ps.bmp" would show it (Pic4 at
+// full size, Image1 fitted), then keeps it as "ps.bmp" in the data folder:
+// at once, or later through ws.keepResultLater. When the file cannot be
+// written the result stays as computed and shown, and the failure is
+// reported.
 void PublishResult(Workspace& ws);
+
+// Writes the result as "ps.bmp" in the data folder, reporting a failure.
+void KeepResultFile(const Folders& folders, const Picture& result,
+                    const std::function<void(const std::string&)>& report);
 
 }  // namespace pixmora

@@ -55,8 +55,10 @@ struct Workspace {
   // One-line notices of things that went wrong without stopping the command.
   std::function<void(const std::string&)> report = [](const std::string&) {};
   // Whether PublishResult leaves every result in the data folder as "ps.bmp"
-  // (the window does; the batch tool writes nothing but its outputs).
+  // (the window does; the batch tool writes nothing but its outputs), and
+  // where, when set, it hands the result to write it once it is shown.
   bool keepResultFile = true;
+  std::function<void(const Picture& result)> keepResultLater;
 
   // The colour-scheme back colour of the hidden surfaces (a cleared result shows it).
   void SetHiddenBackColour(ColorRef colour);

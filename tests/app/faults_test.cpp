@@ -70,8 +70,10 @@ class FaultsTest : public WindowTest {
     OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
     RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   }
+  // "ps.bmp" is written once the result is shown: its notice may come later.
   void ExpectNotice(const std::string& part) const {
-    EXPECT_TRUE(Notice().contains(QString::fromStdString(part))) << Notice().toStdString();
+    EXPECT_TRUE(Eventually([&] { return Notice().contains(QString::fromStdString(part)); }))
+        << Notice().toStdString();
   }
   // Opens the texture window, types name into the user library and presses OK.
   void SaveTexture(const QString& name) {

@@ -61,7 +61,8 @@ TEST_F(FileJobsTest, AnOpenThatHangsIsBusyThenEndedByEsc) {
 // away, so the file that stood is still there.
 TEST_F(FileJobsTest, ACancelledSaveLeavesTheOldFile) {
   StartScripted();
-  OpenImageA(WritePicture(Varied(300, 200), "a.bmp"));
+  // Large enough that the save is still under way when Cancel is pressed.
+  OpenImageA(WritePicture(Varied(4000, 3000), "a.bmp"));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const std::string out = root + "out.png";
   std::ofstream(out) << "the old file";
