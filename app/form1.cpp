@@ -69,6 +69,7 @@ Form1::Form1(QWidget* parent)
   AcceptDroppedFiles();
   ConnectLargeView();
   AddHistoryEntry(*findChild<QMenu*>("mnuView"), *findChild<HistoryPanel*>());
+  BuildLive();
 }
 
 Form1::~Form1() { runner_.Wait(); }

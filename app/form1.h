@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QList>
 #include <QMainWindow>
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -111,6 +112,12 @@ class Form1 : public QMainWindow, public CommandHost {
   ControlValues ReadControlValues() const;
 
   void StartHistory();
+  void BuildLive();
+  // The step Live would take again: the current one, when it is a menu
+  // command and Live is on.
+  const RecipeStep* LiveStep() const;
+  // A bar that input reads has moved (none: the run under way has ended).
+  void ValueMoved(std::optional<Input> input);
   QString StepName(const RecipeStep& step) const;
   // The command File > Repeat runs again, with the values of that moment; it
   // is enabled when the control that started it is.
@@ -146,6 +153,12 @@ class Form1 : public QMainWindow, public CommandHost {
   ColourDialog chooseColour_;
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   std::unique_ptr<History> history_;
+  std::map<std::string, QString> stepCaptions_;  // by control name, read at start-up
+  QAction* live_ = nullptr;
+  // Values moved (counted) and the count the last live run started with.
+  std::atomic<unsigned> liveWanted_{0};
+  unsigned liveStarted_ = 0;
+  size_t liveStepAt_ = 0;  // where the history holds the latest burst's step
   // "ps.bmp" is written after the result is shown, on a thread of its own.
   ResultFileWriter resultFile_{[this](const std::string& why) { Report(QString::fromStdString(why)); }};
   // Declared after the session: it waits for a running command before the

@@ -11,6 +11,15 @@
 namespace pixmora::app {
 
 void Form1::StartHistory() {
+  // Steps are named on the threads that take them: the captions they use are
+  // read once, here, on the window's thread.
+  for (const CatalogueEntry& e : Catalogue())
+    if (!e.IsSeparator()) {
+      const std::string name = MenuEntryName(e.menu, e.index);
+      stepCaptions_[name] = Caption(name.c_str());
+    }
+  for (const char* name : {"mnuimma", "mnuimmb", "mnusalvap", "mnusalvaa", "mnusalvab"})
+    stepCaptions_[name] = Caption(name);
   history_ = std::make_unique<History>(ws_.folders.work, DefaultHistoryBudget(ws_.folders.work));
   // The start pattern and shape, where they could be opened, begin every recipe.
   std::vector<RecipeStep> opened;
@@ -28,20 +37,20 @@ void Form1::StartHistory() {
 }
 
 QString Form1::StepName(const RecipeStep& step) const {
-  static const char* const kOpen[] = {"mnuimma", "mnuimmb", "mnusalvap", "Picture4"};
+  static const char* const kOpen[] = {"mnuimma", "mnuimmb", "mnusalvap"};
   static const char* const kHandOn[] = {"mnusalvaa", "mnusalvab"};
   switch (step.kind) {
     case RecipeStep::Kind::Command:
-      return Caption(MenuEntryName(step.menu, step.index).c_str());
+      return stepCaptions_.at(MenuEntryName(step.menu, step.index));
     case RecipeStep::Kind::Rotate:
       return QStringLiteral("Rotate %1\u00B0").arg(step.sliderValue * 45);
     case RecipeStep::Kind::HandOn:
-      return Caption(kHandOn[step.slot == PictureSlot::ImageB]);
+      return stepCaptions_.at(kHandOn[step.slot == PictureSlot::ImageB]);
     case RecipeStep::Kind::Open:
       break;
   }
   if (step.slot == PictureSlot::Shape) return QStringLiteral("Open shape");
-  return QStringLiteral("Open ") + Caption(kOpen[static_cast<int>(step.slot)]);
+  return QStringLiteral("Open ") + stepCaptions_.at(kOpen[static_cast<int>(step.slot)]);
 }
 
 void Form1::RecordStep(const RecipeStep& step) {

@@ -12,6 +12,7 @@ namespace {
 const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
 const QString kValuesKey = QStringLiteral("MainWindow/values");
 const QString kRecentKey = QStringLiteral("RecentPictures/files");
+const QString kLiveKey = QStringLiteral("MainWindow/live");
 constexpr qsizetype kRecentCount = 10;
 
 QString FolderKey(bool saveDialog) {
@@ -61,6 +62,10 @@ void SaveValues(const QList<int>& values) {
   for (int v : values) list << v;
   Settings().setValue(kValuesKey, list);
 }
+
+bool SavedLive() { return Settings().value(kLiveKey, false).toBool(); }
+
+void SaveLive(bool on) { Settings().setValue(kLiveKey, on); }
 
 QStringList RecentPictures() { return Settings().value(kRecentKey).toStringList(); }
 

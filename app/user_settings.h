@@ -30,6 +30,10 @@ void RememberFilter(bool saveDialog, const QString& filter);
 QList<int> SavedValues();
 void SaveValues(const QList<int>& values);
 
+// Whether Live was on (off before it was ever turned on).
+bool SavedLive();
+void SaveLive(bool on);
+
 // The pictures last opened, the latest first, at most ten.
 QStringList RecentPictures();
 void RememberRecentPicture(const QString& path);

@@ -109,15 +109,27 @@ void History::KeepWithinBudget() {
             " oldest step(s) any more: they can no longer be undone.";
 }
 
-bool History::GoTo(size_t index, SessionState& state) {
+bool History::PeekState(size_t index, SessionState& state) {
   if (index < first_ || index >= entries_.size()) return false;
   for (size_t i = 0; i < state.size(); ++i) {
     const auto& stored = states_[index][i];
     state[i] = {stored ? stored->Get() : nullptr, sizes_[index][i].width, sizes_[index][i].height};
     if (stored && !state[i].picture) return false;
   }
+  return true;
+}
+
+bool History::GoTo(size_t index, SessionState& state) {
+  if (!PeekState(index, state)) return false;
   position_ = index;
   return true;
+}
+
+void History::ReplaceCurrent(const std::string& name, const std::string& details,
+                             const RecipeStep& step, const SessionState& state) {
+  if (position_ == 0) return;  // the start is no step to take again
+  --position_;
+  Record(name, details, step, state);
 }
 
 Recipe History::RecipeToHere() const {

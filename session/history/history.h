@@ -52,6 +52,12 @@ class History {
   // which becomes the position; false when a picture of it cannot be read
   // back (the position then stays).
   bool GoTo(size_t index, SessionState& state);
+  // The same without moving.
+  bool PeekState(size_t index, SessionState& state);
+  // The step at the position taken again another way (with other values):
+  // it takes that step's place, and the steps after it go.
+  void ReplaceCurrent(const std::string& name, const std::string& details, const RecipeStep& step,
+                      const SessionState& state);
 
   // The steps from the start to the position.
   Recipe RecipeToHere() const;

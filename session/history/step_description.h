@@ -10,6 +10,6 @@ namespace pixmora {
 // ("strength 0.7, size 70%, colour 1 10,200,30") and the pictures by their
 // files' names, as history knows them; empty for other steps. For an Open
 // step, the file's name.
-std::string StepDetails(const RecipeStep& step, const History& history);
+std::string StepDetails(const RecipeStep& step, const History& history, bool pictures = true);
 
 }  // namespace pixmora

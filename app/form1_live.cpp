@@ -1,0 +1,78 @@
+// Live values: while Live is on and the current step is a menu command, moving
+// a bar that command reads runs that command again with the new values, on the
+// same pictures, away from the window's thread. A run whose values were moved
+// on before it ended is dropped (its result never shown); the newest values
+// then run. A burst of such runs is one step of the history, after the menu's.
+#include <QAction>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolBar>
+
+#include "app/form1.h"
+#include "app/user_settings.h"
+#include "session/dispatch.h"
+#include "session/history/step_description.h"
+
+namespace pixmora::app {
+
+void Form1::BuildLive() {
+  live_ = new QAction(QStringLiteral("Live"), this);
+  live_->setObjectName("mnuLive");
+  live_->setCheckable(true);
+  live_->setChecked(SavedLive());
+  live_->setToolTip(QStringLiteral("Live: the last command follows the bars it reads as they move"));
+  connect(live_, &QAction::toggled, this, [](bool on) { SaveLive(on); });
+  findChild<QMenu*>("mnuEdit")->addSeparator();
+  findChild<QMenu*>("mnuEdit")->addAction(live_);
+  auto* bar = findChild<QToolBar*>("ToolBar");
+  bar->addSeparator();
+  bar->addAction(live_);
+  const std::pair<QScrollBar*, Input> bars[] = {
+      {c_.HS1[0], Input::Colour1}, {c_.HS1[1], Input::Colour1}, {c_.HS1[2], Input::Colour1},
+      {c_.HS1[3], Input::Colour2}, {c_.HS1[4], Input::Colour2}, {c_.HS1[5], Input::Colour2},
+      {c_.HScroll1, Input::Strength}, {c_.HScroll2, Input::Size}};
+  for (const auto& [scrollBar, input] : bars)
+    connect(scrollBar, &QScrollBar::valueChanged, this, [this, input = input] { ValueMoved(input); });
+  connect(this, &Form1::commandFinished, this, [this] {
+    if (liveWanted_ != liveStarted_) ValueMoved(std::nullopt);
+  });
+}
+
+const RecipeStep* Form1::LiveStep() const {
+  if (!live_ || !live_->isChecked() || !history_ || history_->Position() == 0) return nullptr;
+  const RecipeStep& step = history_->Entries()[history_->Position()].steps.back();
+  return step.kind == RecipeStep::Kind::Command ? &step : nullptr;
+}
+
+void Form1::ValueMoved(std::optional<Input> input) {
+  const RecipeStep* step = LiveStep();
+  if (!step) return;
+  const CatalogueEntry* entry = FindEntry(step->menu, step->index);
+  if (input && (!entry || !Has(entry->reads, *input))) return;
+  if (input) ++liveWanted_;
+  if (Busy()) return;  // the run under way ends first, then the newest values run
+  const unsigned wanted = liveStarted_ = liveWanted_;
+  const size_t at = history_->Position();
+  RecipeStep again = *step;
+  again.values = ReadControlValues();
+  RunInBackground([this, at, again, wanted] {
+    SessionState shown;
+    if (!history_->PeekState(at, shown)) return;
+    ws_.values = again.values;
+    RunMenuRoutine(ws_, again.menu, again.index);
+    if (liveWanted_ != wanted) {  // overtaken: what is shown stays
+      RestoreState(ws_, shown);
+      return;
+    }
+    PublishResult(ws_);
+    const std::string values = StepDetails(again, *history_, false);
+    const std::string name = StepName(again).toStdString() + (values.empty() ? "" : ", " + values);
+    // The burst's first run is a step of its own; the later ones take its place.
+    if (at == liveStepAt_) history_->ReplaceCurrent(name, StepDetails(again, *history_), again, CaptureState(ws_));
+    else history_->Record(name, StepDetails(again, *history_), again, CaptureState(ws_));
+    liveStepAt_ = history_->Position();
+    QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
+  });
+}
+
+}  // namespace pixmora::app

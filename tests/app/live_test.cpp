@@ -1,0 +1,80 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QScrollBar>
+#include <QToolBar>
+
+#include "tests/app/window_fixture.h"
+#include "tests/support/test_pictures.h"
+
+namespace pixmora::test {
+
+namespace {
+
+class LiveTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    ShipAll();
+    StartScripted();
+    OpenImageA(WritePicture(Varied(600, 400), "a.png"));
+    Action("mnuLive")->setChecked(true);
+  }
+  // Waits until no live run is under way or waiting.
+  void Quiet() {
+    Settle();
+    QCoreApplication::processEvents();
+    Settle();
+  }
+};
+
+}  // namespace
+
+// With Live on, dragging a bar the last command reads shows exactly what the
+// menu gives at the value the bar stops at: one command of each menu that
+// reads a value. The burst is one step, and undo goes back before it.
+TEST_F(LiveTest, TheResultFollowsTheBarsAsAMenuRunWould) {
+  const app::Form1Controls& c = window->Controls();
+  struct Case {
+    const char* entry;
+    QScrollBar* bar;
+    int from, to;
+  } cases[] = {{"mnuCol(2)", c.HS1[1], 0, 180},  // Full Colors, colour 1
+               {"mnuMix(3)", c.HScroll2, 5, 8},  // Insert Shape, size
+               {"mnuEff(6)", c.HScroll1, 5, 2}};  // Vertical lines, strength
+  Workspace& ws = window->Session();
+  for (const Case& k : cases) {
+    k.bar->setValue(k.from);
+    RunAndWait([&] { Action(k.entry)->trigger(); });
+    const Picture before = ws.imma.GetPicture();
+    const size_t steps = window->SessionHistory().Entries().size();
+    for (int v = k.from; v != k.to; v += k.to > k.from ? 1 : -1) k.bar->setValue(v);
+    k.bar->setValue(k.to);
+    Quiet();
+    const Picture live = ws.imma.GetPicture();
+    EXPECT_EQ(window->SessionHistory().Entries().size(), steps + 1) << k.entry << ": one step";
+    RunAndWait([&] { Action("mnuUndo")->trigger(); });
+    ExpectSamePixels(ws.imma.GetPicture(), before);  // undo goes back to the menu's result
+    Action("mnuLive")->setChecked(false);
+    RunAndWait([&] { Action(k.entry)->trigger(); });  // the menu, at the value the bar stopped at
+    ExpectSamePixels(live, ws.imma.GetPicture());
+    Action("mnuLive")->setChecked(true);
+  }
+  EXPECT_TRUE(window->findChild<QToolBar*>("ToolBar")->actions().contains(Action("mnuLive")));
+}
+
+// A run whose value is moved on before it ends never shows its result.
+TEST_F(LiveTest, AnOvertakenRunNeverPublishes) {
+  std::vector<Picture> published;
+  window->Session().keepResultLater = [&](const Picture& p) { published.push_back(p); };
+  RunAndWait([&] { Action("mnuMix(3)")->trigger(); });  // Insert Shape
+  window->Controls().HScroll2->setValue(9);  // starts a run at 90%...
+  window->Controls().HScroll2->setValue(3);  // ...moved on at once
+  Quiet();
+  ASSERT_EQ(published.size(), 2u) << "the menu run and the last value only";
+  EXPECT_EQ(window->SessionHistory().Entries().back().name, "Insert Shape, strength 0.5, size 30%");
+  Action("mnuLive")->setChecked(false);
+  RunAndWait([&] { Action("mnuMix(3)")->trigger(); });
+  ExpectSamePixels(published[1], window->Session().imma.GetPicture());
+}
+
+}  // namespace pixmora::test
