@@ -10,6 +10,7 @@
 #include "imageio/decode_file.h"
 #include "imageio/decoder_process.h"
 #include "imageio/mfreeimage.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -70,9 +71,7 @@ TEST(Decoder, NewerBmpHeadersOpen) {
 
 TEST(Decoder, BitmapsFromTheChildEqualInProcessLoading) {
   Scratch s;
-  PictureSurface surface;
-  surface.SetPicture(test::Varied(37, 23));
-  FIBITMAP* colour = ImageFromDeviceContext(surface);
+  FIBITMAP* colour = test::BitmapOf(test::Varied(37, 23)).release();
   FIBITMAP* palette = FreeImage_ColorQuantize(colour, FIQ_WUQUANT);
   FIBITMAP* grey = FreeImage_ConvertToGreyscale(colour);
   FIBITMAP* rgba = FreeImage_ConvertTo32Bits(colour);
