@@ -6,6 +6,8 @@
 
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
+#include "tests/support/batch_tool.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -14,24 +16,16 @@ namespace fs = std::filesystem;
 
 class CliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    fs::create_directories(dir + "VARDELO24");
-    input = dir + "in.png";
-    PictureSurface s;
-    s.SetPicture(test::Varied(23, 17));
-    FIBITMAP* b = ImageFromDeviceContext(s);
-    ASSERT_TRUE(SaveBitmap(kFormatPng, b, input, 0));
-    FreeImage_Unload(b);
-  }
+  void SetUp() override { fs::create_directories(dir + "VARDELO24"); }
   void TearDown() override { test::RemoveFolder(dir); }
 
   int Cli(const std::string& args, std::string* err = nullptr) {
-    return test::RunCommand("XDG_DATA_HOME='" + dir + "' '" PIXMORA_CLI "' " + args, err);
+    return test::RunCli(dir, args, err);
   }
   std::string Out(const std::string& name) { return dir + name; }
 
   std::string dir = test::MakeScratchFolder();
-  std::string input;
+  std::string input = test::WriteTestPicture(test::Varied(23, 17), dir + "in.png", kFormatPng);
 };
 
 TEST_F(CliTest, ListsEveryChoosableEntryInMenuOrder) {
@@ -62,22 +56,6 @@ TEST_F(CliTest, WritesEachFormatAt24Bits) {
     for (int x = 0; x < 23; ++x)
       for (int y = 0; y < 17; ++y) ASSERT_EQ(back->At(x, y), original->At(x, y) ^ 0xFFFFFFu) << name;
   }
-}
-
-TEST_F(CliTest, MatchesTheEngineAndChainsResults) {
-  ASSERT_EQ(Cli("apply '" + input + "' '" + Out("g.bmp") + "' color:21 --color1 1,2,3"), 0);
-  test::Session s(LoadPictureFile(input));
-  mnuCol_Click(s.ws, 21);
-  const Picture cli = LoadPictureFile(Out("g.bmp"));
-  for (int x = 0; x < 23; ++x)
-    for (int y = 0; y < 17; ++y) ASSERT_EQ(cli->At(x, y), s.Result(x, y));
-  EXPECT_TRUE(fs::exists(dir + "VARDELO24/ps.bmp")) << "the result file of the data folder";
-
-  ASSERT_EQ(Cli("apply '" + input + "' '" + Out("twice.png") + "' color:19 'IMAGE NEGATIVE'"), 0);
-  const Picture twice = LoadPictureFile(Out("twice.png"));
-  const Picture original = LoadPictureFile(input);
-  for (int x = 0; x < 23; ++x)
-    for (int y = 0; y < 17; ++y) ASSERT_EQ(twice->At(x, y), original->At(x, y));
 }
 
 TEST_F(CliTest, UsageErrorsExitTwoWithOneLine) {
