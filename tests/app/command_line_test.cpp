@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QUrl>
 
 #include "app/command_line.h"
@@ -8,14 +7,7 @@
 
 namespace pixmora::test {
 
-namespace {
-
-class CommandLineTest : public WindowTest {
- protected:
-  QString Notice() const { return static_cast<QLabel*>(window->Controls().panels[2])->text(); }
-};
-
-}  // namespace
+using CommandLineTest = WindowTest;
 
 TEST_F(CommandLineTest, FirstFileOpensAsImageAAndSecondAsImageB) {
   Start();

