@@ -19,11 +19,6 @@ bool ShowsText(const app::PreviewBox* box, const std::string& text) {
 
 }  // namespace
 
-TEST_F(WindowTest, CaptionNamesTheVersion) {
-  Start();
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("Pixmora - Ver. ") + PIXMORA_VERSION);
-}
-
 TEST_F(WindowTest, StartsAtTheDesignSizeAndIsNeverSmaller) {
   Start();
   EXPECT_EQ(window->size(), window->minimumSize()) << "nothing remembered yet";

@@ -106,7 +106,6 @@ TEST_F(TextureWindowTest, AClickedThumbnailNamesItsTextureAndSwitchingEmptiesThe
   auto form = OpenForm();
   auto* strip = form->findChild<QListWidget*>("PicStrip2");
   ASSERT_EQ(strip->count(), 12);
-  EXPECT_EQ(strip->iconSize(), QSize(30, 30));
   emit strip->itemClicked(strip->item(2));
   auto* text = form->findChild<QLineEdit*>("Text1");
   EXPECT_EQ(text->text(), "003 Cork");

@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "imageio/picture_files.h"
 #include "tests/support/batch_tool.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
@@ -60,10 +60,7 @@ void WindowTest::Write(const std::string& relative, const std::string& text) {
 }
 
 std::string WindowTest::WritePicture(const Picture& picture, const std::string& name) {
-  const std::string path = root + name;
-  std::string error;
-  EXPECT_TRUE(SavePictureAsBmp(picture, path, &error)) << error;
-  return path;
+  return WriteTestPicture(picture, root + name);
 }
 
 app::Form1& WindowTest::Start() {

@@ -2,12 +2,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "tests/support/batch_tool.h"
 #include "tests/support/picture_files.h"
+#include "tests/support/same_pixels.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -36,7 +36,6 @@ TEST_F(CliTest, ListsEveryChoosableEntryInMenuOrder) {
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   ASSERT_EQ(lines.size(), 59u);
   EXPECT_EQ(lines.front(), "color:0\tGradient");
-  EXPECT_EQ(lines[1], "color:2\tFull Colors");
   EXPECT_EQ(lines.back(), "effects:9\tCircles");
   for (const auto& l : lines) EXPECT_EQ(l.find("\t-"), std::string::npos) << l;
 }
@@ -82,10 +81,7 @@ TEST_F(CliTest, TimingsNameEveryStageOnOneLineAndChangeNothing) {
   for (const char* stage : {"decode ", "command ", "publish ", "encode ", "total "})
     EXPECT_NE(err.find(stage), std::string::npos) << stage << " in " << err;
   ASSERT_EQ(Cli("apply '" + input + "' '" + Out("n.png") + "' Grayscale rotate:1"), 0);
-  const Picture timed = LoadPictureFile(Out("t.png")), plain = LoadPictureFile(Out("n.png"));
-  ASSERT_TRUE(timed && plain);
-  for (int x = 0; x < timed->Width(); ++x)
-    for (int y = 0; y < timed->Height(); ++y) ASSERT_EQ(timed->At(x, y), plain->At(x, y));
+  test::ExpectSamePixels(LoadPictureFile(Out("t.png")), LoadPictureFile(Out("n.png")));
 }
 
 TEST_F(CliTest, UnreadableInputOrUnwritableOutputExitOne) {

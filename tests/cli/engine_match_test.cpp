@@ -21,9 +21,7 @@ class CliMatchesTheEngine : public ::testing::Test {
     std::filesystem::create_directories(dir + "VARDELO24");
     test::WriteTestPicture(imageA, dir + "a.png", kFormatPng);
     test::WriteTestPicture(imageB, dir + "b.bmp");
-    values.colour1[0] = 200, values.colour1[1] = 30, values.colour1[2] = 90;
-    values.colour2[0] = 10, values.colour2[1] = 250, values.colour2[2] = 40;
-    values.strength = 3, values.size = 7;
+    values.size = 7;
   }
   void TearDown() override { test::RemoveFolder(dir); }
 
@@ -47,7 +45,7 @@ class CliMatchesTheEngine : public ::testing::Test {
   const Picture imageA = test::Varied(45, 43);
   const Picture imageB =
       test::MakeTestPicture(12, 40, [](int x, int y) { return PackRGB(x * 20, y * 6, 99); });
-  ControlValues values;
+  ControlValues values = test::Values(3, PackRGB(200, 30, 90), PackRGB(10, 250, 40));
 };
 
 }  // namespace

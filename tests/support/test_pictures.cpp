@@ -27,6 +27,17 @@ Picture Varied(int w, int h) {
   });
 }
 
+ControlValues Values(int strength, ColorRef colour1, ColorRef colour2) {
+  ControlValues v;
+  v.strength = static_cast<int16_t>(strength);
+  const Channels a = SplitColour(colour1), b = SplitColour(colour2);
+  v.colour1[0] = static_cast<int16_t>(a.r), v.colour1[1] = static_cast<int16_t>(a.g);
+  v.colour1[2] = static_cast<int16_t>(a.b);
+  v.colour2[0] = static_cast<int16_t>(b.r), v.colour2[1] = static_cast<int16_t>(b.g);
+  v.colour2[2] = static_cast<int16_t>(b.b);
+  return v;
+}
+
 std::string MakeScratchFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "pixmora-test-XXXXXX").string();
   if (!mkdtemp(pattern.data())) std::abort();

@@ -15,6 +15,9 @@ Picture Flat(int w, int h, ColorRef c);
 // A colourful picture with every channel value in use.
 Picture Varied(int w, int h);
 
+// The side panel's values with this strength and these colours (size 5).
+ControlValues Values(int strength, ColorRef colour1, ColorRef colour2 = PackRGB(255, 255, 255));
+
 // A session with image A loaded and the planes sized, data folder in a
 // fresh temporary folder (so "ps.bmp" can be written).
 struct Session {

@@ -56,12 +56,10 @@ TEST(Brightness, EverySumRoundsAsInDoublePrecision) {
 }
 
 TEST(ShiftColors, AddsOrSubtractsColourOne) {
-  ControlValues red;
-  red.colour1[0] = 255;
+  const ControlValues red = test::Values(5, PackRGB(255, 0, 0));
   EXPECT_EQ(ColourCommand(2, PackRGB(10, 20, 30), red), PackRGB(255, 20, 30));
   EXPECT_EQ(ColourCommand(3, PackRGB(10, 20, 30), red), PackRGB(0, 20, 30));
-  ControlValues some;
-  some.colour1[0] = 5, some.colour1[1] = 50, some.colour1[2] = 250;
+  const ControlValues some = test::Values(5, PackRGB(5, 50, 250));
   EXPECT_EQ(ColourCommand(2, PackRGB(10, 20, 30), some), PackRGB(15, 70, 255));
   EXPECT_EQ(ColourCommand(3, PackRGB(10, 20, 30), some), PackRGB(5, 0, 0));
 }

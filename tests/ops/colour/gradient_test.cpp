@@ -6,21 +6,10 @@ namespace pixmora {
 
 namespace {
 
-ControlValues GradientValues(int strength, ColorRef colour1, ColorRef colour2) {
-  ControlValues v;
-  v.strength = static_cast<int16_t>(strength);
-  const Channels a = SplitColour(colour1), b = SplitColour(colour2);
-  v.colour1[0] = static_cast<int16_t>(a.r), v.colour1[1] = static_cast<int16_t>(a.g);
-  v.colour1[2] = static_cast<int16_t>(a.b);
-  v.colour2[0] = static_cast<int16_t>(b.r), v.colour2[1] = static_cast<int16_t>(b.g);
-  v.colour2[2] = static_cast<int16_t>(b.b);
-  return v;
-}
-
 // The top-left result pixel of "Gradient" over a flat picture.
 ColorRef GradientOver(ColorRef picture, int strength, ColorRef colour) {
   test::Session s(test::Flat(2, 3, picture));
-  s.ws.values = GradientValues(strength, colour, colour);
+  s.ws.values = test::Values(strength, colour, colour);
   mnuCol_Click(s.ws, 0);
   return s.Result(0, 0);
 }
@@ -29,7 +18,7 @@ ColorRef GradientOver(ColorRef picture, int strength, ColorRef colour) {
 
 TEST(Gradient, GreyRampOn256Rows) {
   test::Session s(test::Flat(3, 256, PackRGB(7, 99, 250)));
-  s.ws.values = GradientValues(10, PackRGB(0, 0, 0), PackRGB(255, 255, 255));
+  s.ws.values = test::Values(10, PackRGB(0, 0, 0), PackRGB(255, 255, 255));
   mnuCol_Click(s.ws, 0);
   for (int y = 0; y < 256; ++y) {
     ASSERT_EQ(s.Result(0, y), PackRGB(y, y, y)) << y;
@@ -47,7 +36,7 @@ TEST(Gradient, BlendsInSinglePrecisionAndRoundsHalfToEven) {
 
 TEST(Gradient, OnePixelHighTakesColourOne) {
   test::Session s(test::Flat(4, 1, PackRGB(0, 0, 0)));
-  s.ws.values = GradientValues(10, PackRGB(10, 20, 30), PackRGB(200, 200, 200));
+  s.ws.values = test::Values(10, PackRGB(10, 20, 30), PackRGB(200, 200, 200));
   mnuCol_Click(s.ws, 0);
   EXPECT_EQ(s.Result(3, 0), PackRGB(10, 20, 30));
 }
@@ -55,7 +44,7 @@ TEST(Gradient, OnePixelHighTakesColourOne) {
 TEST(Gradient, StepsInSinglePrecision) {
   // 100 / 3 rows: a red step of 33.333332f gives 33.333332, 66.666664 and 100.
   test::Session s(test::Flat(1, 4, PackRGB(0, 0, 0)));
-  s.ws.values = GradientValues(10, PackRGB(0, 0, 0), PackRGB(100, 0, 0));
+  s.ws.values = test::Values(10, PackRGB(0, 0, 0), PackRGB(100, 0, 0));
   mnuCol_Click(s.ws, 0);
   EXPECT_EQ(s.Result(0, 1), PackRGB(33, 0, 0));
   EXPECT_EQ(s.Result(0, 2), PackRGB(67, 0, 0));

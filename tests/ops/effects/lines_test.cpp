@@ -9,15 +9,6 @@ namespace {
 
 constexpr ColorRef kBack = kDefaultBackColour;  // (33, 33, 33): the cleared result
 
-ControlValues Colour1(int r, int g, int b, int strength) {
-  ControlValues v;
-  v.colour1[0] = static_cast<int16_t>(r);
-  v.colour1[1] = static_cast<int16_t>(g);
-  v.colour1[2] = static_cast<int16_t>(b);
-  v.strength = static_cast<int16_t>(strength);
-  return v;
-}
-
 // A target of one colour with planes of its size, for calling a routine directly.
 struct Direct {
   Direct(int w, int h, ColorRef colour) : target(w, h, colour) { m.planes.Resize(w, h); }
@@ -33,7 +24,7 @@ TEST(Lines, FullStrengthDrawsColourOneEveryTwentiethRowOrColumn) {
   const struct { int index, w, h; } cases[] = {{5, 3, 45}, {5, 4, 20}, {6, 45, 2}};
   for (const auto& c : cases) {
     test::Session s(test::Flat(c.w, c.h, PackRGB(9, 9, 9)));
-    s.ws.values = Colour1(255, 10, 0, 10);
+    s.ws.values = test::Values(10, PackRGB(255, 10, 0));
     mnuEff_Click(s.ws, static_cast<int16_t>(c.index));
     for (int x = 0; x < c.w; ++x)
       for (int y = 0; y < c.h; ++y)
@@ -44,7 +35,7 @@ TEST(Lines, FullStrengthDrawsColourOneEveryTwentiethRowOrColumn) {
 
 TEST(HorizontalLines, StrengthOneMovesATenthOfTheWay) {
   test::Session s(test::Flat(2, 30, PackRGB(9, 9, 9)));
-  s.ws.values = Colour1(255, 0, 0, 1);
+  s.ws.values = test::Values(1, PackRGB(255, 0, 0));
   mnuEff_Click(s.ws, 5);
   // 0.899999998509884 * 33 + 255 * 0.100000001490116 = 55.2; 29.7 for the others.
   EXPECT_EQ(s.Result(1, 0), PackRGB(55, 30, 30));
@@ -91,7 +82,7 @@ TEST(AddSquares, CrossingsAreBlendedTwice) {
 
 TEST(AddSquares, ThroughTheMenuTheGridLiesOverTheClearedResult) {
   test::Session s(test::Flat(25, 25, PackRGB(250, 250, 250)));
-  s.ws.values = Colour1(200, 0, 0, 5);
+  s.ws.values = test::Values(5, PackRGB(200, 0, 0));
   mnuEff_Click(s.ws, 7);
   // Line: 0.5 * 33 + 100 = 116.5 -> 116, 16.5 -> 16. Crossing: 58 + 100, 8.
   EXPECT_EQ(s.Result(7, 20), PackRGB(116, 16, 16));

@@ -68,8 +68,7 @@ TEST(RotateImage, AQuarterTurnTakesThePointBelowTheCentre) {
   const PictureSurface source = Source(test::Varied(41, 41));
   PictureSurface destination(41, 41, kBackground);
   RotateImage(source, destination, kQuarterTurn);
-  const int c = 20;  // round(20.5)
-  EXPECT_EQ(destination.Point(c + 10, c), source.Point(c, c + 10));
+  const int c = 20;  // round(20.5); 10 pixels right of it shows what was 10 below it
   for (int x = 0; x < 41; ++x)
     for (int y = 0; y < 41; ++y) {
       const ColorRef from = source.Point(c - (y - c), c + (x - c));
