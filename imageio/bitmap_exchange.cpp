@@ -1,10 +1,9 @@
-// Exchange between FreeImage bitmaps (rows bottom-up, BGR bytes) and the
-// surfaces' pictures (columns top-down, ColorRef).
+// From FreeImage bitmaps (rows bottom-up, BGR bytes) to the surfaces'
+// pictures (columns top-down, ColorRef).
 #include <algorithm>
 #include <memory>
 
 #include "imageio/bitmap.h"
-#include "imageio/freeimage_session.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/row_exchange.h"
 
@@ -56,22 +55,6 @@ Picture ImageToPicture(FIBITMAP* bitmap, bool unloadSource) {
   }
   if (unloadSource) FreeImage_Unload(bitmap);
   return picture;
-}
-
-FIBITMAP* ImageFromDeviceContext(const PictureSurface& surface) {
-  EnsureFreeImage();
-  const PixelBuffer* image = surface.ImageBuffer();
-  const int w = surface.Width(), h = surface.Height();
-  if (!image || w <= 0 || h <= 0) return nullptr;
-  FIBITMAP* bitmap = FreeImage_Allocate(w, h, 24, 0, 0, 0);
-  if (!bitmap) return nullptr;
-  for (int y0 = 0; y0 < h; y0 += kRowBand) {
-    const int count = std::min(h - y0, kRowBand);
-    uint8_t* rows[kRowBand];
-    for (int i = 0; i < count; ++i) rows[i] = FreeImage_GetScanLine(bitmap, h - 1 - y0 - i);
-    ColumnsToRows(*image, y0, count, rows);
-  }
-  return bitmap;
 }
 
 }  // namespace pixmora

@@ -43,8 +43,6 @@ FIBITMAP* RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inP
                        bool unloadSource, int filter, bool forceNew);
 // A surface-ready picture with the bitmap's pixels (null for a null bitmap).
 Picture ImageToPicture(FIBITMAP* bitmap, bool unloadSource);
-// A new 24-bit bitmap holding the surface's current image (null when it has none).
-FIBITMAP* ImageFromDeviceContext(const PictureSurface& surface);
 
 bool SaveImageFile(FIBITMAP* bitmap, const std::string& fileName, int format, int flags,
                    int colourDepth, SizeArg width, SizeArg height, bool inPercent, int filter,

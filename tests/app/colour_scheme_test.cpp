@@ -1,14 +1,12 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
-#include <QScrollBar>
 #include <QStatusBar>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "app/picture_box.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/picture_files.h"
 
 namespace pixmora::test {
 
@@ -17,17 +15,13 @@ namespace {
 QColor Back(const QWidget* w) { return w->palette().color(QPalette::Window); }
 QColor Fore(const QWidget* w) { return w->palette().color(QPalette::WindowText); }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream all;
-  all << in.rdbuf();
-  return all.str();
-}
-
 const QColor kRed(255, 0, 0), kGreen(0, 255, 0);
 
 }  // namespace
 
+// The scheme colours the window, its labels, frames and picture boxes; the
+// scroll bars, the slider and the status bar keep the standard colours, the
+// previews stay white and the shape's preview black.
 TEST_F(WindowTest, TheSchemeColoursWindowLabelsFramesAndPictureBoxes) {
   Write("color_menu.cff", "1, 2, 3, 255, 65280, 0\n");
   Start();
@@ -42,22 +36,13 @@ TEST_F(WindowTest, TheSchemeColoursWindowLabelsFramesAndPictureBoxes) {
   EXPECT_EQ(Back(Find<QWidget>("Picture5")), kRed);
   EXPECT_EQ(window->Session().Pic4.BackColor, 255u) << "the hidden surfaces take the back colour";
   EXPECT_EQ(window->Controls().picture1->Surface().BackColor, 255u);
-}
 
-TEST_F(WindowTest, ScrollBarsSliderAndStatusBarKeepTheirColours) {
-  Write("color_menu.cff", "1, 2, 3, 255, 65280, 0\n");
-  Start();
   const QColor standard = QApplication::palette().color(QPalette::Window);
-  EXPECT_EQ(Back(Find<QScrollBar>("HS1(0)")), standard);
-  EXPECT_EQ(Back(Find<QScrollBar>("HScroll1")), standard);
-  EXPECT_EQ(Back(Find<QWidget>("Slider1")), standard);
-  EXPECT_EQ(Back(window->statusBar()), standard);
-  EXPECT_EQ(Back(Find<QWidget>("ProgressBar3")), standard);
-}
+  for (const QWidget* w :
+       {Find<QWidget>("HS1(0)"), Find<QWidget>("HScroll1"), Find<QWidget>("Slider1"),
+        static_cast<QWidget*>(window->statusBar()), Find<QWidget>("ProgressBar3")})
+    EXPECT_EQ(Back(w), standard) << w->objectName().toStdString();
 
-TEST_F(WindowTest, PreviewsAreWhiteAndTheShapePreviewBlack) {
-  Write("color_menu.cff", "1, 2, 3, 255, 65280, 0\n");
-  Start();
   const app::Form1Controls& c = window->Controls();
   for (const app::PreviewBox* box : {c.Image1, c.Image2, c.Image3}) {
     EXPECT_EQ(Back(box), QColor(255, 255, 255)) << box->objectName().toStdString();
@@ -79,12 +64,12 @@ TEST_F(WindowTest, TheSupportCopyIsCopiedOnFirstStartOnly) {
   Write("supporto/color_menu.cff", scheme);
   Start();
   EXPECT_EQ(Back(window.get()), kRed);
-  EXPECT_EQ(ReadAll(data + "color_menu.cff"), scheme);
+  EXPECT_EQ(FileBytes(data + "color_menu.cff"), scheme);
   window.reset();
   Write("supporto/color_menu.cff", "0, 0, 0, 16711680, 0, 0\n");
   Start();
   EXPECT_EQ(Back(window.get()), kRed) << "later starts read the data folder's copy";
-  EXPECT_EQ(ReadAll(data + "color_menu.cff"), scheme);
+  EXPECT_EQ(FileBytes(data + "color_menu.cff"), scheme);
 }
 
 }  // namespace pixmora::test

@@ -1,4 +1,3 @@
-#include <QLabel>
 #include <QUrl>
 
 #include "app/command_line.h"
@@ -8,11 +7,7 @@
 
 namespace pixmora::test {
 
-namespace {
-
 using CommandLineTest = WindowTest;
-
-}  // namespace
 
 TEST_F(CommandLineTest, FirstFileOpensAsImageAAndSecondAsImageB) {
   Start();

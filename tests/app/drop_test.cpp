@@ -1,6 +1,5 @@
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QLabel>
 #include <QMimeData>
 #include <QUrl>
 

@@ -21,6 +21,7 @@
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 #include "windows/texture_window.h"
 
@@ -36,11 +37,6 @@ bool CanWriteIn(const std::string& folder) {
   std::error_code ignored;
   fs::remove(probe, ignored);
   return written;
-}
-
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 size_t FilesIn(const std::string& folder) {
@@ -110,7 +106,7 @@ TEST_F(FaultsTest, AReadOnlyDataFolderSaysSoAndLeavesTheOldResultFileWhole) {
   MakeResult();
   ExpectNotice("cannot write " + data + "ps.bmp");
   EXPECT_EQ(window->Session().Pic4.Width(), 64);
-  EXPECT_EQ(ReadText(data + "ps.bmp"), "the last session's result");
+  EXPECT_EQ(FileBytes(data + "ps.bmp"), "the last session's result");
   EXPECT_EQ(FilesIn(data), 2u) << "no temporary file is left";
 }
 
@@ -152,7 +148,7 @@ TEST_F(FaultsTest, TextureLibrariesThatAreMissingOrNotFoldersAreReported) {
   std::ofstream(data + "texture utente") << "a file where the library should be";
   SaveTexture("001 First");
   ExpectNotice("cannot write " + data + "texture utente/001 First.bmp");
-  EXPECT_EQ(ReadText(data + "texture utente"), "a file where the library should be");
+  EXPECT_EQ(FileBytes(data + "texture utente"), "a file where the library should be");
   EXPECT_EQ(window->Session().Pic4.Width(), 64) << "the result is kept";
 }
 
@@ -162,11 +158,11 @@ TEST_F(FaultsTest, AReadOnlyTextureLibraryKeepsItsFilesAndSaysWhy) {
   const std::string library = data + "texture utente/";
   fs::create_directories(library);
   WritePicture(Flat(8, 8, 0x336699), "VARDELO24/texture utente/001 Wood.bmp");
-  const std::string before = ReadText(library + "001 Wood.bmp");
+  const std::string before = FileBytes(library + "001 Wood.bmp");
   if (!MakeReadOnly(library)) GTEST_SKIP() << "no way to make a folder read-only here";
   SaveTexture("001 Wood");
   ExpectNotice("cannot write " + library + "001 Wood.bmp");
-  EXPECT_EQ(ReadText(library + "001 Wood.bmp"), before);
+  EXPECT_EQ(FileBytes(library + "001 Wood.bmp"), before);
   EXPECT_EQ(FilesIn(library), 1u);
 }
 
@@ -179,15 +175,8 @@ TEST_F(FaultsTest, EmptyDamagedAndVanishedFilesLeaveImageAAsItWas) {
   OpenImageA(root + "empty.bmp");
   ExpectNotice("cannot read image A " + root + "empty.bmp: not a picture");
 
-  const std::string png = root + "whole.png";
-  {
-    PictureSurface s;
-    s.SetPicture(Varied(200, 150));
-    FIBITMAP* b = ImageFromDeviceContext(s);
-    ASSERT_TRUE(SaveBitmap(kFormatPng, b, png, 0));
-    FreeImage_Unload(b);
-  }
-  const std::string whole = ReadText(png);
+  const std::string whole =
+      FileBytes(WriteTestPicture(Varied(200, 150), root + "whole.png", kFormatPng));
   std::ofstream(root + "damaged.png", std::ios::binary) << whole.substr(0, whole.size() / 2);
   OpenImageA(root + "damaged.png");
   ExpectNotice("cannot read image A " + root + "damaged.png: damaged or not a picture");
@@ -232,7 +221,7 @@ TEST_F(FaultsTest, SavingWhereNothingCanBeWrittenKeepsTheOldFileAndLeavesNoTempo
   Action("mnusalva")->trigger();
   Settle();
   ExpectNotice("cannot write " + folder + "out.png");
-  EXPECT_EQ(ReadText(folder + "out.png"), "the good old file");
+  EXPECT_EQ(FileBytes(folder + "out.png"), "the good old file");
   EXPECT_EQ(FilesIn(folder), 1u);
   EXPECT_EQ(window->Session().imma.Width(), 64) << "the result is kept";
 }
@@ -247,17 +236,10 @@ TEST_F(FaultsTest, EveryFormatOpensAsTheBatchToolReadsIt) {
   } files[] = {{"a.bmp", kFormatBmp}, {"a.jpg", kFormatJpeg}, {"a.png", kFormatPng},
                {"a.tif", kFormatTiff}, {"a.gif", FIF_GIF}};
   for (const auto& file : files) {
-    PictureSurface s;
-    s.SetPicture(Varied(48, 32));
-    FIBITMAP* b = ImageFromDeviceContext(s);
-    if (file.format == FIF_GIF) {
-      FIBITMAP* quantized = FreeImage_ColorQuantize(b, FIQ_WUQUANT);
-      FreeImage_Unload(b);
-      b = quantized;
-    }
+    Bitmap b = BitmapOf(Varied(48, 32));
+    if (file.format == FIF_GIF) b.reset(FreeImage_ColorQuantize(b.get(), FIQ_WUQUANT));
     const std::string path = root + file.name;
-    ASSERT_TRUE(SaveBitmap(file.format, b, path, 0)) << path;
-    FreeImage_Unload(b);
+    ASSERT_TRUE(SaveBitmap(file.format, b.get(), path, 0)) << path;
     OpenImageA(path);
     ExpectSamePixels(window->Session().Pic1.Image(), LoadPictureFile(path));
   }

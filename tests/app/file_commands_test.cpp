@@ -1,50 +1,22 @@
 #include <FreeImage.h>
 
 #include <QAction>
-#include <QLabel>
 #include <QToolButton>
 #include <filesystem>
 
 #include "app/file_dialog.h"
 #include "app/picture_box.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
 
-namespace {
-
-class FileCommandsTest : public WindowTest {
- protected:
-  // Opens a picture as image A through the menu.
-  void OpenPictureAsA(const Picture& picture) { OpenImageA(WritePicture(picture, "a.bmp")); }
-};
-
-// The pixels, width, height and depth of a file as FreeImage reads it.
-struct FileFacts {
-  unsigned width = 0, height = 0, bpp = 0;
-};
-FileFacts ReadFacts(const std::string& path) {
-  FIBITMAP* bitmap = FreeImage_Load(FreeImage_GetFileType(path.c_str()), path.c_str(), 0);
-  if (!bitmap) return {};
-  const FileFacts facts{FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap),
-                        FreeImage_GetBPP(bitmap)};
-  FreeImage_Unload(bitmap);
-  return facts;
-}
-
-}  // namespace
-
-TEST(FileDialogFilters, BecomeQtNameFilters) {
-  EXPECT_EQ(app::NameFilters("Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|"),
-            QStringList({"Files BMP (*.bmp)", "Files JPG (*.jpg)"}));
-}
+using FileCommandsTest = WindowTest;
 
 TEST_F(FileCommandsTest, OpeningImageAShowsItAndSizesThePlanes) {
   StartScripted();
-  OpenPictureAsA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   ASSERT_EQ(dialog->requests.size(), 1u);
   EXPECT_EQ(dialog->requests[0].title, window->Caption("mnuimma"));
   const QString filter = dialog->requests[0].filter;
@@ -79,7 +51,7 @@ TEST_F(FileCommandsTest, ClicksOnThePreviewsOpenTheirPictures) {
 
 TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
   StartScripted();
-  OpenPictureAsA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   const Picture before = window->Session().Pic1.Image();
   Action("mnuimma")->trigger();  // no answer: cancelled
   Settle();
@@ -97,7 +69,7 @@ TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
 
 TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
   StartScripted();
-  OpenPictureAsA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture result = window->Session().imma.Image();
   const char* names[] = {"out.bmp", "out.jpg", "out.png", "out.tif"};
@@ -124,7 +96,7 @@ TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
 // the filter does and its extension is added. No name gets two.
 TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
   StartScripted();
-  OpenPictureAsA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const std::pair<std::string, int> typed[] = {{"grey5.jpg", 1}, {"tex", 3}, {"Photo.TIFF", 1}, {"my.notes", 4}};
   const std::pair<std::string, FREE_IMAGE_FORMAT> written[] = {
@@ -140,7 +112,7 @@ TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
 
 TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   StartScripted();
-  OpenPictureAsA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   const Picture grey = window->Session().Pic4.Image();
   Action("mnusalvaa")->trigger();
@@ -160,7 +132,7 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
 // writes there, only in the process's own working folder.
 TEST_F(FileCommandsTest, LoadImageANeedsNoProgramFolderButAWorkingFolder) {
   StartScripted();
-  OpenPictureAsA(Varied(64, 48));
+  OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   window->Session().folders.program = root + "read-only program folder/";
   const Picture grey = window->Session().Pic4.Image();
@@ -176,10 +148,8 @@ TEST_F(FileCommandsTest, LoadImageANeedsNoProgramFolderButAWorkingFolder) {
   Settle();
   ExpectSamePixels(window->Session().Pic4.Image(), result);
   ExpectSamePixels(window->Session().Pic1.Image(), imageA);
-  auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
   const std::string expected = "cannot write " + root + "no such folder/$$$.bmp";
-  EXPECT_TRUE(notice->text().contains(QString::fromStdString(expected)))
-      << notice->text().toStdString();
+  EXPECT_TRUE(Notice().contains(QString::fromStdString(expected))) << Notice().toStdString();
 }
 
 TEST_F(FileCommandsTest, SavingBeforeAnyCommandSaysThereIsNoResult) {
@@ -188,8 +158,7 @@ TEST_F(FileCommandsTest, SavingBeforeAnyCommandSaysThereIsNoResult) {
   Action("mnusalva")->trigger();
   Settle();
   EXPECT_FALSE(std::filesystem::exists(root + "blank.png"));
-  auto* notice = static_cast<QLabel*>(window->Controls().panels[2]);
-  EXPECT_TRUE(notice->text().contains("no result")) << notice->text().toStdString();
+  EXPECT_TRUE(Notice().contains("no result")) << Notice().toStdString();
 }
 
 }  // namespace pixmora::test

@@ -11,6 +11,7 @@
 #include "app/picture_box.h"
 #include "imageio/picture_files.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
@@ -111,7 +112,7 @@ TEST_F(HistoryTest, ARecipeReplaysTheSavedFileByteForByte) {
 
   Answer(root + "r.recipe");
   File("mnuSaveRecipe");
-  const std::string recipe = ReadBytes(root + "r.recipe");
+  const std::string recipe = FileBytes(root + "r.recipe");
   EXPECT_EQ(recipe.find("color:5"), std::string::npos) << "the unused step is left out:\n" << recipe;
   const char* extensions[] = {"bmp", "jpg", "png", "tif"};
   for (int format = 1; format <= 4; ++format) {
@@ -120,7 +121,7 @@ TEST_F(HistoryTest, ARecipeReplaysTheSavedFileByteForByte) {
     Answer(saved, format);
     File("mnusalva");
     ASSERT_EQ(RunBatchTool("apply --recipe '" + root + "r.recipe' '" + root + "a.png' '" + replayed + "'"), 0);
-    EXPECT_TRUE(ReadBytes(saved) == ReadBytes(replayed)) << extensions[format - 1] << "\n" << recipe;
+    EXPECT_TRUE(FileBytes(saved) == FileBytes(replayed)) << extensions[format - 1] << "\n" << recipe;
   }
 
   Action("mnuCopyCommand")->trigger();

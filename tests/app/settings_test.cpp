@@ -42,13 +42,6 @@ TEST_F(SettingsTest, FirstStartTakesTheDesignSizeAsFarAsTheScreenAllows) {
   EXPECT_EQ(window->size(), QSize(1067, 760).boundedTo(window->screen()->availableGeometry().size()));
 }
 
-TEST_F(SettingsTest, FileEntriesHaveTheUsualShortcuts) {
-  Start();
-  EXPECT_EQ(Action("mnuimma")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-  EXPECT_EQ(Action("mnusalva")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
-  EXPECT_EQ(Action("mnuesci")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
-}
-
 TEST_F(SettingsTest, ShortcutKeysRunTheirEntries) {
   StartScripted();
   window->show();

@@ -1,6 +1,8 @@
 #include "tests/app/window_fixture.h"
 
 #include <QDeadlineTimer>
+#include <FreeImage.h>
+
 #include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
@@ -8,7 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "imageio/picture_files.h"
+#include "tests/support/batch_tool.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
@@ -58,10 +61,7 @@ void WindowTest::Write(const std::string& relative, const std::string& text) {
 }
 
 std::string WindowTest::WritePicture(const Picture& picture, const std::string& name) {
-  const std::string path = root + name;
-  std::string error;
-  EXPECT_TRUE(SavePictureAsBmp(picture, path, &error)) << error;
-  return path;
+  return WriteTestPicture(picture, root + name);
 }
 
 app::Form1& WindowTest::Start() {
@@ -87,6 +87,10 @@ void WindowTest::OpenImageA(const std::string& path) {
   Settle();
 }
 
+QString WindowTest::Notice() const {
+  return static_cast<QLabel*>(window->Controls().panels[2])->text();
+}
+
 void WindowTest::RunAndWait(const std::function<void()>& start) {
   QSignalSpy finished(window.get(), &app::Form1::commandFinished);
   start();
@@ -108,17 +112,11 @@ void WindowTest::WaitUntilEnabled(const QWidget& w) {
   ASSERT_TRUE(w.isEnabled()) << "the write did not end";
 }
 
-QString WindowTest::Notice() const {
-  return static_cast<QLabel*>(window->Controls().panels[2])->text();
-}
-
 int WindowTest::RunBatchTool(const std::string& arguments) {
   const std::string home = root + "batch/";
   fs::create_directories(home + "VARDELO24");
   std::string err;
-  const int code = RunCommand("XDG_DATA_HOME='" + home + "' TMPDIR='" + root + "tmp/' '" +
-                                  PIXMORA_CLI + "' " + arguments,
-                              &err);
+  const int code = RunCli(home, arguments, &err);
   EXPECT_EQ(code, 0) << err;
   return code;
 }
@@ -129,8 +127,13 @@ bool Eventually(const std::function<bool()>& condition) {
   return condition();
 }
 
-QString ItemName(const QAction* action) {
-  return action->menu() ? action->menu()->objectName() : action->objectName();
+FileFacts ReadFacts(const std::string& path) {
+  FIBITMAP* bitmap = FreeImage_Load(FreeImage_GetFileType(path.c_str()), path.c_str(), 0);
+  if (!bitmap) return {};
+  const FileFacts facts{FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap),
+                        FreeImage_GetBPP(bitmap)};
+  FreeImage_Unload(bitmap);
+  return facts;
 }
 
 }  // namespace pixmora::test

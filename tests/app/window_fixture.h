@@ -1,5 +1,6 @@
 // A main window started as the user's start would, over a scratch data
-// folder that each test fills with what it needs.
+// folder that each test fills with what it needs, with Dialog1 answered by
+// the test when it asks for that.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -14,6 +15,8 @@
 #include "tests/app/scripted_dialog.h"
 #include "core/picture.h"
 #include "tests/app/scripted_dialog.h"
+#include "tests/support/same_pixels.h"
+#include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
 
@@ -37,6 +40,8 @@ class WindowTest : public ::testing::Test {
   void Answer(const std::string& path, int filterIndex = 1);
   // Opens the file as image A through File > Open > Image (a), and waits.
   void OpenImageA(const std::string& path);
+  // What the status bar's notice panel says.
+  QString Notice() const;
   template <class T>
   T* Find(const QString& name) const {
     return window->findChild<T*>(name);
@@ -50,8 +55,6 @@ class WindowTest : public ::testing::Test {
   // Waits until a window that disables itself while it writes (the texture
   // window) is enabled again.
   void WaitUntilEnabled(const QWidget& w);
-  // The notice panel's text.
-  QString Notice() const;
   // Runs the batch tool with its own data folder; answers its exit code.
   int RunBatchTool(const std::string& arguments);
 
@@ -66,7 +69,10 @@ class WindowTest : public ::testing::Test {
 // reads away from it arrives); answers whether it came to hold.
 bool Eventually(const std::function<bool()>& condition);
 
-// The design name of a menu bar or menu item (a submenu's is its menu's).
-QString ItemName(const QAction* action);
+// The width, height and depth of a picture file as FreeImage reads it.
+struct FileFacts {
+  unsigned width = 0, height = 0, bpp = 0;
+};
+FileFacts ReadFacts(const std::string& path);
 
 }  // namespace pixmora::test

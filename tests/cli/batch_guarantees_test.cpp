@@ -12,6 +12,7 @@
 #include "cli/batch_many.h"
 #include "cli/command_line.h"
 #include "imageio/picture_files.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -51,9 +52,9 @@ TEST_F(BatchGuarantees, ResultsReplaceThePicturesOnlyWhenAskedTo) {
   std::string err;
   EXPECT_EQ(Cli("apply --out-dir '" + dir + "' '" + dir + "a.bmp' -- Fog", &err), 2);
   EXPECT_NE(err.find("--overwrite"), std::string::npos) << err;
-  const std::string before = test::ReadBytes(dir + "a.bmp");
+  const std::string before = test::FileBytes(dir + "a.bmp");
   EXPECT_EQ(Cli("apply --overwrite --out-dir '" + dir + "' '" + dir + "a.bmp' -- Fog"), 0);
-  EXPECT_NE(test::ReadBytes(dir + "a.bmp"), before);
+  EXPECT_NE(test::FileBytes(dir + "a.bmp"), before);
 }
 
 TEST_F(BatchGuarantees, EveryNoteReachesTheUserNamedByItsPicture) {
@@ -82,7 +83,7 @@ TEST_F(BatchGuarantees, ARecipeAndTheSameWordsGiveTheSamePixels) {
   test::ExpectSamePixels(LoadPictureFile(dir + "r.png"), LoadPictureFile(dir + "w.png"));
   ASSERT_EQ(Cli("apply --recipe '" + dir + "r.recipe' '" + dir + "a.bmp' '" + dir + "r.bmp'"), 0);
   ASSERT_EQ(Cli("apply --recipe '" + dir + "r.recipe' --out-dir '" + dir + "o' '" + dir + "a.bmp'"), 0);
-  EXPECT_EQ(test::ReadBytes(dir + "o/a.bmp"), test::ReadBytes(dir + "r.bmp"));
+  EXPECT_EQ(test::FileBytes(dir + "o/a.bmp"), test::FileBytes(dir + "r.bmp"));
 }
 
 // Ctrl+C in the middle of a run takes the run's working folder with it, and
@@ -123,8 +124,8 @@ TEST_F(BatchGuarantees, QualityAndCompressionShapeTheOutputOnly) {
   ASSERT_EQ(Cli(a + "plain.jpg' Fog"), 0);
   ASSERT_EQ(Cli(a + "q75.jpg' Fog --quality 75"), 0);
   ASSERT_EQ(Cli(a + "q10.jpg' Fog --quality 10"), 0);
-  EXPECT_EQ(test::ReadBytes(dir + "q75.jpg"), test::ReadBytes(dir + "plain.jpg")) << "75 is the default";
-  EXPECT_LT(test::ReadBytes(dir + "q10.jpg").size(), test::ReadBytes(dir + "plain.jpg").size());
+  EXPECT_EQ(test::FileBytes(dir + "q75.jpg"), test::FileBytes(dir + "plain.jpg")) << "75 is the default";
+  EXPECT_LT(test::FileBytes(dir + "q10.jpg").size(), test::FileBytes(dir + "plain.jpg").size());
   ASSERT_EQ(Cli(a + "fast.png' Fog --compression fast"), 0);
   ASSERT_EQ(Cli(a + "best.png' Fog --compression best"), 0);
   test::ExpectSamePixels(LoadPictureFile(dir + "fast.png"), LoadPictureFile(dir + "best.png"));
@@ -136,9 +137,9 @@ TEST_F(BatchGuarantees, QualityAndCompressionShapeTheOutputOnly) {
 TEST_F(BatchGuarantees, HelpAndVersionAnswer) {
   std::string err;
   EXPECT_EQ(Cli("apply --help > '" + dir + "help'", &err), 0) << err;
-  EXPECT_NE(test::ReadBytes(dir + "help").find("--recipe"), std::string::npos);
+  EXPECT_NE(test::FileBytes(dir + "help").find("--recipe"), std::string::npos);
   EXPECT_EQ(Cli("--version > '" + dir + "version'"), 0);
-  EXPECT_EQ(test::ReadBytes(dir + "version").rfind("pixmora-cli ", 0), 0u);
+  EXPECT_EQ(test::FileBytes(dir + "version").rfind("pixmora-cli ", 0), 0u);
 }
 
 }  // namespace pixmora

@@ -5,8 +5,9 @@
 
 #include "cli/batch_many.h"
 #include "cli/command_line.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
+#include "tests/support/batch_tool.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -34,19 +35,14 @@ TEST(BatchMany, UsageErrorsAreFoundBeforeAnyPictureRuns) {
 
 TEST(BatchMany, ABadFileInTheMiddleDoesNotStopTheOthers) {
   const std::string dir = test::MakeScratchFolder();
-  for (const char* name : {"a.png", "c.bmp"}) {
-    PictureSurface s;
-    s.SetPicture(test::Varied(9, 5));
-    FIBITMAP* b = ImageFromDeviceContext(s);
-    ASSERT_TRUE(SaveBitmap(name[2] == 'p' ? kFormatPng : kFormatBmp, b, dir + name, 0));
-    FreeImage_Unload(b);
-  }
+  test::WriteTestPicture(test::Varied(9, 5), dir + "a.png", kFormatPng);
+  test::WriteTestPicture(test::Varied(9, 5), dir + "c.bmp");
   std::ofstream(dir + "b.jpg") << "not a picture";
   std::string err;
-  const int code = test::RunCommand("XDG_DATA_HOME='" + dir + "' '" PIXMORA_CLI "' apply --out-dir '" +
-                                        dir + "out' '" + dir + "a.png' '" + dir + "b.jpg' '" + dir +
-                                        "c.bmp' -- 'Image negative'",
-                                    &err);
+  const int code = test::RunCli(dir,
+                                "apply --out-dir '" + dir + "out' '" + dir + "a.png' '" + dir +
+                                    "b.jpg' '" + dir + "c.bmp' -- 'Image negative'",
+                                &err);
   EXPECT_EQ(code, 1);
   EXPECT_NE(err.find("1 of 3 pictures failed"), std::string::npos) << err;
   EXPECT_NE(err.find("b.jpg"), std::string::npos);

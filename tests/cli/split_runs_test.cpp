@@ -11,23 +11,12 @@
 #include <iterator>
 
 #include "imageio/mfreeimage.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-void Save(const Picture& picture, int format, const std::string& path) {
-  PictureSurface s;
-  s.SetPicture(picture);
-  FIBITMAP* b = ImageFromDeviceContext(s);
-  ASSERT_TRUE(SaveBitmap(format, b, path, 0)) << path;
-  FreeImage_Unload(b);
-}
-
-}  // namespace
 
 TEST(SplitRuns, PartsRunAsSeparateProcessesGiveTheBytesOfOneRun) {
   const std::string dir = test::MakeScratchFolder();
@@ -42,7 +31,7 @@ TEST(SplitRuns, PartsRunAsSeparateProcessesGiveTheBytesOfOneRun) {
       return PackRGB((x * 5 + y * 11 + 40 * static_cast<int>(i)) & 255, (x * y + 7) & 255,
                      (x * 3 + y * (static_cast<int>(i) + 2)) & 255);
     });
-    Save(picture, names[i].ends_with(".png") ? kFormatPng : kFormatBmp, dir + names[i]);
+    test::WriteTestPicture(picture, dir + names[i], names[i].ends_with(".png") ? kFormatPng : kFormatBmp);
   }
   const auto pictures = [&](std::initializer_list<size_t> which) {
     std::string list;
@@ -52,7 +41,7 @@ TEST(SplitRuns, PartsRunAsSeparateProcessesGiveTheBytesOfOneRun) {
   // Random numbers (Diffuse Images, Disorder), the shape, a slider turn, a
   // colour option, and an image B that each picture fits to its own size in
   // its own working folder, in one chain.
-  Save(test::Varied(31, 17), kFormatPng, dir + "other.png");
+  test::WriteTestPicture(test::Varied(31, 17), dir + "other.png", kFormatPng);
   const std::string commands =
       " 'Diffuse Images' Fog 'Insert Shape' Disorder 'Add hor. blinds' rotate:1"
       " 'Image mixing with A-B' --strength 7 --color1 10,200,30 --image-b '" + dir + "other.png'";
@@ -80,9 +69,9 @@ TEST(SplitRuns, PartsRunAsSeparateProcessesGiveTheBytesOfOneRun) {
 
   for (const std::string& name : names) {
     const std::string output = name.substr(0, name.size() - 4) + ".png";
-    const std::string whole = test::ReadBytes(dir + "whole/" + output);
+    const std::string whole = test::FileBytes(dir + "whole/" + output);
     ASSERT_FALSE(whole.empty()) << output;
-    EXPECT_TRUE(whole == test::ReadBytes(dir + "parts/" + output)) << output << " differs between the runs";
+    EXPECT_TRUE(whole == test::FileBytes(dir + "parts/" + output)) << output << " differs between the runs";
   }
   test::RemoveFolder(dir);
 }

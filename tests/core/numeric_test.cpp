@@ -51,15 +51,4 @@ TEST(Composition, LimitsAndFailures) {
   EXPECT_TRUE(ComposeRGB(-0.5, 0.0, 0.0, c)) << "-0.5 rounds to 0";
 }
 
-TEST(Composition, SplitOfTheInvalidColour) {
-  const Channels c = SplitColour(kInvalidColour);
-  EXPECT_EQ(c.r, -1);
-  EXPECT_EQ(c.g, -1);
-  EXPECT_EQ(c.b, 255);
-  const Channels v = SplitColour(PackRGB(1, 2, 3));
-  EXPECT_EQ(v.r, 1);
-  EXPECT_EQ(v.g, 2);
-  EXPECT_EQ(v.b, 3);
-}
-
 }  // namespace pixmora

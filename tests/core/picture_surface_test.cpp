@@ -44,25 +44,6 @@ TEST(PictureSurface, WithoutAutoSizeKeepsItsSize) {
   EXPECT_EQ(s.Point(3, 3), 0u);
 }
 
-TEST(PictureSurface, PaintPictureAtOwnSizeCopiesExactly) {
-  const Picture src = test::Varied(7, 5);
-  PictureSurface s(20, 20, 0);
-  s.PaintPicture(src, 3, 4, 7, 5);
-  for (int x = 0; x < 7; ++x)
-    for (int y = 0; y < 5; ++y) ASSERT_EQ(s.Point(x + 3, y + 4), src->At(x, y));
-  EXPECT_EQ(s.Point(2, 4), 0u);
-  EXPECT_EQ(s.Point(10, 4), 0u);
-}
-
-TEST(PictureSurface, PaintPictureScaledKeepsFlatColoursAndCoversTheRectangle) {
-  PictureSurface s(40, 40, 0);
-  s.PaintPicture(test::Flat(3, 3, PackRGB(200, 100, 50)), 10, 10, 20, 20);
-  EXPECT_EQ(s.Point(10, 10), PackRGB(200, 100, 50));
-  EXPECT_EQ(s.Point(29, 29), PackRGB(200, 100, 50));
-  EXPECT_EQ(s.Point(30, 30), 0u);
-  EXPECT_EQ(s.Point(9, 9), 0u);
-}
-
 TEST(PictureSurface, LinePaintsBothEndsAndBoxesThroughBothCorners) {
   PictureSurface s(10, 10, 0);
   s.Line(0, 3, 9, 3, 0xFF, LineStyle::Line);

@@ -13,6 +13,7 @@
 #include "imageio/decoder_process.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -73,9 +74,7 @@ TEST(Decoder, NewerBmpHeadersOpen) {
 
 TEST(Decoder, BitmapsFromTheChildEqualInProcessLoading) {
   Scratch s;
-  PictureSurface surface;
-  surface.SetPicture(test::Varied(37, 23));
-  FIBITMAP* colour = ImageFromDeviceContext(surface);
+  FIBITMAP* colour = test::BitmapOf(test::Varied(37, 23)).release();
   FIBITMAP* palette = FreeImage_ColorQuantize(colour, FIQ_WUQUANT);
   FIBITMAP* grey = FreeImage_ConvertToGreyscale(colour);
   FIBITMAP* rgba = FreeImage_ConvertTo32Bits(colour);

@@ -1,135 +1,52 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "imageio/mfreeimage.h"
+#include "imageio/write_picture.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
 
 namespace fs = std::filesystem;
 
-class SaveTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    PictureSurface s;
-    s.SetPicture(test::Varied(20, 10));
-    bitmap = ImageFromDeviceContext(s);
-  }
-  void TearDown() override {
-    FreeImage_Unload(bitmap);
-    test::RemoveFolder(dir);
-  }
-  bool Save(const std::string& name, int format) {
-    return SaveImageFile(bitmap, dir + name, format, 0, 24, SizeArg::Whole(20), SizeArg::Whole(10),
-                         false, 3, false);
-  }
-  FIBITMAP* bitmap = nullptr;
-  std::string dir = test::MakeScratchFolder();
-};
-
-TEST_F(SaveTest, TheExtensionRuleIsCaseSensitive) {
-  EXPECT_TRUE(Save("noext", kFormatJpeg));
-  EXPECT_TRUE(fs::exists(dir + "noext.jpg"));
-  EXPECT_TRUE(Save("upper.JPG", kFormatJpeg));
-  EXPECT_TRUE(fs::exists(dir + "upper.JPG.jpg"));
-  EXPECT_TRUE(Save("lower.jpg", kFormatJpeg));
-  EXPECT_TRUE(fs::exists(dir + "lower.jpg"));
-  EXPECT_TRUE(Save("tex.png", kFormatBmp));
-  EXPECT_TRUE(fs::exists(dir + "tex.png.bmp"));
+// A save keeps its name when the extension is one of the format's, letter
+// case counting; otherwise the format's own extension is appended.
+TEST(SaveNames, TheExtensionRuleIsCaseSensitive) {
+  EXPECT_EQ(NameWithFormatExtension("noext", kFormatJpeg), "noext.jpg");
+  EXPECT_EQ(NameWithFormatExtension("upper.JPG", kFormatJpeg), "upper.JPG.jpg");
+  EXPECT_EQ(NameWithFormatExtension("lower.jpg", kFormatJpeg), "lower.jpg");
+  EXPECT_EQ(NameWithFormatExtension("tex.png", kFormatBmp), "tex.png.bmp");
+  EXPECT_EQ(NameWithFormatExtension("scan", kFormatTiff), "scan.tif");
   EXPECT_TRUE(ExtensionMatchesFormat(kFormatJpeg, "a.JPG", false));
-  EXPECT_FALSE(ExtensionMatchesFormat(kFormatJpeg, "a.JPG", true));
   EXPECT_TRUE(ExtensionMatchesFormat(kFormatJpeg, "a.peg", true)) << "a tail of a listed extension";
   EXPECT_FALSE(ExtensionMatchesFormat(kFormatJpeg, "nodot", true));
-  EXPECT_EQ(FormatPrimaryExtension(kFormatJpeg), "jpg");
-  EXPECT_EQ(FormatPrimaryExtension(kFormatTiff), "tif");
 }
 
-TEST_F(SaveTest, EveryFormatWrites24Bits) {
-  for (auto [name, format] : {std::pair{"a.bmp", kFormatBmp}, {"a.jpg", kFormatJpeg},
-                              {"a.png", kFormatPng}, {"a.tif", kFormatTiff}}) {
-    ASSERT_TRUE(Save(name, format)) << name;
-    FIBITMAP* back = FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), (dir + name).c_str(), 0);
-    ASSERT_TRUE(back) << name;
-    EXPECT_EQ(FreeImage_GetBPP(back), 24u) << name;
-    EXPECT_EQ(FreeImage_GetWidth(back), 20u);
-    FreeImage_Unload(back);
-  }
-}
-
-TEST_F(SaveTest, A32BitCaptureIsConvertedAndTheCallersBitmapStays) {
-  FIBITMAP* wide = FreeImage_ConvertTo32Bits(bitmap);
-  ASSERT_TRUE(SaveImageFile(wide, dir + "w.bmp", kFormatBmp, 0, 24, {}, {}, false, 3, false));
-  EXPECT_EQ(FreeImage_GetBPP(wide), 32u) << "still valid and untouched";
-  FreeImage_Unload(wide);
-  FIBITMAP* back = FreeImage_Load(FIF_BMP, (dir + "w.bmp").c_str(), 0);
-  EXPECT_EQ(FreeImage_GetBPP(back), 24u);
-  FreeImage_Unload(back);
-}
-
-TEST_F(SaveTest, TextureSizeResamples) {
-  ASSERT_TRUE(SaveImageFile(bitmap, dir + "001 Wood.bmp", kFormatBmp, 0, 24, SizeArg::Whole(256),
-                            SizeArg::Whole(256), false, 3, false));
-  FIBITMAP* back = FreeImage_Load(FIF_BMP, (dir + "001 Wood.bmp").c_str(), 0);
-  EXPECT_EQ(FreeImage_GetWidth(back), 256u);
-  EXPECT_EQ(FreeImage_GetHeight(back), 256u);
-  EXPECT_EQ(FreeImage_GetBPP(back), 24u);
-  FreeImage_Unload(back);
-}
-
-TEST_F(SaveTest, ErrorsOfTheSaveLayer) {
-  EXPECT_FALSE(SaveImageFile(nullptr, dir + "x.bmp", kFormatBmp, 0, 24, {}, {}, false, 3, false));
-  try {
-    SaveImageFile(bitmap, dir + "x.unknownext", -1, 0, 0, {}, {}, false, 3, false);
-    FAIL();
-  } catch (const ImageError& e) {
-    EXPECT_EQ(e.Number(), 5);
-    EXPECT_NE(e.Summary().find("Unknown image format."), std::string::npos);
-  }
-  EXPECT_THROW(Save("x.jpg", kFormatJpeg + 1000), ImageError);
-}
-
-TEST_F(SaveTest, AFailedWriteLeavesTheOldFileAndNoTemporary) {
-  std::ofstream(dir + "keep.bmp") << "old contents";
+// A folder where the file should go: the rename fails after a complete
+// write, and no temporary file is left behind.
+TEST(SaveBitmap, AFailedWriteLeavesNoTemporaryFile) {
+  const std::string dir = test::MakeScratchFolder();
   fs::create_directory(dir + "sub");
-  EXPECT_FALSE(Save("missing/keep.bmp", kFormatBmp));
-  // A folder where a file should go: the rename fails after a complete write.
-  EXPECT_FALSE(SaveBitmap(kFormatBmp, bitmap, dir + "sub", 0));
-  std::ifstream in(dir + "keep.bmp");
-  std::string text;
-  std::getline(in, text);
-  EXPECT_EQ(text, "old contents");
-  int entries = 0;
-  for (const auto& e : fs::directory_iterator(dir)) entries += e.path().filename().string()[0] == '.';
-  EXPECT_EQ(entries, 0) << "no temporary file is left behind";
+  const Bitmap bitmap = test::BitmapOf(test::Varied(20, 10));
+  EXPECT_FALSE(SaveBitmap(kFormatBmp, bitmap.get(), dir + "missing/keep.bmp", 0));
+  EXPECT_FALSE(SaveBitmap(kFormatBmp, bitmap.get(), dir + "sub", 0));
   EXPECT_FALSE(LastFileLayerMessage().empty());
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  EXPECT_TRUE(fs::is_empty(dir + "sub"));
+  test::RemoveFolder(dir);
 }
 
-TEST(DepthRules, NextLowerDepthAndResolution) {
-  EXPECT_EQ(NextLowerDepth(32), 24);
-  EXPECT_EQ(NextLowerDepth(24), 16);
-  EXPECT_EQ(NextLowerDepth(16), 15);
-  EXPECT_EQ(NextLowerDepth(15), 8);
-  EXPECT_EQ(NextLowerDepth(8), 4);
-  EXPECT_EQ(NextLowerDepth(4), 1);
-  EXPECT_EQ(NextLowerDepth(2), 0);
-  EXPECT_EQ(NextLowerDepth(1), 0);
-  FIBITMAP* b = FreeImage_Allocate(2, 2, 24, 0, 0, 0);
+TEST(SaveBitmap, ResolutionInDotsPerMetre) {
+  const Bitmap b(FreeImage_Allocate(2, 2, 24, 0, 0, 0));
   const std::pair<int, unsigned> cases[] = {{72, 2835}, {96, 3780}, {300, 11811}, {0, 0}, {1, 39}};
   for (auto [dpi, dpm] : cases) {
-    SetImageDpiX(b, dpi);
-    SetImageDpiY(b, dpi);
-    EXPECT_EQ(FreeImage_GetDotsPerMeterX(b), dpm);
-    EXPECT_EQ(FreeImage_GetDotsPerMeterY(b), dpm);
+    SetImageDpiX(b.get(), dpi);
+    SetImageDpiY(b.get(), dpi);
+    EXPECT_EQ(FreeImage_GetDotsPerMeterX(b.get()), dpm);
+    EXPECT_EQ(FreeImage_GetDotsPerMeterY(b.get()), dpm);
   }
-  FIBITMAP* grey = ConvertImageDepth(b, 9, false, 128, 0, 0);
-  EXPECT_EQ(FreeImage_GetBPP(grey), 8u);
-  EXPECT_EQ(ConvertImageDepth(grey, 9, false, 128, 0, 0), grey) << "already grey";
-  EXPECT_EQ(ConvertImageDepth(b, 24, false, 128, 0, 0), b);
-  FreeImage_Unload(grey);
-  FreeImage_Unload(b);
 }
 
 }  // namespace pixmora

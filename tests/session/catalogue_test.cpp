@@ -13,29 +13,8 @@ TEST(Catalogue, RowsStandAtTheirIndices) {
     for (size_t i = 0; i < rows.size(); ++i) {
       EXPECT_EQ(rows[i].index, static_cast<int>(i)) << MenuKey(menu);
       EXPECT_EQ(rows[i].menu, menu);
-      EXPECT_EQ(rows[i].IsSeparator(), rows[i].run == nullptr && rows[i].IsSeparator());
     }
   }
-}
-
-TEST(Catalogue, MenuSizesAndSeparators) {
-  auto separators = [](Menu m) {
-    std::set<int> s;
-    for (const auto& e : MenuEntries(m))
-      if (e.IsSeparator()) s.insert(e.index);
-    return s;
-  };
-  EXPECT_EQ(MenuEntries(Menu::Color).size(), 22u);
-  EXPECT_EQ(separators(Menu::Color), (std::set<int>{1, 4, 7, 11, 15, 20}));
-  EXPECT_EQ(MenuEntries(Menu::Mix).size(), 7u);
-  EXPECT_EQ(separators(Menu::Mix), (std::set<int>{2, 5}));
-  EXPECT_EQ(MenuEntries(Menu::Filters).size(), 24u);
-  EXPECT_EQ(separators(Menu::Filters), (std::set<int>{4, 7, 9, 11, 17, 20}));
-  EXPECT_EQ(MenuEntries(Menu::Special).size(), 11u);
-  EXPECT_TRUE(separators(Menu::Special).empty());
-  EXPECT_EQ(MenuEntries(Menu::Effects).size(), 10u);
-  EXPECT_EQ(separators(Menu::Effects), (std::set<int>{4}));
-  EXPECT_EQ(Catalogue().size(), 74u);
 }
 
 TEST(Catalogue, CaptionsAreUniqueAndFindable) {

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "imageio/mfreeimage.h"
+#include "imageio/picture_bitmap.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
@@ -69,9 +70,8 @@ void Write(const std::string& path, const Bytes& b) {
 }  // namespace
 
 std::vector<std::string> WriteHostileFiles(const std::string& folder) {
-  PictureSurface surface;
-  surface.SetPicture(Varied(48, 32));
-  FIBITMAP* colour = ImageFromDeviceContext(surface);
+  const PictureBitmap lent(*Varied(48, 32));
+  FIBITMAP* colour = lent.Get();
   FIBITMAP* palette = FreeImage_ColorQuantize(colour, FIQ_WUQUANT);
   FIBITMAP* rgba = FreeImage_ConvertTo32Bits(colour);
   const struct {
@@ -110,7 +110,7 @@ std::vector<std::string> WriteHostileFiles(const std::string& folder) {
     }
   }
   add("empty.bmp", {});
-  for (FIBITMAP* b : {colour, palette, rgba}) FreeImage_Unload(b);
+  for (FIBITMAP* b : {palette, rgba}) FreeImage_Unload(b);
   return paths;
 }
 

@@ -28,24 +28,21 @@ Picture Varied(int w, int h) {
   });
 }
 
+ControlValues Values(int strength, ColorRef colour1, ColorRef colour2) {
+  ControlValues v;
+  v.strength = static_cast<int16_t>(strength);
+  const Channels a = SplitColour(colour1), b = SplitColour(colour2);
+  v.colour1[0] = static_cast<int16_t>(a.r), v.colour1[1] = static_cast<int16_t>(a.g);
+  v.colour1[2] = static_cast<int16_t>(a.b);
+  v.colour2[0] = static_cast<int16_t>(b.r), v.colour2[1] = static_cast<int16_t>(b.g);
+  v.colour2[2] = static_cast<int16_t>(b.b);
+  return v;
+}
+
 std::string MakeScratchFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "pixmora-test-XXXXXX").string();
   if (!mkdtemp(pattern.data())) std::abort();
   return pattern + "/";
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void ExpectSamePixels(const Picture& a, const Picture& b) {
-  ASSERT_TRUE(a);
-  ASSERT_TRUE(b);
-  ASSERT_EQ(a->Width(), b->Width());
-  ASSERT_EQ(a->Height(), b->Height());
-  for (int x = 0; x < a->Width(); ++x)
-    for (int y = 0; y < a->Height(); ++y) ASSERT_EQ(a->At(x, y), b->At(x, y)) << x << ", " << y;
 }
 
 void RemoveFolder(const std::string& path) {

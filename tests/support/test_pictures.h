@@ -6,6 +6,7 @@
 
 #include "tests/support/menu_clicks.h"
 #include "core/picture_surface.h"
+#include "tests/support/same_pixels.h"
 
 namespace pixmora::test {
 
@@ -14,6 +15,9 @@ Picture MakeTestPicture(int w, int h, const std::function<ColorRef(int, int)>& c
 Picture Flat(int w, int h, ColorRef c);
 // A colourful picture with every channel value in use.
 Picture Varied(int w, int h);
+
+// The side panel's values with this strength and these colours (size 5).
+ControlValues Values(int strength, ColorRef colour1, ColorRef colour2 = PackRGB(255, 255, 255));
 
 // A session with image A loaded and the planes sized, data folder in a
 // fresh temporary folder (so "ps.bmp" can be written).
@@ -24,12 +28,6 @@ struct Session {
   std::string root;  // removed at the end
   ColorRef Result(int x, int y) const { return ws.Pic4.Point(x, y); }
 };
-
-// A whole file's bytes (empty when it cannot be read).
-std::string ReadBytes(const std::string& path);
-
-// Both pictures exist and hold the same pixels.
-void ExpectSamePixels(const Picture& a, const Picture& b);
 
 // A fresh empty folder under the system's temporary folder (ending with '/').
 std::string MakeScratchFolder();

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/load_planes.h"
-#include "ops/colour/channel_colour.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -58,12 +56,10 @@ TEST(Brightness, EverySumRoundsAsInDoublePrecision) {
 }
 
 TEST(ShiftColors, AddsOrSubtractsColourOne) {
-  ControlValues red;
-  red.colour1[0] = 255;
+  const ControlValues red = test::Values(5, PackRGB(255, 0, 0));
   EXPECT_EQ(ColourCommand(2, PackRGB(10, 20, 30), red), PackRGB(255, 20, 30));
   EXPECT_EQ(ColourCommand(3, PackRGB(10, 20, 30), red), PackRGB(0, 20, 30));
-  ControlValues some;
-  some.colour1[0] = 5, some.colour1[1] = 50, some.colour1[2] = 250;
+  const ControlValues some = test::Values(5, PackRGB(5, 50, 250));
   EXPECT_EQ(ColourCommand(2, PackRGB(10, 20, 30), some), PackRGB(15, 70, 255));
   EXPECT_EQ(ColourCommand(3, PackRGB(10, 20, 30), some), PackRGB(5, 0, 0));
 }
@@ -88,40 +84,6 @@ TEST(Grayscale, WeightsRoundHalfToEven) {
   EXPECT_EQ(ColourCommand(21, PackRGB(0, 255, 0)), PackRGB(150, 150, 150));
   EXPECT_EQ(ColourCommand(21, PackRGB(0, 0, 255)), PackRGB(28, 28, 28));
   EXPECT_EQ(ColourCommand(21, PackRGB(255, 255, 255)), PackRGB(255, 255, 255));
-}
-
-TEST(ChannelCommands, NegativePlaneValuesLeaveTheTargetPixel) {
-  // Planes one column wider than image A: the extra column reads -1, -1, 255,
-  // whose negation composes a negative channel and is abandoned.
-  Module1 m;
-  PictureSurface pic1, target(3, 1, 0x00ABCDEF);
-  pic1.SetPicture(test::Flat(2, 1, PackRGB(1, 2, 3)));
-  m.planes.Resize(3, 1);
-  PictureSurface scratch;
-  LoadPlanes(m, pic1, scratch, 0, 0, 2, 0);
-  ComponentNegative(m, target, 3);
-  EXPECT_EQ(target.Point(0, 0), PackRGB(254, 253, 252));
-  EXPECT_EQ(target.Point(2, 0), 0x00ABCDEFu);
-}
-
-TEST(ChannelCommands, ATargetWiderThanThePlanesKeepsItsExtraColumn) {
-  Module1 m;
-  m.planes.Resize(2, 2);
-  PictureSurface target(3, 3, 0x00112233);
-  Grayscale(m, target);
-  EXPECT_EQ(target.Point(1, 1), 0u);
-  EXPECT_EQ(target.Point(2, 1), 0x00112233u);
-  EXPECT_EQ(target.Point(1, 2), 0x00112233u);
-}
-
-TEST(ChannelCommands, AnUnknownModeWritesNothing) {
-  Module1 m;
-  m.planes.Resize(2, 2);
-  PictureSurface target(2, 2, 0x00445566);
-  DeleteComponent(m, target, 7);
-  ReverseComponents(m, target, -1);
-  ComponentNegative(m, target, 4);
-  EXPECT_EQ(target.Point(1, 1), 0x00445566u);
 }
 
 }  // namespace pixmora

@@ -64,33 +64,13 @@ TEST(Highlight, ClampsBothWays) {
   EXPECT_EQ(s.ws.m.planes.G(1, 1), 255) << "382 clamped";
 }
 
-TEST(Highlight, AFlatPictureAndTheFirstColumnAndRowAreUnchanged) {
-  test::Session flat(test::Flat(6, 5, PackRGB(3, 99, 250)));
-  mnuFil_Click(flat.ws, kHighlight);
-  for (int x = 0; x < 6; ++x)
-    for (int y = 0; y < 5; ++y) EXPECT_EQ(flat.Result(x, y), PackRGB(3, 99, 250));
-  const Picture p = test::Noisy(37, 23);
-  test::Session s(p);
-  mnuFil_Click(s.ws, kHighlight);
-  for (int x = 0; x < 37; ++x) EXPECT_EQ(s.Result(x, 0), p->At(x, 0));
-  for (int y = 0; y < 23; ++y) EXPECT_EQ(s.Result(0, y), p->At(0, y));
-}
-
-TEST(Highlight, OnePixelWidePicturesAreUnchanged) {
-  for (const Picture& p : {test::Noisy(1, 9), test::Noisy(9, 1)}) {
-    test::Session s(p);
-    mnuFil_Click(s.ws, kHighlight);
-    for (int x = 0; x < p->Width(); ++x)
-      for (int y = 0; y < p->Height(); ++y) EXPECT_EQ(s.Result(x, y), p->At(x, y));
-  }
-}
-
 // On several threads, pictures tall enough are cut into bands of rows, each
-// a column behind the one above it (two and five bands over 330 rows).
+// a column behind the one above it (two and five bands over 330 rows). The
+// first column and row, and pictures one pixel wide, keep the input.
 TEST(Highlight, MatchesTheStatementByStatementRoutine) {
   for (int threads : {1, 2, 5})
-    for (const Picture& p :
-         {test::Noisy(37, 23), test::Varied(23, 37), test::Noisy(2, 2, 5), test::Noisy(17, 330, 6)}) {
+    for (const Picture& p : {test::Noisy(37, 23), test::Varied(23, 37), test::Noisy(2, 2, 5),
+                             test::Noisy(17, 330, 6), test::Noisy(1, 9), test::Noisy(9, 1)}) {
       SCOPED_TRACE(threads);
       test::ExpectSameAsReference(
           p, [threads](Module1& m, PictureSurface& t) { m.threads = threads, Highlight(m, t); },

@@ -51,13 +51,15 @@ TEST(PaintPicture, EnlargingInterpolatesBetweenNeighbours) {
   for (int x = 0; x < 8; ++x) EXPECT_EQ(s.Point(x, 0) & 0xFF, static_cast<ColorRef>(expected[x])) << x;
 }
 
-TEST(PaintPicture, FlatColoursStayExactAtAnyScale) {
+TEST(PaintPicture, FlatColoursStayExactAtAnyScaleAndOnlyTheRectangleIsCovered) {
   const Picture flat = test::Flat(37, 23, PackRGB(201, 7, 99));
-  for (const int w : {1, 5, 36, 38, 100}) {
+  for (const int w : {1, 5, 36, 38, 99}) {
     PictureSurface s(100, 60, 0);
-    s.PaintPicture(flat, 0, 0, w, 60);
-    ASSERT_EQ(s.Point(w - 1, 59), PackRGB(201, 7, 99)) << w;
+    s.PaintPicture(flat, 0, 0, w, 59);
+    ASSERT_EQ(s.Point(w - 1, 58), PackRGB(201, 7, 99)) << w;
     ASSERT_EQ(s.Point(0, 0), PackRGB(201, 7, 99)) << w;
+    ASSERT_EQ(s.Point(w, 58), 0u) << w;
+    ASSERT_EQ(s.Point(w - 1, 59), 0u) << w;
   }
 }
 

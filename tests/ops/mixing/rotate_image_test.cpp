@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <utility>
 
 #include "session/slider_command.h"
 #include "ops/mixing/rotate_image.h"
+#include "tests/support/same_pixels.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -23,73 +23,57 @@ PictureSurface Source(const Picture& picture) {
 
 }  // namespace
 
-TEST(RotateImage, AngleZeroCopiesTheCentralSquare) {
-  const PictureSurface source = Source(test::Varied(9, 9));
-  PictureSurface destination(9, 9, kBackground);
-  RotateImage(source, destination, 0);
-  for (int x = 0; x < 9; ++x)
-    for (int y = 0; y < 9; ++y) ASSERT_EQ(destination.Point(x, y), source.Point(x, y));
+// At angle zero the source is copied over the square of offsets around the
+// centres, and the background stays elsewhere.
+TEST(RotateImage, AngleZeroCopiesTheSquareTheOffsetsCover) {
+  const struct {
+    int sourceW, sourceH, w, h;
+    int left, top, right, bottom;  // the destination pixels covered
+    int shift;                     // destination minus source coordinates
+  } cases[] = {
+      {9, 9, 9, 9, 0, 0, 8, 8, 0},      // centre 4, offsets -4..4
+      {10, 10, 10, 10, 1, 1, 9, 9, 0},  // centre 5, offsets -4..4
+      {20, 8, 20, 8, 1, 0, 19, 7, 0},   // centres (10, 4), offsets -9..9, clipped to the rows
+      {5, 5, 21, 21, 8, 8, 12, 12, 8},  // centres 2 and 10: the source lands on 8..12
+  };
+  for (const auto& c : cases) {
+    const PictureSurface source = Source(test::Varied(c.sourceW, c.sourceH));
+    PictureSurface destination(c.w, c.h, kBackground);
+    RotateImage(source, destination, 0);
+    for (int x = 0; x < c.w; ++x)
+      for (int y = 0; y < c.h; ++y) {
+        const bool covered = x >= c.left && x <= c.right && y >= c.top && y <= c.bottom;
+        ASSERT_EQ(destination.Point(x, y),
+                  covered ? source.Point(x - c.shift, y - c.shift) : kBackground)
+            << c.w << " x " << c.h << ": " << x << ", " << y;
+      }
+  }
 }
 
 TEST(RotateImage, EveryThreadCountGivesTheSamePixels) {
   for (auto [w, h] : {std::pair{61, 37}, std::pair{40, 64}}) {
     const PictureSurface source = Source(test::Varied(w, h));
     for (int value : {1, 2, 3, -5}) {
+      SCOPED_TRACE(testing::Message() << w << "x" << h << " at " << value);
       const float angle = static_cast<float>(value * (3.14159265359 / 4));
       PictureSurface one(w + 7, h, kBackground), three(w + 7, h, kBackground);
       RotateImage(source, one, angle, 1);
       RotateImage(source, three, angle, 3);
-      ASSERT_EQ(std::memcmp(one.ImageBuffer()->Data(), three.ImageBuffer()->Data(),
-                            one.ImageBuffer()->Count() * sizeof(ColorRef)),
-                0)
-          << w << "x" << h << " at " << value;
+      test::ExpectSamePixels(one.Image(), three.Image());
     }
   }
-}
-
-TEST(RotateImage, AnEvenSideLeavesTheFirstColumnAndRow) {
-  // Centre 5, offsets -4..4: columns and rows 1..9 are covered.
-  const PictureSurface source = Source(test::Varied(10, 10));
-  PictureSurface destination(10, 10, kBackground);
-  RotateImage(source, destination, 0);
-  for (int x = 0; x < 10; ++x)
-    for (int y = 0; y < 10; ++y)
-      ASSERT_EQ(destination.Point(x, y), x == 0 || y == 0 ? kBackground : source.Point(x, y));
 }
 
 TEST(RotateImage, AQuarterTurnTakesThePointBelowTheCentre) {
   const PictureSurface source = Source(test::Varied(41, 41));
   PictureSurface destination(41, 41, kBackground);
   RotateImage(source, destination, kQuarterTurn);
-  const int c = 20;  // round(20.5)
-  EXPECT_EQ(destination.Point(c + 10, c), source.Point(c, c + 10));
+  const int c = 20;  // round(20.5); 10 pixels right of it shows what was 10 below it
   for (int x = 0; x < 41; ++x)
     for (int y = 0; y < 41; ++y) {
       const ColorRef from = source.Point(c - (y - c), c + (x - c));
       ASSERT_EQ(destination.Point(x, y), from == kInvalidColour ? kBackground : from)
           << x << "," << y;
-    }
-}
-
-TEST(RotateImage, ADestinationWiderThanHighCoversItsWholeWidth) {
-  const PictureSurface source = Source(test::Varied(20, 8));
-  PictureSurface destination(20, 8, kBackground);
-  RotateImage(source, destination, 0);
-  // n = 20, offsets -9..9 around (10, 4): the rows beyond the picture are clipped.
-  for (int x = 0; x < 20; ++x)
-    for (int y = 0; y < 8; ++y)
-      ASSERT_EQ(destination.Point(x, y), x == 0 ? kBackground : source.Point(x, y)) << x << "," << y;
-}
-
-TEST(RotateImage, ASmallerSourceLeavesTheBackground) {
-  const PictureSurface source = Source(test::Flat(5, 5, PackRGB(255, 0, 0)));
-  PictureSurface destination(21, 21, kBackground);
-  RotateImage(source, destination, 0);
-  // Centres 2 and 10: source offsets -2..2 land on 8..12.
-  for (int x = 0; x < 21; ++x)
-    for (int y = 0; y < 21; ++y) {
-      const bool inside = x >= 8 && x <= 12 && y >= 8 && y <= 12;
-      ASSERT_EQ(destination.Point(x, y), inside ? PackRGB(255, 0, 0) : kBackground) << x << "," << y;
     }
 }
 
@@ -117,31 +101,25 @@ TEST(Slider1Change, ClearsTheResultRotatesImageAAndPublishes) {
   Slider1_Change(s.ws, 2);
   PictureSurface expected(21, 13, s.ws.Pic4.BackColor);
   RotateImage(s.ws.Pic1, expected, kQuarterTurn);
-  for (int x = 0; x < 21; ++x)
-    for (int y = 0; y < 13; ++y) ASSERT_EQ(s.Result(x, y), expected.Point(x, y)) << x << "," << y;
+  test::ExpectSamePixels(s.ws.Pic4.Image(), expected.Image());
   EXPECT_EQ(s.Result(0, 0), s.ws.Pic4.BackColor);
   EXPECT_TRUE(std::filesystem::exists(s.ws.folders.data + "ps.bmp"));
   EXPECT_EQ(s.ws.imma.Point(10, 6), s.Result(10, 6));
 }
 
-TEST(Slider1Change, ValueZeroShowsImageAOverTheSquare) {
+// Value 0 shows image A over the square of offsets (centre round(7.5) = 8,
+// offsets -6..6: columns and rows 2..14); eight steps make a full turn.
+TEST(Slider1Change, ValuesTurnInEighths) {
   test::Session s(test::Varied(15, 15));
   s.ws.Pic4.SetSize(15, 15);
   Slider1_Change(s.ws, 0);
-  // Centre round(7.5) = 8 and offsets -6..6 (round(6.5) = 6): columns and rows 2..14.
   for (int x = 0; x < 15; ++x)
     for (int y = 0; y < 15; ++y)
       ASSERT_EQ(s.Result(x, y), x < 2 || y < 2 ? kDefaultBackColour : s.ws.Pic1.Point(x, y));
-}
-
-TEST(Slider1Change, EightStepsMakeAFullTurn) {
-  test::Session s(test::Varied(17, 17));
-  s.ws.Pic4.SetSize(17, 17);
-  Slider1_Change(s.ws, 8);
-  int same = 0;
-  for (int x = 0; x < 17; ++x)
-    for (int y = 0; y < 17; ++y) same += s.Result(x, y) == s.ws.Pic1.Point(x, y);
-  EXPECT_EQ(same, 17 * 17);
+  test::Session odd(test::Varied(17, 17));
+  odd.ws.Pic4.SetSize(17, 17);
+  Slider1_Change(odd.ws, 8);
+  test::ExpectSamePixels(odd.ws.Pic4.Image(), odd.ws.Pic1.Image());
 }
 
 }  // namespace pixmora

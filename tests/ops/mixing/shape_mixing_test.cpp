@@ -30,16 +30,6 @@ class CountingHooks : public FrameHooks {
 
 }  // namespace
 
-TEST(InsertShape, AnAllBlackShapeChangesNothing) {
-  test::Session s(test::Varied(30, 20));
-  s.ws.Pic3.SetPicture(test::Flat(506, 506, 0));
-  s.ws.values.strength = 10;
-  s.ws.values.size = 10;
-  mnuMix_Click(s.ws, kInsertShape);
-  for (int x = 0; x < 30; ++x)
-    for (int y = 0; y < 20; ++y) ASSERT_EQ(s.Result(x, y), s.ws.Pic1.Point(x, y));
-}
-
 TEST(InsertShape, BlackIsTransparentAndTheShapeIsCentred) {
   test::Session s(test::Flat(8, 8, PackRGB(10, 20, 30)));
   s.ws.Pic3.SetPicture(Target4());
@@ -51,15 +41,6 @@ TEST(InsertShape, BlackIsTransparentAndTheShapeIsCentred) {
   EXPECT_EQ(s.Result(4, 4), PackRGB(255, 0, 0));
   EXPECT_EQ(s.Result(5, 5), PackRGB(255, 255, 255));
   EXPECT_EQ(s.Result(6, 6), PackRGB(10, 20, 30)) << "outside the shape";
-}
-
-TEST(InsertShape, TheStrengthAndSizeAreWrittenBack) {
-  test::Session s(test::Flat(8, 8, PackRGB(10, 20, 30)));
-  LoadPlanes(s.ws.m, s.ws.Pic1, s.ws.Pic4, 0, 0, 8, 8);
-  float strength = 4, size = 10;
-  InsertShape(s.ws.m, s.ws.Pic4, s.ws.Pic3, strength, size);
-  EXPECT_EQ(strength, 0.4f);
-  EXPECT_EQ(size, 1.0f);
 }
 
 TEST(InsertShape, TheSizeScalesTheShape) {

@@ -33,17 +33,6 @@ TEST(Configuration, TheSixthValueNamesTheLanguage) {
   EXPECT_EQ(language, "Italiano");
 }
 
-TEST(Configuration, TheLanguageFileSetsTheCaptions) {
-  ConfigFolders f;
-  Write(f.folders.data + "sxconf.cff", "1,2,3,4,5,Test,0\n");
-  std::string file = "VARY\n";
-  for (int i = 0; i < 226; ++i) file += "T" + std::to_string(i) + "\n";
-  Write(f.folders.Support() + "Test.tra", file);
-  test::TableCaptions t;
-  EXPECT_TRUE(LoadConfiguration(f.folders, t));
-  EXPECT_EQ(t.Caption("Label1"), "%...T225");
-}
-
 TEST(Configuration, MissingFilesLeaveTheCaptions) {
   ConfigFolders f;
   test::TableCaptions t;

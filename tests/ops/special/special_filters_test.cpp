@@ -1,21 +1,22 @@
+// The Filters Special commands on one pixel: the colour shown and the plane
+// values left, which stay unclamped.
 #include <gtest/gtest.h>
 
 #include "ops/special/chained_filters.h"
-#include "tests/ops/special/special_command.h"
+#include "tests/support/test_pictures.h"
 
 namespace pixmora {
 
 namespace {
 
-using test::SpecialCommand;
-using test::SpecialPixel;
-
-enum Index { kBrown, kLiquid, kYellow, kCoal, kDark, kPartialDarkness, kViolet, kSpooky };
+enum Chained { kBrown, kLiquid, kYellow, kCoal, kDark, kPartialDarkness, kViolet, kSpooky };
+enum Conditional { kUnreal = 8, kFlame = 9, kAquarel = 10 };
 
 constexpr ColorRef kBlack = PackRGB(0, 0, 0);
 constexpr ColorRef kWhite = PackRGB(255, 255, 255);
 constexpr ColorRef kGrey = PackRGB(100, 100, 100);
 constexpr ColorRef kWarm = PackRGB(200, 100, 50);
+constexpr ColorRef kUnrealFloor = PackRGB(108, 145, 95);
 
 struct Case {
   int index;
@@ -51,6 +52,30 @@ constexpr Case kCases[] = {
     // Yellow's green overflows 16 bits: the pixel keeps its colour.
     {kYellow, PackRGB(236, 0, 0), PackRGB(236, 0, 0)},
     {kYellow, PackRGB(255, 0, 0), PackRGB(255, 0, 0)},
+    // Unreal: a zero green or blue makes both 1.
+    {kUnreal, PackRGB(0, 0, 0), kUnrealFloor},
+    {kUnreal, PackRGB(255, 0, 0), kUnrealFloor},
+    {kUnreal, PackRGB(0, 255, 0), kUnrealFloor},
+    {kUnreal, PackRGB(7, 0, 200), kUnrealFloor},
+    {kUnreal, PackRGB(100, 100, 100), PackRGB(108, 112, 107)},
+    {kUnreal, PackRGB(255, 255, 255), PackRGB(108, 69, 125)},
+    {kUnreal, PackRGB(200, 100, 50), PackRGB(132, 137, 107)},
+    // Flame: only where red is above blue.
+    {kFlame, PackRGB(100, 100, 100), PackRGB(100, 100, 100)},
+    {kFlame, PackRGB(255, 255, 255), PackRGB(255, 255, 255)},
+    {kFlame, PackRGB(0, 0, 0), PackRGB(0, 0, 0)},
+    {kFlame, PackRGB(10, 200, 30), PackRGB(10, 200, 30)},
+    {kFlame, PackRGB(200, 100, 50), PackRGB(255, 100, 67)},
+    {kFlame, PackRGB(255, 0, 0), PackRGB(255, 0, 85)},
+    // Aquarel: a channel of 128 or more halves all three, otherwise they double.
+    {kAquarel, PackRGB(127, 127, 127), PackRGB(254, 254, 254)},
+    {kAquarel, PackRGB(128, 128, 128), PackRGB(64, 64, 64)},
+    {kAquarel, PackRGB(255, 255, 255), PackRGB(128, 128, 128)},
+    {kAquarel, PackRGB(129, 1, 3), PackRGB(64, 0, 2)},
+    {kAquarel, PackRGB(10, 20, 30), PackRGB(20, 40, 60)},
+    {kAquarel, PackRGB(100, 100, 100), PackRGB(200, 200, 200)},
+    {kAquarel, PackRGB(200, 100, 50), PackRGB(100, 50, 25)},
+    {kAquarel, PackRGB(0, 0, 0), PackRGB(0, 0, 0)},
 };
 
 struct PlaneCase {
@@ -65,36 +90,15 @@ constexpr PlaneCase kPlaneCases[] = {
     {kSpooky, kWhite, 255, 382, 382},   {kCoal, kGrey, 60, 54, 47},
     {kCoal, kWarm, 201, 255, 93},       {kYellow, PackRGB(236, 0, 0), 1591, 33195, 446},
     {kYellow, PackRGB(255, 0, 0), 2163, 57588, 520},
+    {kFlame, kWarm, 317, 100, 67},      {kFlame, PackRGB(255, 0, 0), 340, 0, 85},
 };
 
-}  // namespace
-
-TEST(ChainedSpecialFilters, ValueTable) {
-  for (const Case& c : kCases)
-    EXPECT_EQ(SpecialPixel(c.index, c.in), c.shown)
-        << "index " << c.index << " on " << std::hex << c.in;
-}
-
-TEST(ChainedSpecialFilters, PlanesKeepTheUnclampedValues) {
-  for (const PlaneCase& c : kPlaneCases) {
-    const test::SpecialOutcome o = SpecialCommand(c.index, c.in);
-    EXPECT_EQ(o.r, c.r) << "index " << c.index << " on " << std::hex << c.in;
-    EXPECT_EQ(o.g, c.g) << "index " << c.index << " on " << std::hex << c.in;
-    EXPECT_EQ(o.b, c.b) << "index " << c.index << " on " << std::hex << c.in;
+// One command on a one-pixel picture; the session keeps the result and the planes.
+struct OnePixel : test::Session {
+  OnePixel(int index, ColorRef pixel) : Session(test::Flat(1, 1, pixel)) {
+    mnuSFil_Click(ws, static_cast<int16_t>(index));
   }
-}
-
-TEST(ChainedSpecialFilters, EveryPixelOfALargerPicture) {
-  test::Session s(test::MakeTestPicture(3, 4, [](int x, int y) {
-    return x == 2 && y == 3 ? kGrey : kWhite;
-  }));
-  mnuSFil_Click(s.ws, kBrown);
-  EXPECT_EQ(s.Result(0, 0), PackRGB(254, 253, 251));
-  EXPECT_EQ(s.Result(1, 3), PackRGB(254, 253, 251));
-  EXPECT_EQ(s.Result(2, 3), PackRGB(39, 15, 2));
-}
-
-namespace {
+};
 
 struct ProgressLog : FrameHooks {
   std::vector<double> values;
@@ -103,7 +107,23 @@ struct ProgressLog : FrameHooks {
 
 }  // namespace
 
-TEST(ChainedSpecialFilters, DarkPutsTheProgressBarBackToZero) {
+TEST(SpecialFilters, ValueTable) {
+  for (const Case& c : kCases)
+    EXPECT_EQ(OnePixel(c.index, c.in).Result(0, 0), c.shown)
+        << "index " << c.index << " on " << std::hex << c.in;
+}
+
+TEST(SpecialFilters, PlanesKeepTheUnclampedValues) {
+  for (const PlaneCase& c : kPlaneCases) {
+    OnePixel s(c.index, c.in);
+    ChannelPlanes& p = s.ws.m.planes;
+    EXPECT_EQ(p.R(0, 0), c.r) << "index " << c.index << " on " << std::hex << c.in;
+    EXPECT_EQ(p.G(0, 0), c.g) << "index " << c.index << " on " << std::hex << c.in;
+    EXPECT_EQ(p.B(0, 0), c.b) << "index " << c.index << " on " << std::hex << c.in;
+  }
+}
+
+TEST(SpecialFilters, DarkPutsTheProgressBarBackToZero) {
   ProgressLog log;
   Module1 m;
   m.hooks = &log;
@@ -113,16 +133,6 @@ TEST(ChainedSpecialFilters, DarkPutsTheProgressBarBackToZero) {
   ASSERT_FALSE(log.values.empty());
   EXPECT_EQ(log.values.back(), 0);
   EXPECT_EQ(log.values[log.values.size() - 2], 2) << "the last column";
-}
-
-TEST(ChainedSpecialFilters, ATargetLargerThanThePlanesKeepsItsExtraPixels) {
-  Module1 m;
-  m.planes.Resize(1, 1);
-  PictureSurface target(2, 2, 0x00123456);
-  Dark(m, target);
-  EXPECT_EQ(target.Point(0, 0), PackRGB(64, 0, 0));
-  EXPECT_EQ(target.Point(1, 0), 0x00123456u);
-  EXPECT_EQ(target.Point(0, 1), 0x00123456u);
 }
 
 }  // namespace pixmora
