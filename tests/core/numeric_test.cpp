@@ -21,7 +21,7 @@ TEST(Numeric, ConversionsFailOutsideTheirRange) {
   EXPECT_FALSE(ToInt16(32767.5, s));  // rounds to 32768
   EXPECT_FALSE(ToInt16(int64_t{40000}, s));
   EXPECT_TRUE(ToInt16(int64_t{-32768}, s));
-  int32_t i;
+  int32_t i = 0;
   EXPECT_FALSE(ToInt32(3e9, i));
   EXPECT_FALSE(ToInt32(std::nan(""), i));
   EXPECT_TRUE(ToInt32(-2.5, i));
