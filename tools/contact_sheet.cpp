@@ -1,19 +1,20 @@
-// pixmora-contact-sheet OUTPUT.png CAPTION PICTURE [CAPTION PICTURE ...]:
-// the pictures as small thumbnails, three to a row, each above its caption
-// (the README's tour of the menus).
+// pixmora-contact-sheet [--width W] OUTPUT.png CAPTION PICTURE [CAPTION PICTURE ...]:
+// the pictures as thumbnails W pixels wide (232 unless given), three to a
+// row, each above its caption (the README's tours).
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
 constexpr int kColumns = 3;
-constexpr int kThumbWidth = 232, kThumbHeight = 174;
 constexpr int kCaptionHeight = 22, kGap = 10;
-constexpr int kCellWidth = kThumbWidth + kGap, kCellHeight = kThumbHeight + kCaptionHeight + kGap;
 
 // Written under a temporary name and renamed when complete.
 bool SavePng(const QImage& image, const char* path) {
@@ -26,13 +27,20 @@ bool SavePng(const QImage& image, const char* path) {
 int main(int argc, char** argv) {
   int qtArgc = 1;  // the captions are not Qt's options
   QGuiApplication app(qtArgc, argv);
+  int thumbWidth = 232;
+  if (argc > 2 && std::string(argv[1]) == "--width") {
+    thumbWidth = std::max(16, std::atoi(argv[2]));
+    argv += 2, argc -= 2;
+  }
+  const int thumbHeight = thumbWidth * 3 / 4;
+  const int cellWidth = thumbWidth + kGap, cellHeight = thumbHeight + kCaptionHeight + kGap;
   if (argc < 4 || argc % 2 != 0) {
-    std::fprintf(stderr, "usage: pixmora-contact-sheet OUTPUT.png CAPTION PICTURE [CAPTION PICTURE ...]\n");
+    std::fprintf(stderr, "usage: pixmora-contact-sheet [--width W] OUTPUT.png CAPTION PICTURE [CAPTION PICTURE ...]\n");
     return 2;
   }
   const int count = (argc - 2) / 2;
   const int rows = (count + kColumns - 1) / kColumns;
-  QImage sheet(kGap + kColumns * kCellWidth, kGap + rows * kCellHeight, QImage::Format_RGB32);
+  QImage sheet(kGap + kColumns * cellWidth, kGap + rows * cellHeight, QImage::Format_RGB32);
   sheet.fill(QColor(0xf4, 0xf4, 0xf4));
   QPainter painter(&sheet);
   QFont font = painter.font();
@@ -47,10 +55,10 @@ int main(int argc, char** argv) {
       return 1;
     }
     const QImage thumb =
-        picture.scaled(kThumbWidth, kThumbHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    const int x = kGap + (i % kColumns) * kCellWidth, y = kGap + (i / kColumns) * kCellHeight;
-    painter.drawImage(x + (kThumbWidth - thumb.width()) / 2, y + (kThumbHeight - thumb.height()) / 2, thumb);
-    painter.drawText(QRect(x, y + kThumbHeight, kThumbWidth, kCaptionHeight), Qt::AlignCenter,
+        picture.scaled(thumbWidth, thumbHeight, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const int x = kGap + (i % kColumns) * cellWidth, y = kGap + (i / kColumns) * cellHeight;
+    painter.drawImage(x + (thumbWidth - thumb.width()) / 2, y + (thumbHeight - thumb.height()) / 2, thumb);
+    painter.drawText(QRect(x, y + thumbHeight, thumbWidth, kCaptionHeight), Qt::AlignCenter,
                      QString::fromLocal8Bit(argv[2 + 2 * i]));
   }
   painter.end();

@@ -1,16 +1,20 @@
-// pixmora-screenshot OUTPUT.png [IMAGE_A [MENU:INDEX ...]]: starts the main
-// window as the user's start would, maximised, opens IMAGE_A, runs the given
-// operation commands one after the other, shows the result large (image A
-// when no command was given) with the pointer over its middle, and saves a
-// picture of the window (for the documentation; scripts/make-screenshot).
+// pixmora-screenshot OUTPUT.png [IMAGE_A [MENU:INDEX | strength=N | size=N ...]]:
+// starts the main window as the user's start would, maximised, opens
+// IMAGE_A, runs the given operation commands one after the other (a bar
+// word turns Live on and moves that bar, so the last command follows it),
+// shows the result large (image A when no command was given) with the
+// pointer over its middle, and saves a picture of the window (for the
+// documentation; scripts/make-screenshot, scripts/make-tour).
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QStyleFactory>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/form1.h"
@@ -44,6 +48,26 @@ void ShowLarge(pixmora::app::Form1& window, const char* entry) {
   while (settling.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
+// Waits until the command or the live run has ended.
+void Settle(pixmora::app::Form1& window) {
+  while (window.Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+}
+
+// "size=7" or "strength=3": Live on, and the bar moved there.
+bool MoveBar(pixmora::app::Form1& window, const std::string& word) {
+  const auto equals = word.find('=');
+  if (equals == std::string::npos) return false;
+  const std::string name = word.substr(0, equals);
+  QScrollBar* bar = name == "strength" ? window.Controls().HScroll1
+                    : name == "size"   ? window.Controls().HScroll2
+                                       : nullptr;
+  if (!bar) return false;
+  window.findChild<QAction*>("mnuLive")->setChecked(true);
+  bar->setValue(std::atoi(word.c_str() + equals + 1));
+  Settle(window);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,6 +84,7 @@ int main(int argc, char** argv) {
   for (int i = 3; i < argc; ++i) {
     pixmora::Menu menu;
     int index;
+    if (MoveBar(window, argv[i])) continue;
     if (!ParseCommand(argv[i], menu, index)) {
       std::fprintf(stderr, "pixmora-screenshot: not a command: %s (try color:21)\n", argv[i]);
       return 2;
