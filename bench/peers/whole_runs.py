@@ -5,7 +5,8 @@ memory of its whole process tree (sampled every few milliseconds) and the size
 of what it wrote. Called by scripts/bench-peers."""
 import glob, os, shutil, statistics, subprocess, sys, time
 
-BUILD, PHOTOS, WORK, VIPS_RUN, REPEATS = sys.argv[1], sys.argv[2], sys.argv[3], sys.argv[4], int(sys.argv[5])
+BUILD, PHOTOS, WORK, VIPS_RUN = (os.path.abspath(p) for p in sys.argv[1:5])
+REPEATS = int(sys.argv[5])
 CORES = os.cpu_count() or 1
 GM_MEAN3 = "1,1,1,1,1,1,1,1,1"
 
