@@ -18,7 +18,7 @@ struct DecodeResult {
   DecodeStatus status = DecodeStatus::Damaged;
   int format = FIF_UNKNOWN;
   FIBITMAP* bitmap = nullptr;  // owned by the receiver when status is Ok
-  std::string message;         // a few words for TooLarge and Damaged
+  std::string message;  // a few words for TooLarge and Damaged (empty when nothing more is known)
 };
 
 }  // namespace pixmora

@@ -47,8 +47,8 @@ FIBITMAP* DecodedBitmap(const DecodeResult& decoded) {
     case DecodeStatus::NotReadable:
       throw ImageError::InvalidArgument("FreeImage Library plugin '" + FormatName(decoded.format) +
                                         "' " + "does not support reading.");
-    case DecodeStatus::TooLarge: throw ImageError::InvalidPicture(decoded.message);
-    case DecodeStatus::Damaged: throw ImageError::InvalidPicture();
+    case DecodeStatus::TooLarge:
+    case DecodeStatus::Damaged: throw ImageError::InvalidPicture(decoded.message);
   }
   return nullptr;
 }

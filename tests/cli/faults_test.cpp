@@ -89,4 +89,24 @@ TEST_F(FaultsTest, EmptyAndExtremePictures) {
   EXPECT_EQ(LoadPictureFile(dir + "dot-out.bmp")->At(0, 0), PackRGB(5, 5, 5));
 }
 
+// A sanitized build needs the address space for its shadow memory.
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+// 64 megapixels in a file of a few kilobytes, with 1 GiB of address space:
+// refused by its size before it is decoded.
+TEST_F(FaultsTest, APictureThatLeavesNoRoomForACommandIsRefusedByItsSize) {
+  const std::string big = dir + "big.png";
+  FIBITMAP* flat = FreeImage_Allocate(8000, 8000, 1);
+  ASSERT_TRUE(SaveBitmap(kFormatPng, flat, big, 0));
+  FreeImage_Unload(flat);
+  std::string err;
+  EXPECT_EQ(test::RunCommand("ulimit -v 1048576; '" PIXMORA_CLI "' apply '" + big + "' '" + dir +
+                                 "o.bmp' Grayscale",
+                             &err),
+            1);
+  EXPECT_NE(err.find("cannot read image A " + big + ": 8000 x 8000 pixels need 1.6 GB of memory to edit"),
+            std::string::npos)
+      << err;
+}
+#endif
+
 }  // namespace pixmora
