@@ -45,13 +45,14 @@ void OpenPicture(CommandHost& host, Slot slot, const char* titleEntry,
 // that cannot be read changes nothing, and the notice says why.
 bool OpenPictureFile(CommandHost& host, Slot slot, const QString& path) {
   if (host.Busy()) return false;
-  std::string why;
-  const Picture picture = ReadChosenPicture(path.toStdString(), why);
+  std::string why, note;
+  const Picture picture = ReadChosenPicture(path.toStdString(), why, &note);
   if (!picture) {
     host.Report(QString::fromStdString(CannotRead(Role(slot), path.toStdString(), why)));
     return false;
   }
   if (!host.ShowPicture(slot, picture)) return false;
+  if (!note.empty()) host.Report(QString::fromStdString(PictureNote(Role(slot), path.toStdString(), note)));
   RecipeStep step;
   step.kind = RecipeStep::Kind::Open, step.slot = slot, step.file = path.toStdString();
   host.RecordStep(step);

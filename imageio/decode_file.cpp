@@ -49,6 +49,12 @@ DecodeResult Refusal(const std::string& path, const Claim& claim, int64_t pixelB
   return {DecodeStatus::Ok, claim.format, nullptr, ""};
 }
 
+// FreeImage's JPEG reader fills what a file cut short lacks with grey and
+// succeeds, after the JPEG library's warning.
+bool CutShort(int format) {
+  return format == FIF_JPEG && LastFileLayerMessage() == "Premature end of JPEG file";
+}
+
 }  // namespace
 
 DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& sizeKnown,
@@ -62,6 +68,7 @@ DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& siz
     if (refused.status != DecodeStatus::Ok) return refused;
     if (sizeKnown) sizeKnown(claim->width, claim->height);
   }
+  RememberMessage("");
   FIBITMAP* bitmap = FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), path.c_str(), flags);
   if (!bitmap && format == FIF_BMP) bitmap = LoadNewerBmp(path, flags);
   // FreeImage's own words name no cause a user could act on.
@@ -72,7 +79,7 @@ DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& siz
     FreeImage_Unload(bitmap);
     return Fail(DecodeStatus::TooLarge, format, problem);
   }
-  return {DecodeStatus::Ok, format, bitmap, ""};
+  return {DecodeStatus::Ok, format, bitmap, CutShort(format) ? kTruncatedNote : ""};
 }
 
 }  // namespace pixmora

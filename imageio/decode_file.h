@@ -19,4 +19,7 @@ using SizeKnown = std::function<void(int64_t width, int64_t height)>;
 DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& sizeKnown = {},
                         int64_t pixelBudget = PixelBudget());
 
+// What a successful decode of a file cut short says (DecodeResult::message).
+inline constexpr const char* kTruncatedNote = "file is truncated; the missing part is grey";
+
 }  // namespace pixmora

@@ -206,6 +206,27 @@ TEST_F(FaultsTest, EmptyDamagedAndVanishedFilesLeaveImageAAsItWas) {
   EXPECT_EQ(window->Session().m.planes.Height(), 48);
 }
 
+// FreeImage fills what a JPEG cut short lacks with grey: the picture opens
+// as read, and the notice says so.
+TEST_F(FaultsTest, AJpegCutShortOpensAndTheNoticeSaysItsMissingPartIsGrey) {
+  StartScripted();
+  const std::string jpeg = root + "whole.jpg", cut = root + "cut.jpg";
+  {
+    PictureSurface s;
+    s.SetPicture(Varied(64, 48));
+    FIBITMAP* b = ImageFromDeviceContext(s);
+    ASSERT_TRUE(SaveBitmap(kFormatJpeg, b, jpeg, 0));
+    FreeImage_Unload(b);
+  }
+  const std::string whole = ReadText(jpeg);
+  std::ofstream(cut, std::ios::binary) << whole.substr(0, whole.size() / 2);
+  OpenImageA(cut);
+  ExpectNotice("image A " + cut + ": file is truncated; the missing part is grey");
+  const Picture opened = window->Session().Pic1.Image();
+  ASSERT_EQ(opened->Width(), 64);
+  EXPECT_EQ(opened->At(63, 47), PackRGB(128, 128, 128));
+}
+
 TEST_F(FaultsTest, NamesWithSpacesAndNonAsciiLettersOpenAndSave) {
   StartScripted();
   const std::string name = "Ferien am Strand \xC3\xA9t\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC.bmp";

@@ -89,6 +89,21 @@ TEST_F(FaultsTest, EmptyAndExtremePictures) {
   EXPECT_EQ(LoadPictureFile(dir + "dot-out.bmp")->At(0, 0), PackRGB(5, 5, 5));
 }
 
+// FreeImage fills what a JPEG cut short lacks with grey: the picture is used
+// as read, the run succeeds, and one note says so.
+TEST_F(FaultsTest, AJpegCutShortIsUsedWithItsMissingPartGreyAndANote) {
+  const std::string whole = test::ReadBytes(WritePicture("whole.jpg", test::Varied(64, 48), kFormatJpeg));
+  const std::string cut = dir + "cut.jpg";
+  std::ofstream(cut, std::ios::binary) << whole.substr(0, whole.size() / 2);
+  std::string err;
+  EXPECT_EQ(Cli("apply '" + cut + "' '" + dir + "out.bmp' Grayscale", &err), 0);
+  EXPECT_EQ(err, "pixmora-cli: note: image A " + cut + ": file is truncated; the missing part is grey\n");
+  std::string why, note;
+  const Picture read = ReadChosenPicture(cut, why, &note);
+  ASSERT_TRUE(read) << why;
+  EXPECT_EQ(read->At(63, 47), PackRGB(128, 128, 128));
+}
+
 // A sanitized build needs the address space for its shadow memory.
 #if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
 // 64 megapixels in a file of a few kilobytes, with 1 GiB of address space:
