@@ -70,6 +70,17 @@ class FaultsTest : public WindowTest {
     Answer(path);
     Action("mnuimma")->trigger();
   }
+  // The first half of a varied picture of width x height written in format.
+  std::string WriteCutShort(const std::string& name, int format, int width, int height) {
+    PictureSurface s;
+    s.SetPicture(Varied(width, height));
+    FIBITMAP* b = ImageFromDeviceContext(s);
+    EXPECT_TRUE(SaveBitmap(format, b, root + "whole-" + name, 0));
+    FreeImage_Unload(b);
+    const std::string whole = ReadText(root + "whole-" + name);
+    std::ofstream(root + name, std::ios::binary) << whole.substr(0, whole.size() / 2);
+    return root + name;
+  }
   // A result to keep: Grayscale of a 64 x 48 image A.
   void MakeResult() {
     OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
@@ -184,17 +195,7 @@ TEST_F(FaultsTest, EmptyDamagedAndVanishedFilesLeaveImageAAsItWas) {
   OpenImageA(root + "empty.bmp");
   ExpectNotice("cannot read image A " + root + "empty.bmp: not a picture");
 
-  const std::string png = root + "whole.png";
-  {
-    PictureSurface s;
-    s.SetPicture(Varied(200, 150));
-    FIBITMAP* b = ImageFromDeviceContext(s);
-    ASSERT_TRUE(SaveBitmap(kFormatPng, b, png, 0));
-    FreeImage_Unload(b);
-  }
-  const std::string whole = ReadText(png);
-  std::ofstream(root + "damaged.png", std::ios::binary) << whole.substr(0, whole.size() / 2);
-  OpenImageA(root + "damaged.png");
+  OpenImageA(WriteCutShort("damaged.png", kFormatPng, 200, 150));
   ExpectNotice("cannot read image A " + root + "damaged.png: damaged or not a picture");
 
   // Chosen in the dialog, then deleted before it is read.
@@ -210,16 +211,7 @@ TEST_F(FaultsTest, EmptyDamagedAndVanishedFilesLeaveImageAAsItWas) {
 // as read, and the notice says so.
 TEST_F(FaultsTest, AJpegCutShortOpensAndTheNoticeSaysItsMissingPartIsGrey) {
   StartScripted();
-  const std::string jpeg = root + "whole.jpg", cut = root + "cut.jpg";
-  {
-    PictureSurface s;
-    s.SetPicture(Varied(64, 48));
-    FIBITMAP* b = ImageFromDeviceContext(s);
-    ASSERT_TRUE(SaveBitmap(kFormatJpeg, b, jpeg, 0));
-    FreeImage_Unload(b);
-  }
-  const std::string whole = ReadText(jpeg);
-  std::ofstream(cut, std::ios::binary) << whole.substr(0, whole.size() / 2);
+  const std::string cut = WriteCutShort("cut.jpg", kFormatJpeg, 64, 48);
   OpenImageA(cut);
   ExpectNotice("image A " + cut + ": file is truncated; the missing part is grey");
   const Picture opened = window->Session().Pic1.Image();

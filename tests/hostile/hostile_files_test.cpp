@@ -28,15 +28,10 @@ int Apply(const std::string& file, const std::string& dir, int seconds, std::str
                           err);
 }
 
-struct Scratch {
-  ~Scratch() { test::RemoveFolder(dir); }
-  std::string dir = test::MakeScratchFolder();
-};
-
 }  // namespace
 
 TEST(HostileFiles, NeitherCrashNorHangTheBatchTool) {
-  Scratch s;
+  test::ScratchFolder s;
   const std::vector<std::string> files = test::WriteHostileFiles(s.dir);
   ASSERT_GT(files.size(), 300u);
   int refused = 0;
@@ -54,7 +49,7 @@ TEST(HostileFiles, NeitherCrashNorHangTheBatchTool) {
 }
 
 TEST(HostileFiles, SmallFilesClaimingLargePicturesAreRefusedAtOnceAsDamaged) {
-  Scratch s;
+  test::ScratchFolder s;
   for (const std::string& file : test::WriteOverclaimingFiles(s.dir)) {
     std::string err;
     EXPECT_EQ(Apply(file, s.dir, 2, &err), 1) << file << " (137: killed after 2 s): " << err;

@@ -46,15 +46,10 @@ std::vector<uint8_t> Bmp(uint32_t infoSize, int32_t width = 2, int32_t height = 
   return b;
 }
 
-struct Scratch {
-  ~Scratch() { test::RemoveFolder(dir); }
-  std::string dir = test::MakeScratchFolder();
-};
-
 }  // namespace
 
 TEST(Decoder, NewerBmpHeadersOpen) {
-  Scratch s;
+  test::ScratchFolder s;
   for (uint32_t info : {40u, 52u, 56u, 108u, 124u}) {
     const std::string path = s.dir + "h" + std::to_string(info) + ".bmp";
     WriteBytes(path, Bmp(info));
@@ -69,7 +64,7 @@ TEST(Decoder, NewerBmpHeadersOpen) {
 }
 
 TEST(Decoder, BitmapsFromTheChildEqualInProcessLoading) {
-  Scratch s;
+  test::ScratchFolder s;
   PictureSurface surface;
   surface.SetPicture(test::Varied(37, 23));
   FIBITMAP* colour = ImageFromDeviceContext(surface);
@@ -105,7 +100,7 @@ TEST(Decoder, BitmapsFromTheChildEqualInProcessLoading) {
 }
 
 TEST(Decoder, ClaimedSizesBeyondTheLimitsAreRefusedByName) {
-  Scratch s;
+  test::ScratchFolder s;
   WriteBytes(s.dir + "wide.bmp", Bmp(40, 40000, 2));
   WriteBytes(s.dir + "huge.bmp", Bmp(40, 30000, 30000));
   std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, ';'};
@@ -127,7 +122,7 @@ TEST(Decoder, ClaimedSizesBeyondTheLimitsAreRefusedByName) {
 }
 
 TEST(Decoder, ACrashingOrHangingDecoderIsADamagedFile) {
-  Scratch s;
+  test::ScratchFolder s;
   WriteBytes(s.dir + "a.bmp", Bmp(40));
   const std::string crash = s.dir + "crash.sh", hang = s.dir + "hang.sh";
   std::ofstream(crash) << "#!/bin/sh\nkill -SEGV $$\n";
@@ -148,7 +143,7 @@ TEST(Decoder, ACrashingOrHangingDecoderIsADamagedFile) {
 // claims 20000 x 1000 pixels (two seconds more), then takes one and a half
 // seconds before the real decoder answers, against a wait of one second.
 TEST(Decoder, ALargeClaimedPictureIsWaitedForLonger) {
-  Scratch s;
+  test::ScratchFolder s;
   WriteBytes(s.dir + "a.bmp", Bmp(40));
   const std::string slow = s.dir + "slow.sh";
   std::ofstream(slow) << "#!/bin/sh\n"

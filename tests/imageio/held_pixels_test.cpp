@@ -28,15 +28,10 @@ Bitmap Flat(int width, int height, int bitsPerPixel) {
   return colour;
 }
 
-struct Scratch {
-  ~Scratch() { test::RemoveFolder(dir); }
-  std::string dir = test::MakeScratchFolder();
-};
-
 }  // namespace
 
 TEST(HeldPixels, FlatPicturesPackedAsTightlyAsTheirWritersCanAreHeld) {
-  Scratch s;
+  test::ScratchFolder s;
   const struct {
     const char* name;
     int format, bitsPerPixel, flags, width, height;
@@ -71,7 +66,7 @@ TEST(HeldPixels, FlatPicturesPackedAsTightlyAsTheirWritersCanAreHeld) {
 }
 
 TEST(HeldPixels, AFileCutShortCannotHoldItsPicture) {
-  Scratch s;
+  test::ScratchFolder s;
   const Bitmap flat = Flat(600, 400, 24);
   for (const auto& [name, format, flags] :
        {std::tuple{"raw.bmp", FIF_BMP, 0}, {"rle.tga", FIF_TARGA, TARGA_SAVE_RLE}, {"raw.ppm", FIF_PPMRAW, 0}}) {

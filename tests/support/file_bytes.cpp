@@ -2,7 +2,16 @@
 
 #include <fstream>
 
+#include "imageio/mfreeimage.h"
+#include "tests/support/test_pictures.h"
+
 namespace pixmora::test {
+
+FIBITMAP* VariedBitmap(int width, int height) {
+  PictureSurface surface;
+  surface.SetPicture(Varied(width, height));
+  return ImageFromDeviceContext(surface);
+}
 
 Bytes Encoded(FIBITMAP* bitmap, int format, int flags) {
   FIMEMORY* memory = FreeImage_OpenMemory();

@@ -1,6 +1,6 @@
 // Picture files as bytes, for the tests that make damaged and hostile files:
-// FreeImage's own encoding of a bitmap, and little- and big-endian fields
-// written in place or appended.
+// the varied test picture as a bitmap, FreeImage's own encoding of a bitmap,
+// and little- and big-endian fields written in place or appended.
 #pragma once
 #include <FreeImage.h>
 
@@ -11,6 +11,9 @@
 namespace pixmora::test {
 
 using Bytes = std::vector<uint8_t>;
+
+// The tests' varied picture as a 24-bit bitmap (the caller unloads it).
+FIBITMAP* VariedBitmap(int width, int height);
 
 // The bitmap encoded by FreeImage (empty when it cannot write it).
 Bytes Encoded(FIBITMAP* bitmap, int format, int flags = 0);

@@ -4,7 +4,6 @@
 
 #include "imageio/mfreeimage.h"
 #include "tests/support/file_bytes.h"
-#include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
 
@@ -18,9 +17,7 @@ uint32_t Step(uint32_t& s) {
 }  // namespace
 
 std::vector<std::string> WriteHostileFiles(const std::string& folder) {
-  PictureSurface surface;
-  surface.SetPicture(Varied(48, 32));
-  FIBITMAP* colour = ImageFromDeviceContext(surface);
+  FIBITMAP* colour = VariedBitmap(48, 32);
   FIBITMAP* palette = FreeImage_ColorQuantize(colour, FIQ_WUQUANT);
   FIBITMAP* rgba = FreeImage_ConvertTo32Bits(colour);
   FIBITMAP* icon = FreeImage_Rescale(rgba, 32, 32, FILTER_BOX);  // icons are square

@@ -4,7 +4,6 @@
 
 #include "imageio/mfreeimage.h"
 #include "tests/support/file_bytes.h"
-#include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
 
@@ -102,11 +101,8 @@ Bytes Claiming(FIBITMAP* bitmap, int format, int flags, uint32_t w, uint32_t h) 
 }  // namespace
 
 std::vector<std::string> WriteOverclaimingFiles(const std::string& folder) {
-  PictureSurface surface;
-  surface.SetPicture(Varied(48, 32));
-  FIBITMAP* colour = ImageFromDeviceContext(surface);
-  surface.SetPicture(Varied(32, 32));
-  FIBITMAP* icon = ImageFromDeviceContext(surface);  // icons are square
+  FIBITMAP* colour = VariedBitmap(48, 32);
+  FIBITMAP* icon = VariedBitmap(32, 32);  // icons are square
   FIBITMAP* rgba = FreeImage_ConvertTo32Bits(icon);
   const Bytes raw(64, 0x7F), lzw = {0x80, 0x00, 0, 0, 0, 0, 0, 0}, packBits = {0x81, 0x7F, 0x81, 0x7F};
   const std::pair<const char*, Bytes> files[] = {
