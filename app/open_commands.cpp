@@ -54,14 +54,16 @@ void OpenPicture(CommandHost& host, Slot slot, const char* titleEntry,
 // at the file being read.
 void ReadInto(CommandHost& host, const std::vector<FileToOpen>& files, QStringList& opened) {
   for (const FileToOpen& file : files) {
-    std::string why;
-    const Picture picture = ReadChosenPicture(file.path.toStdString(), why);
+    std::string why, note;
+    const Picture picture = ReadChosenPicture(file.path.toStdString(), why, &note);
     if (CancelScope::Cancelled()) return;
     if (!picture) {
       host.Report(QString::fromStdString(CannotRead(Role(file.slot), file.path.toStdString(), why)));
       continue;
     }
     host.PutPicture(file.slot, picture);
+    if (!note.empty())
+      host.Report(QString::fromStdString(PictureNote(Role(file.slot), file.path.toStdString(), note)));
     RecipeStep step;
     step.kind = RecipeStep::Kind::Open, step.slot = file.slot, step.file = file.path.toStdString();
     host.RecordStep(step);

@@ -32,9 +32,10 @@ std::string DefaultDataFile(const Folders& folders, const std::string& relative)
 class BatchHost : public RecipeHost {
  public:
   Picture Read(PictureSlot slot, const std::string& file) override {
-    std::string why;
-    Picture picture = ReadChosenPicture(file, why);
+    std::string why, note;
+    Picture picture = ReadChosenPicture(file, why, &note);
     if (!picture) throw RunError{1, CannotRead(SlotName(slot), file, why)};
+    if (!note.empty()) report(PictureNote(SlotName(slot), file, note));
     if (picture->Width() > kMaxSide || picture->Height() > kMaxSide)
       throw RunError{1, "cannot use " + std::string(SlotName(slot)) + " " + file + ": " +
                             std::to_string(picture->Width()) + " x " +
@@ -47,6 +48,7 @@ class BatchHost : public RecipeHost {
     times.Time(kStages[static_cast<int>(stage)], work);
   }
   StageTimes times;
+  std::function<void(const std::string&)> report;  // the session's notes
 };
 
 // The start pattern and shape, as the editor shows them after a start: a
@@ -126,6 +128,7 @@ void RunApply(const ApplyRequest& request) {
   };
   for (const std::string& note : request.notes) ws.report(note);
   BatchHost host;
+  host.report = ws.report;
   host.times.Time(Stage::Decode, [&] { LoadStartPictures(ws, request.recipe); });
   RunRecipe(ws, request.recipe, host);
   KeepOnlyTheResult(ws);

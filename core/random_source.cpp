@@ -106,10 +106,15 @@ constexpr size_t kLaneMinimum = 1 << 16;
 template <int b, size_t... p>
 void SwapBlocks(LaneValues& row, LaneValues& below, std::index_sequence<p...>) {
   constexpr int n = kLanes;
+#ifdef __clang__  // the fuzz build: clang names the same shuffle differently
+  const LaneValues newRow = __builtin_shufflevector(row, below, ((p & b) ? n + p - b : p)...);
+  below = __builtin_shufflevector(row, below, ((p & b) ? n + p : p + b)...);
+#else
   const SignedLanes upper = {static_cast<int32_t>((p & b) ? n + p - b : p)...};
   const SignedLanes lower = {static_cast<int32_t>((p & b) ? n + p : p + b)...};
   const LaneValues newRow = __builtin_shuffle(row, below, upper);
   below = __builtin_shuffle(row, below, lower);
+#endif
   row = newRow;
 }
 

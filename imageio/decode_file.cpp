@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "imageio/bmp_header_fix.h"
+#include "imageio/claimed_size.h"
 #include "imageio/freeimage_session.h"
+#include "imageio/held_pixels.h"
 #include "imageio/mfreeimage.h"
-#include "imageio/picture_limits.h"
 
 namespace pixmora {
 
@@ -18,28 +19,6 @@ bool ReadBytes(const std::string& path, size_t limit, std::vector<uint8_t>& byte
   if (!in) return false;
   bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return bytes.size() <= limit;
-}
-
-// The size a GIF claims: its logical screen.
-bool GifSize(const std::string& path, int64_t& w, int64_t& h) {
-  std::vector<uint8_t> head(10);
-  std::ifstream in(path, std::ios::binary);
-  if (!in.read(reinterpret_cast<char*>(head.data()), 10)) return false;
-  w = head[6] | (head[7] << 8);
-  h = head[8] | (head[9] << 8);
-  return true;
-}
-
-// The size the file claims, read without decoding its pixels where possible.
-bool ClaimedSize(const std::string& path, int format, int64_t& w, int64_t& h) {
-  if (format == FIF_GIF) return GifSize(path, w, h);
-  if (!FreeImage_FIFSupportsNoPixels(static_cast<FREE_IMAGE_FORMAT>(format))) return false;
-  FIBITMAP* header = FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), path.c_str(),
-                                    FIF_LOAD_NOPIXELS);
-  if (!header) return false;
-  w = FreeImage_GetWidth(header), h = FreeImage_GetHeight(header);
-  FreeImage_Unload(header);
-  return true;
 }
 
 FIBITMAP* LoadNewerBmp(const std::string& path, int flags) {
@@ -57,28 +36,50 @@ DecodeResult Fail(DecodeStatus status, int format, std::string message) {
   return {status, format, nullptr, std::move(message)};
 }
 
+// Why the claimed picture is refused before decoding: a side out of range,
+// more pixels than the file can hold (a damaged file), or than memory leaves
+// room for. Ok when it is accepted.
+DecodeResult Refusal(const std::string& path, const Claim& claim, int64_t pixelBudget) {
+  if (std::string side = SideProblem(claim.width, claim.height); !side.empty())
+    return Fail(DecodeStatus::TooLarge, claim.format, side);
+  if (std::string held = HoldingProblem(path, claim); !held.empty())
+    return Fail(DecodeStatus::Damaged, claim.format, held);
+  if (std::string size = SizeProblem(claim.width, claim.height, pixelBudget); !size.empty())
+    return Fail(DecodeStatus::TooLarge, claim.format, size);
+  return {DecodeStatus::Ok, claim.format, nullptr, ""};
+}
+
+// FreeImage's JPEG reader fills what a file cut short lacks with grey and
+// succeeds, after the JPEG library's warning.
+bool CutShort(int format) {
+  return format == FIF_JPEG && LastFileLayerMessage() == "Premature end of JPEG file";
+}
+
 }  // namespace
 
-DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& sizeKnown) {
+DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& sizeKnown,
+                        int64_t pixelBudget) {
   EnsureFreeImage();
   const int format = FreeImage_GetFileType(path.c_str(), 0);
   if (format == FIF_UNKNOWN) return Fail(DecodeStatus::UnknownFormat, format, "");
   if (!SupportsReading(format)) return Fail(DecodeStatus::NotReadable, format, FormatName(format));
-  int64_t w = 0, h = 0;
-  if (ClaimedSize(path, format, w, h)) {
-    const std::string problem = SizeProblem(w, h);
-    if (!problem.empty()) return Fail(DecodeStatus::TooLarge, format, problem);
-    if (sizeKnown) sizeKnown(w, h);
+  if (const std::optional<Claim> claim = ClaimedPicture(path, format)) {
+    DecodeResult refused = Refusal(path, *claim, pixelBudget);
+    if (refused.status != DecodeStatus::Ok) return refused;
+    if (sizeKnown) sizeKnown(claim->width, claim->height);
   }
+  RememberMessage("");
   FIBITMAP* bitmap = FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), path.c_str(), flags);
   if (!bitmap && format == FIF_BMP) bitmap = LoadNewerBmp(path, flags);
-  if (!bitmap) return Fail(DecodeStatus::Damaged, format, LastFileLayerMessage());
-  const std::string problem = SizeProblem(FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap));
+  // FreeImage's own words name no cause a user could act on.
+  if (!bitmap) return Fail(DecodeStatus::Damaged, format, "");
+  const std::string problem =
+      SizeProblem(FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap), pixelBudget);
   if (!problem.empty()) {
     FreeImage_Unload(bitmap);
     return Fail(DecodeStatus::TooLarge, format, problem);
   }
-  return {DecodeStatus::Ok, format, bitmap, ""};
+  return {DecodeStatus::Ok, format, bitmap, CutShort(format) ? kTruncatedNote : ""};
 }
 
 }  // namespace pixmora

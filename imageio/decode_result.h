@@ -18,7 +18,9 @@ struct DecodeResult {
   DecodeStatus status = DecodeStatus::Damaged;
   int format = FIF_UNKNOWN;
   FIBITMAP* bitmap = nullptr;  // owned by the receiver when status is Ok
-  std::string message;         // a few words for TooLarge and Damaged
+  // A few words for TooLarge and Damaged (empty when nothing more is known);
+  // for Ok, what the user should know of the picture (a file cut short).
+  std::string message;
 };
 
 }  // namespace pixmora

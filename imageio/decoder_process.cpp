@@ -30,7 +30,7 @@ bool Executable(const std::string& path) { return !path.empty() && access(path.c
 
 // Rebuilds the bitmap the child described, after checking every field.
 FIBITMAP* ReceiveBitmap(ChildProcess& child, const WireHeader& h, Deadline deadline) {
-  if (!SizeProblem(h.width, h.height).empty() || h.colours > 256) return nullptr;
+  if (!SideProblem(h.width, h.height).empty() || h.colours > 256) return nullptr;
   Bitmap owned(FreeImage_AllocateT(static_cast<FREE_IMAGE_TYPE>(h.type), h.width, h.height,
                                    h.bpp, h.redMask, h.greenMask, h.blueMask));
   FIBITMAP* b = owned.get();
@@ -55,7 +55,7 @@ bool Direct(const WireHeader& h) {
 
 Picture ReceivePicture(ChildProcess& child, const WireHeader& h, Deadline deadline) {
   const uint32_t pitch = (static_cast<uint32_t>(h.width) * (h.bpp / 8) + 3) & ~3u;
-  if (!SizeProblem(h.width, h.height).empty() || h.pitch != pitch ||
+  if (!SideProblem(h.width, h.height).empty() || h.pitch != pitch ||
       h.bitsBytes != uint64_t{pitch} * static_cast<uint64_t>(h.height))
     return nullptr;
   auto picture = std::make_shared<PixelBuffer>(h.width, h.height);
@@ -92,13 +92,15 @@ bool ReceiveHeader(ChildProcess& child, Deadline& deadline, WireHeader& h) {
   return false;
 }
 
-DecodeResult Receive(ChildProcess& child, Deadline deadline, Picture* picture) {
+// pixelBudget: what the decoder was given; a picture beyond it is not taken.
+DecodeResult Receive(ChildProcess& child, Deadline deadline, Picture* picture, int64_t pixelBudget) {
   WireHeader h{};
   if (!ReceiveHeader(child, deadline, h)) return Damaged("");
   h.message[sizeof h.message - 1] = '\0';
   DecodeResult r{static_cast<DecodeStatus>(h.status), h.format, nullptr, h.message};
   if (h.status < 0 || h.status > static_cast<int32_t>(DecodeStatus::TooLarge)) return Damaged("");
   if (r.status != DecodeStatus::Ok) return r;
+  if (!SizeProblem(h.width, h.height, pixelBudget).empty()) return Damaged("");
   if (picture && Direct(h)) {
     *picture = ReceivePicture(child, h, deadline);
     return *picture ? r : Damaged("");
@@ -147,11 +149,13 @@ DecodeResult DecodeInChild(const std::string& path, int flags, int seconds, Pict
   options.env = &env;
   // A cancel of the job this thread runs kills the decode, however far it got.
   options.cancel = CancelScope::Current();
-  ChildProcess child({decoder, path, std::to_string(flags)}, options);
+  // The decoder refuses a picture that our memory leaves no room for.
+  const int64_t pixelBudget = PixelBudget();
+  ChildProcess child({decoder, path, std::to_string(flags), std::to_string(pixelBudget)}, options);
   if (!child.Started()) return Damaged(child.Error());
   // Finished or not, the child has nothing more to say once this returns: it
   // is killed and reaped as it goes out of scope.
-  return Receive(child, Clock::now() + std::chrono::seconds(seconds), picture);
+  return Receive(child, Clock::now() + std::chrono::seconds(seconds), picture, pixelBudget);
 }
 
 }  // namespace pixmora

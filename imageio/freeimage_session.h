@@ -4,8 +4,8 @@
 
 namespace pixmora {
 
-// Initialises FreeImage once per process and routes its messages to
-// RememberMessage instead of the terminal.
+// Initialises FreeImage once per process and routes its messages, and those
+// of the TIFF library beneath it, to RememberMessage instead of the terminal.
 void EnsureFreeImage();
 void RememberMessage(const std::string& message);
 

@@ -47,8 +47,8 @@ FIBITMAP* DecodedBitmap(const DecodeResult& decoded) {
     case DecodeStatus::NotReadable:
       throw ImageError::InvalidArgument("FreeImage Library plugin '" + FormatName(decoded.format) +
                                         "' " + "does not support reading.");
-    case DecodeStatus::TooLarge: throw ImageError::InvalidPicture(decoded.message);
-    case DecodeStatus::Damaged: throw ImageError::InvalidPicture();
+    case DecodeStatus::TooLarge:
+    case DecodeStatus::Damaged: throw ImageError::InvalidPicture(decoded.message);
   }
   return nullptr;
 }
@@ -80,7 +80,8 @@ FIBITMAP* LoadImageFile(const std::string& fileName, int flags, SizeArg width, S
 }
 
 Picture LoadImageAsPicture(const std::string& fileName, int flags, SizeArg width,
-                           SizeArg height, bool inPercent, int filter, int* format) {
+                           SizeArg height, bool inPercent, int filter, int* format,
+                           std::string* note) {
   if (fileName.empty()) return nullptr;
   flags &= 0x7FFF;
   if (Resized(width, height) || (flags & FIF_LOAD_NOPIXELS))
@@ -90,6 +91,7 @@ Picture LoadImageAsPicture(const std::string& fileName, int flags, SizeArg width
   Picture picture;
   const DecodeResult decoded = DecodeInChild(fileName, flags, kDecodeSeconds, &picture);
   if (format) *format = decoded.format;
+  if (note) *note = decoded.status == DecodeStatus::Ok ? decoded.message : "";
   if (picture) return picture;
   return ImageToPicture(DecodedBitmap(decoded), true);
 }

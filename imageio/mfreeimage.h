@@ -37,8 +37,11 @@ bool SupportsExportBpp(int format, int bpp);
 
 FIBITMAP* LoadImageFile(const std::string& fileName, int flags, SizeArg width, SizeArg height,
                         bool inPercent, int filter, int* format);
+// At the file's own size, note (when given) receives what the user should
+// know of a picture that did open: that the file was cut short, or nothing.
 Picture LoadImageAsPicture(const std::string& fileName, int flags, SizeArg width,
-                           SizeArg height, bool inPercent, int filter, int* format);
+                           SizeArg height, bool inPercent, int filter, int* format,
+                           std::string* note = nullptr);
 FIBITMAP* RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inPercent,
                        bool unloadSource, int filter, bool forceNew);
 // A surface-ready picture with the bitmap's pixels (null for a null bitmap).

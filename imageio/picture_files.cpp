@@ -19,13 +19,13 @@ Picture LoadPictureFile(const std::string& path) {
   }
 }
 
-Picture ReadChosenPicture(const std::string& path, std::string& why) {
+Picture ReadChosenPicture(const std::string& path, std::string& why, std::string* note) {
   if (IsFolder(path)) {
     why = "it is a folder, not a picture file";
     return nullptr;
   }
   try {
-    if (Picture picture = LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr))
+    if (Picture picture = LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr, note))
       return picture;
   } catch (const ImageError& e) {
     why = e.Summary();

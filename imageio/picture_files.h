@@ -15,8 +15,10 @@ Picture LoadPictureFile(const std::string& path);
 // it cannot be used, with why saying so in a few words: "no such file", "it is
 // a folder, not a picture file", "not a picture", or the picture layer's
 // reason ("damaged or not a picture", a size it refuses). The window and the
-// batch tool word their notices with it.
-Picture ReadChosenPicture(const std::string& path, std::string& why);
+// batch tool word their notices with it. When the picture is read, note (when
+// given) receives what the user should know of it ("file is truncated; the
+// missing part is grey"), or is emptied.
+Picture ReadChosenPicture(const std::string& path, std::string& why, std::string* note = nullptr);
 
 // Writes a 24-bit BMP (atomically). On failure answers false and, when error
 // is given, says why in a few words.

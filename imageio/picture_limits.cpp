@@ -1,22 +1,69 @@
 #include "imageio/picture_limits.h"
 
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
 
 namespace pixmora {
 
-int64_t PixelBudget() {
+namespace {
+
+// MemAvailable: free memory and the caches the system can drop; the machine's
+// memory where the system does not say.
+int64_t SystemAvailable() {
+  std::ifstream meminfo("/proc/meminfo");
+  std::string key;
+  int64_t kib = 0;
+  while (meminfo >> key >> kib)
+    if (key == "MemAvailable:") return kib * 1024;
   const int64_t pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
-  if (pages <= 0 || pageSize <= 0) return int64_t{kMaxSide} * kMaxSide;
-  return pages * pageSize / kBytesPerPixel;
+  return pages > 0 && pageSize > 0 ? pages * pageSize : int64_t{1} << 32;
 }
 
-std::string SizeProblem(int64_t width, int64_t height) {
-  const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixels";
-  if (width < 1 || height < 1) return "the picture claims " + size;
+// What the address-space limit leaves beside what the process already maps.
+int64_t AddressSpaceLeft() {
+  rlimit r{};
+  if (getrlimit(RLIMIT_AS, &r) != 0 || r.rlim_cur == RLIM_INFINITY) return INT64_MAX;
+  int64_t mappedPages = 0;
+  std::ifstream("/proc/self/statm") >> mappedPages;
+  return static_cast<int64_t>(r.rlim_cur) - mappedPages * sysconf(_SC_PAGESIZE);
+}
+
+std::string SizeText(int64_t width, int64_t height) {
+  return std::to_string(width) + " x " + std::to_string(height) + " pixels";
+}
+
+std::string Gigabytes(int64_t bytes) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / 1e9);
+  return text;
+}
+
+}  // namespace
+
+int64_t AvailableMemory() { return std::max<int64_t>(0, std::min(SystemAvailable(), AddressSpaceLeft())); }
+
+int64_t PixelBudget() { return AvailableMemory() / kBytesPerPixel; }
+
+std::string SideProblem(int64_t width, int64_t height) {
+  if (width < 1 || height < 1) return "the picture claims " + SizeText(width, height);
   if (width > kMaxSide || height > kMaxSide)
-    return size + " is larger than " + std::to_string(kMaxSide) + " pixels a side";
-  if (width * height > PixelBudget()) return size + " is more than this computer's memory holds";
+    return SizeText(width, height) + " is larger than " + std::to_string(kMaxSide) + " pixels a side";
   return "";
+}
+
+std::string SizeProblem(int64_t width, int64_t height, int64_t pixelBudget) {
+  if (std::string side = SideProblem(width, height); !side.empty()) return side;
+  if (width * height <= pixelBudget) return "";
+  return SizeText(width, height) + " need " + Gigabytes(width * height * kBytesPerPixel) +
+         " of memory to edit; " + Gigabytes(pixelBudget * kBytesPerPixel) + " is available";
+}
+
+int64_t DecodeSeconds(int64_t fileBytes, int64_t pixels) {
+  return 2 + pixels / 20'000'000 + fileBytes / 50'000'000;
 }
 
 }  // namespace pixmora

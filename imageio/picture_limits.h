@@ -1,5 +1,6 @@
-// How large a picture the program accepts: coordinates are 16-bit, and a
-// picture must leave room for the planes and the surfaces of a command.
+// How large a picture the program accepts: coordinates are 16-bit, a picture
+// must leave room for a command in the memory available, and decoding one is
+// given the time its file and its pixels can reasonably need.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -7,20 +8,35 @@
 namespace pixmora {
 
 inline constexpr int kMaxSide = 32767;
-// Bytes a pixel costs while a command runs (planes 12, image A, result and its
-// snapshot, a working copy: 40 in all).
-inline constexpr int64_t kBytesPerPixel = 40;
+// Bytes a pixel costs while a command runs: the planes (12), image A, the
+// result and its snapshot (4 each), and a little for the rest.
+inline constexpr int64_t kBytesPerPixel = 25;
 
-// Decoding time grows with the picture: the decoder is allowed this many
-// seconds beyond its base allowance for a picture of that size (one second
-// for every ten megapixels), of processor time and of waiting alike.
+// Bytes this process can still use: what the system has available, within
+// the process's own address-space limit.
+int64_t AvailableMemory();
+// The most pixels a picture may have now: the memory available over
+// kBytesPerPixel.
+int64_t PixelBudget();
+
+// Empty when both sides are within 1 and kMaxSide; otherwise why not, naming the size.
+std::string SideProblem(int64_t width, int64_t height);
+// Empty when a picture of that size is accepted; otherwise why not, naming
+// the size: a side out of range, or more pixels than pixelBudget.
+std::string SizeProblem(int64_t width, int64_t height, int64_t pixelBudget = PixelBudget());
+
+// Processor seconds a decoder may spend on a file of fileBytes that holds a
+// picture of that many pixels (0 while the size is not known): a second or
+// two for any file, more for a large file or a large picture. Every real
+// picture decodes well within it; a file that keeps the decoder busy beyond
+// it is taken for a damaged one.
+int64_t DecodeSeconds(int64_t fileBytes, int64_t pixels);
+
+// The editor waits this much longer than its usual wait for a decoder that
+// announced a picture of that size (one second for every ten megapixels), so
+// that a large picture is not taken for a hung decoder on a busy machine.
 inline int64_t ExtraDecodeSeconds(int64_t width, int64_t height) {
   return width > 0 && height > 0 ? width * height / 10'000'000 : 0;
 }
-
-// The most pixels a picture may have on this machine.
-int64_t PixelBudget();
-// Empty when a picture of that size is accepted; otherwise why not, naming the size.
-std::string SizeProblem(int64_t width, int64_t height);
 
 }  // namespace pixmora

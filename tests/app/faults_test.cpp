@@ -61,6 +61,12 @@ class FaultsTest : public WindowTest {
     mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr);
     return !CanWriteIn(folder);
   }
+  // The first half of a varied picture of width x height written in format.
+  std::string WriteCutShort(const std::string& name, int format, int width, int height) {
+    const std::string whole = FileBytes(WriteTestPicture(Varied(width, height), root + "whole-" + name, format));
+    std::ofstream(root + name, std::ios::binary) << whole.substr(0, whole.size() / 2);
+    return root + name;
+  }
   // A result to keep: Grayscale of a 64 x 48 image A.
   void MakeResult() {
     OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
@@ -175,10 +181,7 @@ TEST_F(FaultsTest, EmptyDamagedAndVanishedFilesLeaveImageAAsItWas) {
   OpenImageA(root + "empty.bmp");
   ExpectNotice("cannot read image A " + root + "empty.bmp: not a picture");
 
-  const std::string whole =
-      FileBytes(WriteTestPicture(Varied(200, 150), root + "whole.png", kFormatPng));
-  std::ofstream(root + "damaged.png", std::ios::binary) << whole.substr(0, whole.size() / 2);
-  OpenImageA(root + "damaged.png");
+  OpenImageA(WriteCutShort("damaged.png", kFormatPng, 200, 150));
   ExpectNotice("cannot read image A " + root + "damaged.png: damaged or not a picture");
 
   // Chosen in the dialog, then deleted before it is read.
@@ -188,6 +191,18 @@ TEST_F(FaultsTest, EmptyDamagedAndVanishedFilesLeaveImageAAsItWas) {
   ExpectSamePixels(window->Session().Pic1.Image(), before);
   EXPECT_EQ(window->Session().m.planes.Width(), 64);
   EXPECT_EQ(window->Session().m.planes.Height(), 48);
+}
+
+// FreeImage fills what a JPEG cut short lacks with grey: the picture opens
+// as read, and the notice says so.
+TEST_F(FaultsTest, AJpegCutShortOpensAndTheNoticeSaysItsMissingPartIsGrey) {
+  StartScripted();
+  const std::string cut = WriteCutShort("cut.jpg", kFormatJpeg, 64, 48);
+  OpenImageA(cut);
+  ExpectNotice("image A " + cut + ": file is truncated; the missing part is grey");
+  const Picture opened = window->Session().Pic1.Image();
+  ASSERT_EQ(opened->Width(), 64);
+  EXPECT_EQ(opened->At(63, 47), PackRGB(128, 128, 128));
 }
 
 TEST_F(FaultsTest, NamesWithSpacesAndNonAsciiLettersOpenAndSave) {

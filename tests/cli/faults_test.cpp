@@ -82,4 +82,39 @@ TEST_F(FaultsTest, EmptyAndExtremePictures) {
   EXPECT_NE(err.find("32768 x 1"), std::string::npos) << err;
 }
 
+// FreeImage fills what a JPEG cut short lacks with grey: the picture is used
+// as read, the run succeeds, and one note says so.
+TEST_F(FaultsTest, AJpegCutShortIsUsedWithItsMissingPartGreyAndANote) {
+  const std::string whole = test::FileBytes(WritePicture("whole.jpg", test::Varied(64, 48), kFormatJpeg));
+  const std::string cut = dir + "cut.jpg";
+  std::ofstream(cut, std::ios::binary) << whole.substr(0, whole.size() / 2);
+  std::string err;
+  EXPECT_EQ(Cli("apply '" + cut + "' '" + dir + "out.bmp' Grayscale", &err), 0);
+  EXPECT_EQ(err, "pixmora-cli: note: image A " + cut + ": file is truncated; the missing part is grey\n");
+  std::string why, note;
+  const Picture read = ReadChosenPicture(cut, why, &note);
+  ASSERT_TRUE(read) << why;
+  EXPECT_EQ(read->At(63, 47), PackRGB(128, 128, 128));
+}
+
+// A sanitized build needs the address space for its shadow memory.
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+// 64 megapixels in a file of a few kilobytes, with 1 GiB of address space:
+// refused by its size before it is decoded.
+TEST_F(FaultsTest, APictureThatLeavesNoRoomForACommandIsRefusedByItsSize) {
+  const std::string big = dir + "big.png";
+  FIBITMAP* flat = FreeImage_Allocate(8000, 8000, 1);
+  ASSERT_TRUE(SaveBitmap(kFormatPng, flat, big, 0));
+  FreeImage_Unload(flat);
+  std::string err;
+  EXPECT_EQ(test::RunCommand("ulimit -v 1048576; '" PIXMORA_CLI "' apply '" + big + "' '" + dir +
+                                 "o.bmp' Grayscale",
+                             &err),
+            1);
+  EXPECT_NE(err.find("cannot read image A " + big + ": 8000 x 8000 pixels need 1.6 GB of memory to edit"),
+            std::string::npos)
+      << err;
+}
+#endif
+
 }  // namespace pixmora

@@ -50,15 +50,10 @@ std::vector<uint8_t> Bmp(uint32_t infoSize, int32_t width = 2, int32_t height = 
   return b;
 }
 
-struct Scratch {
-  ~Scratch() { test::RemoveFolder(dir); }
-  std::string dir = test::MakeScratchFolder();
-};
-
 }  // namespace
 
 TEST(Decoder, NewerBmpHeadersOpen) {
-  Scratch s;
+  test::ScratchFolder s;
   for (uint32_t info : {40u, 52u, 56u, 108u, 124u}) {
     const std::string path = s.dir + "h" + std::to_string(info) + ".bmp";
     WriteBytes(path, Bmp(info));
@@ -73,7 +68,7 @@ TEST(Decoder, NewerBmpHeadersOpen) {
 }
 
 TEST(Decoder, BitmapsFromTheChildEqualInProcessLoading) {
-  Scratch s;
+  test::ScratchFolder s;
   FIBITMAP* colour = test::BitmapOf(test::Varied(37, 23)).release();
   FIBITMAP* palette = FreeImage_ColorQuantize(colour, FIQ_WUQUANT);
   FIBITMAP* grey = FreeImage_ConvertToGreyscale(colour);
@@ -107,7 +102,7 @@ TEST(Decoder, BitmapsFromTheChildEqualInProcessLoading) {
 }
 
 TEST(Decoder, ClaimedSizesBeyondTheLimitsAreRefusedByName) {
-  Scratch s;
+  test::ScratchFolder s;
   WriteBytes(s.dir + "wide.bmp", Bmp(40, 40000, 2));
   WriteBytes(s.dir + "huge.bmp", Bmp(40, 30000, 30000));
   std::vector<uint8_t> gif = {'G', 'I', 'F', '8', '9', 'a', 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, ';'};
@@ -129,7 +124,7 @@ TEST(Decoder, ClaimedSizesBeyondTheLimitsAreRefusedByName) {
 }
 
 TEST(Decoder, ACrashingOrHangingDecoderIsADamagedFile) {
-  Scratch s;
+  test::ScratchFolder s;
   WriteBytes(s.dir + "a.bmp", Bmp(40));
   const std::string crash = s.dir + "crash.sh", hang = s.dir + "hang.sh";
   std::ofstream(crash) << "#!/bin/sh\nkill -SEGV $$\n";
@@ -150,7 +145,7 @@ TEST(Decoder, ACrashingOrHangingDecoderIsADamagedFile) {
 // claims 20000 x 1000 pixels (two seconds more), then takes one and a half
 // seconds before the real decoder answers, against a wait of one second.
 TEST(Decoder, ALargeClaimedPictureIsWaitedForLonger) {
-  Scratch s;
+  test::ScratchFolder s;
   WriteBytes(s.dir + "a.bmp", Bmp(40));
   const std::string slow = s.dir + "slow.sh";
   std::ofstream(slow) << "#!/bin/sh\n"
@@ -169,7 +164,7 @@ TEST(Decoder, ALargeClaimedPictureIsWaitedForLonger) {
 // for ends with its child (this one would sleep for ten minutes), and a file
 // the job writes does not replace the one that stood.
 TEST(Decoder, ACancelledJobKillsItsDecodeAndKeepsTheOldFile) {
-  Scratch s;
+  test::ScratchFolder s;
   WriteBytes(s.dir + "a.bmp", Bmp(40));
   const std::string hang = s.dir + "hang.sh", started = s.dir + "started";
   std::ofstream(hang) << "#!/bin/sh\ntouch '" << started << "'\nexec sleep 600\n";

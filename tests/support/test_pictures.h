@@ -33,6 +33,12 @@ struct Session {
 std::string MakeScratchFolder();
 void RemoveFolder(const std::string& path);
 
+// A fresh scratch folder, removed with all it holds when this goes.
+struct ScratchFolder {
+  ~ScratchFolder() { RemoveFolder(dir); }
+  std::string dir = MakeScratchFolder();
+};
+
 // Runs a command line; answers the exit code, with stderr in *err when given.
 int RunCommand(const std::string& command, std::string* err = nullptr);
 
