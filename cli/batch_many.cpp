@@ -1,65 +1,18 @@
 #include "cli/batch_many.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cctype>
-#include <cstdio>
 #include <filesystem>
 #include <set>
-#include <thread>
 
+#include "cli/batch_pool.h"
 #include "cli/batch_run.h"
 #include "cli/command_line.h"
-#include "imageio/atomic_file.h"
-#include "core/child_process.h"
 #include "core/paths_and_text.h"
+#include "imageio/atomic_file.h"
 
 namespace pixmora::cli {
 
 namespace {
-
-// One picture's run: a child process whose standard error is read as it
-// comes, so that a child saying much never waits on a full pipe.
-struct Job {
-  size_t index;
-  ChildProcess child;
-  std::string err;                 // its error, one line
-  std::vector<std::string> notes;  // its notes, without the tool's prefix
-};
-
-Job Start(size_t index, const std::vector<std::string>& argv) {
-  ChildProcess::Options options;
-  options.err = ChildProcess::Stream::Pipe;
-  Job job{index, ChildProcess(argv, options), ""};
-  if (!job.child.Started()) job.err = "cannot start the batch tool: " + job.child.Error();
-  return job;
-}
-
-// Sorts the child's lines, without the tool's own prefix: notes apart, the
-// rest joined into one line.
-void ReadMessages(const std::string& text, Job& job) {
-  std::string err;
-  for (size_t start = 0; start < text.size();) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    std::string line = text.substr(start, end - start);
-    start = end + 1;
-    if (line.rfind("pixmora-cli: ", 0) == 0) line.erase(0, 13);
-    if (line.rfind("note: ", 0) == 0) job.notes.push_back(line);
-    else if (!line.empty() && line.rfind("timings: ", 0) != 0) err += (err.empty() ? "" : "; ") + line;
-  }
-  job.err = err;
-}
-
-// A picture's notes, each named by its picture.
-void SayNotes(const std::string& image, const std::vector<std::string>& notes) {
-  for (const std::string& note : notes) {
-    if (isatty(STDERR_FILENO)) std::fputs("\r\033[K", stderr);
-    std::fprintf(stderr, "pixmora-cli: %s: %s\n", image.c_str(), note.c_str());
-  }
-}
 
 // An output that is one of the pictures themselves would replace it.
 void RefuseToOverwriteInputs(const std::vector<std::string>& images, const std::vector<std::string>& outputs) {
@@ -70,45 +23,6 @@ void RefuseToOverwriteInputs(const std::vector<std::string>& images, const std::
         throw UsageError{"the result " + output + " would replace the picture " + image +
                          "; choose another --out-dir, or give --overwrite"};
     }
-}
-
-// Reads the running pictures' messages until one of them ends; answers that
-// job, its messages made one line, and whether it succeeded.
-bool FinishAny(std::vector<Job>& running, Job& finished) {
-  for (;;) {
-    for (auto it = running.begin(); it != running.end(); ++it) {
-      if (it->child.Started() && !it->child.ReadErr(it->err)) continue;
-      finished = std::move(*it);
-      running.erase(it);
-      if (!finished.child.Started()) return false;
-      const int status = finished.child.Reap();
-      ReadMessages(finished.err, finished);
-      if (WIFSIGNALED(status)) finished.err = "stopped by signal " + std::to_string(WTERMSIG(status));
-      return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    }
-    std::vector<int> fds;
-    for (const Job& job : running) fds.push_back(job.child.ErrFd());
-    ReadableAmong(fds, -1);
-  }
-}
-
-void ShowProgress(size_t done, size_t total, size_t failed) {
-  if (!isatty(STDERR_FILENO)) return;
-  std::fprintf(stderr, "\r%zu of %zu pictures done%s", done, total,
-               failed ? (", " + std::to_string(failed) + " failed").c_str() : "");
-  if (done == total) std::fputc('\n', stderr);
-  std::fflush(stderr);
-}
-
-// How many pictures run at once: the cores, but no more than memory allows
-// for pictures of 24 megapixels at 40 bytes a pixel.
-size_t Parallelism() {
-  const size_t cores = std::max(1u, std::thread::hardware_concurrency());
-  const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
-  const size_t byMemory = pages > 0 && pageSize > 0
-                              ? static_cast<size_t>(pages * pageSize / (24'000'000L * 40))
-                              : 1;
-  return std::max<size_t>(1, std::min(cores, byMemory));
 }
 
 }  // namespace
@@ -186,31 +100,7 @@ int RunMany(const ManyRequest& request, const std::string& self) {
   const std::vector<std::string> outputs = OutputNames(request);
   if (!request.overwrite) RefuseToOverwriteInputs(request.images, outputs);
   RemoveStaleTemporaryFiles(request.outDir);
-  const size_t total = request.images.size(), parallel = Parallelism();
-  std::vector<std::string> failures(total);
-  std::vector<Job> running;
-  size_t next = 0, done = 0, failed = 0;
-  ShowProgress(0, total, 0);
-  while (done < total) {
-    while (next < total && running.size() < parallel) {
-      std::vector<std::string> argv = {self, "apply", request.images[next], outputs[next]};
-      argv.insert(argv.end(), request.stepsAndOptions.begin(), request.stepsAndOptions.end());
-      running.push_back(Start(next++, argv));
-    }
-    Job job;
-    const bool succeeded = FinishAny(running, job);
-    SayNotes(request.images[job.index], job.notes);
-    if (!succeeded) {
-      ++failed;
-      failures[job.index] = job.err.empty() ? "failed" : job.err;
-    }
-    ShowProgress(++done, total, failed);
-  }
-  if (failed == 0) return 0;
-  std::fprintf(stderr, "pixmora-cli: %zu of %zu pictures failed:\n", failed, total);
-  for (size_t i = 0; i < total; ++i)
-    if (!failures[i].empty()) std::fprintf(stderr, "  %s: %s\n", request.images[i].c_str(), failures[i].c_str());
-  return 1;
+  return RunPictures(request.images, outputs, request.stepsAndOptions, self);
 }
 
 }  // namespace pixmora::cli

@@ -1,6 +1,6 @@
 // `apply --out-dir DIR [--format EXT] IMAGE... -- OP... [options]`: the same
-// commands on many pictures. Each picture runs in its own process (several at
-// once), so one bad file cannot disturb the others.
+// commands on many pictures, as many at once as there are cores, in worker
+// processes apart from this one, so that one bad file cannot disturb the others.
 #pragma once
 #include <optional>
 #include <string>

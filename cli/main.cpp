@@ -6,6 +6,7 @@
 
 #include "cli/batch_many.h"
 #include "cli/batch_run.h"
+#include "cli/batch_worker.h"
 #include "core/paths_and_text.h"
 #include "cli/help_text.h"
 
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) return Fail(2, "missing command (try --help)");
   const std::string& command = args[0];
+  if (command == kWorkerArgument) return RunWorker({args.begin() + 1, args.end()});
   if (command == "--help" || command == "-h" || command == "help") {
     std::fputs(kUsageText, stdout);
     std::fputs(kApplyHelpText, stdout);
@@ -60,15 +62,12 @@ int main(int argc, char** argv) {
     std::fputs(kApplyHelpText, stdout);
     return 0;
   }
+  if (!IsManyForm(rest)) return ApplyOnePicture(rest);
   try {
-    if (IsManyForm(rest)) return RunMany(ParseMany(rest), pixmora::ProgramFolder() + "pixmora-cli");
-    RunApply(ParseApply(rest));
-    return 0;
+    return RunMany(ParseMany(rest), pixmora::ProgramFolder() + "pixmora-cli");
   } catch (const UsageError& e) {
     return Fail(2, e.message);
   } catch (const RunError& e) {
     return Fail(e.exitCode, e.message);
-  } catch (const std::bad_alloc&) {
-    return Fail(1, "not enough memory for this picture");
   }
 }

@@ -26,17 +26,19 @@ std::vector<char*> Pointers(const std::vector<std::string>& texts) {
   return pointers;
 }
 
-// Points the child's descriptor target at /dev/null or a new pipe; answers
-// the parent's end of the pipe (-1 otherwise), and false when no pipe was made.
+// Points the child's descriptor target at /dev/null or a new pipe (which the
+// child reads when target is its standard input, else writes); answers the
+// parent's end of the pipe (-1 otherwise), and false when no pipe was made.
 bool Route(ChildProcess::Stream stream, int target, posix_spawn_file_actions_t& actions,
            int& parentEnd, int& childEnd) {
   parentEnd = childEnd = -1;
   if (stream == ChildProcess::Stream::Null)
-    posix_spawn_file_actions_addopen(&actions, target, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, target, "/dev/null", target == 0 ? O_RDONLY : O_WRONLY, 0);
   if (stream != ChildProcess::Stream::Pipe) return true;
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) return false;
-  parentEnd = fds[0], childEnd = fds[1];
+  const bool childReads = target == 0;
+  parentEnd = fds[childReads ? 1 : 0], childEnd = fds[childReads ? 0 : 1];
   posix_spawn_file_actions_adddup2(&actions, childEnd, target);
   return true;
 }
@@ -47,9 +49,9 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& 
     : cancel_(options.cancel) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-  int outChild = -1, errChild = -1;
-  const bool routed = Route(options.out, 1, actions, out_, outChild) &&
+  int inChild = -1, outChild = -1, errChild = -1;
+  const bool routed = Route(options.in, 0, actions, in_, inChild) &&
+                      Route(options.out, 1, actions, out_, outChild) &&
                       Route(options.err, 2, actions, err_, errChild);
   if (routed && out_ >= 0 && options.pipeBytes > 0) fcntl(out_, F_SETPIPE_SZ, options.pipeBytes);
   // The error stream is read as it comes, never waited on.
@@ -62,7 +64,7 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const Options& 
                          options.env ? envp.data() : environ);
   }
   posix_spawn_file_actions_destroy(&actions);
-  for (int fd : {outChild, errChild})
+  for (int fd : {inChild, outChild, errChild})
     if (fd >= 0) close(fd);
   if (failed != 0) {
     pid_ = -1;
@@ -83,6 +85,7 @@ void ChildProcess::Dispose() {
 
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept
     : pid_(std::exchange(other.pid_, -1)),
+      in_(std::exchange(other.in_, -1)),
       out_(std::exchange(other.out_, -1)),
       err_(std::exchange(other.err_, -1)),
       cancel_(other.cancel_),
@@ -92,6 +95,7 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
   if (this != &other) {
     Dispose();
     pid_ = std::exchange(other.pid_, -1);
+    in_ = std::exchange(other.in_, -1);
     out_ = std::exchange(other.out_, -1);
     err_ = std::exchange(other.err_, -1);
     cancel_ = other.cancel_;
@@ -101,8 +105,12 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
 }
 
 void ChildProcess::CloseFds() {
-  for (int* fd : {&out_, &err_})
+  for (int* fd : {&in_, &out_, &err_})
     if (*fd >= 0) close(std::exchange(*fd, -1));
+}
+
+void ChildProcess::CloseIn() {
+  if (in_ >= 0) close(std::exchange(in_, -1));
 }
 
 bool ChildProcess::ReadOut(void* data, size_t size, Deadline deadline) {

@@ -1,4 +1,4 @@
-// A child process with pipes to its standard output and error: spawning,
+// A child process with pipes to its standard streams: spawning,
 // reading with a deadline, and reaping, with the interrupted-call loops in
 // one place. The decoder and the batch tool's folder runs use it.
 #pragma once
@@ -19,6 +19,7 @@ class ChildProcess {
   // Where one of the child's standard streams goes.
   enum class Stream { Inherit, Null, Pipe };
   struct Options {
+    Stream in = Stream::Null;  // a child reads our terminal only when asked
     Stream out = Stream::Inherit;
     Stream err = Stream::Inherit;
     int pipeBytes = 0;                    // a larger output pipe, when not 0 (a hint)
@@ -27,8 +28,7 @@ class ChildProcess {
   };
 
   ChildProcess() = default;
-  // Starts argv[0] with standard input from /dev/null. Started() tells
-  // whether it runs; Error() says why not.
+  // Starts argv[0]. Started() tells whether it runs; Error() says why not.
   ChildProcess(const std::vector<std::string>& argv, const Options& options);
   // A child still running is killed and reaped.
   ~ChildProcess();
@@ -39,7 +39,10 @@ class ChildProcess {
 
   bool Started() const { return pid_ > 0; }
   const std::string& Error() const { return error_; }
+  int InFd() const { return in_; }
   int OutFd() const { return out_; }
+  // Ends the child's input: it reads end of file.
+  void CloseIn();
   int ErrFd() const { return err_; }
 
   // Reads exactly size bytes of the child's output before the deadline (and
@@ -59,6 +62,7 @@ class ChildProcess {
   void CloseFds();
 
   pid_t pid_ = -1;
+  int in_ = -1;
   int out_ = -1;
   int err_ = -1;
   const CancelToken* cancel_ = nullptr;

@@ -1,10 +1,16 @@
 #include "core/large_array.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <map>
+#include <mutex>
 #include <new>
+#include <vector>
 
 namespace pixmora {
 
@@ -19,8 +25,7 @@ size_t MappedSize(size_t bytes) { return (bytes + kHugePage - 1) & ~(kHugePage -
 
 // A fresh mapping (zero-filled by the system) aligned to a huge page, so that
 // every 2 MB of it can be one page.
-void* MapAligned(size_t bytes) {
-  const size_t size = MappedSize(bytes);
+void* MapAligned(size_t size) {
   void* raw = mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE,
                    MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (raw == MAP_FAILED) throw std::bad_alloc();
@@ -34,19 +39,124 @@ void* MapAligned(size_t bytes) {
   return p;
 }
 
+// Mappings given back are kept for the next arrays. Memory fresh from the
+// system costs a page fault and a zero-fill for every page, on some machines
+// ten times what writing it costs afterwards: a command's first run on a
+// large picture, or each picture of a folder run, then spends more time
+// there than in its own arithmetic. A kept mapping is cleared with a memset.
+// Mappings are cut at huge-page boundaries, so a kept one serves a smaller
+// array and keeps its rest.
+class KeptMappings {
+ public:
+  void* Take(size_t size) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = free_.lower_bound(size);  // the smallest that holds it
+    if (it == free_.end()) {
+      MakeRoom(size);  // for the fresh mapping the caller makes
+      return nullptr;
+    }
+    auto* p = static_cast<char*>(it->second);
+    const size_t kept = it->first;
+    free_.erase(it);
+    held_ -= kept;
+    if (kept > size) Add(p + size, kept - size);
+    return p;
+  }
+  void Give(void* p, size_t size) {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      if (size <= Budget()) {
+        MakeRoom(size);
+        Add(p, size);
+        return;
+      }
+    }
+    munmap(p, size);
+  }
+  size_t Held() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return held_;
+  }
+
+ private:
+  // An eighth of the memory, at most 2 GB: enough for the arrays of a few
+  // commands on a large picture.
+  static size_t Budget() {
+    static const size_t budget = [] {
+      const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
+      const size_t memory = pages > 0 && pageSize > 0 ? static_cast<size_t>(pages) * pageSize : 0;
+      return std::min(memory / 8, size_t{2} << 30);
+    }();
+    return budget;
+  }
+  void Add(void* p, size_t size) {
+    free_.emplace(size, p);
+    held_ += size;
+  }
+  // Lets the largest kept mappings go until size more fits the budget.
+  void MakeRoom(size_t size) {
+    while (held_ + size > Budget() && !free_.empty()) {
+      auto last = std::prev(free_.end());
+      munmap(last->second, last->first);
+      held_ -= last->first;
+      free_.erase(last);
+    }
+  }
+
+  std::mutex mutex_;
+  std::multimap<size_t, void*> free_;  // by size
+  size_t held_ = 0;
+};
+
+KeptMappings& Kept() {
+  static KeptMappings* kept = new KeptMappings;  // outlives every array, even static ones
+  return *kept;
+}
+
+// Zeroes the pages of a kept mapping that hold anything: a page never
+// touched (an array its owner never filled) reads as zero already, and
+// writing it would cost the very fault keeping the mapping saves.
+void ClearResident(char* p, size_t bytes) {
+  const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
+  std::vector<unsigned char> resident((bytes + page - 1) / page);
+  if (mincore(p, bytes, resident.data()) != 0) {
+    std::memset(p, 0, bytes);
+    return;
+  }
+  for (size_t i = 0; i < resident.size();) {
+    if (!(resident[i] & 1)) {
+      ++i;
+      continue;
+    }
+    size_t end = i;
+    while (end < resident.size() && (resident[end] & 1)) ++end;
+    std::memset(p + i * page, 0, std::min(end * page, bytes) - i * page);
+    i = end;
+  }
+}
+
 }  // namespace
 
 void* AllocateLarge(size_t bytes) {
-  if (Mapped(bytes)) return MapAligned(bytes);
-  void* p = std::calloc(bytes ? bytes : 1, 1);
-  if (!p) throw std::bad_alloc();
-  return p;
+  if (!Mapped(bytes)) {
+    void* p = std::calloc(bytes ? bytes : 1, 1);
+    if (!p) throw std::bad_alloc();
+    return p;
+  }
+  const size_t size = MappedSize(bytes);
+  if (void* p = Kept().Take(size)) {
+    ClearResident(static_cast<char*>(p), bytes);
+    return p;
+  }
+  return MapAligned(size);
 }
 
 void LargeFree::operator()(void* p) const {
   if (!p) return;
-  if (Mapped(bytes)) munmap(p, MappedSize(bytes));
+  if (Mapped(bytes)) Kept().Give(p, MappedSize(bytes));
   else std::free(p);
 }
+
+size_t KeptLargeBytes() { return Kept().Held(); }
 
 }  // namespace pixmora

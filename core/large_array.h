@@ -2,6 +2,8 @@
 // from the system in 2 MB huge pages where the system allows: a 24-megapixel
 // picture then costs a few dozen page faults instead of tens of thousands,
 // which on some machines is most of the time of opening or publishing it.
+// Their mappings are kept when they are freed, up to a budget, and serve the
+// next large arrays without faulting again.
 #pragma once
 #include <cstddef>
 #include <memory>
@@ -18,6 +20,9 @@ using LargeArray = std::unique_ptr<T[], LargeFree>;
 
 // bytes of zeroes; throws std::bad_alloc when there is no memory for them.
 void* AllocateLarge(size_t bytes);
+
+// The bytes of freed large arrays kept for the next ones.
+size_t KeptLargeBytes();
 
 template <class T>
 LargeArray<T> MakeLargeArray(size_t count) {

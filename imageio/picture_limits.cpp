@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "core/large_array.h"
+
 namespace pixmora {
 
 namespace {
@@ -44,7 +46,11 @@ std::string Gigabytes(int64_t bytes) {
 
 }  // namespace
 
-int64_t AvailableMemory() { return std::max<int64_t>(0, std::min(SystemAvailable(), AddressSpaceLeft())); }
+// The mappings kept for reuse are ours to hand to a new picture.
+int64_t AvailableMemory() {
+  const auto kept = static_cast<int64_t>(KeptLargeBytes());
+  return std::max<int64_t>(0, std::min(SystemAvailable(), AddressSpaceLeft()) + kept);
+}
 
 int64_t PixelBudget() { return AvailableMemory() / kBytesPerPixel; }
 

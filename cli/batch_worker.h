@@ -1,0 +1,27 @@
+// The working end of a folder run. One process runs picture after picture of
+// the run, so that the memory the first one mapped (and the system zeroed)
+// serves the next, and the program starts once per core, not once per
+// picture. A picture that crashes its worker fails alone: the run starts
+// another worker for the pictures left.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace pixmora::cli {
+
+// The worker's first argument, before the steps and options every picture
+// gets; not a command users type.
+inline constexpr char kWorkerArgument[] = "--folder-run-worker";
+// Ends each picture's messages on standard error, followed by its exit
+// status and a newline.
+inline constexpr char kEndOfPicture = '\x1e';
+
+// Runs one picture as `apply INPUT OUTPUT STEPS...` does and answers its exit
+// status, its error said on standard error.
+int ApplyOnePicture(const std::vector<std::string>& args);
+
+// Reads "INPUT\0OUTPUT\0" jobs from standard input until it ends and runs
+// each with stepsAndOptions; answers 0.
+int RunWorker(const std::vector<std::string>& stepsAndOptions);
+
+}  // namespace pixmora::cli
