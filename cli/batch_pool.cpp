@@ -1,11 +1,9 @@
 #include "cli/batch_pool.h"
 
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -54,8 +52,11 @@ Outcome ReadMessages(const std::string& text, bool succeeded) {
   return outcome;
 }
 
-Worker StartWorker(const std::string& self, const std::vector<std::string>& stepsAndOptions) {
-  std::vector<std::string> argv = {self, kWorkerArgument};
+// Each of the workers gets its share of the cores for its commands: with one
+// worker per core, a command that split its work among threads would only
+// make the workers wait on one another.
+Worker StartWorker(const std::string& self, int threads, const std::vector<std::string>& stepsAndOptions) {
+  std::vector<std::string> argv = {self, kWorkerArgument, std::to_string(threads)};
   argv.insert(argv.end(), stepsAndOptions.begin(), stepsAndOptions.end());
   ChildProcess::Options options;
   options.in = ChildProcess::Stream::Pipe;
@@ -76,16 +77,7 @@ void GiveNext(Worker& worker, std::deque<size_t>& queue, const std::vector<std::
   const size_t index = queue.front();
   queue.pop_front();
   worker.job = index;
-  std::string job = images[index];
-  job += '\0';
-  job += outputs[index];
-  job += '\0';
-  for (size_t at = 0; at < job.size();) {
-    const ssize_t n = write(worker.child.InFd(), job.data() + at, job.size() - at);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    at += static_cast<size_t>(n);
-  }
+  worker.child.WriteIn(images[index] + '\0' + outputs[index] + '\0');
 }
 
 // The end of the worker's current picture in what it said, if it is there:
@@ -180,14 +172,14 @@ int Report::ExitStatus() const {
 
 int RunPictures(const std::vector<std::string>& images, const std::vector<std::string>& outputs,
                 const std::vector<std::string>& stepsAndOptions, const std::string& self) {
-  // A worker that died before reading its picture must not take us with it.
-  signal(SIGPIPE, SIG_IGN);
   std::deque<size_t> queue = LargestFirst(images);
   Report report(images);
   ShowProgress(0, images.size(), 0);
   std::vector<Worker> workers;
-  for (size_t i = Parallelism(images.size()); i > 0; --i) {
-    workers.push_back(StartWorker(self, stepsAndOptions));
+  const size_t parallel = Parallelism(images.size());
+  const int threads = static_cast<int>(std::max<size_t>(1, std::thread::hardware_concurrency() / parallel));
+  for (size_t i = parallel; i > 0; --i) {
+    workers.push_back(StartWorker(self, threads, stepsAndOptions));
     GiveNext(workers.back(), queue, images, outputs);
   }
   while (!workers.empty()) {
@@ -207,7 +199,7 @@ int RunPictures(const std::vector<std::string>& images, const std::vector<std::s
       workers.erase(workers.begin() + static_cast<long>(i));
       // Pictures left after a worker's crash get a new one.
       if (!queue.empty()) {
-        workers.push_back(StartWorker(self, stepsAndOptions));
+        workers.push_back(StartWorker(self, threads, stepsAndOptions));
         GiveNext(workers.back(), queue, images, outputs);
       }
     }

@@ -1,6 +1,7 @@
 #include "cli/batch_worker.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <new>
 
 #include "cli/batch_run.h"
@@ -26,9 +27,11 @@ bool ReadField(std::string& field) {
 
 }  // namespace
 
-int ApplyOnePicture(const std::vector<std::string>& args) {
+int ApplyOnePicture(const std::vector<std::string>& args, int threads) {
   try {
-    RunApply(ParseApply(args));
+    ApplyRequest request = ParseApply(args);
+    request.threads = threads;
+    RunApply(request);
     return 0;
   } catch (const UsageError& e) {
     return Fail(2, e.message);
@@ -39,12 +42,14 @@ int ApplyOnePicture(const std::vector<std::string>& args) {
   }
 }
 
-int RunWorker(const std::vector<std::string>& stepsAndOptions) {
+int RunWorker(const std::vector<std::string>& args) {
+  if (args.empty()) return 2;
+  const int threads = std::atoi(args[0].c_str());
   std::string input, output;
   while (ReadField(input) && ReadField(output)) {
-    std::vector<std::string> args = {input, output};
-    args.insert(args.end(), stepsAndOptions.begin(), stepsAndOptions.end());
-    const int status = ApplyOnePicture(args);
+    std::vector<std::string> picture = {input, output};
+    picture.insert(picture.end(), args.begin() + 1, args.end());
+    const int status = ApplyOnePicture(picture, threads);
     std::fprintf(stderr, "%c%d\n", kEndOfPicture, status);
     std::fflush(stderr);
   }

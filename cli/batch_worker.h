@@ -9,19 +9,20 @@
 
 namespace pixmora::cli {
 
-// The worker's first argument, before the steps and options every picture
-// gets; not a command users type.
+// The worker's first argument, before the threads each command may use and
+// the steps and options every picture gets; not a command users type.
 inline constexpr char kWorkerArgument[] = "--folder-run-worker";
 // Ends each picture's messages on standard error, followed by its exit
 // status and a newline.
 inline constexpr char kEndOfPicture = '\x1e';
 
 // Runs one picture as `apply INPUT OUTPUT STEPS...` does and answers its exit
-// status, its error said on standard error.
-int ApplyOnePicture(const std::vector<std::string>& args);
+// status, its error said on standard error. threads: as ApplyRequest's.
+int ApplyOnePicture(const std::vector<std::string>& args, int threads = 0);
 
 // Reads "INPUT\0OUTPUT\0" jobs from standard input until it ends and runs
-// each with stepsAndOptions; answers 0.
-int RunWorker(const std::vector<std::string>& stepsAndOptions);
+// each with the arguments after kWorkerArgument (the threads a command may
+// use, then the steps and options); answers 0.
+int RunWorker(const std::vector<std::string>& args);
 
 }  // namespace pixmora::cli

@@ -14,6 +14,7 @@ struct ApplyRequest {
   Recipe recipe;                   // from image A opened on
   std::vector<std::string> notes;  // values given that no command reads
   bool timings = false;            // report the time of each stage on stderr
+  int threads = 0;                 // threads a command may use; 0: one per core
   // A recipe's replay writes OUTPUT as the editor's "Save file" does, so
   // that the two files are the same.
   bool writeAsSaved = false;

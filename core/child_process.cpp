@@ -1,6 +1,7 @@
 #include "core/child_process.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
@@ -107,6 +108,27 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
 void ChildProcess::CloseFds() {
   for (int* fd : {&in_, &out_, &err_})
     if (*fd >= 0) close(std::exchange(*fd, -1));
+}
+
+// SIGPIPE is held back while writing and a pending one taken, so that a child
+// that has gone shows as a failed write rather than ending this process.
+bool ChildProcess::WriteIn(const std::string& data) {
+  sigset_t pipeSignal, old;
+  sigemptyset(&pipeSignal);
+  sigaddset(&pipeSignal, SIGPIPE);
+  pthread_sigmask(SIG_BLOCK, &pipeSignal, &old);
+  size_t at = 0;
+  while (in_ >= 0 && at < data.size()) {
+    const ssize_t n = write(in_, data.data() + at, data.size() - at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    at += static_cast<size_t>(n);
+  }
+  const timespec none{0, 0};
+  while (sigtimedwait(&pipeSignal, nullptr, &none) > 0) {
+  }
+  pthread_sigmask(SIG_SETMASK, &old, nullptr);
+  return at == data.size();
 }
 
 void ChildProcess::CloseIn() {

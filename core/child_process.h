@@ -41,8 +41,13 @@ class ChildProcess {
   const std::string& Error() const { return error_; }
   int InFd() const { return in_; }
   int OutFd() const { return out_; }
+  // Writes all of data to the child's input; false when the child no longer
+  // reads it (this process is not stopped by the broken pipe).
+  bool WriteIn(const std::string& data);
   // Ends the child's input: it reads end of file.
   void CloseIn();
+  // The token that stops ReadOut from now on (null: none).
+  void SetCancel(const CancelToken* cancel) { cancel_ = cancel; }
   int ErrFd() const { return err_; }
 
   // Reads exactly size bytes of the child's output before the deadline (and

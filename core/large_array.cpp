@@ -43,31 +43,32 @@ void* MapAligned(size_t size) {
 // system costs a page fault and a zero-fill for every page, on some machines
 // ten times what writing it costs afterwards: a command's first run on a
 // large picture, or each picture of a folder run, then spends more time
-// there than in its own arithmetic. A kept mapping is cleared with a memset.
+// there than in its own arithmetic. A kept mapping is cleared instead.
 // Mappings are cut at huge-page boundaries, so a kept one serves a smaller
-// array and keeps its rest.
+// array and keeps its rest, and kept pieces that meet join again, so that
+// the large arrays of one picture fit the next as they did.
 class KeptMappings {
  public:
   void* Take(size_t size) {
     std::lock_guard<std::mutex> lock(mutex_);
-    auto it = free_.lower_bound(size);  // the smallest that holds it
-    if (it == free_.end()) {
+    auto fit = bySize_.lower_bound(size);  // the smallest that holds it
+    if (fit == bySize_.end()) {
       MakeRoom(size);  // for the fresh mapping the caller makes
       return nullptr;
     }
-    auto* p = static_cast<char*>(it->second);
-    const size_t kept = it->first;
-    free_.erase(it);
-    held_ -= kept;
+    char* p = fit->second;
+    const size_t kept = fit->first;
+    Remove(p, kept);
     if (kept > size) Add(p + size, kept - size);
     return p;
   }
-  void Give(void* p, size_t size) {
+  void Give(void* given, size_t size) {
+    auto* p = static_cast<char*>(given);
     {
       std::lock_guard<std::mutex> lock(mutex_);
       if (size <= Budget()) {
         MakeRoom(size);
-        Add(p, size);
+        Join(p, size);
         return;
       }
     }
@@ -89,22 +90,49 @@ class KeptMappings {
     }();
     return budget;
   }
-  void Add(void* p, size_t size) {
-    free_.emplace(size, p);
+  // Keeps p, joined with the kept pieces just before and after it.
+  void Join(char* p, size_t size) {
+    auto next = byAddress_.lower_bound(p);
+    if (next != byAddress_.end() && next->first == p + size) {
+      size += next->second;
+      Remove(next->first, next->second);
+      next = byAddress_.lower_bound(p);
+    }
+    if (next != byAddress_.begin()) {
+      auto before = std::prev(next);
+      if (before->first + before->second == p) {
+        p = before->first, size += before->second;
+        Remove(before->first, before->second);
+      }
+    }
+    Add(p, size);
+  }
+  void Add(char* p, size_t size) {
+    byAddress_.emplace(p, size);
+    bySize_.emplace(size, p);
     held_ += size;
+  }
+  void Remove(char* p, size_t size) {
+    byAddress_.erase(p);
+    for (auto [it, end] = bySize_.equal_range(size); it != end; ++it)
+      if (it->second == p) {
+        bySize_.erase(it);
+        break;
+      }
+    held_ -= size;
   }
   // Lets the largest kept mappings go until size more fits the budget.
   void MakeRoom(size_t size) {
-    while (held_ + size > Budget() && !free_.empty()) {
-      auto last = std::prev(free_.end());
-      munmap(last->second, last->first);
-      held_ -= last->first;
-      free_.erase(last);
+    while (held_ + size > Budget() && !bySize_.empty()) {
+      const auto [largest, p] = *std::prev(bySize_.end());
+      Remove(p, largest);
+      munmap(p, largest);
     }
   }
 
   std::mutex mutex_;
-  std::multimap<size_t, void*> free_;  // by size
+  std::map<char*, size_t> byAddress_;
+  std::multimap<size_t, char*> bySize_;
   size_t held_ = 0;
 };
 

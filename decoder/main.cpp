@@ -1,13 +1,20 @@
-// pixmora-decode FILE FLAGS [PIXELS]: decodes one picture file and writes the
-// bitmap to standard output for the editor. PIXELS is the most pixels the
-// editor's memory leaves room for (this process's own reckoning when absent).
-// It runs with tight limits, so a hostile file can only make this process fail.
+// pixmora-decode: decodes picture files for the editor and the batch tool,
+// one after another. Each request on standard input is "FILE\0FLAGS\0PIXELS\0",
+// PIXELS being the most pixels the caller's memory leaves room for; each
+// answer on standard output is the size the file claims, then the bitmap.
+// It runs with tight limits, set anew for every file, so a hostile file can
+// only make this process fail; and a file that fails to decode ends it, so
+// that whatever the file did stays with it and the next starts afresh.
+#include <malloc.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "imageio/decode_file.h"
@@ -30,44 +37,76 @@ constexpr bool kCapAddressSpace = false;
 constexpr bool kCapAddressSpace = true;
 #endif
 
-void Limit(int resource, rlim_t soft, rlim_t hard) {
-  rlimit r{std::min(soft, hard), hard};
+void SoftLimit(int resource, rlim_t value) {
+  rlimit r{};
+  getrlimit(resource, &r);
+  r.rlim_cur = std::min(value, r.rlim_max);
   setrlimit(resource, &r);
 }
 
 // FreeImage's widest pixel type and a working copy, beside the libraries.
 rlim_t MemoryFor(int64_t pixels) { return 512 * kMiB + static_cast<rlim_t>(pixels) * 40; }
 
+rlim_t SecondsUsed() {
+  rusage u{};
+  getrusage(RUSAGE_SELF, &u);
+  return static_cast<rlim_t>(u.ru_utime.tv_sec + u.ru_stime.tv_sec + 1);
+}
+
+rlim_t BytesMapped() {
+  size_t pages = 0;
+  std::ifstream("/proc/self/statm") >> pages;
+  return static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+}
+
 // Processor time and memory for a picture of that many pixels in a file of
-// fileBytes; the hard limits stay at what the largest accepted picture may
-// need until final says these are the last.
-void LimitWork(int64_t fileBytes, int64_t pixels, int64_t mostPixels, bool final) {
-  const rlim_t seconds = pixmora::DecodeSeconds(fileBytes, pixels);
-  Limit(RLIMIT_CPU, seconds, final ? seconds : pixmora::DecodeSeconds(fileBytes, mostPixels));
-  if (kCapAddressSpace) Limit(RLIMIT_AS, MemoryFor(pixels), final ? MemoryFor(pixels) : MemoryFor(mostPixels));
+// fileBytes, beyond what the files before it have used.
+void LimitWork(int64_t fileBytes, int64_t pixels) {
+  SoftLimit(RLIMIT_CPU, SecondsUsed() + static_cast<rlim_t>(pixmora::DecodeSeconds(fileBytes, pixels)));
+  if (kCapAddressSpace) SoftLimit(RLIMIT_AS, BytesMapped() + MemoryFor(pixels));
+}
+
+bool ReadField(std::string& field) {
+  field.clear();
+  for (int c; (c = std::getchar()) != EOF;) {
+    if (c == '\0') return true;
+    field += static_cast<char>(c);
+  }
+  return false;
+}
+
+// Decodes one file and answers it; false when the process should end.
+bool Serve(const std::string& path, int flags, int64_t budget) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(path, ec);
+  const int64_t fileBytes = ec ? 0 : static_cast<int64_t>(size);
+  const int64_t mostPixels = std::min<int64_t>(budget, int64_t{pixmora::kMaxSide} * pixmora::kMaxSide);
+  LimitWork(fileBytes, std::min(mostPixels, fileBytes * kPixelsPerByteUnannounced));
+  // Once the claimed size is known and accepted, the limits become what such
+  // a picture can need, and the caller is told to wait for it.
+  auto sizeKnown = [&](int64_t w, int64_t h) {
+    LimitWork(fileBytes, w * h);
+    pixmora::WriteDecodeSize(STDOUT_FILENO, w, h);
+  };
+  const pixmora::DecodeResult result = pixmora::DecodeFile(path, flags, sizeKnown, budget);
+  const bool sent = pixmora::WriteDecodeResult(STDOUT_FILENO, result);
+  if (result.bitmap) FreeImage_Unload(result.bitmap);
+  return sent && result.status == pixmora::DecodeStatus::Ok;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 3 && argc != 4) return 2;
-  const std::string path = argv[1];
-  const int64_t budget = argc == 4 ? std::atoll(argv[3]) : pixmora::PixelBudget();
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  const int64_t fileBytes = ec ? 0 : static_cast<int64_t>(size);
-  Limit(RLIMIT_CORE, 0, 0);
-  Limit(RLIMIT_FSIZE, 0, 0);
-  const int64_t mostPixels = std::min<int64_t>(budget, int64_t{pixmora::kMaxSide} * pixmora::kMaxSide);
-  LimitWork(fileBytes, std::min(mostPixels, fileBytes * kPixelsPerByteUnannounced), mostPixels,
-            false);
-  // Once the claimed size is known and accepted, the limits become what such
-  // a picture can need, and the editor is told to wait for it.
-  auto sizeKnown = [&](int64_t w, int64_t h) {
-    LimitWork(fileBytes, w * h, mostPixels, true);
-    pixmora::WriteDecodeSize(STDOUT_FILENO, w, h);
-  };
-  pixmora::DecodeResult result = pixmora::DecodeFile(path, std::atoi(argv[2]), sizeKnown, budget);
-  const bool sent = pixmora::WriteDecodeResult(STDOUT_FILENO, result);
-  return sent ? 0 : 1;
+int main(int argc, char**) {
+  if (argc != 1) return 2;
+  rlimit none{0, 0};
+  setrlimit(RLIMIT_CORE, &none);
+  setrlimit(RLIMIT_FSIZE, &none);
+  // The memory one picture was decoded in stays with this process for the
+  // next: fresh memory costs a page fault and a zero-fill for every page.
+  mallopt(M_MMAP_MAX, 0);
+  mallopt(M_TRIM_THRESHOLD, INT_MAX);
+  std::string path, flags, pixels;
+  while (ReadField(path) && ReadField(flags) && ReadField(pixels))
+    if (!Serve(path, std::atoi(flags.c_str()), std::atoll(pixels.c_str()))) break;
+  return 0;
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <mutex>
 #include <vector>
 
 #include "core/cancel_token.h"
@@ -124,6 +125,45 @@ std::vector<std::string> DecoderEnvironment() {
   return env;
 }
 
+ChildProcess StartDecoder(const std::string& decoder) {
+  const std::vector<std::string> env = DecoderEnvironment();
+  ChildProcess::Options options;
+  options.in = ChildProcess::Stream::Pipe;
+  options.out = ChildProcess::Stream::Pipe;
+  options.err = ChildProcess::Stream::Null;
+  options.pipeBytes = kPipeBytes;  // fewer, larger transfers
+  options.env = &env;
+  return ChildProcess({decoder}, options);
+}
+
+// A decoder that has answered a file well waits here for the next one: it
+// then starts once, not once per picture, and the memory it decoded in
+// serves again. One waits at most; it ends when this process does (its
+// input ends).
+class WaitingDecoder {
+ public:
+  ChildProcess Take(const std::string& decoder) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (decoder != path_) return ChildProcess();
+    return std::move(waiting_);
+  }
+  void Give(const std::string& decoder, ChildProcess child) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    path_ = decoder;
+    waiting_ = std::move(child);
+  }
+
+ private:
+  std::mutex mutex_;
+  std::string path_;
+  ChildProcess waiting_;
+};
+
+WaitingDecoder& Waiting() {
+  static auto* waiting = new WaitingDecoder;  // never destroyed: exit ends the decoder
+  return *waiting;
+}
+
 }  // namespace
 
 std::string DecoderPath() {
@@ -141,21 +181,24 @@ DecodeResult DecodeInChild(const std::string& path, int flags, int seconds, Pict
   EnsureFreeImage();
   const std::string decoder = DecoderPath();
   if (decoder.empty()) return Damaged("the picture decoder pixmora-decode is missing");
-  const std::vector<std::string> env = DecoderEnvironment();
-  ChildProcess::Options options;
-  options.out = ChildProcess::Stream::Pipe;
-  options.err = ChildProcess::Stream::Null;
-  options.pipeBytes = kPipeBytes;  // fewer, larger transfers
-  options.env = &env;
-  // A cancel of the job this thread runs kills the decode, however far it got.
-  options.cancel = CancelScope::Current();
   // The decoder refuses a picture that our memory leaves no room for.
   const int64_t pixelBudget = PixelBudget();
-  ChildProcess child({decoder, path, std::to_string(flags), std::to_string(pixelBudget)}, options);
-  if (!child.Started()) return Damaged(child.Error());
-  // Finished or not, the child has nothing more to say once this returns: it
+  const std::string request = path + '\0' + std::to_string(flags) + '\0' + std::to_string(pixelBudget) + '\0';
+  // A waiting decoder may have ended meanwhile: then a fresh one is asked.
+  ChildProcess child = Waiting().Take(decoder);
+  if (!child.WriteIn(request)) {
+    child = StartDecoder(decoder);
+    if (!child.Started()) return Damaged(child.Error());
+    if (!child.WriteIn(request)) return Damaged("the picture decoder ended at once");
+  }
+  // A cancel of the job this thread runs kills the decode, however far it got.
+  child.SetCancel(CancelScope::Current());
+  DecodeResult r = Receive(child, Clock::now() + std::chrono::seconds(seconds), picture, pixelBudget);
+  // A decoder is kept only after a good answer, read to its end; any other
   // is killed and reaped as it goes out of scope.
-  return Receive(child, Clock::now() + std::chrono::seconds(seconds), picture, pixelBudget);
+  child.SetCancel(nullptr);
+  if (r.status == DecodeStatus::Ok) Waiting().Give(decoder, std::move(child));
+  return r;
 }
 
 }  // namespace pixmora

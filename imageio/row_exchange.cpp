@@ -1,5 +1,6 @@
 #include "imageio/row_exchange.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace pixmora {
@@ -26,11 +27,14 @@ void FetchColumn(const ColorRef* column, int count) {
   for (int i = 0; i < count; i += kLinePixels) __builtin_prefetch(column + i);
 }
 
-}  // namespace
+// Rows are moved sixteen at a time: a column's sixteen pixels are one cache
+// line, and sixteen rows are as many streams as the processor's prefetchers
+// follow at once (with more, both directions ran at half the speed).
+constexpr int kTile = 16;
 
 // Each pixel but a row's last is stored as four bytes, the fourth (0) being
 // overwritten by the next pixel; the last one stays inside its row.
-void ColumnsToRows(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows) {
+void ColumnsToRowsTile(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows) {
   const int last = picture.Width() - 1;
   for (int x = 0; x < last; ++x) {
     const ColorRef* in = picture.Column(x) + y0;
@@ -45,7 +49,7 @@ void ColumnsToRows(const PixelBuffer& picture, int y0, int count, uint8_t* const
   for (int i = 0; i < count; ++i) PutBgr(rows[i] + last * 3, in[i]);
 }
 
-void RowsToColumns(const uint8_t* const* rows, int step, int y0, int count, PixelBuffer& picture) {
+void RowsToColumnsTile(const uint8_t* const* rows, int step, int y0, int count, PixelBuffer& picture) {
   const int last = picture.Width() - 1;
   for (int x = 0; x < last; ++x) {
     ColorRef* out = picture.Column(x) + y0;
@@ -62,6 +66,17 @@ void RowsToColumns(const uint8_t* const* rows, int step, int y0, int count, Pixe
     const uint8_t* p = rows[i] + last * step;
     out[i] = PackRGB(p[2], p[1], p[0]);
   }
+}
+
+}  // namespace
+
+void ColumnsToRows(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows) {
+  for (int i = 0; i < count; i += kTile) ColumnsToRowsTile(picture, y0 + i, std::min(kTile, count - i), rows + i);
+}
+
+void RowsToColumns(const uint8_t* const* rows, int step, int y0, int count, PixelBuffer& picture) {
+  for (int i = 0; i < count; i += kTile)
+    RowsToColumnsTile(rows + i, step, y0 + i, std::min(kTile, count - i), picture);
 }
 
 }  // namespace pixmora
