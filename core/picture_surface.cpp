@@ -20,16 +20,11 @@ PictureSurface::PictureSurface(int width, int height, ColorRef backColour)
   ClearTo(width, height);
 }
 
-void PictureSurface::ReplaceImage(std::shared_ptr<const PixelBuffer> image) {
-  if (image_ && image_.use_count() == 1) spare_ = std::move(image_);
-  image_ = std::move(image);
-}
+void PictureSurface::ReplaceImage(std::shared_ptr<const PixelBuffer> image) { image_ = std::move(image); }
 
+// A picture given up goes back to the large arrays' kept mappings, which
+// serve this buffer (and any other surface's) without fresh page faults.
 std::shared_ptr<const PixelBuffer> PictureSurface::FreshBuffer() {
-  if (spare_ && spare_.use_count() == 1 && spare_->Width() == width_ &&
-      spare_->Height() == height_)
-    return std::move(spare_);
-  spare_.reset();
   return std::make_shared<const PixelBuffer>(width_, height_);
 }
 

@@ -68,16 +68,13 @@ class PictureSurface {
  private:
   void ClearTo(int width, int height);
   void ReplaceImage(std::shared_ptr<const PixelBuffer> image);
-  // A writable buffer of the surface's size, reusing the spare one when it fits.
+  // A writable buffer of the surface's size.
   std::shared_ptr<const PixelBuffer> FreshBuffer();
 
   int width_;
   int height_;
   Picture picture_;
   std::shared_ptr<const PixelBuffer> image_;  // never null
-  // The last image this surface owned alone, kept for reuse: large pictures
-  // then need no fresh allocation (and page faults) on every command.
-  std::shared_ptr<const PixelBuffer> spare_;
   std::vector<PrintedText> texts_;
 };
 
