@@ -169,7 +169,23 @@ void Form1::PutPicture(Slot slot, const Picture& picture) {
                         : slot == Slot::Pattern ? Target{ws_.PatPic, patternSurface_}
                                                 : Target{ws_.Pic3, picture4Surface_};
   ShowFittedPicture(picture, target.loader, target.preview);
-  if (slot == Slot::ImageA) SizePlanes(ws_.m, ws_.Pic1);
+  if (slot != Slot::ImageA) return;
+  // The planes are about to change size: the previous warm-up must be over.
+  if (warming_.valid()) warming_.wait();
+  SizePlanes(ws_.m, ws_.Pic1);
+  WarmUpForCommands();
+}
+
+// While the user looks at a new image A, its planes and a result's picture
+// are faulted in on a thread of their own: the first command on a large
+// picture then does not spend a third of its time in fresh memory. The next
+// job waits for it (StartJob), never the window's thread.
+void Form1::WarmUpForCommands() {
+  const size_t resultBytes = ws_.Pic1.Image()->Count() * sizeof(ColorRef);
+  warming_ = std::async(std::launch::async, [this, resultBytes] {
+               ws_.m.planes.Prefault();
+               WarmLargeArrays(resultBytes);
+             }).share();
 }
 
 void Form1::RefreshPreviews() {

@@ -74,6 +74,12 @@ bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
   if (Busy()) return false;
   // The notice of the previous command goes; this one may leave its own.
   SetStatusPanelText(c_, kNoticePanel, what);
+  // A job starts once the warm-up of a new image A is done: it would use
+  // the same memory.
+  job.work = [warming = warming_, work = std::move(job.work)] {
+    if (warming.valid()) warming.wait();
+    work();
+  };
   auto done = std::move(job.done);
   job.done = [this, done = std::move(done), what](const QString& failure, bool cancelled) {
     if (done) done(failure, cancelled);

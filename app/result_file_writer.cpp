@@ -25,11 +25,6 @@ void ResultFileWriter::Keep(const Folders& folders, const Picture& result) {
   changed_.notify_all();
 }
 
-void ResultFileWriter::Flush() {
-  std::unique_lock lock(mutex_);
-  changed_.wait(lock, [this] { return !waiting_ && !writing_; });
-}
-
 void ResultFileWriter::Run() {
   std::unique_lock lock(mutex_);
   for (;;) {
@@ -38,12 +33,9 @@ void ResultFileWriter::Run() {
     const Picture result = std::move(waiting_);
     const Folders folders = folders_;
     waiting_ = nullptr;
-    writing_ = true;
     lock.unlock();
     KeepResultFile(folders, result, report_);
     lock.lock();
-    writing_ = false;
-    changed_.notify_all();
   }
 }
 

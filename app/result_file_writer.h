@@ -24,8 +24,6 @@ class ResultFileWriter {
   ResultFileWriter& operator=(const ResultFileWriter&) = delete;
 
   void Keep(const Folders& folders, const Picture& result);
-  // Returns once everything handed over is written.
-  void Flush();
 
  private:
   void Run();
@@ -35,7 +33,6 @@ class ResultFileWriter {
   std::condition_variable changed_;
   Folders folders_;
   Picture waiting_;
-  bool writing_ = false;
   bool ending_ = false;
   std::thread thread_;
 };

@@ -47,6 +47,10 @@ void ChannelPlanes::Resize(int width, int height) {
   r_ = cells_.get(), g_ = r_ + stride, b_ = g_ + stride;
 }
 
+void ChannelPlanes::Prefault() {
+  if (cells_) PrefaultLarge(cells_.get(), cells_.get_deleter().bytes);
+}
+
 Channels ChannelPlanes::Peek(int x, int y) const {
   {
     std::lock_guard lock(settling_);

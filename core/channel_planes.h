@@ -36,6 +36,9 @@ class ChannelPlanes {
 
   // Discards the contents; every element becomes 0.
   void Resize(int width, int height);
+  // Takes the page faults of the planes' memory now, contents unchanged
+  // (see PrefaultLarge); nothing else may use the planes meanwhile.
+  void Prefault();
 
   // Every cell takes the red, green and blue of the source pixel at its place
   // (a picture of the planes' size), but only when the planes are next read

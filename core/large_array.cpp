@@ -187,4 +187,21 @@ void LargeFree::operator()(void* p) const {
 
 size_t KeptLargeBytes() { return Kept().Held(); }
 
+void PrefaultLarge(void* p, size_t bytes) {
+#ifdef MADV_POPULATE_WRITE
+  const auto at = reinterpret_cast<uintptr_t>(p);
+  const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  const uintptr_t start = at & ~(page - 1);
+  madvise(reinterpret_cast<void*>(start), at + bytes - start, MADV_POPULATE_WRITE);
+#else
+  (void)p, (void)bytes;
+#endif
+}
+
+void WarmLargeArrays(size_t bytes) {
+  if (!Mapped(bytes)) return;
+  LargeArray<uint8_t> warm = MakeLargeArray<uint8_t>(bytes);
+  PrefaultLarge(warm.get(), bytes);
+}
+
 }  // namespace pixmora

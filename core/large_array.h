@@ -24,6 +24,14 @@ void* AllocateLarge(size_t bytes);
 // The bytes of freed large arrays kept for the next ones.
 size_t KeptLargeBytes();
 
+// Has the system back bytes of memory at p (part of one large array) now,
+// leaving its contents as they are: the page faults are taken here, away
+// from the work that will use it. Does nothing where the system cannot.
+void PrefaultLarge(void* p, size_t bytes);
+// Maps and faults in an array of that many bytes and keeps it for the next
+// large array to come.
+void WarmLargeArrays(size_t bytes);
+
 template <class T>
 LargeArray<T> MakeLargeArray(size_t count) {
   const size_t bytes = count * sizeof(T);

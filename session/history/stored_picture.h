@@ -1,35 +1,48 @@
 // A picture the history keeps: in memory while it fits the history's budget,
-// else in a file of the working folder, read back when a step needs it.
+// else in a file of the working folder, read back when a step needs it. The
+// file is written on a thread of its own, so that the command whose step
+// pushed an older picture out does not wait for the disk.
 #pragma once
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "core/picture.h"
 
 namespace pixmora {
 
-class StoredPicture {
+class StoredPicture : public std::enable_shared_from_this<StoredPicture> {
  public:
   explicit StoredPicture(Picture picture);
   ~StoredPicture();
   StoredPicture(const StoredPicture&) = delete;
   StoredPicture& operator=(const StoredPicture&) = delete;
 
-  bool InMemory() const { return picture_ != nullptr; }
+  // In memory and not on its way to a file.
+  bool InMemory() const;
   size_t Bytes() const { return bytes_; }
   // The picture, read back from its file when it was put there; null when
   // that file cannot be read.
   Picture Get();
-  // Writes the picture to path and frees its memory; false (nothing
-  // changed) when the file cannot be written.
+  // Starts writing the picture to path; its memory is freed once the file is
+  // whole. False when an earlier attempt could not write its file: the
+  // picture then stays in memory.
   bool MoveToFile(const std::string& path);
   // The picture it holds, to know it again, while that picture lives
   // somewhere (here, or in the session); null otherwise.
-  const PixelBuffer* Identity() const { return identity_.lock().get(); }
+  const PixelBuffer* Identity() const;
+
+  // Waits until every file being written is done (for the tests).
+  static void FinishMoves();
 
  private:
+  void WriteFile(const std::string& path);
+
+  mutable std::mutex mutex_;
   Picture picture_;
   std::string file_;
+  bool moving_ = false;
+  bool moveFailed_ = false;
   int width_ = 0, height_ = 0;
   size_t bytes_ = 0;
   std::weak_ptr<const PixelBuffer> identity_;

@@ -23,7 +23,7 @@ TEST_F(WindowTest, GrayscaleFromItsMenuMatchesTheBatchTool) {
   ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, imageA));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
 
-  const Picture published = LoadPictureFile(data + "ps.bmp");
+  const Picture published = Published();
   ASSERT_EQ(RunBatchTool("apply '" + imageA + "' '" + root + "batch.bmp' Grayscale"), 0);
   ExpectSamePixels(published, LoadPictureFile(root + "batch.bmp"));
   EXPECT_NE(published->At(10, 10), Varied(64, 48)->At(10, 10)) << "the picture turned grey";
@@ -178,7 +178,7 @@ TEST_F(WindowTest, TheSliderTurnsImageAIntoTheResult) {
   ASSERT_EQ(ws.Pic4.Width(), 40);
   // A quarter turn: 10 pixels right of the centre shows what was 10 below it.
   EXPECT_EQ(ws.Pic4.Point(20 + 10, 15), picture->At(20, 15 + 10));
-  const Picture published = LoadPictureFile(data + "ps.bmp");
+  const Picture published = Published();
   ASSERT_EQ(RunBatchTool("apply '" + imageA + "' '" + root + "batch.bmp' rotate:2"), 0);
   ExpectSamePixels(published, LoadPictureFile(root + "batch.bmp"));
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "imageio/picture_files.h"
 #include "tests/support/batch_tool.h"
 #include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
@@ -95,6 +96,12 @@ void WindowTest::RunAndWait(const std::function<void()>& start) {
   QSignalSpy finished(window.get(), &app::Form1::commandFinished);
   start();
   ASSERT_TRUE(finished.count() > 0 || finished.wait(kCommandTimeoutMs)) << "the command did not end";
+}
+
+Picture WindowTest::Published() const {
+  const std::string path = data + "ps.bmp";
+  EXPECT_TRUE(Eventually([&] { return std::filesystem::exists(path); })) << "no " << path;
+  return LoadPictureFile(path);
 }
 
 void WindowTest::Settle() {

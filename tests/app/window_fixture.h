@@ -55,6 +55,9 @@ class WindowTest : public ::testing::Test {
   // Waits until a window that disables itself while it writes (the texture
   // window) is enabled again.
   void WaitUntilEnabled(const QWidget& w);
+  // The result file "ps.bmp", once the window has written it (it does so
+  // after the result is shown).
+  Picture Published() const;
   // Runs the batch tool with its own data folder; answers its exit code.
   int RunBatchTool(const std::string& arguments);
 

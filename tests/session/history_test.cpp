@@ -39,6 +39,8 @@ TEST(History, OlderPicturesGoToFilesThenTheOldestStepsCanNoLongerBeUndone) {
   EXPECT_NE(history.Note().find("can no longer be undone"), std::string::npos) << history.Note();
   SessionState state;
   EXPECT_FALSE(history.GoTo(2, state));
+  StoredPicture::FinishMoves();  // files are written on a thread of their own
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 3);
   ASSERT_TRUE(history.GoTo(3, state)) << "read back from its file";
   test::ExpectSamePixels(ResultOf(state), results[2]);
   EXPECT_EQ(history.RecipeToHere().steps.size(), 3u) << "the recipe keeps every step up to here";
