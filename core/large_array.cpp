@@ -80,13 +80,13 @@ class KeptMappings {
   }
 
  private:
-  // An eighth of the memory, at most 2 GB: enough for the arrays of a few
-  // commands on a large picture.
+  // A sixteenth of the memory, at most 1 GB: the arrays of a command, or of
+  // a folder run's picture, of 24 MP (larger ones gain less from it).
   static size_t Budget() {
     static const size_t budget = [] {
       const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGESIZE);
       const size_t memory = pages > 0 && pageSize > 0 ? static_cast<size_t>(pages) * pageSize : 0;
-      return std::min(memory / 8, size_t{2} << 30);
+      return std::min(memory / 16, size_t{1} << 30);
     }();
     return budget;
   }
