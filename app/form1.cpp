@@ -170,20 +170,22 @@ void Form1::PutPicture(Slot slot, const Picture& picture) {
                                                 : Target{ws_.Pic3, picture4Surface_};
   ShowFittedPicture(picture, target.loader, target.preview);
   if (slot != Slot::ImageA) return;
-  // The planes are about to change size: the previous warm-up must be over.
-  if (warming_.valid()) warming_.wait();
   SizePlanes(ws_.m, ws_.Pic1);
-  WarmUpForCommands();
+  WarmUpForCommands(true);
 }
 
-// While the user looks at a new image A, its planes and a result's picture
-// are faulted in on a thread of their own: the first command on a large
-// picture then does not spend a third of its time in fresh memory. The next
-// job waits for it (StartJob), never the window's thread.
-void Form1::WarmUpForCommands() {
+// While the user looks at a new image A or a result, the memory the next
+// command needs is faulted in on a thread of its own (the planes, when they
+// are new, and a result's picture): on a large picture a command would
+// otherwise spend a third of its time there. Warm-ups run one after the
+// other, and the next job waits for them (StartJob), never the window's
+// thread.
+void Form1::WarmUpForCommands(bool newPlanes) {
+  const auto [planes, planeBytes] = newPlanes ? ws_.m.planes.Memory() : std::pair<void*, size_t>{};
   const size_t resultBytes = ws_.Pic1.Image()->Count() * sizeof(ColorRef);
-  warming_ = std::async(std::launch::async, [this, resultBytes] {
-               ws_.m.planes.Prefault();
+  warming_ = std::async(std::launch::async, [previous = warming_, planes, planeBytes, resultBytes] {
+               if (previous.valid()) previous.wait();
+               if (planes) PrefaultLarge(planes, planeBytes);
                WarmLargeArrays(resultBytes);
              }).share();
 }

@@ -139,7 +139,7 @@ class Form1 : public QMainWindow, public CommandHost {
   void ConnectLargeView();
   void ShowLarge(std::optional<Viewed> which);
   void RefreshLarge();
-  void WarmUpForCommands();
+  void WarmUpForCommands(bool newPlanes);
 
   Workspace ws_;
   PictureSurface image2Surface_, image3Surface_, picture4Surface_, patternSurface_;

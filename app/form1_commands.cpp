@@ -74,8 +74,7 @@ bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
   if (Busy()) return false;
   // The notice of the previous command goes; this one may leave its own.
   SetStatusPanelText(c_, kNoticePanel, what);
-  // A job starts once the warm-up of a new image A is done: it would use
-  // the same memory.
+  // A job starts once the warm-ups are done: it would use the same memory.
   job.work = [warming = warming_, work = std::move(job.work)] {
     if (warming.valid()) warming.wait();
     work();
@@ -96,6 +95,7 @@ void Form1::CommandEnded(const QString& failure, const QString& what) {
   if (!what.isEmpty() && static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text() == what)
     SetStatusPanelText(c_, kNoticePanel, QString());
   RefreshPreviews();
+  WarmUpForCommands(false);
   if (!failure.isEmpty()) Report(QStringLiteral("The command failed: ") + failure);
   emit commandFinished();
 }

@@ -47,8 +47,8 @@ void ChannelPlanes::Resize(int width, int height) {
   r_ = cells_.get(), g_ = r_ + stride, b_ = g_ + stride;
 }
 
-void ChannelPlanes::Prefault() {
-  if (cells_) PrefaultLarge(cells_.get(), cells_.get_deleter().bytes);
+std::pair<void*, size_t> ChannelPlanes::Memory() const {
+  return {cells_.get(), cells_ ? cells_.get_deleter().bytes : 0};
 }
 
 Channels ChannelPlanes::Peek(int x, int y) const {

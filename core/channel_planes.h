@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 #include "core/large_array.h"
 #include "core/picture.h"
@@ -36,9 +37,8 @@ class ChannelPlanes {
 
   // Discards the contents; every element becomes 0.
   void Resize(int width, int height);
-  // Takes the page faults of the planes' memory now, contents unchanged
-  // (see PrefaultLarge); nothing else may use the planes meanwhile.
-  void Prefault();
+  // The memory the planes hold, for PrefaultLarge.
+  std::pair<void*, size_t> Memory() const;
 
   // Every cell takes the red, green and blue of the source pixel at its place
   // (a picture of the planes' size), but only when the planes are next read

@@ -141,9 +141,10 @@ KeptMappings& Kept() {
   return *kept;
 }
 
-// Zeroes the pages of a kept mapping that hold anything: a page never
-// touched (an array its owner never filled) reads as zero already, and
-// writing it would cost the very fault keeping the mapping saves.
+// Zeroes the pages of a kept mapping that hold anything. A page that is not
+// resident was never touched (an array its owner never filled) or went to
+// swap: dropping it is cheap and it reads as zero afterwards, while writing
+// it would cost the very fault keeping the mapping saves.
 void ClearResident(char* p, size_t bytes) {
   const size_t page = static_cast<size_t>(sysconf(_SC_PAGESIZE));
   std::vector<unsigned char> resident((bytes + page - 1) / page);
@@ -152,13 +153,12 @@ void ClearResident(char* p, size_t bytes) {
     return;
   }
   for (size_t i = 0; i < resident.size();) {
-    if (!(resident[i] & 1)) {
-      ++i;
-      continue;
-    }
+    const bool held = resident[i] & 1;
     size_t end = i;
-    while (end < resident.size() && (resident[end] & 1)) ++end;
-    std::memset(p + i * page, 0, std::min(end * page, bytes) - i * page);
+    while (end < resident.size() && (resident[end] & 1) == held) ++end;
+    const size_t length = std::min(end * page, bytes) - i * page;
+    if (held) std::memset(p + i * page, 0, length);
+    else if (madvise(p + i * page, length, MADV_DONTNEED) != 0) std::memset(p + i * page, 0, length);
     i = end;
   }
 }

@@ -26,7 +26,9 @@ size_t KeptLargeBytes();
 
 // Has the system back bytes of memory at p (part of one large array) now,
 // leaving its contents as they are: the page faults are taken here, away
-// from the work that will use it. Does nothing where the system cannot.
+// from the work that will use it. Does nothing where the system cannot, or
+// where the memory was freed meanwhile (whoever holds it now sees the same
+// contents), so it may run while the array's owner goes on.
 void PrefaultLarge(void* p, size_t bytes);
 // Maps and faults in an array of that many bytes and keeps it for the next
 // large array to come.
