@@ -5,6 +5,7 @@
 #include <new>
 
 #include "cli/batch_run.h"
+#include "core/child_process.h"
 
 namespace pixmora::cli {
 
@@ -13,16 +14,6 @@ namespace {
 int Fail(int code, const std::string& message) {
   std::fprintf(stderr, "pixmora-cli: %s\n", message.c_str());
   return code;
-}
-
-// One field of a job, up to its NUL; false at the end of the input.
-bool ReadField(std::string& field) {
-  field.clear();
-  for (int c; (c = std::getchar()) != EOF;) {
-    if (c == '\0') return true;
-    field += static_cast<char>(c);
-  }
-  return false;
 }
 
 }  // namespace
@@ -46,7 +37,7 @@ int RunWorker(const std::vector<std::string>& args) {
   if (args.empty()) return 2;
   const int threads = std::atoi(args[0].c_str());
   std::string input, output;
-  while (ReadField(input) && ReadField(output)) {
+  while (ReadRequestField(input) && ReadRequestField(output)) {
     std::vector<std::string> picture = {input, output};
     picture.insert(picture.end(), args.begin() + 1, args.end());
     const int status = ApplyOnePicture(picture, threads);

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -181,6 +182,15 @@ int ChildProcess::Reap() {
   }
   pid_ = -1;
   return status;
+}
+
+bool ReadRequestField(std::string& field) {
+  field.clear();
+  for (int c; (c = std::getchar()) != EOF;) {
+    if (c == '\0') return true;
+    field += static_cast<char>(c);
+  }
+  return false;
 }
 
 bool ProcessRuns(pid_t pid) { return pid > 0 && (kill(pid, 0) == 0 || errno == EPERM); }

@@ -74,6 +74,10 @@ class ChildProcess {
   std::string error_;
 };
 
+// In a child that serves requests: one field of the next request on its
+// standard input, up to the NUL that ends it; false at the end of the input.
+bool ReadRequestField(std::string& field);
+
 // Whether a process of that number runs (perhaps another user's).
 bool ProcessRuns(pid_t pid);
 

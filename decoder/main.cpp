@@ -17,6 +17,7 @@
 #include <fstream>
 #include <string>
 
+#include "core/child_process.h"
 #include "imageio/decode_file.h"
 #include "imageio/decode_wire.h"
 #include "imageio/picture_limits.h"
@@ -66,14 +67,6 @@ void LimitWork(int64_t fileBytes, int64_t pixels) {
   if (kCapAddressSpace) SoftLimit(RLIMIT_AS, BytesMapped() + MemoryFor(pixels));
 }
 
-bool ReadField(std::string& field) {
-  field.clear();
-  for (int c; (c = std::getchar()) != EOF;) {
-    if (c == '\0') return true;
-    field += static_cast<char>(c);
-  }
-  return false;
-}
 
 // Decodes one file and answers it; false when the process should end.
 bool Serve(const std::string& path, int flags, int64_t budget) {
@@ -106,7 +99,8 @@ int main(int argc, char**) {
   mallopt(M_MMAP_MAX, 0);
   mallopt(M_TRIM_THRESHOLD, INT_MAX);
   std::string path, flags, pixels;
-  while (ReadField(path) && ReadField(flags) && ReadField(pixels))
+  while (pixmora::ReadRequestField(path) && pixmora::ReadRequestField(flags) &&
+         pixmora::ReadRequestField(pixels))
     if (!Serve(path, std::atoi(flags.c_str()), std::atoll(pixels.c_str()))) break;
   return 0;
 }
