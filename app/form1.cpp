@@ -34,7 +34,7 @@
 #include "session/config/configuration.h"
 #include "session/captions/control_names.h"
 #include "session/config/folders.h"
-#include "core/load_planes.h"
+#include "core/large_array.h"
 #include "core/show_fitted.h"
 
 namespace pixmora::app {
@@ -135,7 +135,7 @@ void Form1::Form_Load() {
   // The letters of Alt+letter are chosen once the language's captions are in.
   AssignMnemonics(*menuBar());
 
-  SizePlanes(ws_.m, ws_.Pic1);
+  PrepareForCommands(true);
   c_.Label1->hide();
   ShowStartValues();
   RestoreValues();
@@ -169,24 +169,33 @@ void Form1::PutPicture(Slot slot, const Picture& picture) {
                         : slot == Slot::Pattern ? Target{ws_.PatPic, patternSurface_}
                                                 : Target{ws_.Pic3, picture4Surface_};
   ShowFittedPicture(picture, target.loader, target.preview);
-  if (slot != Slot::ImageA) return;
-  SizePlanes(ws_.m, ws_.Pic1);
-  WarmUpForCommands(true);
+  if (slot == Slot::ImageA) PrepareForCommands(true);
 }
 
-// While the user looks at a new image A or a result, the memory the next
-// command needs is faulted in on a thread of its own (the planes, when they
-// are new, and a result's picture): on a large picture a command would
-// otherwise spend a third of its time there. Warm-ups run one after the
-// other, and the next job waits for them (StartJob), never the window's
-// thread.
-void Form1::WarmUpForCommands(bool newPlanes) {
-  const auto [planes, planeBytes] = newPlanes ? ws_.m.planes.Memory() : std::pair<void*, size_t>{};
-  const size_t resultBytes = ws_.Pic1.Image()->Count() * sizeof(ColorRef);
-  warming_ = std::async(std::launch::async, [previous = warming_, planes, planeBytes, resultBytes] {
+// While the user looks at a new image A or a result, the next command's
+// memory is made ready on a thread of its own: the planes take image A's
+// size (their memory is cleared, on a large picture too long for the
+// window's thread) and are faulted in, and so is a result's picture; a
+// command on a large picture would otherwise spend a third of its time in
+// fresh memory. These run one after the other, only they and the jobs touch
+// the planes, and a job waits for them (StartJob).
+void Form1::PrepareForCommands(bool newImageA) {
+  ChannelPlanes* planes = newImageA ? &ws_.m.planes : nullptr;
+  const int width = ws_.Pic1.Width(), height = ws_.Pic1.Height();
+  const size_t resultBytes = size_t(width) * size_t(height) * sizeof(ColorRef);
+  warming_ = std::async(std::launch::async, [previous = warming_, planes, width, height, resultBytes] {
                if (previous.valid()) previous.wait();
-               if (planes) PrefaultLarge(planes, planeBytes);
-               WarmLargeArrays(resultBytes);
+               try {
+                 if (planes) {
+                   planes->Resize(width, height);
+                   const auto [cells, bytes] = planes->Memory();
+                   PrefaultLarge(cells, bytes);
+                 }
+                 WarmLargeArrays(resultBytes);
+               } catch (const std::bad_alloc&) {
+                 // Left to the job, which sizes the planes itself and says
+                 // so when the memory is still missing.
+               }
              }).share();
 }
 

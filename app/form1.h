@@ -139,7 +139,7 @@ class Form1 : public QMainWindow, public CommandHost {
   void ConnectLargeView();
   void ShowLarge(std::optional<Viewed> which);
   void RefreshLarge();
-  void WarmUpForCommands(bool newPlanes);
+  void PrepareForCommands(bool newImageA);
 
   Workspace ws_;
   PictureSurface image2Surface_, image3Surface_, picture4Surface_, patternSurface_;
@@ -163,8 +163,9 @@ class Form1 : public QMainWindow, public CommandHost {
   size_t liveStepAt_ = 0;  // where the history holds the latest burst's step
   // "ps.bmp" is written after the result is shown, on a thread of its own.
   ResultFileWriter resultFile_{[this](const std::string& why) { Report(QString::fromStdString(why)); }};
-  // The warm-up after image A changed (WarmUpForCommands). Declared after the
-  // session: the window waits for it before the session goes.
+  // The last of the preparations for the next command (PrepareForCommands).
+  // Declared after the session: the window waits for it before the session
+  // goes.
   std::shared_future<void> warming_;
   // Declared after the session: it waits for a running command before the
   // session goes.

@@ -14,6 +14,7 @@
 #include "app/mnemonics.h"
 #include "app/picture_box.h"
 #include "app/status_bar.h"
+#include "core/load_planes.h"
 #include "session/captions/control_names.h"
 #include "session/dispatch.h"
 
@@ -74,9 +75,12 @@ bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
   if (Busy()) return false;
   // The notice of the previous command goes; this one may leave its own.
   SetStatusPanelText(c_, kNoticePanel, what);
-  // A job starts once the warm-ups are done: it would use the same memory.
-  job.work = [warming = warming_, work = std::move(job.work)] {
+  // A job starts once the preparations are done: it uses the same planes
+  // and memory.
+  job.work = [this, warming = warming_, work = std::move(job.work)] {
     if (warming.valid()) warming.wait();
+    if (ws_.m.planes.Width() != ws_.Pic1.Width() || ws_.m.planes.Height() != ws_.Pic1.Height())
+      SizePlanes(ws_.m, ws_.Pic1);
     work();
   };
   auto done = std::move(job.done);
@@ -95,7 +99,7 @@ void Form1::CommandEnded(const QString& failure, const QString& what) {
   if (!what.isEmpty() && static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text() == what)
     SetStatusPanelText(c_, kNoticePanel, QString());
   RefreshPreviews();
-  WarmUpForCommands(false);
+  PrepareForCommands(false);
   if (!failure.isEmpty()) Report(QStringLiteral("The command failed: ") + failure);
   emit commandFinished();
 }

@@ -37,14 +37,17 @@ void SplitColumn(const ColorRef* __restrict in, int32_t* __restrict r, int32_t* 
 void ChannelPlanes::Resize(int width, int height) {
   const size_t n = static_cast<size_t>(width > 0 ? width : 0) * (height > 0 ? height : 0);
   TakeDeferredLoad();  // the contents it would give are discarded
-  // Release before allocating, so that peak memory holds one set of planes.
+  // Release before allocating, so that peak memory holds one set of planes;
+  // when the memory cannot be had, the planes stay empty.
   cells_.reset();
-  width_ = n ? width : 0;
-  height_ = n ? height : 0;
+  width_ = height_ = 0;
+  r_ = g_ = b_ = nullptr;
   constexpr size_t kPage = 1024, kThird = 352;  // in cells: 4 KB and 1408 bytes
   const size_t stride = n + (kThird + kPage - n % kPage) % kPage;  // stride % kPage == kThird
   cells_ = MakeLargeArray<int32_t>(2 * stride + n);
   r_ = cells_.get(), g_ = r_ + stride, b_ = g_ + stride;
+  width_ = n ? width : 0;
+  height_ = n ? height : 0;
 }
 
 std::pair<void*, size_t> ChannelPlanes::Memory() const {

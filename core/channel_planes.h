@@ -35,7 +35,8 @@ class ChannelPlanes {
   // then reads the cell from its source).
   Channels Peek(int x, int y) const;
 
-  // Discards the contents; every element becomes 0.
+  // Discards the contents; every element becomes 0. Throws std::bad_alloc,
+  // leaving the planes empty, when their memory cannot be had.
   void Resize(int width, int height);
   // The memory the planes hold, for PrefaultLarge.
   std::pair<void*, size_t> Memory() const;
