@@ -149,9 +149,12 @@ std::deque<size_t> LargestFirst(const std::vector<std::string>& images) {
 
 
 void Report::Finished(size_t index, const Outcome& outcome) {
+  const std::string& picture = images_[index];
   for (const std::string& note : outcome.notes) {
     if (isatty(STDERR_FILENO)) std::fputs("\r\033[K", stderr);
-    std::fprintf(stderr, "pixmora-cli: %s: %s\n", images_[index].c_str(), note.c_str());
+    // A note on reading the picture names it already.
+    const bool named = note.find(picture) != std::string::npos;
+    std::fprintf(stderr, "pixmora-cli: %s%s%s\n", named ? "" : picture.c_str(), named ? "" : ": ", note.c_str());
   }
   if (!outcome.succeeded) {
     ++failed_;
