@@ -31,9 +31,6 @@ struct SizeArg {
 // Thin predicates: exactly 1 from FreeImage means true.
 bool HasPixels(FIBITMAP* bitmap);
 bool SupportsReading(int format);
-bool SupportsWriting(int format);
-bool SupportsExportType(int format, int type);
-bool SupportsExportBpp(int format, int bpp);
 
 FIBITMAP* LoadImageFile(const std::string& fileName, int flags, SizeArg width, SizeArg height,
                         bool inPercent, int filter, int* format);
@@ -47,12 +44,6 @@ FIBITMAP* RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inP
 // A surface-ready picture with the bitmap's pixels (null for a null bitmap).
 Picture ImageToPicture(FIBITMAP* bitmap, bool unloadSource);
 
-bool SaveImageFile(FIBITMAP* bitmap, const std::string& fileName, int format, int flags,
-                   int colourDepth, SizeArg width, SizeArg height, bool inPercent, int filter,
-                   bool unloadSource);
-FIBITMAP* ConvertImageDepth(FIBITMAP* bitmap, int target, bool unloadSource, uint8_t threshold,
-                            int ditherMethod, int quantizer);
-int NextLowerDepth(int depth);
 bool ExtensionMatchesFormat(int format, const std::string& fileName, bool caseSensitive);
 std::string FormatPrimaryExtension(int format);
 std::string FormatName(int format);
