@@ -19,8 +19,8 @@ source "$(dirname "$0")/help_options.sh"
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-spec="$(complete -p pixmora-cli 2>/dev/null)" || { echo "FAIL: nothing completes pixmora-cli" >&2; exit 1; }
-function="$(sed -n 's/.*-F \([^ ]*\) .*/\1/p' <<<"$spec")"
+registered="$(complete -p pixmora-cli 2>/dev/null)" || { echo "FAIL: nothing completes pixmora-cli" >&2; exit 1; }
+function="$(sed -n 's/.*-F \([^ ]*\) .*/\1/p' <<<"$registered")"
 
 # complete LINE WORD...: what Tab at the end of LINE offers, one a line.
 # The WORDs are LINE split as bash splits it (':' is a word of its own);
