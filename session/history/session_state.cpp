@@ -1,6 +1,5 @@
 #include "session/history/session_state.h"
 
-#include "core/load_planes.h"
 #include "core/show_fitted.h"
 
 namespace pixmora {
@@ -48,7 +47,6 @@ std::array<bool, static_cast<size_t>(StateSurface::Count)> RestoreState(Workspac
     changed[i] = !(state[i] == now[i]);
     if (changed[i]) Restore(SurfaceOf(ws, static_cast<StateSurface>(i)), state[i]);
   }
-  if (changed[static_cast<size_t>(StateSurface::ImageA)]) SizePlanes(ws.m, ws.Pic1);
   const Picture& result = state[static_cast<size_t>(StateSurface::Result)].picture;
   if (!changed[static_cast<size_t>(StateSurface::Result)]) return changed;
   if (result) ShowFittedPicture(result, ws.Pic4, ws.Image1);

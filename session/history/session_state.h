@@ -22,9 +22,10 @@ struct SurfaceState {
 using SessionState = std::array<SurfaceState, static_cast<size_t>(StateSurface::Count)>;
 
 SessionState CaptureState(Workspace& ws);
-// Puts the state's pictures back where they differ from the session's; the
-// planes follow image A, and the result's preview shows the result again.
-// Answers which surfaces changed.
+// Puts the state's pictures back where they differ from the session's, and
+// the result's preview shows the result again. Answers which surfaces
+// changed: when image A did, the caller sizes the planes anew (the window
+// does it away from the job, while the user looks at the picture).
 std::array<bool, static_cast<size_t>(StateSurface::Count)> RestoreState(Workspace& ws,
                                                                        const SessionState& state);
 
