@@ -13,10 +13,12 @@ inline constexpr const char* kUsageText = R"HELP(Usage:
   pixmora-cli --version
 
 list    prints every command of the five operation menus, one a line:
-        MENU:INDEX<TAB>CAPTION, MENU being color, mix, filters, special or
-        effects and INDEX the entry's place in its menu, counted from 0 with
-        the separators. With --inputs a third column names the options the
-        command reads (e.g. strength,image-b; - for none).
+        MENU:INDEX<TAB>CAPTION<TAB>KEY, MENU being color, mix, filters,
+        special or effects and INDEX the entry's place in its menu, counted
+        from 0 with the separators; KEY is the command's permanent name
+        (e.g. image-negative), which recipes use. With --inputs a fourth
+        column names the options the command reads (e.g. strength,image-b;
+        - for none).
 
 )HELP";
 
@@ -45,8 +47,8 @@ apply --out-dir
         summary of the failures ends the run, with exit status 1. Notes name
         their picture.
 
-OP      MENU:INDEX (e.g. color:21), a caption in any letter case
-        (e.g. "Grayscale"), or rotate:N, the rotation slider at value N
+OP      a command's KEY (e.g. grayscale), its caption in any letter case
+        (e.g. "Grayscale"), its MENU:INDEX (e.g. color:21), or rotate:N, the rotation slider at value N
         (-8..8, N x 45 degrees). Between the OPs these words change what the
         OPs after them read:
           color1=R,G,B  color2=R,G,B  strength=N  size=N

@@ -12,12 +12,12 @@
 
 namespace {
 
-// With inputs, a third column names the options each command reads
-// ("strength,image-b"; "-" for none).
+// MENU:INDEX, the caption and the key of each command; with inputs, a fourth
+// column names the options it reads ("strength,image-b"; "-" for none).
 int List(bool inputs) {
   for (const pixmora::CatalogueEntry& e : pixmora::Catalogue()) {
     if (e.IsSeparator()) continue;
-    std::printf("%s:%d\t%s", pixmora::MenuKey(e.menu), e.index, e.caption);
+    std::printf("%s:%d\t%s\t%s", pixmora::MenuKey(e.menu), e.index, e.caption, e.key);
     if (inputs) {
       std::string options;
       for (const pixmora::InputInfo& info : pixmora::AllInputs())

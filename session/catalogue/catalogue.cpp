@@ -33,6 +33,13 @@ const CatalogueEntry* FindEntry(Menu menu, int index) {
   return &rows[index];
 }
 
+const CatalogueEntry* FindByKey(const std::string& key) {
+  if (key.empty()) return nullptr;
+  for (const CatalogueEntry& e : Catalogue())
+    if (key == e.key) return &e;
+  return nullptr;
+}
+
 const char* MenuKey(Menu menu) {
   static const char* const keys[] = {"color", "mix", "filters", "special", "effects"};
   return keys[static_cast<int>(menu)];

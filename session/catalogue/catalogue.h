@@ -1,7 +1,11 @@
 // The operation catalogue: every entry of the five operation menus, in menu
-// order, with its caption and the routine call it stands for. The window's
-// menus, the batch tool's list, the language file's caption order and the
-// dispatch all read this one table.
+// order, with its key, its caption and the routine call it stands for. The
+// window's menus, the batch tool's list, the language file's caption order,
+// recipes and the dispatch all read this one table.
+//
+// Keys are permanent: recipes users keep for years name commands by them. A
+// key is never renamed or reused, and a new command gets a new key and is
+// appended to the end of its menu, so MENU:INDEX keeps its meaning too.
 #pragma once
 #include <cstdint>
 #include <span>
@@ -28,6 +32,7 @@ using Runner = void (*)(CommandContext&);
 struct CatalogueEntry {
   Menu menu;
   int16_t index;        // 0-based, separators counted
+  const char* key;      // lower-case words joined by hyphens ("image-negative"); "" for a separator
   const char* caption;  // the design caption; "-" for a separator
   Runner run;           // null for a separator
   Inputs reads = 0;     // what the routine call reads besides image A
@@ -39,6 +44,8 @@ std::span<const CatalogueEntry> Catalogue();
 std::span<const CatalogueEntry> MenuEntries(Menu menu);
 // The row at that index, or null (past the menu's end).
 const CatalogueEntry* FindEntry(Menu menu, int index);
+// The command of that key, or null.
+const CatalogueEntry* FindByKey(const std::string& key);
 
 const char* MenuKey(Menu menu);    // "color", "mix", "filters", "special", "effects"
 const char* MenuTitle(Menu menu);  // the menu bar's design caption

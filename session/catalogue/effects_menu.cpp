@@ -36,23 +36,23 @@ void NoRoutine(CommandContext&) {}
 constexpr Inputs kStrengthColour1 = Input::Strength | Input::Colour1;
 
 constexpr CatalogueEntry kRows[] = {
-    {Menu::Effects, 0, "Add hor. blinds",
+    {Menu::Effects, 0, "horizontal-blinds", "Add hor. blinds",
      [](CommandContext& c) { HorizontalBlinds(c.ws.m, c.ws.Pic4, kPeriod, 0); }},
-    {Menu::Effects, 1, "Add reversed hor. blinds",
+    {Menu::Effects, 1, "horizontal-blinds-reversed", "Add reversed hor. blinds",
      [](CommandContext& c) { HorizontalBlinds(c.ws.m, c.ws.Pic4, kPeriod, -1); }},
-    {Menu::Effects, 2, "Add vert. blinds",
+    {Menu::Effects, 2, "vertical-blinds", "Add vert. blinds",
      [](CommandContext& c) { VerticalBlinds(c.ws.m, c.ws.Pic4, kPeriod, 0); }},
-    {Menu::Effects, 3, "Add reversed vert. blinds",
+    {Menu::Effects, 3, "vertical-blinds-reversed", "Add reversed vert. blinds",
      [](CommandContext& c) { VerticalBlinds(c.ws.m, c.ws.Pic4, kPeriod, -1); }},
-    {Menu::Effects, 4, "-", nullptr},
-    {Menu::Effects, 5, "Horizontal lines",
+    {Menu::Effects, 4, "", "-", nullptr},
+    {Menu::Effects, 5, "horizontal-lines", "Horizontal lines",
      [](CommandContext& c) { RunColourEffect(c, HorizontalLines); }, kStrengthColour1},
-    {Menu::Effects, 6, "Vertical lines", [](CommandContext& c) { RunColourEffect(c, VerticalLines); },
+    {Menu::Effects, 6, "vertical-lines", "Vertical lines", [](CommandContext& c) { RunColourEffect(c, VerticalLines); },
      kStrengthColour1},
-    {Menu::Effects, 7, "Add squares", [](CommandContext& c) { RunColourEffect(c, AddSquares); },
+    {Menu::Effects, 7, "squares", "Add squares", [](CommandContext& c) { RunColourEffect(c, AddSquares); },
      kStrengthColour1},
-    {Menu::Effects, 8, "Rectangles", RunRectangles, kStrengthColour1},
-    {Menu::Effects, 9, "Circles", NoRoutine},
+    {Menu::Effects, 8, "rectangles", "Rectangles", RunRectangles, kStrengthColour1},
+    {Menu::Effects, 9, "circles", "Circles", NoRoutine},
 };
 
 }  // namespace

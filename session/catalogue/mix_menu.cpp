@@ -39,13 +39,13 @@ void RunOutlineShape(CommandContext& c) {
 constexpr Inputs kShapeStrengthSize = Input::Shape | Input::Strength | Input::Size;
 
 constexpr CatalogueEntry kRows[] = {
-    {Menu::Mix, 0, "Image mixing with A-B", RunMixImages, Input::ImageB | Input::Strength},
-    {Menu::Mix, 1, "Mix Pattern", RunMixPattern, Input::Pattern | Input::Strength},
-    {Menu::Mix, 2, "-", nullptr},
-    {Menu::Mix, 3, "Insert Shape", RunInsertShape, kShapeStrengthSize},
-    {Menu::Mix, 4, "Outline", RunOutlineShape, kShapeStrengthSize},
-    {Menu::Mix, 5, "-", nullptr},
-    {Menu::Mix, 6, "Slide Image", [](CommandContext& c) { SlideImage(c.ws.m, c.ws.Pic4, c.ws.Pic2); },
+    {Menu::Mix, 0, "mix-image-b", "Image mixing with A-B", RunMixImages, Input::ImageB | Input::Strength},
+    {Menu::Mix, 1, "mix-pattern", "Mix Pattern", RunMixPattern, Input::Pattern | Input::Strength},
+    {Menu::Mix, 2, "", "-", nullptr},
+    {Menu::Mix, 3, "insert-shape", "Insert Shape", RunInsertShape, kShapeStrengthSize},
+    {Menu::Mix, 4, "outline", "Outline", RunOutlineShape, kShapeStrengthSize},
+    {Menu::Mix, 5, "", "-", nullptr},
+    {Menu::Mix, 6, "slide-image", "Slide Image", [](CommandContext& c) { SlideImage(c.ws.m, c.ws.Pic4, c.ws.Pic2); },
      static_cast<Inputs>(Input::ImageB)},
 };
 

@@ -13,17 +13,17 @@ void RunOnResult(CommandContext& c) {
 }
 
 constexpr CatalogueEntry kRows[] = {
-    {Menu::Special, 0, "Brown", RunOnResult<Brown>},
-    {Menu::Special, 1, "Liquid", RunOnResult<Liquid>},
-    {Menu::Special, 2, "Yellow", RunOnResult<Yellow>},
-    {Menu::Special, 3, "Coal", RunOnResult<Coal>},
-    {Menu::Special, 4, "Dark", RunOnResult<Dark>},
-    {Menu::Special, 5, "Partial Darkness", RunOnResult<PartialDarkness>},
-    {Menu::Special, 6, "Violet", RunOnResult<Violet>},
-    {Menu::Special, 7, "Spooky", RunOnResult<Spooky>},
-    {Menu::Special, 8, "Unreal", RunOnResult<Unreal>},
-    {Menu::Special, 9, "Flame", RunOnResult<Flame>},
-    {Menu::Special, 10, "Aquarel", RunOnResult<Aquarel>},
+    {Menu::Special, 0, "brown", "Brown", RunOnResult<Brown>},
+    {Menu::Special, 1, "liquid", "Liquid", RunOnResult<Liquid>},
+    {Menu::Special, 2, "yellow", "Yellow", RunOnResult<Yellow>},
+    {Menu::Special, 3, "coal", "Coal", RunOnResult<Coal>},
+    {Menu::Special, 4, "dark", "Dark", RunOnResult<Dark>},
+    {Menu::Special, 5, "partial-darkness", "Partial Darkness", RunOnResult<PartialDarkness>},
+    {Menu::Special, 6, "violet", "Violet", RunOnResult<Violet>},
+    {Menu::Special, 7, "spooky", "Spooky", RunOnResult<Spooky>},
+    {Menu::Special, 8, "unreal", "Unreal", RunOnResult<Unreal>},
+    {Menu::Special, 9, "flame", "Flame", RunOnResult<Flame>},
+    {Menu::Special, 10, "aquarel", "Aquarel", RunOnResult<Aquarel>},
 };
 
 }  // namespace

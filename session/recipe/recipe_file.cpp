@@ -60,8 +60,8 @@ std::string StepWords(const RecipeStep& step, std::string& comment) {
     case RecipeStep::Kind::Command: break;
   }
   const CatalogueEntry* entry = FindEntry(step.menu, step.index);
-  comment = entry ? entry->caption : "";
-  return std::string(MenuKey(step.menu)) + ":" + std::to_string(step.index);
+  comment = entry->caption;
+  return entry->key;
 }
 
 Inputs ValuesRead(const RecipeStep& step) {
@@ -103,7 +103,8 @@ void ReadRecipeText(const std::string& text, const std::string& base, RecipeBuil
     if (!SplitWords(line, words)) throw RecipeError{where + "a quote is not closed"};
     if (words.empty()) continue;
     if (!header) {
-      if (words.size() != 2 || words[0] + " " + words[1] != kRecipeHeader)
+      const std::string first = words.size() == 2 ? words[0] + " " + words[1] : "";
+      if (first != kRecipeHeader && first != kFirstRecipeHeader)
         throw RecipeError{where + "a recipe starts with the line \"" + kRecipeHeader + "\""};
       header = true;
       continue;

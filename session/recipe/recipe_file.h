@@ -1,6 +1,7 @@
 // Recipe files: small text files a person can read and edit, that the batch
 // tool replays with `pixmora-cli apply --recipe FILE`. The first line is
-// "pixmora-recipe 1"; after it, each line holds words of recipe_words.h,
+// "pixmora-recipe 2" (commands written by key) or "pixmora-recipe 1" (the
+// first recipes, commands written as MENU:INDEX; they still replay); after it, each line holds words of recipe_words.h,
 // separated by blanks. Double quotes keep blanks inside a word
 // (image-b="my picture.png"; \" and \\ inside them stand for " and \). A '#'
 // outside quotes starts a comment. A relative file name is relative to the
@@ -12,7 +13,8 @@
 
 namespace pixmora {
 
-inline constexpr const char* kRecipeHeader = "pixmora-recipe 1";
+inline constexpr const char* kRecipeHeader = "pixmora-recipe 2";
+inline constexpr const char* kFirstRecipeHeader = "pixmora-recipe 1";
 
 // Adds the file's words to builder; throws RecipeError ("FILE, line N: why").
 void ReadRecipeFile(const std::string& path, RecipeBuilder& builder);

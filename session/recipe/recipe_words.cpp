@@ -39,14 +39,15 @@ void ParseColour(const std::string& name, const std::string& text, int16_t (&rgb
   }
 }
 
-bool FromCaption(const std::string& text, RecipeStep& step) {
+// A key or a caption, in any letter case (no key is another command's caption).
+bool FromKeyOrCaption(const std::string& text, RecipeStep& step) {
   const std::string wanted = Lower(text);
+  const CatalogueEntry* found = FindByKey(wanted);
   for (const CatalogueEntry& e : Catalogue())
-    if (!e.IsSeparator() && Lower(e.caption) == wanted) {
-      step.menu = e.menu, step.index = e.index;
-      return true;
-    }
-  return false;
+    if (!found && !e.IsSeparator() && Lower(e.caption) == wanted) found = &e;
+  if (!found) return false;
+  step.menu = found->menu, step.index = found->index;
+  return true;
 }
 
 bool FromMenuIndex(const std::string& text, RecipeStep& step) {
@@ -99,7 +100,7 @@ RecipeStep ParseOperation(const std::string& word) {
     step.sliderValue = static_cast<int16_t>(v);
     return step;
   }
-  if (FromMenuIndex(word, step) || FromCaption(word, step)) return step;
+  if (FromMenuIndex(word, step) || FromKeyOrCaption(word, step)) return step;
   throw RecipeError{"unknown command '" + word + "' (see 'pixmora-cli list')"};
 }
 

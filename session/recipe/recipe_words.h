@@ -1,6 +1,7 @@
 // The words recipes are written in, one a command-line argument or a word of
 // a recipe file's line:
-//   MENU:INDEX or a caption    a menu command (captions in any letter case)
+//   KEY, a caption or MENU:INDEX
+//                              a menu command (keys and captions in any letter case)
 //   rotate:N                   the rotation slider at N (-8..8)
 //   color1=R,G,B color2=R,G,B strength=N size=N
 //                              the side panel's values, for the commands after
@@ -57,7 +58,7 @@ class RecipeBuilder {
   std::vector<GivenValue> given_;
 };
 
-// The menu command a caption or MENU:INDEX names; throws RecipeError.
+// The menu command a key, a caption or MENU:INDEX names; throws RecipeError.
 RecipeStep ParseOperation(const std::string& word);
 
 // The words that make these values (only those of which, when given).

@@ -35,14 +35,26 @@ TEST_F(CliTest, ListsEveryChoosableEntryInMenuOrder) {
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   ASSERT_EQ(lines.size(), 59u);
-  EXPECT_EQ(lines.front(), "color:0\tGradient");
-  EXPECT_EQ(lines.back(), "effects:9\tCircles");
+  EXPECT_EQ(lines.front(), "color:0\tGradient\tgradient");
+  EXPECT_EQ(lines.back(), "effects:9\tCircles\tcircles");
   for (const auto& l : lines) EXPECT_EQ(l.find("\t-"), std::string::npos) << l;
   ASSERT_EQ(Cli("list --inputs > '" + listing + "'"), 0);
   std::ifstream withInputs(listing);
   std::string line;
   for (int i = 0; i < 17 && std::getline(withInputs, line);) ++i;
-  EXPECT_EQ(line, "mix:0\tImage mixing with A-B\tstrength,image-b");
+  EXPECT_EQ(line, "mix:0\tImage mixing with A-B\tmix-image-b\tstrength,image-b");
+}
+
+// A key, its caption in another letter case and MENU:INDEX are one command.
+TEST_F(CliTest, KeyCaptionAndPlaceWriteTheSameBytes) {
+  const std::string ops[] = {"relief-red", "'RELIEF - (RED)'", "filters:1"};
+  std::string bytes[3];
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_EQ(Cli("apply '" + input + "' '" + Out("k.png") + "' " + ops[i]), 0) << ops[i];
+    bytes[i] = test::FileBytes(Out("k.png"));
+  }
+  EXPECT_EQ(bytes[0], bytes[1]);
+  EXPECT_EQ(bytes[0], bytes[2]);
 }
 
 TEST_F(CliTest, WritesEachFormatAt24Bits) {
