@@ -18,10 +18,6 @@ namespace pixmora::app {
 
 class FileDialog;
 
-// The four pictures the user brings in, each a hidden full-size surface with
-// its preview.
-using Slot = PictureSlot;
-
 // Opening, saving or handing on a file: it runs away from the window's thread
 // with the busy label, a busy progress bar and a Cancel button (or Esc).
 struct FileJob {
@@ -51,7 +47,8 @@ class CommandHost {
   // The current caption of a menu entry or a label (as translated at start-up).
   virtual QString Caption(const char* control) const = 0;
 
-  // Puts a picture already read in the slot's surface (null: "No Preview
+  // Puts a picture already read in one of the four slots a file opens into
+  // (kOpenedSlots), and its preview (null: "No Preview
   // Available"); image A also resizes the planes. Called by a file job's work,
   // whose end repaints the previews.
   virtual void PutPicture(Slot slot, const Picture& picture) = 0;

@@ -160,15 +160,9 @@ bool Form1::ShowPicture(Slot slot, const std::string& path) {
 }
 
 void Form1::PutPicture(Slot slot, const Picture& picture) {
-  struct Target {
-    PictureSurface& loader;
-    PictureSurface& preview;
-  };
-  const Target target = slot == Slot::ImageA    ? Target{ws_.Pic1, image2Surface_}
-                        : slot == Slot::ImageB  ? Target{ws_.Pic2, image3Surface_}
-                        : slot == Slot::Pattern ? Target{ws_.PatPic, patternSurface_}
-                                                : Target{ws_.Pic3, picture4Surface_};
-  ShowFittedPicture(picture, target.loader, target.preview);
+  // The preview surfaces of the four slots a file opens into, in slot order.
+  PictureSurface* const previews[] = {&image2Surface_, &image3Surface_, &patternSurface_, &picture4Surface_};
+  ShowFittedPicture(picture, ws_.Surface(slot), *previews[static_cast<size_t>(slot)]);
   if (slot == Slot::ImageA) PrepareForCommands(true);
 }
 

@@ -137,7 +137,7 @@ class Form1 : public QMainWindow, public CommandHost {
 
   // The large view (form1_view.cpp): one picture over the work area, or none.
   void ConnectLargeView();
-  void ShowLarge(std::optional<Viewed> which);
+  void ShowLarge(std::optional<Slot> which);
   void RefreshLarge();
   void PrepareForCommands(bool newImageA);
 
@@ -147,7 +147,7 @@ class Form1 : public QMainWindow, public CommandHost {
   WindowFrameHooks* hooks_ = nullptr;
   std::map<WindowCommand, std::function<void()>> commands_;
   std::vector<std::function<void()>> pictureWatchers_;
-  std::optional<Viewed> large_;
+  std::optional<Slot> large_;
   struct LastCommand {
     QObject* control = nullptr;
     std::function<void()> run;

@@ -23,13 +23,12 @@ void Form1::StartHistory() {
   history_ = std::make_unique<History>(ws_.folders.work, DefaultHistoryBudget(ws_.folders.work));
   // The start pattern and shape, where they could be opened, begin every recipe.
   std::vector<RecipeStep> opened;
-  const std::pair<PictureSlot, const PictureSurface*> starts[] = {
-      {PictureSlot::Pattern, &ws_.PatPic}, {PictureSlot::Shape, &ws_.Pic3}};
-  const std::string files[] = {ws_.folders.Support() + "xxx.bmp", ws_.folders.Support() + "albero.bmp"};
-  for (size_t i = 0; i < std::size(starts); ++i) {
-    if (!starts[i].second->GetPicture()) continue;
+  const std::pair<Slot, std::string> starts[] = {{Slot::Pattern, ws_.folders.Support() + "xxx.bmp"},
+                                                 {Slot::Shape, ws_.folders.Support() + "albero.bmp"}};
+  for (const auto& [slot, file] : starts) {
+    if (!ws_.Surface(slot).GetPicture()) continue;
     RecipeStep step;
-    step.kind = RecipeStep::Kind::Open, step.slot = starts[i].first, step.file = files[i];
+    step.kind = RecipeStep::Kind::Open, step.slot = slot, step.file = file;
     opened.push_back(step);
   }
   history_->Start(CaptureState(ws_), opened);
@@ -45,11 +44,11 @@ QString Form1::StepName(const RecipeStep& step) const {
     case RecipeStep::Kind::Rotate:
       return QStringLiteral("Rotate %1\u00B0").arg(step.sliderValue * 45);
     case RecipeStep::Kind::HandOn:
-      return stepCaptions_.at(kHandOn[step.slot == PictureSlot::ImageB]);
+      return stepCaptions_.at(kHandOn[step.slot == Slot::ImageB]);
     case RecipeStep::Kind::Open:
       break;
   }
-  if (step.slot == PictureSlot::Shape) return QStringLiteral("Open shape");
+  if (step.slot == Slot::Shape) return QStringLiteral("Open shape");
   return QStringLiteral("Open ") + stepCaptions_.at(kOpen[static_cast<int>(step.slot)]);
 }
 
@@ -78,12 +77,8 @@ void Form1::GoToStep(size_t index) {
     }
     const auto changed = RestoreState(ws_, state);
     // The previews of the pictures the user brings in show them again.
-    const std::pair<StateSurface, Slot> restored[] = {{StateSurface::ImageA, Slot::ImageA},
-                                                   {StateSurface::ImageB, Slot::ImageB},
-                                                   {StateSurface::Pattern, Slot::Pattern},
-                                                   {StateSurface::Shape, Slot::Shape}};
-    for (const auto& [which, slot] : restored)
-      if (changed[static_cast<size_t>(which)]) PutPicture(slot, state[static_cast<size_t>(which)].picture);
+    for (Slot slot : kOpenedSlots)
+      if (changed[static_cast<size_t>(slot)]) PutPicture(slot, state[static_cast<size_t>(slot)].picture);
     QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
   });
 }

@@ -13,20 +13,19 @@ namespace pixmora::app {
 
 namespace {
 
-struct ViewedPicture {
-  const PictureSurface& surface;
-  const char* caption;  // the label that names it
-};
+// The label that names each slot's picture, in slot order (the result's
+// snapshot is never shown large).
+const char* const kCaptions[] = {"Label10", "Label11", "patte", "Label14", "Label12", ""};
 
 }  // namespace
 
 void Form1::ConnectLargeView() {
-  BuildViewMenu(*menuBar(), {[this](std::optional<Viewed> which) { ShowLarge(which); }, c_.largeView});
-  const std::pair<PreviewBox*, Viewed> previews[] = {{c_.Image2, Viewed::ImageA},
-                                                     {c_.Image3, Viewed::ImageB},
-                                                     {c_.Image1, Viewed::Result},
-                                                     {c_.Picture4, Viewed::Shape},
-                                                     {c_.picture1, Viewed::Pattern}};
+  BuildViewMenu(*menuBar(), {[this](std::optional<Slot> which) { ShowLarge(which); }, c_.largeView});
+  const std::pair<PreviewBox*, Slot> previews[] = {{c_.Image2, Slot::ImageA},
+                                                   {c_.Image3, Slot::ImageB},
+                                                   {c_.Image1, Slot::Result},
+                                                   {c_.Picture4, Slot::Shape},
+                                                   {c_.picture1, Slot::Pattern}};
   for (const auto& [box, which] : previews)
     connect(box, &PreviewBox::doubleClicked, this, [this, which = which] { ShowLarge(which); });
   connect(c_.largeView, &windows::PictureView::doubleClicked, this, [this] { ShowLarge(std::nullopt); });
@@ -35,7 +34,7 @@ void Form1::ConnectLargeView() {
   SyncViewMenu(*menuBar(), large_);
 }
 
-void Form1::ShowLarge(std::optional<Viewed> which) {
+void Form1::ShowLarge(std::optional<Slot> which) {
   large_ = which;
   QWidget* grid[] = {c_.Image2, c_.Image3, c_.Image1, c_.Picture4,
                      c_.Label10, c_.Label11, c_.Label12, c_.Label14};
@@ -50,14 +49,9 @@ void Form1::ShowLarge(std::optional<Viewed> which) {
 
 void Form1::RefreshLarge() {
   if (!large_) return;
-  const ViewedPicture shown = *large_ == Viewed::ImageA   ? ViewedPicture{ws_.Pic1, "Label10"}
-                              : *large_ == Viewed::ImageB ? ViewedPicture{ws_.Pic2, "Label11"}
-                              : *large_ == Viewed::Result ? ViewedPicture{ws_.Pic4, "Label12"}
-                              : *large_ == Viewed::Shape  ? ViewedPicture{ws_.Pic3, "Label14"}
-                                                          : ViewedPicture{ws_.PatPic, "patte"};
-  c_.largeView->SetPicture(shown.surface.Image(), Caption(shown.caption));
+  c_.largeView->SetPicture(ws_.Surface(*large_).Image(), Caption(kCaptions[static_cast<size_t>(*large_)]));
   // The result's comparison is image A, from which every command starts.
-  c_.largeView->SetBefore(*large_ == Viewed::Result ? ws_.Pic1.Image() : nullptr, Caption("Label10"));
+  c_.largeView->SetBefore(*large_ == Slot::Result ? ws_.Pic1.Image() : nullptr, Caption("Label10"));
 }
 
 }  // namespace pixmora::app

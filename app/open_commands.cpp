@@ -28,17 +28,6 @@ QString ShapeFolder(CommandHost& host) {
   return QDir(folder).entryList({"*.bmp"}, QDir::Files).isEmpty() ? QString() : folder;
 }
 
-// How the notices name the picture being opened.
-const char* Role(Slot slot) {
-  switch (slot) {
-    case Slot::ImageA: return "image A";
-    case Slot::ImageB: return "image B";
-    case Slot::Pattern: return "pattern";
-    case Slot::Shape: return "shape";
-  }
-  return "";
-}
-
 void OpenPicture(CommandHost& host, Slot slot, const char* titleEntry,
                  const QString& initialFolder = {}) {
   FileDialogRequest request;
@@ -58,12 +47,12 @@ void ReadInto(CommandHost& host, const std::vector<FileToOpen>& files, QStringLi
     const Picture picture = ReadChosenPicture(file.path.toStdString(), why, &note);
     if (CancelScope::Cancelled()) return;
     if (!picture) {
-      host.Report(QString::fromStdString(CannotRead(Role(file.slot), file.path.toStdString(), why)));
+      host.Report(QString::fromStdString(CannotRead(SlotName(file.slot), file.path.toStdString(), why)));
       continue;
     }
     host.PutPicture(file.slot, picture);
     if (!note.empty())
-      host.Report(QString::fromStdString(PictureNote(Role(file.slot), file.path.toStdString(), note)));
+      host.Report(QString::fromStdString(PictureNote(SlotName(file.slot), file.path.toStdString(), note)));
     RecipeStep step;
     step.kind = RecipeStep::Kind::Open, step.slot = file.slot, step.file = file.path.toStdString();
     host.RecordStep(step);

@@ -14,7 +14,7 @@ namespace {
 // The first picture the recipe opens as image A.
 std::string OriginalImageA(const Recipe& recipe) {
   for (const RecipeStep& step : recipe.steps)
-    if (step.kind == RecipeStep::Kind::Open && step.slot == PictureSlot::ImageA) return step.file;
+    if (step.kind == RecipeStep::Kind::Open && step.slot == Slot::ImageA) return step.file;
   return "";
 }
 

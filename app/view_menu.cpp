@@ -14,16 +14,16 @@ namespace {
 struct ViewEntry {
   const char* name;
   const char* caption;
-  std::optional<Viewed> shows;
+  std::optional<Slot> shows;
 };
 
 constexpr ViewEntry kShows[] = {
     {"mnuViewPreviews", "All Four Previews", std::nullopt},
-    {"mnuViewImageA", "Image (A)", Viewed::ImageA},
-    {"mnuViewImageB", "Image (B)", Viewed::ImageB},
-    {"mnuViewResult", "Processed Image", Viewed::Result},
-    {"mnuViewShape", "Shape", Viewed::Shape},
-    {"mnuViewPattern", "Pattern", Viewed::Pattern},
+    {"mnuViewImageA", "Image (A)", Slot::ImageA},
+    {"mnuViewImageB", "Image (B)", Slot::ImageB},
+    {"mnuViewResult", "Processed Image", Slot::Result},
+    {"mnuViewShape", "Shape", Slot::Shape},
+    {"mnuViewPattern", "Pattern", Slot::Pattern},
 };
 
 // The entries that act on the large view, with the usual keys of a viewer.
@@ -75,14 +75,14 @@ void BuildViewMenu(QMenuBar& bar, const ViewCommands& commands) {
   QObject::connect(before, &QAction::toggled, commands.view, &windows::PictureView::ShowBefore);
 }
 
-void SyncViewMenu(QMenuBar& bar, std::optional<Viewed> large) {
+void SyncViewMenu(QMenuBar& bar, std::optional<Slot> large) {
   for (const ViewEntry& e : kShows)
     if (e.shows == large) bar.findChild<QAction*>(e.name)->setChecked(true);
   for (const char* zoom : {"mnuZoomIn", "mnuZoomOut", "mnuFit", "mnuActualSize"})
     bar.findChild<QAction*>(zoom)->setEnabled(large.has_value());
   QAction* before = bar.findChild<QAction*>("mnuBefore");
-  before->setEnabled(large == Viewed::Result);
-  if (large != Viewed::Result) before->setChecked(false);
+  before->setEnabled(large == Slot::Result);
+  if (large != Slot::Result) before->setChecked(false);
 }
 
 }  // namespace pixmora::app

@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "session/workspace.h"
+
 class QMenuBar;
 
 namespace pixmora::windows {
@@ -13,11 +15,9 @@ class PictureView;
 
 namespace pixmora::app {
 
-enum class Viewed { ImageA, ImageB, Result, Pattern, Shape };
-
 struct ViewCommands {
   // Shows the picture large; none: the four previews.
-  std::function<void(std::optional<Viewed>)> show;
+  std::function<void(std::optional<Slot>)> show;
   windows::PictureView* view;  // the large view the zoom entries act on
 };
 
@@ -25,6 +25,6 @@ void BuildViewMenu(QMenuBar& bar, const ViewCommands& commands);
 
 // Checks the entry of what the work area shows, and enables the zoom entries
 // (and the comparison, for the result) only while a picture is large.
-void SyncViewMenu(QMenuBar& bar, std::optional<Viewed> large);
+void SyncViewMenu(QMenuBar& bar, std::optional<Slot> large);
 
 }  // namespace pixmora::app

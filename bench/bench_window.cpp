@@ -74,15 +74,15 @@ int main(int argc, char** argv) {
   window.Form_Load();
   window.showMaximized();
   const QString picture = QString::fromLocal8Bit(argv[1]);
-  for (const app::Slot slot : {app::Slot::ImageA, app::Slot::ImageB})
-    std::printf("open as image %c: %.0f ms\n", slot == app::Slot::ImageA ? 'A' : 'B',
+  for (const Slot slot : {Slot::ImageA, Slot::ImageB})
+    std::printf("open as image %c: %.0f ms\n", slot == Slot::ImageA ? 'A' : 'B',
                 UntilShown(window, [&] { app::OpenPictureFile(window, slot, picture); }));
   std::printf("%-28s %9s %9s\n", "click to shown (ms)", "first", "again");
   for (const CatalogueEntry& e : Catalogue()) {
     if (e.IsSeparator() || !QString(e.caption).contains(filter, Qt::CaseInsensitive)) continue;
     const auto run = [&] { window.RunOperation(e.menu, e.index); };
     // The first run after opening: image A's picture again, as a new one.
-    window.PutPicture(app::Slot::ImageA, window.Session().Pic1.GetPicture());
+    window.PutPicture(Slot::ImageA, window.Session().Pic1.GetPicture());
     Pause();
     const double first = UntilShown(window, run);
     Pause();

@@ -31,7 +31,7 @@ std::string DefaultDataFile(const Folders& folders, const std::string& relative)
 // Reads the recipe's pictures in the decoder process and times the stages.
 class BatchHost : public RecipeHost {
  public:
-  Picture Read(PictureSlot slot, const std::string& file) override {
+  Picture Read(Slot slot, const std::string& file) override {
     std::string why, note;
     Picture picture = ReadChosenPicture(file, why, &note);
     if (!picture) throw RunError{1, CannotRead(SlotName(slot), file, why)};
@@ -60,8 +60,8 @@ void LoadStartPictures(Workspace& ws, const Recipe& recipe) {
   ShowFitted(DefaultDataFile(ws.folders, "supporto/albero.bmp"), ws.Pic3, preview, ws.platformLoader);
   bool opened[2] = {false, false};
   for (const RecipeStep& step : recipe.steps) {
-    if (step.kind == RecipeStep::Kind::Open && step.slot == PictureSlot::Pattern) opened[0] = true;
-    if (step.kind == RecipeStep::Kind::Open && step.slot == PictureSlot::Shape) opened[1] = true;
+    if (step.kind == RecipeStep::Kind::Open && step.slot == Slot::Pattern) opened[0] = true;
+    if (step.kind == RecipeStep::Kind::Open && step.slot == Slot::Shape) opened[1] = true;
     const CatalogueEntry* entry =
         step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
     if (!entry) continue;

@@ -15,7 +15,7 @@ namespace {
 // The options, wherever they stand; the other arguments in their order.
 struct Arguments {
   std::vector<std::pair<std::string, std::string>> values;  // --color1 R,G,B, ...
-  std::vector<std::pair<PictureSlot, std::string>> pictures;
+  std::vector<std::pair<Slot, std::string>> pictures;
   std::optional<std::string> recipe;
   std::optional<std::string> quality, compression;
   std::vector<std::string> positional;
@@ -39,9 +39,9 @@ Arguments Split(const std::vector<std::string>& args) {
     const std::string& value = args[++i];
     if (arg == "--color1" || arg == "--color2" || arg == "--strength" || arg == "--size")
       a.values.emplace_back(arg, value);
-    else if (arg == "--image-b") a.pictures.emplace_back(PictureSlot::ImageB, value);
-    else if (arg == "--pattern") a.pictures.emplace_back(PictureSlot::Pattern, value);
-    else if (arg == "--shape") a.pictures.emplace_back(PictureSlot::Shape, value);
+    else if (arg == "--image-b") a.pictures.emplace_back(Slot::ImageB, value);
+    else if (arg == "--pattern") a.pictures.emplace_back(Slot::Pattern, value);
+    else if (arg == "--shape") a.pictures.emplace_back(Slot::Shape, value);
     else if (arg == "--recipe") a.recipe = value;
     else if (arg == "--quality") a.quality = value;
     else if (arg == "--compression") a.compression = value;
@@ -56,7 +56,7 @@ void ReplaceImageA(Recipe& recipe, size_t from, const std::string& imageA) {
   std::string own;
   for (size_t i = from; i < recipe.steps.size(); ++i) {
     RecipeStep& step = recipe.steps[i];
-    if (step.kind != RecipeStep::Kind::Open || step.slot != PictureSlot::ImageA) continue;
+    if (step.kind != RecipeStep::Kind::Open || step.slot != Slot::ImageA) continue;
     if (own.empty()) own = step.file;
     if (step.file == own) step.file = imageA;
   }
@@ -65,7 +65,7 @@ void ReplaceImageA(Recipe& recipe, size_t from, const std::string& imageA) {
 void Build(const Arguments& a, RecipeBuilder& builder) {
   // Options set the values the first command starts from, wherever they stand.
   for (const auto& [option, value] : a.values) builder.SetValue(option.substr(2), value, option);
-  builder.Open(PictureSlot::ImageA, a.positional[0], a.positional[0]);
+  builder.Open(Slot::ImageA, a.positional[0], a.positional[0]);
   for (const auto& [slot, file] : a.pictures) builder.Open(slot, file, file);
   if (a.recipe) {
     const size_t from = builder.Get().steps.size();

@@ -4,6 +4,7 @@
 // own one.
 #pragma once
 #include <functional>
+#include <iterator>
 #include <string>
 
 #include "core/module1.h"
@@ -33,6 +34,20 @@ struct Folders {
   std::string UserTextures() const { return data + "texture utente/"; }
 };
 
+// The pictures a session holds, each on a hidden full-size surface: the four
+// the user opens, the result, and the result's snapshot that saving writes.
+enum class Slot { ImageA, ImageB, Pattern, Shape, Result, Snapshot };
+inline constexpr Slot kSlots[] = {Slot::ImageA, Slot::ImageB, Slot::Pattern,
+                                  Slot::Shape,  Slot::Result, Slot::Snapshot};
+inline constexpr size_t kSlotCount = std::size(kSlots);
+// The four a file can be opened into.
+inline constexpr Slot kOpenedSlots[] = {Slot::ImageA, Slot::ImageB, Slot::Pattern, Slot::Shape};
+
+// How recipes and the batch tool spell a slot ("image-b"), and how messages
+// name it ("image B").
+const char* SlotKey(Slot slot);
+const char* SlotName(Slot slot);
+
 inline constexpr ColorRef kDefaultBackColour = 0x212121;
 inline constexpr ColorRef kDefaultForeColour = 0xFFFFBC;
 
@@ -47,6 +62,10 @@ struct Workspace {
   PictureSurface PatPic;  // pattern
   PictureSurface imma;    // snapshot of the result, for saving
   PictureSurface Image1;  // the result preview, 256 x 256
+
+  // The surface that holds a slot's picture.
+  PictureSurface& Surface(Slot slot);
+  const PictureSurface& Surface(Slot slot) const;
 
   ControlValues values;
   Folders folders;

@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   pixmora::app::Form1 window;
   window.Form_Load();
   window.showMaximized();
-  if (argc > 2) window.ShowPicture(pixmora::app::Slot::ImageA, argv[2]);
+  if (argc > 2) window.ShowPicture(pixmora::Slot::ImageA, argv[2]);
   for (int i = 3; i < argc; ++i) {
     pixmora::Menu menu;
     int index;

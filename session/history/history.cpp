@@ -139,7 +139,7 @@ Recipe History::RecipeToHere() const {
   return recipe;
 }
 
-std::string History::SourceOf(PictureSlot slot) const {
+std::string History::SourceOf(Slot slot) const {
   const Recipe recipe = RecipeToHere();
   for (auto it = recipe.steps.rbegin(); it != recipe.steps.rend(); ++it) {
     if (it->IsOperation() || it->slot != slot) continue;

@@ -63,12 +63,12 @@ class History {
   Recipe RecipeToHere() const;
   // Where a picture came from by the position: its file's name, "the result"
   // when a result was handed on, empty when it was never opened.
-  std::string SourceOf(PictureSlot slot) const;
+  std::string SourceOf(Slot slot) const;
   // What the last Record had to give up, for a status note (empty if nothing).
   const std::string& Note() const { return note_; }
 
  private:
-  using StoredState = std::array<std::shared_ptr<StoredPicture>, static_cast<size_t>(StateSurface::Count)>;
+  using StoredState = std::array<std::shared_ptr<StoredPicture>, kSlotCount>;
   struct Geometry {
     int width = 0, height = 0;
   };
@@ -81,7 +81,7 @@ class History {
   HistoryBudget budget_;
   std::vector<Entry> entries_;
   std::vector<StoredState> states_;  // empty for an entry no longer reachable
-  std::vector<std::array<Geometry, static_cast<size_t>(StateSurface::Count)>> sizes_;
+  std::vector<std::array<Geometry, kSlotCount>> sizes_;
   size_t position_ = 0;
   size_t first_ = 0;
   int files_ = 0;

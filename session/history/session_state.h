@@ -10,8 +10,6 @@
 
 namespace pixmora {
 
-enum class StateSurface { ImageA, ImageB, Shape, Pattern, Result, Snapshot, Count };
-
 struct SurfaceState {
   Picture picture;  // null for a surface without a picture (cleared)
   int width = 0;
@@ -19,14 +17,15 @@ struct SurfaceState {
   bool operator==(const SurfaceState&) const = default;
 };
 
-using SessionState = std::array<SurfaceState, static_cast<size_t>(StateSurface::Count)>;
+// A state a slot, indexed by Slot.
+using SessionState = std::array<SurfaceState, kSlotCount>;
+using ChangedSlots = std::array<bool, kSlotCount>;
 
 SessionState CaptureState(Workspace& ws);
 // Puts the state's pictures back where they differ from the session's, and
 // the result's preview shows the result again. Answers which surfaces
 // changed: when image A did, the caller sizes the planes anew (the window
 // does it away from the job, while the user looks at the picture).
-std::array<bool, static_cast<size_t>(StateSurface::Count)> RestoreState(Workspace& ws,
-                                                                       const SessionState& state);
+ChangedSlots RestoreState(Workspace& ws, const SessionState& state);
 
 }  // namespace pixmora

@@ -17,9 +17,9 @@ std::string Detail(Input input, const ControlValues& v, const History& history) 
     case Input::Strength:  // as the side panel shows it: value / 10
       return "strength " + std::to_string(v.strength / 10) + "." + std::to_string(v.strength % 10);
     case Input::Size: return "size " + std::to_string(v.size * 10) + "%";
-    case Input::ImageB: return "image B " + history.SourceOf(PictureSlot::ImageB);
-    case Input::Pattern: return "pattern " + history.SourceOf(PictureSlot::Pattern);
-    case Input::Shape: return "shape " + history.SourceOf(PictureSlot::Shape);
+    case Input::ImageB: return "image B " + history.SourceOf(Slot::ImageB);
+    case Input::Pattern: return "pattern " + history.SourceOf(Slot::Pattern);
+    case Input::Shape: return "shape " + history.SourceOf(Slot::Shape);
   }
   return "";
 }

@@ -12,9 +12,6 @@
 
 namespace pixmora {
 
-// The four pictures a session holds besides its result.
-enum class PictureSlot { ImageA, ImageB, Pattern, Shape };
-
 struct RecipeStep {
   enum class Kind {
     Open,     // a picture file into a slot, as its open command does
@@ -23,7 +20,7 @@ struct RecipeStep {
     Rotate,   // the rotation slider at a value
   };
   Kind kind = Kind::Command;
-  PictureSlot slot = PictureSlot::ImageA;  // Open, HandOn
+  Slot slot = Slot::ImageA;  // Open (one of kOpenedSlots), HandOn (image A or B)
   std::string file;                        // Open
   Menu menu = Menu::Color;                 // Command
   int16_t index = 0;
@@ -42,9 +39,5 @@ struct Recipe {
 struct RecipeError {
   std::string message;
 };
-
-// How the slots are named in recipes and messages: "image-a", "image B".
-const char* SlotKey(PictureSlot slot);
-const char* SlotName(PictureSlot slot);
 
 }  // namespace pixmora

@@ -8,16 +8,6 @@ namespace pixmora {
 
 namespace {
 
-PictureSurface& Surface(Workspace& ws, PictureSlot slot) {
-  switch (slot) {
-    case PictureSlot::ImageA: return ws.Pic1;
-    case PictureSlot::ImageB: return ws.Pic2;
-    case PictureSlot::Pattern: return ws.PatPic;
-    case PictureSlot::Shape: return ws.Pic3;
-  }
-  return ws.Pic1;
-}
-
 void RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
   host.Stage(RecipeStage::Command, [&] {
     if (step.kind == RecipeStep::Kind::Rotate) {
@@ -32,12 +22,12 @@ void RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
 
 }  // namespace
 
-void PutPicture(Workspace& ws, PictureSlot slot, const Picture& picture) {
-  Surface(ws, slot).SetPicture(picture);
-  if (slot == PictureSlot::ImageA) SizePlanes(ws.m, ws.Pic1);
+void PutPicture(Workspace& ws, Slot slot, const Picture& picture) {
+  ws.Surface(slot).SetPicture(picture);
+  if (slot == Slot::ImageA) SizePlanes(ws.m, ws.Pic1);
 }
 
-void HandResultOn(Workspace& ws, PictureSlot slot) {
+void HandResultOn(Workspace& ws, Slot slot) {
   PutPicture(ws, slot, ws.Pic4.Image());
   ws.Pic4.SetPicture(nullptr);
   ws.Image1.SetPicture(nullptr);
@@ -46,7 +36,7 @@ void HandResultOn(Workspace& ws, PictureSlot slot) {
 void CheckRecipe(const Recipe& recipe, bool haveImageB) {
   for (const RecipeStep& step : recipe.steps) {
     if (step.kind != RecipeStep::Kind::Command) {
-      if (step.slot == PictureSlot::ImageB && !step.IsOperation()) haveImageB = true;
+      if (step.slot == Slot::ImageB && !step.IsOperation()) haveImageB = true;
       continue;
     }
     const CatalogueEntry* entry = FindEntry(step.menu, step.index);

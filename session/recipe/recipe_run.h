@@ -17,7 +17,7 @@ class RecipeHost {
   virtual ~RecipeHost() = default;
   // The picture of a file opened into a slot; throws the host's own error
   // when the file cannot be used.
-  virtual Picture Read(PictureSlot slot, const std::string& file) = 0;
+  virtual Picture Read(Slot slot, const std::string& file) = 0;
   // Runs one stage of a step (the batch tool times them).
   virtual void Stage(RecipeStage, const std::function<void()>& work) { work(); }
 };
@@ -29,7 +29,7 @@ void CheckRecipe(const Recipe& recipe, bool haveImageB);
 void RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host);
 
 // The steps of the window's flows, for those that do them without a recipe.
-void PutPicture(Workspace& ws, PictureSlot slot, const Picture& picture);
-void HandResultOn(Workspace& ws, PictureSlot slot);
+void PutPicture(Workspace& ws, Slot slot, const Picture& picture);
+void HandResultOn(Workspace& ws, Slot slot);
 
 }  // namespace pixmora

@@ -7,32 +7,30 @@ namespace pixmora {
 
 namespace {
 
-// What a step reads and writes: the four pictures and the result.
-enum Place { kImageA, kImageB, kPattern, kShape, kResult, kPlaces };
-using Places = std::bitset<kPlaces>;
-
-Place PlaceOf(PictureSlot slot) { return static_cast<Place>(static_cast<int>(slot)); }
+// What a step reads and writes, a bit a slot.
+using Places = std::bitset<kSlotCount>;
+size_t Bit(Slot slot) { return static_cast<size_t>(slot); }
 
 Places Reads(const RecipeStep& step) {
   Places reads;
-  if (step.kind == RecipeStep::Kind::HandOn) return reads.set(kResult);
+  if (step.kind == RecipeStep::Kind::HandOn) return reads.set(Bit(Slot::Result));
   if (!step.IsOperation()) return reads;
-  reads.set(kImageA);
+  reads.set(Bit(Slot::ImageA));
   const CatalogueEntry* entry =
       step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
   const Inputs inputs = entry ? entry->reads : 0;
-  if (Has(inputs, Input::ImageB)) reads.set(kImageB);
-  if (Has(inputs, Input::Pattern)) reads.set(kPattern);
-  if (Has(inputs, Input::Shape)) reads.set(kShape);
+  if (Has(inputs, Input::ImageB)) reads.set(Bit(Slot::ImageB));
+  if (Has(inputs, Input::Pattern)) reads.set(Bit(Slot::Pattern));
+  if (Has(inputs, Input::Shape)) reads.set(Bit(Slot::Shape));
   return reads;
 }
 
 Places Writes(const RecipeStep& step) {
   Places writes;
-  if (step.IsOperation()) return writes.set(kResult);
-  writes.set(PlaceOf(step.slot));
+  if (step.IsOperation()) return writes.set(Bit(Slot::Result));
+  writes.set(Bit(step.slot));
   // Handing the result on clears it.
-  if (step.kind == RecipeStep::Kind::HandOn) writes.set(kResult);
+  if (step.kind == RecipeStep::Kind::HandOn) writes.set(Bit(Slot::Result));
   return writes;
 }
 
@@ -40,7 +38,7 @@ Places Writes(const RecipeStep& step) {
 
 Recipe LiveSteps(const Recipe& history) {
   Places live;
-  live.set(kResult);
+  live.set(Bit(Slot::Result));
   std::vector<RecipeStep> kept;
   for (auto it = history.steps.rbegin(); it != history.steps.rend(); ++it) {
     const Places writes = Writes(*it);

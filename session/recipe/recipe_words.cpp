@@ -66,8 +66,8 @@ bool FromMenuIndex(const std::string& text, RecipeStep& step) {
   return true;
 }
 
-bool SlotFromKey(const std::string& key, PictureSlot& slot) {
-  for (PictureSlot s : {PictureSlot::ImageA, PictureSlot::ImageB, PictureSlot::Pattern, PictureSlot::Shape})
+bool SlotFromKey(const std::string& key, Slot& slot) {
+  for (Slot s : kOpenedSlots)
     if (key == SlotKey(s)) {
       slot = s;
       return true;
@@ -76,16 +76,6 @@ bool SlotFromKey(const std::string& key, PictureSlot& slot) {
 }
 
 }  // namespace
-
-const char* SlotKey(PictureSlot slot) {
-  static const char* const keys[] = {"image-a", "image-b", "pattern", "shape"};
-  return keys[static_cast<int>(slot)];
-}
-
-const char* SlotName(PictureSlot slot) {
-  static const char* const names[] = {"image A", "image B", "pattern", "shape"};
-  return names[static_cast<int>(slot)];
-}
 
 RecipeStep ParseOperation(const std::string& word) {
   RecipeStep step;
@@ -143,7 +133,7 @@ void RecipeBuilder::SetValue(const std::string& name, const std::string& value,
 
 bool RecipeBuilder::AddSetting(const std::string& name, const std::string& value,
                                const std::string& word) {
-  PictureSlot slot;
+  Slot slot;
   if (AddValue(name, value, name, word)) return true;
   if (!SlotFromKey(name, slot)) return false;
   if (value.empty()) throw RecipeError{"'" + word + "' names no file"};
@@ -151,7 +141,7 @@ bool RecipeBuilder::AddSetting(const std::string& name, const std::string& value
     Open(slot, value, word);
     return true;
   }
-  if (slot != PictureSlot::ImageA && slot != PictureSlot::ImageB)
+  if (slot != Slot::ImageA && slot != Slot::ImageB)
     throw RecipeError{"'" + word + "': only image A and image B can take the result"};
   RecipeStep step;
   step.kind = RecipeStep::Kind::HandOn, step.slot = slot, step.text = word;
@@ -159,7 +149,7 @@ bool RecipeBuilder::AddSetting(const std::string& name, const std::string& value
   return true;
 }
 
-void RecipeBuilder::Open(PictureSlot slot, const std::string& file, const std::string& text) {
+void RecipeBuilder::Open(Slot slot, const std::string& file, const std::string& text) {
   RecipeStep step;
   step.kind = RecipeStep::Kind::Open, step.slot = slot, step.text = text;
   step.file = base_.empty() || file.front() == '/' ? file : base_ + file;
@@ -169,7 +159,7 @@ void RecipeBuilder::Open(PictureSlot slot, const std::string& file, const std::s
 void RecipeBuilder::AddOperation(RecipeStep step) {
   if (!recipe_.steps.empty() && recipe_.steps.back().IsOperation()) {
     RecipeStep handOn;
-    handOn.kind = RecipeStep::Kind::HandOn, handOn.slot = PictureSlot::ImageA;
+    handOn.kind = RecipeStep::Kind::HandOn, handOn.slot = Slot::ImageA;
     recipe_.steps.push_back(handOn);
   }
   step.values = values_;

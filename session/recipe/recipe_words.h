@@ -35,7 +35,7 @@ class RecipeBuilder {
   void Add(const std::string& word);
   // A picture file opened into its place (what the options --image-b and
   // the like say).
-  void Open(PictureSlot slot, const std::string& file, const std::string& text);
+  void Open(Slot slot, const std::string& file, const std::string& text);
   // One of the side panel's values for the commands from here on, by its
   // name ("strength"), as an option gives it; label names it in messages.
   void SetValue(const std::string& name, const std::string& value, const std::string& label);

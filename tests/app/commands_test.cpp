@@ -20,7 +20,7 @@ namespace pixmora::test {
 TEST_F(WindowTest, GrayscaleFromItsMenuMatchesTheBatchTool) {
   Start();
   const std::string imageA = WritePicture(Varied(64, 48), "a.bmp");
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, imageA));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, imageA));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
 
   const Picture published = Published();
@@ -48,7 +48,7 @@ class ShowSpy : public QObject {
 
 TEST_F(WindowTest, BusyLabelAndProgressBarFollowTheCommand) {
   Start();
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(1000, 10), "a.bmp")));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(1000, 10), "a.bmp")));
   window->show();
   const app::Form1Controls& c = window->Controls();
   ShowSpy busy(c.Label1);
@@ -71,7 +71,7 @@ TEST_F(WindowTest, BusyLabelAndProgressBarFollowTheCommand) {
 TEST_F(WindowTest, CommandsReadTheControlsWhenChosenAndRepeat) {
   Start();
   EXPECT_FALSE(Action("mnuRepeat")->isEnabled()) << "nothing to repeat yet";
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA,
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA,
                                   WritePicture(Flat(8, 6, PackRGB(10, 20, 30)), "a.bmp")));
   window->Controls().HS1[0]->setValue(200);
   RunAndWait([&] { Action("mnuCol(2)")->trigger(); });  // Full Colors
@@ -86,7 +86,7 @@ TEST_F(WindowTest, CommandsReadTheControlsWhenChosenAndRepeat) {
 
 TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
   Start();
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(300, 200), "a.bmp")));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(300, 200), "a.bmp")));
   window->SetCommand(app::WindowCommand::OpenImageA, [] {});
   RunAndWait([&] {
     Action("mnuCol(21)")->trigger();
@@ -96,7 +96,7 @@ TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
     EXPECT_FALSE(window->Controls().Slider1->isEnabled());
     EXPECT_FALSE(window->Controls().Image2->isEnabled());
     EXPECT_TRUE(Action("mnuesci")->isEnabled());
-    EXPECT_FALSE(window->ShowPicture(app::Slot::ImageB, "anything.bmp"));
+    EXPECT_FALSE(window->ShowPicture(pixmora::Slot::ImageB, "anything.bmp"));
   });
   EXPECT_FALSE(window->Busy());
   EXPECT_TRUE(Action("mnuCol(19)")->isEnabled());
@@ -113,7 +113,7 @@ TEST_F(WindowTest, CommandsWaitForThePicturesTheyNeed) {
   EXPECT_EQ(Notice(), "Open image A first (File > Open or drop a picture)");
   EXPECT_FALSE(Action("mnuCol(21)")->isEnabled());
   EXPECT_FALSE(window->Controls().Slider1->isEnabled());
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(8, 8), "a.bmp")));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(8, 8), "a.bmp")));
   EXPECT_TRUE(Notice().isEmpty());
   EXPECT_TRUE(window->Controls().Slider1->isEnabled());
   const auto entries = [&](bool picturesThere) {
@@ -131,7 +131,7 @@ TEST_F(WindowTest, CommandsWaitForThePicturesTheyNeed) {
   QTest::mouseMove(mix, mix->actionGeometry(Action("mnuMix(0)")).center());
   EXPECT_TRUE(Notice().startsWith("Open image B first")) << Notice().toStdString();
   mix->close();
-  for (app::Slot slot : {app::Slot::ImageB, app::Slot::Pattern, app::Slot::Shape})
+  for (pixmora::Slot slot : {pixmora::Slot::ImageB, pixmora::Slot::Pattern, pixmora::Slot::Shape})
     ASSERT_TRUE(window->ShowPicture(slot, WritePicture(Varied(8, 8), "other.bmp")));
   entries(true);
 }
@@ -170,7 +170,7 @@ TEST_F(WindowTest, TheSliderTurnsImageAIntoTheResult) {
   Start();
   const Picture picture = Varied(40, 30);
   const std::string imageA = WritePicture(picture, "a.bmp");
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, imageA));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, imageA));
   RunAndWait([&] { window->Controls().Slider1->setValue(2); });
   EXPECT_EQ(window->Controls().sliderAngle->text(), QString::fromUtf8("90\u00b0"));
 

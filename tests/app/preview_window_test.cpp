@@ -15,8 +15,8 @@ namespace pixmora::test {
 TEST_F(WindowTest, ThePreviewShowsTheLastButtonsPictureAndFollowsIt) {
   Start();
   window->show();
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(400, 200), "a.bmp")));
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageB, WritePicture(Varied(30, 60), "b.bmp")));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(400, 200), "a.bmp")));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageB, WritePicture(Varied(30, 60), "b.bmp")));
   window->Controls().Image5[0]->click();
   auto* preview = window->findChild<windows::Form2*>("Form2");
   ASSERT_NE(preview, nullptr);
@@ -37,7 +37,7 @@ TEST_F(WindowTest, ThePreviewShowsTheLastButtonsPictureAndFollowsIt) {
 
   window->Controls().Image5[2]->click();
   window->Controls().Image5[0]->click();
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(50, 50), "c.bmp")));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(50, 50), "c.bmp")));
   EXPECT_EQ(preview->View()->Shown(), window->Session().Pic1.Image()) << "a new image A reaches it";
   preview->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

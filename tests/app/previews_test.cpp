@@ -53,7 +53,7 @@ TEST_F(WindowTest, PreviewsFillTheWorkAreaAndKeepThePicturesShape) {
   EXPECT_LT(c.Picture5->contentsRect().right() - c.Image3->geometry().right(), 40) << "the grid fills the area";
 
   const ColorRef red = PackRGB(220, 0, 0);
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Flat(400, 100, red), "a.bmp")));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Flat(400, 100, red), "a.bmp")));
   const double ratio = c.Image2->devicePixelRatioF();
   const QPoint left = QPoint(4, c.Image2->height() / 2) * ratio;
   const QImage drawn = Drawn(c.Image2, left, QColor(220, 0, 0));
@@ -65,7 +65,7 @@ TEST_F(WindowTest, PreviewsFillTheWorkAreaAndKeepThePicturesShape) {
 TEST_F(WindowTest, APictureIsViewedLargeAndComparedWithImageA) {
   StartScripted();
   window->show();
-  ASSERT_TRUE(window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(300, 200), "a.bmp")));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(300, 200), "a.bmp")));
   const app::Form1Controls& c = window->Controls();
   QTest::mouseDClick(c.Image2, Qt::LeftButton);
   QTest::qWait(QApplication::doubleClickInterval() + 50);
@@ -103,7 +103,7 @@ TEST_F(WindowTest, HighDpiPreviewsDrawTheFullSizePicture) {
   // One-pixel black and white squares: any enlarging or averaging shows.
   const Picture picture = MakeTestPicture(device.width(), device.height(),
                                           [](int x, int y) { return (x + y) % 2 ? 0xFFFFFFu : 0u; });
-  window->ShowPicture(app::Slot::ImageA, WritePicture(picture, "a.bmp"));
+  window->ShowPicture(pixmora::Slot::ImageA, WritePicture(picture, "a.bmp"));
   const QImage drawn = Drawn(window->Controls().Image2, {2, 2}, Qt::black);
   for (int x = 2; x < device.width(); x += 97)
     EXPECT_EQ(drawn.pixelColor(x, 2).red(), picture->At(x - 2, 0) & 0xFF) << x;

@@ -81,7 +81,7 @@ TEST_F(SettingsTest, OpenRecentListsTheLastPictures) {
   const std::string a = WritePicture(Varied(20, 10), "a.bmp");
   const std::string b = WritePicture(Varied(30, 20), "b & c.bmp");
   for (const std::string& path : {a, b}) {
-    app::OpenPictureFile(*window, app::Slot::ImageB, QString::fromStdString(path));
+    app::OpenPictureFile(*window, pixmora::Slot::ImageB, QString::fromStdString(path));
     Settle();
   }
   window.reset();

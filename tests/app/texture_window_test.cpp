@@ -31,7 +31,7 @@ class TextureWindowTest : public WindowTest {
     for (const char* name : kTextures)
       WritePicture(Flat(8, 8, 0x336699), std::string("VARDELO24/texture utente/") + name + ".bmp");
     ASSERT_TRUE(
-        window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(64, 48), "a.bmp")));
+        window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(64, 48), "a.bmp")));
     RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   }
   // Types a name into the open window and presses OK; answers whether it was refused.
@@ -87,7 +87,7 @@ TEST_F(TextureWindowTest, TheMenuOpensTheWindowAndAnEmptyLibraryTakesTheFirstTex
   Start();
   std::filesystem::create_directories(data + "texture");
   ASSERT_TRUE(
-      window->ShowPicture(app::Slot::ImageA, WritePicture(Varied(64, 48), "a.bmp")));
+      window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(64, 48), "a.bmp")));
   RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
   bool seen = false;
   QTimer::singleShot(0, [&] {

@@ -10,7 +10,7 @@ namespace {
 
 SessionState StateWith(const Picture& result) {
   SessionState state;
-  state[static_cast<size_t>(StateSurface::Result)] = {result, result->Width(), result->Height()};
+  state[static_cast<size_t>(Slot::Result)] = {result, result->Width(), result->Height()};
   return state;
 }
 
@@ -21,7 +21,7 @@ RecipeStep Command(int16_t index) {
 }
 
 const Picture& ResultOf(const SessionState& state) {
-  return state[static_cast<size_t>(StateSurface::Result)].picture;
+  return state[static_cast<size_t>(Slot::Result)].picture;
 }
 
 // Pictures of 100 x 100 pixels, 40000 bytes each: the memory holds two, the

@@ -14,7 +14,7 @@ namespace {
 // Pictures by file name, as a recipe's files would decode.
 class MemoryHost : public RecipeHost {
  public:
-  Picture Read(PictureSlot, const std::string& file) override {
+  Picture Read(Slot, const std::string& file) override {
     const auto it = files.find(file);
     if (it == files.end()) throw RecipeError{"no file " + file};
     return it->second;
