@@ -11,7 +11,6 @@
 
 #include "app/picture_box.h"
 #include "imageio/picture_files.h"
-#include "session/captions/control_names.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 
@@ -21,7 +20,7 @@ TEST_F(WindowTest, GrayscaleFromItsMenuMatchesTheBatchTool) {
   Start();
   const std::string imageA = WritePicture(Varied(64, 48), "a.bmp");
   ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, imageA));
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
 
   const Picture published = Published();
   ASSERT_EQ(RunBatchTool("apply '" + imageA + "' '" + root + "batch.bmp' Grayscale"), 0);
@@ -57,7 +56,7 @@ TEST_F(WindowTest, BusyLabelAndProgressBarFollowTheCommand) {
     highest = std::max(highest, v);
     ++moves;
   });
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   EXPECT_TRUE(busy.shown);
   EXPECT_EQ(c.ProgressBar3->maximum(), 999) << "the bar runs over the columns";
   EXPECT_GE(highest, 990);
@@ -74,7 +73,7 @@ TEST_F(WindowTest, CommandsReadTheControlsWhenChosenAndRepeat) {
   ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA,
                                   WritePicture(Flat(8, 6, PackRGB(10, 20, 30)), "a.bmp")));
   window->Controls().HS1[0]->setValue(200);
-  RunAndWait([&] { Action("mnuCol(2)")->trigger(); });  // Full Colors
+  RunAndWait([&] { CommandAction("full-colors")->trigger(); });
   EXPECT_EQ(window->Session().Pic4.Point(3, 3), PackRGB(210, 20, 30)) << "colour 1 added";
   EXPECT_EQ(window->Session().values.colour1[0], 200);
   EXPECT_EQ(window->Caption("mnuRepeat"), "Repeat Full Colors");
@@ -89,9 +88,9 @@ TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
   ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(300, 200), "a.bmp")));
   window->SetCommand(app::WindowCommand::OpenImageA, [] {});
   RunAndWait([&] {
-    Action("mnuCol(21)")->trigger();
+    CommandAction("grayscale")->trigger();
     EXPECT_TRUE(window->Busy());
-    EXPECT_FALSE(Action("mnuCol(19)")->isEnabled());
+    EXPECT_FALSE(CommandAction("image-negative")->isEnabled());
     EXPECT_FALSE(Action("mnuimma")->isEnabled());
     EXPECT_FALSE(window->Controls().Slider1->isEnabled());
     EXPECT_FALSE(window->Controls().Image2->isEnabled());
@@ -99,7 +98,7 @@ TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
     EXPECT_FALSE(window->ShowPicture(pixmora::Slot::ImageB, "anything.bmp"));
   });
   EXPECT_FALSE(window->Busy());
-  EXPECT_TRUE(Action("mnuCol(19)")->isEnabled());
+  EXPECT_TRUE(CommandAction("image-negative")->isEnabled());
   EXPECT_TRUE(Action("mnuimma")->isEnabled());
   EXPECT_TRUE(window->Controls().Slider1->isEnabled());
 }
@@ -111,7 +110,7 @@ TEST_F(WindowTest, CommandsWaitForThePicturesTheyNeed) {
   Start();  // without the start pattern and shape
   window->show();
   EXPECT_EQ(Notice(), "Open image A first (File > Open or drop a picture)");
-  EXPECT_FALSE(Action("mnuCol(21)")->isEnabled());
+  EXPECT_FALSE(CommandAction("grayscale")->isEnabled());
   EXPECT_FALSE(window->Controls().Slider1->isEnabled());
   ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(8, 8), "a.bmp")));
   EXPECT_TRUE(Notice().isEmpty());
@@ -120,7 +119,7 @@ TEST_F(WindowTest, CommandsWaitForThePicturesTheyNeed) {
     for (const CatalogueEntry& e : Catalogue()) {
       if (e.IsSeparator()) continue;
       const bool other = Has(e.reads, Input::ImageB) || Has(e.reads, Input::Pattern) || Has(e.reads, Input::Shape);
-      EXPECT_EQ(Action(QString::fromStdString(MenuEntryName(e.menu, e.index)))->isEnabled(),
+      EXPECT_EQ(CommandAction(e.key)->isEnabled(),
                 e.run != nullptr && (picturesThere || !other))
           << e.caption;
     }
@@ -128,7 +127,7 @@ TEST_F(WindowTest, CommandsWaitForThePicturesTheyNeed) {
   entries(false);
   auto* mix = Find<QMenu>("mnuMixing");
   mix->popup(window->mapToGlobal(QPoint(0, 0)));
-  QTest::mouseMove(mix, mix->actionGeometry(Action("mnuMix(0)")).center());
+  QTest::mouseMove(mix, mix->actionGeometry(CommandAction("mix-image-b")).center());
   EXPECT_TRUE(Notice().startsWith("Open image B first")) << Notice().toStdString();
   mix->close();
   for (pixmora::Slot slot : {pixmora::Slot::ImageB, pixmora::Slot::Pattern, pixmora::Slot::Shape})

@@ -81,7 +81,7 @@ TEST_F(DropTest, DropsAreRefusedWhileACommandRuns) {
   const std::string b = WritePicture(Varied(30, 20), "b.bmp");
   bool accepted = true;
   RunAndWait([&] {
-    Action("mnuCol(21)")->trigger();
+    CommandAction("grayscale")->trigger();
     ASSERT_TRUE(window->Busy());
     accepted = DropFile(window->Controls().Image3, b);
   });

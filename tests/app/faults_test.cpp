@@ -17,7 +17,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "session/captions/control_names.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "tests/app/window_fixture.h"
@@ -70,7 +69,7 @@ class FaultsTest : public WindowTest {
   // A result to keep: Grayscale of a 64 x 48 image A.
   void MakeResult() {
     OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
-    RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+    RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   }
   // "ps.bmp" is written once the result is shown: its notice may come later.
   void ExpectNotice(const std::string& part) const {
@@ -123,7 +122,7 @@ TEST_F(FaultsTest, AResultFileThatCannotBeReplacedIsReportedAndTheNextCommandCle
   ExpectNotice("cannot write " + data + "ps.bmp");
   EXPECT_EQ(window->Session().Pic4.Width(), 64);
   fs::remove_all(data + "ps.bmp");
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   EXPECT_TRUE(Notice().isEmpty()) << Notice().toStdString();
 }
 
@@ -137,7 +136,7 @@ TEST_F(FaultsTest, WorkingFilesThatCannotBeWrittenAreReported) {
   const std::string temp = root + "plain file/";
   window->Session().folders.work = temp;
 
-  RunAndWait([&] { Action(QString::fromStdString(MenuEntryName(Menu::Mix, 0)))->trigger(); });
+  RunAndWait([&] { CommandAction("mix-image-b")->trigger(); });
   ExpectNotice("cannot write " + temp + "pgraf.bmp");
   EXPECT_EQ(window->Session().Pic2.Width(), 20) << "image B is kept as it was";
   EXPECT_EQ(window->Session().Pic4.Width(), 64);
@@ -210,7 +209,7 @@ TEST_F(FaultsTest, NamesWithSpacesAndNonAsciiLettersOpenAndSave) {
   const std::string name = "Ferien am Strand \xC3\xA9t\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC.bmp";
   OpenImageA(WritePicture(Varied(40, 30), name));
   ExpectSamePixels(window->Session().Pic1.Image(), Varied(40, 30));
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   const std::string out = root + "gr\xC3\xBC" "n blau.png";
   Answer(out, 3);
   Action("mnusalva")->trigger();
@@ -260,7 +259,7 @@ TEST_F(FaultsTest, EveryFormatOpensAsTheBatchToolReadsIt) {
   }
   // The JPEG, through a command, against the batch tool.
   OpenImageA(root + "a.jpg");
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   ASSERT_EQ(RunBatchTool("apply '" + root + "a.jpg' '" + root + "batch.bmp' Grayscale"), 0);
   ExpectSamePixels(window->Session().imma.Image(), LoadPictureFile(root + "batch.bmp"));
 }

@@ -70,7 +70,7 @@ TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
 TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
   StartScripted();
   OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   const Picture result = window->Session().imma.Image();
   const char* names[] = {"out.bmp", "out.jpg", "out.png", "out.tif"};
   for (int index = 1; index <= 4; ++index) {
@@ -97,7 +97,7 @@ TEST_F(FileCommandsTest, SaveFileWritesEachFormatAt24Bits) {
 TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
   StartScripted();
   OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   const std::pair<std::string, int> typed[] = {{"grey5.jpg", 1}, {"tex", 3}, {"Photo.TIFF", 1}, {"my.notes", 4}};
   const std::pair<std::string, FREE_IMAGE_FORMAT> written[] = {
       {"grey5.jpg", FIF_JPEG}, {"tex.png", FIF_PNG}, {"Photo.TIFF", FIF_TIFF}, {"my.notes.tif", FIF_TIFF}};
@@ -113,7 +113,7 @@ TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
 TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   StartScripted();
   OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   const Picture grey = window->Session().Pic4.Image();
   Action("mnusalvaa")->trigger();
   Settle();
@@ -133,14 +133,14 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
 TEST_F(FileCommandsTest, LoadImageANeedsNoProgramFolderButAWorkingFolder) {
   StartScripted();
   OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   window->Session().folders.program = root + "read-only program folder/";
   const Picture grey = window->Session().Pic4.Image();
   Action("mnusalvaa")->trigger();
   Settle();
   ExpectSamePixels(window->Session().Pic1.Image(), grey);
 
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   const Picture result = window->Session().Pic4.Image();
   const Picture imageA = window->Session().Pic1.Image();
   window->Session().folders.work = root + "no such folder/";

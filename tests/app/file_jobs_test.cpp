@@ -41,7 +41,7 @@ TEST_F(FileJobsTest, AnOpenThatHangsIsBusyThenEndedByEsc) {
   const app::Form1Controls& c = window->Controls();
   EXPECT_TRUE(window->Busy());
   EXPECT_FALSE(Action("mnuimmb")->isEnabled());
-  EXPECT_FALSE(Action("mnuCol(21)")->isEnabled());
+  EXPECT_FALSE(CommandAction("grayscale")->isEnabled());
   EXPECT_TRUE(c.Label1->isVisible());
   EXPECT_TRUE(c.cancelButton->isVisible());
   EXPECT_EQ(c.ProgressBar3->maximum(), 0) << "a busy bar: no progress is known";
@@ -54,7 +54,7 @@ TEST_F(FileJobsTest, AnOpenThatHangsIsBusyThenEndedByEsc) {
   EXPECT_NE(kill(std::stoi(ReadText(pid)), 0), 0) << "the decoder was killed";
   EXPECT_FALSE(c.cancelButton->isVisible());
   EXPECT_EQ(c.ProgressBar3->maximum(), 1);
-  EXPECT_TRUE(Action("mnuCol(21)")->isEnabled());
+  EXPECT_TRUE(CommandAction("grayscale")->isEnabled());
 }
 
 // Cancel frees the window at once; the write goes on alone and is thrown
@@ -63,7 +63,7 @@ TEST_F(FileJobsTest, ACancelledSaveLeavesTheOldFile) {
   StartScripted();
   // Large enough that the save is still under way when Cancel is pressed.
   OpenImageA(WritePicture(Varied(4000, 3000), "a.bmp"));
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   const std::string out = root + "out.png";
   std::ofstream(out) << "the old file";
   Answer(out, 3);

@@ -30,8 +30,8 @@ class HistoryTest : public WindowTest {
     Action(entry)->trigger();
     Settle();
   }
-  void Run(const char* entry) {
-    RunAndWait([&] { Action(entry)->trigger(); });
+  void Run(const std::string& key) {
+    RunAndWait([&] { CommandAction(key)->trigger(); });
   }
   void Do(const std::function<void()>& step) { RunAndWait(step); }
 };
@@ -46,10 +46,10 @@ TEST_F(HistoryTest, UndoRedoAndThePanelGoBackAndForthOverEveryPicture) {
   Workspace& ws = window->Session();
   const Picture original = Varied(64, 48);
   Open("mnuimma", original, "a.png");
-  Run("mnuCol(21)");  // Grayscale
+  Run("grayscale");
   const Picture grey = ws.imma.GetPicture();
   File("mnusalvaa");  // Load image (A)
-  Run("mnuFil(5)");  // Fog
+  Run("fog");
   const Picture fog = ws.imma.GetPicture();
   EXPECT_EQ(Action("mnuUndo")->text().remove(QChar('&')), "Undo Fog");
   window->show();
@@ -78,7 +78,7 @@ TEST_F(HistoryTest, UndoRedoAndThePanelGoBackAndForthOverEveryPicture) {
   EXPECT_FALSE(ws.imma.GetPicture()) << "no result yet after opening image A";
   EXPECT_EQ(list->currentRow(), 1);
 
-  Run("mnuCol(19)");  // a new step replaces the steps undone
+  Run("image-negative");  // a new step replaces the steps undone
   EXPECT_EQ(list->count(), 3);
   EXPECT_EQ(Action("mnuUndo")->text().remove(QChar('&')), "Undo Image negative");
 }
@@ -97,23 +97,23 @@ TEST_F(HistoryTest, ARecipeReplaysTheSavedFileByteForByte) {
   emit c.Picture4->clicked();
   Settle();
   c.HScroll1->setValue(3);
-  Run("mnuMix(0)");                  // Image mixing with A-B
-  File("mnusalvab");                 // Load image (B)
-  Run("mnuCol(5)");                  // Brightening Image, unused: the slider replaces it
+  Run("mix-image-b");
+  File("mnusalvab");  // Load image (B)
+  Run("brighten");    // unused: the slider replaces it
   Do([&] { c.Slider1->setValue(1); });
-  File("mnusalvaa");                 // Load image (A)
+  File("mnusalvaa");  // Load image (A)
   c.HScroll2->setValue(7);
-  Run("mnuMix(3)");                  // Insert Shape
+  Run("insert-shape");
   File("mnusalvaa");
   c.HS1[0]->setValue(200);
-  Run("mnuMix(1)");                  // Mix Pattern
+  Run("mix-pattern");
   File("mnusalvaa");
-  Run("mnuCol(2)");                  // Full Colors
+  Run("full-colors");
 
   Answer(root + "r.recipe");
   File("mnuSaveRecipe");
   const std::string recipe = FileBytes(root + "r.recipe");
-  EXPECT_EQ(recipe.find("color:5"), std::string::npos) << "the unused step is left out:\n" << recipe;
+  EXPECT_EQ(recipe.find("brighten"), std::string::npos) << "the unused step is left out:\n" << recipe;
   const char* extensions[] = {"bmp", "jpg", "png", "tif"};
   for (int format = 1; format <= 4; ++format) {
     const std::string saved = root + "saved." + extensions[format - 1];

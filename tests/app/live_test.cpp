@@ -35,27 +35,27 @@ class LiveTest : public WindowTest {
 TEST_F(LiveTest, TheResultFollowsTheBarsAsAMenuRunWould) {
   const app::Form1Controls& c = window->Controls();
   struct Case {
-    const char* entry;
+    const char* key;
     QScrollBar* bar;
     int from, to;
-  } cases[] = {{"mnuCol(2)", c.HS1[1], 0, 180},  // Full Colors, colour 1
-               {"mnuMix(3)", c.HScroll2, 5, 8},  // Insert Shape, size
-               {"mnuEff(6)", c.HScroll1, 5, 2}};  // Vertical lines, strength
+  } cases[] = {{"full-colors", c.HS1[1], 0, 180},  // colour 1
+               {"insert-shape", c.HScroll2, 5, 8},  // size
+               {"vertical-lines", c.HScroll1, 5, 2}};  // strength
   Workspace& ws = window->Session();
   for (const Case& k : cases) {
     k.bar->setValue(k.from);
-    RunAndWait([&] { Action(k.entry)->trigger(); });
+    RunAndWait([&] { CommandAction(k.key)->trigger(); });
     const Picture before = ws.imma.GetPicture();
     const size_t steps = window->SessionHistory().Entries().size();
     for (int v = k.from; v != k.to; v += k.to > k.from ? 1 : -1) k.bar->setValue(v);
     k.bar->setValue(k.to);
     Quiet();
     const Picture live = ws.imma.GetPicture();
-    EXPECT_EQ(window->SessionHistory().Entries().size(), steps + 1) << k.entry << ": one step";
+    EXPECT_EQ(window->SessionHistory().Entries().size(), steps + 1) << k.key << ": one step";
     RunAndWait([&] { Action("mnuUndo")->trigger(); });
     ExpectSamePixels(ws.imma.GetPicture(), before);  // undo goes back to the menu's result
     Action("mnuLive")->setChecked(false);
-    RunAndWait([&] { Action(k.entry)->trigger(); });  // the menu, at the value the bar stopped at
+    RunAndWait([&] { CommandAction(k.key)->trigger(); });  // the menu, at the value the bar stopped at
     ExpectSamePixels(live, ws.imma.GetPicture());
     Action("mnuLive")->setChecked(true);
   }
@@ -66,14 +66,14 @@ TEST_F(LiveTest, TheResultFollowsTheBarsAsAMenuRunWould) {
 TEST_F(LiveTest, AnOvertakenRunNeverPublishes) {
   std::vector<Picture> published;
   window->Session().keepResultLater = [&](const Picture& p) { published.push_back(p); };
-  RunAndWait([&] { Action("mnuMix(3)")->trigger(); });  // Insert Shape
+  RunAndWait([&] { CommandAction("insert-shape")->trigger(); });
   window->Controls().HScroll2->setValue(9);  // starts a run at 90%...
   window->Controls().HScroll2->setValue(3);  // ...moved on at once
   Quiet();
   ASSERT_EQ(published.size(), 2u) << "the menu run and the last value only";
   EXPECT_EQ(window->SessionHistory().Entries().back().name, "Insert Shape, strength 0.5, size 30%");
   Action("mnuLive")->setChecked(false);
-  RunAndWait([&] { Action("mnuMix(3)")->trigger(); });
+  RunAndWait([&] { CommandAction("insert-shape")->trigger(); });
   ExpectSamePixels(published[1], window->Session().imma.GetPicture());
 }
 

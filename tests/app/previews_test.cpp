@@ -84,13 +84,13 @@ TEST_F(WindowTest, APictureIsViewedLargeAndComparedWithImageA) {
   EXPECT_TRUE(c.Image2->isVisible());
   EXPECT_FALSE(Action("mnuZoomIn")->isEnabled());
 
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   Action("mnuViewResult")->trigger();
   EXPECT_EQ(c.largeView->Shown(), window->Session().Pic4.Image());
   Action("mnuBefore")->trigger();
   EXPECT_EQ(c.largeView->Shown(), window->Session().Pic1.Image()) << "image A where the result is";
   Action("mnuBefore")->trigger();
-  RunAndWait([&] { Action("mnuCol(14)")->trigger(); });
+  RunAndWait([&] { CommandAction("swap-green-blue")->trigger(); });
   EXPECT_EQ(c.largeView->Shown(), window->Session().Pic4.Image()) << "a new result is shown at once";
 }
 

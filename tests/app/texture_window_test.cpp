@@ -32,7 +32,7 @@ class TextureWindowTest : public WindowTest {
       WritePicture(Flat(8, 8, 0x336699), std::string("VARDELO24/texture utente/") + name + ".bmp");
     ASSERT_TRUE(
         window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(64, 48), "a.bmp")));
-    RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+    RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   }
   // Types a name into the open window and presses OK; answers whether it was refused.
   bool Refused(windows::Form3& form, const QString& name) {
@@ -88,7 +88,7 @@ TEST_F(TextureWindowTest, TheMenuOpensTheWindowAndAnEmptyLibraryTakesTheFirstTex
   std::filesystem::create_directories(data + "texture");
   ASSERT_TRUE(
       window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(64, 48), "a.bmp")));
-  RunAndWait([&] { Action("mnuCol(21)")->trigger(); });
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   bool seen = false;
   QTimer::singleShot(0, [&] {
     auto* form = qobject_cast<windows::Form3*>(QApplication::activeModalWidget());

@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "imageio/picture_files.h"
+#include "session/captions/control_names.h"
 #include "tests/support/batch_tool.h"
 #include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
@@ -86,6 +87,11 @@ void WindowTest::OpenImageA(const std::string& path) {
   Answer(path);
   Action("mnuimma")->trigger();
   Settle();
+}
+
+QAction* WindowTest::CommandAction(const std::string& key) const {
+  const CatalogueEntry& entry = Command(key);
+  return Action(QString::fromStdString(MenuEntryName(entry.menu, entry.index)));
 }
 
 QString WindowTest::Notice() const {

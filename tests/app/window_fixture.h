@@ -47,6 +47,8 @@ class WindowTest : public ::testing::Test {
     return window->findChild<T*>(name);
   }
   QAction* Action(const QString& name) const { return Find<QAction>(name); }
+  // The menu entry of the command with that key.
+  QAction* CommandAction(const std::string& key) const;
   // Starts a command and waits until its result is shown.
   void RunAndWait(const std::function<void()>& start);
   // Waits until no job runs (an open or a save started), as a user waits

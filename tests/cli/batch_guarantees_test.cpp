@@ -59,7 +59,7 @@ TEST_F(BatchGuarantees, ResultsReplaceThePicturesOnlyWhenAskedTo) {
 
 TEST_F(BatchGuarantees, EveryNoteReachesTheUserNamedByItsPicture) {
   std::string err;
-  EXPECT_EQ(Cli("apply '" + dir + "a.bmp' '" + dir + "o.png' effects:5 --size 8 --color2 1,2,3", &err), 0);
+  EXPECT_EQ(Cli("apply '" + dir + "a.bmp' '" + dir + "o.png' horizontal-lines --size 8 --color2 1,2,3", &err), 0);
   EXPECT_NE(err.find("note: --size is not read by Horizontal lines"), std::string::npos) << err;
   EXPECT_NE(err.find("note: --color2 is not read by Horizontal lines"), std::string::npos) << err;
 
@@ -79,7 +79,7 @@ TEST_F(BatchGuarantees, ARecipeAndTheSameWordsGiveTheSamePixels) {
                                      "image-b=result  # Fog goes to image B\n"
                                      "strength=3 \"Image mixing with A-B\"\n";
   ASSERT_EQ(Cli("apply --recipe '" + dir + "r.recipe' '" + dir + "a.bmp' '" + dir + "r.png'"), 0);
-  ASSERT_EQ(Cli("apply -- '" + dir + "a.bmp' '" + dir + "w.png' Fog image-b=result strength=3 mix:0"), 0);
+  ASSERT_EQ(Cli("apply -- '" + dir + "a.bmp' '" + dir + "w.png' Fog image-b=result strength=3 mix-image-b"), 0);
   test::ExpectSamePixels(LoadPictureFile(dir + "r.png"), LoadPictureFile(dir + "w.png"));
   ASSERT_EQ(Cli("apply --recipe '" + dir + "r.recipe' '" + dir + "a.bmp' '" + dir + "r.bmp'"), 0);
   ASSERT_EQ(Cli("apply --recipe '" + dir + "r.recipe' --out-dir '" + dir + "o' '" + dir + "a.bmp'"), 0);

@@ -76,17 +76,17 @@ TEST_F(CliTest, WritesEachFormatAt24Bits) {
 
 TEST_F(CliTest, UsageErrorsExitTwoWithOneLine) {
   const std::string bad[] = {"nosuchop", "color:1", "color:22", "effects:4", "color:x",
-                             "color:21 --strength 0", "color:21 --strength 11",
-                             "color:21 --size 0", "color:21 --color1 256,0,0",
-                             "color:21 --color2 1,2", "color:21 --color1 a,b,c",
-                             "color:21 --bogus 1", "color:21 --strength"};
+                             "grayscale --strength 0", "grayscale --strength 11",
+                             "grayscale --size 0", "grayscale --color1 256,0,0",
+                             "grayscale --color2 1,2", "grayscale --color1 a,b,c",
+                             "grayscale --bogus 1", "grayscale --strength"};
   for (const std::string& args : bad) {
     std::string err;
     EXPECT_EQ(Cli("apply '" + input + "' '" + Out("u.png") + "' " + args, &err), 2) << args;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << args << ": " << err;
     EXPECT_FALSE(fs::exists(Out("u.png"))) << args;
   }
-  EXPECT_EQ(Cli("apply '" + input + "' '" + Out("u.gif") + "' color:21"), 2);
+  EXPECT_EQ(Cli("apply '" + input + "' '" + Out("u.gif") + "' grayscale"), 2);
   EXPECT_EQ(Cli("frobnicate"), 2);
   EXPECT_EQ(Cli("--help > /dev/null"), 0);
 }
@@ -103,14 +103,14 @@ TEST_F(CliTest, TimingsNameEveryStageOnOneLineAndChangeNothing) {
 
 TEST_F(CliTest, UnreadableInputOrUnwritableOutputExitOne) {
   std::string err;
-  EXPECT_EQ(Cli("apply '" + Out("none.png") + "' '" + Out("o.png") + "' color:21", &err), 1);
+  EXPECT_EQ(Cli("apply '" + Out("none.png") + "' '" + Out("o.png") + "' grayscale", &err), 1);
   EXPECT_NE(err.find("none.png"), std::string::npos);
   std::ofstream(Out("junk.jpg")) << "definitely not a jpeg";
-  EXPECT_EQ(Cli("apply '" + Out("junk.jpg") + "' '" + Out("o.png") + "' color:21", &err), 1);
+  EXPECT_EQ(Cli("apply '" + Out("junk.jpg") + "' '" + Out("o.png") + "' grayscale", &err), 1);
   fs::copy_file(input, Out("cut.png"));
   fs::resize_file(Out("cut.png"), 70);
-  EXPECT_EQ(Cli("apply '" + Out("cut.png") + "' '" + Out("o.png") + "' color:21", &err), 1);
-  EXPECT_EQ(Cli("apply '" + input + "' '" + Out("no/such/dir/o.png") + "' color:21", &err), 1);
+  EXPECT_EQ(Cli("apply '" + Out("cut.png") + "' '" + Out("o.png") + "' grayscale", &err), 1);
+  EXPECT_EQ(Cli("apply '" + input + "' '" + Out("no/such/dir/o.png") + "' grayscale", &err), 1);
   EXPECT_NE(err.find("cannot write"), std::string::npos);
   EXPECT_FALSE(fs::exists(Out("o.png")));
   int hidden = 0;

@@ -52,15 +52,15 @@ class CliMatchesTheEngine : public ::testing::Test {
 
 // Diffuse among them: the tool starts from the same random state as a session.
 TEST_F(CliMatchesTheEngine, CommandsOnImageAAlone) {
-  std::vector<std::pair<Menu, int>> commands{
-      {Menu::Color, 0}, {Menu::Color, 21}, {Menu::Filters, 8}};
-  for (int i = 0; i <= 10; ++i) commands.push_back({Menu::Special, i});
-  for (int i : {0, 1, 2, 3, 5, 6, 7, 8}) commands.push_back({Menu::Effects, i});
-  for (const auto& [menu, index] : commands) {
+  std::vector<std::string> keys{"gradient", "grayscale", "diffuse", "horizontal-blinds",
+                                "horizontal-blinds-reversed", "vertical-blinds", "vertical-blinds-reversed",
+                                "horizontal-lines", "vertical-lines", "squares", "rectangles"};
+  for (const CatalogueEntry& e : MenuEntries(Menu::Special)) keys.push_back(e.key);
+  for (const std::string& key : keys) {
     test::Session s(imageA);
     s.ws.values = values;
-    RunMenuCommand(s.ws, menu, static_cast<int16_t>(index));
-    ExpectTheTool(std::string(MenuKey(menu)) + ":" + std::to_string(index), s.ws.Pic4.Image());
+    test::RunByKey(s.ws, key);
+    ExpectTheTool(key, s.ws.Pic4.Image());
   }
   EXPECT_FALSE(std::filesystem::exists(dir + "VARDELO24/ps.bmp")) << "the batch tool writes only its outputs";
 }
@@ -70,14 +70,14 @@ TEST_F(CliMatchesTheEngine, CommandsOnImageAAlone) {
 TEST_F(CliMatchesTheEngine, MixImageCommandsWithTheirPictures) {
   const std::string pictures =
       " --image-b '" + dir + "b.bmp' --pattern '" + dir + "b.bmp' --shape '" + dir + "b.bmp'";
-  for (int index : {0, 1, 3, 4, 6}) {
+  for (const std::string key : {"mix-image-b", "mix-pattern", "insert-shape", "outline", "slide-image"}) {
     test::Session s(imageA);
     s.ws.values = values;
     s.ws.Pic2.SetPicture(imageB);
     s.ws.PatPic.SetPicture(imageB);
     s.ws.Pic3.SetPicture(imageB);
-    mnuMix_Click(s.ws, static_cast<int16_t>(index));
-    ExpectTheTool("mix:" + std::to_string(index), s.ws.Pic4.Image(), pictures);
+    test::RunByKey(s.ws, key);
+    ExpectTheTool(key, s.ws.Pic4.Image(), pictures);
   }
   for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
     EXPECT_EQ(entry.path().filename().string().find("pgraf"), std::string::npos) << entry.path();
@@ -96,9 +96,9 @@ TEST_F(CliMatchesTheEngine, RotationsAndCommandsChain) {
   chained.ws.Pic1.SetPicture(chained.ws.Pic4.Image());
   Slider1_Change(chained.ws, -1);
   chained.ws.Pic1.SetPicture(chained.ws.Pic4.Image());
-  mnuCol_Click(chained.ws, 21);
+  test::RunByKey(chained.ws, "grayscale");
   ExpectTheTool("rotate:1 rotate:-1 Grayscale", chained.ws.Pic4.Image());
-  ExpectTheTool("color:19 'IMAGE NEGATIVE'", imageA);
+  ExpectTheTool("image-negative 'IMAGE NEGATIVE'", imageA);
 }
 
 }  // namespace pixmora

@@ -11,7 +11,7 @@ namespace pixmora {
 TEST(Dispatch, PublishWritesTheResultFileAndSnapshots) {
   for (int w : {36, 37}) {
     test::Session s(test::Varied(w, 13));
-    mnuFil_Click(s.ws, 5);  // Fog
+    test::RunByKey(s.ws, "fog");
     test::ExpectSamePixels(LoadPictureFile(s.ws.folders.data + "ps.bmp"), s.ws.Pic4.Image());
     test::ExpectSamePixels(s.ws.imma.Image(), s.ws.Pic4.Image());
     EXPECT_NE(s.ws.Image1.Point(128, 128), 0xFFFFFFu) << "the preview shows the result";
@@ -20,9 +20,9 @@ TEST(Dispatch, PublishWritesTheResultFileAndSnapshots) {
 
 TEST(Dispatch, SeparatorsAndIndicesPastTheEndPublishImageA) {
   test::Session s(test::Flat(3, 3, PackRGB(1, 2, 3)));
-  mnuCol_Click(s.ws, 1);
+  RunMenuCommand(s.ws, Menu::Color, 1);
   EXPECT_EQ(s.Result(1, 1), PackRGB(1, 2, 3));
-  mnuCol_Click(s.ws, 40);
+  RunMenuCommand(s.ws, Menu::Color, 40);
   EXPECT_EQ(s.Result(1, 1), PackRGB(1, 2, 3));
 }
 
@@ -31,7 +31,7 @@ TEST(Dispatch, AnUnwritableDataFolderKeepsTheResultAndSaysSo) {
   s.ws.folders.data = s.root + "missing/";
   std::string said;
   s.ws.report = [&said](const std::string& m) { said = m; };
-  mnuCol_Click(s.ws, 19);
+  test::RunByKey(s.ws, "image-negative");
   EXPECT_EQ(s.Result(1, 1), PackRGB(255, 255, 255));
   EXPECT_NE(said.find("ps.bmp"), std::string::npos);
 }

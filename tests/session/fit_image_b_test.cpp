@@ -8,16 +8,13 @@
 
 namespace pixmora {
 
-constexpr int16_t kMixImages = 0;
-constexpr int16_t kSlideImage = 6;
-
 // Image B is resampled to image A's size through "pgraf.bmp" and mixed at
 // that size.
 TEST(FitImageB, MixingBringsImageBToImageAsSizeThroughTheWorkingFile) {
   test::Session s(test::Varied(24, 18));
   s.ws.Pic2.SetPicture(test::Varied(50, 9));
   s.ws.values.strength = 10;
-  mnuMix_Click(s.ws, kMixImages);
+  test::RunByKey(s.ws, "mix-image-b");
   EXPECT_TRUE(std::filesystem::exists(s.ws.folders.work + "pgraf.bmp"));
   EXPECT_EQ(s.ws.Pic2.Width(), 24);
   EXPECT_EQ(s.ws.Pic2.GetPicture(), s.ws.Pic2.Image()) << "the picture is its own image";
@@ -30,7 +27,7 @@ TEST(FitImageB, AMissingWorkingFolderLeavesImageBAsItWas) {
   s.ws.Pic2.SetPicture(b);
   s.ws.folders.work = s.root + "no such folder/";
   s.ws.values.strength = 10;
-  mnuMix_Click(s.ws, kMixImages);
+  test::RunByKey(s.ws, "mix-image-b");
   EXPECT_EQ(s.ws.Pic2.GetPicture(), b);
   EXPECT_EQ(s.Result(3, 2), PackRGB(90, 80, 70)) << "image B's own area is mixed";
   EXPECT_EQ(s.Result(4, 2), PackRGB(1, 2, 3));
@@ -50,12 +47,12 @@ TEST(FitImageB, RunsOnlyWhenTheSizesDifferAndOnlyForMixing) {
   test::Session s(test::Flat(6, 5, PackRGB(1, 2, 3)));
   const Picture same = test::Flat(6, 5, PackRGB(9, 9, 9));
   s.ws.Pic2.SetPicture(same);
-  mnuMix_Click(s.ws, kMixImages);
+  test::RunByKey(s.ws, "mix-image-b");
   EXPECT_EQ(s.ws.Pic2.GetPicture(), same);
   EXPECT_FALSE(std::filesystem::exists(s.ws.folders.work + "pgraf.bmp"));
   const Picture other = test::Flat(3, 2, PackRGB(9, 9, 9));
   s.ws.Pic2.SetPicture(other);
-  mnuMix_Click(s.ws, kSlideImage);
+  test::RunByKey(s.ws, "slide-image");
   EXPECT_EQ(s.ws.Pic2.GetPicture(), other) << "Slide Image stretches image B by painting";
 }
 

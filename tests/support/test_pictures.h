@@ -4,7 +4,6 @@
 #include <functional>
 #include <string>
 
-#include "tests/support/menu_clicks.h"
 #include "tests/support/run_command.h"
 #include "core/picture_surface.h"
 #include "tests/support/same_pixels.h"

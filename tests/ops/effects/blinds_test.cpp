@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -21,27 +23,29 @@ ColorRef Grey(int v) { return PackRGB(v, v, v); }
 // the first case is taller than one block of rows.
 TEST(Blinds, WhiteThroughSeveralBands) {
   const struct {
-    int index, w, h;
+    std::string_view key;
+    int w, h;
     const int* band;
-  } cases[] = {
-      {0, 3, 150, kBand}, {1, 2, 41, kReversedBand}, {2, 42, 2, kBand}, {3, 42, 2, kReversedBand}};
+  } cases[] = {{"horizontal-blinds", 3, 150, kBand}, {"horizontal-blinds-reversed", 2, 41, kReversedBand},
+               {"vertical-blinds", 42, 2, kBand}, {"vertical-blinds-reversed", 42, 2, kReversedBand}};
   for (const auto& c : cases) {
     test::Session s(test::Flat(c.w, c.h, PackRGB(255, 255, 255)));
-    mnuEff_Click(s.ws, static_cast<int16_t>(c.index));
+    test::RunByKey(s.ws, std::string(c.key));
+    const bool rows = c.key.starts_with("horizontal");
     for (int x = 0; x < c.w; ++x)
       for (int y = 0; y < c.h; ++y)
-        ASSERT_EQ(s.Result(x, y), Grey(c.band[(c.index < 2 ? y : x) % 20]))
-            << c.index << ": " << x << ", " << y;
+        ASSERT_EQ(s.Result(x, y), Grey(c.band[(rows ? y : x) % 20]))
+            << c.key << ": " << x << ", " << y;
   }
 }
 
 TEST(HorizontalBlinds, ChannelsScaleOnTheirOwn) {
   test::Session s(test::Flat(1, 21, PackRGB(200, 255, 0)));
-  mnuEff_Click(s.ws, 0);
+  test::RunByKey(s.ws, "horizontal-blinds");
   EXPECT_EQ(s.Result(0, 1), PackRGB(190, 242, 0));
   EXPECT_EQ(s.Result(0, 6), PackRGB(140, 178, 0));
   EXPECT_EQ(s.ws.m.planes.G(0, 6), 178) << "the planes keep the darkened values";
-  mnuEff_Click(s.ws, 1);
+  test::RunByKey(s.ws, "horizontal-blinds-reversed");
   EXPECT_EQ(s.Result(0, 0), PackRGB(0, 0, 0)) << "b = 20 scales by 0";
 }
 

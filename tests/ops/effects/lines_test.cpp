@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "ops/effects/lines.h"
 #include "tests/support/test_pictures.h"
 
@@ -21,22 +23,24 @@ struct Direct {
 // Horizontal lines on rows 0, 20, 40, ..., vertical ones on those columns;
 // a side of 20 holds exactly one line.
 TEST(Lines, FullStrengthDrawsColourOneEveryTwentiethRowOrColumn) {
-  const struct { int index, w, h; } cases[] = {{5, 3, 45}, {5, 4, 20}, {6, 45, 2}};
+  const struct { std::string_view key; int w, h; } cases[] = {
+      {"horizontal-lines", 3, 45}, {"horizontal-lines", 4, 20}, {"vertical-lines", 45, 2}};
   for (const auto& c : cases) {
     test::Session s(test::Flat(c.w, c.h, PackRGB(9, 9, 9)));
     s.ws.values = test::Values(10, PackRGB(255, 10, 0));
-    mnuEff_Click(s.ws, static_cast<int16_t>(c.index));
+    test::RunByKey(s.ws, std::string(c.key));
+    const bool rows = c.key.starts_with("horizontal");
     for (int x = 0; x < c.w; ++x)
       for (int y = 0; y < c.h; ++y)
-        ASSERT_EQ(s.Result(x, y), (c.index == 5 ? y : x) % 20 == 0 ? PackRGB(255, 10, 0) : kBack)
-            << c.index << ": " << x << ", " << y;
+        ASSERT_EQ(s.Result(x, y), (rows ? y : x) % 20 == 0 ? PackRGB(255, 10, 0) : kBack)
+            << c.key << ": " << x << ", " << y;
   }
 }
 
 TEST(HorizontalLines, StrengthOneMovesATenthOfTheWay) {
   test::Session s(test::Flat(2, 30, PackRGB(9, 9, 9)));
   s.ws.values = test::Values(1, PackRGB(255, 0, 0));
-  mnuEff_Click(s.ws, 5);
+  test::RunByKey(s.ws, "horizontal-lines");
   // 0.899999998509884 * 33 + 255 * 0.100000001490116 = 55.2; 29.7 for the others.
   EXPECT_EQ(s.Result(1, 0), PackRGB(55, 30, 30));
   EXPECT_EQ(s.Result(1, 20), PackRGB(55, 30, 30));
@@ -83,7 +87,7 @@ TEST(AddSquares, CrossingsAreBlendedTwice) {
 TEST(AddSquares, ThroughTheMenuTheGridLiesOverTheClearedResult) {
   test::Session s(test::Flat(25, 25, PackRGB(250, 250, 250)));
   s.ws.values = test::Values(5, PackRGB(200, 0, 0));
-  mnuEff_Click(s.ws, 7);
+  test::RunByKey(s.ws, "squares");
   // Line: 0.5 * 33 + 100 = 116.5 -> 116, 16.5 -> 16. Crossing: 58 + 100, 8.
   EXPECT_EQ(s.Result(7, 20), PackRGB(116, 16, 16));
   EXPECT_EQ(s.Result(20, 7), PackRGB(116, 16, 16));

@@ -23,7 +23,7 @@ TEST(Rectangles, OutlinesEveryTwentyPixelsInwards) {
     test::Session s(test::Flat(c.w, c.h, kPicture));
     s.ws.values.colour1[0] = 200;
     s.ws.values.strength = 5;
-    mnuEff_Click(s.ws, 8);
+    test::RunByKey(s.ws, "rectangles");
     std::set<std::pair<int, int>> on;
     for (int a = 20; a <= 20 * c.outlines; a += 20) {
       for (int x = a; x <= c.w - a; ++x) on.insert({x, a}), on.insert({x, c.h - a});
@@ -38,7 +38,7 @@ TEST(Rectangles, OutlinesEveryTwentyPixelsInwards) {
 TEST(Rectangles, StartsFromABlackResult) {
   test::Session s(test::Flat(50, 50, kPicture));
   s.ws.values.colour1[0] = 0;  // black outlines tint nothing
-  mnuEff_Click(s.ws, 8);
+  test::RunByKey(s.ws, "rectangles");
   for (int x = 0; x < 50; x += 7)
     for (int y = 0; y < 50; y += 3) ASSERT_EQ(s.Result(x, y), kPicture);
   EXPECT_EQ(s.ws.Pic4.BackColor, 0u);

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <random>
+#include <string>
 
 #include "core/load_planes.h"
 #include "tests/support/test_pictures.h"
@@ -14,9 +15,9 @@
 namespace pixmora::test {
 
 // The result of one Filters menu command on a one-pixel picture.
-inline ColorRef FilterPixel(int index, ColorRef pixel) {
+inline ColorRef FilterPixel(const std::string& key, ColorRef pixel) {
   Session s(Flat(1, 1, pixel));
-  mnuFil_Click(s.ws, static_cast<int16_t>(index));
+  RunByKey(s.ws, key);
   return s.Result(0, 0);
 }
 

@@ -9,8 +9,6 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kFog = 5, kObscure = 6;
-
 // Statement by statement: one sum per channel, column by column, with every
 // index checked; a neighbour outside abandons the channel's statement.
 void ReferenceSoften(Module1& m, PictureSurface& target, int r, double divisor) {
@@ -41,7 +39,7 @@ int RedAt(const test::Session& s, int x, int y) { return SplitColour(s.Result(x,
 
 TEST(Fog, TheInPlaceTrailRunsToTheLowerRight) {
   test::Session s(RedDot(4, 3, 1, 1, 90));
-  mnuFil_Click(s.ws, kFog);
+  test::RunByKey(s.ws, "fog");
   EXPECT_EQ(RedAt(s, 1, 1), 10);
   EXPECT_EQ(RedAt(s, 2, 1), 1) << "sums the new 10, not the input 90";
   for (int x = 0; x < 4; ++x)
@@ -54,18 +52,18 @@ TEST(Fog, TheInPlaceTrailRunsToTheLowerRight) {
 TEST(FogObscure, MeansRoundToNearest) {
   // The smallest picture for the square, one corner red and the rest black:
   // the centre is the only pixel treated, and its sum is the corner's red.
-  const auto centre = [](int index, int side, int red) {
+  const auto centre = [](const std::string& key, int side, int red) {
     test::Session s(RedDot(side, side, 0, 0, red));
-    mnuFil_Click(s.ws, static_cast<int16_t>(index));
+    test::RunByKey(s.ws, key);
     return RedAt(s, side / 2, side / 2);
   };
-  EXPECT_EQ(centre(kFog, 3, 13), 1) << "13 / 9 = 1.44";
-  EXPECT_EQ(centre(kObscure, 5, 13), 1) << "13 / 25 = 0.52";
-  EXPECT_EQ(centre(kFog, 3, 5), 1) << "5 / 9 = 0.56";
-  EXPECT_EQ(centre(kFog, 3, 4), 0) << "4 / 9 = 0.44";
-  EXPECT_EQ(centre(kObscure, 5, 12), 0) << "12 / 25 = 0.48";
-  EXPECT_EQ(centre(kFog, 3, 255), 28) << "255 / 9 = 28.33";
-  EXPECT_EQ(centre(kObscure, 5, 255), 10) << "255 / 25 = 10.2";
+  EXPECT_EQ(centre("fog", 3, 13), 1) << "13 / 9 = 1.44";
+  EXPECT_EQ(centre("obscure", 5, 13), 1) << "13 / 25 = 0.52";
+  EXPECT_EQ(centre("fog", 3, 5), 1) << "5 / 9 = 0.56";
+  EXPECT_EQ(centre("fog", 3, 4), 0) << "4 / 9 = 0.44";
+  EXPECT_EQ(centre("obscure", 5, 12), 0) << "12 / 25 = 0.48";
+  EXPECT_EQ(centre("fog", 3, 255), 28) << "255 / 9 = 28.33";
+  EXPECT_EQ(centre("obscure", 5, 255), 10) << "255 / 25 = 10.2";
 }
 
 // On several threads, pictures tall enough are cut into bands of rows that

@@ -9,8 +9,6 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kFreeze = 18, kFreezeHigh = 19, kBlackAndWhite1 = 21, kBlackAndWhite2 = 22,
-              kBlackAndWhite3 = 23;
 constexpr ColorRef kWhite = PackRGB(255, 255, 255);
 
 // Freeze with a factor on one pixel; the planes go to *planes.
@@ -30,9 +28,9 @@ void ExpectPlanes(const Channels& c, int r, int g, int b) {
 }  // namespace
 
 TEST(Freeze, EachChannelFromTheNewValuesBeforeIt) {
-  EXPECT_EQ(test::FilterPixel(kFreeze, PackRGB(200, 100, 50)), PackRGB(75, 38, 94));
-  EXPECT_EQ(test::FilterPixel(kFreeze, 0), 0u);
-  EXPECT_EQ(test::FilterPixel(kFreezeHigh, 0), 0u);
+  EXPECT_EQ(test::FilterPixel("freeze", PackRGB(200, 100, 50)), PackRGB(75, 38, 94));
+  EXPECT_EQ(test::FilterPixel("freeze", 0), 0u);
+  EXPECT_EQ(test::FilterPixel("freeze-high", 0), 0u);
 }
 
 TEST(Freeze, GreyAndWhiteGrowPastTheChannelRange) {
@@ -45,7 +43,7 @@ TEST(Freeze, GreyAndWhiteGrowPastTheChannelRange) {
   ExpectPlanes(planes, 382, 573, 1050);
   EXPECT_EQ(Frozen(2.0f, kWhite, &planes), kWhite);
   ExpectPlanes(planes, 510, 1020, 2550);
-  EXPECT_EQ(test::FilterPixel(kFreezeHigh, PackRGB(100, 100, 100)), PackRGB(200, 255, 255));
+  EXPECT_EQ(test::FilterPixel("freeze-high", PackRGB(100, 100, 100)), PackRGB(200, 255, 255));
 }
 
 namespace {
@@ -76,13 +74,13 @@ TEST(Freeze, AgreesWithTheStatementsInDoublePrecision) {
 }
 
 TEST(BlackAndWhite, TheBrightestChannelAgainstTheThreshold) {
-  EXPECT_EQ(test::FilterPixel(kBlackAndWhite1, PackRGB(199, 199, 199)), 0u);
-  EXPECT_EQ(test::FilterPixel(kBlackAndWhite1, PackRGB(200, 0, 0)), kWhite);
-  EXPECT_EQ(test::FilterPixel(kBlackAndWhite1, PackRGB(0, 200, 0)), kWhite);
-  EXPECT_EQ(test::FilterPixel(kBlackAndWhite2, PackRGB(149, 149, 149)), 0u);
-  EXPECT_EQ(test::FilterPixel(kBlackAndWhite2, PackRGB(0, 0, 150)), kWhite);
-  EXPECT_EQ(test::FilterPixel(kBlackAndWhite3, PackRGB(0, 0, 100)), kWhite);
-  EXPECT_EQ(test::FilterPixel(kBlackAndWhite3, PackRGB(99, 99, 99)), 0u);
+  EXPECT_EQ(test::FilterPixel("black-white-1", PackRGB(199, 199, 199)), 0u);
+  EXPECT_EQ(test::FilterPixel("black-white-1", PackRGB(200, 0, 0)), kWhite);
+  EXPECT_EQ(test::FilterPixel("black-white-1", PackRGB(0, 200, 0)), kWhite);
+  EXPECT_EQ(test::FilterPixel("black-white-2", PackRGB(149, 149, 149)), 0u);
+  EXPECT_EQ(test::FilterPixel("black-white-2", PackRGB(0, 0, 150)), kWhite);
+  EXPECT_EQ(test::FilterPixel("black-white-3", PackRGB(0, 0, 100)), kWhite);
+  EXPECT_EQ(test::FilterPixel("black-white-3", PackRGB(99, 99, 99)), 0u);
 }
 
 }  // namespace pixmora

@@ -7,8 +7,6 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kHighlight = 10;
-
 // Statement by statement in double precision, every index checked: three
 // pushes, then the clamps of red, green and blue.
 void ReferenceHighlight(Module1& m, PictureSurface& target) {
@@ -37,7 +35,7 @@ Picture GreyWith(int w, int h, int x0, int y0, ColorRef pixel) {
 
 TEST(Highlight, TheLowerRightPixelReadsTheTreatedCentre) {
   test::Session s(GreyWith(3, 3, 1, 1, PackRGB(200, 200, 200)));
-  mnuFil_Click(s.ws, kHighlight);
+  test::RunByKey(s.ws, "highlight");
   EXPECT_EQ(s.Result(1, 1), PackRGB(250, 250, 250));
   EXPECT_EQ(s.Result(2, 2), PackRGB(25, 25, 25));
   for (int x = 0; x < 3; ++x)
@@ -49,7 +47,7 @@ TEST(Highlight, TheLowerRightPixelReadsTheTreatedCentre) {
 
 TEST(Highlight, HalvesRoundToEven) {
   test::Session s(GreyWith(2, 2, 1, 1, PackRGB(101, 103, 100)));
-  mnuFil_Click(s.ws, kHighlight);
+  test::RunByKey(s.ws, "highlight");
   EXPECT_EQ(s.Result(1, 1), PackRGB(102, 104, 100)) << "101.5 gives 102, 104.5 gives 104";
 }
 
@@ -58,7 +56,7 @@ TEST(Highlight, ClampsBothWays) {
     if (x == 0 && y == 0) return PackRGB(255, 0, 120);
     return x == 1 && y == 1 ? PackRGB(0, 255, 120) : PackRGB(7, 7, 7);
   }));
-  mnuFil_Click(s.ws, kHighlight);
+  test::RunByKey(s.ws, "highlight");
   EXPECT_EQ(s.Result(1, 1), PackRGB(0, 255, 120));
   EXPECT_EQ(s.ws.m.planes.R(1, 1), 0) << "-128 clamped";
   EXPECT_EQ(s.ws.m.planes.G(1, 1), 255) << "382 clamped";

@@ -10,8 +10,6 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kDiffuse = 8, kHaze = 15, kDisorder = 16;
-
 int16_t Offset(float r, int16_t k) {
   int16_t d = 0;
   ToInt16(static_cast<double>(r) * static_cast<float>(k) - 2.0, d);
@@ -35,10 +33,10 @@ int32_t Darkened(float r, int32_t c) {
 // by column, with expected(replay, input) drawing from a fresh source; the
 // command must have drawn nothing more.
 void ExpectReplayedColumnByColumn(
-    int index, const std::function<ColorRef(RandomSource&, ColorRef)>& expected) {
+    const std::string& key, const std::function<ColorRef(RandomSource&, ColorRef)>& expected) {
   const Picture p = test::Noisy(13, 11);
   test::Session s(p);
-  mnuFil_Click(s.ws, static_cast<int16_t>(index));
+  test::RunByKey(s.ws, key);
   RandomSource replay;
   for (int x = 0; x < 13; ++x)
     for (int y = 0; y < 11; ++y)
@@ -49,14 +47,14 @@ void ExpectReplayedColumnByColumn(
 }  // namespace
 
 TEST(Diffuse, OneDrawPerPixelColumnByColumn) {
-  ExpectReplayedColumnByColumn(kDiffuse, [](RandomSource& replay, ColorRef input) {
+  ExpectReplayedColumnByColumn("diffuse", [](RandomSource& replay, ColorRef input) {
     return Shifted(input, Offset(replay.Next(), 150));
   });
 }
 
 TEST(Diffuse, OffsetsRunFromMinusTwoTo148WithHalfWeightEnds) {
   test::Session s(test::Flat(300, 300, PackRGB(100, 100, 100)));
-  mnuFil_Click(s.ws, kDiffuse);
+  test::RunByKey(s.ws, "diffuse");
   std::map<int, int> count;
   for (int x = 0; x < 300; ++x)
     for (int y = 0; y < 300; ++y) {
@@ -77,7 +75,7 @@ TEST(Diffuse, OffsetsRunFromMinusTwoTo148WithHalfWeightEnds) {
 TEST(Haze, OneDrawPerRowTopToBottom) {
   const Picture p = test::Noisy(13, 11);
   test::Session s(p);
-  mnuFil_Click(s.ws, kHaze);
+  test::RunByKey(s.ws, "haze");
   RandomSource replay;
   for (int y = 0; y < 11; ++y) {
     const int d = Offset(replay.Next(), 200);
@@ -88,7 +86,7 @@ TEST(Haze, OneDrawPerRowTopToBottom) {
 }
 
 TEST(Disorder, ThreeDrawsPerPixelRedGreenBlue) {
-  ExpectReplayedColumnByColumn(kDisorder, [](RandomSource& replay, ColorRef input) {
+  ExpectReplayedColumnByColumn("disorder", [](RandomSource& replay, ColorRef input) {
     const Channels c = SplitColour(input);
     const int32_t r = Darkened(replay.Next(), c.r);
     const int32_t g = Darkened(replay.Next(), c.g);

@@ -9,15 +9,14 @@ namespace pixmora {
 
 namespace {
 
-constexpr int kRelief = 0, kReliefRed = 1, kReliefGreen = 2, kReliefBlue = 3;
-
 // A 2 x 2 picture: `pixel` at (0, 0) and `lowerRight` at (1, 1); (0, 0) is the
 // only pixel with a lower-right neighbour.
-ColorRef ReliefOfPair(int index, ColorRef pixel, ColorRef lowerRight, Channels* planes = nullptr) {
+ColorRef ReliefOfPair(const std::string& key, ColorRef pixel, ColorRef lowerRight,
+                      Channels* planes = nullptr) {
   test::Session s(test::MakeTestPicture(2, 2, [&](int x, int y) {
     return x == 0 && y == 0 ? pixel : x == 1 && y == 1 ? lowerRight : PackRGB(9, 9, 9);
   }));
-  mnuFil_Click(s.ws, static_cast<int16_t>(index));
+  test::RunByKey(s.ws, key);
   if (planes) *planes = test::PlaneCell(s.ws.m, 0, 0);
   return s.Result(0, 0);
 }
@@ -40,7 +39,7 @@ void ReferenceRelief(Module1& m, PictureSurface& target,
 TEST(Relief, AFlatPictureBecomesMidGreyButTheRightColumnAndBottomRow) {
   const ColorRef flat = PackRGB(30, 140, 250);
   test::Session s(test::Flat(5, 4, flat));
-  mnuFil_Click(s.ws, kRelief);
+  test::RunByKey(s.ws, "relief");
   for (int x = 0; x < 5; ++x)
     for (int y = 0; y < 4; ++y) {
       const bool edge = x == 4 || y == 3;
@@ -50,12 +49,12 @@ TEST(Relief, AFlatPictureBecomesMidGreyButTheRightColumnAndBottomRow) {
 
 TEST(Relief, ValuesStayUnclampedInThePlanes) {
   Channels planes;
-  EXPECT_EQ(ReliefOfPair(kRelief, PackRGB(200, 10, 10), PackRGB(0, 10, 10), &planes),
+  EXPECT_EQ(ReliefOfPair("relief", PackRGB(200, 10, 10), PackRGB(0, 10, 10), &planes),
             PackRGB(255, 128, 128));
   EXPECT_EQ(planes.r, 328);
-  EXPECT_EQ(ReliefOfPair(kRelief, PackRGB(0, 0, 0), PackRGB(255, 255, 255)),
+  EXPECT_EQ(ReliefOfPair("relief", PackRGB(0, 0, 0), PackRGB(255, 255, 255)),
             PackRGB(127, 127, 127));
-  EXPECT_EQ(ReliefOfPair(kRelief, PackRGB(255, 255, 255), PackRGB(0, 0, 0), &planes),
+  EXPECT_EQ(ReliefOfPair("relief", PackRGB(255, 255, 255), PackRGB(0, 0, 0), &planes),
             PackRGB(255, 255, 255));
   EXPECT_EQ(planes.r, 383);
   EXPECT_EQ(planes.b, 383);
@@ -64,12 +63,12 @@ TEST(Relief, ValuesStayUnclampedInThePlanes) {
 TEST(Relief, TheChannelTestIsBelowTheThreshold) {
   const ColorRef other = PackRGB(10, 20, 30);
   // Red 64 keeps the whole pixel; red 63 gets the relief on all three channels.
-  EXPECT_EQ(ReliefOfPair(kReliefRed, PackRGB(64, 200, 200), other), PackRGB(64, 200, 200));
-  EXPECT_EQ(ReliefOfPair(kReliefRed, PackRGB(63, 200, 200), other), PackRGB(181, 255, 255));
-  EXPECT_EQ(ReliefOfPair(kReliefGreen, PackRGB(200, 64, 200), other), PackRGB(200, 64, 200));
-  EXPECT_EQ(ReliefOfPair(kReliefGreen, PackRGB(200, 63, 200), other), PackRGB(255, 171, 255));
-  EXPECT_EQ(ReliefOfPair(kReliefBlue, PackRGB(200, 200, 64), other), PackRGB(200, 200, 64));
-  EXPECT_EQ(ReliefOfPair(kReliefBlue, PackRGB(200, 200, 63), other), PackRGB(255, 255, 161));
+  EXPECT_EQ(ReliefOfPair("relief-red", PackRGB(64, 200, 200), other), PackRGB(64, 200, 200));
+  EXPECT_EQ(ReliefOfPair("relief-red", PackRGB(63, 200, 200), other), PackRGB(181, 255, 255));
+  EXPECT_EQ(ReliefOfPair("relief-green", PackRGB(200, 64, 200), other), PackRGB(200, 64, 200));
+  EXPECT_EQ(ReliefOfPair("relief-green", PackRGB(200, 63, 200), other), PackRGB(255, 171, 255));
+  EXPECT_EQ(ReliefOfPair("relief-blue", PackRGB(200, 200, 64), other), PackRGB(200, 200, 64));
+  EXPECT_EQ(ReliefOfPair("relief-blue", PackRGB(200, 200, 63), other), PackRGB(255, 255, 161));
 }
 
 // Planes still waiting for the picture (read on several threads) and planes

@@ -6,12 +6,6 @@
 
 namespace pixmora {
 
-namespace {
-
-constexpr int16_t kMixImages = 0;
-
-}  // namespace
-
 TEST(Blend, RoundsTheDoubleResultHalfToEven) {
   EXPECT_EQ(Blended(200, Weight(0.5f), 100), 150);
   EXPECT_EQ(Blended(0, Weight(0.3f), 255), 77) << "76.500000304: the single-precision weight decides";
@@ -31,7 +25,7 @@ TEST(MixImages, StrengthOneMovesATenthOfTheWay) {
   test::Session s(test::Flat(4, 3, PackRGB(0, 255, 200)));
   s.ws.Pic2.SetPicture(test::Flat(4, 3, PackRGB(255, 0, 100)));
   s.ws.values.strength = 1;
-  mnuMix_Click(s.ws, kMixImages);
+  test::RunByKey(s.ws, "mix-image-b");
   // 25.5000003799, 229.4999996, 189.99999985: the weight is 0.100000001490116
   EXPECT_EQ(s.Result(2, 1), PackRGB(26, 229, 190));
 }
@@ -42,7 +36,7 @@ TEST(MixImages, TheBlendExamples) {
   test::Session s(test::Flat(2, 2, PackRGB(200, 3, 0)));
   s.ws.Pic2.SetPicture(test::Flat(2, 2, PackRGB(100, 0, 255)));
   s.ws.values.strength = 5;
-  mnuMix_Click(s.ws, kMixImages);
+  test::RunByKey(s.ws, "mix-image-b");
   EXPECT_EQ(s.Result(1, 1), PackRGB(150, 2, 128));  // 150; 1.5 -> 2; 127.5 -> 128
   EXPECT_EQ(s.ws.m.planes.R(1, 0), 150);
   EXPECT_EQ(s.ws.m.planes.G(1, 0), 2);
@@ -51,7 +45,7 @@ TEST(MixImages, TheBlendExamples) {
   EXPECT_EQ(s.ws.m.LoopY, 2);
   EXPECT_EQ(s.ws.m.PixelColour, static_cast<int32_t>(PackRGB(100, 0, 255)));
   s.ws.values.strength = 3;
-  mnuMix_Click(s.ws, kMixImages);
+  test::RunByKey(s.ws, "mix-image-b");
   EXPECT_EQ(SplitColour(s.Result(0, 0)).b, 77);
 }
 
@@ -60,7 +54,7 @@ TEST(MixImages, ALargerImageBStopsAtThePlanes) {
   s.ws.Pic2.SetPicture(test::Varied(9, 7));
   s.ws.folders.work = s.root + "no such folder/";  // image B keeps its size
   s.ws.values.strength = 10;
-  mnuMix_Click(s.ws, kMixImages);
+  test::RunByKey(s.ws, "mix-image-b");
   EXPECT_EQ(s.ws.Pic4.Width(), 4);
   EXPECT_EQ(s.Result(3, 2), s.ws.Pic2.Point(3, 2));
   EXPECT_EQ(s.ws.m.LoopX, 9);
@@ -68,7 +62,7 @@ TEST(MixImages, ALargerImageBStopsAtThePlanes) {
 
 TEST(MixImages, WithoutImageBNothingIsMixed) {
   test::Session s(test::Varied(5, 5));
-  mnuMix_Click(s.ws, kMixImages);
+  test::RunByKey(s.ws, "mix-image-b");
   test::ExpectSamePixels(s.ws.Pic4.Image(), s.ws.Pic1.Image());
 }
 

@@ -8,9 +8,6 @@ namespace pixmora {
 
 namespace {
 
-constexpr int16_t kInsertShape = 3;
-constexpr int16_t kOutline = 4;
-
 // A square of white on black, with a red centre.
 Picture Target4() {
   return test::MakeTestPicture(4, 4, [](int x, int y) {
@@ -35,7 +32,7 @@ TEST(InsertShape, BlackIsTransparentAndTheShapeIsCentred) {
   s.ws.Pic3.SetPicture(Target4());
   s.ws.values.strength = 10;
   s.ws.values.size = 10;
-  mnuMix_Click(s.ws, kInsertShape);
+  test::RunByKey(s.ws, "insert-shape");
   EXPECT_EQ(s.Result(2, 2), PackRGB(10, 20, 30)) << "the shape's black column";
   EXPECT_EQ(s.Result(3, 3), PackRGB(255, 255, 255));
   EXPECT_EQ(s.Result(4, 4), PackRGB(255, 0, 0));
@@ -48,7 +45,7 @@ TEST(InsertShape, TheSizeScalesTheShape) {
   s.ws.Pic3.SetPicture(test::Flat(40, 40, PackRGB(200, 0, 0)));
   s.ws.values.strength = 10;
   s.ws.values.size = 5;  // a 20 x 20 shape at (10, 10)
-  mnuMix_Click(s.ws, kInsertShape);
+  test::RunByKey(s.ws, "insert-shape");
   EXPECT_EQ(s.Result(9, 20), PackRGB(0, 0, 200));
   EXPECT_EQ(s.Result(10, 10), PackRGB(200, 0, 0));
   EXPECT_EQ(s.Result(29, 29), PackRGB(200, 0, 0));
@@ -62,7 +59,7 @@ TEST(OutlineShape, AShapeAsLargeAsTheTargetDarkensAllButItsBlackPixels) {
   }));
   s.ws.values.strength = 5;
   s.ws.values.size = 10;
-  mnuMix_Click(s.ws, kOutline);
+  test::RunByKey(s.ws, "outline");
   for (int x = 0; x < 12; ++x)
     for (int y = 0; y < 9; ++y)
       ASSERT_EQ(s.Result(x, y), (x + y) % 3 == 0 ? PackRGB(200, 101, 3) : PackRGB(100, 50, 2))
@@ -76,7 +73,7 @@ TEST(OutlineShape, BothBoundsAreInclusive) {
   s.ws.Pic3.SetPicture(test::Flat(4, 4, PackRGB(255, 255, 255)));  // painted at (3, 3)
   s.ws.values.strength = 5;
   s.ws.values.size = 10;
-  mnuMix_Click(s.ws, kOutline);
+  test::RunByKey(s.ws, "outline");
   EXPECT_EQ(s.Result(3, 3), PackRGB(100, 100, 100));
   EXPECT_EQ(s.Result(7, 5), PackRGB(100, 100, 100)) << "the column after the shape, image A";
   EXPECT_EQ(s.Result(5, 7), PackRGB(100, 100, 100)) << "the row after the shape, image A";
@@ -94,7 +91,7 @@ TEST(OutlineShape, AShapeLargerThanTheTargetIsClipped) {
   }));
   s.ws.values.strength = 5;
   s.ws.values.size = 10;  // at (-10, -7): the loops run from -10 to 20 and -7 to 13
-  mnuMix_Click(s.ws, kOutline);
+  test::RunByKey(s.ws, "outline");
   EXPECT_EQ(s.Result(1, 3), PackRGB(200, 200, 200)) << "a black shape pixel";
   EXPECT_EQ(s.Result(2, 3), PackRGB(100, 100, 100)) << "image A darkened under the shape";
   EXPECT_EQ(s.ws.m.LoopX, 21);
