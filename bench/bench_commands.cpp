@@ -97,7 +97,7 @@ void RegisterCommands() {
       ->UseRealTime();
   for (const CatalogueEntry& e : Catalogue()) {
     if (!e.run) continue;
-    const std::string name = std::string("Command/") + MenuKey(e.menu) + ":" + std::to_string(e.index);
+    const std::string name = std::string("Command/") + e.key;
     benchmark::RegisterBenchmark(name.c_str(), BM_Command, e.menu, e.index)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();

@@ -165,7 +165,8 @@ int main(int argc, char** argv) {
     answer(QString::fromStdString(picture), 1);
     trigger("mnuimma");
   });
-  Measure("Grayscale (Color menu)", window, listener, [&] { trigger("mnuCol(21)"); });
+  const CatalogueEntry& grayscale = *FindByKey("grayscale");
+  Measure("Grayscale (Color menu)", window, listener, [&] { window.RunOperation(grayscale.menu, grayscale.index); });
   Measure("rotation slider to 1", window, listener, [&] {
     window.Controls().Slider1->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   });

@@ -23,17 +23,6 @@
 
 namespace {
 
-bool ParseCommand(const std::string& text, pixmora::Menu& menu, int& index) {
-  const auto colon = text.find(':');
-  if (colon == std::string::npos || !pixmora::MenuFromKey(text.substr(0, colon), menu)) return false;
-  try {
-    index = std::stoi(text.substr(colon + 1));
-  } catch (const std::exception&) {
-    return false;
-  }
-  return pixmora::FindEntry(menu, index) != nullptr;
-}
-
 // The picture shown large, with the pointer over its middle so that the
 // status bar names a pixel; the view's reduced copies are made meanwhile.
 void ShowLarge(pixmora::app::Form1& window, const char* entry) {
@@ -74,7 +63,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create("Fusion"));
   if (argc < 2) {
-    std::fprintf(stderr, "usage: pixmora-screenshot OUTPUT.png [IMAGE_A [MENU:INDEX ...]]\n");
+    std::fprintf(stderr, "usage: pixmora-screenshot OUTPUT.png [IMAGE_A [KEY ...]]\n");
     return 2;
   }
   pixmora::app::Form1 window;
@@ -82,16 +71,15 @@ int main(int argc, char** argv) {
   window.showMaximized();
   if (argc > 2) window.ShowPicture(pixmora::Slot::ImageA, argv[2]);
   for (int i = 3; i < argc; ++i) {
-    pixmora::Menu menu;
-    int index;
     if (MoveBar(window, argv[i])) continue;
-    if (!ParseCommand(argv[i], menu, index)) {
-      std::fprintf(stderr, "pixmora-screenshot: not a command: %s (try color:21)\n", argv[i]);
+    const pixmora::CatalogueEntry* command = pixmora::FindByKey(argv[i]);
+    if (!command || !command->run) {
+      std::fprintf(stderr, "pixmora-screenshot: not a command: %s (try grayscale)\n", argv[i]);
       return 2;
     }
     QEventLoop wait;
     QObject::connect(&window, &pixmora::app::Form1::commandFinished, &wait, &QEventLoop::quit);
-    window.RunOperation(menu, static_cast<int16_t>(index));
+    window.RunOperation(command->menu, command->index);
     if (window.Busy()) wait.exec();
   }
   ShowLarge(window, argc > 3 ? "mnuViewResult" : "mnuViewImageA");
