@@ -1,7 +1,6 @@
 #include "session/fit_image_b.h"
 
 #include "core/file_messages.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
 
 namespace pixmora {
@@ -15,8 +14,8 @@ void FitImageB(Workspace& ws) {
   WriteOptions size;
   size.width = ws.Pic1.Width();
   size.height = ws.Pic1.Height();
-  size.filter = FILTER_CATMULLROM;
-  const std::string why = WritePictureFile(ws.Pic2.Image(), path, kFormatBmp, size);
+  size.filter = ResampleFilter::CatmullRom;
+  const std::string why = WritePictureFile(ws.Pic2.Image(), path, PictureFormat::Bmp, size);
   if (!why.empty()) {
     ws.report(CannotWrite(path, why) + "; image B is mixed at its own size");
     return;

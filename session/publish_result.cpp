@@ -1,7 +1,6 @@
 #include "session/publish_result.h"
 
 #include "core/file_messages.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
 
 namespace pixmora {
@@ -22,7 +21,7 @@ void PublishResult(Workspace& ws) {
 void KeepResultFile(const Folders& folders, const Picture& result,
                     const std::function<void(const std::string&)>& report) {
   const std::string path = folders.data + kResultFile;
-  const std::string error = WritePictureFile(result, path, kFormatBmp);
+  const std::string error = WritePictureFile(result, path, PictureFormat::Bmp);
   if (!error.empty()) report(CannotWrite(path, error));
 }
 
