@@ -15,6 +15,8 @@ namespace pixmora::app {
 
 namespace {
 
+constexpr const char* kHandOnFile = "$$$.bmp";
+
 // Called from a job's work: a cancelled job says nothing more (its done does).
 void ReportCannotWrite(CommandHost& host, const std::string& path, const std::string& why) {
   if (!CancelScope::Cancelled()) host.Report(QString::fromStdString(CannotWrite(path, why)));
@@ -57,7 +59,12 @@ void SaveFile(CommandHost& host) {
 // new picture.
 void HandOn(CommandHost& host, Slot slot, const Picture& result) {
   Workspace& ws = host.Session();
-  const std::string path = ws.folders.work + "$$$.bmp";
+  // Without a working folder the file would land in the current folder.
+  if (ws.folders.work.empty()) {
+    ReportCannotWrite(host, kHandOnFile, "there is no working folder");
+    return;
+  }
+  const std::string path = ws.folders.work + kHandOnFile;
   const std::string written = WritePictureFile(result, path, PictureFormat::Bmp);
   if (!written.empty()) {
     ReportCannotWrite(host, path, written);

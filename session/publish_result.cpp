@@ -20,6 +20,11 @@ void PublishResult(Workspace& ws) {
 
 void KeepResultFile(const Folders& folders, const Picture& result,
                     const std::function<void(const std::string&)>& report) {
+  // Without a data folder the file would land in the current folder.
+  if (folders.data.empty()) {
+    report(CannotWrite(kResultFile, "there is no data folder"));
+    return;
+  }
   const std::string path = folders.data + kResultFile;
   const std::string error = WritePictureFile(result, path, PictureFormat::Bmp);
   if (!error.empty()) report(CannotWrite(path, error));
