@@ -7,7 +7,6 @@
 #include "app/save_format.h"
 #include "core/cancel_token.h"
 #include "core/file_messages.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "imageio/write_picture.h"
 #include "session/save_file.h"
@@ -15,6 +14,8 @@
 namespace pixmora::app {
 
 namespace {
+
+constexpr const char* kHandOnFile = "$$$.bmp";
 
 // Called from a job's work: a cancelled job says nothing more (its done does).
 void ReportCannotWrite(CommandHost& host, const std::string& path, const std::string& why) {
@@ -32,7 +33,7 @@ void SaveFile(CommandHost& host) {
   if (answer.fileName.isEmpty()) return;
   const SaveTarget target = SaveTargetOf(answer.fileName, answer.filterIndex);
   const std::string path = target.path.toStdString();
-  const int format = target.format;
+  const PictureFormat format = target.format;
   const Picture result = host.Session().imma.Image();
   if (result->Count() == 0) {
     host.Report(QStringLiteral("There is no result to save yet."));
@@ -58,8 +59,13 @@ void SaveFile(CommandHost& host) {
 // new picture.
 void HandOn(CommandHost& host, Slot slot, const Picture& result) {
   Workspace& ws = host.Session();
-  const std::string path = ws.folders.work + "$$$.bmp";
-  const std::string written = WritePictureFile(result, path, kFormatBmp);
+  // Without a working folder the file would land in the current folder.
+  if (ws.folders.work.empty()) {
+    ReportCannotWrite(host, kHandOnFile, "there is no working folder");
+    return;
+  }
+  const std::string path = ws.folders.work + kHandOnFile;
+  const std::string written = WritePictureFile(result, path, PictureFormat::Bmp);
   if (!written.empty()) {
     ReportCannotWrite(host, path, written);
     return;

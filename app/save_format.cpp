@@ -3,23 +3,22 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "imageio/mfreeimage.h"
 
 namespace pixmora::app {
 
 namespace {
 
 struct SaveFormat {
-  int format;
+  PictureFormat format;
   const char* filter;
   QStringList extensions;  // the first is added to a name without one
 };
 
 const SaveFormat kFormats[] = {
-    {kFormatBmp, "Files BMP(*.bmp)|*.bmp|", {"bmp"}},
-    {kFormatJpeg, "Files JPG(*.jpg)|*.jpg|", {"jpg", "jpeg", "jpe", "jif"}},
-    {kFormatPng, "Files PNG(*.png)|*.png|", {"png"}},
-    {kFormatTiff, "Files TIF(*.tif)|*.tif|", {"tif", "tiff"}},
+    {PictureFormat::Bmp, "Files BMP(*.bmp)|*.bmp|", {"bmp"}},
+    {PictureFormat::Jpeg, "Files JPG(*.jpg)|*.jpg|", {"jpg", "jpeg", "jpe", "jif"}},
+    {PictureFormat::Png, "Files PNG(*.png)|*.png|", {"png"}},
+    {PictureFormat::Tiff, "Files TIF(*.tif)|*.tif|", {"tif", "tiff"}},
 };
 
 }  // namespace

@@ -6,6 +6,8 @@
 #pragma once
 #include <QString>
 
+#include "imageio/picture_format.h"
+
 namespace pixmora::app {
 
 // The four formats' filters in the "Name(*.ext)|*.ext|" form, in the order
@@ -13,7 +15,7 @@ namespace pixmora::app {
 QString SaveFilter();
 
 struct SaveTarget {
-  int format;
+  PictureFormat format;
   QString path;
 };
 

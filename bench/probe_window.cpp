@@ -27,7 +27,6 @@
 #include "app/form1.h"
 #include "windows/picture_view.h"
 #include "bench/bench_picture.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
 #include "tests/app/scripted_dialog.h"
 
@@ -134,7 +133,7 @@ int main(int argc, char** argv) {
   std::string picture = argc == 2 ? argv[1] : "";
   if (picture.empty()) {
     picture = (home.path() + "/photo.jpg").toStdString();
-    const std::string why = WritePictureFile(bench::Photo(), picture, kFormatJpeg);
+    const std::string why = WritePictureFile(bench::Photo(), picture, PictureFormat::Jpeg);
     if (!why.empty()) {
       std::fprintf(stderr, "pixmora-probe-window: %s\n", why.c_str());
       return 1;

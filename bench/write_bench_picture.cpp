@@ -9,16 +9,15 @@
 
 #include "bench/bench_picture.h"
 #include "core/file_messages.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
 
 namespace {
 
 using namespace pixmora;
 
-bool Write(const Picture& picture, const std::string& path, int format, int flags = 0) {
+bool Write(const Picture& picture, const std::string& path, PictureFormat format, int jpegQuality = 0) {
   WriteOptions options;
-  options.flags = flags;
+  options.save.jpegQuality = jpegQuality;
   const std::string why = WritePictureFile(picture, path, format, options);
   if (!why.empty()) std::fprintf(stderr, "pixmora-bench-picture: %s\n", CannotWrite(path, why).c_str());
   return why.empty();
@@ -30,8 +29,8 @@ bool WritePhotos(const std::string& folder) {
   for (uint32_t i = 0; i < 8; ++i) {
     const Picture photo = bench::NoisyPhoto(kSizes[i / 2][0], kSizes[i / 2][1], 101 + i);
     const std::string name = "photo" + std::to_string(i + 1);
-    if (!Write(photo, folder + "/" + name + ".jpg", kFormatJpeg, 90) ||
-        !Write(photo, folder + "/png/" + name + ".png", kFormatPng))
+    if (!Write(photo, folder + "/" + name + ".jpg", PictureFormat::Jpeg, 90) ||
+        !Write(photo, folder + "/png/" + name + ".png", PictureFormat::Png))
       return false;
   }
   return true;
@@ -46,5 +45,5 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: pixmora-bench-picture OUT.png | --photos DIR\n");
     return 2;
   }
-  return Write(bench::Photo(), argv[1], kFormatPng) ? 0 : 1;
+  return Write(bench::Photo(), argv[1], PictureFormat::Png) ? 0 : 1;
 }

@@ -7,7 +7,6 @@
 #include "cli/stage_times.h"
 #include "core/file_messages.h"
 #include "core/paths_and_text.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "imageio/write_picture.h"
 #include "session/config/colour_scheme.h"
@@ -81,17 +80,17 @@ void KeepOnlyTheResult(Workspace& ws) {
   for (PictureSurface* s : {&ws.Pic1, &ws.Pic2, &ws.Pic3, &ws.PatPic, &ws.imma}) *s = PictureSurface();
 }
 
-void WriteOutput(const PictureSurface& result, const std::string& path, int format,
+void WriteOutput(const PictureSurface& result, const std::string& path, PictureFormat format,
                  const ApplyRequest& request) {
   const Picture picture = result.Image();
   if (picture->Count() == 0) throw RunError{1, CannotWrite(path, "the result is empty")};
   std::string why;
   if (request.writeAsSaved) {
-    const SaveOutcome saved = SaveResultFile(picture, path, format, true, request.saveFlags);
+    const SaveOutcome saved = SaveResultFile(picture, path, format, true, request.save);
     why = saved.error.empty() ? saved.secondError : saved.error;
   } else {
     WriteOptions options;
-    options.flags = request.saveFlags;
+    options.save = request.save;
     why = WritePictureFile(picture, path, format, options);
   }
   if (!why.empty()) throw RunError{1, CannotWrite(path, why)};
@@ -103,17 +102,17 @@ bool IsOutputExtension(const std::string& e) {
   return e == "bmp" || e == "jpg" || e == "jpeg" || e == "png" || e == "tif" || e == "tiff";
 }
 
-int OutputFormat(const std::string& path) {
+PictureFormat OutputFormat(const std::string& path) {
   const std::string ext = Lower(ExtensionOf(path));
-  if (ext == "bmp") return kFormatBmp;
-  if (ext == "jpg" || ext == "jpeg") return kFormatJpeg;
-  if (ext == "png") return kFormatPng;
-  if (ext == "tif" || ext == "tiff") return kFormatTiff;
+  if (ext == "bmp") return PictureFormat::Bmp;
+  if (ext == "jpg" || ext == "jpeg") return PictureFormat::Jpeg;
+  if (ext == "png") return PictureFormat::Png;
+  if (ext == "tif" || ext == "tiff") return PictureFormat::Tiff;
   throw UsageError{"OUTPUT must end in .bmp, .jpg, .jpeg, .png, .tif or .tiff: " + path};
 }
 
 void RunApply(const ApplyRequest& request) {
-  const int format = OutputFormat(request.output);
+  const PictureFormat format = OutputFormat(request.output);
   Workspace ws;
   ws.folders = FindFolders(Program::BatchTool);
   ws.keepResultFile = false;

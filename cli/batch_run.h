@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/command_line.h"
+#include "imageio/picture_format.h"
 
 namespace pixmora::cli {
 
@@ -16,7 +17,7 @@ struct RunError {
 void RunApply(const ApplyRequest& request);
 
 // The picture format for an output name, by its extension (any case).
-int OutputFormat(const std::string& path);
+PictureFormat OutputFormat(const std::string& path);
 // Whether the batch tool writes files with this extension (small letters).
 bool IsOutputExtension(const std::string& extension);
 

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "cli/batch_run.h"
-#include "imageio/mfreeimage.h"
 #include "session/recipe/recipe_file.h"
 #include "session/recipe/recipe_run.h"
 
@@ -75,26 +74,29 @@ void Build(const Arguments& a, RecipeBuilder& builder) {
   for (size_t i = 2; i < a.positional.size(); ++i) builder.Add(a.positional[i]);
 }
 
-// FreeImage's save flags for the output's format; a setting that does not
-// apply to it is a note.
-int SaveFlags(const Arguments& a, int format, std::vector<std::string>& notes) {
-  int flags = 0;
+// How the output is encoded; a setting that does not apply to its format is
+// a note.
+SaveSettings Settings(const Arguments& a, PictureFormat format, std::vector<std::string>& notes) {
+  SaveSettings settings;
   if (a.quality) {
     char* end = nullptr;
     const long q = std::strtol(a.quality->c_str(), &end, 10);
     if (a.quality->empty() || *end != '\0' || q < 1 || q > 100)
       throw UsageError{"--quality takes a whole number from 1 to 100, not '" + *a.quality + "'"};
-    if (format == kFormatJpeg) flags = static_cast<int>(q);
+    if (format == PictureFormat::Jpeg) settings.jpegQuality = static_cast<int>(q);
     else notes.push_back("--quality is for JPEG output only");
   }
   if (a.compression) {
     const std::string& c = *a.compression;
     if (c != "fast" && c != "default" && c != "best")
       throw UsageError{"--compression takes fast, default or best, not '" + c + "'"};
-    if (format == kFormatPng) flags = c == "fast" ? PNG_Z_BEST_SPEED : c == "best" ? PNG_Z_BEST_COMPRESSION : 0;
+    if (format == PictureFormat::Png)
+      settings.pngCompression = c == "fast"   ? PngCompression::Fast
+                                : c == "best" ? PngCompression::Best
+                                              : PngCompression::Default;
     else notes.push_back("--compression is for PNG output only");
   }
-  return flags;
+  return settings;
 }
 
 bool HasOperation(const Recipe& recipe) {
@@ -123,7 +125,7 @@ ApplyRequest ParseApply(const std::vector<std::string>& args) {
   }
   request.recipe = builder.Get();
   request.notes = UnreadValues(request.recipe, builder.Given());
-  request.saveFlags = SaveFlags(a, OutputFormat(request.output), request.notes);
+  request.save = Settings(a, OutputFormat(request.output), request.notes);
   return request;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "imageio/save_settings.h"
 #include "session/recipe/recipe.h"
 
 namespace pixmora::cli {
@@ -18,7 +19,7 @@ struct ApplyRequest {
   // A recipe's replay writes OUTPUT as the editor's "Save file" does, so
   // that the two files are the same.
   bool writeAsSaved = false;
-  int saveFlags = 0;  // JPEG quality or PNG compression, as FreeImage takes them
+  SaveSettings save;  // JPEG quality or PNG compression, for the output's format
 };
 
 struct UsageError {

@@ -1,7 +1,10 @@
 // MFreeImage: the program's only layer over the FreeImage library. It loads,
 // rescales, converts and saves FreeImage bitmaps and exchanges them with
 // picture surfaces. It keeps no state and shows no message: failures raise
-// ImageError or give a null result, as each routine says.
+// ImageError or give a null result, as each routine says. It speaks
+// FreeImage's values and types, so it stays within imageio (and the tests of
+// imageio): the layers above use write_picture.h, resample.h and
+// picture_files.h.
 #pragma once
 #include <FreeImage.h>
 
@@ -12,12 +15,6 @@
 #include "imageio/image_error.h"
 
 namespace pixmora {
-
-// The formats the program itself names.
-inline constexpr int kFormatBmp = FIF_BMP;    // 0
-inline constexpr int kFormatJpeg = FIF_JPEG;  // 2
-inline constexpr int kFormatPng = FIF_PNG;    // 13
-inline constexpr int kFormatTiff = FIF_TIFF;  // 18
 
 // An optional size: absent, a whole number of pixels, or a floating scale factor.
 struct SizeArg {

@@ -7,6 +7,7 @@
 
 #include "imageio/atomic_file.h"
 #include "imageio/bitmap.h"
+#include "imageio/freeimage_values.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_bitmap.h"
 #include "imageio/picture_files.h"
@@ -22,23 +23,31 @@ bool OwnSize(const PixelBuffer& picture, const WriteOptions& o) {
          (o.height == 0 || o.height == picture.Height());
 }
 
-std::string WriteThroughFreeImage(const Picture& picture, const std::string& path, int format,
-                                  const WriteOptions& o) {
+// The bitmap saved, with the resolution fields at dpi when given.
+std::string SaveWithResolution(FIBITMAP* bitmap, const std::string& path, PictureFormat format,
+                               std::optional<int32_t> dpi, const SaveSettings& save) {
+  if (dpi) {
+    SetImageDpiX(bitmap, *dpi);
+    SetImageDpiY(bitmap, *dpi);
+  }
+  return SaveBitmap(FreeImageFormat(format), bitmap, path, FreeImageSaveFlags(format, save))
+             ? ""
+             : LastFileLayerMessage();
+}
+
+std::string WriteThroughFreeImage(const Picture& picture, const std::string& path,
+                                  PictureFormat format, const WriteOptions& o) {
   const PictureBitmap lent(*picture);
   FIBITMAP* bitmap = lent.Get();
   Bitmap resampled;
   if (!OwnSize(*picture, o)) {
     resampled.reset(FreeImage_Rescale(bitmap, o.width ? o.width : picture->Width(),
                                       o.height ? o.height : picture->Height(),
-                                      static_cast<FREE_IMAGE_FILTER>(o.filter)));
+                                      FreeImageFilter(o.filter)));
     if (!resampled) return "not enough memory to resample the picture";
     bitmap = resampled.get();
   }
-  if (o.dpi) {
-    SetImageDpiX(bitmap, *o.dpi);
-    SetImageDpiY(bitmap, *o.dpi);
-  }
-  return SaveBitmap(format, bitmap, path, o.flags) ? "" : LastFileLayerMessage();
+  return SaveWithResolution(bitmap, path, format, o.dpi, o.save);
 }
 
 // A PNG at its own size straight from the picture's columns, through our own
@@ -52,8 +61,9 @@ std::string WritePng(const PixelBuffer& picture, const std::string& path, const 
   AtomicFile file(path);
   const bool opened = file.Stream() != nullptr;
   errno = 0;
+  const int level = PngLevel(FreeImageSaveFlags(PictureFormat::Png, o.save));
   const bool written = opened && WritePng24(picture.Width(), picture.Height(), rows, file.Stream(),
-                                            PngLevel(o.flags), dotsPerMeter);
+                                            level, dotsPerMeter);
   const int writeError = errno;
   if (file.Commit(written)) return "";
   return opened && !written && writeError != 0 ? std::strerror(writeError) : file.Error();
@@ -61,14 +71,14 @@ std::string WritePng(const PixelBuffer& picture, const std::string& path, const 
 
 }  // namespace
 
-std::string WritePictureFile(const Picture& picture, const std::string& path, int format,
+std::string WritePictureFile(const Picture& picture, const std::string& path, PictureFormat format,
                              const WriteOptions& options) {
   if (!picture || picture->Count() == 0) return "the picture is empty";
   std::string error;
   // A plain 24-bit BMP comes from our own writer: FreeImage's bytes, sooner.
-  if (format == kFormatBmp && OwnSize(*picture, options) && !options.dpi)
+  if (format == PictureFormat::Bmp && OwnSize(*picture, options) && !options.dpi)
     return SavePictureAsBmp(picture, path, &error) ? "" : error;
-  if (format == kFormatPng && OwnSize(*picture, options)) {
+  if (format == PictureFormat::Png && OwnSize(*picture, options)) {
     try {
       return WritePng(*picture, path, options);
     } catch (const std::bad_alloc&) {
@@ -82,9 +92,15 @@ std::string WritePictureFile(const Picture& picture, const std::string& path, in
   }
 }
 
-std::string NameWithFormatExtension(const std::string& path, int format) {
-  return ExtensionMatchesFormat(format, path, true) ? path
-                                                    : path + "." + FormatPrimaryExtension(format);
+std::string RewriteWithResolution(const std::string& path, PictureFormat format, int32_t dpi,
+                                  const SaveSettings& save) {
+  const Bitmap again(LoadBitmap(FreeImageFormat(format), path, 0));
+  return again ? SaveWithResolution(again.get(), path, format, dpi, save) : "";
+}
+
+std::string NameWithFormatExtension(const std::string& path, PictureFormat format) {
+  const int own = FreeImageFormat(format);
+  return ExtensionMatchesFormat(own, path, true) ? path : path + "." + FormatPrimaryExtension(own);
 }
 
 }  // namespace pixmora

@@ -3,32 +3,41 @@
 // written under a temporary name and renamed over the target only when
 // complete, so a failure never leaves half a file where a good one stood.
 #pragma once
-#include <FreeImage.h>
-
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "core/picture.h"
+#include "imageio/picture_format.h"
+#include "imageio/resample.h"
+#include "imageio/save_settings.h"
 
 namespace pixmora {
 
 struct WriteOptions {
   int width = 0;  // the size to resample to; 0 keeps the picture's own
   int height = 0;
-  int filter = FILTER_BSPLINE;  // the resampling filter
-  std::optional<int32_t> dpi;   // the resolution fields, when given
-  int flags = 0;                // FreeImage's save flags for the format
+  ResampleFilter filter = ResampleFilter::BSpline;
+  std::optional<int32_t> dpi;  // the resolution fields, when given
+  SaveSettings save;
 };
 
 // Writes the picture as a 24-bit file of the format under exactly that name.
 // Empty when the file now holds it; otherwise why not, in a few words.
-std::string WritePictureFile(const Picture& picture, const std::string& path, int format,
+std::string WritePictureFile(const Picture& picture, const std::string& path, PictureFormat format,
                              const WriteOptions& options = {});
+
+// Reads the file at path, just written in that format, back and writes it
+// again in place with dpi in its resolution fields (so a JPEG is compressed
+// twice). Empty when rewritten, or when the file could not be read back (it
+// then stays as it is); otherwise why the write failed, the file standing as
+// it was. A job cancelled meanwhile leaves the file as it was too.
+std::string RewriteWithResolution(const std::string& path, PictureFormat format, int32_t dpi,
+                                  const SaveSettings& save = {});
 
 // The name a save under path in that format gets: path itself when its
 // extension is one of the format's (letter case counting), else path with the
 // format's own extension appended ("tex" as PNG is "tex.png").
-std::string NameWithFormatExtension(const std::string& path, int format);
+std::string NameWithFormatExtension(const std::string& path, PictureFormat format);
 
 }  // namespace pixmora

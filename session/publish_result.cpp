@@ -1,7 +1,6 @@
 #include "session/publish_result.h"
 
 #include "core/file_messages.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
 
 namespace pixmora {
@@ -21,8 +20,13 @@ void PublishResult(Workspace& ws) {
 
 void KeepResultFile(const Folders& folders, const Picture& result,
                     const std::function<void(const std::string&)>& report) {
+  // Without a data folder the file would land in the current folder.
+  if (folders.data.empty()) {
+    report(CannotWrite(kResultFile, "there is no data folder"));
+    return;
+  }
   const std::string path = folders.data + kResultFile;
-  const std::string error = WritePictureFile(result, path, kFormatBmp);
+  const std::string error = WritePictureFile(result, path, PictureFormat::Bmp);
   if (!error.empty()) report(CannotWrite(path, error));
 }
 

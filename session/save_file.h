@@ -7,6 +7,8 @@
 #include <string>
 
 #include "core/picture.h"
+#include "imageio/picture_format.h"
+#include "imageio/save_settings.h"
 
 namespace pixmora {
 
@@ -19,9 +21,8 @@ struct SaveOutcome {
 };
 
 // The first write goes to name; with secondPass the file is then read back
-// and written again.
-// flags: FreeImage's save flags for both writes (0: the format's default).
-SaveOutcome SaveResultFile(const Picture& result, const std::string& name, int format,
-                           bool secondPass, int flags = 0);
+// and written again. Both writes follow the save settings.
+SaveOutcome SaveResultFile(const Picture& result, const std::string& name, PictureFormat format,
+                           bool secondPass, const SaveSettings& save = {});
 
 }  // namespace pixmora

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "core/file_messages.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
 #include "tools/default_data/language_files.h"
 #include "tools/default_data/pictures.h"
@@ -20,9 +19,9 @@ namespace {
 
 using namespace pixmora;
 
-bool Save(const data::Canvas& canvas, const std::string& path, int format) {
+bool Save(const data::Canvas& canvas, const std::string& path, PictureFormat format) {
   WriteOptions options;
-  options.flags = format == kFormatJpeg ? 90 : 0;
+  options.save.jpegQuality = 90;  // the JPEG sample's; the other formats have no quality
   const std::string why = WritePictureFile(canvas, path, format, options);
   if (!why.empty()) std::fprintf(stderr, "pixmora-make-data: %s\n", CannotWrite(path, why).c_str());
   return why.empty();
@@ -38,7 +37,7 @@ bool WriteText(const std::string& path, const std::string& text) {
 
 bool SaveAll(const std::vector<data::NamedPicture>& pictures, const std::string& folder) {
   bool ok = true;
-  for (const data::NamedPicture& p : pictures) ok &= Save(p.picture, folder + p.fileName, kFormatBmp);
+  for (const data::NamedPicture& p : pictures) ok &= Save(p.picture, folder + p.fileName, PictureFormat::Bmp);
   return ok;
 }
 
@@ -69,13 +68,13 @@ int main(int argc, char** argv) {
   bool ok = WriteText(data + "sxconf.cff", "\"Pixmora\", \"1\", \"\", \"\", \"\", \"English\", 0\n");
   ok &= WriteLanguage(support, "English", data::EnglishCaption);
   ok &= WriteLanguage(support, "Italiano", data::ItalianCaption);
-  ok &= Save(data::PaintPattern(), support + "xxx.bmp", kFormatBmp);
-  ok &= Save(data::PaintTree(506, 7), support + "albero.bmp", kFormatBmp);
+  ok &= Save(data::PaintPattern(), support + "xxx.bmp", PictureFormat::Bmp);
+  ok &= Save(data::PaintTree(506, 7), support + "albero.bmp", PictureFormat::Bmp);
   // Three numbers not used, back colour, fore colour, one number not used.
   ok &= WriteText(support + "color_menu.cff", "0, 0, 0\n2171169, 16777148\n0\n");
   ok &= SaveAll(data::PaintShapes(), data + "slide/");
   ok &= SaveAll(data::PaintTextures(), data + "texture/");
-  ok &= Save(data::PaintLandscape(1024, 768, 11), samples + "landscape.jpg", kFormatJpeg);
-  ok &= Save(data::PaintLandscape(640, 480, 23), samples + "lake.png", kFormatPng);
+  ok &= Save(data::PaintLandscape(1024, 768, 11), samples + "landscape.jpg", PictureFormat::Jpeg);
+  ok &= Save(data::PaintLandscape(640, 480, 23), samples + "lake.png", PictureFormat::Png);
   return ok ? 0 : 1;
 }

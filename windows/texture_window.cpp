@@ -15,7 +15,6 @@
 
 #include "windows/qt_pictures.h"
 #include "core/file_messages.h"
-#include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
 #include "windows/read_later.h"
 #include "windows/texture_thumbnail.h"
@@ -175,7 +174,7 @@ void Form3::Command1_Click() {
 std::string Form3::WriteTexture(const Picture& result, const std::string& path) {
   WriteOptions size;
   size.width = size.height = kTextureSide;
-  const std::string why = WritePictureFile(result, path, kFormatBmp, size);
+  const std::string why = WritePictureFile(result, path, PictureFormat::Bmp, size);
   return why.empty() ? why : CannotWrite(path, why);
 }
 

@@ -97,7 +97,8 @@ void History::KeepWithinBudget() {
   while (Bytes(true) > budget_.memoryBytes) {
     const std::shared_ptr<StoredPicture> oldest = OldestInMemory();
     if (!oldest) break;
-    if (Bytes(false) + oldest->Bytes() <= budget_.diskBytes &&
+    // Without a working folder the files would land in the current folder.
+    if (!folder_.empty() && Bytes(false) + oldest->Bytes() <= budget_.diskBytes &&
         oldest->MoveToFile(folder_ + "history-" + std::to_string(++files_) + ".raw"))
       continue;
     if (first_ >= position_) break;
@@ -106,7 +107,8 @@ void History::KeepWithinBudget() {
   }
   if (dropped > 0)
     note_ = "The history keeps no pictures for its " + std::to_string(dropped) +
-            " oldest step(s) any more: they can no longer be undone.";
+            " oldest step(s) any more: they can no longer be undone" +
+            (folder_.empty() ? " (there is no working folder to keep them in)." : ".");
 }
 
 bool History::PeekState(size_t index, SessionState& state) {

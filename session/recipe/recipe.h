@@ -1,7 +1,7 @@
 // A recipe: the steps that make a result from picture files, as the window
 // records them and the batch tool replays them. The batch tool's command line
 // and a recipe file are two spellings of this one representation, read by
-// one parser (recipe_tokens.h) and run by one runner (recipe_run.h), so the
+// one parser (recipe_words.h) and run by one runner (recipe_run.h), so the
 // two can never disagree about what a step does.
 #pragma once
 #include <cstdint>

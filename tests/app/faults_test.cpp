@@ -17,7 +17,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/picture_files.h"
@@ -61,7 +60,7 @@ class FaultsTest : public WindowTest {
     return !CanWriteIn(folder);
   }
   // The first half of a varied picture of width x height written in format.
-  std::string WriteCutShort(const std::string& name, int format, int width, int height) {
+  std::string WriteCutShort(const std::string& name, PictureFormat format, int width, int height) {
     const std::string whole = FileBytes(WriteTestPicture(Varied(width, height), root + "whole-" + name, format));
     std::ofstream(root + name, std::ios::binary) << whole.substr(0, whole.size() / 2);
     return root + name;
@@ -180,7 +179,7 @@ TEST_F(FaultsTest, EmptyDamagedAndVanishedFilesLeaveImageAAsItWas) {
   OpenImageA(root + "empty.bmp");
   ExpectNotice("cannot read image A " + root + "empty.bmp: not a picture");
 
-  OpenImageA(WriteCutShort("damaged.png", kFormatPng, 200, 150));
+  OpenImageA(WriteCutShort("damaged.png", PictureFormat::Png, 200, 150));
   ExpectNotice("cannot read image A " + root + "damaged.png: damaged or not a picture");
 
   // Chosen in the dialog, then deleted before it is read.
@@ -196,7 +195,7 @@ TEST_F(FaultsTest, EmptyDamagedAndVanishedFilesLeaveImageAAsItWas) {
 // as read, and the notice says so.
 TEST_F(FaultsTest, AJpegCutShortOpensAndTheNoticeSaysItsMissingPartIsGrey) {
   StartScripted();
-  const std::string cut = WriteCutShort("cut.jpg", kFormatJpeg, 64, 48);
+  const std::string cut = WriteCutShort("cut.jpg", PictureFormat::Jpeg, 64, 48);
   OpenImageA(cut);
   ExpectNotice("image A " + cut + ": file is truncated; the missing part is grey");
   const Picture opened = window->Session().Pic1.Image();
@@ -244,16 +243,13 @@ TEST_F(FaultsTest, SavingWhereNothingCanBeWrittenKeepsTheOldFileAndLeavesNoTempo
 // so what the commands compute on is the same in both.
 TEST_F(FaultsTest, EveryFormatOpensAsTheBatchToolReadsIt) {
   StartScripted();
-  const struct {
-    const char* name;
-    int format;
-  } files[] = {{"a.bmp", kFormatBmp}, {"a.jpg", kFormatJpeg}, {"a.png", kFormatPng},
-               {"a.tif", kFormatTiff}, {"a.gif", FIF_GIF}};
-  for (const auto& file : files) {
-    Bitmap b = BitmapOf(Varied(48, 32));
-    if (file.format == FIF_GIF) b.reset(FreeImage_ColorQuantize(b.get(), FIQ_WUQUANT));
-    const std::string path = root + file.name;
-    ASSERT_TRUE(SaveBitmap(file.format, b.get(), path, 0)) << path;
+  const Picture picture = Varied(48, 32);
+  const std::string paths[] = {WriteTestPicture(picture, root + "a.bmp", PictureFormat::Bmp),
+                               WriteTestPicture(picture, root + "a.jpg", PictureFormat::Jpeg),
+                               WriteTestPicture(picture, root + "a.png", PictureFormat::Png),
+                               WriteTestPicture(picture, root + "a.tif", PictureFormat::Tiff),
+                               WriteTestGif(picture, root + "a.gif")};
+  for (const std::string& path : paths) {
     OpenImageA(path);
     ExpectSamePixels(window->Session().Pic1.Image(), LoadPictureFile(path));
   }

@@ -1,4 +1,3 @@
-#include <FreeImage.h>
 
 #include <QAction>
 #include <QToolButton>
@@ -8,6 +7,7 @@
 #include "app/picture_box.h"
 #include "imageio/picture_files.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora::test {
@@ -99,13 +99,15 @@ TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
   OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   const std::pair<std::string, int> typed[] = {{"grey5.jpg", 1}, {"tex", 3}, {"Photo.TIFF", 1}, {"my.notes", 4}};
-  const std::pair<std::string, FREE_IMAGE_FORMAT> written[] = {
-      {"grey5.jpg", FIF_JPEG}, {"tex.png", FIF_PNG}, {"Photo.TIFF", FIF_TIFF}, {"my.notes.tif", FIF_TIFF}};
+  const std::pair<std::string, PictureFormat> written[] = {{"grey5.jpg", PictureFormat::Jpeg},
+                                                           {"tex.png", PictureFormat::Png},
+                                                           {"Photo.TIFF", PictureFormat::Tiff},
+                                                           {"my.notes.tif", PictureFormat::Tiff}};
   for (size_t i = 0; i < std::size(typed); ++i) {
     Answer(root + typed[i].first, typed[i].second);
     Action("mnusalva")->trigger();
     Settle();
-    EXPECT_EQ(FreeImage_GetFileType((root + written[i].first).c_str()), written[i].second) << written[i].first;
+    EXPECT_EQ(ReadFacts(root + written[i].first).format, written[i].second) << written[i].first;
   }
   EXPECT_FALSE(std::filesystem::exists(root + "grey5.jpg.bmp"));
 }

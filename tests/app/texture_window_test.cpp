@@ -10,6 +10,7 @@
 
 #include "imageio/picture_files.h"
 #include "tests/app/window_fixture.h"
+#include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 #include "windows/texture_window.h"
 

@@ -1,7 +1,6 @@
 #include "tests/app/window_fixture.h"
 
 #include <QDeadlineTimer>
-#include <FreeImage.h>
 
 #include <QLabel>
 #include <QSettings>
@@ -138,15 +137,6 @@ bool Eventually(const std::function<bool()>& condition) {
   for (QDeadlineTimer deadline(kCommandTimeoutMs); !condition() && !deadline.hasExpired();)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   return condition();
-}
-
-FileFacts ReadFacts(const std::string& path) {
-  FIBITMAP* bitmap = FreeImage_Load(FreeImage_GetFileType(path.c_str()), path.c_str(), 0);
-  if (!bitmap) return {};
-  const FileFacts facts{FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap),
-                        FreeImage_GetBPP(bitmap)};
-  FreeImage_Unload(bitmap);
-  return facts;
 }
 
 }  // namespace pixmora::test

@@ -74,10 +74,4 @@ class WindowTest : public ::testing::Test {
 // reads away from it arrives); answers whether it came to hold.
 bool Eventually(const std::function<bool()>& condition);
 
-// The width, height and depth of a picture file as FreeImage reads it.
-struct FileFacts {
-  unsigned width = 0, height = 0, bpp = 0;
-};
-FileFacts ReadFacts(const std::string& path);
-
 }  // namespace pixmora::test

@@ -35,7 +35,7 @@ TEST(BatchMany, UsageErrorsAreFoundBeforeAnyPictureRuns) {
 
 TEST(BatchMany, ABadFileInTheMiddleDoesNotStopTheOthers) {
   const std::string dir = test::MakeScratchFolder();
-  test::WriteTestPicture(test::Varied(9, 5), dir + "a.png", kFormatPng);
+  test::WriteTestPicture(test::Varied(9, 5), dir + "a.png", PictureFormat::Png);
   test::WriteTestPicture(test::Varied(9, 5), dir + "c.bmp");
   std::ofstream(dir + "b.jpg") << "not a picture";
   std::string err;

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "tests/support/batch_tool.h"
 #include "tests/support/picture_files.h"
@@ -25,7 +24,7 @@ class CliTest : public ::testing::Test {
   std::string Out(const std::string& name) { return dir + name; }
 
   std::string dir = test::MakeScratchFolder();
-  std::string input = test::WriteTestPicture(test::Varied(23, 17), dir + "in.png", kFormatPng);
+  std::string input = test::WriteTestPicture(test::Varied(23, 17), dir + "in.png", PictureFormat::Png);
 };
 
 TEST_F(CliTest, ListsEveryChoosableEntryInMenuOrder) {
@@ -62,13 +61,12 @@ TEST_F(CliTest, WritesEachFormatAt24Bits) {
   for (const std::string name : {"o.bmp", "o.png", "o.tif", "o.tiff", "o.jpg", "o.JPEG"}) {
     ASSERT_EQ(Cli("apply '" + input + "' '" + Out(name) + "' 'image negative'"), 0) << name;
     ASSERT_TRUE(fs::exists(Out(name))) << "the exact name asked for: " << name;
-    int format;
-    FIBITMAP* b = LoadImageFile(Out(name), 0, {}, {}, false, 3, &format);
-    ASSERT_TRUE(b);
-    EXPECT_EQ(FreeImage_GetBPP(b), 24u) << name;
-    const Picture back = ImageToPicture(b, true);
+    const test::FileFacts facts = test::ReadFacts(Out(name));
+    EXPECT_EQ(facts.bpp, 24u) << name;
+    const Picture back = LoadPictureFile(Out(name));
+    ASSERT_TRUE(back) << name;
     ASSERT_EQ(back->Width(), 23);
-    if (format == kFormatJpeg) continue;
+    if (facts.format == PictureFormat::Jpeg) continue;
     for (int x = 0; x < 23; ++x)
       for (int y = 0; y < 17; ++y) ASSERT_EQ(back->At(x, y), original->At(x, y) ^ 0xFFFFFFu) << name;
   }

@@ -19,7 +19,7 @@ class CliMatchesTheEngine : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::create_directories(dir + "VARDELO24");
-    test::WriteTestPicture(imageA, dir + "a.png", kFormatPng);
+    test::WriteTestPicture(imageA, dir + "a.png", PictureFormat::Png);
     test::WriteTestPicture(imageB, dir + "b.bmp");
     values.size = 7;
   }

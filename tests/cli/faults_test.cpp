@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "imageio/mfreeimage.h"
 #include "imageio/picture_files.h"
 #include "tests/support/batch_tool.h"
 #include "tests/support/picture_files.h"
@@ -31,7 +30,8 @@ class FaultsTest : public ::testing::Test {
     mounts.push_back(at);
     return true;
   }
-  std::string WritePicture(const std::string& name, const Picture& p, int format = kFormatBmp) {
+  std::string WritePicture(const std::string& name, const Picture& p,
+                           PictureFormat format = PictureFormat::Bmp) {
     return test::WriteTestPicture(p, dir + name, format);
   }
   int Cli(const std::string& args, std::string* err = nullptr) {
@@ -73,11 +73,11 @@ TEST_F(FaultsTest, EmptyAndExtremePictures) {
   EXPECT_EQ(Cli("apply '" + dir + "zero.png' '" + dir + "o.bmp' Grayscale", &err), 1);
   EXPECT_NE(err.find("zero.png"), std::string::npos);
 
-  const std::string line = WritePicture("line.png", test::Varied(32767, 1), kFormatPng);
+  const std::string line = WritePicture("line.png", test::Varied(32767, 1), PictureFormat::Png);
   ASSERT_EQ(Cli("apply '" + line + "' '" + dir + "line-out.png' Grayscale 'Image negative'", &err), 0) << err;
   EXPECT_EQ(LoadPictureFile(dir + "line-out.png")->Width(), 32767);
 
-  const std::string wide = WritePicture("wide.png", test::Flat(32768, 1, 0), kFormatPng);
+  const std::string wide = WritePicture("wide.png", test::Flat(32768, 1, 0), PictureFormat::Png);
   EXPECT_EQ(Cli("apply '" + wide + "' '" + dir + "o.bmp' Grayscale", &err), 1);
   EXPECT_NE(err.find("32768 x 1"), std::string::npos) << err;
 }
@@ -85,7 +85,7 @@ TEST_F(FaultsTest, EmptyAndExtremePictures) {
 // FreeImage fills what a JPEG cut short lacks with grey: the picture is used
 // as read, the run succeeds, and one note says so.
 TEST_F(FaultsTest, AJpegCutShortIsUsedWithItsMissingPartGreyAndANote) {
-  const std::string whole = test::FileBytes(WritePicture("whole.jpg", test::Varied(64, 48), kFormatJpeg));
+  const std::string whole = test::FileBytes(WritePicture("whole.jpg", test::Varied(64, 48), PictureFormat::Jpeg));
   const std::string cut = dir + "cut.jpg";
   std::ofstream(cut, std::ios::binary) << whole.substr(0, whole.size() / 2);
   std::string err;
@@ -105,10 +105,7 @@ TEST_F(FaultsTest, AJpegCutShortIsUsedWithItsMissingPartGreyAndANote) {
 // 64 megapixels in a file of a few kilobytes, with 1 GiB of address space:
 // refused by its size before it is decoded.
 TEST_F(FaultsTest, APictureThatLeavesNoRoomForACommandIsRefusedByItsSize) {
-  const std::string big = dir + "big.png";
-  FIBITMAP* flat = FreeImage_Allocate(8000, 8000, 1);
-  ASSERT_TRUE(SaveBitmap(kFormatPng, flat, big, 0));
-  FreeImage_Unload(flat);
+  const std::string big = test::WriteOneBitPng(dir + "big.png", 8000, 8000);
   std::string err;
   EXPECT_EQ(test::RunCommand("ulimit -v 1048576; '" PIXMORA_CLI "' apply '" + big + "' '" + dir +
                                  "o.bmp' Grayscale",

@@ -9,7 +9,7 @@ namespace pixmora {
 
 TEST(RecipeVersions, AFirstVersionRecipeAndItsKeyTwinWriteTheSameBytes) {
   const std::string dir = test::MakeScratchFolder();
-  const std::string input = test::WriteTestPicture(test::Varied(37, 29), dir + "in.png", kFormatPng);
+  const std::string input = test::WriteTestPicture(test::Varied(37, 29), dir + "in.png", PictureFormat::Png);
   std::string bytes[2];
   const char* recipes[] = {"first-version.recipe", "keys.recipe"};
   for (int i = 0; i < 2; ++i) {

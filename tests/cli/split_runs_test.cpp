@@ -10,7 +10,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "imageio/mfreeimage.h"
 #include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
@@ -31,7 +30,7 @@ TEST(SplitRuns, PartsRunAsSeparateProcessesGiveTheBytesOfOneRun) {
       return PackRGB((x * 5 + y * 11 + 40 * static_cast<int>(i)) & 255, (x * y + 7) & 255,
                      (x * 3 + y * (static_cast<int>(i) + 2)) & 255);
     });
-    test::WriteTestPicture(picture, dir + names[i], names[i].ends_with(".png") ? kFormatPng : kFormatBmp);
+    test::WriteTestPicture(picture, dir + names[i], names[i].ends_with(".png") ? PictureFormat::Png : PictureFormat::Bmp);
   }
   const auto pictures = [&](std::initializer_list<size_t> which) {
     std::string list;
@@ -41,7 +40,7 @@ TEST(SplitRuns, PartsRunAsSeparateProcessesGiveTheBytesOfOneRun) {
   // Random numbers (Diffuse Images, Disorder), the shape, a slider turn, a
   // colour option, and an image B that each picture fits to its own size in
   // its own working folder, in one chain.
-  test::WriteTestPicture(test::Varied(31, 17), dir + "other.png", kFormatPng);
+  test::WriteTestPicture(test::Varied(31, 17), dir + "other.png", PictureFormat::Png);
   const std::string commands =
       " 'Diffuse Images' Fog 'Insert Shape' Disorder 'Add hor. blinds' rotate:1"
       " 'Image mixing with A-B' --strength 7 --color1 10,200,30 --image-b '" + dir + "other.png'";

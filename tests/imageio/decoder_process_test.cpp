@@ -178,7 +178,7 @@ TEST(Decoder, ACancelledJobKillsItsDecodeAndKeepsTheOldFile) {
   {
     CancelScope scope(token);
     EXPECT_EQ(DecodeInChild(s.dir + "a.bmp", 0, 600).status, DecodeStatus::Damaged);
-    EXPECT_EQ(WritePictureFile(test::Varied(4, 4), s.dir + "a.bmp", kFormatPng), "cancelled");
+    EXPECT_EQ(WritePictureFile(test::Varied(4, 4), s.dir + "a.bmp", PictureFormat::Png), "cancelled");
   }
   window.join();
   unsetenv("PIXMORA_DECODE");

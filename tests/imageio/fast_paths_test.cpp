@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "imageio/decode_file.h"
+#include "imageio/freeimage_values.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_bitmap.h"
 #include "imageio/picture_files.h"
@@ -41,11 +42,11 @@ TEST_F(FastPaths, EncodersGiveTheSameFilesFromOurRows) {
   for (auto [w, h] : kSizes) {
     const Picture picture = test::Varied(w, h);
     const PictureBitmap ours(*picture);
-    for (int format : {kFormatJpeg, kFormatPng, kFormatTiff}) {
-      ASSERT_TRUE(SaveBitmap(format, ours.Get(), dir + "ours", 0));
+    for (PictureFormat format : {PictureFormat::Jpeg, PictureFormat::Png, PictureFormat::Tiff}) {
+      ASSERT_TRUE(SaveBitmap(FreeImageFormat(format), ours.Get(), dir + "ours", 0));
       test::WriteTestPicture(picture, dir + "theirs", format);
       EXPECT_EQ(test::FileBytes(dir + "ours"), test::FileBytes(dir + "theirs"))
-          << format << ": " << w << " x " << h;
+          << static_cast<int>(format) << ": " << w << " x " << h;
     }
   }
 }

@@ -15,7 +15,7 @@ namespace {
 class LoadTest : public ::testing::Test {
  protected:
   void TearDown() override { test::RemoveFolder(dir); }
-  std::string Write(const std::string& name, const Picture& p, int format) {
+  std::string Write(const std::string& name, const Picture& p, PictureFormat format) {
     return test::WriteTestPicture(p, dir + name, format);
   }
   std::string dir = test::MakeScratchFolder();
@@ -24,11 +24,11 @@ class LoadTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(LoadTest, TheContentDecidesTheFormatNotTheName) {
-  const std::string path = Write("photo.bmp", test::Varied(8, 6), kFormatJpeg);
+  const std::string path = Write("photo.bmp", test::Varied(8, 6), PictureFormat::Jpeg);
   int format = -99;
   Bitmap b(LoadImageFile(path, 0, {}, {}, false, 3, &format));
   ASSERT_TRUE(b);
-  EXPECT_EQ(format, kFormatJpeg);
+  EXPECT_EQ(format, FIF_JPEG);
 }
 
 TEST_F(LoadTest, UnknownContentGivesNoBitmapAndNoError) {
@@ -41,7 +41,7 @@ TEST_F(LoadTest, UnknownContentGivesNoBitmapAndNoError) {
 }
 
 TEST_F(LoadTest, ADamagedFileRaisesInvalidPicture) {
-  const std::string path = Write("cut.png", test::Varied(64, 64), kFormatPng);
+  const std::string path = Write("cut.png", test::Varied(64, 64), PictureFormat::Png);
   std::filesystem::resize_file(path, 60);  // header intact, data gone
   try {
     Bitmap b(LoadImageFile(path, 0, {}, {}, false, 3, nullptr));
@@ -54,9 +54,9 @@ TEST_F(LoadTest, ADamagedFileRaisesInvalidPicture) {
 
 TEST_F(LoadTest, PicturesArriveWithTheirPixels) {
   const Picture original = test::Varied(13, 9);
-  for (int format : {kFormatBmp, kFormatPng, kFormatTiff}) {
-    const std::string path = Write("p" + std::to_string(format), original, format);
-    SCOPED_TRACE(format);
+  for (PictureFormat format : {PictureFormat::Bmp, PictureFormat::Png, PictureFormat::Tiff}) {
+    SCOPED_TRACE(static_cast<int>(format));
+    const std::string path = Write("p" + std::to_string(static_cast<int>(format)), original, format);
     test::ExpectSamePixels(LoadImageAsPicture(path, 0x8000, {}, {}, false, 3, nullptr), original);
   }
 }
@@ -76,10 +76,8 @@ TEST_F(LoadTest, SixteenBitPicturesArriveAsTheirHighBytes) {
   auto* g = reinterpret_cast<uint16_t*>(FreeImage_GetScanLine(grey.get(), 0));
   g[0] = 0x0100;
   g[1] = 0xC0FF;
-  const std::pair<FIBITMAP*, int> files[] = {{rgb.get(), kFormatPng},
-                                             {rgb.get(), kFormatTiff},
-                                             {rgba.get(), kFormatPng},
-                                             {grey.get(), kFormatPng}};
+  const std::pair<FIBITMAP*, int> files[] = {
+      {rgb.get(), FIF_PNG}, {rgb.get(), FIF_TIFF}, {rgba.get(), FIF_PNG}, {grey.get(), FIF_PNG}};
   int n = 0;
   for (auto [bitmap, format] : files) {
     const std::string path = dir + "deep" + std::to_string(n++);
@@ -97,7 +95,7 @@ TEST_F(LoadTest, SixteenBitPicturesArriveAsTheirHighBytes) {
 }
 
 TEST_F(LoadTest, HeaderOnlyBitmapsAreRefused) {
-  const std::string path = Write("h.bmp", test::Flat(10, 10, 0), kFormatBmp);
+  const std::string path = Write("h.bmp", test::Flat(10, 10, 0), PictureFormat::Bmp);
   Bitmap header(LoadImageFile(path, FIF_LOAD_NOPIXELS, {}, {}, false, 3, nullptr));
   ASSERT_TRUE(header.get());
   ASSERT_FALSE(HasPixels(header.get()));

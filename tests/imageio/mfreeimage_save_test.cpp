@@ -14,14 +14,14 @@ namespace fs = std::filesystem;
 // A save keeps its name when the extension is one of the format's, letter
 // case counting; otherwise the format's own extension is appended.
 TEST(SaveNames, TheExtensionRuleIsCaseSensitive) {
-  EXPECT_EQ(NameWithFormatExtension("noext", kFormatJpeg), "noext.jpg");
-  EXPECT_EQ(NameWithFormatExtension("upper.JPG", kFormatJpeg), "upper.JPG.jpg");
-  EXPECT_EQ(NameWithFormatExtension("lower.jpg", kFormatJpeg), "lower.jpg");
-  EXPECT_EQ(NameWithFormatExtension("tex.png", kFormatBmp), "tex.png.bmp");
-  EXPECT_EQ(NameWithFormatExtension("scan", kFormatTiff), "scan.tif");
-  EXPECT_TRUE(ExtensionMatchesFormat(kFormatJpeg, "a.JPG", false));
-  EXPECT_TRUE(ExtensionMatchesFormat(kFormatJpeg, "a.peg", true)) << "a tail of a listed extension";
-  EXPECT_FALSE(ExtensionMatchesFormat(kFormatJpeg, "nodot", true));
+  EXPECT_EQ(NameWithFormatExtension("noext", PictureFormat::Jpeg), "noext.jpg");
+  EXPECT_EQ(NameWithFormatExtension("upper.JPG", PictureFormat::Jpeg), "upper.JPG.jpg");
+  EXPECT_EQ(NameWithFormatExtension("lower.jpg", PictureFormat::Jpeg), "lower.jpg");
+  EXPECT_EQ(NameWithFormatExtension("tex.png", PictureFormat::Bmp), "tex.png.bmp");
+  EXPECT_EQ(NameWithFormatExtension("scan", PictureFormat::Tiff), "scan.tif");
+  EXPECT_TRUE(ExtensionMatchesFormat(FIF_JPEG, "a.JPG", false));
+  EXPECT_TRUE(ExtensionMatchesFormat(FIF_JPEG, "a.peg", true)) << "a tail of a listed extension";
+  EXPECT_FALSE(ExtensionMatchesFormat(FIF_JPEG, "nodot", true));
 }
 
 // A folder where the file should go: the rename fails after a complete
@@ -30,8 +30,8 @@ TEST(SaveBitmap, AFailedWriteLeavesNoTemporaryFile) {
   const std::string dir = test::MakeScratchFolder();
   fs::create_directory(dir + "sub");
   const Bitmap bitmap = test::BitmapOf(test::Varied(20, 10));
-  EXPECT_FALSE(SaveBitmap(kFormatBmp, bitmap.get(), dir + "missing/keep.bmp", 0));
-  EXPECT_FALSE(SaveBitmap(kFormatBmp, bitmap.get(), dir + "sub", 0));
+  EXPECT_FALSE(SaveBitmap(FIF_BMP, bitmap.get(), dir + "missing/keep.bmp", 0));
+  EXPECT_FALSE(SaveBitmap(FIF_BMP, bitmap.get(), dir + "sub", 0));
   EXPECT_FALSE(LastFileLayerMessage().empty());
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
   EXPECT_TRUE(fs::is_empty(dir + "sub"));
@@ -45,10 +45,10 @@ TEST(SaveBitmap, ATiffWrittenReadAndWrittenAgainSaysNothingOnTheTerminal) {
   test::ScratchFolder s;
   const std::string path = s.dir + "a.tif";
   testing::internal::CaptureStderr();
-  test::WriteTestPicture(test::Varied(20, 10), path, kFormatTiff);
-  const Bitmap back(LoadBitmap(kFormatTiff, path, 0));
+  test::WriteTestPicture(test::Varied(20, 10), path, PictureFormat::Tiff);
+  const Bitmap back(LoadBitmap(FIF_TIFF, path, 0));
   ASSERT_TRUE(back);
-  EXPECT_TRUE(SaveBitmap(kFormatTiff, back.get(), path, 0));
+  EXPECT_TRUE(SaveBitmap(FIF_TIFF, back.get(), path, 0));
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
+#include "core/load_planes.h"
 #include "session/fit_image_b.h"
 #include "tests/support/same_pixels.h"
 #include "tests/support/test_pictures.h"
@@ -19,6 +21,30 @@ TEST(FitImageB, MixingBringsImageBToImageAsSizeThroughTheWorkingFile) {
   EXPECT_EQ(s.ws.Pic2.Width(), 24);
   EXPECT_EQ(s.ws.Pic2.GetPicture(), s.ws.Pic2.Image()) << "the picture is its own image";
   test::ExpectSamePixels(s.ws.Pic4.Image(), s.ws.Pic2.Image());
+}
+
+// A bare workspace has no folders: image B is resampled in memory, to the
+// very pixels the working file gives, and nothing lands in the current folder
+// (nor does the result, which has no data folder to go to either).
+TEST(FitImageB, WithoutFoldersImageBIsResampledInMemoryAndNoFileIsWritten) {
+  const Picture a = test::Varied(24, 18), b = test::Varied(50, 9);
+  test::Session throughFile(a);
+  throughFile.ws.Pic2.SetPicture(b);
+  FitImageB(throughFile.ws);
+
+  const test::InFreshCurrentFolder here;
+  Workspace bare;
+  bare.Pic1.SetPicture(a);
+  SizePlanes(bare.m, bare.Pic1);
+  bare.Pic2.SetPicture(b);
+  bare.values.strength = 10;
+  std::vector<std::string> notes;
+  bare.report = [&notes](const std::string& note) { notes.push_back(note); };
+  test::RunByKey(bare, "mix-image-b");
+  EXPECT_TRUE(here.Empty());
+  test::ExpectSamePixels(bare.Pic2.Image(), throughFile.ws.Pic2.Image());
+  test::ExpectSamePixels(bare.Pic4.Image(), bare.Pic2.Image());
+  EXPECT_EQ(notes, std::vector<std::string>{"cannot write ps.bmp: there is no data folder"});
 }
 
 TEST(FitImageB, AMissingWorkingFolderLeavesImageBAsItWas) {

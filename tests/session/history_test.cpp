@@ -55,6 +55,20 @@ TEST(History, OlderPicturesGoToFilesThenTheOldestStepsCanNoLongerBeUndone) {
   test::RemoveFolder(folder);
 }
 
+// Without a working folder the pictures beyond the memory would go to the
+// current folder: the oldest steps give theirs up instead, and the note says why.
+TEST(History, WithoutAWorkingFolderNoPictureGoesToAFile) {
+  const test::InFreshCurrentFolder here;
+  History history("", {40000, 8 * 40000});
+  history.Start(StateWith(test::Flat(100, 100, 1)), {});
+  for (int16_t i = 0; i < 3; ++i)
+    history.Record("step", "", Command(i), StateWith(test::Flat(100, 100, PackRGB(i, 0, 0))));
+  StoredPicture::FinishMoves();
+  EXPECT_TRUE(here.Empty());
+  EXPECT_EQ(history.FirstReachable(), 3u);
+  EXPECT_NE(history.Note().find("there is no working folder"), std::string::npos) << history.Note();
+}
+
 TEST(History, APictureSeveralStatesShowIsKeptOnce) {
   const std::string folder = test::MakeScratchFolder();
   History history(folder, {40000, 0});

@@ -5,7 +5,18 @@
 #include <fstream>
 #include <iterator>
 
+#include "imageio/freeimage_values.h"
+
 namespace pixmora::test {
+
+namespace {
+
+std::string WriteBitmap(const Bitmap& bitmap, const std::string& path, int format) {
+  EXPECT_TRUE(SaveBitmap(format, bitmap.get(), path, 0)) << path;
+  return path;
+}
+
+}  // namespace
 
 Bitmap BitmapOf(const Picture& picture) {
   const int w = picture->Width(), h = picture->Height();
@@ -19,9 +30,27 @@ Bitmap BitmapOf(const Picture& picture) {
   return bitmap;
 }
 
-std::string WriteTestPicture(const Picture& picture, const std::string& path, int format) {
-  EXPECT_TRUE(SaveBitmap(format, BitmapOf(picture).get(), path, 0)) << path;
-  return path;
+std::string WriteTestPicture(const Picture& picture, const std::string& path, PictureFormat format) {
+  return WriteBitmap(BitmapOf(picture), path, FreeImageFormat(format));
+}
+
+std::string WriteTestGif(const Picture& picture, const std::string& path) {
+  return WriteBitmap(Bitmap(FreeImage_ColorQuantize(BitmapOf(picture).get(), FIQ_WUQUANT)), path, FIF_GIF);
+}
+
+std::string WriteOneBitPng(const std::string& path, int width, int height) {
+  return WriteBitmap(Bitmap(FreeImage_Allocate(width, height, 1)), path, FIF_PNG);
+}
+
+FileFacts ReadFacts(const std::string& path) {
+  const FREE_IMAGE_FORMAT type = FreeImage_GetFileType(path.c_str());
+  const Bitmap bitmap(FreeImage_Load(type, path.c_str(), 0));
+  if (!bitmap) return {};
+  FileFacts facts{FreeImage_GetWidth(bitmap.get()), FreeImage_GetHeight(bitmap.get()),
+                  FreeImage_GetBPP(bitmap.get()), std::nullopt};
+  for (PictureFormat format : {PictureFormat::Bmp, PictureFormat::Jpeg, PictureFormat::Png, PictureFormat::Tiff})
+    if (FreeImageFormat(format) == type) facts.format = format;
+  return facts;
 }
 
 std::string FileBytes(const std::string& path) {

@@ -50,6 +50,14 @@ void RemoveFolder(const std::string& path) {
   std::filesystem::remove_all(path, ec);
 }
 
+InFreshCurrentFolder::InFreshCurrentFolder() : previous_(std::filesystem::current_path()) {
+  std::filesystem::current_path(folder_.dir);
+}
+
+InFreshCurrentFolder::~InFreshCurrentFolder() { std::filesystem::current_path(previous_); }
+
+bool InFreshCurrentFolder::Empty() const { return std::filesystem::is_empty(folder_.dir); }
+
 Session::Session(const Picture& imageA) : root(MakeScratchFolder()) {
   ws.folders.data = root + "data/";
   ws.folders.temp = root + "temp/";

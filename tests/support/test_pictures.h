@@ -39,6 +39,22 @@ struct ScratchFolder {
   std::string dir = MakeScratchFolder();
 };
 
+// A fresh scratch folder made the current folder while this lives, to see
+// that nothing writes into the current folder.
+class InFreshCurrentFolder {
+ public:
+  InFreshCurrentFolder();
+  ~InFreshCurrentFolder();
+  InFreshCurrentFolder(const InFreshCurrentFolder&) = delete;
+  InFreshCurrentFolder& operator=(const InFreshCurrentFolder&) = delete;
+  // Whether the folder still holds nothing.
+  bool Empty() const;
+
+ private:
+  ScratchFolder folder_;
+  std::string previous_;
+};
+
 // Runs a command line; answers the exit code, with stderr in *err when given.
 int RunCommand(const std::string& command, std::string* err = nullptr);
 

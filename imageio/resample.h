@@ -1,0 +1,17 @@
+// Resampling a picture to another size, without a file.
+#pragma once
+
+#include "core/picture.h"
+
+namespace pixmora {
+
+// The filters a picture can be resampled with, from the blockiest to the
+// sharpest.
+enum class ResampleFilter { Box, Bilinear, BSpline, Bicubic, CatmullRom, Lanczos3 };
+
+// The picture at width x height: the very pixels a 24-bit BMP written at that
+// size with the same filter holds. Null for an empty picture or when memory
+// runs out.
+Picture ResamplePicture(const Picture& picture, int width, int height, ResampleFilter filter);
+
+}  // namespace pixmora
