@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QScrollBar>
+#include <QTime>
+#include <QToolButton>
 #include <unistd.h>
 
 #include "app/colour_scheme_apply.h"
@@ -57,6 +59,8 @@ Form1::Form1(QWidget* parent)
   ws_.m.hooks = hooks_;
   connect(&runner_, &CommandRunner::busyChanged, this, &Form1::UpdateAvailability);
   connect(c_.cancelButton, &QPushButton::clicked, &runner_, &CommandRunner::Cancel);
+  connect(c_.noticesButton, &QToolButton::clicked, this,
+          [this] { ShowNoticeList(c_.noticesButton, notices_); });
   new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { Escape(); });
   // F10 opens the first menu, as on other desktops.
   new QShortcut(QKeySequence(Qt::Key_F10), this,
@@ -223,7 +227,11 @@ void Form1::WhenPicturesChange(std::function<void()> changed) {
 }
 
 void Form1::Report(const QString& text) {
-  QMetaObject::invokeMethod(this, [this, text] { SetStatusPanelText(c_, kNoticePanel, text); });
+  QMetaObject::invokeMethod(this, [this, text, at = QTime::currentTime()] {
+    SetStatusPanelText(c_, kNoticePanel, text);
+    notices_.Add(text, at);
+    c_.noticesButton->setEnabled(true);
+  });
 }
 
 }  // namespace pixmora::app

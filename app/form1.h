@@ -22,6 +22,7 @@
 #include "app/file_dialog.h"
 #include "app/result_file_writer.h"
 #include "app/form1_controls.h"
+#include "app/notice_log.h"
 #include "app/view_menu.h"
 #include "session/catalogue/catalogue.h"
 #include "session/history/history.h"
@@ -155,6 +156,7 @@ class Form1 : public QMainWindow, public CommandHost {
   ColourDialog chooseColour_;
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   std::unique_ptr<History> history_;
+  NoticeLog notices_;  // what Report said, for the status bar's list
   std::map<std::string, QString> stepCaptions_;  // by control name, read at start-up
   QAction* live_ = nullptr;
   // Values moved (counted) and the count the last live run started with.
