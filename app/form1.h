@@ -109,6 +109,7 @@ class Form1 : public QMainWindow, public CommandHost {
   QList<QScrollBar*> ValueBars() const;
 
   void HS1_Change(int index);
+  QString ValueName(const ValueField* field) const;
   void ChooseColour(int which);
   void Slider1_Change(int value);
   ControlValues ReadControlValues() const;
