@@ -58,6 +58,15 @@ Form1::Form1(QWidget* parent)
   hooks_ = new WindowFrameHooks(c_.Label1, c_.ProgressBar3, this);
   ws_.m.hooks = hooks_;
   connect(&runner_, &CommandRunner::busyChanged, this, &Form1::UpdateAvailability);
+  connect(&runner_, &CommandRunner::busyChanged, this, [this](bool busy) {
+    if (busy || !closeWhenIdle_) return;
+    closeWhenIdle_ = false;
+    close();
+  });
+  askQuestion_ = [](QWidget* parent, const QString& title, const QString& text,
+                    QMessageBox::StandardButtons buttons) {
+    return QMessageBox::question(parent, title, text, buttons, QMessageBox::Save);
+  };
   connect(c_.cancelButton, &QPushButton::clicked, &runner_, &CommandRunner::Cancel);
   connect(c_.noticesButton, &QToolButton::clicked, this,
           [this] { ShowNoticeList(c_.noticesButton, notices_); });

@@ -53,7 +53,9 @@ PreviewBox::PreviewBox(const QString& name, PictureSurface& surface, QWidget* pa
 }
 
 void PreviewBox::Show() {
-  const Picture full = fullSize_ ? fullSize_->Image() : nullptr;
+  // A surface cleared of its picture (the result handed on) shows blank, not
+  // its back colour.
+  const Picture full = fullSize_ && fullSize_->GetPicture() ? fullSize_->Image() : nullptr;
   image_ = windows::ToQImage(*surface_.Image());
   texts_ = surface_.Texts();
   // A surface with printed text ("No Preview Available") shows no picture.

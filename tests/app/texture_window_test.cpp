@@ -98,9 +98,23 @@ TEST_F(TextureWindowTest, TheMenuOpensTheWindowAndAnEmptyLibraryTakesTheFirstTex
     form->findChild<QLineEdit*>("Text1")->setText("001 First");
     form->findChild<QPushButton*>("Command1")->click();
   });
+  EXPECT_TRUE(window->ResultUnsaved());
   Action("mnutex")->trigger();
   EXPECT_TRUE(seen);
   EXPECT_EQ(ReadFacts(data + "texture/001 First.bmp").width, 256u);
+  EXPECT_FALSE(window->ResultUnsaved()) << "quitting need not ask for a result kept as a texture";
+}
+
+// Before any command there is no result: OK writes nothing and says so.
+TEST_F(TextureWindowTest, OkBeforeAnyCommandSaysThereIsNoResult) {
+  Start();
+  std::filesystem::create_directories(data + "texture");
+  windows::Form3 form(window->Session(), window.get());
+  form.findChild<QLineEdit*>("Text1")->setText("001 First");
+  form.findChild<QPushButton*>("Command1")->click();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(std::filesystem::exists(data + "texture/001 First.bmp"));
+  EXPECT_TRUE(Notice().contains("no result")) << Notice().toStdString();
 }
 
 TEST_F(TextureWindowTest, AClickedThumbnailNamesItsTextureAndSwitchingEmptiesTheName) {
