@@ -168,7 +168,10 @@ void Form3::Command1_Click() {
     written->deleteLater();
     TextureWritten(written->result(), folder, result);
   });
-  written->setFuture(QtConcurrent::run(&Form3::WriteTexture, result, folder + text + ".bmp"));
+  // A listed name is overwritten under its own letter case (".BMP").
+  const std::string listed = ListedFile(library, text);
+  const std::string path = folder + (listed.empty() ? text + ".bmp" : listed);
+  written->setFuture(QtConcurrent::run(&Form3::WriteTexture, result, path));
 }
 
 std::string Form3::WriteTexture(const Picture& result, const std::string& path) {

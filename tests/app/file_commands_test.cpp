@@ -99,11 +99,13 @@ TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
   StartScripted();
   OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { CommandAction("grayscale")->trigger(); });
-  const std::pair<std::string, int> typed[] = {{"grey5.jpg", 1}, {"tex", 3}, {"Photo.TIFF", 1}, {"my.notes", 4}};
+  const std::pair<std::string, int> typed[] = {
+      {"grey5.jpg", 1}, {"tex", 3}, {"Photo.TIFF", 1}, {"my.notes", 4}, {"UP.JPG", 1}};
   const std::pair<std::string, PictureFormat> written[] = {{"grey5.jpg", PictureFormat::Jpeg},
                                                            {"tex.png", PictureFormat::Png},
                                                            {"Photo.TIFF", PictureFormat::Tiff},
-                                                           {"my.notes.tif", PictureFormat::Tiff}};
+                                                           {"my.notes.tif", PictureFormat::Tiff},
+                                                           {"UP.JPG", PictureFormat::Jpeg}};
   for (size_t i = 0; i < std::size(typed); ++i) {
     Answer(root + typed[i].first, typed[i].second);
     Action("mnusalva")->trigger();
@@ -111,6 +113,7 @@ TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
     EXPECT_EQ(ReadFacts(root + written[i].first).format, written[i].second) << written[i].first;
   }
   EXPECT_FALSE(std::filesystem::exists(root + "grey5.jpg.bmp"));
+  EXPECT_FALSE(std::filesystem::exists(root + "UP.JPG.bmp"));
 }
 
 // Handed on, the result preview turns blank and the status bar says that Save

@@ -105,6 +105,19 @@ TEST_F(TextureWindowTest, TheMenuOpensTheWindowAndAnEmptyLibraryTakesTheFirstTex
   EXPECT_FALSE(window->ResultUnsaved()) << "quitting need not ask for a result kept as a texture";
 }
 
+// A texture ending in ".BMP" (copied from another system) is listed, and
+// its name overwrites it under its own letter case.
+TEST_F(TextureWindowTest, UpperCaseBmpFilesAreListedAndOverwrittenInPlace) {
+  StartWithLibrary();
+  std::filesystem::rename(userFolder + "012 Sand.bmp", userFolder + "012 Sand.BMP");
+  auto form = OpenForm();
+  EXPECT_EQ(form->Library(1).count, 12);
+  EXPECT_EQ(form->Library(1).last, 12);
+  EXPECT_FALSE(Refused(*form, "012 Sand"));
+  EXPECT_EQ(ReadFacts(userFolder + "012 Sand.BMP").width, 256u);
+  EXPECT_FALSE(std::filesystem::exists(userFolder + "012 Sand.bmp")) << "no second file beside it";
+}
+
 // Before any command there is no result: OK writes nothing and says so.
 TEST_F(TextureWindowTest, OkBeforeAnyCommandSaysThereIsNoResult) {
   Start();
