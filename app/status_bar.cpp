@@ -44,7 +44,6 @@ void BuildStatusBar(QMainWindow& window, Form1Controls& c) {
   c.noticesButton->setText(QStringLiteral("Notices"));
   c.noticesButton->setAccessibleName(QStringLiteral("Notices"));
   c.noticesButton->setToolTip(QStringLiteral("The last notices, with their times"));
-  c.noticesButton->setAutoRaise(true);
   c.noticesButton->setEnabled(false);
   c.StatusBar1->addWidget(c.noticesButton);
   c.StatusBar1->addWidget(c.panels[2], 1);
