@@ -65,6 +65,9 @@ class CommandHost {
   // left, for undo and for recipes. Call it where the step ends: in the
   // background job that ran it, or on the window's thread.
   virtual void RecordStep(const RecipeStep& step) = 0;
+  // The result was written by Save file or as a texture (on the window's
+  // thread): quitting need not ask for it.
+  virtual void ResultSaved(const Picture& result) = 0;
 };
 
 }  // namespace pixmora::app

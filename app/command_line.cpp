@@ -35,9 +35,11 @@ void OpenStartFiles(CommandHost& host, const QStringList& files) {
   for (qsizetype i = 0; i < opened; ++i) start.push_back({kStartSlots[i], LocalPath(files[i])});
   OpenPictureFiles(host, start);
   // Said once the opening has begun, so that its own line does not cover it.
-  if (files.size() > opened)
-    host.Report(QStringLiteral("Only image A and image B open at start: %1 more file(s) left unopened.")
-                      .arg(files.size() - opened));
+  QStringList unopened;
+  for (qsizetype i = opened; i < files.size(); ++i) unopened << LocalPath(files[i]);
+  if (!unopened.isEmpty())
+    host.Report(QStringLiteral("Only image A and image B open at start; left unopened: %1")
+                    .arg(unopened.join(QStringLiteral(", "))));
 }
 
 }  // namespace pixmora::app

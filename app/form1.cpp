@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QScrollBar>
+#include <QTime>
+#include <QToolButton>
 #include <unistd.h>
 
 #include "app/colour_scheme_apply.h"
@@ -56,7 +58,18 @@ Form1::Form1(QWidget* parent)
   hooks_ = new WindowFrameHooks(c_.Label1, c_.ProgressBar3, this);
   ws_.m.hooks = hooks_;
   connect(&runner_, &CommandRunner::busyChanged, this, &Form1::UpdateAvailability);
+  connect(&runner_, &CommandRunner::busyChanged, this, [this](bool busy) {
+    if (busy || !closeWhenIdle_) return;
+    closeWhenIdle_ = false;
+    close();
+  });
+  askQuestion_ = [](QWidget* parent, const QString& title, const QString& text,
+                    QMessageBox::StandardButtons buttons) {
+    return QMessageBox::question(parent, title, text, buttons, QMessageBox::Save);
+  };
   connect(c_.cancelButton, &QPushButton::clicked, &runner_, &CommandRunner::Cancel);
+  connect(c_.noticesButton, &QToolButton::clicked, this,
+          [this] { ShowNoticeList(c_.noticesButton, notices_); });
   new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { Escape(); });
   // F10 opens the first menu, as on other desktops.
   new QShortcut(QKeySequence(Qt::Key_F10), this,
@@ -223,7 +236,11 @@ void Form1::WhenPicturesChange(std::function<void()> changed) {
 }
 
 void Form1::Report(const QString& text) {
-  QMetaObject::invokeMethod(this, [this, text] { SetStatusPanelText(c_, kNoticePanel, text); });
+  QMetaObject::invokeMethod(this, [this, text, at = QTime::currentTime()] {
+    SetStatusPanelText(c_, kNoticePanel, text);
+    notices_.Add(text, at);
+    c_.noticesButton->setEnabled(true);
+  });
 }
 
 }  // namespace pixmora::app

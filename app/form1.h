@@ -2,12 +2,13 @@
 // every menu and every control. Its parts live in their own files: building
 // the areas (side_panel, work_area, menu_bar, tool_bar, status_bar), start-up
 // (form1.cpp), layout (form1_resize.cpp), the value controls
-// (form1_values.cpp), the running of commands (form1_commands.cpp) and the
-// large view (form1_view.cpp).
+// (form1_values.cpp), the running of commands (form1_commands.cpp), the
+// large view (form1_view.cpp) and closing (form1_close.cpp).
 #pragma once
 #include <QColor>
 #include <QList>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <atomic>
 #include <functional>
 #include <future>
@@ -22,6 +23,7 @@
 #include "app/file_dialog.h"
 #include "app/result_file_writer.h"
 #include "app/form1_controls.h"
+#include "app/notice_log.h"
 #include "app/view_menu.h"
 #include "session/catalogue/catalogue.h"
 #include "session/history/history.h"
@@ -68,6 +70,10 @@ class Form1 : public QMainWindow, public CommandHost {
   bool RunFileJob(FileJob job) override;
   void SetCommand(WindowCommand command, std::function<void()> run) override;
   void RecordStep(const RecipeStep& step) override;
+  void ResultSaved(const Picture& result) override { savedResult_ = result; }
+  // The latest result (what Save file writes) exists and was never written
+  // by Save file or as a texture.
+  bool ResultUnsaved() const;
 
   // Undo and redo: the session goes back to, or forward to, the pictures an
   // earlier or later step of its history left.
@@ -83,6 +89,10 @@ class Form1 : public QMainWindow, public CommandHost {
   // The colour dialog a swatch opens: the colour chosen, invalid when cancelled.
   using ColourDialog = std::function<QColor(const QColor& initial, QWidget* parent, const QString& title)>;
   void SetColourDialog(ColourDialog dialog) { chooseColour_ = std::move(dialog); }
+  // The question quitting asks about a result never saved: the button chosen.
+  using QuestionBox = std::function<QMessageBox::StandardButton(
+      QWidget* parent, const QString& title, const QString& text, QMessageBox::StandardButtons buttons)>;
+  void SetQuestionBox(QuestionBox box) { askQuestion_ = std::move(box); }
 
  signals:
   // A command run by RunInBackground has ended and its result is shown.
@@ -98,6 +108,9 @@ class Form1 : public QMainWindow, public CommandHost {
 
  private:
   void BuildControls();
+  // Closing with a result never saved asks first: Save (the window closes
+  // once the file holds it), Discard, or Cancel. True when it may close now.
+  bool MayClose();
   void ConnectValueControls();
   void Form_Resize();
   void FitOuterSize();
@@ -108,6 +121,7 @@ class Form1 : public QMainWindow, public CommandHost {
   QList<QScrollBar*> ValueBars() const;
 
   void HS1_Change(int index);
+  QString ValueName(const ValueField* field) const;
   void ChooseColour(int which);
   void Slider1_Change(int value);
   ControlValues ReadControlValues() const;
@@ -153,8 +167,12 @@ class Form1 : public QMainWindow, public CommandHost {
     std::function<void()> run;
   } lastCommand_;
   ColourDialog chooseColour_;
+  QuestionBox askQuestion_;
+  std::weak_ptr<const PixelBuffer> savedResult_;  // the last result written, while it lives
+  bool closeWhenIdle_ = false;  // closing waits for the job under way
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   std::unique_ptr<History> history_;
+  NoticeLog notices_;  // what Report said, for the status bar's list
   std::map<std::string, QString> stepCaptions_;  // by control name, read at start-up
   QAction* live_ = nullptr;
   // Values moved (counted) and the count the last live run started with.

@@ -63,6 +63,7 @@ struct Form1Controls {
   std::array<QWidget*, 4> panels{};
   QProgressBar* ProgressBar3 = nullptr;  // the command's progress, in panel 1
   QPushButton* cancelButton = nullptr;   // ends an open or a save; shown while one runs
+  QToolButton* noticesButton = nullptr;  // lists the last notices, beside panel 3
 };
 
 }  // namespace pixmora::app

@@ -2,7 +2,6 @@
 // allows; never smaller than what still shows every control (the side panel
 // scrolls), so that it fits a 1366 x 768 screen; the previews fill the work
 // area. The size and place are remembered between runs.
-#include <QCloseEvent>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -42,19 +41,6 @@ void Form1::Form_Resize() {
 void Form1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   FitOuterSize();
-}
-
-void Form1::closeEvent(QCloseEvent* event) {
-  SaveWindowGeometry(saveGeometry());
-  KeepValues();
-  // A running command finishes first: it writes into the session. A file
-  // being read is not worth the wait; one being written is.
-  if (Busy()) {
-    if (!runner_.Writing()) runner_.Cancel();
-    hide();
-    runner_.Wait();
-  }
-  QMainWindow::closeEvent(event);
 }
 
 }  // namespace pixmora::app

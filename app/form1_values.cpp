@@ -3,6 +3,7 @@
 // image A into the result and shows its angle. The values are kept between
 // runs, and Reset Values brings back the start values.
 #include <QColorDialog>
+#include <algorithm>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSlider>
@@ -10,7 +11,9 @@
 #include "app/colour_swatch.h"
 #include "app/form1.h"
 #include "app/user_settings.h"
+#include "app/value_field.h"
 #include "core/colour_ref.h"
+#include "session/captions/control_names.h"
 #include "session/slider_command.h"
 #include "windows/qt_pictures.h"
 
@@ -35,6 +38,15 @@ void Form1::ConnectValueControls() {
     connect(c_.Slider1, moved, this,
             [this](int value) { c_.sliderAngle->setText(QStringLiteral("%1\u00b0").arg(value * 45)); });
   connect(c_.Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
+  for (ValueField* field : {c_.Label4[0], c_.Label4[1], c_.Label4[2], c_.Label4[3], c_.Label4[4], c_.Label4[5],
+                            c_.Label3, c_.Label9})
+    connect(field, &ValueField::refused, this, [this, field] {
+      const QString notice = QStringLiteral("%1 takes %2 to %3")
+                                 .arg(ValueName(field), field->Bound(field->minimum()),
+                                      field->Bound(field->maximum()));
+      field->ShowRefused(notice);
+      Report(notice);
+    });
   chooseColour_ = [](const QColor& initial, QWidget* parent, const QString& title) {
     return QColorDialog::getColor(initial, parent, title);
   };
@@ -64,6 +76,16 @@ void Form1::KeepValues() const {
   QList<int> values;
   for (const QScrollBar* bar : ValueBars()) values << bar->value();
   SaveValues(values);
+}
+
+// A field as the notice of a refused value names it, in the captions shown:
+// "Color 1 red", "Transparency", "Scale".
+QString Form1::ValueName(const ValueField* field) const {
+  if (field == c_.Label3) return Caption("Label2");
+  if (field == c_.Label9) return Caption("Label8");
+  const auto i = static_cast<int>(std::find(c_.Label4.begin(), c_.Label4.end(), field) - c_.Label4.begin());
+  return Caption(IndexedName("Label7", i / 3).c_str()) + ' ' +
+         Caption(IndexedName("Label5", i).c_str()).toLower();
 }
 
 void Form1::HS1_Change(int) {

@@ -49,7 +49,10 @@ void Form1::ShowLarge(std::optional<Slot> which) {
 
 void Form1::RefreshLarge() {
   if (!large_) return;
-  c_.largeView->SetPicture(ws_.Surface(*large_).Image(), Caption(kCaptions[static_cast<size_t>(*large_)]));
+  // A surface cleared of its picture (the result handed on) shows none.
+  const PictureSurface& shown = ws_.Surface(*large_);
+  c_.largeView->SetPicture(shown.GetPicture() ? shown.Image() : nullptr,
+                           Caption(kCaptions[static_cast<size_t>(*large_)]));
   // The result's comparison is image A, from which every command starts.
   c_.largeView->SetBefore(*large_ == Slot::Result ? ws_.Pic1.Image() : nullptr, Caption("Label10"));
 }

@@ -20,9 +20,12 @@ QString DraggedFile(const QMimeData* data) {
   return urls.size() == 1 && urls[0].isLocalFile() ? urls[0].toLocalFile() : QString();
 }
 
-// A rectangle of the given size's shape, as large as fits in box, centred.
-QRectF FittedIn(const QSizeF& size, const QRect& box) {
-  QRectF fitted(QPointF(), size.scaled(box.size(), Qt::KeepAspectRatio));
+// A rectangle of the given size's shape, as large as fits in box, centred;
+// never thinner than least (a screen pixel), so that a picture of extreme
+// shape (1 x 4000) still shows as a line.
+QRectF FittedIn(const QSizeF& size, const QRect& box, double least) {
+  const QSizeF scaled = size.scaled(box.size(), Qt::KeepAspectRatio);
+  QRectF fitted(QPointF(), scaled.expandedTo(QSizeF(least, least)));
   fitted.moveCenter(QRectF(box).center());
   return fitted;
 }
@@ -50,7 +53,9 @@ PreviewBox::PreviewBox(const QString& name, PictureSurface& surface, QWidget* pa
 }
 
 void PreviewBox::Show() {
-  const Picture full = fullSize_ ? fullSize_->Image() : nullptr;
+  // A surface cleared of its picture (the result handed on) shows blank, not
+  // its back colour.
+  const Picture full = fullSize_ && fullSize_->GetPicture() ? fullSize_->Image() : nullptr;
   image_ = windows::ToQImage(*surface_.Image());
   texts_ = surface_.Texts();
   // A surface with printed text ("No Preview Available") shows no picture.
@@ -76,14 +81,15 @@ void PreviewBox::paintEvent(QPaintEvent* event) {
   const QRect inner = contentsRect();
   painter.setClipRect(inner);
   const Picture& full = levels_ ? levels_->Source() : nullptr;
+  const double pixel = 1 / devicePixelRatioF();
   // Until the picture's levels are made, its 256 x 256 preview stands in.
-  if (!levels_ || !levels_->Draw(painter, FittedIn(QSizeF(full->Width(), full->Height()), inner),
+  if (!levels_ || !levels_->Draw(painter, FittedIn(QSizeF(full->Width(), full->Height()), inner, pixel),
                                  QRectF(0, 0, full->Width(), full->Height()), true))
     PaintSurface(painter, inner);
 }
 
 void PreviewBox::PaintSurface(QPainter& painter, const QRect& inner) {
-  const QRectF square = FittedIn(QSizeF(surface_.Width(), surface_.Height()), inner);
+  const QRectF square = FittedIn(QSizeF(surface_.Width(), surface_.Height()), inner, 0);
   const double scale = square.width() / surface_.Width();
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(square, image_);

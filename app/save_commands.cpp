@@ -1,7 +1,9 @@
 #include "app/save_commands.h"
 
 #include <QFileInfo>
+#include <atomic>
 #include <filesystem>
+#include <memory>
 
 #include "app/file_dialog.h"
 #include "app/save_format.h"
@@ -22,7 +24,15 @@ void ReportCannotWrite(CommandHost& host, const std::string& path, const std::st
   if (!CancelScope::Cancelled()) host.Report(QString::fromStdString(CannotWrite(path, why)));
 }
 
-void SaveFile(CommandHost& host) {
+}  // namespace
+
+void SaveResult(CommandHost& host, std::function<void()> whenSaved) {
+  // Before any command there is nothing to write: said before the dialog asks for a name.
+  const Picture result = host.Session().imma.Image();
+  if (result->Count() == 0) {
+    host.Report(QStringLiteral("There is no result to save yet."));
+    return;
+  }
   FileDialogRequest request;
   request.title = host.Caption("mnusalva");
   request.filter = SaveFilter();
@@ -34,30 +44,34 @@ void SaveFile(CommandHost& host) {
   const SaveTarget target = SaveTargetOf(answer.fileName, answer.filterIndex);
   const std::string path = target.path.toStdString();
   const PictureFormat format = target.format;
-  const Picture result = host.Session().imma.Image();
-  if (result->Count() == 0) {
-    host.Report(QStringLiteral("There is no result to save yet."));
-    return;
-  }
   FileJob job;
   job.what = QStringLiteral("Saving %1 ...").arg(QFileInfo(target.path).fileName());
   job.writes = true;
-  job.work = [&host, result, path, format] {
+  // Set by the work when the file holds the result (a failed second pass
+  // leaves the first, which does).
+  auto written = std::make_shared<std::atomic<bool>>(false);
+  job.work = [&host, result, path, format, written] {
     const SaveOutcome saved = SaveResultFile(result, path, format, true);
     if (!saved.error.empty()) ReportCannotWrite(host, path, saved.error);
     else if (!saved.secondError.empty())
       ReportCannotWrite(host, path, saved.secondError + " (the first write stands)");
+    *written = saved.error.empty();
   };
-  job.done = [&host, target](bool cancelled) {
+  job.done = [&host, target, result, written, whenSaved = std::move(whenSaved)](bool cancelled) {
     if (cancelled) host.Report(QStringLiteral("Saving was cancelled: %1 is as it was.").arg(target.path));
+    if (cancelled || !*written) return;
+    host.ResultSaved(result);
+    if (whenSaved) whenSaved();
   };
   host.RunFileJob(std::move(job));
 }
 
+namespace {
+
 // The work of handing the result on: through "$$$.bmp" in the working
 // folder, then the result is cleared, so the next command starts from the
-// new picture.
-void HandOn(CommandHost& host, Slot slot, const Picture& result) {
+// new picture; handedOn is said then.
+void HandOn(CommandHost& host, Slot slot, const Picture& result, const QString& handedOn) {
   Workspace& ws = host.Session();
   // Without a working folder the file would land in the current folder.
   if (ws.folders.work.empty()) {
@@ -85,17 +99,24 @@ void HandOn(CommandHost& host, Slot slot, const Picture& result) {
   RecipeStep step;
   step.kind = RecipeStep::Kind::HandOn, step.slot = slot;
   host.RecordStep(step);
+  host.Report(handedOn);
 }
 
 void LoadResultInto(CommandHost& host, Slot slot) {
-  const Picture result = host.Session().Pic4.Image();
-  if (result->Count() == 0) {
+  // Before any command, and once handed on, the result is blank: not worth
+  // handing on.
+  const PictureSurface& pic4 = host.Session().Pic4;
+  const Picture result = pic4.Image();
+  if (!pic4.GetPicture() || result->Count() == 0) {
     host.Report(QStringLiteral("There is no result to hand on yet."));
     return;
   }
   FileJob job;
   job.what = QStringLiteral("Handing the result on as image %1 ...").arg(slot == Slot::ImageA ? 'A' : 'B');
-  job.work = [&host, slot, result] { HandOn(host, slot, result); };
+  // The result preview turns blank, but the snapshot Save file writes stays.
+  const QString handedOn = QStringLiteral("The result went on as %1; %2 still writes the last result.")
+                               .arg(SlotName(slot), host.Caption("mnusalva"));
+  job.work = [&host, slot, result, handedOn] { HandOn(host, slot, result, handedOn); };
   job.done = [&host](bool cancelled) {
     if (cancelled) host.Report(QStringLiteral("Handing the result on was cancelled."));
   };
@@ -105,7 +126,7 @@ void LoadResultInto(CommandHost& host, Slot slot) {
 }  // namespace
 
 void RegisterSaveCommands(CommandHost& host) {
-  host.SetCommand(WindowCommand::SaveFile, [&host] { SaveFile(host); });
+  host.SetCommand(WindowCommand::SaveFile, [&host] { SaveResult(host); });
   host.SetCommand(WindowCommand::ResultToImageA, [&host] { LoadResultInto(host, Slot::ImageA); });
   host.SetCommand(WindowCommand::ResultToImageB, [&host] { LoadResultInto(host, Slot::ImageB); });
 }

@@ -6,6 +6,9 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QToolButton>
+
+#include "app/elided_label.h"
 
 namespace pixmora::app {
 
@@ -22,11 +25,13 @@ void BuildStatusBar(QMainWindow& window, Form1Controls& c) {
   c.StatusBar1->setAutoFillBackground(true);
   window.setStatusBar(c.StatusBar1);
   c.panels[0] = new QWidget(c.StatusBar1);
-  for (int i = 1; i < 4; ++i) {
-    auto* text = new QLabel(c.StatusBar1);
-    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    c.panels[i] = text;
-  }
+  // The texture folder and a notice are never cut: on a narrow window they
+  // share the room, each elided in the middle (and whole in its tool tip).
+  c.panels[1] = new ElidedLabel(c.StatusBar1);
+  c.panels[2] = new ElidedLabel(c.StatusBar1);
+  auto* pointer = new QLabel(c.StatusBar1);
+  pointer->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  c.panels[3] = pointer;
   for (int i = 0; i < 4; ++i) c.panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
   c.cancelButton = new QPushButton(QStringLiteral("Cancel"), c.StatusBar1);
   c.cancelButton->setObjectName("CancelButton");
@@ -34,6 +39,13 @@ void BuildStatusBar(QMainWindow& window, Form1Controls& c) {
   c.StatusBar1->addWidget(c.panels[0]);
   c.StatusBar1->addWidget(c.cancelButton);
   c.StatusBar1->addWidget(c.panels[1]);
+  c.noticesButton = new QToolButton(c.StatusBar1);
+  c.noticesButton->setObjectName("NoticesButton");
+  c.noticesButton->setText(QStringLiteral("Notices"));
+  c.noticesButton->setAccessibleName(QStringLiteral("Notices"));
+  c.noticesButton->setToolTip(QStringLiteral("The last notices, with their times"));
+  c.noticesButton->setEnabled(false);
+  c.StatusBar1->addWidget(c.noticesButton);
   c.StatusBar1->addWidget(c.panels[2], 1);
   c.StatusBar1->addPermanentWidget(c.panels[3]);
   c.ProgressBar3 = new QProgressBar(&window);

@@ -1,6 +1,7 @@
 // StatusBar1: panel 1 holds the progress bar ProgressBar3, with the Cancel
 // button of a file job beside it; panel 2 names the texture folder, panel 3
-// carries one-line notices and panel 4 the picture under the pointer.
+// carries one-line notices (the Notices button beside it lists the last ones)
+// and panel 4 the picture under the pointer.
 #pragma once
 #include <QString>
 

@@ -8,6 +8,7 @@ void RegisterTextureCommand(CommandHost& host) {
   host.SetCommand(WindowCommand::SaveTexture, [&host] {
     windows::Form3 form(host.Session(), host.Owner());
     form.exec();
+    if (form.Written()) host.ResultSaved(form.Written());
   });
 }
 

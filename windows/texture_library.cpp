@@ -1,12 +1,23 @@
 #include "windows/texture_library.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 
 #include "core/numeric.h"
 
 namespace pixmora::windows {
+
+namespace {
+
+bool IsBmpExtension(const std::string& extension) {
+  return extension.size() == 4 && extension[0] == '.' &&
+         std::equal(extension.begin() + 1, extension.end(), "bmp",
+                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
+}  // namespace
 
 double NumericValue(const std::string& text) {
   const size_t start = text.find_first_not_of(" \t");
@@ -25,7 +36,7 @@ TextureLibrary LoadTextureFolder(const std::string& folder) {
   std::error_code error;
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     const std::string name = entry.path().filename().string();
-    if (entry.is_regular_file(error) && name.size() > 4 && name.ends_with(".bmp"))
+    if (entry.is_regular_file(error) && name.size() > 4 && IsBmpExtension(name.substr(name.size() - 4)))
       found.push_back(name);
   }
   std::sort(found.begin(), found.end());
@@ -40,11 +51,16 @@ TextureLibrary LoadTextureFolder(const std::string& folder) {
   return library;
 }
 
+std::string ListedFile(const TextureLibrary& library, const std::string& text) {
+  for (const std::string& name : library.names)
+    if (name.size() == text.size() + 4 && name.starts_with(text) && IsBmpExtension(name.substr(text.size())))
+      return name;
+  return {};
+}
+
 void ValidateTextureName(const TextureLibrary& library, const std::string& text,
                          int16_t& verdict) {
-  if (std::find(library.names.begin(), library.names.end(), text + ".bmp") !=
-      library.names.end())
-    verdict = -1;
+  if (!ListedFile(library, text).empty()) verdict = -1;
   // An accepted verdict stands, even one left by an earlier check whose save failed.
   if (verdict == -1) return;
   const double value = NumericValue(text.substr(0, 3));

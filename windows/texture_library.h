@@ -20,12 +20,17 @@ struct TextureLibrary {
 // with none.
 double NumericValue(const std::string& text);
 
-// Lists folder's "*.bmp" files, sorted by name.
+// Lists folder's BMP files, sorted by name: ".bmp" in any letter case, as
+// textures copied from other systems often end in ".BMP".
 TextureLibrary LoadTextureFolder(const std::string& folder);
 
+// The listed file a typed name (without extension) stands for: the name
+// itself with ".bmp" in any letter case; empty when none is listed.
+std::string ListedFile(const TextureLibrary& library, const std::string& text);
+
 // The name check of the OK button. The typed name's first three characters
-// are compared with the last file's number; a name of an existing file is
-// accepted (it is overwritten). verdict is the window's flag, -1 accepted and
+// are compared with the last file's number; a name of an existing file
+// (ListedFile) is accepted (it is overwritten). verdict is the window's flag, -1 accepted and
 // 0 refused; it is written back and, when neither rule applies, keeps its
 // value. An empty library has last 0, so it accepts any name starting with a
 // positive number and the first texture can be saved.

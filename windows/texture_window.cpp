@@ -164,11 +164,14 @@ void Form3::Command1_Click() {
   // with its buttons disabled, and still answers.
   setEnabled(false);
   auto* written = new QFutureWatcher<std::string>(this);
-  connect(written, &QFutureWatcher<std::string>::finished, this, [this, written, folder] {
+  connect(written, &QFutureWatcher<std::string>::finished, this, [this, written, folder, result] {
     written->deleteLater();
-    TextureWritten(written->result(), folder);
+    TextureWritten(written->result(), folder, result);
   });
-  written->setFuture(QtConcurrent::run(&Form3::WriteTexture, result, folder + text + ".bmp"));
+  // A listed name is overwritten under its own letter case (".BMP").
+  const std::string listed = ListedFile(library, text);
+  const std::string path = folder + (listed.empty() ? text + ".bmp" : listed);
+  written->setFuture(QtConcurrent::run(&Form3::WriteTexture, result, path));
 }
 
 std::string Form3::WriteTexture(const Picture& result, const std::string& path) {
@@ -178,10 +181,11 @@ std::string Form3::WriteTexture(const Picture& result, const std::string& path) 
   return why.empty() ? why : CannotWrite(path, why);
 }
 
-void Form3::TextureWritten(const std::string& failure, const std::string& folder) {
+void Form3::TextureWritten(const std::string& failure, const std::string& folder, const Picture& result) {
   // A failed write closes the window as a good one does (the result stays
   // in the main window); the notice says why.
   if (!failure.empty()) ws_.report(failure);
+  else written_ = result;
   QClipboard* clipboard = QApplication::clipboard();
   clipboard->clear();
   clipboard->setText(QString::fromStdString(folder));

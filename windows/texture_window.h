@@ -27,6 +27,8 @@ class Form3 : public QDialog {
   std::function<void(QWidget*, const QString&)> critical;
 
   const TextureLibrary& Library(int i) const { return libraries_[i]; }
+  // The result the window wrote as a texture; null when it wrote none.
+  const Picture& Written() const { return written_; }
 
  private:
   void LoadTextureFolder(int i);
@@ -40,12 +42,13 @@ class Form3 : public QDialog {
   static std::string WriteTexture(const Picture& result, const std::string& path);
   // Back on the window's thread: the clipboard names the library, and the
   // window closes.
-  void TextureWritten(const std::string& failure, const std::string& folder);
+  void TextureWritten(const std::string& failure, const std::string& folder, const Picture& result);
 
   Workspace& ws_;
   std::array<TextureLibrary, 2> libraries_;  // 0: the standard library, 1: the user's
   int16_t selected_ = 0;                     // the library a new texture goes into
   int16_t verdict_ = 0;                      // the name check's flag: -1 accepted, 0 refused
+  Picture written_;
   // The controls, with their design names as object names.
   std::array<QRadioButton*, 2> Option1_{};      // "Option1(i)": chooses library i
   std::array<QListWidget*, 2> strips_{};        // "PicStrip1", "PicStrip2": each library's thumbnails

@@ -46,14 +46,18 @@ TEST_F(CommandLineTest, DamagedFileIsReportedAndTheWindowStartsAsUsual) {
   EXPECT_FALSE(Notice().contains('\n'));
 }
 
-TEST_F(CommandLineTest, MoreThanTwoFilesOpenTwoAndSaySo) {
+// The files left unopened are named, and a first file that cannot be opened
+// does not hide them.
+TEST_F(CommandLineTest, MoreThanTwoFilesOpenTwoAndNameTheRest) {
   Start();
-  const QString a = QString::fromStdString(WritePicture(Varied(64, 48), "a.bmp"));
-  app::OpenStartFiles(*window, {a, a, a, a});
+  const QString b = QString::fromStdString(WritePicture(Varied(64, 48), "b.bmp"));
+  const QString missing = QString::fromStdString(root + "missing.bmp");
+  app::OpenStartFiles(*window, {missing, b, QStringLiteral("third.png"), QStringLiteral("fourth.jpg")});
   Settle();
-  EXPECT_EQ(window->Session().Pic1.Width(), 64);
   EXPECT_EQ(window->Session().Pic2.Width(), 64);
-  EXPECT_TRUE(Notice().contains("2 more")) << Notice().toStdString();
+  const QString notices = Notices().join('\n');
+  EXPECT_TRUE(notices.contains("missing.bmp")) << notices.toStdString();
+  EXPECT_TRUE(notices.contains("third.png, fourth.jpg")) << notices.toStdString();
 }
 
 TEST(EditorCommandLine, AnswersVersionAndHelp) {

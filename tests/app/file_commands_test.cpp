@@ -61,6 +61,7 @@ TEST_F(FileCommandsTest, CancelAndUnreadableFilesChangeNothing) {
   Settle();
   EXPECT_EQ(window->Session().Pic1.Image()->At(3, 3), before->At(3, 3));
   EXPECT_EQ(window->Session().m.planes.Width(), 64);
+  RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   Answer("");
   Action("mnusalva")->trigger();
   Settle();
@@ -98,11 +99,13 @@ TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
   StartScripted();
   OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { CommandAction("grayscale")->trigger(); });
-  const std::pair<std::string, int> typed[] = {{"grey5.jpg", 1}, {"tex", 3}, {"Photo.TIFF", 1}, {"my.notes", 4}};
+  const std::pair<std::string, int> typed[] = {
+      {"grey5.jpg", 1}, {"tex", 3}, {"Photo.TIFF", 1}, {"my.notes", 4}, {"UP.JPG", 1}};
   const std::pair<std::string, PictureFormat> written[] = {{"grey5.jpg", PictureFormat::Jpeg},
                                                            {"tex.png", PictureFormat::Png},
                                                            {"Photo.TIFF", PictureFormat::Tiff},
-                                                           {"my.notes.tif", PictureFormat::Tiff}};
+                                                           {"my.notes.tif", PictureFormat::Tiff},
+                                                           {"UP.JPG", PictureFormat::Jpeg}};
   for (size_t i = 0; i < std::size(typed); ++i) {
     Answer(root + typed[i].first, typed[i].second);
     Action("mnusalva")->trigger();
@@ -110,10 +113,15 @@ TEST_F(FileCommandsTest, SaveTakesTheFormatFromATypedExtension) {
     EXPECT_EQ(ReadFacts(root + written[i].first).format, written[i].second) << written[i].first;
   }
   EXPECT_FALSE(std::filesystem::exists(root + "grey5.jpg.bmp"));
+  EXPECT_FALSE(std::filesystem::exists(root + "UP.JPG.bmp"));
 }
 
+// Handed on, the result preview turns blank and the status bar says that Save
+// file still writes the last result, which it does; the blank result itself
+// is not handed on again.
 TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   StartScripted();
+  window->show();
   OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));
   RunAndWait([&] { CommandAction("grayscale")->trigger(); });
   const Picture grey = window->Session().Pic4.Image();
@@ -124,10 +132,19 @@ TEST_F(FileCommandsTest, LoadImageAAfterGrayscaleChainsTheResult) {
   EXPECT_FALSE(window->Session().Pic4.GetPicture());
   EXPECT_FALSE(window->Session().Image1.GetPicture());
   EXPECT_FALSE(std::filesystem::exists(window->Session().folders.work + "$$$.bmp"));
+  EXPECT_EQ(Notice(), "The result went on as image A; Save file still writes the last result.");
+  app::PreviewBox* preview = window->Controls().Image1;
+  EXPECT_EQ(preview->grab().toImage().pixelColor(preview->rect().center() * preview->devicePixelRatioF()),
+            QColor(Qt::white));
 
+  Answer(root + "last.bmp");
+  Action("mnusalva")->trigger();
+  Settle();
+  ExpectSamePixels(LoadPictureFile(root + "last.bmp"), grey);
   window->Controls().Image5[6]->click();
   Settle();
-  EXPECT_EQ(window->Session().Pic2.Width(), 64) << "the cleared result, at its size, went to B";
+  EXPECT_FALSE(window->Session().Pic2.GetPicture()) << "nothing handed on as image B";
+  EXPECT_TRUE(Notice().contains("no result")) << Notice().toStdString();
 }
 
 // An installed program's folder belongs to root: handing the result on never
@@ -154,12 +171,11 @@ TEST_F(FileCommandsTest, LoadImageANeedsNoProgramFolderButAWorkingFolder) {
   EXPECT_TRUE(Notice().contains(QString::fromStdString(expected))) << Notice().toStdString();
 }
 
-TEST_F(FileCommandsTest, SavingBeforeAnyCommandSaysThereIsNoResult) {
+TEST_F(FileCommandsTest, SavingBeforeAnyCommandSaysThereIsNoResultBeforeAskingForAName) {
   StartScripted();
-  Answer(root + "blank.png", 3);
   Action("mnusalva")->trigger();
   Settle();
-  EXPECT_FALSE(std::filesystem::exists(root + "blank.png"));
+  EXPECT_TRUE(dialog->requests.empty());
   EXPECT_TRUE(Notice().contains("no result")) << Notice().toStdString();
 }
 

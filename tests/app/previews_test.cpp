@@ -62,6 +62,28 @@ TEST_F(WindowTest, PreviewsFillTheWorkAreaAndKeepThePicturesShape) {
       << "and leaves its white above";
 }
 
+// A picture one pixel wide or high still shows, as a line across its preview.
+TEST_F(WindowTest, APictureOfExtremeShapeShowsAtLeastAScreenPixelAcross) {
+  Start();
+  window->show();
+  const app::Form1Controls& c = window->Controls();
+  const ColorRef red = PackRGB(220, 0, 0);
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Flat(1, 4000, red), "a.bmp")));
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageB, WritePicture(Flat(4000, 1, red), "b.bmp")));
+  const auto reddish = [](const QColor& c) { return c.red() - c.green() > 60; };
+  const auto shows = [&](QWidget* box, bool across) {
+    return Eventually([&] {
+      const QImage drawn = box->grab().toImage();
+      for (int i = 0; i < (across ? drawn.width() : drawn.height()); ++i)
+        if (reddish(drawn.pixelColor(across ? QPoint(i, drawn.height() / 2) : QPoint(drawn.width() / 2, i))))
+          return true;
+      return false;
+    });
+  };
+  EXPECT_TRUE(shows(c.Image2, true)) << "1 x 4000";
+  EXPECT_TRUE(shows(c.Image3, false)) << "4000 x 1";
+}
+
 TEST_F(WindowTest, APictureIsViewedLargeAndComparedWithImageA) {
   StartScripted();
   window->show();

@@ -51,8 +51,8 @@ TEST_F(SettingsTest, ShortcutKeysRunTheirEntries) {
   ASSERT_EQ(dialog->requests.size(), 1u);
   EXPECT_EQ(dialog->requests[0].title, window->Caption("mnuimma"));
   QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-  ASSERT_EQ(dialog->requests.size(), 2u);
-  EXPECT_TRUE(dialog->requests[1].save);
+  EXPECT_EQ(dialog->requests.size(), 1u) << "no result to save yet: no dialog";
+  EXPECT_TRUE(Notice().contains("no result")) << Notice().toStdString();
   QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
   EXPECT_FALSE(window->isVisible());
 }

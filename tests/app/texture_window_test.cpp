@@ -98,9 +98,36 @@ TEST_F(TextureWindowTest, TheMenuOpensTheWindowAndAnEmptyLibraryTakesTheFirstTex
     form->findChild<QLineEdit*>("Text1")->setText("001 First");
     form->findChild<QPushButton*>("Command1")->click();
   });
+  EXPECT_TRUE(window->ResultUnsaved());
   Action("mnutex")->trigger();
   EXPECT_TRUE(seen);
   EXPECT_EQ(ReadFacts(data + "texture/001 First.bmp").width, 256u);
+  EXPECT_FALSE(window->ResultUnsaved()) << "quitting need not ask for a result kept as a texture";
+}
+
+// A texture ending in ".BMP" (copied from another system) is listed, and
+// its name overwrites it under its own letter case.
+TEST_F(TextureWindowTest, UpperCaseBmpFilesAreListedAndOverwrittenInPlace) {
+  StartWithLibrary();
+  std::filesystem::rename(userFolder + "012 Sand.bmp", userFolder + "012 Sand.BMP");
+  auto form = OpenForm();
+  EXPECT_EQ(form->Library(1).count, 12);
+  EXPECT_EQ(form->Library(1).last, 12);
+  EXPECT_FALSE(Refused(*form, "012 Sand"));
+  EXPECT_EQ(ReadFacts(userFolder + "012 Sand.BMP").width, 256u);
+  EXPECT_FALSE(std::filesystem::exists(userFolder + "012 Sand.bmp")) << "no second file beside it";
+}
+
+// Before any command there is no result: OK writes nothing and says so.
+TEST_F(TextureWindowTest, OkBeforeAnyCommandSaysThereIsNoResult) {
+  Start();
+  std::filesystem::create_directories(data + "texture");
+  windows::Form3 form(window->Session(), window.get());
+  form.findChild<QLineEdit*>("Text1")->setText("001 First");
+  form.findChild<QPushButton*>("Command1")->click();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(std::filesystem::exists(data + "texture/001 First.bmp"));
+  EXPECT_TRUE(Notice().contains("no result")) << Notice().toStdString();
 }
 
 TEST_F(TextureWindowTest, AClickedThumbnailNamesItsTextureAndSwitchingEmptiesTheName) {

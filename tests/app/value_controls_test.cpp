@@ -60,27 +60,65 @@ TEST_F(WindowTest, StrengthAndSizeShowTenths) {
   EXPECT_EQ(c.Label3->text(), "1.0");
 }
 
+namespace {
+
+void Type(QSpinBox* field, const QString& text) {
+  field->setFocus();
+  field->selectAll();
+  QTest::keyClicks(field, text);
+  QTest::keyClick(field, Qt::Key_Return);
+}
+
+}  // namespace
+
 // Each number can be typed; the bar follows once the typing is done.
 TEST_F(WindowTest, ValuesCanBeTypedBesideTheirBars) {
   Start();
   window->show();
   const app::Form1Controls& c = window->Controls();
-  const auto type = [](QSpinBox* field, const QString& text) {
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
-  };
-  type(c.Label4[1], "12");
+  Type(c.Label4[1], "12");
   EXPECT_EQ(c.HS1[1]->value(), 12);
   EXPECT_EQ(c.Label4[1]->text(), "012");
   EXPECT_EQ(Swatch(c, 0), QColor(0, 12, 0));
-  type(c.Label3, "0.7");
+  Type(c.Label3, "0.7");
   EXPECT_EQ(c.HScroll1->value(), 7);
-  type(c.Label9, "80%");
+  Type(c.Label9, "80%");
   EXPECT_EQ(c.HScroll2->value(), 8);
-  type(c.Label4[0], "abc");
-  EXPECT_EQ(c.HS1[0]->value(), 0) << "letters are not taken";
+  EXPECT_FALSE(c.Label9->Refused());
+}
+
+// A value the bar cannot take leaves the field in error and says what it
+// takes; the bar keeps its value, and typing a good one clears the mark.
+TEST_F(WindowTest, ATypedValueOutOfRangeOrMalformedIsRefusedWithTheRange) {
+  Start();
+  window->show();
+  const app::Form1Controls& c = window->Controls();
+  const std::pair<app::ValueField*, QString> refused[] = {
+      {c.Label4[0], "Color 1 red takes 0 to 255"},
+      {c.Label3, "Transparency takes 0.1 to 1.0"},
+      {c.Label9, "Scale takes 10% to 100%"}};
+  const QString typed[] = {"abc", "1.5", "150%"};
+  for (size_t i = 0; i < std::size(refused); ++i) {
+    const auto& [field, notice] = refused[i];
+    const int before = field->value();
+    Type(field, typed[i]);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(field->value(), before) << typed[i].toStdString();
+    EXPECT_TRUE(field->Refused()) << typed[i].toStdString();
+    EXPECT_EQ(field->accessibleDescription(), notice);
+    EXPECT_EQ(Notice(), notice);
+    EXPECT_EQ(field->text(), typed[i]) << "kept to be typed over";
+  }
+  Type(c.Label9, "70%");
+  EXPECT_EQ(c.HScroll2->value(), 7);
+  EXPECT_FALSE(c.Label9->Refused());
+  // Leaving the field puts the bar's value back; the mark stays.
+  c.Label4[5]->setFocus();
+  c.Label4[5]->selectAll();
+  QTest::keyClicks(c.Label4[5], "300");
+  c.Label4[4]->setFocus();
+  EXPECT_EQ(c.Label4[5]->text(), "255");
+  EXPECT_TRUE(c.Label4[5]->Refused());
 }
 
 TEST_F(WindowTest, ASwatchOpensTheColourDialog) {

@@ -3,6 +3,8 @@
 #include <QDeadlineTimer>
 
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <cstdlib>
@@ -95,6 +97,17 @@ QAction* WindowTest::CommandAction(const std::string& key) const {
 
 QString WindowTest::Notice() const {
   return static_cast<QLabel*>(window->Controls().panels[2])->text();
+}
+
+QStringList WindowTest::Notices() const {
+  QCoreApplication::processEvents();
+  auto* button = Find<QToolButton>("NoticesButton");
+  if (!button->isEnabled()) return {};
+  button->click();
+  auto* list = Find<QPlainTextEdit>("NoticesList");
+  const QStringList lines = list->toPlainText().split('\n');
+  list->window()->close();
+  return lines;
 }
 
 void WindowTest::RunAndWait(const std::function<void()>& start) {

@@ -42,6 +42,8 @@ class WindowTest : public ::testing::Test {
   void OpenImageA(const std::string& path);
   // What the status bar's notice panel says.
   QString Notice() const;
+  // The notices the status bar's list holds (through its button), oldest first.
+  QStringList Notices() const;
   template <class T>
   T* Find(const QString& name) const {
     return window->findChild<T*>(name);

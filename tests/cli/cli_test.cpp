@@ -72,6 +72,18 @@ TEST_F(CliTest, WritesEachFormatAt24Bits) {
   }
 }
 
+// An OUTPUT's extension names its format in any letter case, as in the
+// window's Save file, and the file takes exactly the name typed.
+TEST_F(CliTest, AnUpperCaseExtensionChoosesItsFormatUnderTheNameTyped) {
+  const std::pair<std::string, PictureFormat> outputs[] = {{"UP.JPG", PictureFormat::Jpeg},
+                                                           {"Scan.TIF", PictureFormat::Tiff}};
+  for (const auto& [name, format] : outputs) {
+    ASSERT_EQ(Cli("apply '" + input + "' '" + Out(name) + "' grayscale"), 0) << name;
+    EXPECT_EQ(test::ReadFacts(Out(name)).format, format) << name;
+  }
+  EXPECT_FALSE(fs::exists(Out("UP.JPG.jpg"))) << "no second extension";
+}
+
 TEST_F(CliTest, UsageErrorsExitTwoWithOneLine) {
   const std::string bad[] = {"nosuchop", "color:1", "color:22", "effects:4", "color:x",
                              "grayscale --strength 0", "grayscale --strength 11",

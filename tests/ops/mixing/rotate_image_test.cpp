@@ -107,6 +107,20 @@ TEST(Slider1Change, ClearsTheResultRotatesImageAAndPublishes) {
   EXPECT_EQ(s.ws.imma.Point(10, 6), s.Result(10, 6));
 }
 
+// The result takes image A's size before the turn, whatever size the result
+// surface kept from an earlier picture (or none before the first command).
+TEST(Slider1Change, TheResultTakesImageAsSize) {
+  test::Session s(test::Varied(21, 13));
+  s.ws.Pic4.SetSize(40, 40);
+  Slider1_Change(s.ws, 1);
+  EXPECT_EQ(s.ws.Pic4.Width(), 21);
+  EXPECT_EQ(s.ws.Pic4.Height(), 13);
+  test::Session first(test::Varied(9, 30));
+  Slider1_Change(first.ws, 0);
+  EXPECT_EQ(first.ws.imma.Image()->Width(), 9);
+  EXPECT_EQ(first.ws.imma.Image()->Height(), 30);
+}
+
 // Value 0 shows image A over the square of offsets (centre round(7.5) = 8,
 // offsets -6..6: columns and rows 2..14); eight steps make a full turn.
 TEST(Slider1Change, ValuesTurnInEighths) {
