@@ -8,20 +8,15 @@
 
 #include "app/form1.h"
 #include "app/history_panel.h"
+#include "app/menu_entries.h"
+#include "app/missing_pictures.h"
 #include "app/mnemonics.h"
 #include "app/recipe_commands.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
 namespace {
-
-QAction* AddEntry(QMenu& menu, const char* name, const QString& text,
-                  const QList<QKeySequence>& keys = {}) {
-  QAction* action = menu.addAction(text);
-  action->setObjectName(name);
-  action->setShortcuts(keys);
-  return action;
-}
 
 // Undo and Redo name the step they would undo or redo, and are there only
 // while no command runs and there is such a step.
@@ -32,8 +27,8 @@ void FollowHistory(Form1& window, QAction* undo, QAction* redo) {
     const auto& entries = history.Entries();
     undo->setEnabled(!window.Busy() && history.CanUndo());
     redo->setEnabled(!window.Busy() && history.CanRedo());
-    undo->setText(QStringLiteral("Undo %1").arg(history.CanUndo() ? QString::fromStdString(entries[history.Position()].name) : QString()).trimmed());
-    redo->setText(QStringLiteral("Redo %1").arg(history.CanRedo() ? QString::fromStdString(entries[history.Position() + 1].name) : QString()).trimmed());
+    undo->setText(windows::Tr("Undo %1").arg(history.CanUndo() ? QString::fromStdString(entries[history.Position()].name) : QString()).trimmed());
+    redo->setText(windows::Tr("Redo %1").arg(history.CanRedo() ? QString::fromStdString(entries[history.Position() + 1].name) : QString()).trimmed());
   };
   QObject::connect(&window, &Form1::historyChanged, undo, [update, undo] {
     update();
@@ -51,23 +46,22 @@ void BuildEditMenu(Form1& window) {
   const QList<QAction*> top = bar.actions();
   QAction* before = top.indexOf(after) + 1 < top.size() ? top[top.indexOf(after) + 1] : nullptr;
 
-  auto* edit = new QMenu(QStringLiteral("Edit"), &bar);
-  edit->setObjectName("mnuEdit");
+  QMenu* edit = AddOwnMenu(bar, "mnuEdit", "Edit");
   bar.insertMenu(before, edit);
-  QAction* undo = AddEntry(*edit, "mnuUndo", QStringLiteral("Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-  QAction* redo = AddEntry(*edit, "mnuRedo", QStringLiteral("Redo"),
-                           {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  QAction* undo = AddMenuEntry(*edit, "mnuUndo", "Undo", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  QAction* redo = AddMenuEntry(*edit, "mnuRedo", "Redo",
+                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
   QObject::connect(undo, &QAction::triggered, &window, &Form1::Undo);
   QObject::connect(redo, &QAction::triggered, &window, &Form1::Redo);
   FollowHistory(window, undo, redo);
   edit->addSeparator();
-  QAction* copy = AddEntry(*edit, "mnuCopyCommand", QStringLiteral("Copy as command"));
+  QAction* copy = AddMenuEntry(*edit, "mnuCopyCommand", "Copy as command");
   QObject::connect(copy, &QAction::triggered, &window, [&window] {
     const QString line = ResultCommandLine(window.SessionHistory());
-    if (line.isEmpty()) window.Report(QStringLiteral("Open image A first (File > Open or drop a picture)"));
+    if (line.isEmpty()) window.Report(windows::Tr(kOpenImageAFirst));
     else QApplication::clipboard()->setText(line);
   });
-  QAction* save = AddEntry(*edit, "mnuSaveRecipe", QStringLiteral("Save recipe..."));
+  QAction* save = AddMenuEntry(*edit, "mnuSaveRecipe", "Save recipe...");
   QObject::connect(save, &QAction::triggered, &window,
                    [&window] { SaveRecipe(window, window.SessionHistory()); });
 }
@@ -76,7 +70,7 @@ void AddHistoryEntry(QMenu& view, HistoryPanel& panel) {
   view.addSeparator();
   QAction* history = panel.toggleViewAction();
   history->setObjectName("mnuHistory");
-  history->setText(QStringLiteral("History"));
+  windows::SetCaption(history, "History");
   view.addAction(history);
 }
 

@@ -32,6 +32,7 @@
 #include "app/widget_captions.h"
 #include "app/window_hooks.h"
 #include "app/work_area.h"
+#include "windows/translate.h"
 #include "session/config/colour_scheme.h"
 #include "session/config/configuration.h"
 #include "session/captions/control_names.h"
@@ -145,7 +146,9 @@ void Form1::Form_Load() {
   for (PreviewBox* box : {c_.Image1, c_.Image2, c_.Image3}) box->SetBackColour(kWhite);
   c_.Picture4->SetBackColour(kBlack);
 
-  // The letters of Alt+letter are chosen once the language's captions are in.
+  // The window's own captions follow the language the configuration named;
+  // the letters of Alt+letter are chosen once every caption is in.
+  windows::Retranslate(*this);
   AssignMnemonics(*menuBar());
 
   PrepareForCommands(true);

@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "app/save_commands.h"
 #include "app/user_settings.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -18,7 +19,7 @@ bool Form1::MayClose() {
   if (!ResultUnsaved()) return true;
   const QMessageBox::StandardButton answer =
       askQuestion_(this, windowTitle(),
-                   QStringLiteral("The last result was never saved. Save it before closing?"),
+                   windows::Tr("The last result was never saved. Save it before closing?"),
                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
   if (answer == QMessageBox::Discard) return true;
   // Queued: the window closes after the save's own ending.

@@ -16,6 +16,7 @@
 #include "session/captions/control_names.h"
 #include "session/slider_command.h"
 #include "windows/qt_pictures.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -41,7 +42,7 @@ void Form1::ConnectValueControls() {
   for (ValueField* field : {c_.Label4[0], c_.Label4[1], c_.Label4[2], c_.Label4[3], c_.Label4[4], c_.Label4[5],
                             c_.Label3, c_.Label9})
     connect(field, &ValueField::refused, this, [this, field] {
-      const QString notice = QStringLiteral("%1 takes %2 to %3")
+      const QString notice = windows::Tr("%1 takes %2 to %3")
                                  .arg(ValueName(field), field->Bound(field->minimum()),
                                       field->Bound(field->maximum()));
       field->ShowRefused(notice);

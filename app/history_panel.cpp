@@ -3,12 +3,14 @@
 #include <QListWidget>
 
 #include "app/form1.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
 HistoryPanel::HistoryPanel(Form1& window)
-    : QDockWidget(QStringLiteral("History"), &window), window_(window), list_(new QListWidget(this)) {
+    : QDockWidget(&window), window_(window), list_(new QListWidget(this)) {
   setObjectName("HistoryPanel");
+  windows::SetCaption(this, "History");
   list_->setObjectName("HistoryList");
   setWidget(list_);
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "session/captions/control_names.h"
+#include "app/menu_entries.h"
 #include "session/captions/design_captions.h"
 
 namespace pixmora::app {
@@ -37,13 +38,9 @@ void AddFileEntry(QMenu& menu, const char* control, const MenuCommands& commands
   });
 }
 
-QAction* AddEntry(QMenu& menu, const char* control, const QString& caption,
-                  const std::function<void()>& run, const QKeySequence& shortcut = {}) {
-  QAction* action = menu.addAction(caption);
-  action->setObjectName(control);
-  action->setShortcut(shortcut);
-  QObject::connect(action, &QAction::triggered, run);
-  return action;
+void AddEntry(QMenu& menu, const char* control, const char* english, const std::function<void()>& run,
+              const QKeySequence& shortcut = {}) {
+  QObject::connect(AddMenuEntry(menu, control, english, {shortcut}), &QAction::triggered, run);
 }
 
 void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
@@ -52,10 +49,8 @@ void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
   // The usual keys for opening, saving and leaving; Qt shows them in the menus.
   AddFileEntry(*open, "mnuimma", commands, QKeySequence(Qt::CTRL | Qt::Key_O));
   AddFileEntry(*open, "mnuimmb", commands);
-  auto* recent = new QMenu(QStringLiteral("Open Recent"), file);
-  recent->setObjectName("mnuRecent");
+  QMenu* recent = AddOwnMenu(*file, "mnuRecent", "Open Recent");
   recent->setToolTipsVisible(true);
-  file->addMenu(recent);
   QObject::connect(recent, &QMenu::aboutToShow, [recent, fill = commands.fillRecent] { fill(*recent); });
   AddSeparator(*file, "pos3");
   AddFileEntry(*file, "mnusalvap", commands);
@@ -67,11 +62,13 @@ void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
   AddSeparator(*file, "pos1");
   AddFileEntry(*file, "mnutex", commands);
   AddSeparator(*file, "posRepeat");
-  AddEntry(*file, "mnuRepeat", QStringLiteral("Repeat Last Command"), commands.repeat,
-           QKeySequence(Qt::CTRL | Qt::Key_R));
-  AddEntry(*file, "mnuReset", QStringLiteral("Reset Values"), commands.resetValues);
+  AddEntry(*file, "mnuRepeat", "Repeat Last Command", commands.repeat, QKeySequence(Qt::CTRL | Qt::Key_R));
+  AddEntry(*file, "mnuReset", "Reset Values", commands.resetValues);
   AddSeparator(*file, "pos2");
-  AddEntry(*file, "mnuesci", Caption("mnuesci"), commands.exit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+  QAction* exit = file->addAction(Caption("mnuesci"));
+  exit->setObjectName("mnuesci");
+  exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  QObject::connect(exit, &QAction::triggered, commands.exit);
 }
 
 void BuildOperationMenu(QMenuBar& bar, Menu which, const MenuCommands& commands) {

@@ -1,4 +1,5 @@
 #include "app/notice_log.h"
+#include "windows/translate.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -29,7 +30,7 @@ void ShowNoticeList(QWidget* anchor, const NoticeLog& log) {
   popup->setFrameStyle(QFrame::Box | QFrame::Plain);
   auto* list = new QPlainTextEdit(popup);
   list->setObjectName("NoticesList");
-  list->setAccessibleName(QStringLiteral("Notices"));
+  list->setAccessibleName(windows::Tr("Notices"));
   list->setReadOnly(true);
   list->setPlainText(log.Lines().join('\n'));
   list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());

@@ -5,13 +5,14 @@
 #include <QMenu>
 
 #include "app/user_settings.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
 void FillRecentMenu(QMenu& menu, const std::function<void(const QString&)>& open) {
   menu.clear();
   const QStringList files = RecentPictures();
-  if (files.isEmpty()) menu.addAction(QStringLiteral("No Pictures Yet"))->setEnabled(false);
+  if (files.isEmpty()) menu.addAction(windows::Tr("No Pictures Yet"))->setEnabled(false);
   for (qsizetype i = 0; i < files.size(); ++i) {
     const QString& path = files[i];
     QString name = QFileInfo(path).fileName();

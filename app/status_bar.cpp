@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "app/elided_label.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -33,17 +34,18 @@ void BuildStatusBar(QMainWindow& window, Form1Controls& c) {
   pointer->setTextInteractionFlags(Qt::TextSelectableByMouse);
   c.panels[3] = pointer;
   for (int i = 0; i < 4; ++i) c.panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
-  c.cancelButton = new QPushButton(QStringLiteral("Cancel"), c.StatusBar1);
+  c.cancelButton = new QPushButton(c.StatusBar1);
   c.cancelButton->setObjectName("CancelButton");
+  windows::SetCaption(c.cancelButton, "Cancel");
   c.cancelButton->hide();
   c.StatusBar1->addWidget(c.panels[0]);
   c.StatusBar1->addWidget(c.cancelButton);
   c.StatusBar1->addWidget(c.panels[1]);
   c.noticesButton = new QToolButton(c.StatusBar1);
   c.noticesButton->setObjectName("NoticesButton");
-  c.noticesButton->setText(QStringLiteral("Notices"));
-  c.noticesButton->setAccessibleName(QStringLiteral("Notices"));
-  c.noticesButton->setToolTip(QStringLiteral("The last notices, with their times"));
+  windows::SetCaption(c.noticesButton, "Notices");
+  windows::SetAccessibleName(c.noticesButton, "Notices");
+  windows::SetToolTip(c.noticesButton, "The last notices, with their times");
   c.noticesButton->setEnabled(false);
   c.StatusBar1->addWidget(c.noticesButton);
   c.StatusBar1->addWidget(c.panels[2], 1);

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "app/menu_entries.h"
 #include "windows/picture_view.h"
 
 namespace pixmora::app {
@@ -34,22 +35,14 @@ struct ZoomEntry {
   void (windows::PictureView::*act)();
 };
 
-QAction* AddAction(QMenu& menu, const char* name, const char* caption, const QKeySequence& keys = {}) {
-  QAction* action = menu.addAction(QString::fromUtf8(caption));
-  action->setObjectName(name);
-  action->setShortcut(keys);
-  return action;
-}
 
 }  // namespace
 
 void BuildViewMenu(QMenuBar& bar, const ViewCommands& commands) {
-  auto* menu = new QMenu(QStringLiteral("View"), &bar);
-  menu->setObjectName("mnuView");
-  bar.addMenu(menu);
+  QMenu* menu = AddOwnMenu(bar, "mnuView", "View");
   auto* group = new QActionGroup(menu);
   for (const ViewEntry& e : kShows) {
-    QAction* action = AddAction(*menu, e.name, e.caption);
+    QAction* action = AddMenuEntry(*menu, e.name, e.caption);
     action->setCheckable(true);
     action->setChecked(!e.shows);
     group->addAction(action);
@@ -64,13 +57,13 @@ void BuildViewMenu(QMenuBar& bar, const ViewCommands& commands) {
        &windows::PictureView::ActualSize},
   };
   for (const ZoomEntry& z : zooms)
-    QObject::connect(AddAction(*menu, z.name, z.caption, z.keys), &QAction::triggered,
+    QObject::connect(AddMenuEntry(*menu, z.name, z.caption, {z.keys}), &QAction::triggered,
                      commands.view, z.act);
   // Ctrl+= too: on many keyboards + is = with Shift.
   menu->findChild<QAction*>("mnuZoomIn")->setShortcuts(
       {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   menu->addSeparator();
-  QAction* before = AddAction(*menu, "mnuBefore", "Image (A) in Place of the Result (hold B)");
+  QAction* before = AddMenuEntry(*menu, "mnuBefore", "Image (A) in Place of the Result (hold B)");
   before->setCheckable(true);
   QObject::connect(before, &QAction::toggled, commands.view, &windows::PictureView::ShowBefore);
 }

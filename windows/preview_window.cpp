@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "windows/picture_view.h"
+#include "windows/translate.h"
 
 namespace pixmora::windows {
 
@@ -21,7 +22,7 @@ Form2::Form2(QWidget* owner)
   setObjectName("Form2");
   // Closing unloads the window; the next click makes a new one.
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(QStringLiteral("Preview"));
+  SetCaption(this, "Preview");
   picture1_->setObjectName("picture1");
   pointer_->setObjectName("pointer");
   pointer_->setContentsMargins(6, 2, 6, 2);

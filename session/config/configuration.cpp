@@ -1,5 +1,6 @@
 #include "session/config/configuration.h"
 
+#include "session/captions/window_captions.h"
 #include "session/config/free_format.h"
 
 namespace pixmora {
@@ -17,7 +18,10 @@ bool ReadLanguageName(const std::string& path, std::string& language) {
 
 bool LoadConfiguration(const Folders& folders, CaptionTarget& target) {
   std::string language;
+  SetWindowLanguage({});  // English, unless the configuration names another
   if (!ReadLanguageName(folders.data + kConfigurationFile, language)) return false;
+  const std::string shippedSupport = folders.shipped.empty() ? "" : folders.shipped + "supporto/";
+  SetWindowLanguage(ReadWindowCaptions(shippedSupport, folders.Support(), language));
   std::vector<std::string> entries;
   if (!ReadLanguageFile(folders.Support() + language + kLanguageExtension, entries)) return false;
   ApplyLanguage(entries, target);

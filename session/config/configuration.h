@@ -14,7 +14,8 @@ inline constexpr const char* kConfigurationFile = "sxconf.cff";
 // a number); false when the file is missing or a value cannot be read.
 bool ReadLanguageName(const std::string& path, std::string& language);
 
-// Reads the configuration and the language file and applies the captions.
+// Reads the configuration and the language file and applies the captions;
+// the window's own captions (window_captions.h) take the same language.
 // Any failure ends the step quietly: the captions set so far stay.
 bool LoadConfiguration(const Folders& folders, CaptionTarget& target);
 

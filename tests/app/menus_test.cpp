@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -123,6 +124,10 @@ TEST_F(WindowTest, ShippedItalianProvesTheMechanism) {
   EXPECT_EQ(Find<QLabel>("Label7(1)")->text(), "Colore 2");
   EXPECT_EQ(window->Caption("mnutex"), "Salva Texture (256x256)");
   EXPECT_EQ(Find<QLabel>("Label1")->text(), "%...Elaborazione");
+  // The window's own captions come from the second file, Italiano.captions.
+  EXPECT_EQ(app::WithoutMnemonic(Find<QMenu>("mnuEdit")->title()), "Modifica");
+  EXPECT_EQ(app::WithoutMnemonic(Action("mnuRepeat")->text()), "Ripeti l'ultimo comando");
+  EXPECT_EQ(Find<QAbstractButton>("NoticesButton")->accessibleName(), "Avvisi");
 }
 
 }  // namespace pixmora::test

@@ -4,6 +4,7 @@
 
 #include "session/captions/design_captions.h"
 #include "session/captions/language_file.h"
+#include "session/captions/window_captions.h"
 #include "tests/session/config/table_captions.h"
 
 namespace pixmora {
@@ -65,6 +66,21 @@ TEST(LanguageFile, EachControlTakesOneEntry) {
     EXPECT_LT(r.entry, kLanguageEntryCount);
     EXPECT_TRUE(controls.insert(r.control).second) << r.control << " is set twice";
   }
+}
+
+}  // namespace pixmora
+
+namespace pixmora {
+
+// The window's own captions: English is the key, '#' lines are comments, the
+// data folder's lines win over the shipped ones and a missing one stays English.
+TEST(WindowCaptions, TheDataFoldersLinesOverlayTheShippedOnes) {
+  CaptionTranslations shipped = CaptionTranslations::FromText("# comment\nEdit\tModifica\r\nView\tVista\nbroken line\n");
+  shipped.Overlay(CaptionTranslations::FromText("View\tVisualizza\n"));
+  EXPECT_EQ(shipped.Of("Edit"), "Modifica");
+  EXPECT_EQ(shipped.Of("View"), "Visualizza");
+  EXPECT_EQ(shipped.Of("History"), "History");
+  EXPECT_EQ(shipped.All().size(), 2u);
 }
 
 }  // namespace pixmora
