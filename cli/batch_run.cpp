@@ -31,9 +31,13 @@ std::string DefaultDataFile(const Folders& folders, const std::string& relative)
 class BatchHost : public RecipeHost {
  public:
   Picture Read(Slot slot, const std::string& file) override {
-    std::string why, note;
-    Picture picture = ReadChosenPicture(file, why, &note);
-    if (!picture) throw RunError{1, CannotRead(SlotName(slot), file, why)};
+    std::string note;
+    Result<Picture> read = ReadChosenPicture(file, &note);
+    if (!read) {
+      read.error().role = SlotName(slot);
+      throw RunError{1, read.error().Message()};
+    }
+    const Picture& picture = *read;
     if (!note.empty()) report(PictureNote(SlotName(slot), file, note));
     if (picture->Width() > kMaxSide || picture->Height() > kMaxSide)
       throw RunError{1, "cannot use " + std::string(SlotName(slot)) + " " + file + ": " +
@@ -80,20 +84,14 @@ void KeepOnlyTheResult(Workspace& ws) {
   for (PictureSurface* s : {&ws.Pic1, &ws.Pic2, &ws.Pic3, &ws.PatPic, &ws.imma}) *s = PictureSurface();
 }
 
-void WriteOutput(const PictureSurface& result, const std::string& path, PictureFormat format,
-                 const ApplyRequest& request) {
+Status WriteOutput(const PictureSurface& result, const std::string& path, PictureFormat format,
+                   const ApplyRequest& request) {
   const Picture picture = result.Image();
-  if (picture->Count() == 0) throw RunError{1, CannotWrite(path, "the result is empty")};
-  std::string why;
-  if (request.writeAsSaved) {
-    const SaveOutcome saved = SaveResultFile(picture, path, format, true, request.save);
-    why = saved.error.empty() ? saved.secondError : saved.error;
-  } else {
-    WriteOptions options;
-    options.save = request.save;
-    why = WritePictureFile(picture, path, format, options);
-  }
-  if (!why.empty()) throw RunError{1, CannotWrite(path, why)};
+  if (picture->Count() == 0) return std::unexpected(CannotWrite(path, "the result is empty"));
+  if (request.writeAsSaved) return SaveResultFile(picture, path, format, true, request.save);
+  WriteOptions options;
+  options.save = request.save;
+  return WritePictureFile(picture, path, format, options);
 }
 
 }  // namespace
@@ -132,7 +130,9 @@ void RunApply(const ApplyRequest& request) {
   host.times.Time(Stage::Decode, [&] { LoadStartPictures(ws, request.recipe); });
   RunRecipe(ws, request.recipe, host);
   KeepOnlyTheResult(ws);
-  host.times.Time(Stage::Encode, [&] { WriteOutput(ws.Pic4, request.output, format, request); });
+  Status written;
+  host.times.Time(Stage::Encode, [&] { written = WriteOutput(ws.Pic4, request.output, format, request); });
+  if (!written) throw RunError{1, written.error().Message()};
   if (request.timings) std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
 }
 
