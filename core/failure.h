@@ -7,6 +7,7 @@
 #pragma once
 #include <expected>
 #include <string>
+#include <utility>
 
 namespace pixmora {
 
