@@ -70,15 +70,15 @@ void Form1::Redo() {
 void Form1::GoToStep(size_t index) {
   if (index == history_->Position() || Busy()) return;
   RunInBackground([this, index] {
-    SessionState state;
-    if (!history_->GoTo(index, state)) {
-      Report(QStringLiteral("cannot go back to that step: a picture of it cannot be read back"));
+    const Result<SessionState> state = history_->GoTo(index);
+    if (!state) {
+      Report(QString::fromStdString(state.error().Message()));
       return;
     }
-    const auto changed = RestoreState(ws_, state);
+    const auto changed = RestoreState(ws_, *state);
     // The previews of the pictures the user brings in show them again.
     for (Slot slot : kOpenedSlots)
-      if (changed[static_cast<size_t>(slot)]) PutPicture(slot, state[static_cast<size_t>(slot)].picture);
+      if (changed[static_cast<size_t>(slot)]) PutPicture(slot, (*state)[static_cast<size_t>(slot)].picture);
     QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
   });
 }

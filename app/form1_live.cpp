@@ -56,12 +56,12 @@ void Form1::ValueMoved(std::optional<Input> input) {
   RecipeStep again = *step;
   again.values = ReadControlValues();
   RunInBackground([this, at, again, wanted] {
-    SessionState shown;
-    if (!history_->PeekState(at, shown)) return;
+    const Result<SessionState> shown = history_->PeekState(at);
+    if (!shown) return;
     ws_.values = again.values;
     RunMenuRoutine(ws_, again.menu, again.index);
     if (liveWanted_ != wanted) {  // overtaken: what is shown stays
-      RestoreState(ws_, shown);
+      RestoreState(ws_, *shown);
       return;
     }
     PublishResult(ws_);

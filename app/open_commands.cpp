@@ -43,14 +43,15 @@ void OpenPicture(CommandHost& host, Slot slot, const char* titleEntry,
 // at the file being read.
 void ReadInto(CommandHost& host, const std::vector<FileToOpen>& files, QStringList& opened) {
   for (const FileToOpen& file : files) {
-    std::string why, note;
-    const Picture picture = ReadChosenPicture(file.path.toStdString(), why, &note);
+    std::string note;
+    Result<Picture> picture = ReadChosenPicture(file.path.toStdString(), &note);
     if (CancelScope::Cancelled()) return;
     if (!picture) {
-      host.Report(QString::fromStdString(CannotRead(SlotName(file.slot), file.path.toStdString(), why)));
+      picture.error().role = SlotName(file.slot);
+      host.Report(QString::fromStdString(picture.error().Message()));
       continue;
     }
-    host.PutPicture(file.slot, picture);
+    host.PutPicture(file.slot, *picture);
     if (!note.empty())
       host.Report(QString::fromStdString(PictureNote(SlotName(file.slot), file.path.toStdString(), note)));
     RecipeStep step;

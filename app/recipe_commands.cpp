@@ -1,7 +1,8 @@
 #include "app/recipe_commands.h"
 
+#include <cerrno>
+
 #include "app/file_dialog.h"
-#include "core/file_messages.h"
 #include "core/paths_and_text.h"
 #include "imageio/atomic_file.h"
 #include "session/recipe/recipe_file.h"
@@ -18,13 +19,12 @@ std::string OriginalImageA(const Recipe& recipe) {
   return "";
 }
 
-bool WriteText(const std::string& path, const std::string& text, std::string& why) {
+Status WriteText(const std::string& path, const std::string& text) {
   AtomicFile file(path);
+  errno = 0;
   const bool written =
       file.Stream() && std::fwrite(text.data(), 1, text.size(), file.Stream()) == text.size();
-  if (file.Commit(written)) return true;
-  why = file.Error();
-  return false;
+  return file.Commit(written, errno);
 }
 
 }  // namespace
@@ -51,9 +51,8 @@ void SaveRecipe(CommandHost& host, const History& history) {
   request.save = true;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
   if (answer.fileName.isEmpty()) return;
-  const std::string path = answer.fileName.toStdString();
-  std::string why;
-  if (!WriteText(path, RecipeText(recipe), why)) host.Report(QString::fromStdString(CannotWrite(path, why)));
+  if (Status written = WriteText(answer.fileName.toStdString(), RecipeText(recipe)); !written)
+    host.Report(QString::fromStdString(written.error().Message()));
 }
 
 }  // namespace pixmora::app

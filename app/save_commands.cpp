@@ -8,7 +8,6 @@
 #include "app/file_dialog.h"
 #include "app/save_format.h"
 #include "core/cancel_token.h"
-#include "core/file_messages.h"
 #include "imageio/picture_files.h"
 #include "imageio/write_picture.h"
 #include "session/save_file.h"
@@ -20,8 +19,8 @@ namespace {
 constexpr const char* kHandOnFile = "$$$.bmp";
 
 // Called from a job's work: a cancelled job says nothing more (its done does).
-void ReportCannotWrite(CommandHost& host, const std::string& path, const std::string& why) {
-  if (!CancelScope::Cancelled()) host.Report(QString::fromStdString(CannotWrite(path, why)));
+void ReportFailure(CommandHost& host, const Failure& failure) {
+  if (!CancelScope::Cancelled()) host.Report(QString::fromStdString(failure.Message()));
 }
 
 }  // namespace
@@ -51,11 +50,10 @@ void SaveResult(CommandHost& host, std::function<void()> whenSaved) {
   // leaves the first, which does).
   auto written = std::make_shared<std::atomic<bool>>(false);
   job.work = [&host, result, path, format, written] {
-    const SaveOutcome saved = SaveResultFile(result, path, format, true);
-    if (!saved.error.empty()) ReportCannotWrite(host, path, saved.error);
-    else if (!saved.secondError.empty())
-      ReportCannotWrite(host, path, saved.secondError + " (the first write stands)");
-    *written = saved.error.empty();
+    Status saved = SaveResultFile(result, path, format, false);
+    *written = saved.has_value();
+    if (saved && !CancelScope::Cancelled()) saved = FinishSavedFile(path, format);
+    if (!saved) ReportFailure(host, saved.error());
   };
   job.done = [&host, target, result, written, whenSaved = std::move(whenSaved)](bool cancelled) {
     if (cancelled) host.Report(QStringLiteral("Saving was cancelled: %1 is as it was.").arg(target.path));
@@ -75,25 +73,23 @@ void HandOn(CommandHost& host, Slot slot, const Picture& result, const QString& 
   Workspace& ws = host.Session();
   // Without a working folder the file would land in the current folder.
   if (ws.folders.work.empty()) {
-    ReportCannotWrite(host, kHandOnFile, "there is no working folder");
+    ReportFailure(host, CannotWrite(kHandOnFile, "there is no working folder"));
     return;
   }
   const std::string path = ws.folders.work + kHandOnFile;
-  const std::string written = WritePictureFile(result, path, PictureFormat::Bmp);
-  if (!written.empty()) {
-    ReportCannotWrite(host, path, written);
+  if (Status written = WritePictureFile(result, path, PictureFormat::Bmp); !written) {
+    ReportFailure(host, written.error());
     return;
   }
-  std::string why;
-  const Picture picture = ReadChosenPicture(path, why);
+  const Result<Picture> picture = ReadChosenPicture(path);
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   if (CancelScope::Cancelled()) return;
   if (!picture) {
-    host.Report(QString::fromStdString(CannotRead("", path, why)));
+    ReportFailure(host, picture.error());
     return;
   }
-  host.PutPicture(slot, picture);
+  host.PutPicture(slot, *picture);
   ws.Image1.SetPicture(nullptr);
   ws.Pic4.SetPicture(nullptr);
   RecipeStep step;

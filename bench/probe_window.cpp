@@ -133,9 +133,8 @@ int main(int argc, char** argv) {
   std::string picture = argc == 2 ? argv[1] : "";
   if (picture.empty()) {
     picture = (home.path() + "/photo.jpg").toStdString();
-    const std::string why = WritePictureFile(bench::Photo(), picture, PictureFormat::Jpeg);
-    if (!why.empty()) {
-      std::fprintf(stderr, "pixmora-probe-window: %s\n", why.c_str());
+    if (const Status written = WritePictureFile(bench::Photo(), picture, PictureFormat::Jpeg); !written) {
+      std::fprintf(stderr, "pixmora-probe-window: %s\n", written.error().Message().c_str());
       return 1;
     }
   }

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "bench/bench_picture.h"
-#include "core/file_messages.h"
 #include "imageio/write_picture.h"
 
 namespace {
@@ -18,9 +17,9 @@ using namespace pixmora;
 bool Write(const Picture& picture, const std::string& path, PictureFormat format, int jpegQuality = 0) {
   WriteOptions options;
   options.save.jpegQuality = jpegQuality;
-  const std::string why = WritePictureFile(picture, path, format, options);
-  if (!why.empty()) std::fprintf(stderr, "pixmora-bench-picture: %s\n", CannotWrite(path, why).c_str());
-  return why.empty();
+  const Status written = WritePictureFile(picture, path, format, options);
+  if (!written) std::fprintf(stderr, "pixmora-bench-picture: %s\n", written.error().Message().c_str());
+  return written.has_value();
 }
 
 bool WritePhotos(const std::string& folder) {

@@ -15,14 +15,16 @@ namespace pixmora::cli {
 namespace {
 
 // An output that is one of the pictures themselves would replace it.
-void RefuseToOverwriteInputs(const std::vector<std::string>& images, const std::vector<std::string>& outputs) {
+Status RefuseToOverwriteInputs(const std::vector<std::string>& images,
+                               const std::vector<std::string>& outputs) {
   for (const std::string& output : outputs)
     for (const std::string& image : images) {
       std::error_code ec;
       if (std::filesystem::equivalent(output, image, ec))
-        throw UsageError{"the result " + output + " would replace the picture " + image +
-                         "; choose another --out-dir, or give --overwrite"};
+        return UsageError("the result " + output + " would replace the picture " + image +
+                          "; choose another --out-dir, or give --overwrite");
     }
+  return {};
 }
 
 }  // namespace
@@ -31,7 +33,7 @@ bool IsManyForm(const std::vector<std::string>& args) {
   return std::find(args.begin(), args.end(), "--out-dir") != args.end();
 }
 
-ManyRequest ParseMany(const std::vector<std::string>& args) {
+Result<ManyRequest> ParseMany(const std::vector<std::string>& args) {
   ManyRequest r;
   size_t i = 0;
   for (; i < args.size() && args[i] != "--"; ++i) {
@@ -39,33 +41,33 @@ ManyRequest ParseMany(const std::vector<std::string>& args) {
     if (arg == "--overwrite") {
       r.overwrite = true;
     } else if (arg == "--out-dir" || arg == "--format" || arg == "--recipe") {
-      if (i + 1 >= args.size()) throw UsageError{arg + " needs a value"};
+      if (i + 1 >= args.size()) return UsageError(arg + " needs a value");
       const std::string& value = args[++i];
       if (arg == "--out-dir") r.outDir = value;
       else if (arg == "--format") r.format = value;
       else r.recipe = std::filesystem::absolute(value).string();
     } else if (arg.rfind("--", 0) == 0) {
-      throw UsageError{"with --out-dir, options go after '--' with the commands: " + arg};
+      return UsageError("with --out-dir, options go after '--' with the commands: " + arg);
     } else {
       r.images.push_back(arg);
     }
   }
   if (i >= args.size() && !r.recipe)
-    throw UsageError{"with --out-dir, put '--' between the pictures and the commands"};
+    return UsageError("with --out-dir, put '--' between the pictures and the commands");
   if (i < args.size()) r.stepsAndOptions.assign(args.begin() + static_cast<long>(i) + 1, args.end());
   if (r.recipe) r.stepsAndOptions.insert(r.stepsAndOptions.begin(), {"--recipe", *r.recipe});
-  if (r.outDir.empty()) throw UsageError{"--out-dir needs a folder"};
-  if (r.images.empty()) throw UsageError{"no picture given to run on"};
+  if (r.outDir.empty()) return UsageError("--out-dir needs a folder");
+  if (r.images.empty()) return UsageError("no picture given to run on");
   if (r.format) {
     r.format = Lower(*r.format);
     if (!r.format->empty() && (*r.format)[0] == '.') r.format->erase(0, 1);
     if (!IsOutputExtension(*r.format))
-      throw UsageError{"--format takes bmp, jpg, jpeg, png, tif or tiff, not '" + *r.format + "'"};
+      return UsageError("--format takes bmp, jpg, jpeg, png, tif or tiff, not '" + *r.format + "'");
   }
   // The commands and options are checked once, before any picture runs.
   std::vector<std::string> probe = {"in", "out.png"};
   probe.insert(probe.end(), r.stepsAndOptions.begin(), r.stepsAndOptions.end());
-  ParseApply(probe);
+  if (Result<ApplyRequest> checked = ParseApply(probe); !checked) return std::unexpected(checked.error());
   if (r.outDir.back() != '/') r.outDir += '/';
   return r;
 }
@@ -93,12 +95,14 @@ std::vector<std::string> OutputNames(const ManyRequest& request) {
   return names;
 }
 
-int RunMany(const ManyRequest& request, const std::string& self) {
+Result<int> RunMany(const ManyRequest& request, const std::string& self) {
   std::error_code ec;
   std::filesystem::create_directories(request.outDir, ec);
-  if (ec) throw RunError{1, "cannot make the folder " + request.outDir + ": " + ec.message()};
+  if (ec) return std::unexpected(CannotMakeFolder(request.outDir, ec.value()));
   const std::vector<std::string> outputs = OutputNames(request);
-  if (!request.overwrite) RefuseToOverwriteInputs(request.images, outputs);
+  if (!request.overwrite)
+    if (Status free = RefuseToOverwriteInputs(request.images, outputs); !free)
+      return std::unexpected(free.error());
   RemoveStaleTemporaryFiles(request.outDir);
   return RunPictures(request.images, outputs, request.stepsAndOptions, self);
 }

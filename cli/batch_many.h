@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/failure.h"
+
 namespace pixmora::cli {
 
 struct ManyRequest {
@@ -18,13 +20,13 @@ struct ManyRequest {
 };
 
 bool IsManyForm(const std::vector<std::string>& args);
-// Throws UsageError.
-ManyRequest ParseMany(const std::vector<std::string>& args);
+// The commands and options are checked too; a failure is a usage error.
+Result<ManyRequest> ParseMany(const std::vector<std::string>& args);
 // The output file for each input: DIR/stem.ext, numbered (stem-2.ext) where
 // that name is another output's, letter case aside.
 std::vector<std::string> OutputNames(const ManyRequest& request);
 // Runs every picture, making the output folder when missing; answers the
-// exit status (0 all done, 1 some failed). Throws RunError.
-int RunMany(const ManyRequest& request, const std::string& self);
+// exit status (0 all done, 1 some failed), or why the run could not start.
+Result<int> RunMany(const ManyRequest& request, const std::string& self);
 
 }  // namespace pixmora::cli

@@ -55,14 +55,17 @@ Outcome ReadMessages(const std::string& text, bool succeeded) {
 // Each of the workers gets its share of the cores for its commands: with one
 // worker per core, a command that split its work among threads would only
 // make the workers wait on one another.
-Worker StartWorker(const std::string& self, int threads, const std::vector<std::string>& stepsAndOptions) {
+Result<Worker> StartWorker(const std::string& self, int threads,
+                           const std::vector<std::string>& stepsAndOptions) {
   std::vector<std::string> argv = {self, kWorkerArgument, std::to_string(threads)};
   argv.insert(argv.end(), stepsAndOptions.begin(), stepsAndOptions.end());
   ChildProcess::Options options;
   options.in = ChildProcess::Stream::Pipe;
   options.err = ChildProcess::Stream::Pipe;
   Worker worker{ChildProcess(argv, options), std::nullopt, ""};
-  if (!worker.child.Started()) throw RunError{1, "cannot start the batch tool: " + worker.child.Error()};
+  if (!worker.child.Started())
+    return std::unexpected(Failure{
+        .kind = Failure::Kind::Resources, .action = "start the batch tool", .why = worker.child.Error()});
   return worker;
 }
 
@@ -173,18 +176,24 @@ int Report::ExitStatus() const {
 
 }  // namespace
 
-int RunPictures(const std::vector<std::string>& images, const std::vector<std::string>& outputs,
-                const std::vector<std::string>& stepsAndOptions, const std::string& self) {
+Result<int> RunPictures(const std::vector<std::string>& images, const std::vector<std::string>& outputs,
+                        const std::vector<std::string>& stepsAndOptions, const std::string& self) {
   std::deque<size_t> queue = LargestFirst(images);
   Report report(images);
   ShowProgress(0, images.size(), 0);
   std::vector<Worker> workers;
   const size_t parallel = Parallelism(images.size());
   const int threads = static_cast<int>(std::max<size_t>(1, std::thread::hardware_concurrency() / parallel));
-  for (size_t i = parallel; i > 0; --i) {
-    workers.push_back(StartWorker(self, threads, stepsAndOptions));
+  // A worker that starts takes the next picture.
+  const auto start = [&]() -> Status {
+    Result<Worker> worker = StartWorker(self, threads, stepsAndOptions);
+    if (!worker) return std::unexpected(worker.error());
+    workers.push_back(std::move(*worker));
     GiveNext(workers.back(), queue, images, outputs);
-  }
+    return {};
+  };
+  for (size_t i = parallel; i > 0; --i)
+    if (Status started = start(); !started) return std::unexpected(started.error());
   while (!workers.empty()) {
     std::vector<int> fds;
     for (const Worker& w : workers) fds.push_back(w.child.ErrFd());
@@ -202,8 +211,7 @@ int RunPictures(const std::vector<std::string>& images, const std::vector<std::s
       workers.erase(workers.begin() + static_cast<long>(i));
       // Pictures left after a worker's crash get a new one.
       if (!queue.empty()) {
-        workers.push_back(StartWorker(self, threads, stepsAndOptions));
-        GiveNext(workers.back(), queue, images, outputs);
+        if (Status started = start(); !started) return std::unexpected(started.error());
       }
     }
   }

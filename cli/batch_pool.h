@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "core/failure.h"
+
 namespace pixmora::cli {
 
-// Answers the exit status: 0 when every picture was written, else 1.
-// Throws RunError when no worker can start.
-int RunPictures(const std::vector<std::string>& images, const std::vector<std::string>& outputs,
-                const std::vector<std::string>& stepsAndOptions, const std::string& self);
+// Answers the exit status: 0 when every picture was written, else 1; fails
+// when a worker cannot start.
+Result<int> RunPictures(const std::vector<std::string>& images, const std::vector<std::string>& outputs,
+                        const std::vector<std::string>& stepsAndOptions, const std::string& self);
 
 }  // namespace pixmora::cli

@@ -30,16 +30,21 @@ std::string DefaultDataFile(const Folders& folders, const std::string& relative)
 // Reads the recipe's pictures in the decoder process and times the stages.
 class BatchHost : public RecipeHost {
  public:
-  Picture Read(Slot slot, const std::string& file) override {
-    std::string why, note;
-    Picture picture = ReadChosenPicture(file, why, &note);
-    if (!picture) throw RunError{1, CannotRead(SlotName(slot), file, why)};
+  Result<Picture> Read(Slot slot, const std::string& file) override {
+    std::string note;
+    Result<Picture> picture = ReadChosenPicture(file, &note);
+    if (!picture) {
+      picture.error().role = SlotName(slot);
+      return picture;
+    }
     if (!note.empty()) report(PictureNote(SlotName(slot), file, note));
-    if (picture->Width() > kMaxSide || picture->Height() > kMaxSide)
-      throw RunError{1, "cannot use " + std::string(SlotName(slot)) + " " + file + ": " +
-                            std::to_string(picture->Width()) + " x " +
-                            std::to_string(picture->Height()) +
-                            " pixels is larger than 32767 pixels a side"};
+    const Picture& p = *picture;
+    if (p->Width() > kMaxSide || p->Height() > kMaxSide)
+      return std::unexpected(Failure{.action = "use",
+                                     .file = file,
+                                     .why = std::to_string(p->Width()) + " x " + std::to_string(p->Height()) +
+                                            " pixels is larger than 32767 pixels a side",
+                                     .role = SlotName(slot)});
     return picture;
   }
   void Stage(RecipeStage stage, const std::function<void()>& work) override {
@@ -80,20 +85,14 @@ void KeepOnlyTheResult(Workspace& ws) {
   for (PictureSurface* s : {&ws.Pic1, &ws.Pic2, &ws.Pic3, &ws.PatPic, &ws.imma}) *s = PictureSurface();
 }
 
-void WriteOutput(const PictureSurface& result, const std::string& path, PictureFormat format,
-                 const ApplyRequest& request) {
+Status WriteOutput(const PictureSurface& result, const std::string& path, PictureFormat format,
+                   const ApplyRequest& request) {
   const Picture picture = result.Image();
-  if (picture->Count() == 0) throw RunError{1, CannotWrite(path, "the result is empty")};
-  std::string why;
-  if (request.writeAsSaved) {
-    const SaveOutcome saved = SaveResultFile(picture, path, format, true, request.save);
-    why = saved.error.empty() ? saved.secondError : saved.error;
-  } else {
-    WriteOptions options;
-    options.save = request.save;
-    why = WritePictureFile(picture, path, format, options);
-  }
-  if (!why.empty()) throw RunError{1, CannotWrite(path, why)};
+  if (picture->Count() == 0) return std::unexpected(CannotWrite(path, "the result is empty"));
+  if (request.writeAsSaved) return SaveResultFile(picture, path, format, true, request.save);
+  WriteOptions options;
+  options.save = request.save;
+  return WritePictureFile(picture, path, format, options);
 }
 
 }  // namespace
@@ -102,17 +101,18 @@ bool IsOutputExtension(const std::string& e) {
   return e == "bmp" || e == "jpg" || e == "jpeg" || e == "png" || e == "tif" || e == "tiff";
 }
 
-PictureFormat OutputFormat(const std::string& path) {
+Result<PictureFormat> OutputFormat(const std::string& path) {
   const std::string ext = Lower(ExtensionOf(path));
   if (ext == "bmp") return PictureFormat::Bmp;
   if (ext == "jpg" || ext == "jpeg") return PictureFormat::Jpeg;
   if (ext == "png") return PictureFormat::Png;
   if (ext == "tif" || ext == "tiff") return PictureFormat::Tiff;
-  throw UsageError{"OUTPUT must end in .bmp, .jpg, .jpeg, .png, .tif or .tiff: " + path};
+  return UsageError("OUTPUT must end in .bmp, .jpg, .jpeg, .png, .tif or .tiff: " + path);
 }
 
-void RunApply(const ApplyRequest& request) {
-  const PictureFormat format = OutputFormat(request.output);
+Status RunApply(const ApplyRequest& request) {
+  const Result<PictureFormat> format = OutputFormat(request.output);
+  if (!format) return std::unexpected(format.error());
   Workspace ws;
   ws.folders = FindFolders(Program::BatchTool);
   ws.keepResultFile = false;
@@ -130,10 +130,13 @@ void RunApply(const ApplyRequest& request) {
   BatchHost host;
   host.report = ws.report;
   host.times.Time(Stage::Decode, [&] { LoadStartPictures(ws, request.recipe); });
-  RunRecipe(ws, request.recipe, host);
+  if (Status ran = RunRecipe(ws, request.recipe, host); !ran) return ran;
   KeepOnlyTheResult(ws);
-  host.times.Time(Stage::Encode, [&] { WriteOutput(ws.Pic4, request.output, format, request); });
-  if (request.timings) std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
+  Status written;
+  host.times.Time(Stage::Encode, [&] { written = WriteOutput(ws.Pic4, request.output, *format, request); });
+  if (written && request.timings)
+    std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
+  return written;
 }
 
 }  // namespace pixmora::cli

@@ -8,16 +8,12 @@
 
 namespace pixmora::cli {
 
-struct RunError {
-  int exitCode;  // 1: a file could not be read or written; 2: a usage error
-  std::string message;
-};
-
-// Throws RunError (or UsageError); the output file is only written whole.
-void RunApply(const ApplyRequest& request);
+// The output file is only written whole; a failure names what could not be
+// read or written (or is a usage error).
+Status RunApply(const ApplyRequest& request);
 
 // The picture format for an output name, by its extension (any case).
-PictureFormat OutputFormat(const std::string& path);
+Result<PictureFormat> OutputFormat(const std::string& path);
 // Whether the batch tool writes files with this extension (small letters).
 bool IsOutputExtension(const std::string& extension);
 

@@ -11,25 +11,26 @@ namespace pixmora::cli {
 
 namespace {
 
-int Fail(int code, const std::string& message) {
-  std::fprintf(stderr, "pixmora-cli: %s\n", message.c_str());
-  return code;
+Status Apply(const std::vector<std::string>& args, int threads) {
+  Result<ApplyRequest> request = ParseApply(args);
+  if (!request) return std::unexpected(request.error());
+  request->threads = threads;
+  return RunApply(*request);
 }
 
 }  // namespace
 
+int ExitWith(const Failure& failure) {
+  std::fprintf(stderr, "pixmora-cli: %s\n", failure.Message().c_str());
+  return failure.kind == Failure::Kind::Usage ? 2 : 1;
+}
+
 int ApplyOnePicture(const std::vector<std::string>& args, int threads) {
   try {
-    ApplyRequest request = ParseApply(args);
-    request.threads = threads;
-    RunApply(request);
-    return 0;
-  } catch (const UsageError& e) {
-    return Fail(2, e.message);
-  } catch (const RunError& e) {
-    return Fail(e.exitCode, e.message);
+    const Status done = Apply(args, threads);
+    return done ? 0 : ExitWith(done.error());
   } catch (const std::bad_alloc&) {
-    return Fail(1, "not enough memory for this picture");
+    return ExitWith(NoMemory("", ""));
   }
 }
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/failure.h"
+
 namespace pixmora::cli {
 
 // The worker's first argument, before the threads each command may use and
@@ -16,8 +18,13 @@ inline constexpr char kWorkerArgument[] = "--folder-run-worker";
 // status and a newline.
 inline constexpr char kEndOfPicture = '\x1e';
 
+// Says the failure on standard error in the batch tool's one line and
+// answers the exit status it calls for: 2 for a usage error, else 1.
+int ExitWith(const Failure& failure);
+
 // Runs one picture as `apply INPUT OUTPUT STEPS...` does and answers its exit
-// status, its error said on standard error. threads: as ApplyRequest's.
+// status, its failure said on standard error. Memory running out in a command
+// is a failure too. threads: as ApplyRequest's.
 int ApplyOnePicture(const std::vector<std::string>& args, int threads = 0);
 
 // Reads "INPUT\0OUTPUT\0" jobs from standard input until it ends and runs

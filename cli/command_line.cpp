@@ -21,7 +21,7 @@ struct Arguments {
   bool timings = false;
 };
 
-Arguments Split(const std::vector<std::string>& args) {
+Result<Arguments> Split(const std::vector<std::string>& args) {
   Arguments a;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
@@ -34,7 +34,7 @@ Arguments Split(const std::vector<std::string>& args) {
       a.timings = true;
       continue;
     }
-    if (i + 1 >= args.size()) throw UsageError{arg + " needs a value"};
+    if (i + 1 >= args.size()) return UsageError(arg + " needs a value");
     const std::string& value = args[++i];
     if (arg == "--color1" || arg == "--color2" || arg == "--strength" || arg == "--size")
       a.values.emplace_back(arg, value);
@@ -44,7 +44,7 @@ Arguments Split(const std::vector<std::string>& args) {
     else if (arg == "--recipe") a.recipe = value;
     else if (arg == "--quality") a.quality = value;
     else if (arg == "--compression") a.compression = value;
-    else throw UsageError{"unknown option " + arg + " (see 'pixmora-cli apply --help')"};
+    else return UsageError("unknown option " + arg + " (see 'pixmora-cli apply --help')");
   }
   return a;
 }
@@ -61,35 +61,48 @@ void ReplaceImageA(Recipe& recipe, size_t from, const std::string& imageA) {
   }
 }
 
-void Build(const Arguments& a, RecipeBuilder& builder) {
+bool HasOperation(const Recipe& recipe) {
+  for (const RecipeStep& step : recipe.steps)
+    if (step.IsOperation()) return true;
+  return false;
+}
+
+// The recipe the arguments make, checked before any step runs.
+Status Build(const Arguments& a, RecipeBuilder& builder) {
   // Options set the values the first command starts from, wherever they stand.
-  for (const auto& [option, value] : a.values) builder.SetValue(option.substr(2), value, option);
+  for (const auto& [option, value] : a.values)
+    if (Status set = builder.SetValue(option.substr(2), value, option); !set) return set;
   builder.Open(Slot::ImageA, a.positional[0], a.positional[0]);
   for (const auto& [slot, file] : a.pictures) builder.Open(slot, file, file);
   if (a.recipe) {
     const size_t from = builder.Get().steps.size();
-    ReadRecipeFile(*a.recipe, builder);
+    if (Status read = ReadRecipeFile(*a.recipe, builder); !read) return read;
     ReplaceImageA(builder.Get(), from, a.positional[0]);
   }
-  for (size_t i = 2; i < a.positional.size(); ++i) builder.Add(a.positional[i]);
+  for (size_t i = 2; i < a.positional.size(); ++i)
+    if (Status added = builder.Add(a.positional[i]); !added) return added;
+  if (!HasOperation(builder.Get()))
+    return UsageError("apply needs at least one OP after IMAGE_A and OUTPUT, or --recipe FILE");
+  return CheckRecipe(builder.Get(), false);
 }
 
 // How the output is encoded; a setting that does not apply to its format is
 // a note.
-SaveSettings Settings(const Arguments& a, PictureFormat format, std::vector<std::string>& notes) {
+Result<SaveSettings> Settings(const Arguments& a, PictureFormat format,
+                              std::vector<std::string>& notes) {
   SaveSettings settings;
   if (a.quality) {
     char* end = nullptr;
     const long q = std::strtol(a.quality->c_str(), &end, 10);
     if (a.quality->empty() || *end != '\0' || q < 1 || q > 100)
-      throw UsageError{"--quality takes a whole number from 1 to 100, not '" + *a.quality + "'"};
+      return UsageError("--quality takes a whole number from 1 to 100, not '" + *a.quality + "'");
     if (format == PictureFormat::Jpeg) settings.jpegQuality = static_cast<int>(q);
     else notes.push_back("--quality is for JPEG output only");
   }
   if (a.compression) {
     const std::string& c = *a.compression;
     if (c != "fast" && c != "default" && c != "best")
-      throw UsageError{"--compression takes fast, default or best, not '" + c + "'"};
+      return UsageError("--compression takes fast, default or best, not '" + c + "'");
     if (format == PictureFormat::Png)
       settings.pngCompression = c == "fast"   ? PngCompression::Fast
                                 : c == "best" ? PngCompression::Best
@@ -99,33 +112,25 @@ SaveSettings Settings(const Arguments& a, PictureFormat format, std::vector<std:
   return settings;
 }
 
-bool HasOperation(const Recipe& recipe) {
-  for (const RecipeStep& step : recipe.steps)
-    if (step.IsOperation()) return true;
-  return false;
-}
-
 }  // namespace
 
-ApplyRequest ParseApply(const std::vector<std::string>& args) {
-  const Arguments a = Split(args);
-  if (a.positional.size() < 2) throw UsageError{"apply needs IMAGE_A and OUTPUT"};
+Result<ApplyRequest> ParseApply(const std::vector<std::string>& args) {
+  const Result<Arguments> a = Split(args);
+  if (!a) return std::unexpected(a.error());
+  if (a->positional.size() < 2) return UsageError("apply needs IMAGE_A and OUTPUT");
   ApplyRequest request;
-  request.output = a.positional[1];
-  request.timings = a.timings;
-  request.writeAsSaved = a.recipe.has_value();
+  request.output = a->positional[1];
+  request.timings = a->timings;
+  request.writeAsSaved = a->recipe.has_value();
   RecipeBuilder builder;
-  try {
-    Build(a, builder);
-    if (!HasOperation(builder.Get()))
-      throw RecipeError{"apply needs at least one OP after IMAGE_A and OUTPUT, or --recipe FILE"};
-    CheckRecipe(builder.Get(), false);
-  } catch (const RecipeError& e) {
-    throw UsageError{e.message};
-  }
+  if (Status built = Build(*a, builder); !built) return std::unexpected(built.error());
   request.recipe = builder.Get();
   request.notes = UnreadValues(request.recipe, builder.Given());
-  request.save = Settings(a, OutputFormat(request.output), request.notes);
+  const Result<PictureFormat> format = OutputFormat(request.output);
+  if (!format) return std::unexpected(format.error());
+  const Result<SaveSettings> save = Settings(*a, *format, request.notes);
+  if (!save) return std::unexpected(save.error());
+  request.save = *save;
   return request;
 }
 

@@ -22,11 +22,7 @@ struct ApplyRequest {
   SaveSettings save;  // JPEG quality or PNG compression, for the output's format
 };
 
-struct UsageError {
-  std::string message;
-};
-
-// Parses the arguments after "apply"; throws UsageError.
-ApplyRequest ParseApply(const std::vector<std::string>& args);
+// Parses the arguments after "apply"; a failure is a usage error.
+Result<ApplyRequest> ParseApply(const std::vector<std::string>& args);
 
 }  // namespace pixmora::cli

@@ -29,17 +29,12 @@ int List(bool inputs) {
   return 0;
 }
 
-int Fail(int code, const std::string& message) {
-  std::fprintf(stderr, "pixmora-cli: %s\n", message.c_str());
-  return code;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace pixmora::cli;
   const std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty()) return Fail(2, "missing command (try --help)");
+  if (args.empty()) return ExitWith(pixmora::UsageFailure("missing command (try --help)"));
   const std::string& command = args[0];
   if (command == kWorkerArgument) return RunWorker({args.begin() + 1, args.end()});
   if (command == "--help" || command == "-h" || command == "help") {
@@ -53,21 +48,19 @@ int main(int argc, char** argv) {
   }
   if (command == "list") {
     if (args.size() > 2 || (args.size() == 2 && args[1] != "--inputs"))
-      return Fail(2, "list takes only --inputs");
+      return ExitWith(pixmora::UsageFailure("list takes only --inputs"));
     return List(args.size() == 2);
   }
-  if (command != "apply") return Fail(2, "unknown command '" + command + "' (try --help)");
+  if (command != "apply")
+    return ExitWith(pixmora::UsageFailure("unknown command '" + command + "' (try --help)"));
   const std::vector<std::string> rest(args.begin() + 1, args.end());
   if (std::find(rest.begin(), rest.end(), "--help") != rest.end()) {
     std::fputs(kApplyHelpText, stdout);
     return 0;
   }
   if (!IsManyForm(rest)) return ApplyOnePicture(rest);
-  try {
-    return RunMany(ParseMany(rest), pixmora::ProgramFolder() + "pixmora-cli");
-  } catch (const UsageError& e) {
-    return Fail(2, e.message);
-  } catch (const RunError& e) {
-    return Fail(e.exitCode, e.message);
-  }
+  const pixmora::Result<ManyRequest> request = ParseMany(rest);
+  if (!request) return ExitWith(request.error());
+  const pixmora::Result<int> status = RunMany(*request, pixmora::ProgramFolder() + "pixmora-cli");
+  return status ? *status : ExitWith(status.error());
 }

@@ -1,7 +1,9 @@
 // pixmora-decode: decodes picture files for the editor and the batch tool,
 // one after another. Each request on standard input is "FILE\0FLAGS\0PIXELS\0",
 // PIXELS being the most pixels the caller's memory leaves room for; each
-// answer on standard output is the size the file claims, then the bitmap.
+// answer on standard output is the size the file claims, then the bitmap or
+// why there is none (for a file that cannot be opened or read, the system's
+// error number, which the editor words).
 // It runs with tight limits, set anew for every file, so a hostile file can
 // only make this process fail; and a file that fails to decode ends it, so
 // that whatever the file did stays with it and the next starts afresh.
@@ -82,9 +84,7 @@ bool Serve(const std::string& path, int flags, int64_t budget) {
     pixmora::WriteDecodeSize(STDOUT_FILENO, w, h);
   };
   const pixmora::DecodeResult result = pixmora::DecodeFile(path, flags, sizeKnown, budget);
-  const bool sent = pixmora::WriteDecodeResult(STDOUT_FILENO, result);
-  if (result.bitmap) FreeImage_Unload(result.bitmap);
-  return sent && result.status == pixmora::DecodeStatus::Ok;
+  return pixmora::WriteDecodeResult(STDOUT_FILENO, result) && result.has_value();
 }
 
 // The memory of the last picture is kept for the next, which in a folder run

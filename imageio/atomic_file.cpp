@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "core/cancel_token.h"
@@ -26,6 +27,9 @@ mode_t ModeFor(const std::string& target) {
   umask(mask);
   return 0666 & ~mask;
 }
+
+// The system's error number of the call that just failed (EIO when it set none).
+int LastError() { return errno ? errno : EIO; }
 
 // The writer of a temporary file, from its name; 0 when it is not one.
 pid_t WriterOf(const std::string& name) {
@@ -48,6 +52,13 @@ void RemoveStaleTemporaryFiles(const std::string& folder) {
 }
 
 AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
+  struct stat st;
+  if (stat(target_.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode)) {
+    inPlace_ = true;
+    stream_ = std::fopen(target_.c_str(), "wb");
+    if (!stream_) openError_ = LastError();
+    return;
+  }
   // The process's number in the name tells a later run whether the writer
   // still runs (see StaleTemporaryFiles).
   std::string pattern = FolderOf(target_) + "/." + BaseName(target_) + kTemporaryMark +
@@ -56,14 +67,14 @@ AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
   name.push_back('\0');
   const int fd = mkstemp(name.data());
   if (fd < 0) {
-    error_ = std::strerror(errno);
+    openError_ = LastError();
     return;
   }
   temp_ = name.data();
   exitTicket_ = RemoveAtExit(temp_);
   stream_ = fdopen(fd, "w+b");
   if (!stream_) {
-    error_ = std::strerror(errno);
+    openError_ = LastError();
     close(fd);
     unlink(temp_.c_str());
     Forget();
@@ -85,33 +96,35 @@ void AtomicFile::Forget() {
   temp_.clear();
 }
 
-bool AtomicFile::Commit(bool written) {
-  if (!stream_) return false;
+Status AtomicFile::Commit(bool written, int writeError) {
+  if (!stream_) return std::unexpected(CannotWrite(target_, openError_));
   // A cancelled job leaves the target as it was, even when its file is complete.
   if (CancelScope::Cancelled()) {
-    error_ = "cancelled";
     Discard();
-    return false;
+    return std::unexpected(CannotWrite(target_, "cancelled"));
   }
   if (!written) {
-    if (error_.empty()) error_ = "the picture could not be encoded";
     Discard();
-    return false;
+    return std::unexpected(writeError ? CannotWrite(target_, writeError)
+                                      : CannotWrite(target_, "the picture could not be encoded"));
   }
-  const bool flushed = fflush(stream_) == 0 && !ferror(stream_) && fsync(fileno(stream_)) == 0 &&
-                       fchmod(fileno(stream_), ModeFor(target_)) == 0;
-  if (!flushed) error_ = std::strerror(errno ? errno : EIO);
-  const bool closed = fclose(stream_) == 0;
-  stream_ = nullptr;
-  if (flushed && !closed) error_ = std::strerror(errno);
-  if (!flushed || !closed || rename(temp_.c_str(), target_.c_str()) != 0) {
-    if (flushed && closed) error_ = std::strerror(errno);
-    unlink(temp_.c_str());
-    Forget();
-    return false;
-  }
+  const int code = Complete();
+  if (code != 0 && !temp_.empty()) unlink(temp_.c_str());
   Forget();
-  return true;
+  if (code != 0) return std::unexpected(CannotWrite(target_, code));
+  return {};
+}
+
+int AtomicFile::Complete() {
+  FILE* stream = std::exchange(stream_, nullptr);
+  errno = 0;
+  int code = 0;
+  if (fflush(stream) != 0 || ferror(stream) ||
+      (!inPlace_ && (fsync(fileno(stream)) != 0 || fchmod(fileno(stream), ModeFor(target_)) != 0)))
+    code = LastError();
+  if (fclose(stream) != 0 && code == 0) code = LastError();
+  if (code == 0 && !inPlace_ && rename(temp_.c_str(), target_.c_str()) != 0) code = LastError();
+  return code;
 }
 
 }  // namespace pixmora

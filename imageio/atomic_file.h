@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+#include "core/failure.h"
+
 namespace pixmora {
 
 // Temporary files are named ".NAME" + kTemporaryMark + "PID-XXXXXX".
@@ -16,30 +18,36 @@ void RemoveStaleTemporaryFiles(const std::string& folder);
 
 class AtomicFile {
  public:
+  // A target that is a device or a pipe (/dev/null, /dev/full) cannot be
+  // replaced: it is written in place.
   explicit AtomicFile(std::string target);
   ~AtomicFile();
   AtomicFile(const AtomicFile&) = delete;
   AtomicFile& operator=(const AtomicFile&) = delete;
 
-  // Null when the temporary file could not be made (see Error()).
+  // Null when the file could not be made (Commit then says why).
   FILE* Stream() const { return stream_; }
-  // Completes the file when written is true and everything was flushed;
+  // Completes the file when written is true and everything reached the disk;
   // otherwise (or when this thread's job was cancelled) removes the temporary
-  // file. True when the target now holds it.
-  bool Commit(bool written);
-  // Why the last step failed, as the system put it.
-  const std::string& Error() const { return error_; }
+  // file. writeError: the system's error number of the write that failed, 0
+  // when the content itself could not be made. The failure is writing the
+  // target, in the system's words.
+  Status Commit(bool written, int writeError = 0);
 
  private:
   void Discard();
+  // Flushes, closes and renames the file over the target; the system's error
+  // number of the step that failed, else 0.
+  int Complete();
   // The temporary file is gone (renamed or removed): no longer ours to remove.
   void Forget();
 
   std::string target_;
   std::string temp_;
   FILE* stream_ = nullptr;
-  int exitTicket_ = -1;  // removes the temporary file if the process is ended meanwhile
-  std::string error_;
+  bool inPlace_ = false;  // the target itself is written (a device or a pipe)
+  int exitTicket_ = -1;   // removes the temporary file if the process is ended meanwhile
+  int openError_ = 0;     // why the file could not be made
 };
 
 }  // namespace pixmora

@@ -42,10 +42,10 @@ Picture PictureFromColourBitmap(FIBITMAP* bitmap) {
 
 }  // namespace
 
-Picture ImageToPicture(FIBITMAP* bitmap, bool unloadSource) {
+Result<Picture> ImageToPicture(FIBITMAP* bitmap, bool unloadSource) {
   if (!bitmap) return nullptr;
   if (!HasPixels(bitmap))
-    throw ImageError::InvalidArgument("Unable to create a picture from a 'header-only' bitmap.");
+    return std::unexpected(UsageFailure("Unable to create a picture from a 'header-only' bitmap."));
   Picture picture;
   const unsigned bpp = FreeImage_GetBPP(bitmap);
   if (FreeImage_GetImageType(bitmap) == FIT_BITMAP && (bpp == 24 || bpp == 32)) {
@@ -54,6 +54,7 @@ Picture ImageToPicture(FIBITMAP* bitmap, bool unloadSource) {
     picture = PictureFromColourBitmap(colour.get());
   }
   if (unloadSource) FreeImage_Unload(bitmap);
+  if (!picture) return std::unexpected(Failure{.why = "its pixels cannot be made into colours"});
   return picture;
 }
 

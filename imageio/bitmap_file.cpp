@@ -52,20 +52,14 @@ bool Encode(int format, FIBITMAP* bitmap, FILE* stream, int flags) {
 
 }  // namespace
 
-bool SaveBitmap(int format, FIBITMAP* bitmap, const std::string& fileName, int flags) {
+Status SaveBitmap(int format, FIBITMAP* bitmap, const std::string& fileName, int flags) {
   EnsureFreeImage();
-  if (!bitmap) return false;
+  if (!bitmap) return std::unexpected(CannotWrite(fileName, "there is no picture"));
   AtomicFile file(fileName);
-  if (!file.Stream()) {
-    RememberMessage(file.Error());
-    return false;
-  }
   errno = 0;
-  const bool encoded = Encode(format, bitmap, file.Stream(), flags) && !ferror(file.Stream());
-  if (!encoded && errno != 0) RememberMessage(std::strerror(errno));
-  if (file.Commit(encoded)) return true;
-  if (encoded) RememberMessage(file.Error());
-  return false;
+  const bool encoded =
+      file.Stream() && Encode(format, bitmap, file.Stream(), flags) && !ferror(file.Stream());
+  return file.Commit(encoded, errno);
 }
 
 }  // namespace pixmora

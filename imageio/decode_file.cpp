@@ -1,5 +1,9 @@
 #include "imageio/decode_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -32,21 +36,28 @@ FIBITMAP* LoadNewerBmp(const std::string& path, int flags) {
   return bitmap;
 }
 
-DecodeResult Fail(DecodeStatus status, int format, std::string message) {
-  return {status, format, nullptr, std::move(message)};
+// The system's reason when the file cannot be read at all: it cannot be
+// opened, is a folder, or its first byte does not come.
+Status Readable(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::unexpected(CannotRead(path, errno));
+  char byte;
+  const bool read = ::read(fd, &byte, 1) >= 0;
+  const int code = errno;
+  close(fd);
+  if (!read) return std::unexpected(CannotRead(path, code));
+  return {};
 }
 
-// Why the claimed picture is refused before decoding: a side out of range,
-// more pixels than the file can hold (a damaged file), or than memory leaves
-// room for. Ok when it is accepted.
-DecodeResult Refusal(const std::string& path, const Claim& claim, int64_t pixelBudget) {
-  if (std::string side = SideProblem(claim.width, claim.height); !side.empty())
-    return Fail(DecodeStatus::TooLarge, claim.format, side);
-  if (std::string held = HoldingProblem(path, claim); !held.empty())
-    return Fail(DecodeStatus::Damaged, claim.format, held);
-  if (std::string size = SizeProblem(claim.width, claim.height, pixelBudget); !size.empty())
-    return Fail(DecodeStatus::TooLarge, claim.format, size);
-  return {DecodeStatus::Ok, claim.format, nullptr, ""};
+// The claimed picture is refused before decoding when a side is out of
+// range, when the file cannot hold that many pixels (a damaged file) or when
+// memory leaves no room for it.
+Status Accepted(const std::string& path, const Claim& claim, int64_t pixelBudget) {
+  Status accepted = CheckSides(claim.width, claim.height);
+  if (accepted) accepted = CheckHeld(path, claim);
+  if (accepted) accepted = CheckSize(claim.width, claim.height, pixelBudget);
+  if (accepted) return {};
+  return std::unexpected(CannotRead(path, accepted.error().why));
 }
 
 // FreeImage's JPEG reader fills what a file cut short lacks with grey and
@@ -59,27 +70,26 @@ bool CutShort(int format) {
 
 DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& sizeKnown,
                         int64_t pixelBudget) {
+  if (Status readable = Readable(path); !readable) return std::unexpected(readable.error());
   EnsureFreeImage();
   const int format = FreeImage_GetFileType(path.c_str(), 0);
-  if (format == FIF_UNKNOWN) return Fail(DecodeStatus::UnknownFormat, format, "");
-  if (!SupportsReading(format)) return Fail(DecodeStatus::NotReadable, format, FormatName(format));
+  if (format == FIF_UNKNOWN) return std::unexpected(CannotRead(path, "not a picture"));
+  if (!SupportsReading(format))
+    return std::unexpected(CannotRead(path, "pictures in " + FormatName(format) + " cannot be read"));
   if (const std::optional<Claim> claim = ClaimedPicture(path, format)) {
-    DecodeResult refused = Refusal(path, *claim, pixelBudget);
-    if (refused.status != DecodeStatus::Ok) return refused;
+    if (Status accepted = Accepted(path, *claim, pixelBudget); !accepted)
+      return std::unexpected(accepted.error());
     if (sizeKnown) sizeKnown(claim->width, claim->height);
   }
   RememberMessage("");
-  FIBITMAP* bitmap = FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), path.c_str(), flags);
-  if (!bitmap && format == FIF_BMP) bitmap = LoadNewerBmp(path, flags);
+  Bitmap bitmap(FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), path.c_str(), flags));
+  if (!bitmap && format == FIF_BMP) bitmap.reset(LoadNewerBmp(path, flags));
   // FreeImage's own words name no cause a user could act on.
-  if (!bitmap) return Fail(DecodeStatus::Damaged, format, "");
-  const std::string problem =
-      SizeProblem(FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap), pixelBudget);
-  if (!problem.empty()) {
-    FreeImage_Unload(bitmap);
-    return Fail(DecodeStatus::TooLarge, format, problem);
-  }
-  return {DecodeStatus::Ok, format, bitmap, CutShort(format) ? kTruncatedNote : ""};
+  if (!bitmap) return std::unexpected(CannotRead(path, kDamaged));
+  const Status fits =
+      CheckSize(FreeImage_GetWidth(bitmap.get()), FreeImage_GetHeight(bitmap.get()), pixelBudget);
+  if (!fits) return std::unexpected(CannotRead(path, fits.error().why));
+  return Decoded{format, std::move(bitmap), nullptr, CutShort(format) ? kTruncatedNote : ""};
 }
 
 }  // namespace pixmora

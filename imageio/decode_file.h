@@ -15,11 +15,12 @@ namespace pixmora {
 // Called with the claimed size once it is known and accepted, before decoding.
 using SizeKnown = std::function<void(int64_t width, int64_t height)>;
 
-// pixelBudget: the most pixels the caller's memory leaves room for.
+// pixelBudget: the most pixels the caller's memory leaves room for. The
+// result holds a bitmap.
 DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& sizeKnown = {},
                         int64_t pixelBudget = PixelBudget());
 
-// What a successful decode of a file cut short says (DecodeResult::message).
+// What a successful decode of a file cut short says (Decoded::note).
 inline constexpr const char* kTruncatedNote = "file is truncated; the missing part is grey";
 
 }  // namespace pixmora

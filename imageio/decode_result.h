@@ -1,26 +1,31 @@
-// The outcome of decoding one picture file, as the decoder process reports it.
+// The outcome of decoding one picture file: the picture, in the decoder's
+// bitmap or straight in a picture, or why it could not be read.
 #pragma once
 #include <FreeImage.h>
 
 #include <string>
 
+#include "core/failure.h"
+#include "core/picture.h"
+#include "imageio/bitmap.h"
+
 namespace pixmora {
 
-enum class DecodeStatus {
-  Ok,            // bitmap holds the picture
-  UnknownFormat, // the content matches no format
-  NotReadable,   // the format is known but cannot be read
-  Damaged,       // the decoder failed, crashed, ran too long or used too much memory
-  TooLarge,      // the picture claims more pixels than the program handles
+struct Decoded {
+  int format = FIF_UNKNOWN;  // the format the content is in
+  Bitmap bitmap;             // the pixels, unless they came into picture
+  Picture picture;
+  // What the user should know of a picture that was read all the same (a
+  // file cut short), or empty.
+  std::string note;
 };
 
-struct DecodeResult {
-  DecodeStatus status = DecodeStatus::Damaged;
-  int format = FIF_UNKNOWN;
-  FIBITMAP* bitmap = nullptr;  // owned by the receiver when status is Ok
-  // A few words for TooLarge and Damaged (empty when nothing more is known);
-  // for Ok, what the user should know of the picture (a file cut short).
-  std::string message;
-};
+// A failure names the file, with the system's reason when the file could
+// not be opened or read, else ours: "not a picture", "damaged", a size the
+// program refuses.
+using DecodeResult = Result<Decoded>;
+
+// Why a file whose format is known did not decode, or crashed the decoder.
+inline constexpr const char* kDamaged = "damaged";
 
 }  // namespace pixmora

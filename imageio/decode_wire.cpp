@@ -32,10 +32,14 @@ bool WriteDecodeSize(int fd, int64_t width, int64_t height) {
 bool WriteDecodeResult(int fd, const DecodeResult& result) {
   WireHeader h{};
   std::memcpy(h.magic, kWireMagic, sizeof h.magic);
-  h.status = static_cast<int32_t>(result.status);
-  h.format = result.format;
-  std::strncpy(h.message, result.message.c_str(), sizeof h.message - 1);
-  FIBITMAP* b = result.bitmap;
+  std::strncpy(h.message, (result ? result->note : result.error().why).c_str(), sizeof h.message - 1);
+  if (!result) {
+    h.failed = 1 + static_cast<int32_t>(result.error().kind);
+    h.code = result.error().code;
+    return WriteAll(fd, &h, sizeof h);
+  }
+  h.format = result->format;
+  FIBITMAP* b = result->bitmap.get();
   if (b) {
     h.type = FreeImage_GetImageType(b);
     h.width = static_cast<int32_t>(FreeImage_GetWidth(b));

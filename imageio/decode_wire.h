@@ -10,7 +10,8 @@ namespace pixmora {
 
 struct WireHeader {
   char magic[8];
-  int32_t status;
+  int32_t failed;  // 0 when the picture follows; else 1 + the failure's kind
+  int32_t code;    // the failure's system error number (errno), which the editor words
   int32_t format;
   int32_t type;
   int32_t width, height, bpp;
@@ -19,10 +20,10 @@ struct WireHeader {
   uint32_t dotsPerMeterX, dotsPerMeterY;
   uint32_t pitch;
   uint64_t bitsBytes;
-  char message[200];
+  char message[200];  // the failure's why, or the picture's note
 };
 
-inline constexpr char kWireMagic[8] = {'P', 'X', 'M', 'D', 'E', 'C', '1', '\0'};
+inline constexpr char kWireMagic[8] = {'P', 'X', 'M', 'D', 'E', 'C', '2', '\0'};
 
 // Sent ahead of the header as soon as the file's claimed size is known, so
 // that the editor waits longer for a large picture.

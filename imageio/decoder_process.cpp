@@ -31,7 +31,7 @@ bool Executable(const std::string& path) { return !path.empty() && access(path.c
 
 // Rebuilds the bitmap the child described, after checking every field.
 FIBITMAP* ReceiveBitmap(ChildProcess& child, const WireHeader& h, Deadline deadline) {
-  if (!SideProblem(h.width, h.height).empty() || h.colours > 256) return nullptr;
+  if (!CheckSides(h.width, h.height) || h.colours > 256) return nullptr;
   Bitmap owned(FreeImage_AllocateT(static_cast<FREE_IMAGE_TYPE>(h.type), h.width, h.height,
                                    h.bpp, h.redMask, h.greenMask, h.blueMask));
   FIBITMAP* b = owned.get();
@@ -56,7 +56,7 @@ bool Direct(const WireHeader& h) {
 
 Picture ReceivePicture(ChildProcess& child, const WireHeader& h, Deadline deadline) {
   const uint32_t pitch = (static_cast<uint32_t>(h.width) * (h.bpp / 8) + 3) & ~3u;
-  if (!SideProblem(h.width, h.height).empty() || h.pitch != pitch ||
+  if (!CheckSides(h.width, h.height) || h.pitch != pitch ||
       h.bitsBytes != uint64_t{pitch} * static_cast<uint64_t>(h.height))
     return nullptr;
   auto picture = std::make_shared<PixelBuffer>(h.width, h.height);
@@ -72,7 +72,24 @@ Picture ReceivePicture(ChildProcess& child, const WireHeader& h, Deadline deadli
   return picture;
 }
 
-DecodeResult Damaged(const std::string& why) { return {DecodeStatus::Damaged, FIF_UNKNOWN, nullptr, why}; }
+// A decoder that crashed, ran too long or answered what it should not was
+// given a damaged file.
+std::unexpected<Failure> Damaged(const std::string& path) {
+  return std::unexpected(CannotRead(path, kDamaged));
+}
+
+// No decoder could be asked.
+std::unexpected<Failure> NoDecoder(const std::string& path, std::string why) {
+  return std::unexpected(
+      Failure{.kind = Failure::Kind::Resources, .action = "read", .file = path, .why = std::move(why)});
+}
+
+// The failure the decoder answered, in our own words for its error number.
+Failure Answered(const std::string& path, const WireHeader& h) {
+  Failure failure = h.code > 0 ? CannotRead(path, h.code) : CannotRead(path, h.message);
+  failure.kind = static_cast<Failure::Kind>(h.failed - 1);
+  return failure;
+}
 
 // Reads the header, after the claimed sizes the decoder sends first: a large
 // picture moves the deadline on by the time it is allowed (the largest
@@ -94,21 +111,19 @@ bool ReceiveHeader(ChildProcess& child, Deadline& deadline, WireHeader& h) {
 }
 
 // pixelBudget: what the decoder was given; a picture beyond it is not taken.
-DecodeResult Receive(ChildProcess& child, Deadline deadline, Picture* picture, int64_t pixelBudget) {
+DecodeResult Receive(ChildProcess& child, const std::string& path, Deadline deadline, bool intoPicture,
+                     int64_t pixelBudget) {
   WireHeader h{};
-  if (!ReceiveHeader(child, deadline, h)) return Damaged("");
+  if (!ReceiveHeader(child, deadline, h)) return Damaged(path);
   h.message[sizeof h.message - 1] = '\0';
-  DecodeResult r{static_cast<DecodeStatus>(h.status), h.format, nullptr, h.message};
-  if (h.status < 0 || h.status > static_cast<int32_t>(DecodeStatus::TooLarge)) return Damaged("");
-  if (r.status != DecodeStatus::Ok) return r;
-  if (!SizeProblem(h.width, h.height, pixelBudget).empty()) return Damaged("");
-  if (picture && Direct(h)) {
-    *picture = ReceivePicture(child, h, deadline);
-    return *picture ? r : Damaged("");
-  }
-  r.bitmap = ReceiveBitmap(child, h, deadline);
-  if (!r.bitmap) return Damaged("");
-  return r;
+  if (h.failed < 0 || h.failed > 1 + static_cast<int32_t>(Failure::Kind::Resources)) return Damaged(path);
+  if (h.failed) return std::unexpected(Answered(path, h));
+  if (!CheckSize(h.width, h.height, pixelBudget)) return Damaged(path);
+  Decoded decoded{h.format, nullptr, nullptr, h.message};
+  if (intoPicture && Direct(h)) decoded.picture = ReceivePicture(child, h, deadline);
+  else decoded.bitmap.reset(ReceiveBitmap(child, h, deadline));
+  if (!decoded.picture && !decoded.bitmap) return Damaged(path);
+  return decoded;
 }
 
 // The decoder's environment: ours, with the C library told to back large
@@ -177,10 +192,10 @@ std::string DecoderPath() {
   return "";
 }
 
-DecodeResult DecodeInChild(const std::string& path, int flags, int seconds, Picture* picture) {
+DecodeResult DecodeInChild(const std::string& path, int flags, int seconds, bool intoPicture) {
   EnsureFreeImage();
   const std::string decoder = DecoderPath();
-  if (decoder.empty()) return Damaged("the picture decoder pixmora-decode is missing");
+  if (decoder.empty()) return NoDecoder(path, "the picture decoder pixmora-decode is missing");
   // The decoder refuses a picture that our memory leaves no room for.
   const int64_t pixelBudget = PixelBudget();
   const std::string request = path + '\0' + std::to_string(flags) + '\0' + std::to_string(pixelBudget) + '\0';
@@ -188,16 +203,17 @@ DecodeResult DecodeInChild(const std::string& path, int flags, int seconds, Pict
   ChildProcess child = Waiting().Take(decoder);
   if (!child.WriteIn(request)) {
     child = StartDecoder(decoder);
-    if (!child.Started()) return Damaged(child.Error());
-    if (!child.WriteIn(request)) return Damaged("the picture decoder ended at once");
+    if (!child.Started()) return NoDecoder(path, child.Error());
+    if (!child.WriteIn(request)) return NoDecoder(path, "the picture decoder ended at once");
   }
   // A cancel of the job this thread runs kills the decode, however far it got.
   child.SetCancel(CancelScope::Current());
-  DecodeResult r = Receive(child, Clock::now() + std::chrono::seconds(seconds), picture, pixelBudget);
+  DecodeResult r =
+      Receive(child, path, Clock::now() + std::chrono::seconds(seconds), intoPicture, pixelBudget);
   // A decoder is kept only after a good answer, read to its end; any other
   // is killed and reaped as it goes out of scope.
   child.SetCancel(nullptr);
-  if (r.status == DecodeStatus::Ok) Waiting().Give(decoder, std::move(child));
+  if (r) Waiting().Give(decoder, std::move(child));
   return r;
 }
 

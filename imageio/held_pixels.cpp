@@ -150,11 +150,12 @@ int64_t MostPixelsHeld(const std::string& path, const FileHead& head, const Clai
 
 }  // namespace
 
-std::string HoldingProblem(const std::string& path, const Claim& claim) {
+Status CheckHeld(const std::string& path, const Claim& claim) {
   const FileHead head = ReadHead(path, kHeadBytes);
-  if (claim.width * claim.height <= MostPixelsHeld(path, head, claim)) return "";
-  return "damaged: it claims " + std::to_string(claim.width) + " x " + std::to_string(claim.height) +
-         " pixels, more than its " + std::to_string(head.fileBytes) + " bytes can hold";
+  if (claim.width * claim.height <= MostPixelsHeld(path, head, claim)) return {};
+  return std::unexpected(CannotRead(path, "damaged: it claims " + std::to_string(claim.width) + " x " +
+                                              std::to_string(claim.height) + " pixels, more than its " +
+                                              std::to_string(head.fileBytes) + " bytes can hold"));
 }
 
 }  // namespace pixmora

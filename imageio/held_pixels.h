@@ -10,12 +10,13 @@
 #pragma once
 #include <string>
 
+#include "core/failure.h"
 #include "imageio/claimed_size.h"
 
 namespace pixmora {
 
-// Empty when the file can hold the picture it claims; otherwise why not,
-// naming the claimed size and the file's.
-std::string HoldingProblem(const std::string& path, const Claim& claim);
+// Fails unless the file can hold the picture it claims, naming the claimed
+// size and the file's.
+Status CheckHeld(const std::string& path, const Claim& claim);
 
 }  // namespace pixmora

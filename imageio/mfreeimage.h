@@ -1,18 +1,17 @@
 // MFreeImage: the program's only layer over the FreeImage library. It loads,
 // rescales, converts and saves FreeImage bitmaps and exchanges them with
-// picture surfaces. It keeps no state and shows no message: failures raise
-// ImageError or give a null result, as each routine says. It speaks
-// FreeImage's values and types, so it stays within imageio (and the tests of
-// imageio): the layers above use write_picture.h, resample.h and
-// picture_files.h.
+// picture surfaces. It keeps no state and shows no message: what can fail
+// returns a Result whose Failure the caller words. It speaks FreeImage's
+// values and types, so it stays within imageio (and the tests of imageio):
+// the layers above use write_picture.h, resample.h and picture_files.h.
 #pragma once
 #include <FreeImage.h>
 
 #include <cstdint>
 #include <string>
 
+#include "core/failure.h"
 #include "core/picture_surface.h"
-#include "imageio/image_error.h"
 
 namespace pixmora {
 
@@ -29,17 +28,22 @@ struct SizeArg {
 bool HasPixels(FIBITMAP* bitmap);
 bool SupportsReading(int format);
 
-FIBITMAP* LoadImageFile(const std::string& fileName, int flags, SizeArg width, SizeArg height,
-                        bool inPercent, int filter, int* format);
+// A failure names the file and why: the system's reason when it cannot be
+// opened or read, "not a picture" when no decoder knows its bytes, "damaged",
+// or a size the program refuses. The bitmap is the caller's to unload.
+Result<FIBITMAP*> LoadImageFile(const std::string& fileName, int flags, SizeArg width, SizeArg height,
+                                bool inPercent, int filter, int* format);
 // At the file's own size, note (when given) receives what the user should
 // know of a picture that did open: that the file was cut short, or nothing.
-Picture LoadImageAsPicture(const std::string& fileName, int flags, SizeArg width,
-                           SizeArg height, bool inPercent, int filter, int* format,
-                           std::string* note = nullptr);
-FIBITMAP* RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inPercent,
-                       bool unloadSource, int filter, bool forceNew);
+Result<Picture> LoadImageAsPicture(const std::string& fileName, int flags, SizeArg width,
+                                   SizeArg height, bool inPercent, int filter, int* format,
+                                   std::string* note = nullptr);
+// Fails (a usage error) for a bitmap without pixels or a size out of range.
+Result<FIBITMAP*> RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inPercent,
+                               bool unloadSource, int filter, bool forceNew);
 // A surface-ready picture with the bitmap's pixels (null for a null bitmap).
-Picture ImageToPicture(FIBITMAP* bitmap, bool unloadSource);
+// Fails for a bitmap without pixels or one whose pixels have no colours.
+Result<Picture> ImageToPicture(FIBITMAP* bitmap, bool unloadSource);
 
 bool ExtensionMatchesFormat(int format, const std::string& fileName, bool caseSensitive);
 std::string FormatPrimaryExtension(int format);
@@ -50,11 +54,11 @@ void SetImageDpiY(FIBITMAP* bitmap, int32_t dpi);
 // FreeImage_Save behind a thin wrapper. The file is written beside the target
 // under a temporary name and renamed over it only when complete, so a failure
 // (a full disk, a read-only folder) leaves any old file as it was.
-bool SaveBitmap(int format, FIBITMAP* bitmap, const std::string& fileName, int flags);
+Status SaveBitmap(int format, FIBITMAP* bitmap, const std::string& fileName, int flags);
 // FreeImage_Load with the format given (no detection), 0 when it fails.
 FIBITMAP* LoadBitmap(int format, const std::string& fileName, int flags);
 
-// What the last failed FreeImage call or save said, for one-line messages.
+// What FreeImage or the TIFF library last said.
 std::string LastFileLayerMessage();
 
 }  // namespace pixmora

@@ -38,6 +38,9 @@ std::string SizeText(int64_t width, int64_t height) {
   return std::to_string(width) + " x " + std::to_string(height) + " pixels";
 }
 
+// The size refused, in its own words; the reader of the file names the file.
+std::unexpected<Failure> Refused(std::string why) { return std::unexpected(Failure{.why = std::move(why)}); }
+
 std::string Gigabytes(int64_t bytes) {
   char text[32];
   std::snprintf(text, sizeof text, "%.1f GB", static_cast<double>(bytes) / 1e9);
@@ -54,18 +57,19 @@ int64_t AvailableMemory() {
 
 int64_t PixelBudget() { return AvailableMemory() / kBytesPerPixel; }
 
-std::string SideProblem(int64_t width, int64_t height) {
-  if (width < 1 || height < 1) return "the picture claims " + SizeText(width, height);
+Status CheckSides(int64_t width, int64_t height) {
+  if (width < 1 || height < 1) return Refused("the picture claims " + SizeText(width, height));
   if (width > kMaxSide || height > kMaxSide)
-    return SizeText(width, height) + " is larger than " + std::to_string(kMaxSide) + " pixels a side";
-  return "";
+    return Refused(SizeText(width, height) + " is larger than " + std::to_string(kMaxSide) +
+                   " pixels a side");
+  return {};
 }
 
-std::string SizeProblem(int64_t width, int64_t height, int64_t pixelBudget) {
-  if (std::string side = SideProblem(width, height); !side.empty()) return side;
-  if (width * height <= pixelBudget) return "";
-  return SizeText(width, height) + " need " + Gigabytes(width * height * kBytesPerPixel) +
-         " of memory to edit; " + Gigabytes(pixelBudget * kBytesPerPixel) + " is available";
+Status CheckSize(int64_t width, int64_t height, int64_t pixelBudget) {
+  if (Status sides = CheckSides(width, height); !sides) return sides;
+  if (width * height <= pixelBudget) return {};
+  return Refused(SizeText(width, height) + " need " + Gigabytes(width * height * kBytesPerPixel) +
+                 " of memory to edit; " + Gigabytes(pixelBudget * kBytesPerPixel) + " is available");
 }
 
 int64_t DecodeSeconds(int64_t fileBytes, int64_t pixels) {

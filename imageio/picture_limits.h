@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/failure.h"
+
 namespace pixmora {
 
 inline constexpr int kMaxSide = 32767;
@@ -19,11 +21,12 @@ int64_t AvailableMemory();
 // kBytesPerPixel.
 int64_t PixelBudget();
 
-// Empty when both sides are within 1 and kMaxSide; otherwise why not, naming the size.
-std::string SideProblem(int64_t width, int64_t height);
-// Empty when a picture of that size is accepted; otherwise why not, naming
-// the size: a side out of range, or more pixels than pixelBudget.
-std::string SizeProblem(int64_t width, int64_t height, int64_t pixelBudget = PixelBudget());
+// Fails unless both sides are within 1 and kMaxSide; the failure's why names
+// the size (the caller names the file).
+Status CheckSides(int64_t width, int64_t height);
+// Fails unless a picture of that size is accepted: a side out of range, or
+// more pixels than pixelBudget.
+Status CheckSize(int64_t width, int64_t height, int64_t pixelBudget = PixelBudget());
 
 // Processor seconds a decoder may spend on a file of fileBytes that holds a
 // picture of that many pixels (0 while the size is not known): a second or

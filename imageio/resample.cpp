@@ -9,15 +9,17 @@
 
 namespace pixmora {
 
-Picture ResamplePicture(const Picture& picture, int width, int height, ResampleFilter filter) {
-  if (!picture || picture->Count() == 0) return nullptr;
+Result<Picture> ResamplePicture(const Picture& picture, int width, int height, ResampleFilter filter) {
+  if (!picture || picture->Count() == 0)
+    return std::unexpected(Failure{.action = "resample", .why = "the picture is empty"});
   try {
     const PictureBitmap lent(*picture);
     const Bitmap resampled(FreeImage_Rescale(lent.Get(), width, height, FreeImageFilter(filter)));
-    return resampled ? ImageToPicture(resampled.get(), false) : nullptr;
+    if (resampled) return ImageToPicture(resampled.get(), false);
   } catch (const std::bad_alloc&) {
-    return nullptr;
+    // as when FreeImage itself finds no memory
   }
+  return std::unexpected(NoMemory("resample", ""));
 }
 
 }  // namespace pixmora

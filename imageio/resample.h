@@ -1,6 +1,7 @@
 // Resampling a picture to another size, without a file.
 #pragma once
 
+#include "core/failure.h"
 #include "core/picture.h"
 
 namespace pixmora {
@@ -10,8 +11,8 @@ namespace pixmora {
 enum class ResampleFilter { Box, Bilinear, BSpline, Bicubic, CatmullRom, Lanczos3 };
 
 // The picture at width x height: the very pixels a 24-bit BMP written at that
-// size with the same filter holds. Null for an empty picture or when memory
+// size with the same filter holds. Fails for an empty picture or when memory
 // runs out.
-Picture ResamplePicture(const Picture& picture, int width, int height, ResampleFilter filter);
+Result<Picture> ResamplePicture(const Picture& picture, int width, int height, ResampleFilter filter);
 
 }  // namespace pixmora

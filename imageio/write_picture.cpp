@@ -2,7 +2,6 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <new>
 
 #include "imageio/atomic_file.h"
@@ -24,19 +23,17 @@ bool OwnSize(const PixelBuffer& picture, const WriteOptions& o) {
 }
 
 // The bitmap saved, with the resolution fields at dpi when given.
-std::string SaveWithResolution(FIBITMAP* bitmap, const std::string& path, PictureFormat format,
-                               std::optional<int32_t> dpi, const SaveSettings& save) {
+Status SaveWithResolution(FIBITMAP* bitmap, const std::string& path, PictureFormat format,
+                          std::optional<int32_t> dpi, const SaveSettings& save) {
   if (dpi) {
     SetImageDpiX(bitmap, *dpi);
     SetImageDpiY(bitmap, *dpi);
   }
-  return SaveBitmap(FreeImageFormat(format), bitmap, path, FreeImageSaveFlags(format, save))
-             ? ""
-             : LastFileLayerMessage();
+  return SaveBitmap(FreeImageFormat(format), bitmap, path, FreeImageSaveFlags(format, save));
 }
 
-std::string WriteThroughFreeImage(const Picture& picture, const std::string& path,
-                                  PictureFormat format, const WriteOptions& o) {
+Status WriteThroughFreeImage(const Picture& picture, const std::string& path, PictureFormat format,
+                             const WriteOptions& o) {
   const PictureBitmap lent(*picture);
   FIBITMAP* bitmap = lent.Get();
   Bitmap resampled;
@@ -44,7 +41,7 @@ std::string WriteThroughFreeImage(const Picture& picture, const std::string& pat
     resampled.reset(FreeImage_Rescale(bitmap, o.width ? o.width : picture->Width(),
                                       o.height ? o.height : picture->Height(),
                                       FreeImageFilter(o.filter)));
-    if (!resampled) return "not enough memory to resample the picture";
+    if (!resampled) return std::unexpected(NoMemory("write", path));
     bitmap = resampled.get();
   }
   return SaveWithResolution(bitmap, path, format, o.dpi, o.save);
@@ -52,50 +49,47 @@ std::string WriteThroughFreeImage(const Picture& picture, const std::string& pat
 
 // A PNG at its own size straight from the picture's columns, through our own
 // writer: no whole-picture bitmap on the way.
-std::string WritePng(const PixelBuffer& picture, const std::string& path, const WriteOptions& o) {
+Status WritePng(const PixelBuffer& picture, const std::string& path, const WriteOptions& o) {
   // FreeImage's bitmaps carry 72 dots an inch unless told otherwise.
   const uint32_t dotsPerMeter = o.dpi ? static_cast<uint32_t>(std::floor(*o.dpi / 0.0254 + 0.5)) : 2835;
   const auto rows = [&picture](int y0, int count, uint8_t* const* out) {
     ColumnsToRows(picture, y0, count, out);
   };
   AtomicFile file(path);
-  const bool opened = file.Stream() != nullptr;
   errno = 0;
   const int level = PngLevel(FreeImageSaveFlags(PictureFormat::Png, o.save));
-  const bool written = opened && WritePng24(picture.Width(), picture.Height(), rows, file.Stream(),
-                                            level, dotsPerMeter);
-  const int writeError = errno;
-  if (file.Commit(written)) return "";
-  return opened && !written && writeError != 0 ? std::strerror(writeError) : file.Error();
+  const bool written = file.Stream() && WritePng24(picture.Width(), picture.Height(), rows,
+                                                   file.Stream(), level, dotsPerMeter);
+  return file.Commit(written, errno);
+}
+
+// The picture written in the quickest way its format and options allow.
+Status Write(const Picture& picture, const std::string& path, PictureFormat format,
+             const WriteOptions& options) {
+  // A plain 24-bit BMP comes from our own writer: FreeImage's bytes, sooner.
+  if (format == PictureFormat::Bmp && OwnSize(*picture, options) && !options.dpi)
+    return SavePictureAsBmp(picture, path);
+  if (format == PictureFormat::Png && OwnSize(*picture, options)) return WritePng(*picture, path, options);
+  return WriteThroughFreeImage(picture, path, format, options);
 }
 
 }  // namespace
 
-std::string WritePictureFile(const Picture& picture, const std::string& path, PictureFormat format,
-                             const WriteOptions& options) {
-  if (!picture || picture->Count() == 0) return "the picture is empty";
-  std::string error;
-  // A plain 24-bit BMP comes from our own writer: FreeImage's bytes, sooner.
-  if (format == PictureFormat::Bmp && OwnSize(*picture, options) && !options.dpi)
-    return SavePictureAsBmp(picture, path, &error) ? "" : error;
-  if (format == PictureFormat::Png && OwnSize(*picture, options)) {
-    try {
-      return WritePng(*picture, path, options);
-    } catch (const std::bad_alloc&) {
-      return "not enough memory for this picture";
-    }
-  }
+Status WritePictureFile(const Picture& picture, const std::string& path, PictureFormat format,
+                        const WriteOptions& options) {
+  if (!picture || picture->Count() == 0) return std::unexpected(CannotWrite(path, "the picture is empty"));
   try {
-    return WriteThroughFreeImage(picture, path, format, options);
+    return Write(picture, path, format, options);
   } catch (const std::bad_alloc&) {
-    return "not enough memory for this picture";
+    return std::unexpected(NoMemory("write", path));
   }
 }
 
-std::string RewriteWithResolution(const std::string& path, PictureFormat format, int32_t dpi,
-                                  const SaveSettings& save) {
+Status RewriteWithResolution(const std::string& path, PictureFormat format, int32_t dpi,
+                             const SaveSettings& save) {
   const Bitmap again(LoadBitmap(FreeImageFormat(format), path, 0));
-  return again ? SaveWithResolution(again.get(), path, format, dpi, save) : "";
+  if (!again) return {};
+  return SaveWithResolution(again.get(), path, format, dpi, save);
 }
 
 std::string NameWithFormatExtension(const std::string& path, PictureFormat format) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/failure.h"
 #include "core/picture.h"
 #include "imageio/picture_format.h"
 #include "imageio/resample.h"
@@ -23,17 +24,18 @@ struct WriteOptions {
 };
 
 // Writes the picture as a 24-bit file of the format under exactly that name.
-// Empty when the file now holds it; otherwise why not, in a few words.
-std::string WritePictureFile(const Picture& picture, const std::string& path, PictureFormat format,
-                             const WriteOptions& options = {});
+// A failure says why in the system's words ("No space left on device") or
+// ours ("the picture is empty", not enough memory); the old file then stands.
+Status WritePictureFile(const Picture& picture, const std::string& path, PictureFormat format,
+                        const WriteOptions& options = {});
 
 // Reads the file at path, just written in that format, back and writes it
 // again in place with dpi in its resolution fields (so a JPEG is compressed
-// twice). Empty when rewritten, or when the file could not be read back (it
-// then stays as it is); otherwise why the write failed, the file standing as
-// it was. A job cancelled meanwhile leaves the file as it was too.
-std::string RewriteWithResolution(const std::string& path, PictureFormat format, int32_t dpi,
-                                  const SaveSettings& save = {});
+// twice). Succeeds too when the file could not be read back (it then stays as
+// it is); a failed write leaves the file as it was, as does a job cancelled
+// meanwhile.
+Status RewriteWithResolution(const std::string& path, PictureFormat format, int32_t dpi,
+                             const SaveSettings& save = {});
 
 // The name a save under path in that format gets: path itself when its
 // extension is one of the format's (letter case counting), else path with the

@@ -1,6 +1,5 @@
 #include "session/fit_image_b.h"
 
-#include "core/file_messages.h"
 #include "imageio/resample.h"
 #include "imageio/write_picture.h"
 
@@ -10,27 +9,23 @@ namespace {
 
 constexpr const char* kAtOwnSize = "; image B is mixed at its own size";
 
-Picture ResampledThroughFile(Workspace& ws) {
+Result<Picture> ResampledThroughFile(Workspace& ws) {
   const std::string path = ws.folders.work + kResampleFile;
   WriteOptions size;
   size.width = ws.Pic1.Width();
   size.height = ws.Pic1.Height();
   size.filter = ResampleFilter::CatmullRom;
-  const std::string why = WritePictureFile(ws.Pic2.Image(), path, PictureFormat::Bmp, size);
-  if (!why.empty()) {
-    ws.report(CannotWrite(path, why) + kAtOwnSize);
-    return nullptr;
-  }
-  Picture resampled = ws.platformLoader(path);
-  if (!resampled) ws.report(CannotRead("", path, "") + kAtOwnSize);
-  return resampled;
+  if (Status written = WritePictureFile(ws.Pic2.Image(), path, PictureFormat::Bmp, size); !written)
+    return std::unexpected(written.error());
+  if (Picture resampled = ws.platformLoader(path)) return resampled;
+  return std::unexpected(CannotRead(path, "it was written but does not read back"));
 }
 
 // The same pixels as the file would give: it is a lossless 24-bit BMP.
-Picture ResampledInMemory(Workspace& ws) {
-  Picture resampled = ResamplePicture(ws.Pic2.Image(), ws.Pic1.Width(), ws.Pic1.Height(),
-                                      ResampleFilter::CatmullRom);
-  if (!resampled) ws.report(std::string("not enough memory to resample image B") + kAtOwnSize);
+Result<Picture> ResampledInMemory(Workspace& ws) {
+  Result<Picture> resampled =
+      ResamplePicture(ws.Pic2.Image(), ws.Pic1.Width(), ws.Pic1.Height(), ResampleFilter::CatmullRom);
+  if (!resampled) resampled.error().role = "image B";
   return resampled;
 }
 
@@ -41,9 +36,12 @@ void FitImageB(Workspace& ws) {
     ws.report("There is no image B to mix yet.");
     return;
   }
-  Picture resampled = ws.folders.work.empty() ? ResampledInMemory(ws) : ResampledThroughFile(ws);
-  if (!resampled) return;
-  ws.Pic2.SetPicture(std::move(resampled));
+  Result<Picture> resampled = ws.folders.work.empty() ? ResampledInMemory(ws) : ResampledThroughFile(ws);
+  if (!resampled) {
+    ws.report(resampled.error().Message() + kAtOwnSize);
+    return;
+  }
+  ws.Pic2.SetPicture(std::move(*resampled));
   ws.Pic2.SetPicture(ws.Pic2.Image());
 }
 

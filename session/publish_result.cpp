@@ -1,6 +1,5 @@
 #include "session/publish_result.h"
 
-#include "core/file_messages.h"
 #include "imageio/write_picture.h"
 
 namespace pixmora {
@@ -22,12 +21,11 @@ void KeepResultFile(const Folders& folders, const Picture& result,
                     const std::function<void(const std::string&)>& report) {
   // Without a data folder the file would land in the current folder.
   if (folders.data.empty()) {
-    report(CannotWrite(kResultFile, "there is no data folder"));
+    report(CannotWrite(kResultFile, "there is no data folder").Message());
     return;
   }
-  const std::string path = folders.data + kResultFile;
-  const std::string error = WritePictureFile(result, path, PictureFormat::Bmp);
-  if (!error.empty()) report(CannotWrite(path, error));
+  if (Status written = WritePictureFile(result, folders.data + kResultFile, PictureFormat::Bmp); !written)
+    report(written.error().Message());
 }
 
 }  // namespace pixmora

@@ -5,18 +5,22 @@
 
 namespace pixmora {
 
-SaveOutcome SaveResultFile(const Picture& result, const std::string& name, PictureFormat format,
-                           bool secondPass, const SaveSettings& save) {
-  SaveOutcome outcome;
+Status SaveResultFile(const Picture& result, const std::string& name, PictureFormat format,
+                      bool secondPass, const SaveSettings& save) {
   WriteOptions options;
   options.dpi = kSavedResolution;
   options.save = save;
-  outcome.error = WritePictureFile(result, name, format, options);
+  if (Status first = WritePictureFile(result, name, format, options); !first) return first;
   // A save cancelled meanwhile leaves the first write.
-  if (!outcome.error.empty() || !secondPass || CancelScope::Cancelled()) return outcome;
+  if (!secondPass || CancelScope::Cancelled()) return {};
+  return FinishSavedFile(name, format, save);
+}
+
+Status FinishSavedFile(const std::string& name, PictureFormat format, const SaveSettings& save) {
   // The rewrite is atomic: when it fails, the first write stands.
-  outcome.secondError = RewriteWithResolution(name, format, kSavedResolution, save);
-  return outcome;
+  Status second = RewriteWithResolution(name, format, kSavedResolution, save);
+  if (!second) second.error().why += " (the first write stands)";
+  return second;
 }
 
 }  // namespace pixmora

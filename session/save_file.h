@@ -6,6 +6,7 @@
 #pragma once
 #include <string>
 
+#include "core/failure.h"
 #include "core/picture.h"
 #include "imageio/picture_format.h"
 #include "imageio/save_settings.h"
@@ -15,14 +16,12 @@ namespace pixmora {
 // No command changes it; saved files carry it.
 inline constexpr int kSavedResolution = 0;
 
-struct SaveOutcome {
-  std::string error;        // the first write failed: nothing was written
-  std::string secondError;  // the second write failed: the first stands
-};
-
 // The first write goes to name; with secondPass the file is then read back
-// and written again. Both writes follow the save settings.
-SaveOutcome SaveResultFile(const Picture& result, const std::string& name, PictureFormat format,
-                           bool secondPass, const SaveSettings& save = {});
+// and written again. Both writes follow the save settings. When the second
+// fails, the first stands, and the failure says so.
+Status SaveResultFile(const Picture& result, const std::string& name, PictureFormat format,
+                      bool secondPass, const SaveSettings& save = {});
+// The second pass alone, on a file the first pass wrote.
+Status FinishSavedFile(const std::string& name, PictureFormat format, const SaveSettings& save = {});
 
 }  // namespace pixmora

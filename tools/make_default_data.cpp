@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "core/file_messages.h"
 #include "imageio/write_picture.h"
 #include "tools/default_data/language_files.h"
 #include "tools/default_data/pictures.h"
@@ -22,9 +21,9 @@ using namespace pixmora;
 bool Save(const data::Canvas& canvas, const std::string& path, PictureFormat format) {
   WriteOptions options;
   options.save.jpegQuality = 90;  // the JPEG sample's; the other formats have no quality
-  const std::string why = WritePictureFile(canvas, path, format, options);
-  if (!why.empty()) std::fprintf(stderr, "pixmora-make-data: %s\n", CannotWrite(path, why).c_str());
-  return why.empty();
+  const Status written = WritePictureFile(canvas, path, format, options);
+  if (!written) std::fprintf(stderr, "pixmora-make-data: %s\n", written.error().Message().c_str());
+  return written.has_value();
 }
 
 bool WriteText(const std::string& path, const std::string& text) {

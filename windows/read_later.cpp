@@ -2,7 +2,6 @@
 
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
-#include <utility>
 
 #include "imageio/picture_files.h"
 #include "windows/display_pool.h"
@@ -10,19 +9,15 @@
 namespace pixmora::windows {
 
 void ReadPictureLater(const std::string& path, QObject* context,
-                      std::function<void(const Picture&, const std::string&)> done) {
-  using Read = std::pair<Picture, std::string>;
-  auto* watcher = new QFutureWatcher<Read>(context);
-  QObject::connect(watcher, &QFutureWatcher<Read>::finished, context, [watcher, done = std::move(done)] {
-    const Read read = watcher->result();
+                      std::function<void(const Result<Picture>&)> done) {
+  using Watcher = QFutureWatcher<Result<Picture>>;
+  auto* watcher = new Watcher(context);
+  QObject::connect(watcher, &Watcher::finished, context, [watcher, done = std::move(done)] {
+    const Result<Picture> read = watcher->result();
     watcher->deleteLater();
-    done(read.first, read.second);
+    done(read);
   });
-  watcher->setFuture(QtConcurrent::run(&DisplayPool(), [path]() -> Read {
-    std::string why;
-    Picture picture = ReadChosenPicture(path, why);
-    return {std::move(picture), why};
-  }));
+  watcher->setFuture(QtConcurrent::run(&DisplayPool(), [path] { return ReadChosenPicture(path); }));
 }
 
 }  // namespace pixmora::windows

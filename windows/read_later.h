@@ -4,15 +4,16 @@
 #include <functional>
 #include <string>
 
+#include "core/failure.h"
 #include "core/picture.h"
 
 class QObject;
 
 namespace pixmora::windows {
 
-// Calls done on context's thread with the picture, or null and why not, once
-// it is read; never when context has gone meanwhile.
+// Calls done on context's thread with the picture, or why it cannot be read,
+// once it is read; never when context has gone meanwhile.
 void ReadPictureLater(const std::string& path, QObject* context,
-                      std::function<void(const Picture& picture, const std::string& why)> done);
+                      std::function<void(const Result<Picture>& read)> done);
 
 }  // namespace pixmora::windows

@@ -21,7 +21,7 @@ class ThumbnailEngine : public QIconEngine {
  public:
   struct State {
     std::string path;
-    std::function<void(const std::string&)> unreadable;
+    std::function<void(const Failure&)> unreadable;
     QPointer<QWidget> strip;  // repainted once the file is read
     bool asked = false;
     QPixmap pixmap;
@@ -55,13 +55,13 @@ class ThumbnailEngine : public QIconEngine {
     State& s = *state_;
     if (s.asked || !s.strip) return s.pixmap;
     s.asked = true;
-    ReadPictureLater(s.path, s.strip, [state = state_](const Picture& picture, const std::string& why) {
+    ReadPictureLater(s.path, s.strip, [state = state_](const Result<Picture>& picture) {
       if (!picture) {
-        if (state->unreadable) state->unreadable(why);
+        if (state->unreadable) state->unreadable(picture.error());
         return;
       }
       state->pixmap = QPixmap::fromImage(
-          ToQImage(*picture).scaled(kKeptSide, kKeptSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+          ToQImage(**picture).scaled(kKeptSide, kKeptSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
       state->strip->update();
     });
     return s.pixmap;
@@ -73,7 +73,7 @@ class ThumbnailEngine : public QIconEngine {
 }  // namespace
 
 QIcon TextureThumbnail(const std::string& path, QWidget* strip,
-                       std::function<void(const std::string& why)> unreadable) {
+                       std::function<void(const Failure& failure)> unreadable) {
   auto state = std::make_shared<ThumbnailEngine::State>();
   state->path = path;
   state->strip = strip;

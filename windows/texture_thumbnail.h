@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "core/failure.h"
+
 class QWidget;
 
 namespace pixmora::windows {
@@ -14,6 +16,6 @@ namespace pixmora::windows {
 // first drawn; strip (where it is drawn) is repainted once it is read. A file
 // that cannot be read draws nothing, and unreadable is told why, once.
 QIcon TextureThumbnail(const std::string& path, QWidget* strip,
-                       std::function<void(const std::string& why)> unreadable);
+                       std::function<void(const Failure& failure)> unreadable);
 
 }  // namespace pixmora::windows

@@ -14,7 +14,6 @@
 #include <filesystem>
 
 #include "windows/qt_pictures.h"
-#include "core/file_messages.h"
 #include "imageio/write_picture.h"
 #include "windows/read_later.h"
 #include "windows/texture_thumbnail.h"
@@ -121,7 +120,7 @@ void Form3::LoadTextureFolder(int i) {
     const auto report = ws_.report;
     strips_[i]->addItem(new QListWidgetItem(
         TextureThumbnail(path, strips_[i]->viewport(),
-                         [report, path](const std::string& why) { report(CannotRead("", path, why)); }),
+                         [report](const Failure& failure) { report(failure.Message()); }),
         QString()));
   }
   libraryCounts_[i]->setText(QString::number(library.count));
@@ -140,9 +139,9 @@ void Form3::PicStrip_ItemClick(int i, int position) {
   const std::string& name = library.names[position];
   Text1_->setText(QString::fromStdString(name.substr(0, name.size() - 4)));
   const std::string path = library.folder + name;
-  ReadPictureLater(path, libraryPictures_[1], [this, path](const Picture& picture, const std::string& why) {
-    if (!picture) ws_.report(CannotRead("", path, why));
-    ShowPictureIn(libraryPictures_[1], picture);
+  ReadPictureLater(path, libraryPictures_[1], [this](const Result<Picture>& picture) {
+    if (!picture) ws_.report(picture.error().Message());
+    ShowPictureIn(libraryPictures_[1], picture.value_or(nullptr));
   });
 }
 
@@ -163,8 +162,8 @@ void Form3::Command1_Click() {
   // Resampling a large result takes a while: the window waits for the write
   // with its buttons disabled, and still answers.
   setEnabled(false);
-  auto* written = new QFutureWatcher<std::string>(this);
-  connect(written, &QFutureWatcher<std::string>::finished, this, [this, written, folder, result] {
+  auto* written = new QFutureWatcher<Status>(this);
+  connect(written, &QFutureWatcher<Status>::finished, this, [this, written, folder, result] {
     written->deleteLater();
     TextureWritten(written->result(), folder, result);
   });
@@ -174,17 +173,16 @@ void Form3::Command1_Click() {
   written->setFuture(QtConcurrent::run(&Form3::WriteTexture, result, path));
 }
 
-std::string Form3::WriteTexture(const Picture& result, const std::string& path) {
+Status Form3::WriteTexture(const Picture& result, const std::string& path) {
   WriteOptions size;
   size.width = size.height = kTextureSide;
-  const std::string why = WritePictureFile(result, path, PictureFormat::Bmp, size);
-  return why.empty() ? why : CannotWrite(path, why);
+  return WritePictureFile(result, path, PictureFormat::Bmp, size);
 }
 
-void Form3::TextureWritten(const std::string& failure, const std::string& folder, const Picture& result) {
+void Form3::TextureWritten(const Status& written, const std::string& folder, const Picture& result) {
   // A failed write closes the window as a good one does (the result stays
   // in the main window); the notice says why.
-  if (!failure.empty()) ws_.report(failure);
+  if (!written) ws_.report(written.error().Message());
   else written_ = result;
   QClipboard* clipboard = QApplication::clipboard();
   clipboard->clear();

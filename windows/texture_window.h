@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 
+#include "core/failure.h"
 #include "session/workspace.h"
 #include "windows/texture_library.h"
 
@@ -38,11 +39,11 @@ class Form3 : public QDialog {
   void Command2_Click();
   void ResetTextureLists();
   // Writes the result, resampled to 256 x 256, as a 24-bit BMP (away from
-  // the window's thread); answers the notice of a failure, empty when written.
-  static std::string WriteTexture(const Picture& result, const std::string& path);
+  // the window's thread).
+  static Status WriteTexture(const Picture& result, const std::string& path);
   // Back on the window's thread: the clipboard names the library, and the
   // window closes.
-  void TextureWritten(const std::string& failure, const std::string& folder, const Picture& result);
+  void TextureWritten(const Status& written, const std::string& folder, const Picture& result);
 
   Workspace& ws_;
   std::array<TextureLibrary, 2> libraries_;  // 0: the standard library, 1: the user's

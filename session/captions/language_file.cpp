@@ -114,11 +114,10 @@ std::vector<std::string> LanguageEntries(const std::string& text) {
   return {lines.begin() + static_cast<std::ptrdiff_t>(first) + 1, lines.end()};
 }
 
-bool ReadLanguageFile(const std::string& path, std::vector<std::string>& entries) {
-  std::string text;
-  if (!ReadTextFile(path, text)) return false;
-  entries = LanguageEntries(text);
-  return true;
+Result<std::vector<std::string>> ReadLanguageFile(const std::string& path) {
+  const Result<std::string> text = ReadTextFile(path);
+  if (!text) return std::unexpected(text.error());
+  return LanguageEntries(*text);
 }
 
 void ApplyLanguage(const std::vector<std::string>& entries, CaptionTarget& target) {

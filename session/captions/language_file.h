@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/failure.h"
+
 namespace pixmora {
 
 inline constexpr const char* kLanguageExtension = ".tra";
@@ -34,7 +36,7 @@ const std::vector<CaptionRule>& CaptionRules();
 // The entries of a language file's text (UTF-8; a file that is not valid
 // UTF-8 is read as Latin-1). Empty when there is no marker line.
 std::vector<std::string> LanguageEntries(const std::string& text);
-bool ReadLanguageFile(const std::string& path, std::vector<std::string>& entries);
+Result<std::vector<std::string>> ReadLanguageFile(const std::string& path);
 
 // Sets the captions from the entries, then the two captions composed from
 // translated ones ("Save" + " Texture (256x256)", "Open" + " Pattern..").

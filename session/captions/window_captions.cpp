@@ -17,8 +17,8 @@ std::atomic<std::shared_ptr<const CaptionTranslations>>& Current() {
 }  // namespace
 
 CaptionTranslations CaptionTranslations::Read(const std::string& path) {
-  std::string text;
-  return ReadTextFile(path, text) ? FromText(text) : CaptionTranslations{};
+  const Result<std::string> text = ReadTextFile(path);
+  return text ? FromText(*text) : CaptionTranslations{};
 }
 
 CaptionTranslations CaptionTranslations::FromText(const std::string& text) {

@@ -10,9 +10,9 @@ namespace {
 
 // Three reads: three numbers not used, the two colours, one number not used.
 bool ReadScheme(const std::string& path, ColourScheme& scheme) {
-  std::string text;
-  if (!ReadTextFile(path, text)) return false;
-  FreeFormatReader in(text);
+  const Result<std::string> text = ReadTextFile(path);
+  if (!text) return false;
+  FreeFormatReader in(*text);
   int16_t unused16;
   int32_t back, fore;
   for (int i = 0; i < 3; ++i)

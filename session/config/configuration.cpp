@@ -5,27 +5,30 @@
 
 namespace pixmora {
 
-bool ReadLanguageName(const std::string& path, std::string& language) {
-  std::string text;
-  if (!ReadTextFile(path, text)) return false;
-  FreeFormatReader in(text);
-  std::string unused;
-  for (int i = 0; i < 5; ++i)
-    if (!in.NextText(unused)) return false;
+Result<std::string> ReadLanguageName(const std::string& path) {
+  Result<std::string> text = ReadTextFile(path);
+  if (!text) return text;
+  FreeFormatReader in(std::move(*text));
+  std::string unused, language;
+  bool read = true;
+  for (int i = 0; i < 5; ++i) read = read && in.NextText(unused);
   int16_t unusedNumber;
-  return in.NextText(language) && in.NextInt16(unusedNumber);
+  if (!read || !in.NextText(language) || !in.NextInt16(unusedNumber))
+    return std::unexpected(CannotRead(path, "it does not hold the seven values of a configuration"));
+  return language;
 }
 
-bool LoadConfiguration(const Folders& folders, CaptionTarget& target) {
-  std::string language;
+Status LoadConfiguration(const Folders& folders, CaptionTarget& target) {
   SetWindowLanguage({});  // English, unless the configuration names another
-  if (!ReadLanguageName(folders.data + kConfigurationFile, language)) return false;
+  const Result<std::string> language = ReadLanguageName(folders.data + kConfigurationFile);
+  if (!language) return std::unexpected(language.error());
   const std::string shippedSupport = folders.shipped.empty() ? "" : folders.shipped + "supporto/";
-  SetWindowLanguage(ReadWindowCaptions(shippedSupport, folders.Support(), language));
-  std::vector<std::string> entries;
-  if (!ReadLanguageFile(folders.Support() + language + kLanguageExtension, entries)) return false;
-  ApplyLanguage(entries, target);
-  return true;
+  SetWindowLanguage(ReadWindowCaptions(shippedSupport, folders.Support(), *language));
+  const Result<std::vector<std::string>> entries =
+      ReadLanguageFile(folders.Support() + *language + kLanguageExtension);
+  if (!entries) return std::unexpected(entries.error());
+  ApplyLanguage(*entries, target);
+  return {};
 }
 
 }  // namespace pixmora

@@ -11,12 +11,12 @@ namespace pixmora {
 inline constexpr const char* kConfigurationFile = "sxconf.cff";
 
 // Value 6 of the seven values of "sxconf.cff" (five texts, the language,
-// a number); false when the file is missing or a value cannot be read.
-bool ReadLanguageName(const std::string& path, std::string& language);
+// a number); fails when the file cannot be read or a value is missing.
+Result<std::string> ReadLanguageName(const std::string& path);
 
 // Reads the configuration and the language file and applies the captions;
 // the window's own captions (window_captions.h) take the same language.
-// Any failure ends the step quietly: the captions set so far stay.
-bool LoadConfiguration(const Folders& folders, CaptionTarget& target);
+// A failure changes no caption; the window goes on quietly, as designed.
+Status LoadConfiguration(const Folders& folders, CaptionTarget& target);
 
 }  // namespace pixmora

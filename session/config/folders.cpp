@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 
 #include "core/paths_and_text.h"
@@ -37,9 +38,10 @@ std::string GetTempFolder() {
   return WithSlash(tmp.empty() ? "/tmp" : tmp);
 }
 
-bool EnsureTempDataFolder(const std::string& tempDataFolder) {
-  if (IsFolder(tempDataFolder)) return true;
-  return mkdir(tempDataFolder.c_str(), 0700) == 0 && chmod(tempDataFolder.c_str(), 01777) == 0;
+Status EnsureTempDataFolder(const std::string& tempDataFolder) {
+  if (IsFolder(tempDataFolder)) return {};
+  if (mkdir(tempDataFolder.c_str(), 0700) == 0 && chmod(tempDataFolder.c_str(), 01777) == 0) return {};
+  return std::unexpected(CannotMakeFolder(tempDataFolder, errno));
 }
 
 Folders FindFolders(Program program) {

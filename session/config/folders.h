@@ -2,6 +2,7 @@
 #pragma once
 #include <string>
 
+#include "core/failure.h"
 #include "core/paths_and_text.h"
 #include "session/workspace.h"
 
@@ -26,6 +27,6 @@ enum class Program { Editor, BatchTool };
 Folders FindFolders(Program program);
 // Makes the temporary data folder, shared by every user of the machine as
 // the temporary folder itself is (each working folder in it is private).
-bool EnsureTempDataFolder(const std::string& tempDataFolder);
+Status EnsureTempDataFolder(const std::string& tempDataFolder);
 
 }  // namespace pixmora

@@ -1,9 +1,8 @@
 #include "session/config/free_format.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace pixmora {
 
@@ -58,13 +57,18 @@ bool FreeFormatReader::NextInt16(int16_t& value) {
   return true;
 }
 
-bool ReadTextFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream all;
-  all << in.rdbuf();
-  text = all.str();
-  return !in.bad();
+Result<std::string> ReadTextFile(const std::string& path) {
+  FILE* in = std::fopen(path.c_str(), "rb");
+  if (!in) return std::unexpected(CannotRead(path, errno));
+  std::string text;
+  char buffer[1 << 16];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) text.append(buffer, n);
+  const bool failed = std::ferror(in) != 0;
+  const int code = errno;
+  std::fclose(in);
+  if (failed) return std::unexpected(CannotRead(path, code));
+  return text;
 }
 
 }  // namespace pixmora

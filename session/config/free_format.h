@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/failure.h"
+
 namespace pixmora {
 
 class FreeFormatReader {
@@ -22,7 +24,7 @@ class FreeFormatReader {
   size_t pos_ = 0;
 };
 
-// The whole file as text; false when it cannot be read.
-bool ReadTextFile(const std::string& path, std::string& text);
+// The whole file as text.
+Result<std::string> ReadTextFile(const std::string& path);
 
 }  // namespace pixmora

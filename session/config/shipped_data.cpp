@@ -12,17 +12,25 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool CopyIfMissing(const fs::path& from, const fs::path& to) {
+Status CopyIfMissing(const fs::path& from, const fs::path& to) {
   std::error_code ec;
-  if (fs::exists(to, ec)) return true;
+  if (fs::exists(to, ec)) return {};
   fs::path part = to;
   part += ".part" + std::to_string(getpid());
   if (fs::copy_file(from, part, fs::copy_options::overwrite_existing, ec)) {
     fs::rename(part, to, ec);
-    if (!ec) return true;
+    if (!ec) return {};
   }
+  const Failure failure = CannotWrite(to, ec.value());
   fs::remove(part, ec);
-  return false;
+  return std::unexpected(failure);
+}
+
+Status MakeFolder(const fs::path& folder) {
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (!ec) return {};
+  return std::unexpected(CannotMakeFolder(folder, ec.value()));
 }
 
 }  // namespace
@@ -36,20 +44,17 @@ std::string ShippedDataFolder(const std::string& programFolder) {
   return "";
 }
 
-bool AddMissingShippedData(const std::string& shipped, const std::string& data) {
+Status AddMissingShippedData(const std::string& shipped, const std::string& data) {
+  Status complete = MakeFolder(data);
   std::error_code ec;
-  fs::create_directories(data, ec);
-  bool complete = !ec;
   for (fs::recursive_directory_iterator it(shipped, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::path target = fs::path(data) / fs::relative(it->path(), shipped);
-    std::error_code made;
-    if (it->is_directory())
-      fs::create_directories(target, made);
-    else
-      complete = CopyIfMissing(it->path(), target) && complete;
-    complete = complete && !made;
+    const Status added = it->is_directory() ? MakeFolder(target) : CopyIfMissing(it->path(), target);
+    // The first failure is told; the rest is copied all the same.
+    if (complete && !added) complete = added;
   }
-  return complete && !ec;
+  if (complete && ec) return std::unexpected(CannotRead(shipped, ec.value()));
+  return complete;
 }
 
 }  // namespace pixmora

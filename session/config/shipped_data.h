@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+#include "core/failure.h"
+
 namespace pixmora {
 
 // <prefix>/share/pixmora/VARDELO24/ of the installation the program runs
@@ -14,7 +16,8 @@ std::string ShippedDataFolder(const std::string& programFolder);
 // Copies into the data folder every shipped file and folder it lacks. A file
 // the user already has is never replaced; each copy appears under its name
 // only when complete, so programs starting together do not see half a file.
-// False when something could not be copied.
-bool AddMissingShippedData(const std::string& shipped, const std::string& data);
+// Fails, naming the first file or folder that could not be made, when
+// something could not be copied.
+Status AddMissingShippedData(const std::string& shipped, const std::string& data);
 
 }  // namespace pixmora

@@ -111,20 +111,23 @@ void History::KeepWithinBudget() {
             (folder_.empty() ? " (there is no working folder to keep them in)." : ".");
 }
 
-bool History::PeekState(size_t index, SessionState& state) {
-  if (index < first_ || index >= entries_.size()) return false;
+Result<SessionState> History::PeekState(size_t index) {
+  if (index < first_ || index >= entries_.size())
+    return std::unexpected(UsageFailure("the history keeps no pictures for that step"));
+  SessionState state;
   for (size_t i = 0; i < state.size(); ++i) {
     const auto& stored = states_[index][i];
-    state[i] = {stored ? stored->Get() : nullptr, sizes_[index][i].width, sizes_[index][i].height};
-    if (stored && !state[i].picture) return false;
+    const Result<Picture> picture = stored ? stored->Get() : nullptr;
+    if (!picture) return std::unexpected(picture.error());
+    state[i] = {*picture, sizes_[index][i].width, sizes_[index][i].height};
   }
-  return true;
+  return state;
 }
 
-bool History::GoTo(size_t index, SessionState& state) {
-  if (!PeekState(index, state)) return false;
-  position_ = index;
-  return true;
+Result<SessionState> History::GoTo(size_t index) {
+  Result<SessionState> state = PeekState(index);
+  if (state) position_ = index;
+  return state;
 }
 
 void History::ReplaceCurrent(const std::string& name, const std::string& details,

@@ -49,11 +49,11 @@ class History {
   bool CanRedo() const { return position_ + 1 < entries_.size(); }
 
   // The state of entry index (FirstReachable() .. Entries().size() - 1),
-  // which becomes the position; false when a picture of it cannot be read
+  // which becomes the position; fails when a picture of it cannot be read
   // back (the position then stays).
-  bool GoTo(size_t index, SessionState& state);
+  Result<SessionState> GoTo(size_t index);
   // The same without moving.
-  bool PeekState(size_t index, SessionState& state);
+  Result<SessionState> PeekState(size_t index);
   // The step at the position taken again another way (with other values):
   // it takes that step's place, and the steps after it go.
   void ReplaceCurrent(const std::string& name, const std::string& details, const RecipeStep& step,

@@ -1,5 +1,6 @@
 #include "session/history/stored_picture.h"
 
+#include <cerrno>
 #include <condition_variable>
 #include <cstdio>
 #include <deque>
@@ -9,6 +10,14 @@
 namespace pixmora {
 
 namespace {
+
+// A picture the history cannot read back from its file.
+template <class Why>
+Failure Unreadable(const std::string& file, Why why) {
+  Failure failure = CannotRead(file, why);
+  failure.role = "the history's picture";
+  return failure;
+}
 
 // One thread writes the history's files, in the order they were asked for.
 class FileWriter {
@@ -86,14 +95,16 @@ const PixelBuffer* StoredPicture::Identity() const {
   return identity_.lock().get();
 }
 
-Picture StoredPicture::Get() {
+Result<Picture> StoredPicture::Get() {
   std::lock_guard<std::mutex> lock(mutex_);
   if (picture_ || file_.empty()) return picture_;
   auto picture = std::make_shared<PixelBuffer>(width_, height_);
   FILE* in = std::fopen(file_.c_str(), "rb");
-  const bool read = in && std::fread(picture->Data(), sizeof(ColorRef), picture->Count(), in) == picture->Count();
-  if (in) std::fclose(in);
-  if (!read) return nullptr;
+  if (!in) return std::unexpected(Unreadable(file_, errno));
+  const bool read = std::fread(picture->Data(), sizeof(ColorRef), picture->Count(), in) == picture->Count();
+  const int code = std::ferror(in) ? errno : 0;
+  std::fclose(in);
+  if (!read) return std::unexpected(code ? Unreadable(file_, code) : Unreadable(file_, "it is cut short"));
   picture_ = std::move(picture);
   identity_ = picture_;
   std::remove(file_.c_str());
@@ -101,15 +112,14 @@ Picture StoredPicture::Get() {
   return picture_;
 }
 
-bool StoredPicture::MoveToFile(const std::string& path) {
+Status StoredPicture::MoveToFile(const std::string& path) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (moveFailed_) return false;
-    if (!picture_ || moving_) return true;
+    if (!moved_ || !picture_ || moving_) return moved_;
     moving_ = true;
   }
   Writer().Post([self = shared_from_this(), path] { self->WriteFile(path); });
-  return true;
+  return {};
 }
 
 void StoredPicture::WriteFile(const std::string& path) {
@@ -118,15 +128,19 @@ void StoredPicture::WriteFile(const std::string& path) {
     std::lock_guard<std::mutex> lock(mutex_);
     picture = picture_;
   }
+  errno = 0;
   FILE* out = std::fopen(path.c_str(), "wb");
   bool written = out && std::fwrite(picture->Data(), sizeof(ColorRef), picture->Count(), out) ==
                             picture->Count();
   if (out) written = std::fclose(out) == 0 && written;
+  const int code = errno;
   if (!written) std::remove(path.c_str());
   std::lock_guard<std::mutex> lock(mutex_);
   moving_ = false;
-  moveFailed_ = !written;
-  if (!written) return;
+  if (!written) {
+    moved_ = std::unexpected(CannotWrite(path, code));
+    return;
+  }
   file_ = path;
   picture_.reset();
 }

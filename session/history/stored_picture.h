@@ -7,6 +7,7 @@
 #include <mutex>
 #include <string>
 
+#include "core/failure.h"
 #include "core/picture.h"
 
 namespace pixmora {
@@ -21,13 +22,13 @@ class StoredPicture : public std::enable_shared_from_this<StoredPicture> {
   // In memory and not on its way to a file.
   bool InMemory() const;
   size_t Bytes() const { return bytes_; }
-  // The picture, read back from its file when it was put there; null when
-  // that file cannot be read.
-  Picture Get();
+  // The picture, read back from its file when it was put there (null for a
+  // surface without a picture).
+  Result<Picture> Get();
   // Starts writing the picture to path; its memory is freed once the file is
-  // whole. False when an earlier attempt could not write its file: the
-  // picture then stays in memory.
-  bool MoveToFile(const std::string& path);
+  // whole. Fails, saying why, when an earlier attempt could not write its
+  // file: the picture then stays in memory.
+  Status MoveToFile(const std::string& path);
   // The picture it holds, to know it again, while that picture lives
   // somewhere (here, or in the session); null otherwise.
   const PixelBuffer* Identity() const;
@@ -42,7 +43,7 @@ class StoredPicture : public std::enable_shared_from_this<StoredPicture> {
   Picture picture_;
   std::string file_;
   bool moving_ = false;
-  bool moveFailed_ = false;
+  Status moved_;  // how the last move to a file ended
   int width_ = 0, height_ = 0;
   size_t bytes_ = 0;
   std::weak_ptr<const PixelBuffer> identity_;

@@ -2,12 +2,14 @@
 // records them and the batch tool replays them. The batch tool's command line
 // and a recipe file are two spellings of this one representation, read by
 // one parser (recipe_words.h) and run by one runner (recipe_run.h), so the
-// two can never disagree about what a step does.
+// two can never disagree about what a step does. A recipe that cannot be
+// read or run as it stands is a usage error (Failure::Kind::Usage).
 #pragma once
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/failure.h"
 #include "session/catalogue/catalogue.h"
 
 namespace pixmora {
@@ -33,11 +35,6 @@ struct RecipeStep {
 
 struct Recipe {
   std::vector<RecipeStep> steps;
-};
-
-// A recipe that cannot be read or run as it stands: a usage error.
-struct RecipeError {
-  std::string message;
 };
 
 }  // namespace pixmora

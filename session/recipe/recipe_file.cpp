@@ -89,7 +89,7 @@ void ForEachLine(const Recipe& recipe, Emit emit) {
 
 }  // namespace
 
-void ReadRecipeText(const std::string& text, const std::string& base, RecipeBuilder& builder) {
+Status ReadRecipeText(const std::string& text, const std::string& base, RecipeBuilder& builder) {
   bool header = false;
   int number = 0;
   builder.SetBaseFolder(base);
@@ -100,32 +100,32 @@ void ReadRecipeText(const std::string& text, const std::string& base, RecipeBuil
     start = end + 1;
     std::vector<std::string> words;
     const std::string where = "line " + std::to_string(number + 1) + ": ";
-    if (!SplitWords(line, words)) throw RecipeError{where + "a quote is not closed"};
+    if (!SplitWords(line, words)) return UsageError(where + "a quote is not closed");
     if (words.empty()) continue;
     if (!header) {
       const std::string first = words.size() == 2 ? words[0] + " " + words[1] : "";
       if (first != kRecipeHeader && first != kFirstRecipeHeader)
-        throw RecipeError{where + "a recipe starts with the line \"" + kRecipeHeader + "\""};
+        return UsageError(where + "a recipe starts with the line \"" + kRecipeHeader + "\"");
       header = true;
       continue;
     }
-    try {
-      for (const std::string& word : words) builder.Add(word);
-    } catch (const RecipeError& e) {
-      throw RecipeError{where + e.message};
-    }
+    for (const std::string& word : words)
+      if (Status added = builder.Add(word); !added) return UsageError(where + added.error().why);
   }
-  if (!header) throw RecipeError{"it is empty"};
+  if (!header) return UsageError("it is empty");
+  return {};
 }
 
-void ReadRecipeFile(const std::string& path, RecipeBuilder& builder) {
-  std::string text;
-  if (!ReadTextFile(path, text)) throw RecipeError{"cannot read the recipe " + path};
-  try {
-    ReadRecipeText(text, FolderOf(path) + "/", builder);
-  } catch (const RecipeError& e) {
-    throw RecipeError{"the recipe " + path + ", " + e.message};
+Status ReadRecipeFile(const std::string& path, RecipeBuilder& builder) {
+  Result<std::string> text = ReadTextFile(path);
+  if (!text) {
+    text.error().kind = Failure::Kind::Usage;
+    text.error().role = "the recipe";
+    return std::unexpected(text.error());
   }
+  const Status read = ReadRecipeText(*text, FolderOf(path) + "/", builder);
+  if (!read) return UsageError("the recipe " + path + ", " + read.error().why);
+  return {};
 }
 
 std::string RecipeText(const Recipe& recipe) {

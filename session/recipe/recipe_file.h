@@ -16,10 +16,11 @@ namespace pixmora {
 inline constexpr const char* kRecipeHeader = "pixmora-recipe 2";
 inline constexpr const char* kFirstRecipeHeader = "pixmora-recipe 1";
 
-// Adds the file's words to builder; throws RecipeError ("FILE, line N: why").
-void ReadRecipeFile(const std::string& path, RecipeBuilder& builder);
+// Adds the file's words to builder; a failure is a usage error ("the recipe
+// FILE, line N: why"; "cannot read the recipe FILE: why").
+Status ReadRecipeFile(const std::string& path, RecipeBuilder& builder);
 // The same from the file's text; base is the folder relative names start in.
-void ReadRecipeText(const std::string& text, const std::string& base, RecipeBuilder& builder);
+Status ReadRecipeText(const std::string& text, const std::string& base, RecipeBuilder& builder);
 
 // The file's text for a recipe: a step a line, each command with the values
 // it reads and its caption in a comment. Operations whose result nothing uses

@@ -33,7 +33,7 @@ void HandResultOn(Workspace& ws, Slot slot) {
   ws.Image1.SetPicture(nullptr);
 }
 
-void CheckRecipe(const Recipe& recipe, bool haveImageB) {
+Status CheckRecipe(const Recipe& recipe, bool haveImageB) {
   for (const RecipeStep& step : recipe.steps) {
     if (step.kind != RecipeStep::Kind::Command) {
       if (step.slot == Slot::ImageB && !step.IsOperation()) haveImageB = true;
@@ -41,18 +41,20 @@ void CheckRecipe(const Recipe& recipe, bool haveImageB) {
     }
     const CatalogueEntry* entry = FindEntry(step.menu, step.index);
     if (entry && Has(entry->reads, Input::ImageB) && !haveImageB)
-      throw RecipeError{"'" + step.text + "' (" + entry->caption +
-                        ") needs image B: give it with --image-b FILE or image-b=FILE"};
+      return UsageError("'" + step.text + "' (" + entry->caption +
+                        ") needs image B: give it with --image-b FILE or image-b=FILE");
   }
+  return {};
 }
 
-void RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host) {
+Status RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host) {
   for (const RecipeStep& step : recipe.steps) {
     switch (step.kind) {
       case RecipeStep::Kind::Open: {
-        Picture picture;
+        Result<Picture> picture;
         host.Stage(RecipeStage::Read, [&] { picture = host.Read(step.slot, step.file); });
-        PutPicture(ws, step.slot, picture);
+        if (!picture) return std::unexpected(picture.error());
+        PutPicture(ws, step.slot, *picture);
         break;
       }
       case RecipeStep::Kind::HandOn: HandResultOn(ws, step.slot); break;
@@ -60,6 +62,7 @@ void RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host) {
       case RecipeStep::Kind::Rotate: RunOperation(ws, step, host); break;
     }
   }
+  return {};
 }
 
 }  // namespace pixmora

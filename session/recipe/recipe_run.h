@@ -15,18 +15,18 @@ enum class RecipeStage { Read, Command, Publish };
 class RecipeHost {
  public:
   virtual ~RecipeHost() = default;
-  // The picture of a file opened into a slot; throws the host's own error
-  // when the file cannot be used.
-  virtual Picture Read(Slot slot, const std::string& file) = 0;
+  // The picture of a file opened into a slot, or why it cannot be used.
+  virtual Result<Picture> Read(Slot slot, const std::string& file) = 0;
   // Runs one stage of a step (the batch tool times them).
   virtual void Stage(RecipeStage, const std::function<void()>& work) { work(); }
 };
 
-// Throws RecipeError before any step runs when a command would read image B
-// and none is there by then.
-void CheckRecipe(const Recipe& recipe, bool haveImageB);
+// Fails (a usage error) before any step runs when a command would read
+// image B and none is there by then.
+Status CheckRecipe(const Recipe& recipe, bool haveImageB);
 
-void RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host);
+// Stops at the first picture the host cannot read, with its failure.
+Status RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host);
 
 // The steps of the window's flows, for those that do them without a recipe.
 void PutPicture(Workspace& ws, Slot slot, const Picture& picture);

@@ -16,27 +16,30 @@ bool ParseInt(const std::string& text, long lo, long hi, long& value) {
   return *end == '\0' && value >= lo && value <= hi;
 }
 
-int16_t ParseRange(const std::string& name, const std::string& text, long lo, long hi) {
+// Sets value from text, a whole number from lo to hi.
+Status ParseRange(const std::string& name, const std::string& text, long lo, long hi, int16_t& value) {
   long v;
   if (!ParseInt(text, lo, hi, v))
-    throw RecipeError{name + " takes a whole number from " + std::to_string(lo) + " to " +
-                      std::to_string(hi) + ", not '" + text + "'"};
-  return static_cast<int16_t>(v);
+    return UsageError(name + " takes a whole number from " + std::to_string(lo) + " to " +
+                      std::to_string(hi) + ", not '" + text + "'");
+  value = static_cast<int16_t>(v);
+  return {};
 }
 
-void ParseColour(const std::string& name, const std::string& text, int16_t (&rgb)[3]) {
+Status ParseColour(const std::string& name, const std::string& text, int16_t (&rgb)[3]) {
   size_t start = 0;
   for (int i = 0; i < 3; ++i) {
     const size_t comma = text.find(',', start);
     const bool last = i == 2;
     if (last != (comma == std::string::npos))
-      throw RecipeError{name + " takes R,G,B (three numbers 0..255), not '" + text + "'"};
+      return UsageError(name + " takes R,G,B (three numbers 0..255), not '" + text + "'");
     long v;
     if (!ParseInt(text.substr(start, last ? std::string::npos : comma - start), 0, 255, v))
-      throw RecipeError{name + " takes R,G,B with each value from 0 to 255, not '" + text + "'"};
+      return UsageError(name + " takes R,G,B with each value from 0 to 255, not '" + text + "'");
     rgb[i] = static_cast<int16_t>(v);
     start = comma + 1;
   }
+  return {};
 }
 
 // A key or a caption, in any letter case (no key is another command's caption).
@@ -50,18 +53,20 @@ bool FromKeyOrCaption(const std::string& text, RecipeStep& step) {
   return true;
 }
 
-bool FromMenuIndex(const std::string& text, RecipeStep& step) {
+// Whether text is MENU:INDEX (then step names that command); fails for an
+// index that names none.
+Result<bool> FromMenuIndex(const std::string& text, RecipeStep& step) {
   const size_t colon = text.find(':');
   if (colon == std::string::npos || !MenuFromKey(Lower(text.substr(0, colon)), step.menu))
     return false;
   const std::string key = Lower(text.substr(0, colon)), number = text.substr(colon + 1);
   long v;
   if (!ParseInt(number, 0, 32767, v))
-    throw RecipeError{"'" + text + "': the index must be a whole number from 0"};
+    return UsageError("'" + text + "': the index must be a whole number from 0");
   const CatalogueEntry* entry = FindEntry(step.menu, static_cast<int>(v));
-  if (!entry) throw RecipeError{"'" + text + "': the " + key + " menu has no entry " + number};
+  if (!entry) return UsageError("'" + text + "': the " + key + " menu has no entry " + number);
   if (entry->IsSeparator())
-    throw RecipeError{"'" + text + "' is a separator of the " + key + " menu, not a command"};
+    return UsageError("'" + text + "' is a separator of the " + key + " menu, not a command");
   step.index = static_cast<int16_t>(v);
   return true;
 }
@@ -77,72 +82,85 @@ bool SlotFromKey(const std::string& key, Slot& slot) {
 
 }  // namespace
 
-RecipeStep ParseOperation(const std::string& word) {
+Result<RecipeStep> ParseOperation(const std::string& word) {
   RecipeStep step;
   step.text = word;
   if (Lower(word).rfind("rotate:", 0) == 0) {
     step.kind = RecipeStep::Kind::Rotate;
     long v;
     if (!ParseInt(word.substr(7), -kSliderSteps, kSliderSteps, v))
-      throw RecipeError{"rotate:N takes the slider's value, a whole number from -" +
-                        std::to_string(kSliderSteps) + " to " + std::to_string(kSliderSteps) +
-                        ", not '" + word + "'"};
+      return UsageError("rotate:N takes the slider's value, a whole number from -" +
+                        std::to_string(kSliderSteps) + " to " + std::to_string(kSliderSteps) + ", not '" +
+                        word + "'");
     step.sliderValue = static_cast<int16_t>(v);
     return step;
   }
-  if (FromMenuIndex(word, step) || FromKeyOrCaption(word, step)) return step;
-  throw RecipeError{"unknown command '" + word + "' (see 'pixmora-cli list')"};
+  const Result<bool> indexed = FromMenuIndex(word, step);
+  if (!indexed) return std::unexpected(indexed.error());
+  if (*indexed || FromKeyOrCaption(word, step)) return step;
+  return UsageError("unknown command '" + word + "' (see 'pixmora-cli list')");
 }
 
 RecipeBuilder::RecipeBuilder(const ControlValues& start) : values_(start) {}
 
-void RecipeBuilder::Add(const std::string& word) {
+Status RecipeBuilder::Add(const std::string& word) {
   const size_t equals = word.find('=');
-  if (equals != std::string::npos && equals > 0 &&
-      AddSetting(Lower(word.substr(0, equals)), word.substr(equals + 1), word))
-    return;
-  AddOperation(ParseOperation(word));
+  if (equals != std::string::npos && equals > 0) {
+    const Result<bool> setting = AddSetting(Lower(word.substr(0, equals)), word.substr(equals + 1), word);
+    if (!setting) return std::unexpected(setting.error());
+    if (*setting) return {};
+  }
+  Result<RecipeStep> step = ParseOperation(word);
+  if (!step) return std::unexpected(step.error());
+  AddOperation(std::move(*step));
+  return {};
 }
 
-bool RecipeBuilder::AddValue(const std::string& name, const std::string& value,
-                             const std::string& label, const std::string& text) {
+Result<bool> RecipeBuilder::AddValue(const std::string& name, const std::string& value,
+                                     const std::string& label, const std::string& text) {
   Input input;
+  Status parsed;
   if (name == "color1") {
-    ParseColour(label, value, values_.colour1);
+    parsed = ParseColour(label, value, values_.colour1);
     input = Input::Colour1;
   } else if (name == "color2") {
-    ParseColour(label, value, values_.colour2);
+    parsed = ParseColour(label, value, values_.colour2);
     input = Input::Colour2;
   } else if (name == "strength") {
-    values_.strength = ParseRange(label, value, 1, 10);
+    parsed = ParseRange(label, value, 1, 10, values_.strength);
     input = Input::Strength;
   } else if (name == "size") {
-    values_.size = ParseRange(label, value, 1, 10);
+    parsed = ParseRange(label, value, 1, 10, values_.size);
     input = Input::Size;
   } else {
     return false;
   }
+  if (!parsed) return std::unexpected(parsed.error());
   given_.push_back({input, text, recipe_.steps.size()});
   return true;
 }
 
-void RecipeBuilder::SetValue(const std::string& name, const std::string& value,
-                             const std::string& label) {
-  if (!AddValue(name, value, label, label)) throw RecipeError{"there is no value called " + name};
+Status RecipeBuilder::SetValue(const std::string& name, const std::string& value,
+                               const std::string& label) {
+  const Result<bool> set = AddValue(name, value, label, label);
+  if (!set) return std::unexpected(set.error());
+  if (!*set) return UsageError("there is no value called " + name);
+  return {};
 }
 
-bool RecipeBuilder::AddSetting(const std::string& name, const std::string& value,
-                               const std::string& word) {
+Result<bool> RecipeBuilder::AddSetting(const std::string& name, const std::string& value,
+                                       const std::string& word) {
   Slot slot;
-  if (AddValue(name, value, name, word)) return true;
+  const Result<bool> isValue = AddValue(name, value, name, word);
+  if (!isValue || *isValue) return isValue;
   if (!SlotFromKey(name, slot)) return false;
-  if (value.empty()) throw RecipeError{"'" + word + "' names no file"};
+  if (value.empty()) return UsageError("'" + word + "' names no file");
   if (value != "result") {
     Open(slot, value, word);
     return true;
   }
   if (slot != Slot::ImageA && slot != Slot::ImageB)
-    throw RecipeError{"'" + word + "': only image A and image B can take the result"};
+    return UsageError("'" + word + "': only image A and image B can take the result");
   RecipeStep step;
   step.kind = RecipeStep::Kind::HandOn, step.slot = slot, step.text = word;
   recipe_.steps.push_back(step);

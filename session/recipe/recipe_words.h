@@ -31,14 +31,14 @@ class RecipeBuilder {
  public:
   explicit RecipeBuilder(const ControlValues& start = {});
 
-  // Adds one word; throws RecipeError for a word that is none of the above.
-  void Add(const std::string& word);
+  // Adds one word; fails (a usage error) for a word that is none of the above.
+  Status Add(const std::string& word);
   // A picture file opened into its place (what the options --image-b and
   // the like say).
   void Open(Slot slot, const std::string& file, const std::string& text);
   // One of the side panel's values for the commands from here on, by its
   // name ("strength"), as an option gives it; label names it in messages.
-  void SetValue(const std::string& name, const std::string& value, const std::string& label);
+  Status SetValue(const std::string& name, const std::string& value, const std::string& label);
   // Where relative file names start (a recipe file's folder, ending in '/').
   void SetBaseFolder(const std::string& folder) { base_ = folder; }
 
@@ -47,9 +47,11 @@ class RecipeBuilder {
   const std::vector<GivenValue>& Given() const { return given_; }
 
  private:
-  bool AddValue(const std::string& name, const std::string& value, const std::string& label,
-                const std::string& text);
-  bool AddSetting(const std::string& name, const std::string& value, const std::string& word);
+  // Whether name is one of the values (then set from value), or why value is not one.
+  Result<bool> AddValue(const std::string& name, const std::string& value, const std::string& label,
+                        const std::string& text);
+  // The same for the values and the pictures' places.
+  Result<bool> AddSetting(const std::string& name, const std::string& value, const std::string& word);
   void AddOperation(RecipeStep step);
 
   Recipe recipe_;
@@ -58,8 +60,8 @@ class RecipeBuilder {
   std::vector<GivenValue> given_;
 };
 
-// The menu command a key, a caption or MENU:INDEX names; throws RecipeError.
-RecipeStep ParseOperation(const std::string& word);
+// The menu command a key, a caption or MENU:INDEX names, or a usage error.
+Result<RecipeStep> ParseOperation(const std::string& word);
 
 // The words that make these values (only those of which, when given).
 std::string ValueWords(const ControlValues& values, Inputs which);

@@ -3,6 +3,8 @@
 // lets the tests do so; otherwise those cases are skipped.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -82,6 +84,20 @@ TEST_F(FaultsTest, EmptyAndExtremePictures) {
   EXPECT_NE(err.find("32768 x 1"), std::string::npos) << err;
 }
 
+// A picture the system does not let us read is named with the system's
+// reason (root reads a file without read permission: that part is skipped).
+TEST_F(FaultsTest, APictureThatCannotBeReadIsNamedWithTheSystemsReason) {
+  fs::create_directory(dir + "folder.png");
+  std::string err;
+  EXPECT_EQ(Cli("apply '" + dir + "folder.png' '" + dir + "o.bmp' Grayscale", &err), 1);
+  EXPECT_EQ(err, "pixmora-cli: cannot read image A " + dir + "folder.png: Is a directory\n");
+  if (geteuid() == 0) GTEST_SKIP() << "root reads a file without read permission";
+  const std::string locked = WritePicture("locked.bmp", test::Varied(4, 4));
+  chmod(locked.c_str(), 0);
+  EXPECT_EQ(Cli("apply '" + locked + "' '" + dir + "o.bmp' Grayscale", &err), 1);
+  EXPECT_EQ(err, "pixmora-cli: cannot read image A " + locked + ": Permission denied\n");
+}
+
 // FreeImage fills what a JPEG cut short lacks with grey: the picture is used
 // as read, the run succeeds, and one note says so.
 TEST_F(FaultsTest, AJpegCutShortIsUsedWithItsMissingPartGreyAndANote) {
@@ -94,10 +110,9 @@ TEST_F(FaultsTest, AJpegCutShortIsUsedWithItsMissingPartGreyAndANote) {
   EXPECT_EQ(err, said);
   EXPECT_EQ(Cli("apply --out-dir '" + dir + "out' '" + cut + "' -- Grayscale", &err), 0);
   EXPECT_EQ(err, said);  // a folder run names the picture once
-  std::string why, note;
-  const Picture read = ReadChosenPicture(cut, why, &note);
-  ASSERT_TRUE(read) << why;
-  EXPECT_EQ(read->At(63, 47), PackRGB(128, 128, 128));
+  const Result<Picture> read = ReadChosenPicture(cut);
+  ASSERT_TRUE(read) << read.error().Message();
+  EXPECT_EQ((*read)->At(63, 47), PackRGB(128, 128, 128));
 }
 
 // A sanitized build needs the address space for its shadow memory.

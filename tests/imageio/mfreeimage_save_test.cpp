@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "imageio/mfreeimage.h"
 #include "imageio/write_picture.h"
+#include "tests/support/failure_of.h"
 #include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
 
@@ -24,15 +26,16 @@ TEST(SaveNames, TheExtensionRuleIsCaseSensitive) {
   EXPECT_FALSE(ExtensionMatchesFormat(FIF_JPEG, "nodot", true));
 }
 
-// A folder where the file should go: the rename fails after a complete
-// write, and no temporary file is left behind.
-TEST(SaveBitmap, AFailedWriteLeavesNoTemporaryFile) {
+// A folder that does not exist, and a folder where the file should go (the
+// rename fails after a complete write): each says why in the system's words,
+// and no temporary file is left behind.
+TEST(SaveBitmap, AnUnwritableTargetSaysWhyAndLeavesNoTemporaryFile) {
   const std::string dir = test::MakeScratchFolder();
   fs::create_directory(dir + "sub");
   const Bitmap bitmap = test::BitmapOf(test::Varied(20, 10));
-  EXPECT_FALSE(SaveBitmap(FIF_BMP, bitmap.get(), dir + "missing/keep.bmp", 0));
-  EXPECT_FALSE(SaveBitmap(FIF_BMP, bitmap.get(), dir + "sub", 0));
-  EXPECT_FALSE(LastFileLayerMessage().empty());
+  EXPECT_EQ(test::FailureOf(SaveBitmap(FIF_BMP, bitmap.get(), dir + "missing/keep.bmp", 0)).Message(),
+            "cannot write " + dir + "missing/keep.bmp: No such file or directory");
+  EXPECT_EQ(test::FailureOf(SaveBitmap(FIF_BMP, bitmap.get(), dir + "sub", 0)).code, EISDIR);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
   EXPECT_TRUE(fs::is_empty(dir + "sub"));
   test::RemoveFolder(dir);

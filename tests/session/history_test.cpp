@@ -37,12 +37,12 @@ TEST(History, OlderPicturesGoToFilesThenTheOldestStepsCanNoLongerBeUndone) {
   }
   EXPECT_EQ(history.FirstReachable(), 3u) << "the start and two steps are out of reach";
   EXPECT_NE(history.Note().find("can no longer be undone"), std::string::npos) << history.Note();
-  SessionState state;
-  EXPECT_FALSE(history.GoTo(2, state));
+  EXPECT_FALSE(history.GoTo(2));
   StoredPicture::FinishMoves();  // files are written on a thread of their own
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 3);
-  ASSERT_TRUE(history.GoTo(3, state)) << "read back from its file";
-  test::ExpectSamePixels(ResultOf(state), results[2]);
+  Result<SessionState> state = history.GoTo(3);
+  ASSERT_TRUE(state) << "read back from its file";
+  test::ExpectSamePixels(ResultOf(*state), results[2]);
   EXPECT_EQ(history.RecipeToHere().steps.size(), 3u) << "the recipe keeps every step up to here";
 
   // A step taken after going back replaces the steps that were undone.
@@ -50,8 +50,9 @@ TEST(History, OlderPicturesGoToFilesThenTheOldestStepsCanNoLongerBeUndone) {
   EXPECT_FALSE(history.CanRedo());
   EXPECT_EQ(history.Entries().back().name, "again");
   EXPECT_EQ(history.RecipeToHere().steps.back().index, 21);
-  ASSERT_TRUE(history.GoTo(3, state));
-  test::ExpectSamePixels(ResultOf(state), results[2]);
+  state = history.GoTo(3);
+  ASSERT_TRUE(state);
+  test::ExpectSamePixels(ResultOf(*state), results[2]);
   test::RemoveFolder(folder);
 }
 

@@ -28,9 +28,7 @@ struct ConfigFolders {
 TEST(Configuration, TheSixthValueNamesTheLanguage) {
   ConfigFolders f;
   Write(f.folders.data + "sxconf.cff", "\"a\", \"b\"\nc, \"d, e\", f\n\"Italiano\", 3\n");
-  std::string language;
-  ASSERT_TRUE(ReadLanguageName(f.folders.data + "sxconf.cff", language));
-  EXPECT_EQ(language, "Italiano");
+  EXPECT_EQ(ReadLanguageName(f.folders.data + "sxconf.cff"), "Italiano");
 }
 
 TEST(Configuration, MissingFilesLeaveTheCaptions) {

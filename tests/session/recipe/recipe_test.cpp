@@ -6,6 +6,7 @@
 #include "session/recipe/recipe_file.h"
 #include "session/recipe/recipe_run.h"
 #include "session/recipe/recipe_slice.h"
+#include "tests/support/failure_of.h"
 #include "tests/support/test_pictures.h"
 
 namespace pixmora {
@@ -14,9 +15,9 @@ namespace {
 // Pictures by file name, as a recipe's files would decode.
 class MemoryHost : public RecipeHost {
  public:
-  Picture Read(Slot, const std::string& file) override {
+  Result<Picture> Read(Slot, const std::string& file) override {
     const auto it = files.find(file);
-    if (it == files.end()) throw RecipeError{"no file " + file};
+    if (it == files.end()) return std::unexpected(CannotRead(file, "no such file here"));
     return it->second;
   }
   std::map<std::string, Picture> files = {
@@ -31,13 +32,14 @@ Picture Replay(const Recipe& recipe) {
   Workspace ws;
   ws.keepResultFile = false;
   MemoryHost host;
-  RunRecipe(ws, recipe, host);
+  EXPECT_TRUE(RunRecipe(ws, recipe, host));
   return ws.Pic4.Image();
 }
 
+// The recipe of words that must all be right.
 Recipe Words(const std::vector<std::string>& words) {
   RecipeBuilder builder;
-  for (const std::string& w : words) builder.Add(w);
+  for (const std::string& w : words) EXPECT_TRUE(builder.Add(w)) << w;
   return builder.Get();
 }
 
@@ -65,7 +67,7 @@ TEST(Recipe, TheTextOfASessionReplaysToTheSameResultWithoutItsUnusedSteps) {
   const Recipe session = History(kSession);
   const std::string text = RecipeText(session);
   RecipeBuilder builder;
-  ReadRecipeText(text, "/pictures/", builder);
+  ASSERT_TRUE(ReadRecipeText(text, "/pictures/", builder));
   test::ExpectSamePixels(Replay(builder.Get()), Replay(session));
   EXPECT_EQ(text.find("grayscale"), std::string::npos) << "Grayscale's result was never used:\n" << text;
   EXPECT_NE(text.find("image-b=\"/pictures/b 2.png\""), std::string::npos) << text;
@@ -88,21 +90,24 @@ TEST(Recipe, AnOperationRightAfterAnotherWorksOnItsResult) {
 }
 
 TEST(Recipe, WordsThatCannotBeReadSayWhy) {
+  RecipeBuilder builder;
   for (const char* word : {"nosuch", "color:1", "rotate:9", "strength=11", "color1=1,2",
                            "pattern=result", "shape=", "filters:99"})
-    EXPECT_THROW(Words({word}), RecipeError) << word;
-  RecipeBuilder builder;
-  EXPECT_THROW(ReadRecipeText("Fog\n", "", builder), RecipeError) << "no header";
-  EXPECT_THROW(ReadRecipeText("pixmora-recipe 1\nimage-b=\"open\n", "", builder), RecipeError);
-  EXPECT_THROW(CheckRecipe(Words({"image-a=/x.png", "slide-image"}), false), RecipeError) << "no image B";
-  EXPECT_NO_THROW(CheckRecipe(Words({"image-a=/x.png", "Fog", "image-b=result", "slide-image"}), false));
+    EXPECT_EQ(test::FailureOf(builder.Add(word)).kind, Failure::Kind::Usage) << word;
+  EXPECT_EQ(test::FailureOf(builder.Add("color:1")).Message(),
+            "'color:1' is a separator of the color menu, not a command");
+  EXPECT_EQ(test::FailureOf(ReadRecipeText("Fog\n", "", builder)).Message(),
+            "line 1: a recipe starts with the line \"pixmora-recipe 2\"");
+  EXPECT_FALSE(ReadRecipeText("pixmora-recipe 1\nimage-b=\"open\n", "", builder));
+  EXPECT_FALSE(CheckRecipe(Words({"image-a=/x.png", "slide-image"}), false)) << "no image B";
+  EXPECT_TRUE(CheckRecipe(Words({"image-a=/x.png", "Fog", "image-b=result", "slide-image"}), false));
 }
 
 TEST(Recipe, RelativeNamesStartInTheRecipesFolderAndValuesNobodyReadsAreNamed) {
   RecipeBuilder builder;
-  builder.SetValue("size", "3", "--size");
-  ReadRecipeText("pixmora-recipe 1\nimage-a=a.png  # the start\n\"Horizontal lines\"\n",
-                 "/pictures/", builder);
+  ASSERT_TRUE(builder.SetValue("size", "3", "--size"));
+  ASSERT_TRUE(ReadRecipeText("pixmora-recipe 1\nimage-a=a.png  # the start\n\"Horizontal lines\"\n",
+                             "/pictures/", builder));
   EXPECT_EQ(builder.Get().steps[0].file, "/pictures/a.png");
   EXPECT_EQ(UnreadValues(builder.Get(), builder.Given()),
             std::vector<std::string>{"--size is not read by Horizontal lines"});
