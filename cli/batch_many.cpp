@@ -14,16 +14,14 @@ namespace pixmora::cli {
 
 namespace {
 
-// An output that is one of the pictures themselves would replace it.
-Status RefuseToOverwriteInputs(const std::vector<std::string>& images,
-                               const std::vector<std::string>& outputs) {
-  for (const std::string& output : outputs)
-    for (const std::string& image : images) {
-      std::error_code ec;
-      if (std::filesystem::equivalent(output, image, ec))
-        return UsageError("the result " + output + " would replace the picture " + image +
-                          "; choose another --out-dir, or give --overwrite");
-    }
+// Every output against everything the run reads: the pictures (--overwrite
+// lets a result replace its own) and what every picture's run reads too.
+Status CheckOutputs(const ManyRequest& request, const std::vector<std::string>& outputs) {
+  std::vector<FileRead> reads = request.alsoRead;
+  for (const std::string& image : request.images) reads.push_back({"the picture", image, true});
+  const FilesReadGuard guard(std::move(reads));
+  for (size_t i = 0; i < outputs.size(); ++i)
+    if (Status free = guard.Check(outputs[i], request.overwrite, request.images[i]); !free) return free;
   return {};
 }
 
@@ -67,7 +65,12 @@ Result<ManyRequest> ParseMany(const std::vector<std::string>& args) {
   // The commands and options are checked once, before any picture runs.
   std::vector<std::string> probe = {"in", "out.png"};
   probe.insert(probe.end(), r.stepsAndOptions.begin(), r.stepsAndOptions.end());
-  if (Result<ApplyRequest> checked = ParseApply(probe); !checked) return std::unexpected(checked.error());
+  Result<ApplyRequest> checked = ParseApply(probe);
+  if (!checked) return std::unexpected(checked.error());
+  for (FileRead& read : FilesRead(*checked))
+    if (!read.startsARun) r.alsoRead.push_back(std::move(read));
+  // Each run may then replace its own picture.
+  if (r.overwrite) r.stepsAndOptions.push_back("--overwrite");
   if (r.outDir.back() != '/') r.outDir += '/';
   return r;
 }
@@ -100,9 +103,7 @@ Result<int> RunMany(const ManyRequest& request, const std::string& self) {
   std::filesystem::create_directories(request.outDir, ec);
   if (ec) return std::unexpected(CannotMakeFolder(request.outDir, ec.value()));
   const std::vector<std::string> outputs = OutputNames(request);
-  if (!request.overwrite)
-    if (Status free = RefuseToOverwriteInputs(request.images, outputs); !free)
-      return std::unexpected(free.error());
+  if (Status free = CheckOutputs(request, outputs); !free) return std::unexpected(free.error());
   RemoveStaleTemporaryFiles(request.outDir);
   return RunPictures(request.images, outputs, request.stepsAndOptions, self);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/output_guard.h"
 #include "core/failure.h"
 
 namespace pixmora::cli {
@@ -17,6 +18,7 @@ struct ManyRequest {
   bool overwrite = false;                // results may replace the pictures themselves
   std::vector<std::string> images;
   std::vector<std::string> stepsAndOptions;  // handed to every single run unchanged
+  std::vector<FileRead> alsoRead;  // what every picture's run reads besides it: image B, ..., the recipe
 };
 
 bool IsManyForm(const std::vector<std::string>& args);

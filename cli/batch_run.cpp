@@ -113,6 +113,8 @@ Result<PictureFormat> OutputFormat(const std::string& path) {
 Status RunApply(const ApplyRequest& request) {
   const Result<PictureFormat> format = OutputFormat(request.output);
   if (!format) return std::unexpected(format.error());
+  const FilesReadGuard reads(FilesRead(request));
+  if (Status free = reads.Check(request.output, request.overwrite, request.imageA); !free) return free;
   Workspace ws;
   ws.folders = FindFolders(Program::BatchTool);
   ws.keepResultFile = false;
@@ -133,7 +135,7 @@ Status RunApply(const ApplyRequest& request) {
   if (Status ran = RunRecipe(ws, request.recipe, host); !ran) return ran;
   KeepOnlyTheResult(ws);
   Status written;
-  host.times.Time(Stage::Encode, [&] { written = WriteOutput(ws.Pic4, request.output, *format, request); });
+  host.times.Time(Stage::Encode, [&] { written = WriteOutput(ws.Pic4, WrittenPath(request.output), *format, request); });
   if (written && request.timings)
     std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
   return written;

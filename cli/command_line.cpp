@@ -19,6 +19,7 @@ struct Arguments {
   std::optional<std::string> quality, compression;
   std::vector<std::string> positional;
   bool timings = false;
+  bool overwrite = false;
 };
 
 Result<Arguments> Split(const std::vector<std::string>& args) {
@@ -30,8 +31,8 @@ Result<Arguments> Split(const std::vector<std::string>& args) {
       a.positional.push_back(arg);
       continue;
     }
-    if (arg == "--timings") {
-      a.timings = true;
+    if (arg == "--timings" || arg == "--overwrite") {
+      (arg == "--timings" ? a.timings : a.overwrite) = true;
       continue;
     }
     if (i + 1 >= args.size()) return UsageError(arg + " needs a value");
@@ -114,14 +115,26 @@ Result<SaveSettings> Settings(const Arguments& a, PictureFormat format,
 
 }  // namespace
 
+std::vector<FileRead> FilesRead(const ApplyRequest& request) {
+  std::vector<FileRead> reads;
+  for (const RecipeStep& step : request.recipe.steps)
+    if (step.kind == RecipeStep::Kind::Open)
+      reads.push_back({SlotName(step.slot), step.file, step.slot == Slot::ImageA});
+  if (!request.recipeFile.empty()) reads.push_back({"the recipe", request.recipeFile});
+  return reads;
+}
+
 Result<ApplyRequest> ParseApply(const std::vector<std::string>& args) {
   const Result<Arguments> a = Split(args);
   if (!a) return std::unexpected(a.error());
   if (a->positional.size() < 2) return UsageError("apply needs IMAGE_A and OUTPUT");
   ApplyRequest request;
+  request.imageA = a->positional[0];
   request.output = a->positional[1];
   request.timings = a->timings;
   request.writeAsSaved = a->recipe.has_value();
+  request.recipeFile = a->recipe.value_or("");
+  request.overwrite = a->overwrite;
   RecipeBuilder builder;
   if (Status built = Build(*a, builder); !built) return std::unexpected(built.error());
   request.recipe = builder.Get();

@@ -5,12 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/output_guard.h"
 #include "imageio/save_settings.h"
 #include "session/recipe/recipe.h"
 
 namespace pixmora::cli {
 
 struct ApplyRequest {
+  std::string imageA;  // the picture the run starts from
   std::string output;
   Recipe recipe;                   // from image A opened on
   std::vector<std::string> notes;  // values given that no command reads
@@ -20,7 +22,12 @@ struct ApplyRequest {
   // that the two files are the same.
   bool writeAsSaved = false;
   SaveSettings save;  // JPEG quality or PNG compression, for the output's format
+  std::string recipeFile;  // the recipe replayed, when there is one
+  bool overwrite = false;  // OUTPUT may be image A itself, replaced by its result
 };
+
+// The files a request reads: the pictures it opens, by their roles, and its recipe.
+std::vector<FileRead> FilesRead(const ApplyRequest& request);
 
 // Parses the arguments after "apply"; a failure is a usage error.
 Result<ApplyRequest> ParseApply(const std::vector<std::string>& args);

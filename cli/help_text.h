@@ -69,6 +69,10 @@ Options (the editor's start values when left out):
   --quality N       JPEG quality of OUTPUT, 1..100 (75)
   --compression C   PNG compression of OUTPUT: fast, default or best
                     (default)
+  --overwrite       let the result replace IMAGE_A (through a symbolic link
+                    to it, the link kept); without it an OUTPUT that is any
+                    file the run reads, by whatever name or link, is refused
+                    (exit status 2) and left as it was
   --timings         print on stderr the time spent decoding the pictures,
                     running the commands, publishing each result and
                     encoding OUTPUT

@@ -48,13 +48,48 @@ TEST_F(BatchGuarantees, EveryOutputNameIsTheRunsOwnLetterCaseAside) {
             (std::vector<std::string>{"o/x.png", "o/X-3.png", "o/x-2.png", "o/x-4.png"}));
 }
 
-TEST_F(BatchGuarantees, ResultsReplaceThePicturesOnlyWhenAskedTo) {
-  std::string err;
-  EXPECT_EQ(Cli("apply --out-dir '" + dir + "' '" + dir + "a.bmp' -- Fog", &err), 2);
-  EXPECT_NE(err.find("--overwrite"), std::string::npos) << err;
+// Any spelling of a file the run reads, a symbolic link or a hard link to it,
+// as the output: refused with status 2, every file and link left as it was.
+TEST_F(BatchGuarantees, NothingTheRunReadsIsWrittenOverUnasked) {
+  namespace fs = std::filesystem;
+  fs::create_directory(dir + "sub");
+  fs::create_symlink(dir + "a.bmp", dir + "link.bmp");
+  fs::create_hard_link(dir + "a.bmp", dir + "hard.bmp");
+  std::ofstream(dir + "recipe.png") << "pixmora-recipe 2\nfog\n";
+  const std::string a = test::FileBytes(dir + "a.bmp"), b = test::FileBytes(dir + "b.bmp");
+  const std::string refused[] = {
+      "'" + dir + "a.bmp' '" + dir + "sub/../a.bmp' fog",
+      "'" + dir + "a.bmp' '" + dir + "link.bmp' fog",
+      "'" + dir + "a.bmp' '" + dir + "hard.bmp' fog --overwrite",
+      "'" + dir + "a.bmp' '" + dir + "b.bmp' mix-image-b --image-b '" + dir + "b.bmp' --overwrite",
+      "--recipe '" + dir + "recipe.png' '" + dir + "a.bmp' '" + dir + "recipe.png' --overwrite",
+      "--out-dir '" + dir + "' '" + dir + "a.bmp' -- fog",
+      "--overwrite --out-dir '" + dir + "sub' '" + dir + "a.bmp' -- mix-image-b --image-b '" + dir + "sub/a.bmp'",
+  };
+  std::ofstream(dir + "sub/a.bmp") << "";
+  for (const std::string& args : refused) {
+    std::string err;
+    EXPECT_EQ(Cli("apply " + args, &err), 2) << args;
+    EXPECT_NE(err.find(" is "), std::string::npos) << args << ": " << err;
+  }
+  EXPECT_EQ(test::FileBytes(dir + "a.bmp"), a);
+  EXPECT_EQ(test::FileBytes(dir + "b.bmp"), b);
+  EXPECT_TRUE(fs::is_symlink(dir + "link.bmp"));
+  EXPECT_EQ(fs::hard_link_count(dir + "a.bmp"), 2u);
+}
+
+// With --overwrite, in either form, image A takes its result once it is
+// whole; through a symbolic link the link stays a link.
+TEST_F(BatchGuarantees, OverwriteReplacesImageAThroughALinkKeepingIt) {
+  namespace fs = std::filesystem;
+  fs::create_symlink(dir + "a.bmp", dir + "link.bmp");
   const std::string before = test::FileBytes(dir + "a.bmp");
-  EXPECT_EQ(Cli("apply --overwrite --out-dir '" + dir + "' '" + dir + "a.bmp' -- Fog"), 0);
-  EXPECT_NE(test::FileBytes(dir + "a.bmp"), before);
+  ASSERT_EQ(Cli("apply '" + dir + "a.bmp' '" + dir + "link.bmp' fog --overwrite"), 0);
+  EXPECT_TRUE(fs::is_symlink(dir + "link.bmp"));
+  const std::string once = test::FileBytes(dir + "a.bmp");
+  EXPECT_NE(once, before);
+  ASSERT_EQ(Cli("apply --overwrite --out-dir '" + dir + "' '" + dir + "b.bmp' -- fog"), 0);
+  EXPECT_EQ(test::FileBytes(dir + "a.bmp"), once) << "only its own picture";
 }
 
 TEST_F(BatchGuarantees, EveryNoteReachesTheUserNamedByItsPicture) {
