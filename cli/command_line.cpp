@@ -20,6 +20,7 @@ struct Arguments {
   std::vector<std::string> positional;
   bool timings = false;
   bool overwrite = false;
+  bool editorSave = false;
 };
 
 Result<Arguments> Split(const std::vector<std::string>& args) {
@@ -31,8 +32,10 @@ Result<Arguments> Split(const std::vector<std::string>& args) {
       a.positional.push_back(arg);
       continue;
     }
-    if (arg == "--timings" || arg == "--overwrite") {
-      (arg == "--timings" ? a.timings : a.overwrite) = true;
+    if (bool* flag = arg == "--timings" ? &a.timings : arg == "--overwrite" ? &a.overwrite
+                     : arg == "--editor-save"                ? &a.editorSave
+                                                             : nullptr) {
+      *flag = true;
       continue;
     }
     if (i + 1 >= args.size()) return UsageError(arg + " needs a value");
@@ -132,7 +135,7 @@ Result<ApplyRequest> ParseApply(const std::vector<std::string>& args) {
   request.imageA = a->positional[0];
   request.output = a->positional[1];
   request.timings = a->timings;
-  request.writeAsSaved = a->recipe.has_value();
+  request.writeAsSaved = a->recipe.has_value() || a->editorSave;
   request.recipeFile = a->recipe.value_or("");
   request.overwrite = a->overwrite;
   RecipeBuilder builder;

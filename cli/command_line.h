@@ -18,8 +18,8 @@ struct ApplyRequest {
   std::vector<std::string> notes;  // values given that no command reads
   bool timings = false;            // report the time of each stage on stderr
   int threads = 0;                 // threads a command may use; 0: one per core
-  // A recipe's replay writes OUTPUT as the editor's "Save file" does, so
-  // that the two files are the same.
+  // A recipe's replay (or --editor-save) writes OUTPUT as the editor's
+  // "Save file" does, so that the two files are the same.
   bool writeAsSaved = false;
   SaveSettings save;  // JPEG quality or PNG compression, for the output's format
   std::string recipeFile;  // the recipe replayed, when there is one

@@ -69,6 +69,9 @@ Options (the editor's start values when left out):
   --quality N       JPEG quality of OUTPUT, 1..100 (75)
   --compression C   PNG compression of OUTPUT: fast, default or best
                     (default)
+  --editor-save     write OUTPUT as the editor's "Save file" does (resolution
+                    0; a JPEG is compressed twice), as a recipe's replay does,
+                    so the two files are the same
   --overwrite       let the result replace IMAGE_A (through a symbolic link
                     to it, the link kept); without it an OUTPUT that is any
                     file the run reads, by whatever name or link, is refused

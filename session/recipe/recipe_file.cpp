@@ -151,7 +151,7 @@ std::string RecipeCommandLine(const Recipe& recipe, const std::string& output) {
     }
     for (const std::string& w : words) rest += " " + ShellWord(w);
   });
-  return "pixmora-cli apply " + ShellWord(imageA) + " " + ShellWord(output) + rest;
+  return "pixmora-cli apply " + ShellWord(imageA) + " " + ShellWord(output) + rest + " --editor-save";
 }
 
 std::string ShellWord(const std::string& word) {

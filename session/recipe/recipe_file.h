@@ -28,7 +28,8 @@ Status ReadRecipeText(const std::string& text, const std::string& base, RecipeBu
 std::string RecipeText(const Recipe& recipe);
 
 // A command line for the batch tool that replays the recipe: the first
-// picture opened as image A is IMAGE_A; output is the file it writes.
+// picture opened as image A is IMAGE_A; output is the file it writes, as
+// the editor's "Save file" would (--editor-save).
 std::string RecipeCommandLine(const Recipe& recipe, const std::string& output);
 
 // Quotes a word for a POSIX shell when it needs it.

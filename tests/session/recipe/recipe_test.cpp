@@ -117,7 +117,7 @@ TEST(Recipe, TheCommandLineNamesImageAAndQuotesWhatTheShellWouldSplit) {
   const Recipe recipe =
       Words({"image-b=/pictures/b 2.png", "image-a=/pictures/a.png", "strength=3", "mix-image-b"});
   EXPECT_EQ(RecipeCommandLine(recipe, "out.png"),
-            "pixmora-cli apply /pictures/a.png out.png 'image-b=/pictures/b 2.png' strength=3 mix-image-b");
+            "pixmora-cli apply /pictures/a.png out.png 'image-b=/pictures/b 2.png' strength=3 mix-image-b --editor-save");
   EXPECT_EQ(ShellWord("it's"), "'it'\\''s'");
 }
 
