@@ -50,10 +50,10 @@ void BlendSquarePixel(ChannelPlanes& planes, PixelBuffer& image, int x, int y, c
   if (ComposeRGB(R, G, B, out)) image.Set(x, y, out);
 }
 
-void DrawLines(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
+void DrawLines(Module1& m, PictureSurface& target, int16_t spacing, float strength,
                int16_t red, int16_t green, int16_t blue, Lines lines) {
   OperationFrame frame(m, 0, OperationFrame::Progress::Untouched);
-  const Tint tint(Tenth(strength), {red, green, blue});  // strength / 10 is written back
+  const Tint tint(Tenth(strength), {red, green, blue});
   PixelBuffer& image = target.MutableImage();
   EachLinePixel(m, target.Width(), target.Height(), spacing, lines,
                 [&](int x, int y) { BlendLinePixel(m, image, x, y, tint); });
@@ -61,20 +61,20 @@ void DrawLines(Module1& m, PictureSurface& target, int16_t spacing, float& stren
 
 }  // namespace
 
-void HorizontalLines(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
+void HorizontalLines(Module1& m, PictureSurface& target, int16_t spacing, float strength,
                      int16_t red, int16_t green, int16_t blue) {
   DrawLines(m, target, spacing, strength, red, green, blue, Lines::Rows);
 }
 
-void VerticalLines(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
+void VerticalLines(Module1& m, PictureSurface& target, int16_t spacing, float strength,
                    int16_t red, int16_t green, int16_t blue) {
   DrawLines(m, target, spacing, strength, red, green, blue, Lines::Columns);
 }
 
-void AddSquares(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
+void AddSquares(Module1& m, PictureSurface& target, int16_t spacing, float strength,
                 int16_t red, int16_t green, int16_t blue) {
   OperationFrame frame(m, 0, OperationFrame::Progress::Untouched);
-  const Tint tint(Tenth(strength), {red, green, blue});  // strength / 10 is written back
+  const Tint tint(Tenth(strength), {red, green, blue});
   PixelBuffer& image = target.MutableImage();
   const auto visit = [&](int x, int y) { BlendSquarePixel(m.planes, image, x, y, tint); };
   EachLinePixel(m, target.Width(), target.Height(), spacing, Lines::Rows, visit);

@@ -1,6 +1,5 @@
 // Lines and squares: the target's own pixels on every n-th row and/or column
-// blended towards colour 1 by strength / 10. Each routine stores
-// strength / 10 back into its strength argument.
+// blended towards colour 1 by strength / 10.
 #pragma once
 #include <cstdint>
 
@@ -10,13 +9,13 @@
 namespace pixmora {
 
 // Rows 0, n, 2n, ...; the planes are not touched.
-void HorizontalLines(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
+void HorizontalLines(Module1& m, PictureSurface& target, int16_t spacing, float strength,
                      int16_t red, int16_t green, int16_t blue);
 // Columns 0, n, 2n, ...; the planes are not touched.
-void VerticalLines(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
+void VerticalLines(Module1& m, PictureSurface& target, int16_t spacing, float strength,
                    int16_t red, int16_t green, int16_t blue);
 // Rows then columns, blended through the planes; the crossings are blended twice.
-void AddSquares(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
+void AddSquares(Module1& m, PictureSurface& target, int16_t spacing, float strength,
                 int16_t red, int16_t green, int16_t blue);
 
 }  // namespace pixmora

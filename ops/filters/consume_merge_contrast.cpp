@@ -21,7 +21,7 @@ bool ShiftByShare(int32_t& c, int sign, int16_t n) {
 
 }  // namespace
 
-void Consume(Module1& m, PictureSurface& target, int16_t& strength) {
+void Consume(Module1& m, PictureSurface& target, int16_t strength) {
   Mul16(strength, 8, strength);
   const int32_t s = strength;
   RunChannelFormula(m, target, [s](int32_t& c) { c = std::abs(c ^ s); });

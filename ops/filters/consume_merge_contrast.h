@@ -7,10 +7,9 @@
 
 namespace pixmora {
 
-// Flips the bits of strength x 8 in every channel. Writes strength x 8 back
-// into the caller's variable (which keeps its value when the product
-// overflows, and then serves as the bits).
-void Consume(Module1& m, PictureSurface& target, int16_t& strength);
+// Flips the bits of strength x 8 in every channel (strength itself when the
+// product overflows 16 bits).
+void Consume(Module1& m, PictureSurface& target, int16_t strength);
 // Every channel exclusive-or its own value divided by the factor.
 void Merge(Module1& m, PictureSurface& target, float factor);
 // Channels below 128 lose Int(c / strength), the others gain it, clamped.

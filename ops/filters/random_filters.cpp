@@ -141,7 +141,7 @@ void Diffuse(Module1& m, PictureSurface& target, int16_t strength) {
   m.random.Skip(static_cast<uint64_t>(w - std::min(w, m.planes.Width())) * h);
 }
 
-void Haze(Module1& m, PictureSurface& target, int16_t& strength) {
+void Haze(Module1& m, PictureSurface& target, int16_t strength) {
   Mul16(strength, 10, strength);  // an overflow leaves the strength, which is then the factor
   // One draw per row, top to bottom, rows beyond the planes included. Nothing
   // else draws in between and the pixels do not depend on one another, so the

@@ -25,7 +25,7 @@ void TilePattern(PictureSurface& target, const PictureSurface& pattern) {
 
 }  // namespace
 
-void MixImages(Module1& m, PictureSurface& target, const PictureSurface& other, float& strength) {
+void MixImages(Module1& m, PictureSurface& target, const PictureSurface& other, float strength) {
   TowardsColour kernel{Weight(Tenth(strength))};
   OperationFrame frame(m, other.Width() - 1.0);
   BlendRegion(m, target, other, 0, other.Width() - 1, 0, other.Height() - 1,
@@ -33,7 +33,7 @@ void MixImages(Module1& m, PictureSurface& target, const PictureSurface& other, 
 }
 
 void MixPattern(Module1& m, PictureSurface& target, const PictureSurface& pattern,
-                float& strength) {
+                float strength) {
   TowardsColour kernel{Weight(Tenth(strength))};
   OperationFrame frame(m, target.Width() - 1.0);
   TilePattern(target, pattern);

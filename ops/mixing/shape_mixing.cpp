@@ -25,7 +25,7 @@ ShapeRectangle PaintShape(PictureSurface& target, const PictureSurface& shape, f
 }  // namespace
 
 void InsertShape(Module1& m, PictureSurface& target, const PictureSurface& shape,
-                 float& strength, float& size) {
+                 float strength, float size) {
   TowardsShapeColour kernel{Weight(Tenth(strength))};
   const float sigma = Tenth(size);
   OperationFrame frame(m, target.Width() - 1.0);
@@ -34,7 +34,7 @@ void InsertShape(Module1& m, PictureSurface& target, const PictureSurface& shape
 }
 
 void OutlineShape(Module1& m, PictureSurface& target, const PictureSurface& shape,
-                  float& strength, float& size) {
+                  float strength, float size) {
   DarkenUnderShape kernel{Weight(Tenth(strength))};
   const float sigma = Tenth(size);
   OperationFrame frame(m, 0, OperationFrame::Progress::ResetOnly);

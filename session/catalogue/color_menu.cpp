@@ -11,12 +11,10 @@ void RunShift(CommandContext& c, int16_t add) {
   ShiftColors(c.ws.m, c.ws.Pic4, k[0], k[1], k[2], add);
 }
 
-// Gradient overwrites its weight and colour 1: it works on copies.
 void RunGradient(CommandContext& c) {
   const ControlValues& v = c.values;
-  float w = v.strength;
-  float r1 = v.colour1[0], g1 = v.colour1[1], b1 = v.colour1[2];
-  Gradient(c.ws.m, c.ws.Pic4, w, r1, g1, b1, v.colour2[0], v.colour2[1], v.colour2[2]);
+  Gradient(c.ws.m, c.ws.Pic4, v.strength, v.colour1[0], v.colour1[1], v.colour1[2], v.colour2[0],
+           v.colour2[1], v.colour2[2]);
 }
 
 constexpr Inputs kColour1 = static_cast<Inputs>(Input::Colour1);

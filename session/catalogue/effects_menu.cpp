@@ -9,15 +9,13 @@ namespace {
 
 constexpr int16_t kPeriod = 20;  // the blinds' period and the lines' spacing
 
-using ColourEffect = void (*)(Module1&, PictureSurface&, int16_t, float&, int16_t, int16_t,
+using ColourEffect = void (*)(Module1&, PictureSurface&, int16_t, float, int16_t, int16_t,
                               int16_t);
 
-// Spacing, strength and colour 1. The routine writes strength / 10 back into
-// its strength argument: a copy, so the control keeps its value.
+// Spacing, strength and colour 1.
 void RunColourEffect(CommandContext& c, ColourEffect routine) {
-  float strength = c.values.strength;
   const int16_t* k = c.values.colour1;
-  routine(c.ws.m, c.ws.Pic4, kPeriod, strength, k[0], k[1], k[2]);
+  routine(c.ws.m, c.ws.Pic4, kPeriod, c.values.strength, k[0], k[1], k[2]);
 }
 
 // Rectangles tints what its outlines make non-black, so it starts from a

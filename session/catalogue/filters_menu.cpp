@@ -10,18 +10,6 @@ namespace pixmora {
 
 namespace {
 
-// Haze and Consume write a scaled value back into the variable they are given;
-// the handler passes a fresh one every time.
-void RunConsume(CommandContext& c) {
-  int16_t strength = 5;
-  Consume(c.ws.m, c.ws.Pic4, strength);
-}
-
-void RunHaze(CommandContext& c) {
-  int16_t strength = 20;
-  Haze(c.ws.m, c.ws.Pic4, strength);
-}
-
 constexpr CatalogueEntry kRows[] = {
     {Menu::Filters, 0, "relief", "Relief", [](CommandContext& c) { Relief(c.ws.m, c.ws.Pic4); }},
     {Menu::Filters, 1, "relief-red", "Relief - (red)", [](CommandContext& c) { ReliefRed(c.ws.m, c.ws.Pic4, 64); }},
@@ -35,10 +23,10 @@ constexpr CatalogueEntry kRows[] = {
     {Menu::Filters, 9, "", "-", nullptr},
     {Menu::Filters, 10, "highlight", "Highlighted Image", [](CommandContext& c) { Highlight(c.ws.m, c.ws.Pic4); }},
     {Menu::Filters, 11, "", "-", nullptr},
-    {Menu::Filters, 12, "consume", "Image Consumed", RunConsume},
+    {Menu::Filters, 12, "consume", "Image Consumed", [](CommandContext& c) { Consume(c.ws.m, c.ws.Pic4, 5); }},
     {Menu::Filters, 13, "merge", "Merge", [](CommandContext& c) { Merge(c.ws.m, c.ws.Pic4, 1.5f); }},
     {Menu::Filters, 14, "contrast", "Contrast", [](CommandContext& c) { Contrast(c.ws.m, c.ws.Pic4, 10); }},
-    {Menu::Filters, 15, "haze", "Haze", RunHaze},
+    {Menu::Filters, 15, "haze", "Haze", [](CommandContext& c) { Haze(c.ws.m, c.ws.Pic4, 20); }},
     {Menu::Filters, 16, "disorder", "Disorder", [](CommandContext& c) { Disorder(c.ws.m, c.ws.Pic4); }},
     {Menu::Filters, 17, "", "-", nullptr},
     {Menu::Filters, 18, "freeze", "Freeze", [](CommandContext& c) { Freeze(c.ws.m, c.ws.Pic4, 1.5f); }},
