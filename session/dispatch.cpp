@@ -9,12 +9,13 @@ void RunMenuRoutine(Workspace& ws, Menu menu, int16_t index) {
   // once, so that clear cannot be seen and is not worth a pass over the pixels.
   const auto w = static_cast<int16_t>(ws.Pic1.Width());
   const auto h = static_cast<int16_t>(ws.Pic1.Height());
-  LoadPlanes(ws.m, ws.Pic1, ws.Pic4, 0, 0, w, h);
+  const CallContext call = ws.StartCall();
+  LoadPlanes(ws.m, call, ws.Pic1, ws.Pic4, 0, 0, w, h);
   // The effects start from a cleared result of image A's size.
   if (menu == Menu::Effects) ws.Pic4.SetPicture(nullptr);
   const CatalogueEntry* entry = FindEntry(menu, index);
   if (entry && entry->run) {
-    CommandContext context{ws, ws.values};
+    CommandContext context{ws, ws.values, call};
     entry->run(context);
   }
 }

@@ -12,7 +12,7 @@ void RotateIntoResult(Workspace& ws, int16_t value) {
   if (ws.Pic4.Width() != ws.Pic1.Width() || ws.Pic4.Height() != ws.Pic1.Height())
     ws.Pic4.SetSize(ws.Pic1.Width(), ws.Pic1.Height());
   ws.Pic4.Cls();
-  RotateImage(ws.Pic1, ws.Pic4, angle, ws.m.threads);
+  RotateImage(ws.StartCall(), ws.Pic1, ws.Pic4, angle);
 }
 
 void Slider1_Change(Workspace& ws, int16_t value) {

@@ -43,8 +43,8 @@ void BlendColumn(int32_t* R, int32_t* G, int32_t* B, ColorRef* out, int count, W
 
 }  // namespace
 
-void Gradient(Module1& m, PictureSurface& target, float w, float r1, float g1, float b1,
-              int16_t r2, int16_t g2, int16_t b2) {
+void Gradient(Module1& m, const CallContext& call, PictureSurface& target, float w, float r1,
+              float g1, float b1, int16_t r2, int16_t g2, int16_t b2) {
   const float t = Tenth(w);  // the opacity
   int16_t h = 0;
   ToInt16(int64_t{target.Height()} - 1, h);
@@ -76,7 +76,7 @@ void Gradient(Module1& m, PictureSurface& target, float w, float r1, float g1, f
   if (std::all_of(lines.begin(), lines.end(), [](const RowLine& l) { return l.drawn; }))
     for (const RowLine& line : lines) colours.push_back(line.colour);
   ForEachColumn(
-      m, target,
+      m, call, target,
       [&](int x, ColorRef* out, int rows) {
         const size_t base = rows > 0 ? p.Index(x, 0) : 0;
         int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;

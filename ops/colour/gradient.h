@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
 
@@ -10,7 +11,7 @@ namespace pixmora {
 
 // w is the strength 1..10; r1, g1, b1 are colour 1, which the routine's own
 // copies move towards colour 2 row by row.
-void Gradient(Module1& m, PictureSurface& target, float w, float r1, float g1, float b1,
-              int16_t r2, int16_t g2, int16_t b2);
+void Gradient(Module1& m, const CallContext& call, PictureSurface& target, float w, float r1,
+              float g1, float b1, int16_t r2, int16_t g2, int16_t b2);
 
 }  // namespace pixmora

@@ -6,12 +6,13 @@
 #pragma once
 #include <cstdint>
 
+#include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
 
 namespace pixmora {
 
-void Rectangles(Module1& m, PictureSurface& target, int16_t spacing, float strength,
-                int16_t red, int16_t green, int16_t blue);
+void Rectangles(Module1& m, const CallContext& call, PictureSurface& target, int16_t spacing,
+                float strength, int16_t red, int16_t green, int16_t blue);
 
 }  // namespace pixmora

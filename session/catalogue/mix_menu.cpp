@@ -12,17 +12,19 @@ void RunMixImages(CommandContext& c) {
   if (static_cast<float>(ws.Pic2.Width()) != static_cast<float>(ws.Pic1.Width()) ||
       static_cast<float>(ws.Pic2.Height()) != static_cast<float>(ws.Pic1.Height()))
     FitImageB(ws);
-  MixImages(ws.m, ws.Pic4, ws.Pic2, c.values.strength);
+  MixImages(ws.m, c.call, ws.Pic4, ws.Pic2, c.values.strength);
 }
 
-void RunMixPattern(CommandContext& c) { MixPattern(c.ws.m, c.ws.Pic4, c.ws.PatPic, c.values.strength); }
+void RunMixPattern(CommandContext& c) {
+  MixPattern(c.ws.m, c.call, c.ws.Pic4, c.ws.PatPic, c.values.strength);
+}
 
 void RunInsertShape(CommandContext& c) {
-  InsertShape(c.ws.m, c.ws.Pic4, c.ws.Pic3, c.values.strength, c.values.size);
+  InsertShape(c.ws.m, c.call, c.ws.Pic4, c.ws.Pic3, c.values.strength, c.values.size);
 }
 
 void RunOutlineShape(CommandContext& c) {
-  OutlineShape(c.ws.m, c.ws.Pic4, c.ws.Pic3, c.values.strength, c.values.size);
+  OutlineShape(c.ws.m, c.call, c.ws.Pic4, c.ws.Pic3, c.values.strength, c.values.size);
 }
 
 constexpr Inputs kShapeStrengthSize = Input::Shape | Input::Strength | Input::Size;
@@ -34,7 +36,7 @@ constexpr CatalogueEntry kRows[] = {
     {Menu::Mix, 3, "insert-shape", "Insert Shape", RunInsertShape, kShapeStrengthSize},
     {Menu::Mix, 4, "outline", "Outline", RunOutlineShape, kShapeStrengthSize},
     {Menu::Mix, 5, "", "-", nullptr},
-    {Menu::Mix, 6, "slide-image", "Slide Image", [](CommandContext& c) { SlideImage(c.ws.m, c.ws.Pic4, c.ws.Pic2); },
+    {Menu::Mix, 6, "slide-image", "Slide Image", [](CommandContext& c) { SlideImage(c.ws.m, c.call, c.ws.Pic4, c.ws.Pic2); },
      static_cast<Inputs>(Input::ImageB)},
 };
 
