@@ -4,12 +4,13 @@
 
 namespace pixmora {
 
-void RunMenuRoutine(Workspace& ws, Menu menu, int16_t index) {
+namespace {
+
+void RunEntry(Workspace& ws, const CallContext& call, Menu menu, int16_t index) {
   // The other menus clear the result first; LoadPlanes replaces it whole at
   // once, so that clear cannot be seen and is not worth a pass over the pixels.
   const auto w = static_cast<int16_t>(ws.Pic1.Width());
   const auto h = static_cast<int16_t>(ws.Pic1.Height());
-  const CallContext call = ws.StartCall();
   LoadPlanes(ws.m, call, ws.Pic1, ws.Pic4, 0, 0, w, h);
   // The effects start from a cleared result of image A's size.
   if (menu == Menu::Effects) ws.Pic4.SetPicture(nullptr);
@@ -20,9 +21,17 @@ void RunMenuRoutine(Workspace& ws, Menu menu, int16_t index) {
   }
 }
 
-void RunMenuCommand(Workspace& ws, Menu menu, int16_t index) {
-  RunMenuRoutine(ws, menu, index);
+}  // namespace
+
+bool RunMenuRoutine(Workspace& ws, Menu menu, int16_t index, const CancelToken* cancel) {
+  return MakeResult(ws, cancel,
+                    [&ws, menu, index](const CallContext& call) { RunEntry(ws, call, menu, index); });
+}
+
+bool RunMenuCommand(Workspace& ws, Menu menu, int16_t index, const CancelToken* cancel) {
+  if (!RunMenuRoutine(ws, menu, index, cancel)) return false;
   PublishResult(ws);
+  return true;
 }
 
 }  // namespace pixmora
