@@ -32,11 +32,12 @@ void SetEnabled(QObject* control, bool enabled) {
 void Form1::RunOperation(Menu menu, int16_t index) {
   if (Busy()) return;
   ws_.values = ReadControlValues();
-  const bool started = RunInBackground([this, menu, index] {
-    RunMenuCommand(ws_, menu, index);
+  const bool started = RunCommand([this, menu, index](const CancelToken& cancel) {
+    if (!RunMenuCommand(ws_, menu, index, &cancel)) return false;
     RecipeStep step;
     step.menu = menu, step.index = index, step.values = ws_.values;
     RecordStep(step);
+    return true;
   });
   if (!started) return;
   auto* entry = findChild<QAction*>(QString::fromStdString(MenuEntryName(menu, index)));
@@ -55,11 +56,26 @@ void Form1::Repeat() {
 }
 
 bool Form1::RunInBackground(std::function<void()> job) {
-  return StartJob({std::move(job), {}, false, false}, QString());
+  return StartJob({[job = std::move(job)](const CancelToken&) { job(); }, {}, false, false},
+                  QString());
+}
+
+bool Form1::RunCommand(std::function<bool(const CancelToken&)> work,
+                       std::function<void(bool stopped)> done) {
+  // A cancel that comes after the last column leaves the command to end.
+  auto stopped = std::make_shared<bool>(false);
+  CommandRunner::Job job{
+      [work = std::move(work), stopped](const CancelToken& cancel) { *stopped = !work(cancel); },
+      [this, stopped, done = std::move(done)](const QString&, bool) {
+        if (*stopped) Report(QStringLiteral("The command was cancelled; nothing changed."));
+        if (done) done(*stopped);
+      },
+      true, false};
+  return StartJob(std::move(job), QString());
 }
 
 bool Form1::RunFileJob(FileJob job) {
-  CommandRunner::Job run{std::move(job.work),
+  CommandRunner::Job run{[work = std::move(job.work)](const CancelToken&) { work(); },
                          [done = std::move(job.done)](const QString&, bool cancelled) {
                            if (done) done(cancelled);
                          },
@@ -77,11 +93,11 @@ bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
   SetStatusPanelText(c_, kNoticePanel, what);
   // A job starts once the preparations are done: it uses the same planes
   // and memory.
-  job.work = [this, warming = warming_, work = std::move(job.work)] {
+  job.work = [this, warming = warming_, work = std::move(job.work)](const CancelToken& cancel) {
     if (warming.valid()) warming.wait();
     if (ws_.m.planes.Width() != ws_.Pic1.Width() || ws_.m.planes.Height() != ws_.Pic1.Height())
       SizePlanes(ws_.m, ws_.Pic1);
-    work();
+    work(cancel);
   };
   auto done = std::move(job.done);
   job.done = [this, done = std::move(done), what](const QString& failure, bool cancelled) {
