@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <chrono>
 
 #include "app/form1.h"
 #include "app/missing_pictures.h"
@@ -25,6 +26,15 @@ namespace {
 void SetEnabled(QObject* control, bool enabled) {
   if (auto* action = qobject_cast<QAction*>(control)) action->setEnabled(enabled);
   else if (auto* widget = qobject_cast<QWidget*>(control)) widget->setEnabled(enabled);
+}
+
+// Waits until the preparations are done; false when the job is cancelled
+// first (on a large picture they can take most of a second).
+bool Prepared(const std::shared_future<void>& warming, const CancelToken& cancel) {
+  if (!warming.valid()) return true;
+  while (warming.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+    if (cancel.Cancelled()) return false;
+  return true;
 }
 
 }  // namespace
@@ -63,12 +73,13 @@ bool Form1::RunInBackground(std::function<void()> job) {
 bool Form1::RunCommand(std::function<bool(const CancelToken&)> work,
                        std::function<void(bool stopped)> done) {
   // A cancel that comes after the last column leaves the command to end.
-  auto stopped = std::make_shared<bool>(false);
+  auto ended = std::make_shared<bool>(false);
   CommandRunner::Job job{
-      [work = std::move(work), stopped](const CancelToken& cancel) { *stopped = !work(cancel); },
-      [this, stopped, done = std::move(done)](const QString&, bool) {
-        if (*stopped) Report(QStringLiteral("The command was cancelled; nothing changed."));
-        if (done) done(*stopped);
+      [work = std::move(work), ended](const CancelToken& cancel) { *ended = work(cancel); },
+      [this, ended, done = std::move(done)](const QString&, bool cancelled) {
+        const bool stopped = cancelled && !*ended;
+        if (stopped) Report(QStringLiteral("The command was cancelled; nothing changed."));
+        if (done) done(stopped);
       },
       true, false};
   return StartJob(std::move(job), QString());
@@ -92,9 +103,9 @@ bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
   // The notice of the previous command goes; this one may leave its own.
   SetStatusPanelText(c_, kNoticePanel, what);
   // A job starts once the preparations are done: it uses the same planes
-  // and memory.
+  // and memory. Cancelled meanwhile, it never starts.
   job.work = [this, warming = warming_, work = std::move(job.work)](const CancelToken& cancel) {
-    if (warming.valid()) warming.wait();
+    if (!Prepared(warming, cancel)) return;
     if (ws_.m.planes.Width() != ws_.Pic1.Width() || ws_.m.planes.Height() != ws_.Pic1.Height())
       SizePlanes(ws_.m, ws_.Pic1);
     work(cancel);
