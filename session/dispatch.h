@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "session/catalogue/catalogue.h"
+#include "session/make_result.h"
 #include "session/publish_result.h"
 
 namespace pixmora {
