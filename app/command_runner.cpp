@@ -29,7 +29,7 @@ bool CommandRunner::Start(Job job) {
   watcher->setFuture(QtConcurrent::run(&pool_, [work = job_.work, token = token_]() -> QString {
     CancelScope scope(*token);
     try {
-      work();
+      work(*token);
       return {};
     } catch (const std::bad_alloc&) {
       return QStringLiteral("not enough memory for this picture");

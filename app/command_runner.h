@@ -17,7 +17,8 @@ class CommandRunner : public QObject {
   Q_OBJECT
  public:
   struct Job {
-    std::function<void()> work;  // on a worker thread, inside the job's CancelScope
+    // On a worker thread, inside the job's CancelScope; given the job's token.
+    std::function<void(const CancelToken&)> work;
     // On the window's thread once the job has ended: why it failed (empty
     // when it did not) and whether it was cancelled.
     std::function<void(const QString& failure, bool cancelled)> done;

@@ -57,7 +57,7 @@ Form1::Form1(QWidget* parent)
   ws_.keepResultLater = [this](const Picture& result) { resultFile_.Keep(ws_.folders, result); };
   BuildControls();
   hooks_ = new WindowFrameHooks(c_.Label1, c_.ProgressBar3, this);
-  ws_.m.hooks = hooks_;
+  ws_.hooks = hooks_;
   connect(&runner_, &CommandRunner::busyChanged, this, &Form1::UpdateAvailability);
   connect(&runner_, &CommandRunner::busyChanged, this, [this](bool busy) {
     if (busy || !closeWhenIdle_) return;

@@ -67,6 +67,12 @@ class Form1 : public QMainWindow, public CommandHost {
   QString Caption(const char* control) const override;
   void PutPicture(Slot slot, const Picture& picture) override;
   bool RunInBackground(std::function<void()> job) override;
+  // A command that makes a result (a menu command, the slider, a live run):
+  // Cancel and Esc stop it, and a stopped one leaves the session as it was.
+  // work passes the token on to the session and answers whether it ran to
+  // its end; then done, on the window's thread, learns whether it stopped.
+  bool RunCommand(std::function<bool(const CancelToken&)> work,
+                  std::function<void(bool stopped)> done = {});
   bool RunFileJob(FileJob job) override;
   void SetCommand(WindowCommand command, std::function<void()> run) override;
   void RecordStep(const RecipeStep& step) override;
@@ -146,7 +152,8 @@ class Form1 : public QMainWindow, public CommandHost {
   bool StartJob(CommandRunner::Job job, const QString& what);
   void CommandEnded(const QString& failure, const QString& what);
   void RefreshPreviews();
-  // Esc: ends a file job that can be cancelled, or else leaves the large view.
+  // Esc: ends a command or a file job that can be cancelled, or else leaves
+  // the large view.
   void Escape();
 
   // The large view (form1_view.cpp): one picture over the work area, or none.

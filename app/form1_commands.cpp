@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
+#include <chrono>
 
 #include "app/form1.h"
 #include "app/missing_pictures.h"
@@ -27,16 +28,26 @@ void SetEnabled(QObject* control, bool enabled) {
   else if (auto* widget = qobject_cast<QWidget*>(control)) widget->setEnabled(enabled);
 }
 
+// Waits until the preparations are done; false when the job is cancelled
+// first (on a large picture they can take most of a second).
+bool Prepared(const std::shared_future<void>& warming, const CancelToken& cancel) {
+  if (!warming.valid()) return true;
+  while (warming.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+    if (cancel.Cancelled()) return false;
+  return true;
+}
+
 }  // namespace
 
 void Form1::RunOperation(Menu menu, int16_t index) {
   if (Busy()) return;
   ws_.values = ReadControlValues();
-  const bool started = RunInBackground([this, menu, index] {
-    RunMenuCommand(ws_, menu, index);
+  const bool started = RunCommand([this, menu, index](const CancelToken& cancel) {
+    if (!RunMenuCommand(ws_, menu, index, &cancel)) return false;
     RecipeStep step;
     step.menu = menu, step.index = index, step.values = ws_.values;
     RecordStep(step);
+    return true;
   });
   if (!started) return;
   auto* entry = findChild<QAction*>(QString::fromStdString(MenuEntryName(menu, index)));
@@ -55,11 +66,27 @@ void Form1::Repeat() {
 }
 
 bool Form1::RunInBackground(std::function<void()> job) {
-  return StartJob({std::move(job), {}, false, false}, QString());
+  return StartJob({[job = std::move(job)](const CancelToken&) { job(); }, {}, false, false},
+                  QString());
+}
+
+bool Form1::RunCommand(std::function<bool(const CancelToken&)> work,
+                       std::function<void(bool stopped)> done) {
+  // A cancel that comes after the last column leaves the command to end.
+  auto ended = std::make_shared<bool>(false);
+  CommandRunner::Job job{
+      [work = std::move(work), ended](const CancelToken& cancel) { *ended = work(cancel); },
+      [this, ended, done = std::move(done)](const QString&, bool cancelled) {
+        const bool stopped = cancelled && !*ended;
+        if (stopped) Report(QStringLiteral("The command was cancelled; nothing changed."));
+        if (done) done(stopped);
+      },
+      true, false};
+  return StartJob(std::move(job), QString());
 }
 
 bool Form1::RunFileJob(FileJob job) {
-  CommandRunner::Job run{std::move(job.work),
+  CommandRunner::Job run{[work = std::move(job.work)](const CancelToken&) { work(); },
                          [done = std::move(job.done)](const QString&, bool cancelled) {
                            if (done) done(cancelled);
                          },
@@ -76,12 +103,12 @@ bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
   // The notice of the previous command goes; this one may leave its own.
   SetStatusPanelText(c_, kNoticePanel, what);
   // A job starts once the preparations are done: it uses the same planes
-  // and memory.
-  job.work = [this, warming = warming_, work = std::move(job.work)] {
-    if (warming.valid()) warming.wait();
+  // and memory. Cancelled meanwhile, it never starts.
+  job.work = [this, warming = warming_, work = std::move(job.work)](const CancelToken& cancel) {
+    if (!Prepared(warming, cancel)) return;
     if (ws_.m.planes.Width() != ws_.Pic1.Width() || ws_.m.planes.Height() != ws_.Pic1.Height())
       SizePlanes(ws_.m, ws_.Pic1);
-    work();
+    work(cancel);
   };
   auto done = std::move(job.done);
   job.done = [this, done = std::move(done), what](const QString& failure, bool cancelled) {

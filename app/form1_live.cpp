@@ -3,6 +3,7 @@
 // same pictures, away from the window's thread. A run whose values were moved
 // on before it ended is dropped (its result never shown); the newest values
 // then run. A burst of such runs is one step of the history, after the menu's.
+// Cancel or Esc stops the run under way and ends the burst.
 #include <QAction>
 #include <QMenu>
 #include <QScrollBar>
@@ -55,14 +56,14 @@ void Form1::ValueMoved(std::optional<Input> input) {
   const size_t at = history_->Position();
   RecipeStep again = *step;
   again.values = ReadControlValues();
-  RunInBackground([this, at, again, wanted] {
+  const auto run = [this, at, again, wanted](const CancelToken& cancel) {
     const Result<SessionState> shown = history_->PeekState(at);
-    if (!shown) return;
+    if (!shown) return true;
     ws_.values = again.values;
-    RunMenuRoutine(ws_, again.menu, again.index);
+    if (!RunMenuRoutine(ws_, again.menu, again.index, &cancel)) return false;
     if (liveWanted_ != wanted) {  // overtaken: what is shown stays
       RestoreState(ws_, *shown);
-      return;
+      return true;
     }
     PublishResult(ws_);
     const std::string values = StepDetails(again, *history_, false);
@@ -72,6 +73,14 @@ void Form1::ValueMoved(std::optional<Input> input) {
     else history_->Record(name, StepDetails(again, *history_), again, CaptureState(ws_));
     liveStepAt_ = history_->Position();
     QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
+    return true;
+  };
+  // Stopped, the burst ends: what is shown stays, the values moved since do
+  // not run, and the next move starts a step of its own.
+  RunCommand(run, [this](bool stopped) {
+    if (!stopped) return;
+    liveStarted_ = liveWanted_;
+    liveStepAt_ = 0;
   });
 }
 

@@ -106,11 +106,12 @@ void Form1::ChooseColour(int which) {
 }
 
 void Form1::Slider1_Change(int value) {
-  const bool started = RunInBackground([this, value] {
-    pixmora::Slider1_Change(ws_, static_cast<int16_t>(value));
+  const bool started = RunCommand([this, value](const CancelToken& cancel) {
+    if (!pixmora::Slider1_Change(ws_, static_cast<int16_t>(value), &cancel)) return false;
     RecipeStep step;
     step.kind = RecipeStep::Kind::Rotate, step.sliderValue = static_cast<int16_t>(value);
     RecordStep(step);
+    return true;
   });
   if (started)
     RememberCommand(c_.Slider1, Caption("Label13"), [this] { Slider1_Change(c_.Slider1->value()); });

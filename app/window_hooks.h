@@ -4,7 +4,7 @@
 #pragma once
 #include <QObject>
 
-#include "core/module1.h"
+#include "core/call_context.h"
 
 class QLabel;
 class QProgressBar;

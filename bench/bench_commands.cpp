@@ -30,7 +30,7 @@ int threads = 1;
 Workspace& Session() {
   static Workspace ws;
   static const bool ready = [] {
-    ws.m.threads = threads;
+    ws.threads = threads;
     // Working files (the resampled image B) go to the temporary data folder,
     // not into whatever folder the benchmark runs from.
     ws.folders = FindFolders(Program::Editor);
@@ -38,7 +38,7 @@ Workspace& Session() {
     SizePlanes(ws.m, ws.Pic1);
     ws.Pic2.SetPicture(Photo());
     // The planes' first touch (the system's page faults) is not a command's.
-    LoadPlanes(ws.m, ws.Pic1, ws.Pic4, 0, 0, kWidth, kHeight);
+    LoadPlanes(ws.m, {.threads = threads}, ws.Pic1, ws.Pic4, 0, 0, kWidth, kHeight);
     benchmark::DoNotOptimize(ws.m.planes.PlaneR());
     return true;
   }();
@@ -53,7 +53,7 @@ void SetPixelCounter(benchmark::State& state) {
 void BM_LoadPlanes(benchmark::State& state) {
   Workspace& ws = Session();
   for (auto _ : state) {
-    LoadPlanes(ws.m, ws.Pic1, ws.Pic4, 0, 0, kWidth, kHeight);
+    LoadPlanes(ws.m, {.threads = threads}, ws.Pic1, ws.Pic4, 0, 0, kWidth, kHeight);
     benchmark::DoNotOptimize(ws.m.planes.PlaneR());  // the load waits for a first read
   }
   SetPixelCounter(state);
@@ -62,7 +62,7 @@ void BM_LoadPlanes(benchmark::State& state) {
 template <void (*Pass)(ChannelPlanes&, PixelBuffer&, int)>
 void BM_Floor(benchmark::State& state) {
   Workspace& ws = Session();
-  LoadPlanes(ws.m, ws.Pic1, ws.Pic4, 0, 0, kWidth, kHeight);
+  LoadPlanes(ws.m, {.threads = threads}, ws.Pic1, ws.Pic4, 0, 0, kWidth, kHeight);
   PixelBuffer out(kWidth, kHeight, 0);
   for (auto _ : state) {
     Pass(ws.m.planes, out, threads);

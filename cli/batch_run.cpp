@@ -118,7 +118,7 @@ Status RunApply(const ApplyRequest& request) {
   Workspace ws;
   ws.folders = FindFolders(Program::BatchTool);
   ws.keepResultFile = false;
-  if (request.threads > 0) ws.m.threads = request.threads;
+  if (request.threads > 0) ws.threads = request.threads;
   ws.SetHiddenBackColour(ReadColourScheme(ws.folders).back);
   // Nobody sees the result's preview here: on a surface without size,
   // publishing a result draws no preview and costs no pass over the picture.

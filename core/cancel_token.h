@@ -1,8 +1,8 @@
-// Stopping a file job from another thread. The window's Cancel sets the token;
-// the thread that runs the job carries it in a CancelScope, where the
-// decoder's reader and the file writer look for it. The file layer's calls
-// keep their signatures, and callers that set no scope (the batch tool, the
-// commands) are never cancelled.
+// Stopping a job from another thread. The window's Cancel sets the token.
+// A file job's thread carries it in a CancelScope, where the decoder's reader
+// and the file writer look for it: the file layer's calls keep their
+// signatures, and callers that set no scope (the batch tool) are never
+// cancelled. A command gets it in its call's context (CallContext).
 #pragma once
 #include <atomic>
 

@@ -39,9 +39,9 @@ class ChannelTable {
 
 // The rule on red, green and blue of every pixel, then RGB(R, G, B).
 template <class Rule>
-void RunChannelRule(Module1& m, PictureSurface& target, Rule rule) {
+void RunChannelRule(Module1& m, const CallContext& call, PictureSurface& target, Rule rule) {
   const ChannelTable<Rule> table(rule);
-  RunCellColumns(m, target, [&table](int32_t* R, int32_t* G, int32_t* B, int rows) {
+  RunCellColumns(m, call, target, [&table](int32_t* R, int32_t* G, int32_t* B, int rows) {
     if (HoldsChannelValues(R, G, B, rows)) {
       for (int32_t* column : {R, G, B}) table.OfColumn(column, rows);
       return;
@@ -54,8 +54,8 @@ void RunChannelRule(Module1& m, PictureSurface& target, Rule rule) {
 // The rule on red, green and blue of every pixel, then RGB(R, G, B), where the
 // rule is a short formula without branches: applied as it is, on vector units.
 template <class Rule>
-void RunChannelFormula(Module1& m, PictureSurface& target, Rule rule) {
-  RunCellColumns(m, target, [rule](int32_t* R, int32_t* G, int32_t* B, int rows) {
+void RunChannelFormula(Module1& m, const CallContext& call, PictureSurface& target, Rule rule) {
+  RunCellColumns(m, call, target, [rule](int32_t* R, int32_t* G, int32_t* B, int rows) {
     for (int y = 0; y < rows; ++y) rule(R[y]), rule(G[y]), rule(B[y]);
   });
 }

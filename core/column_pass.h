@@ -45,11 +45,11 @@ inline bool HoldsColourBytes(const int32_t* R, const int32_t* G, const int32_t* 
 // A pass in order that reads only the planes of columns up to readsAhead
 // columns ahead of the one it treats says so (see ForEachColumnRun).
 template <class TreatColumn>
-void RunColumnPass(Module1& m, PictureSurface& target, TreatColumn treat,
+void RunColumnPass(Module1& m, const CallContext& call, PictureSurface& target, TreatColumn treat,
                    ColumnOrder order = ColumnOrder::InOrder, int readsAhead = -1) {
   ChannelPlanes& planes = m.planes;
   ForEachColumn(
-      m, target,
+      m, call, target,
       [&planes, &treat](int x, ColorRef* out, int rows) {
         if (rows == 0) return;
         treat(x, rows);
@@ -64,10 +64,10 @@ void RunColumnPass(Module1& m, PictureSurface& target, TreatColumn treat,
 // treat(R, G, B, rows) on the column's cells of the three planes; the
 // columns are shared out among the threads.
 template <class TreatCells>
-void RunCellColumns(Module1& m, PictureSurface& target, TreatCells treat) {
+void RunCellColumns(Module1& m, const CallContext& call, PictureSurface& target, TreatCells treat) {
   ChannelPlanes& p = m.planes;
   RunColumnPass(
-      m, target,
+      m, call, target,
       [&p, &treat](int x, int rows) {
         const size_t base = p.Index(x, 0);
         treat(p.PlaneR() + base, p.PlaneG() + base, p.PlaneB() + base, rows);

@@ -24,7 +24,8 @@ bool LoadsWholePicture(const ChannelPlanes& p, const PictureSurface& pic1, int x
 
 // Reads pic1's pixels of the rectangle's cells that lie inside the planes.
 // Each column fills only its own cells: the columns are shared out among the threads.
-void LoadRectangle(Module1& m, const PictureSurface& pic1, int xFrom, int xTo, int yFrom, int yTo) {
+void LoadRectangle(Module1& m, const CallContext& call, const PictureSurface& pic1, int xFrom,
+                   int xTo, int yFrom, int yTo) {
   ChannelPlanes& p = m.planes;
   const int picH = pic1.Height();
   auto column = [&](int x) {
@@ -41,23 +42,26 @@ void LoadRectangle(Module1& m, const PictureSurface& pic1, int xFrom, int xTo, i
       r[y] = c.r, g[y] = c.g, b[y] = c.b;
     }
   };
-  ForColumnRuns(m.threads, std::max(xTo - xFrom + 1, 0), [&](int first, int end, bool) {
-    for (int i = first; i < end; ++i) column(xFrom + i);
+  ForColumnRuns(call.threads, std::max(xTo - xFrom + 1, 0), [&](int first, int end, bool) {
+    for (int i = first; i < end; ++i) {
+      call.StopIfCancelled();
+      column(xFrom + i);
+    }
   });
 }
 
 }  // namespace
 
-void LoadPlanes(Module1& m, const PictureSurface& pic1, PictureSurface& pic4, int16_t x0,
-                int16_t y0, int16_t x1, int16_t y1) {
+void LoadPlanes(Module1& m, const CallContext& call, const PictureSurface& pic1,
+                PictureSurface& pic4, int16_t x0, int16_t y0, int16_t x1, int16_t y1) {
   pic4.SetPicture(pic1.GetPicture());
-  m.hooks->SetBusyMark(true);
+  OperationFrame frame(call, 0, OperationFrame::Progress::Untouched);  // the busy mark
   ChannelPlanes& p = m.planes;
   if (LoadsWholePicture(p, pic1, x0, y0, x1, y1)) {
-    p.DeferLoad(pic1.Image(), m.threads);
+    p.DeferLoad(pic1.Image(), call.threads);
   } else {
     // Only cells inside the planes are stored; the rest of the rectangle is read for nothing.
-    LoadRectangle(m, pic1, std::max<int>(x0, 0), std::min<int>(x1, p.Width() - 1),
+    LoadRectangle(m, call, pic1, std::max<int>(x0, 0), std::min<int>(x1, p.Width() - 1),
                   std::max<int>(y0, 0), std::min<int>(y1, p.Height() - 1));
   }
   if (x0 <= x1 && y0 <= y1) {
@@ -65,7 +69,6 @@ void LoadPlanes(Module1& m, const PictureSurface& pic1, PictureSurface& pic4, in
     m.LoopX = static_cast<int16_t>(std::min(x1 + 1, 32767));
     m.LoopY = static_cast<int16_t>(std::min(y1 + 1, 32767));
   }
-  m.hooks->SetBusyMark(false);
 }
 
 }  // namespace pixmora

@@ -1,9 +1,11 @@
 // The frame every operation routine follows: busy mark on, progress bar over
 // the columns, columns outer and rows inner, busy mark off, progress back to 0.
+// The loops stop a cancelled call between two columns (CallCancelled).
 #pragma once
 #include <algorithm>
 #include <cstring>
 
+#include "core/call_context.h"
 #include "core/colour_ref.h"
 #include "core/column_runs.h"
 #include "core/module1.h"
@@ -16,24 +18,24 @@ class OperationFrame {
   enum class Progress { Columns, Untouched, ResetOnly };
 
   // progressMax is the bar's Max (target width - 1 for most routines).
-  OperationFrame(Module1& m, double progressMax, Progress mode = Progress::Columns)
-      : m_(m), mode_(mode) {
-    m_.hooks->SetBusyMark(true);
-    if (mode_ == Progress::Columns) m_.hooks->SetProgressRange(0, progressMax);
+  OperationFrame(const CallContext& call, double progressMax, Progress mode = Progress::Columns)
+      : hooks_(*call.hooks), mode_(mode) {
+    hooks_.SetBusyMark(true);
+    if (mode_ == Progress::Columns) hooks_.SetProgressRange(0, progressMax);
   }
   ~OperationFrame() {
-    m_.hooks->SetBusyMark(false);
-    if (mode_ != Progress::Untouched) m_.hooks->SetProgressValue(0);
+    hooks_.SetBusyMark(false);
+    if (mode_ != Progress::Untouched) hooks_.SetProgressValue(0);
   }
   OperationFrame(const OperationFrame&) = delete;
   OperationFrame& operator=(const OperationFrame&) = delete;
 
   void Step(int value) {
-    if (mode_ == Progress::Columns) m_.hooks->SetProgressValue(value);
+    if (mode_ == Progress::Columns) hooks_.SetProgressValue(value);
   }
 
  private:
-  Module1& m_;
+  FrameHooks& hooks_;
   Progress mode_;
 };
 
@@ -101,27 +103,29 @@ class ColumnFeed {
 // The frame's loop over the target's columns: column(x, out, rows) for each
 // column x, out being the target column and rows the number of its pixels
 // (from the top) that the planes cover, 0 for a column beyond them.
-// Independent columns are shared out among m.threads threads; the progress
-// bar then follows the calling thread's run, scaled to the whole width.
+// Independent columns are shared out among call.threads threads; the
+// progress bar then follows the calling thread's run, scaled to the whole
+// width. Every run stops between two columns once the call is cancelled.
 // makeRun(first, end) gives the column callable of the run of columns
 // first .. end - 1, for routines that prepare something per run.
 // Leaves the loop counters as the loops end.
 // A pass in order whose columns write only their own target column and read
 // only plane cells up to readsAhead columns ahead says so (-1: anything).
 template <class MakeRun>
-void ForEachColumnRun(Module1& m, PictureSurface& target, ColumnOrder order, MakeRun makeRun,
-                      int readsAhead = -1) {
+void ForEachColumnRun(Module1& m, const CallContext& call, PictureSurface& target,
+                      ColumnOrder order, MakeRun makeRun, int readsAhead = -1) {
   const int w = target.Width(), h = target.Height();
-  OperationFrame frame(m, w - 1.0);
+  OperationFrame frame(call, w - 1.0);
   if (w <= 0) return;
   const bool known = order != ColumnOrder::InOrder || readsAhead >= 0;
   ColumnFeed feed(m.planes, target, known && w >= m.planes.Width(), std::max(readsAhead, 0));
   PixelBuffer& image = feed.Image();
   const int inW = std::min(w, m.planes.Width()), inH = std::min(h, m.planes.Height());
-  const int threads = order == ColumnOrder::Independent ? m.threads : 1;
+  const int threads = order == ColumnOrder::Independent ? call.threads : 1;
   ForColumnRuns(threads, w, [&](int first, int end, bool lead) {
     decltype(auto) column = makeRun(first, end);
     for (int x = first; x < end; ++x) {
+      call.StopIfCancelled();
       feed.Prepare(x);
       column(x, image.Column(x), x < inW ? inH : 0);
       if (lead) frame.Step(end == w ? x : static_cast<int>(static_cast<long long>(x) * w / end));
@@ -134,10 +138,10 @@ void ForEachColumnRun(Module1& m, PictureSurface& target, ColumnOrder order, Mak
 
 // The same with one column callable for every run.
 template <class Column>
-void ForEachColumn(Module1& m, PictureSurface& target, Column column,
+void ForEachColumn(Module1& m, const CallContext& call, PictureSurface& target, Column column,
                    ColumnOrder order = ColumnOrder::InOrder, int readsAhead = -1) {
   ForEachColumnRun(
-      m, target, order, [&column](int, int) -> Column& { return column; }, readsAhead);
+      m, call, target, order, [&column](int, int) -> Column& { return column; }, readsAhead);
 }
 
 // The kernel on count pixels whose plane cells exist. The cells and the
@@ -169,11 +173,12 @@ void PixelColumnFromPicture(Kernel& kernel, const ColorRef* __restrict in, Color
 // The frame's loop for a per-pixel kernel: cells(x, out, rows) treats the
 // pixels the planes cover, the kernel's Outside the rest.
 template <class Kernel, class Cells>
-void RunPixelColumns(Module1& m, PictureSurface& target, Kernel& kernel, Cells cells) {
+void RunPixelColumns(Module1& m, const CallContext& call, PictureSurface& target, Kernel& kernel,
+                     Cells cells) {
   const int h = target.Height();
   constexpr bool independent = requires { requires Kernel::kIndependentPixels; };
   ForEachColumn(
-      m, target,
+      m, call, target,
       [&kernel, &cells, h](int x, ColorRef* out, int rows) {
         if (rows > 0) cells(x, out, rows);
         for (int y = rows; y < h; ++y) {
@@ -201,7 +206,7 @@ void RunPixelColumns(Module1& m, PictureSurface& target, Kernel& kernel, Cells c
 // and planes still waiting for a picture then stay waiting: the kernel reads
 // the picture's channels, and no column is split into the planes.
 template <class Kernel>
-void RunPerPixel(Module1& m, PictureSurface& target, Kernel& kernel) {
+void RunPerPixel(Module1& m, const CallContext& call, PictureSurface& target, Kernel& kernel) {
   ChannelPlanes& planes = m.planes;
   if constexpr (requires { requires Kernel::kLeavesPlanes; }) {
     if (Picture source = planes.TakeDeferredLoad()) {
@@ -210,14 +215,15 @@ void RunPerPixel(Module1& m, PictureSurface& target, Kernel& kernel) {
         Picture& source;
         int threads;
         ~StillPending() { planes.DeferLoad(std::move(source), threads); }
-      } pending{planes, source, m.threads};
+      } pending{planes, source, call.threads};
       const PixelBuffer& picture = *source;
-      return RunPixelColumns(m, target, kernel, [&kernel, &picture](int x, ColorRef* out, int rows) {
-        PixelColumnFromPicture(kernel, picture.Column(x), out, rows);
-      });
+      return RunPixelColumns(m, call, target, kernel,
+                             [&kernel, &picture](int x, ColorRef* out, int rows) {
+                               PixelColumnFromPicture(kernel, picture.Column(x), out, rows);
+                             });
     }
   }
-  RunPixelColumns(m, target, kernel, [&kernel, &planes](int x, ColorRef* out, int rows) {
+  RunPixelColumns(m, call, target, kernel, [&kernel, &planes](int x, ColorRef* out, int rows) {
     const size_t base = planes.Index(x, 0);
     PixelColumn(kernel, planes.PlaneR() + base, planes.PlaneG() + base, planes.PlaneB() + base,
                 out, rows);

@@ -23,8 +23,13 @@ namespace pixmora {
 
 namespace detail {
 
-inline void WaitForColumns(const std::atomic<int>& counter, int value) {
-  while (counter.load(std::memory_order_acquire) < value) std::this_thread::yield();
+// A band that waits for another gives up once the call is cancelled: the
+// band it waits for may have stopped already.
+inline void WaitForColumns(const CallContext& call, const std::atomic<int>& counter, int value) {
+  while (counter.load(std::memory_order_acquire) < value) {
+    call.StopIfCancelled();
+    std::this_thread::yield();
+  }
 }
 
 }  // namespace detail
@@ -36,14 +41,16 @@ inline void WaitForColumns(const std::atomic<int>& counter, int value) {
 // ahead (ColumnFeed with reach r). With several bands each brings in its own
 // rows when r = 0; otherwise the planes settle first, since a band reads
 // rows of the band below before that band has treated them. Leaves the loop
-// counters as the loops end.
+// counters as the loops end. Every band stops between two columns once the
+// call is cancelled, and so does every band waiting for another.
 template <class MakeBand>
-void ForEachColumnInBands(Module1& m, PictureSurface& target, int r, MakeBand makeBand) {
+void ForEachColumnInBands(Module1& m, const CallContext& call, PictureSurface& target, int r,
+                          MakeBand makeBand) {
   const int w = target.Width(), h = target.Height();
-  OperationFrame frame(m, w - 1.0);
+  OperationFrame frame(call, w - 1.0);
   if (w <= 0) return;
   constexpr int kLeastRows = 64;
-  const int wanted = std::clamp(m.threads, 1, std::max(h / std::max(kLeastRows, r), 1));
+  const int wanted = std::clamp(call.threads, 1, std::max(h / std::max(kLeastRows, r), 1));
   if (wanted > 1 && r > 0) m.planes.PlaneR();
   ColumnFeed feed(m.planes, target, w >= m.planes.Width(), r);
   PixelBuffer& image = feed.Image();
@@ -61,8 +68,9 @@ void ForEachColumnInBands(Module1& m, PictureSurface& target, int r, MakeBand ma
     const int head = b > 0 ? std::min(y0 + r, y1) : y0;
     auto& band = made[b];
     for (int x = 0; x < w; ++x) {
-      if (b > 0) detail::WaitForColumns(done[b - 1].columns, r > 0 ? x + 1 : x);
-      if (r > 0 && b + 1 < bands) detail::WaitForColumns(done[b + 1].heads, x);  // x - 1's
+      call.StopIfCancelled();
+      if (b > 0) detail::WaitForColumns(call, done[b - 1].columns, r > 0 ? x + 1 : x);
+      if (r > 0 && b + 1 < bands) detail::WaitForColumns(call, done[b + 1].heads, x);  // x - 1's
       if (bands == 1)
         feed.Prepare(x);
       else

@@ -5,19 +5,22 @@
 
 namespace pixmora {
 
-void RotateIntoResult(Workspace& ws, int16_t value) {
-  const auto angle = static_cast<float>(value * (3.14159265359 / 4));
-  // The rotation fills the result surface as it stands; before the first
-  // command (or after the result was handed on) it may not have image A's size.
-  if (ws.Pic4.Width() != ws.Pic1.Width() || ws.Pic4.Height() != ws.Pic1.Height())
-    ws.Pic4.SetSize(ws.Pic1.Width(), ws.Pic1.Height());
-  ws.Pic4.Cls();
-  RotateImage(ws.Pic1, ws.Pic4, angle, ws.m.threads);
+bool RotateIntoResult(Workspace& ws, int16_t value, const CancelToken* cancel) {
+  return MakeResult(ws, cancel, [&ws, value](const CallContext& call) {
+    const auto angle = static_cast<float>(value * (3.14159265359 / 4));
+    // The rotation fills the result surface as it stands; before the first
+    // command (or after the result was handed on) it may not have image A's size.
+    if (ws.Pic4.Width() != ws.Pic1.Width() || ws.Pic4.Height() != ws.Pic1.Height())
+      ws.Pic4.SetSize(ws.Pic1.Width(), ws.Pic1.Height());
+    ws.Pic4.Cls();
+    RotateImage(call, ws.Pic1, ws.Pic4, angle);
+  });
 }
 
-void Slider1_Change(Workspace& ws, int16_t value) {
-  RotateIntoResult(ws, value);
+bool Slider1_Change(Workspace& ws, int16_t value, const CancelToken* cancel) {
+  if (!RotateIntoResult(ws, value, cancel)) return false;
   PublishResult(ws);
+  return true;
 }
 
 }  // namespace pixmora

@@ -10,10 +10,12 @@ namespace pixmora {
 // The slider runs from -8 to 8: every eighth of a turn either way.
 inline constexpr int kSliderSteps = 8;
 
-// RotateIntoResult, then PublishResult.
-void Slider1_Change(Workspace& ws, int16_t value);
+// RotateIntoResult, then PublishResult; answers whether the turn ran to its
+// end (cancel stopped none).
+bool Slider1_Change(Workspace& ws, int16_t value, const CancelToken* cancel = nullptr);
 // Clears Pic4, giving it image A's size, and rotates image A into it (the
-// planes are not touched).
-void RotateIntoResult(Workspace& ws, int16_t value);
+// planes are not touched). A turn that cancel stops leaves the session as it
+// was (see MakeResult) and answers false.
+bool RotateIntoResult(Workspace& ws, int16_t value, const CancelToken* cancel = nullptr);
 
 }  // namespace pixmora

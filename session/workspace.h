@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 
+#include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
 #include "core/show_fitted.h"
@@ -55,6 +56,16 @@ struct Workspace {
   Workspace();
 
   Module1 m;
+  // How the session's commands run: where they show their progress, and on
+  // how many threads.
+  FrameHooks* hooks = &CallContext::NoHooks();
+  int threads = CallContext::MachineThreads();
+  // The context of one command: the settings above, the token that may stop
+  // it (none: it runs to its end), and the random source's position now.
+  CallContext StartCall(const CancelToken* cancel = nullptr) const {
+    return {hooks, threads, cancel, m.random};
+  }
+
   PictureSurface Pic1;    // image A
   PictureSurface Pic2;    // image B
   PictureSurface Pic3;    // shape picture

@@ -64,9 +64,9 @@ struct ComposeKernel : NothingOutside {
 };
 
 template <class Pick>
-void RunCompose(Module1& m, PictureSurface& target, Pick pick) {
+void RunCompose(Module1& m, const CallContext& call, PictureSurface& target, Pick pick) {
   ComposeKernel<Pick> kernel{{}, pick};
-  RunPerPixel(m, target, kernel);
+  RunPerPixel(m, call, target, kernel);
 }
 
 // A mode outside the listed ones writes no pixel, but the frame still runs.
@@ -88,21 +88,21 @@ struct GrayscaleKernel : NothingOutside {
 
 }  // namespace
 
-void ShiftColors(Module1& m, PictureSurface& target, int16_t red, int16_t green, int16_t blue,
-                 int16_t add) {
+void ShiftColors(Module1& m, const CallContext& call, PictureSurface& target, int16_t red,
+                 int16_t green, int16_t blue, int16_t add) {
   const int sign = add == -1 ? 1 : -1;
   ShiftKernel kernel{{}, sign * red, sign * green, sign * blue};
-  RunPerPixel(m, target, kernel);
+  RunPerPixel(m, call, target, kernel);
 }
 
-void Brightness(Module1& m, PictureSurface& target, int16_t strength) {
+void Brightness(Module1& m, const CallContext& call, PictureSurface& target, int16_t strength) {
   const auto d = static_cast<int16_t>(strength >= 1 ? 11 - strength : -11 - strength);
   // The share is kept in PixelColour. For d = 0 the division fails on every
   // pixel and the share it held before is added throughout.
   if (d == 0) {
     const int32_t delta = m.PixelColour;
     ShiftKernel kernel{{}, delta, delta, delta};
-    return RunPerPixel(m, target, kernel);
+    return RunPerPixel(m, call, target, kernel);
   }
   // What stays in PixelColour is the share of the last pixel treated, taken
   // before its planes change.
@@ -112,46 +112,46 @@ void Brightness(Module1& m, PictureSurface& target, int16_t strength) {
     m.PixelColour = BrightnessKernel::Share(m.planes.Peek(lastX, lastY), static_cast<float>(d));
   }
   BrightnessKernel kernel{{}, static_cast<float>(d)};
-  RunPerPixel(m, target, kernel);
+  RunPerPixel(m, call, target, kernel);
 }
 
-void DeleteComponent(Module1& m, PictureSurface& target, int16_t mode) {
+void DeleteComponent(Module1& m, const CallContext& call, PictureSurface& target, int16_t mode) {
   switch (mode) {
-    case 0: return RunCompose(m, target, [](int32_t, int32_t g, int32_t b) { return Channels{0, g, b}; });
-    case 1: return RunCompose(m, target, [](int32_t r, int32_t, int32_t b) { return Channels{r, 0, b}; });
-    case 2: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t) { return Channels{r, g, 0}; });
+    case 0: return RunCompose(m, call, target, [](int32_t, int32_t g, int32_t b) { return Channels{0, g, b}; });
+    case 1: return RunCompose(m, call, target, [](int32_t r, int32_t, int32_t b) { return Channels{r, 0, b}; });
+    case 2: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t) { return Channels{r, g, 0}; });
   }
   NoWriteKernel none;
-  RunPerPixel(m, target, none);
+  RunPerPixel(m, call, target, none);
 }
 
-void ReverseComponents(Module1& m, PictureSurface& target, int16_t mode) {
+void ReverseComponents(Module1& m, const CallContext& call, PictureSurface& target, int16_t mode) {
   switch (mode) {
-    case 0: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{g, r, b}; });
-    case 1: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{b, g, r}; });
-    case 2: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, b, g}; });
+    case 0: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{g, r, b}; });
+    case 1: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{b, g, r}; });
+    case 2: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, b, g}; });
   }
   NoWriteKernel none;
-  RunPerPixel(m, target, none);
+  RunPerPixel(m, call, target, none);
 }
 
-void ComponentNegative(Module1& m, PictureSurface& target, int16_t mode) {
+void ComponentNegative(Module1& m, const CallContext& call, PictureSurface& target, int16_t mode) {
   switch (mode) {
-    case 0: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r ^ 255, g, b}; });
-    case 1: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, g ^ 255, b}; });
-    case 2: return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, g, b ^ 255}; });
+    case 0: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r ^ 255, g, b}; });
+    case 1: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, g ^ 255, b}; });
+    case 2: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, g, b ^ 255}; });
     case 3:
-      return RunCompose(m, target, [](int32_t r, int32_t g, int32_t b) {
+      return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) {
         return Channels{r ^ 255, g ^ 255, b ^ 255};
       });
   }
   NoWriteKernel none;
-  RunPerPixel(m, target, none);
+  RunPerPixel(m, call, target, none);
 }
 
-void Grayscale(Module1& m, PictureSurface& target) {
+void Grayscale(Module1& m, const CallContext& call, PictureSurface& target) {
   GrayscaleKernel kernel;
-  RunPerPixel(m, target, kernel);
+  RunPerPixel(m, call, target, kernel);
 }
 
 }  // namespace pixmora

@@ -21,7 +21,7 @@ struct RowLine {
 // The lines of rows 0 .. lastRow, colour 1 on the first, which then moves one
 // single-precision step towards colour 2 per row. Each line covers its whole
 // row, end pixel included, so a row's line is one colour for every column.
-std::vector<RowLine> RowLines(int16_t lastRow, float& r1, float& g1, float& b1, float stepR,
+std::vector<RowLine> RowLines(int16_t lastRow, float r1, float g1, float b1, float stepR,
                               float stepG, float stepB) {
   std::vector<RowLine> lines(static_cast<size_t>(std::max(lastRow + 1, 0)));
   for (RowLine& line : lines) {
@@ -43,9 +43,9 @@ void BlendColumn(int32_t* R, int32_t* G, int32_t* B, ColorRef* out, int count, W
 
 }  // namespace
 
-void Gradient(Module1& m, PictureSurface& target, float& w, float& r1, float& g1, float& b1,
-              int16_t r2, int16_t g2, int16_t b2) {
-  const float t = Tenth(w);  // the opacity, written back into w
+void Gradient(Module1& m, const CallContext& call, PictureSurface& target, float w, float r1,
+              float g1, float b1, int16_t r2, int16_t g2, int16_t b2) {
+  const float t = Tenth(w);  // the opacity
   int16_t h = 0;
   ToInt16(int64_t{target.Height()} - 1, h);
   // Single-precision steps; for a one-pixel-high target the divisions by
@@ -63,8 +63,6 @@ void Gradient(Module1& m, PictureSurface& target, float& w, float& r1, float& g1
     const int y = height - 1;
     const ColorRef last = y < drawnRows && lines[y].drawn ? lines[y].colour : target.Point(width - 1, y);
     m.PixelColour = static_cast<int32_t>(last);
-    const Channels d = SplitColour(last);
-    r1 = static_cast<float>(d.r), g1 = static_cast<float>(d.g), b1 = static_cast<float>(d.b);
   }
   // Column by column: the lines' pixels, then each pixel the planes cover
   // blends its planes towards the colour just drawn there (the blend rule of
@@ -78,7 +76,7 @@ void Gradient(Module1& m, PictureSurface& target, float& w, float& r1, float& g1
   if (std::all_of(lines.begin(), lines.end(), [](const RowLine& l) { return l.drawn; }))
     for (const RowLine& line : lines) colours.push_back(line.colour);
   ForEachColumn(
-      m, target,
+      m, call, target,
       [&](int x, ColorRef* out, int rows) {
         const size_t base = rows > 0 ? p.Index(x, 0) : 0;
         int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;

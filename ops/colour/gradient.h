@@ -3,15 +3,15 @@
 #pragma once
 #include <cstdint>
 
+#include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
 
 namespace pixmora {
 
-// w, r1, g1 and b1 are the routine's working variables and are written back:
-// w becomes the opacity w / 10, and r1, g1, b1 the channels of the last pixel
-// read. Callers that must keep their values pass copies.
-void Gradient(Module1& m, PictureSurface& target, float& w, float& r1, float& g1, float& b1,
-              int16_t r2, int16_t g2, int16_t b2);
+// w is the strength 1..10; r1, g1, b1 are colour 1, which the routine's own
+// copies move towards colour 2 row by row.
+void Gradient(Module1& m, const CallContext& call, PictureSurface& target, float w, float r1,
+              float g1, float b1, int16_t r2, int16_t g2, int16_t b2);
 
 }  // namespace pixmora

@@ -8,12 +8,8 @@
 
 namespace pixmora {
 
-// A control value 1..10 made a weight 0.1 .. 1.0 in single precision and
-// stored back into the caller's variable (hence the reference).
-inline float Tenth(float& value) {
-  value = value / 10.0f;
-  return value;
-}
+// A control value 1..10 made a weight 0.1 .. 1.0 in single precision.
+inline float Tenth(float value) { return value / 10.0f; }
 
 // A blend weight and its complement, both formed once in double precision.
 // The weights of the menus are held in single precision; the caller converts.

@@ -83,16 +83,19 @@ void DarkenColumn(ChannelPlanes& planes, ColorRef* out, int x, int y0, int y1, i
 }  // namespace
 
 // The columns of each block of rows are shared out among the threads.
-void HorizontalBlinds(Module1& m, PictureSurface& target, int16_t period, int16_t reversed) {
+void HorizontalBlinds(Module1& m, const CallContext& call, PictureSurface& target, int16_t period,
+                      int16_t reversed) {
   const int w = target.Width(), h = target.Height();
-  OperationFrame frame(m, h - 1.0);
+  OperationFrame frame(call, h - 1.0);
   const std::vector<int16_t> bands = BandCounters(h, period, reversed);
   PixelBuffer& image = target.MutableImage();
   for (int y0 = 0; y0 < h; y0 += kRowBlock) {
     const int y1 = std::min(h, y0 + kRowBlock);
-    ForColumnRuns(m.threads, w, [&](int first, int end, bool) {
-      for (int x = first; x < end; ++x)
+    ForColumnRuns(call.threads, w, [&](int first, int end, bool) {
+      for (int x = first; x < end; ++x) {
+        call.StopIfCancelled();
         DarkenColumn(m.planes, image.Column(x), x, y0, y1, period, [&bands](int y) { return bands[y]; });
+      }
     });
     frame.Step(y1 - 1);  // every row up to here is done
   }
@@ -101,11 +104,12 @@ void HorizontalBlinds(Module1& m, PictureSurface& target, int16_t period, int16_
 }
 
 // The columns are shared out among the threads, each fed its planes.
-void VerticalBlinds(Module1& m, PictureSurface& target, int16_t period, int16_t reversed) {
+void VerticalBlinds(Module1& m, const CallContext& call, PictureSurface& target, int16_t period,
+                    int16_t reversed) {
   const int w = target.Width(), h = target.Height();
   const std::vector<int16_t> bands = BandCounters(w, period, reversed);
   ForEachColumn(
-      m, target,
+      m, call, target,
       [&m, &bands, h, period](int x, ColorRef* out, int) {
         const int16_t b = bands[x];
         DarkenColumn(m.planes, out, x, 0, h, period, [b](int) { return b; });

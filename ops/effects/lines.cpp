@@ -18,12 +18,15 @@ enum class Lines { Rows, Columns };
 // Every pixel of the rows 0, n, 2n, ... or of the columns 0, n, 2n, ...;
 // LoopX and LoopY are left where the loops end.
 template <class Visit>
-void EachLinePixel(Module1& m, int w, int h, int16_t n, Lines lines, Visit visit) {
+void EachLinePixel(Module1& m, const CallContext& call, int w, int h, int16_t n, Lines lines,
+                   Visit visit) {
   if (n < 1) return;
   const int stepX = lines == Lines::Columns ? n : 1;
   const int stepY = lines == Lines::Rows ? n : 1;
-  for (int x = 0; x < w; x += stepX)
+  for (int x = 0; x < w; x += stepX) {
+    call.StopIfCancelled();
     for (int y = 0; y < h; y += stepY) visit(x, y);
+  }
   m.LoopX = LoopEnd(w - 1, stepX);
   m.LoopY = LoopEnd(h - 1, stepY);
 }
@@ -50,35 +53,35 @@ void BlendSquarePixel(ChannelPlanes& planes, PixelBuffer& image, int x, int y, c
   if (ComposeRGB(R, G, B, out)) image.Set(x, y, out);
 }
 
-void DrawLines(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
-               int16_t red, int16_t green, int16_t blue, Lines lines) {
-  OperationFrame frame(m, 0, OperationFrame::Progress::Untouched);
-  const Tint tint(Tenth(strength), {red, green, blue});  // strength / 10 is written back
+void DrawLines(Module1& m, const CallContext& call, PictureSurface& target, int16_t spacing,
+               float strength, int16_t red, int16_t green, int16_t blue, Lines lines) {
+  OperationFrame frame(call, 0, OperationFrame::Progress::Untouched);
+  const Tint tint(Tenth(strength), {red, green, blue});
   PixelBuffer& image = target.MutableImage();
-  EachLinePixel(m, target.Width(), target.Height(), spacing, lines,
+  EachLinePixel(m, call, target.Width(), target.Height(), spacing, lines,
                 [&](int x, int y) { BlendLinePixel(m, image, x, y, tint); });
 }
 
 }  // namespace
 
-void HorizontalLines(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
-                     int16_t red, int16_t green, int16_t blue) {
-  DrawLines(m, target, spacing, strength, red, green, blue, Lines::Rows);
+void HorizontalLines(Module1& m, const CallContext& call, PictureSurface& target, int16_t spacing,
+                     float strength, int16_t red, int16_t green, int16_t blue) {
+  DrawLines(m, call, target, spacing, strength, red, green, blue, Lines::Rows);
 }
 
-void VerticalLines(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
-                   int16_t red, int16_t green, int16_t blue) {
-  DrawLines(m, target, spacing, strength, red, green, blue, Lines::Columns);
+void VerticalLines(Module1& m, const CallContext& call, PictureSurface& target, int16_t spacing,
+                   float strength, int16_t red, int16_t green, int16_t blue) {
+  DrawLines(m, call, target, spacing, strength, red, green, blue, Lines::Columns);
 }
 
-void AddSquares(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
-                int16_t red, int16_t green, int16_t blue) {
-  OperationFrame frame(m, 0, OperationFrame::Progress::Untouched);
-  const Tint tint(Tenth(strength), {red, green, blue});  // strength / 10 is written back
+void AddSquares(Module1& m, const CallContext& call, PictureSurface& target, int16_t spacing,
+                float strength, int16_t red, int16_t green, int16_t blue) {
+  OperationFrame frame(call, 0, OperationFrame::Progress::Untouched);
+  const Tint tint(Tenth(strength), {red, green, blue});
   PixelBuffer& image = target.MutableImage();
   const auto visit = [&](int x, int y) { BlendSquarePixel(m.planes, image, x, y, tint); };
-  EachLinePixel(m, target.Width(), target.Height(), spacing, Lines::Rows, visit);
-  EachLinePixel(m, target.Width(), target.Height(), spacing, Lines::Columns, visit);
+  EachLinePixel(m, call, target.Width(), target.Height(), spacing, Lines::Rows, visit);
+  EachLinePixel(m, call, target.Width(), target.Height(), spacing, Lines::Columns, visit);
 }
 
 }  // namespace pixmora

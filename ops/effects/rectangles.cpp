@@ -30,13 +30,13 @@ void DrawOutlines(PictureSurface& target, int16_t n, int16_t red, int16_t green,
 
 }  // namespace
 
-void Rectangles(Module1& m, PictureSurface& target, int16_t spacing, float& strength,
-                int16_t red, int16_t green, int16_t blue) {
-  OperationFrame frame(m, 0, OperationFrame::Progress::Untouched);
-  const Tint tint(Tenth(strength), {red, green, blue});  // strength / 10 is written back
+void Rectangles(Module1& m, const CallContext& call, PictureSurface& target, int16_t spacing,
+                float strength, int16_t red, int16_t green, int16_t blue) {
+  OperationFrame frame(call, 0, OperationFrame::Progress::Untouched);
+  const Tint tint(Tenth(strength), {red, green, blue});
   DrawOutlines(target, spacing, red, green, blue);
   // The outlines are the only pixels that are not black.
-  const auto last = TintPlanesPass(m.planes, target.MutableImage(), frame,
+  const auto last = TintPlanesPass(m.planes, call, target.MutableImage(), frame,
                                    [&tint](ColorRef c, Tint& t) {
                                      t = tint;
                                      return c != 0;

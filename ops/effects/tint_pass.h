@@ -16,13 +16,14 @@ namespace pixmora {
 // Answers the last pixel read, the one the loops leave behind (none for an
 // empty target). No earlier visit writes it, so it is taken first.
 template <class Towards>  // bool towards(ColorRef current, Tint& tint)
-std::optional<ColorRef> TintPlanesPass(ChannelPlanes& planes, PixelBuffer& image,
-                                       OperationFrame& frame, Towards towards) {
+std::optional<ColorRef> TintPlanesPass(ChannelPlanes& planes, const CallContext& call,
+                                       PixelBuffer& image, OperationFrame& frame, Towards towards) {
   const int w = image.Width(), h = image.Height();
   if (w <= 0 || h <= 0) return std::nullopt;
   const ColorRef last = image.At(w - 1, h - 1);
   const int inW = std::min(w, planes.Width()), inH = std::min(h, planes.Height());
   for (int x = 0; x < w; ++x) {
+    call.StopIfCancelled();
     if (x < inW) {
       ColorRef* out = image.Column(x);
       const size_t base = planes.Index(x, 0);

@@ -21,15 +21,15 @@ bool ShiftByShare(int32_t& c, int sign, int16_t n) {
 
 }  // namespace
 
-void Consume(Module1& m, PictureSurface& target, int16_t& strength) {
+void Consume(Module1& m, const CallContext& call, PictureSurface& target, int16_t strength) {
   Mul16(strength, 8, strength);
   const int32_t s = strength;
-  RunChannelFormula(m, target, [s](int32_t& c) { c = std::abs(c ^ s); });
+  RunChannelFormula(m, call, target, [s](int32_t& c) { c = std::abs(c ^ s); });
 }
 
-void Merge(Module1& m, PictureSurface& target, float factor) {
+void Merge(Module1& m, const CallContext& call, PictureSurface& target, float factor) {
   const double k = factor;
-  RunChannelRule(m, target, [k](int32_t& c) {
+  RunChannelRule(m, call, target, [k](int32_t& c) {
     int32_t quotient;
     if (k == 0 || !ToInt32(c / k, quotient)) return;
     const int32_t mixed = c ^ quotient;
@@ -39,8 +39,8 @@ void Merge(Module1& m, PictureSurface& target, float factor) {
 
 // Each channel goes through both passes: the lower one leaves values below
 // 128 below 128 for a positive strength, so only one of them changes it.
-void Contrast(Module1& m, PictureSurface& target, int16_t strength) {
-  RunChannelRule(m, target, [n = strength](int32_t& c) {
+void Contrast(Module1& m, const CallContext& call, PictureSurface& target, int16_t strength) {
+  RunChannelRule(m, call, target, [n = strength](int32_t& c) {
     if (c < 128) ShiftByShare(c, -1, n);
     if (c < 0) c = 0;
     if (c >= 128) ShiftByShare(c, 1, n);

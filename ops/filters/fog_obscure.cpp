@@ -81,9 +81,9 @@ void SoftenRows(ChannelPlanes& p, int x, int first, int last, int32_t* scratch) 
 // their statements are abandoned and they keep their input colour. The rows
 // are cut into bands, one per thread (see ForEachColumnInBands).
 template <int r>
-void Soften(Module1& m, PictureSurface& target) {
+void Soften(Module1& m, const CallContext& call, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
-  ForEachColumnInBands(m, target, r, [&p] {
+  ForEachColumnInBands(m, call, target, r, [&p] {
     return [&p, scratch = std::vector<int32_t>(4 * static_cast<size_t>(p.Height()))](
                int x, ColorRef* out, int y0, int y1, int rows) mutable {
       const int first = std::max(y0, r), last = std::min({y1, rows, p.Height() - r});
@@ -98,8 +98,12 @@ void Soften(Module1& m, PictureSurface& target) {
 
 }  // namespace
 
-void Fog(Module1& m, PictureSurface& target) { Soften<1>(m, target); }
+void Fog(Module1& m, const CallContext& call, PictureSurface& target) {
+  Soften<1>(m, call, target);
+}
 
-void Obscure(Module1& m, PictureSurface& target) { Soften<2>(m, target); }
+void Obscure(Module1& m, const CallContext& call, PictureSurface& target) {
+  Soften<2>(m, call, target);
+}
 
 }  // namespace pixmora

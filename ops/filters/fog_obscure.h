@@ -4,12 +4,13 @@
 // towards the lower right.
 #pragma once
 
+#include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
 
 namespace pixmora {
 
-void Fog(Module1& m, PictureSurface& target);      // 3 x 3
-void Obscure(Module1& m, PictureSurface& target);  // 5 x 5
+void Fog(Module1& m, const CallContext& call, PictureSurface& target);      // 3 x 3
+void Obscure(Module1& m, const CallContext& call, PictureSurface& target);  // 5 x 5
 
 }  // namespace pixmora

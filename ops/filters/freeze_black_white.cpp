@@ -95,10 +95,10 @@ struct BlackAndWhiteKernel {
 
 }  // namespace
 
-void Freeze(Module1& m, PictureSurface& target, float factor) {
+void Freeze(Module1& m, const CallContext& call, PictureSurface& target, float factor) {
   const double k = factor;
   const bool bounded = NoConversionCanFail(k), single = ExactInSingle(k);
-  RunCellColumns(m, target, [k, bounded, single](int32_t* R, int32_t* G, int32_t* B, int rows) {
+  RunCellColumns(m, call, target, [k, bounded, single](int32_t* R, int32_t* G, int32_t* B, int rows) {
     if (bounded && HoldsChannelValues(R, G, B, rows)) {
       if (single)
         FreezeColumn<FreezeChannelSingle>(R, G, B, rows, k);
@@ -109,9 +109,9 @@ void Freeze(Module1& m, PictureSurface& target, float factor) {
   });
 }
 
-void BlackAndWhite(Module1& m, PictureSurface& target, int16_t threshold) {
+void BlackAndWhite(Module1& m, const CallContext& call, PictureSurface& target, int16_t threshold) {
   BlackAndWhiteKernel kernel{threshold};
-  RunPerPixel(m, target, kernel);
+  RunPerPixel(m, call, target, kernel);
 }
 
 }  // namespace pixmora

@@ -36,9 +36,9 @@ void HighlightRows(int32_t* column, int H, int x, int y0, int end) {
 
 // The rows are cut into bands, one per thread (see ForEachColumnInBands):
 // a cell reads no row below its own.
-void Highlight(Module1& m, PictureSurface& target) {
+void Highlight(Module1& m, const CallContext& call, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
-  ForEachColumnInBands(m, target, 0, [&p] {
+  ForEachColumnInBands(m, call, target, 0, [&p] {
     return [&p](int x, ColorRef* out, int y0, int y1, int rows) {
       const int end = std::min(y1, rows);
       if (end <= y0) return;

@@ -93,11 +93,12 @@ inline void Darken(float r, int32_t& c) {
 // and the pixels are those of one thread. The source is left after the
 // draws of the covered columns.
 template <class Treat>
-void RunDrawingColumns(Module1& m, PictureSurface& target, uint64_t perColumn, Treat treat) {
+void RunDrawingColumns(Module1& m, const CallContext& call, PictureSurface& target,
+                       uint64_t perColumn, Treat treat) {
   ChannelPlanes& p = m.planes;
   const int inW = std::min(std::max(target.Width(), 0), p.Width());
   const RandomSource start = m.random;
-  ForEachColumnRun(m, target, ColumnOrder::Independent, [&](int first, int end) {
+  ForEachColumnRun(m, call, target, ColumnOrder::Independent, [&](int first, int end) {
     const int firstIn = std::min(first, inW), endIn = std::min(end, inW);
     RandomSource random = start;
     random.Skip(perColumn * static_cast<uint64_t>(firstIn));
@@ -124,14 +125,14 @@ void RunDrawingColumns(Module1& m, PictureSurface& target, uint64_t perColumn, T
 // draws, so the source just skips the ones of the columns beyond the planes,
 // all at the end. A column draws for every row of the target, the rows
 // beyond the planes included.
-void Diffuse(Module1& m, PictureSurface& target, int16_t strength) {
+void Diffuse(Module1& m, const CallContext& call, PictureSurface& target, int16_t strength) {
   int16_t k16 = 0;  // an overflowing product is abandoned and leaves 0: every offset is -2
   Mul16(strength, 50, k16);
   // k is a multiple of 50 within 16 bits, so r x k - 2 always converts: each
   // offset stands alone, and the columns are shared out among the threads.
   const double k = k16;
   const int h = std::max(target.Height(), 0), w = std::max(target.Width(), 0);
-  RunDrawingColumns(m, target, static_cast<uint64_t>(h),
+  RunDrawingColumns(m, call, target, static_cast<uint64_t>(h),
                     [k](const float* draws, int32_t* R, int32_t* G, int32_t* B, int rows) {
                       for (int y = 0; y < rows; ++y) {
                         const double offset = std::nearbyint(static_cast<double>(draws[y]) * k - 2.0);
@@ -141,7 +142,7 @@ void Diffuse(Module1& m, PictureSurface& target, int16_t strength) {
   m.random.Skip(static_cast<uint64_t>(w - std::min(w, m.planes.Width())) * h);
 }
 
-void Haze(Module1& m, PictureSurface& target, int16_t& strength) {
+void Haze(Module1& m, const CallContext& call, PictureSurface& target, int16_t strength) {
   Mul16(strength, 10, strength);  // an overflow leaves the strength, which is then the factor
   // One draw per row, top to bottom, rows beyond the planes included. Nothing
   // else draws in between and the pixels do not depend on one another, so the
@@ -156,16 +157,16 @@ void Haze(Module1& m, PictureSurface& target, int16_t& strength) {
   Offsets(draws.data(), static_cast<float>(strength), d, offsets.data(), h);
   ChannelPlanes& p = m.planes;
   RunColumnPass(
-      m, target, [&p, &offsets](int x, int rows) { AddOffsets(p, x, rows, offsets.data()); },
+      m, call, target, [&p, &offsets](int x, int rows) { AddOffsets(p, x, rows, offsets.data()); },
       ColumnOrder::Independent);
 }
 
 // Three draws per pixel, red, green, blue, made for a whole column first.
 // Beyond the planes each statement fails on its plane before its draw, so
 // nothing is drawn there.
-void Disorder(Module1& m, PictureSurface& target) {
+void Disorder(Module1& m, const CallContext& call, PictureSurface& target) {
   const int inH = std::min(std::max(target.Height(), 0), m.planes.Height());
-  RunDrawingColumns(m, target, 3 * static_cast<uint64_t>(inH),
+  RunDrawingColumns(m, call, target, 3 * static_cast<uint64_t>(inH),
                     [](const float* draws, int32_t* R, int32_t* G, int32_t* B, int rows) {
                       for (int y = 0; y < rows; ++y) {
                         Darken(draws[3 * y], R[y]);

@@ -4,17 +4,18 @@
 #pragma once
 #include <cstdint>
 
+#include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
 
 namespace pixmora {
 
 // Every pixel gets its own brightness offset, the same on its three channels.
-void Diffuse(Module1& m, PictureSurface& target, int16_t strength);
-// Every row gets one brightness offset. Writes strength x 10 back into the
-// caller's variable (which keeps its value when the product overflows).
-void Haze(Module1& m, PictureSurface& target, int16_t& strength);
+void Diffuse(Module1& m, const CallContext& call, PictureSurface& target, int16_t strength);
+// Every row gets one brightness offset, from a draw and strength x 10
+// (strength itself when that product overflows 16 bits).
+void Haze(Module1& m, const CallContext& call, PictureSurface& target, int16_t strength);
 // Every channel of every pixel is darkened by its own random share, up to half.
-void Disorder(Module1& m, PictureSurface& target);
+void Disorder(Module1& m, const CallContext& call, PictureSurface& target);
 
 }  // namespace pixmora

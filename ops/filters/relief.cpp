@@ -39,9 +39,10 @@ void ChooseRows(ChannelPlanes& p, size_t own, int count, Gets gets, uint8_t* cho
 // the columns need nothing from one another, and they are shared out among
 // the threads.
 template <class Gets>
-void ReliefFromPicture(Module1& m, PictureSurface& target, const PixelBuffer& source, Gets gets) {
+void ReliefFromPicture(Module1& m, const CallContext& call, PictureSurface& target,
+                       const PixelBuffer& source, Gets gets) {
   ChannelPlanes& p = m.planes;
-  ForEachColumnRun(m, target, ColumnOrder::Independent, [&](int, int) {
+  ForEachColumnRun(m, call, target, ColumnOrder::Independent, [&](int, int) {
     return [&p, &source, gets, chosen = std::vector<uint8_t>(static_cast<size_t>(p.Height()))](
                int x, ColorRef* out, int rows) mutable {
       if (rows == 0) return;
@@ -61,11 +62,12 @@ void ReliefFromPicture(Module1& m, PictureSurface& target, const PixelBuffer& so
 }
 
 template <class Gets>
-void RunRelief(Module1& m, PictureSurface& target, Gets gets) {
+void RunRelief(Module1& m, const CallContext& call, PictureSurface& target, Gets gets) {
   ChannelPlanes& p = m.planes;
-  if (const Picture source = p.PendingSource()) return ReliefFromPicture(m, target, *source, gets);
+  if (const Picture source = p.PendingSource())
+    return ReliefFromPicture(m, call, target, *source, gets);
   std::vector<uint8_t> chosen(static_cast<size_t>(p.Height()));
-  RunColumnPass(m, target, [&p, &chosen, gets](int x, int rows) {
+  RunColumnPass(m, call, target, [&p, &chosen, gets](int x, int rows) {
     if (x + 1 >= p.Width()) return;
     const int count = std::min(rows, p.Height() - 1);
     const size_t own = p.Index(x, 0), lowerRight = p.Index(x + 1, 1);
@@ -79,20 +81,20 @@ void RunRelief(Module1& m, PictureSurface& target, Gets gets) {
 
 }  // namespace
 
-void Relief(Module1& m, PictureSurface& target) {
-  RunRelief(m, target, [](int32_t, int32_t, int32_t) { return true; });
+void Relief(Module1& m, const CallContext& call, PictureSurface& target) {
+  RunRelief(m, call, target, [](int32_t, int32_t, int32_t) { return true; });
 }
 
-void ReliefRed(Module1& m, PictureSurface& target, int16_t threshold) {
-  RunRelief(m, target, [t = int32_t{threshold}](int32_t R, int32_t, int32_t) { return R < t; });
+void ReliefRed(Module1& m, const CallContext& call, PictureSurface& target, int16_t threshold) {
+  RunRelief(m, call, target, [t = int32_t{threshold}](int32_t R, int32_t, int32_t) { return R < t; });
 }
 
-void ReliefGreen(Module1& m, PictureSurface& target, int16_t threshold) {
-  RunRelief(m, target, [t = int32_t{threshold}](int32_t, int32_t G, int32_t) { return G < t; });
+void ReliefGreen(Module1& m, const CallContext& call, PictureSurface& target, int16_t threshold) {
+  RunRelief(m, call, target, [t = int32_t{threshold}](int32_t, int32_t G, int32_t) { return G < t; });
 }
 
-void ReliefBlue(Module1& m, PictureSurface& target, int16_t threshold) {
-  RunRelief(m, target, [t = int32_t{threshold}](int32_t, int32_t, int32_t B) { return B < t; });
+void ReliefBlue(Module1& m, const CallContext& call, PictureSurface& target, int16_t threshold) {
+  RunRelief(m, call, target, [t = int32_t{threshold}](int32_t, int32_t, int32_t B) { return B < t; });
 }
 
 }  // namespace pixmora

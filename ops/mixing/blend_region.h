@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/call_context.h"
 #include "core/colour_ref.h"
 #include "core/module1.h"
 #include "core/operation_frame.h"
@@ -28,8 +29,9 @@ inline int16_t LoopEnd(int first, int last) {
 // columns are shared out among the threads; progress(x) follows the calling
 // thread's columns, scaled to the whole region, and ends at xLast.
 template <class KernelAt, class Progress>
-void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& source, int xFirst,
-                 int xLast, int yFirst, int yLast, KernelAt kernelAt, Progress progress) {
+void BlendRegion(Module1& m, const CallContext& call, PictureSurface& target,
+                 const PictureSurface& source, int xFirst, int xLast, int yFirst, int yLast,
+                 KernelAt kernelAt, Progress progress) {
   ChannelPlanes& planes = m.planes;
   // A region over every column takes in the planes and the target column by column.
   ColumnFeed feed(planes, target,
@@ -83,8 +85,9 @@ void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& sourc
   // last column's last read, taken before that column writes.
   ColorRef lastRead = static_cast<ColorRef>(m.PixelColour);
   const int columns = std::max(xLast - xFirst + 1, 0);
-  ForColumnRuns(m.threads, columns, [&](int first, int end, bool lead) {
+  ForColumnRuns(call.threads, columns, [&](int first, int end, bool lead) {
     for (int i = first; i < end; ++i) {
+      call.StopIfCancelled();
       const int x = xFirst + i;
       if (x >= 0) feed.Prepare(x);
       if (yFirst <= yLast) {
@@ -103,8 +106,9 @@ void BlendRegion(Module1& m, PictureSurface& target, const PictureSurface& sourc
 // The whole target read from itself (after something was painted on it), the
 // progress bar following the columns.
 template <class Pixel>
-void BlendOwnPixels(Module1& m, PictureSurface& target, const Pixel& pixel, OperationFrame& frame) {
-  BlendRegion(m, target, target, 0, target.Width() - 1, 0, target.Height() - 1,
+void BlendOwnPixels(Module1& m, const CallContext& call, PictureSurface& target, const Pixel& pixel,
+                    OperationFrame& frame) {
+  BlendRegion(m, call, target, target, 0, target.Width() - 1, 0, target.Height() - 1,
               [&pixel](int) { return pixel; }, [&frame](int x) { frame.Step(x); });
 }
 

@@ -25,19 +25,20 @@ void TilePattern(PictureSurface& target, const PictureSurface& pattern) {
 
 }  // namespace
 
-void MixImages(Module1& m, PictureSurface& target, const PictureSurface& other, float& strength) {
+void MixImages(Module1& m, const CallContext& call, PictureSurface& target,
+               const PictureSurface& other, float strength) {
   TowardsColour kernel{Weight(Tenth(strength))};
-  OperationFrame frame(m, other.Width() - 1.0);
-  BlendRegion(m, target, other, 0, other.Width() - 1, 0, other.Height() - 1,
+  OperationFrame frame(call, other.Width() - 1.0);
+  BlendRegion(m, call, target, other, 0, other.Width() - 1, 0, other.Height() - 1,
               [&kernel](int) { return kernel; }, [&frame](int x) { frame.Step(x); });
 }
 
-void MixPattern(Module1& m, PictureSurface& target, const PictureSurface& pattern,
-                float& strength) {
+void MixPattern(Module1& m, const CallContext& call, PictureSurface& target,
+                const PictureSurface& pattern, float strength) {
   TowardsColour kernel{Weight(Tenth(strength))};
-  OperationFrame frame(m, target.Width() - 1.0);
+  OperationFrame frame(call, target.Width() - 1.0);
   TilePattern(target, pattern);
-  BlendOwnPixels(m, target, kernel, frame);
+  BlendOwnPixels(m, call, target, kernel, frame);
 }
 
 }  // namespace pixmora

@@ -52,8 +52,8 @@ void Write(const Grid<ColorRef>& dst, int x, int y, ColorRef c) {
 
 }  // namespace
 
-void RotateImage(const PictureSurface& source, PictureSurface& destination, float angle,
-                 int threads) {
+void RotateImage(const CallContext& call, const PictureSurface& source, PictureSurface& destination,
+                 float angle) {
   if (std::max({source.Width(), source.Height(), destination.Width(), destination.Height()}) >
       kMaxSide)
     return;
@@ -83,8 +83,10 @@ void RotateImage(const PictureSurface& source, PictureSurface& destination, floa
     Write(dst, cxd - j, cyd + i, p4);
   };
   if (inPlace || last < 1) {
-    for (int i = 0; i <= last; ++i)
+    for (int i = 0; i <= last; ++i) {
+      call.StopIfCancelled();
       for (int j = 0; j <= last; ++j) offset(i, j);
+    }
     return;
   }
   // The offsets on the axes write the centre lines, where they meet one
@@ -98,10 +100,12 @@ void RotateImage(const PictureSurface& source, PictureSurface& destination, floa
   // cost little, so the threads take blocks of rows as they become free.
   constexpr int kBlock = 16;
   std::atomic<int> next{1};
-  ForColumnRuns(threads, threads, [&next, offset, last](int, int, bool) {
+  ForColumnRuns(call.threads, call.threads, [&call, &next, offset, last](int, int, bool) {
     for (int i0 = next.fetch_add(kBlock); i0 <= last; i0 = next.fetch_add(kBlock))
-      for (int i = i0; i <= std::min(last, i0 + kBlock - 1); ++i)
+      for (int i = i0; i <= std::min(last, i0 + kBlock - 1); ++i) {
+        call.StopIfCancelled();
         for (int j = 1; j <= last; ++j) offset(i, j);
+      }
   });
 }
 

@@ -24,20 +24,20 @@ ShapeRectangle PaintShape(PictureSurface& target, const PictureSurface& shape, f
 
 }  // namespace
 
-void InsertShape(Module1& m, PictureSurface& target, const PictureSurface& shape,
-                 float& strength, float& size) {
+void InsertShape(Module1& m, const CallContext& call, PictureSurface& target,
+                 const PictureSurface& shape, float strength, float size) {
   TowardsShapeColour kernel{Weight(Tenth(strength))};
   const float sigma = Tenth(size);
-  OperationFrame frame(m, target.Width() - 1.0);
+  OperationFrame frame(call, target.Width() - 1.0);
   PaintShape(target, shape, sigma);
-  BlendOwnPixels(m, target, kernel, frame);
+  BlendOwnPixels(m, call, target, kernel, frame);
 }
 
-void OutlineShape(Module1& m, PictureSurface& target, const PictureSurface& shape,
-                  float& strength, float& size) {
+void OutlineShape(Module1& m, const CallContext& call, PictureSurface& target,
+                  const PictureSurface& shape, float strength, float size) {
   DarkenUnderShape kernel{Weight(Tenth(strength))};
   const float sigma = Tenth(size);
-  OperationFrame frame(m, 0, OperationFrame::Progress::ResetOnly);
+  OperationFrame frame(call, 0, OperationFrame::Progress::ResetOnly);
   const ShapeRectangle r = PaintShape(target, shape, sigma);
   // Both bounds inclusive; bounds beyond 16 bits (a shape far larger than
   // the target) fail, and the loops do not run.
@@ -45,7 +45,8 @@ void OutlineShape(Module1& m, PictureSurface& target, const PictureSurface& shap
   if (!ToInt16(r.left, x0) || !ToInt16(r.left + r.width, x1) || !ToInt16(r.top, y0) ||
       !ToInt16(r.top + r.height, y1))
     return;
-  BlendRegion(m, target, target, x0, x1, y0, y1, [&kernel](int) { return kernel; }, [](int) {});
+  BlendRegion(m, call, target, target, x0, x1, y0, y1, [&kernel](int) { return kernel; },
+              [](int) {});
 }
 
 }  // namespace pixmora

@@ -66,8 +66,8 @@ void ChainColumn(const Chain& chain, int32_t* __restrict R, int32_t* __restrict 
 // double-precision ones from steps; then the pixel is RGB(R, G, B). A column
 // of channel values runs them in integers, on vector units.
 template <class Chain>
-void RunChain(Module1& m, PictureSurface& target, Chain chain) {
-  RunCellColumns(m, target, [chain](int32_t* R, int32_t* G, int32_t* B, int rows) {
+void RunChain(Module1& m, const CallContext& call, PictureSurface& target, Chain chain) {
+  RunCellColumns(m, call, target, [chain](int32_t* R, int32_t* G, int32_t* B, int rows) {
     if (HoldsChannelValues(R, G, B, rows))
       ChainColumn<SmallSteps>(chain, R, G, B, rows);
     else
@@ -128,24 +128,24 @@ void CoalColumn(int32_t* R, int32_t* G, int32_t* B, ColorRef* out, int rows, Col
 
 }  // namespace
 
-void Brown(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
+void Brown(Module1& m, const CallContext& call, PictureSurface& target) {
+  RunChain(m, call, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
     R = AbsDiv256(G * B);
     G = AbsDiv256(B * R);
     B = AbsDiv256(R * G);
   });
 }
 
-void Liquid(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+void Liquid(Module1& m, const CallContext& call, PictureSurface& target) {
+  RunChain(m, call, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
     steps.Store125th(G - B, R);
     steps.Store125th(R - B, G);
     steps.Store125th(R - G, B);
   });
 }
 
-void Yellow(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+void Yellow(Module1& m, const CallContext& call, PictureSurface& target) {
+  RunChain(m, call, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
     steps.Store125th(G - R, B);
     steps.Store125th(G - B, R);
     steps.Store125th(B + R, G);
@@ -155,10 +155,10 @@ void Yellow(Module1& m, PictureSurface& target) {
 // Planes still waiting for a picture's split hold only channel values: no
 // composition can fail, so no colour carries over from one column to the
 // next, and the columns are shared out among the threads.
-void Coal(Module1& m, PictureSurface& target) {
+void Coal(Module1& m, const CallContext& call, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
   const ColumnOrder order = p.LoadPending() ? ColumnOrder::Independent : ColumnOrder::OwnCellsInOrder;
-  ForEachColumnRun(m, target, order, [&p](int, int) {
+  ForEachColumnRun(m, call, target, order, [&p](int, int) {
     return [&p, c = ColorRef{0}](int x, ColorRef* out, int rows) mutable {
       if (rows == 0) return;
       const size_t base = p.Index(x, 0);
@@ -170,24 +170,24 @@ void Coal(Module1& m, PictureSurface& target) {
 // Dark resets the progress bar at the end like every other filter (the frame
 // does it): a bar left standing at the last column would look like a command
 // still running.
-void Dark(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
+void Dark(Module1& m, const CallContext& call, PictureSurface& target) {
+  RunChain(m, call, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
     R = std::abs(R - 64);
     G = std::abs(R - 64);
     B = std::abs(R - 64);
   });
 }
 
-void PartialDarkness(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
+void PartialDarkness(Module1& m, const CallContext& call, PictureSurface& target) {
+  RunChain(m, call, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
     R = std::abs(G - 64);
     G = std::abs(G - 64);
     B = std::abs(G - 64);
   });
 }
 
-void Violet(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+void Violet(Module1& m, const CallContext& call, PictureSurface& target) {
+  RunChain(m, call, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
     steps.StoreAbsPlusHalf(G, R, R);
     steps.StoreAbsPlusHalf(B, G, G);
     steps.StoreAbsPlusHalf(R, B, B);
@@ -195,8 +195,8 @@ void Violet(Module1& m, PictureSurface& target) {
 }
 
 // Red stays as it is.
-void Spooky(Module1& m, PictureSurface& target) {
-  RunChain(m, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+void Spooky(Module1& m, const CallContext& call, PictureSurface& target) {
+  RunChain(m, call, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
     steps.StoreAbsPlusHalf(R, G, G);
     steps.StoreAbsPlusHalf(R, B, B);
   });

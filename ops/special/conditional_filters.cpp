@@ -94,22 +94,22 @@ struct AquarelKernel : NothingOutside {
 
 }  // namespace
 
-void Unreal(Module1& m, PictureSurface& target) {
+void Unreal(Module1& m, const CallContext& call, PictureSurface& target) {
   static const UnrealTable table;
-  RunCellColumns(m, target, [](int32_t* R, int32_t* G, int32_t* B, int rows) {
+  RunCellColumns(m, call, target, [](int32_t* R, int32_t* G, int32_t* B, int rows) {
     if (HoldsColourBytes(R, G, B, rows)) return table.Column(R, G, B, rows);
     for (int y = 0; y < rows; ++y) UnrealPixel(table, R[y], G[y], B[y]);
   });
 }
 
-void Flame(Module1& m, PictureSurface& target) {
+void Flame(Module1& m, const CallContext& call, PictureSurface& target) {
   FlameKernel kernel;
-  RunPerPixel(m, target, kernel);
+  RunPerPixel(m, call, target, kernel);
 }
 
-void Aquarel(Module1& m, PictureSurface& target) {
+void Aquarel(Module1& m, const CallContext& call, PictureSurface& target) {
   AquarelKernel kernel;
-  RunPerPixel(m, target, kernel);
+  RunPerPixel(m, call, target, kernel);
 }
 
 }  // namespace pixmora

@@ -20,11 +20,12 @@ enum class Menu { Color, Mix, Filters, Special, Effects };
 inline constexpr Menu kMenus[] = {Menu::Color, Menu::Mix, Menu::Filters, Menu::Special,
                                   Menu::Effects};
 
-// What a handler hands to a routine: the session, and copies of the control
-// values read at the moment the command was chosen.
+// What a handler hands to a routine: the session, copies of the control
+// values read at the moment the command was chosen, and the command's context.
 struct CommandContext {
   Workspace& ws;
   ControlValues values;
+  const CallContext& call;
 };
 
 using Runner = void (*)(CommandContext&);

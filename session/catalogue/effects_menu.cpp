@@ -9,15 +9,13 @@ namespace {
 
 constexpr int16_t kPeriod = 20;  // the blinds' period and the lines' spacing
 
-using ColourEffect = void (*)(Module1&, PictureSurface&, int16_t, float&, int16_t, int16_t,
-                              int16_t);
+using ColourEffect = void (*)(Module1&, const CallContext&, PictureSurface&, int16_t, float,
+                              int16_t, int16_t, int16_t);
 
-// Spacing, strength and colour 1. The routine writes strength / 10 back into
-// its strength argument: a copy, so the control keeps its value.
+// Spacing, strength and colour 1.
 void RunColourEffect(CommandContext& c, ColourEffect routine) {
-  float strength = c.values.strength;
   const int16_t* k = c.values.colour1;
-  routine(c.ws.m, c.ws.Pic4, kPeriod, strength, k[0], k[1], k[2]);
+  routine(c.ws.m, c.call, c.ws.Pic4, kPeriod, c.values.strength, k[0], k[1], k[2]);
 }
 
 // Rectangles tints what its outlines make non-black, so it starts from a
@@ -37,13 +35,13 @@ constexpr Inputs kStrengthColour1 = Input::Strength | Input::Colour1;
 
 constexpr CatalogueEntry kRows[] = {
     {Menu::Effects, 0, "horizontal-blinds", "Add hor. blinds",
-     [](CommandContext& c) { HorizontalBlinds(c.ws.m, c.ws.Pic4, kPeriod, 0); }},
+     [](CommandContext& c) { HorizontalBlinds(c.ws.m, c.call, c.ws.Pic4, kPeriod, 0); }},
     {Menu::Effects, 1, "horizontal-blinds-reversed", "Add reversed hor. blinds",
-     [](CommandContext& c) { HorizontalBlinds(c.ws.m, c.ws.Pic4, kPeriod, -1); }},
+     [](CommandContext& c) { HorizontalBlinds(c.ws.m, c.call, c.ws.Pic4, kPeriod, -1); }},
     {Menu::Effects, 2, "vertical-blinds", "Add vert. blinds",
-     [](CommandContext& c) { VerticalBlinds(c.ws.m, c.ws.Pic4, kPeriod, 0); }},
+     [](CommandContext& c) { VerticalBlinds(c.ws.m, c.call, c.ws.Pic4, kPeriod, 0); }},
     {Menu::Effects, 3, "vertical-blinds-reversed", "Add reversed vert. blinds",
-     [](CommandContext& c) { VerticalBlinds(c.ws.m, c.ws.Pic4, kPeriod, -1); }},
+     [](CommandContext& c) { VerticalBlinds(c.ws.m, c.call, c.ws.Pic4, kPeriod, -1); }},
     {Menu::Effects, 4, "", "-", nullptr},
     {Menu::Effects, 5, "horizontal-lines", "Horizontal lines",
      [](CommandContext& c) { RunColourEffect(c, HorizontalLines); }, kStrengthColour1},

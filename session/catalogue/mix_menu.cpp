@@ -6,34 +6,25 @@ namespace pixmora {
 
 namespace {
 
-// The values the handler passes: fresh single-precision copies of the
-// controls, which the routines overwrite with their tenths.
-float Strength(const CommandContext& c) { return c.values.strength; }
-float Size(const CommandContext& c) { return c.values.size; }
-
 // Image B is first brought to image A's size when the two differ.
 void RunMixImages(CommandContext& c) {
   Workspace& ws = c.ws;
   if (static_cast<float>(ws.Pic2.Width()) != static_cast<float>(ws.Pic1.Width()) ||
       static_cast<float>(ws.Pic2.Height()) != static_cast<float>(ws.Pic1.Height()))
     FitImageB(ws);
-  float strength = Strength(c);
-  MixImages(ws.m, ws.Pic4, ws.Pic2, strength);
+  MixImages(ws.m, c.call, ws.Pic4, ws.Pic2, c.values.strength);
 }
 
 void RunMixPattern(CommandContext& c) {
-  float strength = Strength(c);
-  MixPattern(c.ws.m, c.ws.Pic4, c.ws.PatPic, strength);
+  MixPattern(c.ws.m, c.call, c.ws.Pic4, c.ws.PatPic, c.values.strength);
 }
 
 void RunInsertShape(CommandContext& c) {
-  float strength = Strength(c), size = Size(c);
-  InsertShape(c.ws.m, c.ws.Pic4, c.ws.Pic3, strength, size);
+  InsertShape(c.ws.m, c.call, c.ws.Pic4, c.ws.Pic3, c.values.strength, c.values.size);
 }
 
 void RunOutlineShape(CommandContext& c) {
-  float strength = Strength(c), size = Size(c);
-  OutlineShape(c.ws.m, c.ws.Pic4, c.ws.Pic3, strength, size);
+  OutlineShape(c.ws.m, c.call, c.ws.Pic4, c.ws.Pic3, c.values.strength, c.values.size);
 }
 
 constexpr Inputs kShapeStrengthSize = Input::Shape | Input::Strength | Input::Size;
@@ -45,7 +36,7 @@ constexpr CatalogueEntry kRows[] = {
     {Menu::Mix, 3, "insert-shape", "Insert Shape", RunInsertShape, kShapeStrengthSize},
     {Menu::Mix, 4, "outline", "Outline", RunOutlineShape, kShapeStrengthSize},
     {Menu::Mix, 5, "", "-", nullptr},
-    {Menu::Mix, 6, "slide-image", "Slide Image", [](CommandContext& c) { SlideImage(c.ws.m, c.ws.Pic4, c.ws.Pic2); },
+    {Menu::Mix, 6, "slide-image", "Slide Image", [](CommandContext& c) { SlideImage(c.ws.m, c.call, c.ws.Pic4, c.ws.Pic2); },
      static_cast<Inputs>(Input::ImageB)},
 };
 

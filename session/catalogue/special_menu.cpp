@@ -7,9 +7,9 @@ namespace pixmora {
 namespace {
 
 // Every special filter takes only the target.
-template <void (*Routine)(Module1&, PictureSurface&)>
+template <void (*Routine)(Module1&, const CallContext&, PictureSurface&)>
 void RunOnResult(CommandContext& c) {
-  Routine(c.ws.m, c.ws.Pic4);
+  Routine(c.ws.m, c.call, c.ws.Pic4);
 }
 
 constexpr CatalogueEntry kRows[] = {

@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolBar>
 
 #include "tests/app/window_fixture.h"
@@ -75,6 +76,23 @@ TEST_F(LiveTest, AnOvertakenRunNeverPublishes) {
   Action("mnuLive")->setChecked(false);
   RunAndWait([&] { CommandAction("insert-shape")->trigger(); });
   ExpectSamePixels(published[1], window->Session().imma.GetPicture());
+}
+
+// Esc during a burst keeps the result shown and ends the burst: the value
+// moved on meanwhile does not run.
+TEST_F(LiveTest, EscKeepsTheLastResultAndEndsTheBurst) {
+  window->show();
+  OpenImageA(WritePicture(Varied(3000, 2000), "large.bmp"));  // still running when Esc comes
+  RunAndWait([&] { CommandAction("insert-shape")->trigger(); });
+  const Workspace& ws = window->Session();
+  const Picture shown = ws.imma.GetPicture();
+  const size_t steps = window->SessionHistory().Entries().size();
+  window->Controls().HScroll2->setValue(9);  // starts a run...
+  window->Controls().HScroll2->setValue(3);  // ...that this one waits for
+  QTest::keyClick(window.get(), Qt::Key_Escape);
+  Quiet();
+  EXPECT_EQ(ws.imma.GetPicture(), shown);
+  EXPECT_EQ(window->SessionHistory().Entries().size(), steps);
 }
 
 }  // namespace pixmora::test

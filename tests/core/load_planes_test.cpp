@@ -11,7 +11,7 @@ TEST(LoadPlanes, TheExtraColumnAndRowAreReadButNotStored) {
   const Picture a = test::Varied(5, 4);
   pic1.SetPicture(a);
   SizePlanes(m, pic1);
-  LoadPlanes(m, pic1, pic4, 0, 0, 5, 4);
+  LoadPlanes(m, {}, pic1, pic4, 0, 0, 5, 4);
   ASSERT_EQ(m.planes.Width(), 5);
   ASSERT_EQ(m.planes.Height(), 4);
   for (int x = 0; x < 5; ++x)
@@ -31,7 +31,7 @@ TEST(LoadPlanes, CellsBeyondImageAGetTheInvalidColoursChannels) {
   PictureSurface pic1, pic4;
   pic1.SetPicture(test::Flat(2, 2, 0));
   m.planes.Resize(3, 3);
-  LoadPlanes(m, pic1, pic4, 0, 0, 2, 2);
+  LoadPlanes(m, {}, pic1, pic4, 0, 0, 2, 2);
   EXPECT_EQ(m.planes.R(2, 1), -1);
   EXPECT_EQ(m.planes.G(1, 2), -1);
   EXPECT_EQ(m.planes.B(2, 2), 255);

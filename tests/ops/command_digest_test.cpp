@@ -78,7 +78,7 @@ std::map<std::string, uint64_t> RunEverything(int threads) {
   // that runs side by side never read one another's.
   const std::string root = test::MakeScratchFolder();
   ws.folders.data = root, ws.folders.temp = root, ws.folders.work = root;
-  ws.m.threads = threads;
+  ws.threads = threads;
   ws.Pic3.SetPicture(PhotoLike(20, 15));
   ws.PatPic.SetPicture(Noise(16, 12, 5));
   ws.values.colour1[0] = 30, ws.values.colour1[1] = 140, ws.values.colour1[2] = 220;

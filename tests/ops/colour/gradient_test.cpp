@@ -24,8 +24,6 @@ TEST(Gradient, GreyRampOn256Rows) {
     ASSERT_EQ(s.Result(0, y), PackRGB(y, y, y)) << y;
     ASSERT_EQ(s.Result(2, y), PackRGB(y, y, y)) << "the line paints its end pixel, row " << y;
   }
-  EXPECT_EQ(s.ws.values.strength, 10) << "the routine's working variables are not the controls";
-  EXPECT_EQ(s.ws.values.colour1[0], 0);
 }
 
 TEST(Gradient, BlendsInSinglePrecisionAndRoundsHalfToEven) {

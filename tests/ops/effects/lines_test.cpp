@@ -49,14 +49,12 @@ TEST(HorizontalLines, StrengthOneMovesATenthOfTheWay) {
 
 TEST(Lines, BlendTheTargetsOwnPixels) {
   Direct d(3, 41, PackRGB(100, 0, 255));
-  float strength = 1;
-  HorizontalLines(d.m, d.target, 20, strength, 0, 0, 0);
+  HorizontalLines(d.m, {}, d.target, 20, 1, 0, 0, 0);
   EXPECT_EQ(d.target.Point(2, 40), PackRGB(90, 0, 229)) << "229.4999996";
   EXPECT_EQ(d.target.Point(2, 39), PackRGB(100, 0, 255));
   EXPECT_EQ(d.m.PixelColour, static_cast<int32_t>(PackRGB(100, 0, 255))) << "the last pixel read";
   EXPECT_EQ(d.m.planes.R(2, 40), 0) << "the planes are not touched";
-  strength = 3;
-  VerticalLines(d.m, d.target, 20, strength, 255, 255, 255);
+  VerticalLines(d.m, {}, d.target, 20, 3, 255, 255, 255);
   // 0.7 * 100 + 255 * 0.300000011920929 = 146.5000030: 147; 0.7 * 0 + 76.500003: 77.
   EXPECT_EQ(d.target.Point(0, 1), PackRGB(147, 77, 255));
   EXPECT_EQ(d.target.Point(1, 1), PackRGB(100, 0, 255));
@@ -64,15 +62,13 @@ TEST(Lines, BlendTheTargetsOwnPixels) {
 
 TEST(Lines, HalfStrengthTiesRoundToEven) {
   Direct d(1, 1, PackRGB(0, 1, 3));
-  float strength = 5;
-  HorizontalLines(d.m, d.target, 20, strength, 255, 0, 0);
+  HorizontalLines(d.m, {}, d.target, 20, 5, 255, 0, 0);
   EXPECT_EQ(d.target.Point(0, 0), PackRGB(128, 0, 2));
 }
 
 TEST(AddSquares, CrossingsAreBlendedTwice) {
   Direct d(41, 41, PackRGB(0, 0, 0));
-  float strength = 5;
-  AddSquares(d.m, d.target, 20, strength, 200, 0, 0);
+  AddSquares(d.m, {}, d.target, 20, 5, 200, 0, 0);
   EXPECT_EQ(d.target.Point(5, 0), PackRGB(100, 0, 0));
   EXPECT_EQ(d.target.Point(0, 5), PackRGB(100, 0, 0));
   EXPECT_EQ(d.target.Point(5, 20), PackRGB(100, 0, 0));

@@ -44,7 +44,7 @@ struct Loaded {
     PictureSurface pic1, scratch;
     pic1.SetPicture(picture);
     SizePlanes(m, pic1);
-    LoadPlanes(m, pic1, scratch, 0, 0, static_cast<int16_t>(picture->Width()),
+    LoadPlanes(m, {}, pic1, scratch, 0, 0, static_cast<int16_t>(picture->Width()),
                static_cast<int16_t>(picture->Height()));
     for (int x = 0; x < std::min(targetW, picture->Width()); ++x)
       for (int y = 0; y < std::min(targetH, picture->Height()); ++y)

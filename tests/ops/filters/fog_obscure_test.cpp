@@ -76,10 +76,10 @@ TEST(FogObscure, MatchTheStatementByStatementRoutine) {
     for (const Picture& p : pictures) {
       SCOPED_TRACE(testing::Message() << "threads " << threads << ", height " << p->Height());
       test::ExpectSameAsReference(
-          p, [threads](Module1& m, PictureSurface& t) { m.threads = threads, Fog(m, t); },
+          p, [threads](Module1& m, PictureSurface& t) { Fog(m, {.threads = threads}, t); },
           [](Module1& m, PictureSurface& t) { ReferenceSoften(m, t, 1, 9.0); });
       test::ExpectSameAsReference(
-          p, [threads](Module1& m, PictureSurface& t) { m.threads = threads, Obscure(m, t); },
+          p, [threads](Module1& m, PictureSurface& t) { Obscure(m, {.threads = threads}, t); },
           [](Module1& m, PictureSurface& t) { ReferenceSoften(m, t, 2, 25.0); });
     }
 }

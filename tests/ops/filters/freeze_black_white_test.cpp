@@ -14,7 +14,7 @@ constexpr ColorRef kWhite = PackRGB(255, 255, 255);
 // Freeze with a factor on one pixel; the planes go to *planes.
 ColorRef Frozen(float factor, ColorRef pixel, Channels* planes = nullptr) {
   test::Loaded l(test::Flat(1, 1, pixel));
-  Freeze(l.m, l.target, factor);
+  Freeze(l.m, {}, l.target, factor);
   if (planes) *planes = test::PlaneCell(l.m, 0, 0);
   return l.target.Point(0, 0);
 }
@@ -68,7 +68,7 @@ TEST(Freeze, AgreesWithTheStatementsInDoublePrecision) {
   for (float k : {1.5f, 2.0f, 0.3f, -1.1f, 4000.5f}) {
     SCOPED_TRACE(k);
     test::ExpectSameAsReference(
-        test::Noisy(97, 89), [k](Module1& m, PictureSurface& t) { Freeze(m, t, k); },
+        test::Noisy(97, 89), [k](Module1& m, PictureSurface& t) { Freeze(m, {}, t, k); },
         [k](Module1& m, PictureSurface& t) { ReferenceFreeze(m, t, k); });
   }
 }

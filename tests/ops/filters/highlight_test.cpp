@@ -71,7 +71,7 @@ TEST(Highlight, MatchesTheStatementByStatementRoutine) {
                              test::Noisy(17, 330, 6), test::Noisy(1, 9), test::Noisy(9, 1)}) {
       SCOPED_TRACE(threads);
       test::ExpectSameAsReference(
-          p, [threads](Module1& m, PictureSurface& t) { m.threads = threads, Highlight(m, t); },
+          p, [threads](Module1& m, PictureSurface& t) { Highlight(m, {.threads = threads}, t); },
           ReferenceHighlight);
     }
 }

@@ -76,14 +76,14 @@ TEST(Relief, TheChannelTestIsBelowTheThreshold) {
 // pixel wide or high have no pixel with a lower-right neighbour.
 TEST(Relief, MatchesTheStatementByStatementRoutine) {
   using Gets = std::function<bool(int32_t, int32_t, int32_t)>;
-  const std::pair<test::Routine, Gets> variants[] = {
-      {[](Module1& m, PictureSurface& t) { Relief(m, t); },
-       [](int32_t, int32_t, int32_t) { return true; }},
-      {[](Module1& m, PictureSurface& t) { ReliefRed(m, t, 64); },
+  using Routine = std::function<void(Module1&, const CallContext&, PictureSurface&)>;
+  const std::pair<Routine, Gets> variants[] = {
+      {Relief, [](int32_t, int32_t, int32_t) { return true; }},
+      {[](Module1& m, const CallContext& c, PictureSurface& t) { ReliefRed(m, c, t, 64); },
        [](int32_t r, int32_t, int32_t) { return r < 64; }},
-      {[](Module1& m, PictureSurface& t) { ReliefGreen(m, t, 100); },
+      {[](Module1& m, const CallContext& c, PictureSurface& t) { ReliefGreen(m, c, t, 100); },
        [](int32_t, int32_t g, int32_t) { return g < 100; }},
-      {[](Module1& m, PictureSurface& t) { ReliefBlue(m, t, 200); },
+      {[](Module1& m, const CallContext& c, PictureSurface& t) { ReliefBlue(m, c, t, 200); },
        [](int32_t, int32_t, int32_t b) { return b < 200; }},
   };
   for (const Picture& p : {test::Noisy(37, 23), test::Noisy(1, 9), test::Noisy(9, 1)})
@@ -95,9 +95,8 @@ TEST(Relief, MatchesTheStatementByStatementRoutine) {
           test::ExpectSameAsReference(
               p,
               [&](Module1& m, PictureSurface& t) {
-                m.threads = threads;
                 if (split) m.planes.PlaneR();
-                relief(m, t);
+                relief(m, {.threads = threads}, t);
               },
               [&](Module1& m, PictureSurface& t) { ReferenceRelief(m, t, gets); });
         }

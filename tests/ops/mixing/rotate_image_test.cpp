@@ -39,7 +39,7 @@ TEST(RotateImage, AngleZeroCopiesTheSquareTheOffsetsCover) {
   for (const auto& c : cases) {
     const PictureSurface source = Source(test::Varied(c.sourceW, c.sourceH));
     PictureSurface destination(c.w, c.h, kBackground);
-    RotateImage(source, destination, 0);
+    RotateImage({}, source, destination, 0);
     for (int x = 0; x < c.w; ++x)
       for (int y = 0; y < c.h; ++y) {
         const bool covered = x >= c.left && x <= c.right && y >= c.top && y <= c.bottom;
@@ -57,8 +57,8 @@ TEST(RotateImage, EveryThreadCountGivesTheSamePixels) {
       SCOPED_TRACE(testing::Message() << w << "x" << h << " at " << value);
       const float angle = static_cast<float>(value * (3.14159265359 / 4));
       PictureSurface one(w + 7, h, kBackground), three(w + 7, h, kBackground);
-      RotateImage(source, one, angle, 1);
-      RotateImage(source, three, angle, 3);
+      RotateImage({.threads = 1}, source, one, angle);
+      RotateImage({.threads = 3}, source, three, angle);
       test::ExpectSamePixels(one.Image(), three.Image());
     }
   }
@@ -67,7 +67,7 @@ TEST(RotateImage, EveryThreadCountGivesTheSamePixels) {
 TEST(RotateImage, AQuarterTurnTakesThePointBelowTheCentre) {
   const PictureSurface source = Source(test::Varied(41, 41));
   PictureSurface destination(41, 41, kBackground);
-  RotateImage(source, destination, kQuarterTurn);
+  RotateImage({}, source, destination, kQuarterTurn);
   const int c = 20;  // round(20.5); 10 pixels right of it shows what was 10 below it
   for (int x = 0; x < 41; ++x)
     for (int y = 0; y < 41; ++y) {
@@ -80,7 +80,7 @@ TEST(RotateImage, AQuarterTurnTakesThePointBelowTheCentre) {
 TEST(RotateImage, AnEighthTurnKeepsTheCentreAndTheSquaresCorners) {
   const PictureSurface source = Source(test::Varied(31, 31));
   PictureSurface destination(31, 31, kBackground);
-  RotateImage(source, destination, static_cast<float>(3.14159265359 / 4));
+  RotateImage({}, source, destination, static_cast<float>(3.14159265359 / 4));
   EXPECT_EQ(destination.Point(16, 16), source.Point(16, 16));
   // (i, j) = (10, 0) at 45 degrees: r = 10, (dx, dy) = (7, 7).
   EXPECT_EQ(destination.Point(26, 16), source.Point(23, 23));
@@ -90,7 +90,7 @@ TEST(RotateImage, AnEighthTurnKeepsTheCentreAndTheSquaresCorners) {
 TEST(RotateImage, AnEmptyDestinationIsLeftAlone) {
   const PictureSurface source = Source(test::Varied(5, 5));
   PictureSurface destination(0, 0, kBackground);
-  RotateImage(source, destination, 1.0f);
+  RotateImage({}, source, destination, 1.0f);
   EXPECT_EQ(destination.Width(), 0);
 }
 
@@ -100,7 +100,7 @@ TEST(Slider1Change, ClearsTheResultRotatesImageAAndPublishes) {
   s.ws.Pic4.PSet(0, 0, PackRGB(1, 1, 1));
   Slider1_Change(s.ws, 2);
   PictureSurface expected(21, 13, s.ws.Pic4.BackColor);
-  RotateImage(s.ws.Pic1, expected, kQuarterTurn);
+  RotateImage({}, s.ws.Pic1, expected, kQuarterTurn);
   test::ExpectSamePixels(s.ws.Pic4.Image(), expected.Image());
   EXPECT_EQ(s.Result(0, 0), s.ws.Pic4.BackColor);
   EXPECT_TRUE(std::filesystem::exists(s.ws.folders.data + "ps.bmp"));

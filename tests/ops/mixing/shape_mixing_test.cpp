@@ -100,17 +100,15 @@ TEST(OutlineShape, AShapeLargerThanTheTargetIsClipped) {
 
 TEST(OutlineShape, LeavesTheProgressRangeAloneAndOnlyResetsItsValue) {
   test::Session s(test::Flat(10, 10, PackRGB(200, 200, 200)));
-  LoadPlanes(s.ws.m, s.ws.Pic1, s.ws.Pic4, 0, 0, 10, 10);
+  LoadPlanes(s.ws.m, {}, s.ws.Pic1, s.ws.Pic4, 0, 0, 10, 10);
   CountingHooks hooks;
-  s.ws.m.hooks = &hooks;
-  float strength = 5, size = 10;
-  OutlineShape(s.ws.m, s.ws.Pic4, s.ws.Pic3, strength, size);
+  const CallContext call{.hooks = &hooks};
+  OutlineShape(s.ws.m, call, s.ws.Pic4, s.ws.Pic3, 5, 10);
   EXPECT_EQ(hooks.ranges, 0);
   EXPECT_EQ(hooks.busy, 1);
   EXPECT_EQ(hooks.last, 0);
-  InsertShape(s.ws.m, s.ws.Pic4, s.ws.Pic3, strength, size);
+  InsertShape(s.ws.m, call, s.ws.Pic4, s.ws.Pic3, 5, 10);
   EXPECT_EQ(hooks.ranges, 1);
-  s.ws.m.hooks = &Module1::NoHooks();
 }
 
 }  // namespace pixmora

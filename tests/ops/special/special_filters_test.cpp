@@ -123,10 +123,9 @@ TEST(SpecialFilters, PlanesKeepTheUnclampedValues) {
 TEST(SpecialFilters, DarkPutsTheProgressBarBackToZero) {
   ProgressLog log;
   Module1 m;
-  m.hooks = &log;
   m.planes.Resize(3, 2);
   PictureSurface target(3, 2);
-  Dark(m, target);
+  Dark(m, {.hooks = &log}, target);
   ASSERT_FALSE(log.values.empty());
   EXPECT_EQ(log.values.back(), 0);
   EXPECT_EQ(log.values[log.values.size() - 2], 2) << "the last column";
