@@ -43,9 +43,12 @@ void Form1::RunOperation(Menu menu, int16_t index) {
   if (Busy()) return;
   ws_.values = ReadControlValues();
   const bool started = RunCommand([this, menu, index](const CancelToken& cancel) {
+    const uint64_t randomAt = ws_.m.random.Position();
     if (!RunMenuCommand(ws_, menu, index, &cancel)) return false;
     RecipeStep step;
     step.menu = menu, step.index = index, step.values = ws_.values;
+    // A replay of the recipe then draws what this run drew.
+    if (Has(FindEntry(menu, index)->reads, Input::Random)) step.randomAt = randomAt;
     RecordStep(step);
     return true;
   });

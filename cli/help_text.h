@@ -55,6 +55,8 @@ OP      a command's KEY (e.g. grayscale), its caption in any letter case
           image-b=FILE  pattern=FILE  shape=FILE  image-a=FILE
           image-a=result  image-b=result  (the last result handed on, as
                         File > Save > "Load image (A)/(B)" does)
+          random=N      the random source at N values drawn since the start,
+                        for the next OP (recipes made in the editor record it)
 
 Options (the editor's start values when left out):
   --color1 R,G,B    colour 1 (0,0,0)

@@ -20,6 +20,7 @@ std::string Detail(Input input, const ControlValues& v, const History& history) 
     case Input::ImageB: return "image B " + history.SourceOf(Slot::ImageB);
     case Input::Pattern: return "pattern " + history.SourceOf(Slot::Pattern);
     case Input::Shape: return "shape " + history.SourceOf(Slot::Shape);
+    case Input::Random: break;  // where the source stands is no value the user set
   }
   return "";
 }

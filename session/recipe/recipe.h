@@ -6,6 +6,7 @@
 // read or run as it stands is a usage error (Failure::Kind::Usage).
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,10 @@ struct RecipeStep {
   Menu menu = Menu::Color;                 // Command
   int16_t index = 0;
   ControlValues values;      // Command: the side panel as the command reads it
+  // Command: where the random source stands when it starts, when that was
+  // recorded (the window records it for the commands that draw from it, so
+  // that a replay draws the same values whatever came before).
+  std::optional<uint64_t> randomAt;
   int16_t sliderValue = 0;   // Rotate
   std::string text;          // as written, for messages
 

@@ -81,6 +81,8 @@ void ForEachLine(const Recipe& recipe, Emit emit) {
       words.push_back(values.substr(start, blank - start));
       start = blank + 1;
     }
+    if (step.kind == RecipeStep::Kind::Command && step.randomAt)
+      words.push_back("random=" + std::to_string(*step.randomAt));
     std::string comment;
     words.push_back(StepWords(step, comment));
     emit(words, comment);

@@ -15,6 +15,7 @@ void RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
       return;
     }
     ws.values = step.values;
+    if (step.randomAt) ws.m.random.MoveTo(*step.randomAt);
     RunMenuRoutine(ws, step.menu, step.index);
   });
   host.Stage(RecipeStage::Publish, [&] { PublishResult(ws); });

@@ -1,6 +1,7 @@
 #include "session/recipe/recipe_words.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "core/paths_and_text.h"
 #include "session/slider_command.h"
@@ -153,6 +154,10 @@ Result<bool> RecipeBuilder::AddSetting(const std::string& name, const std::strin
   Slot slot;
   const Result<bool> isValue = AddValue(name, value, name, word);
   if (!isValue || *isValue) return isValue;
+  if (name == "random") {
+    if (Status set = SetRandomPosition(value, word); !set) return std::unexpected(set.error());
+    return true;
+  }
   if (!SlotFromKey(name, slot)) return false;
   if (value.empty()) return UsageError("'" + word + "' names no file");
   if (value != "result") {
@@ -174,6 +179,15 @@ void RecipeBuilder::Open(Slot slot, const std::string& file, const std::string& 
   recipe_.steps.push_back(step);
 }
 
+Status RecipeBuilder::SetRandomPosition(const std::string& value, const std::string& word) {
+  char* end = nullptr;
+  const unsigned long long position = std::strtoull(value.c_str(), &end, 10);
+  if (value.empty() || *end != '\0' || value[0] == '-')
+    return UsageError("'" + word + "': random=N takes the number of values drawn, a whole number from 0");
+  randomAt_ = position;
+  return {};
+}
+
 void RecipeBuilder::AddOperation(RecipeStep step) {
   if (!recipe_.steps.empty() && recipe_.steps.back().IsOperation()) {
     RecipeStep handOn;
@@ -181,6 +195,7 @@ void RecipeBuilder::AddOperation(RecipeStep step) {
     recipe_.steps.push_back(handOn);
   }
   step.values = values_;
+  step.randomAt = std::exchange(randomAt_, std::nullopt);
   recipe_.steps.push_back(step);
 }
 

@@ -9,6 +9,8 @@
 //                              a picture file opened into its place
 //   image-a=result image-b=result
 //                              the result handed on ("Load image (A)/(B)")
+//   random=N                   the random source stands at N (values drawn
+//                              since a start) when the next command starts
 // A command or rotation right after another works on that one's result:
 // image A takes it first, as "Load image (A)" does.
 #pragma once
@@ -53,9 +55,12 @@ class RecipeBuilder {
   // The same for the values and the pictures' places.
   Result<bool> AddSetting(const std::string& name, const std::string& value, const std::string& word);
   void AddOperation(RecipeStep step);
+  // A random=N word: the random source's position for the next operation.
+  Status SetRandomPosition(const std::string& value, const std::string& word);
 
   Recipe recipe_;
   ControlValues values_;
+  std::optional<uint64_t> randomAt_;
   std::string base_;
   std::vector<GivenValue> given_;
 };
