@@ -19,7 +19,6 @@
 #include "app/history_panel.h"
 #include "app/menu_bar.h"
 #include "app/missing_pictures.h"
-#include "app/mnemonics.h"
 #include "app/recent_menu.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
@@ -146,10 +145,7 @@ void Form1::Form_Load() {
   for (PreviewBox* box : {c_.Image1, c_.Image2, c_.Image3}) box->SetBackColour(kWhite);
   c_.Picture4->SetBackColour(kBlack);
 
-  // The window's own captions follow the language the configuration named;
-  // the letters of Alt+letter are chosen once every caption is in.
-  windows::Retranslate(*this);
-  AssignMnemonics(*menuBar());
+  ShowLanguage();
 
   PrepareForCommands(true);
   c_.Label1->hide();
@@ -160,9 +156,9 @@ void Form1::Form_Load() {
   SetStatusPanelText(c_, 2, QStringLiteral("Dir. : ") + QString::fromStdString(ws_.folders.Textures()));
   const QString data = QString::fromStdString(ws_.folders.data);
   if (!IsFolder(ws_.folders.data))
-    Report(QStringLiteral("The data folder %1 is missing: results cannot be saved.").arg(data));
+    Report(windows::Tr("The data folder %1 is missing: results cannot be saved.").arg(data));
   else if (access(ws_.folders.data.c_str(), W_OK) != 0)
-    Report(QStringLiteral("The data folder %1 is read-only: results cannot be saved.").arg(data));
+    Report(windows::Tr("The data folder %1 is read-only: results cannot be saved.").arg(data));
   StartHistory();
   // The captions may have changed length.
   Form_Resize();

@@ -107,6 +107,8 @@ class Form1 : public QMainWindow, public CommandHost {
   void historyChanged();
   // Controls were enabled or disabled (a command started or ended).
   void availabilityChanged();
+  // The window shows another language: what composes captions composes them again.
+  void languageChanged();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -133,6 +135,11 @@ class Form1 : public QMainWindow, public CommandHost {
   ControlValues ReadControlValues() const;
 
   void StartHistory();
+  void ReadStepCaptions();
+  // Shows the window in the language now set: the captions, tool tips and
+  // accessible names of its own, those composed from the design's, and the
+  // Alt+letters chosen again.
+  void ShowLanguage();
   void BuildLive();
   // The step Live would take again: the current one, when it is a menu
   // command and Live is on.
@@ -142,7 +149,8 @@ class Form1 : public QMainWindow, public CommandHost {
   QString StepName(const RecipeStep& step) const;
   // The command File > Repeat runs again, with the values of that moment; it
   // is enabled when the control that started it is.
-  void RememberCommand(QObject* control, const QString& caption, std::function<void()> run);
+  void RememberCommand(QObject* control, std::function<void()> run);
+  void ShowRepeatCaption();
   void Repeat();
 
   void InvokeCommand(const QString& control);

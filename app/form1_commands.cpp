@@ -18,6 +18,7 @@
 #include "core/load_planes.h"
 #include "session/captions/control_names.h"
 #include "session/dispatch.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -54,14 +55,22 @@ void Form1::RunOperation(Menu menu, int16_t index) {
   });
   if (!started) return;
   auto* entry = findChild<QAction*>(QString::fromStdString(MenuEntryName(menu, index)));
-  RememberCommand(entry, WithoutMnemonic(entry->text()), [this, menu, index] { RunOperation(menu, index); });
+  RememberCommand(entry, [this, menu, index] { RunOperation(menu, index); });
 }
 
-void Form1::RememberCommand(QObject* control, const QString& caption, std::function<void()> run) {
+void Form1::RememberCommand(QObject* control, std::function<void()> run) {
   lastCommand_ = {control, std::move(run)};
-  auto* repeat = findChild<QAction*>("mnuRepeat");
-  repeat->setText(QStringLiteral("Repeat %1").arg(caption));
+  ShowRepeatCaption();
   AssignMnemonics(*findChild<QMenu*>("mnufi"));
+}
+
+// File > Repeat names the command it runs again: a menu entry by its caption,
+// the slider by its label's.
+void Form1::ShowRepeatCaption() {
+  if (!lastCommand_.run) return;
+  const auto* entry = qobject_cast<const QAction*>(lastCommand_.control);
+  findChild<QAction*>("mnuRepeat")
+      ->setText(windows::Tr("Repeat %1").arg(entry ? WithoutMnemonic(entry->text()) : Caption("Label13")));
 }
 
 void Form1::Repeat() {
@@ -81,7 +90,7 @@ bool Form1::RunCommand(std::function<bool(const CancelToken&)> work,
       [work = std::move(work), ended](const CancelToken& cancel) { *ended = work(cancel); },
       [this, ended, done = std::move(done)](const QString&, bool cancelled) {
         const bool stopped = cancelled && !*ended;
-        if (stopped) Report(QStringLiteral("The command was cancelled; nothing changed."));
+        if (stopped) Report(windows::Tr("The command was cancelled; nothing changed."));
         if (done) done(stopped);
       },
       true, false};
@@ -130,7 +139,7 @@ void Form1::CommandEnded(const QString& failure, const QString& what) {
     SetStatusPanelText(c_, kNoticePanel, QString());
   RefreshPreviews();
   PrepareForCommands(false);
-  if (!failure.isEmpty()) Report(QStringLiteral("The command failed: ") + failure);
+  if (!failure.isEmpty()) Report(windows::Tr("The command failed: %1").arg(failure));
   emit commandFinished();
 }
 
@@ -178,7 +187,7 @@ void Form1::UpdateAvailability() {
   else centralWidget()->setCursor(Qt::BusyCursor);
   // Until there is an image A, the status bar says where to start (unless it
   // has something else to say).
-  const QString hint = QString::fromUtf8(kOpenImageAFirst);
+  const QString hint = windows::Tr(kOpenImageAFirst);
   const QString notice = static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text();
   if (idle && !imageA && notice.isEmpty()) SetStatusPanelText(c_, kNoticePanel, hint);
   if (imageA && notice == hint) SetStatusPanelText(c_, kNoticePanel, QString());

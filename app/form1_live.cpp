@@ -13,15 +13,17 @@
 #include "app/user_settings.h"
 #include "session/dispatch.h"
 #include "session/history/step_description.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
 void Form1::BuildLive() {
-  live_ = new QAction(QStringLiteral("Live"), this);
+  live_ = new QAction(this);
   live_->setObjectName("mnuLive");
   live_->setCheckable(true);
   live_->setChecked(SavedLive());
-  live_->setToolTip(QStringLiteral("Live: the last command follows the bars it reads as they move"));
+  windows::SetCaption(live_, "Live");
+  windows::SetToolTip(live_, "Live: the last command follows the bars it reads as they move");
   connect(live_, &QAction::toggled, this, [](bool on) { SaveLive(on); });
   findChild<QMenu*>("mnuEdit")->addSeparator();
   findChild<QMenu*>("mnuEdit")->addAction(live_);

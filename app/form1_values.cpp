@@ -114,7 +114,7 @@ void Form1::Slider1_Change(int value) {
     return true;
   });
   if (started)
-    RememberCommand(c_.Slider1, Caption("Label13"), [this] { Slider1_Change(c_.Slider1->value()); });
+    RememberCommand(c_.Slider1, [this] { Slider1_Change(c_.Slider1->value()); });
 }
 
 ControlValues Form1::ReadControlValues() const {

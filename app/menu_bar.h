@@ -24,5 +24,8 @@ struct MenuCommands {
 };
 
 void BuildMenuBar(QMenuBar& bar, const MenuCommands& commands);
+// Each operation's tool tip says what it reads besides image A, in the
+// window's language now.
+void ShowOperationToolTips(QMenuBar& bar);
 
 }  // namespace pixmora::app

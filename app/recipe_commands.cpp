@@ -3,10 +3,12 @@
 #include <cerrno>
 
 #include "app/file_dialog.h"
+#include "app/missing_pictures.h"
 #include "core/paths_and_text.h"
 #include "imageio/atomic_file.h"
 #include "session/recipe/recipe_file.h"
 #include "session/recipe/recipe_slice.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -41,12 +43,12 @@ QString ResultCommandLine(const History& history) {
 void SaveRecipe(CommandHost& host, const History& history) {
   const Recipe recipe = LiveSteps(history.RecipeToHere());
   if (OriginalImageA(recipe).empty()) {
-    host.Report(QStringLiteral("Open image A first (File > Open or drop a picture)"));
+    host.Report(windows::Tr(kOpenImageAFirst));
     return;
   }
   FileDialogRequest request;
-  request.title = QStringLiteral("Save recipe");
-  request.filter = QStringLiteral("Recipes(*.recipe)|*.recipe|");
+  request.title = windows::Tr("Save recipe");
+  request.filter = windows::Tr("Recipes") + QStringLiteral("(*.recipe)|*.recipe|");
   request.defaultExtension = ".recipe";
   request.save = true;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);

@@ -15,6 +15,7 @@
 #include "app/value_field.h"
 #include "session/captions/control_names.h"
 #include "session/captions/design_captions.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -46,7 +47,7 @@ int AddColourRows(QGridLayout& grid, int row, int colour, Form1Controls& c, QWid
   swatch->setFixedHeight(18);
   swatch->setAutoFillBackground(true);
   swatch->setCursor(Qt::PointingHandCursor);
-  swatch->setToolTip(QStringLiteral("Click to choose the colour"));
+  windows::SetToolTip(swatch, "Click to choose the colour");
   c.Label6[colour] = swatch;
   grid.addWidget(swatch, row, 1, 1, 2);
   for (int channel = 0; channel < 3; ++channel) {

@@ -6,6 +6,7 @@
 
 #include "app/tool_icons.h"
 #include "session/captions/control_names.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -21,7 +22,8 @@ void BuildToolBar(QMainWindow& window, Form1Controls& c, const std::function<voi
     auto* button = new QToolButton(bar);
     button->setObjectName(QString::fromStdString(IndexedName("Image5", i)));
     button->setIcon(ToolIcon(i));
-    button->setToolTip(ToolTip(i));
+    windows::SetToolTip(button, ToolTip(i));
+    windows::SetAccessibleName(button, ToolTip(i));
     button->setAutoRaise(true);
     QObject::connect(button, &QToolButton::clicked, [clicked, i] { clicked(i); });
     bar->addWidget(button);

@@ -114,11 +114,11 @@ QIcon ToolIcon(int index) {
   return QIcon(pixmap);
 }
 
-QString ToolTip(int index) {
+const char* ToolTip(int index) {
   static const char* const tips[kToolButtons] = {
       "Show image A",  "Show image B",   "Show the result",       "Show the pattern",
       "Show the shape", "The result becomes image A", "The result becomes image B"};
-  return QString::fromUtf8(tips[index]);
+  return tips[index];
 }
 
 }  // namespace pixmora::app

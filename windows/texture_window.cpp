@@ -17,6 +17,8 @@
 #include "imageio/write_picture.h"
 #include "windows/read_later.h"
 #include "windows/texture_thumbnail.h"
+#include "windows/translate.h"
+#include "session/captions/window_captions.h"
 
 namespace pixmora::windows {
 
@@ -57,7 +59,7 @@ std::string ListingProblem(const std::string& folder) {
   const std::filesystem::path path = std::filesystem::path(folder).parent_path();
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return {};
-  return std::filesystem::exists(path, error) ? "not a folder" : "no such folder";
+  return Translate(std::filesystem::exists(path, error) ? "not a folder" : "no such folder");
 }
 
 }  // namespace
@@ -69,12 +71,12 @@ Form3::Form3(Workspace& ws, QWidget* owner)
       }),
       ws_(ws) {
   setObjectName("Form3");
-  setWindowTitle(QStringLiteral("Texture"));
+  SetCaption(this, "Texture");
   auto* grid = new QGridLayout(this);
-  const QString captions[] = {QStringLiteral("Texture Standard List (1)"),
-                              QStringLiteral("Texture User List (2)")};
+  const char* const captions[] = {"Texture Standard List (1)", "Texture User List (2)"};
   for (int i = 0; i < 2; ++i) {
-    Option1_[i] = new QRadioButton(captions[i], this);
+    Option1_[i] = new QRadioButton(this);
+    SetCaption(Option1_[i], captions[i]);
     Option1_[i]->setObjectName(Indexed("Option1", i));
     connect(Option1_[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     libraryCounts_[i] = new QLabel(QStringLiteral("0"), this);
@@ -92,10 +94,12 @@ Form3::Form3(Workspace& ws, QWidget* owner)
   Option1_[0]->setChecked(true);
   Text1_ = new QLineEdit(this);
   Text1_->setObjectName("Text1");
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(this);
   ok->setObjectName("Command1");
-  auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+  SetCaption(ok, "OK");
+  auto* exit = new QPushButton(this);
   exit->setObjectName("Command2");
+  SetCaption(exit, "Exit");
   connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
   connect(exit, &QPushButton::clicked, this, &Form3::Command2_Click);
   grid->addWidget(Text1_, 3, 0, 1, 2);
@@ -112,7 +116,8 @@ void Form3::LoadTextureFolder(int i) {
   strips_[i]->clear();
   const std::string folder = i == 0 ? ws_.folders.Textures() : ws_.folders.UserTextures();
   const std::string problem = ListingProblem(folder);
-  if (!problem.empty()) ws_.report("cannot list " + folder + ": " + problem);
+  if (!problem.empty())
+    ws_.report(Tr("cannot list %1: %2").arg(QString::fromStdString(folder), QString::fromStdString(problem)).toStdString());
   libraries_[i] = windows::LoadTextureFolder(folder);
   const TextureLibrary& library = libraries_[i];
   for (int k = 1; k <= library.count; ++k) {
@@ -150,12 +155,12 @@ void Form3::Command1_Click() {
   const std::string text = Text1_->text().toStdString();
   ValidateTextureName(library, text, verdict_);
   if (verdict_ == 0) {
-    critical(this, QStringLiteral("Name Texture not Valid!"));
+    critical(this, Tr("Name Texture not Valid!"));
     return;
   }
   const Picture result = ws_.imma.Image();
   if (result->Count() == 0) {
-    ws_.report("There is no result to save yet.");
+    ws_.report(Translate("There is no result to save yet."));
     return;
   }
   const std::string folder = library.folder;

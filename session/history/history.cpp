@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/paths_and_text.h"
+#include "session/captions/window_captions.h"
 
 namespace pixmora {
 
@@ -30,7 +31,7 @@ History::History(std::string workingFolder, HistoryBudget budget)
     : folder_(std::move(workingFolder)), budget_(budget) {}
 
 void History::Start(const SessionState& state, std::vector<RecipeStep> steps) {
-  entries_ = {Entry{"Start", "", std::move(steps)}};
+  entries_ = {Entry{Translate("Start"), "", std::move(steps)}};
   states_.clear();
   sizes_.clear();
   states_.push_back(Store(state));

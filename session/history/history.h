@@ -27,7 +27,7 @@ HistoryBudget DefaultHistoryBudget(const std::string& workingFolder);
 class History {
  public:
   struct Entry {
-    std::string name;               // "Grayscale", "Open image A"
+    std::string name;               // "Grayscale", "Open image A a.png"
     std::string details;            // what it read: "strength 0.7, image B b.png"
     std::vector<RecipeStep> steps;  // what it did
   };

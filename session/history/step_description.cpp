@@ -1,6 +1,6 @@
 #include "session/history/step_description.h"
 
-#include "core/paths_and_text.h"
+#include "session/captions/window_captions.h"
 
 namespace pixmora {
 
@@ -10,16 +10,16 @@ std::string Colour(const int16_t (&c)[3]) {
   return std::to_string(c[0]) + "," + std::to_string(c[1]) + "," + std::to_string(c[2]);
 }
 
-std::string Detail(Input input, const ControlValues& v, const History& history) {
+std::string Value(Input input, const ControlValues& v, const History& history) {
   switch (input) {
-    case Input::Colour1: return "colour 1 " + Colour(v.colour1);
-    case Input::Colour2: return "colour 2 " + Colour(v.colour2);
+    case Input::Colour1: return Colour(v.colour1);
+    case Input::Colour2: return Colour(v.colour2);
     case Input::Strength:  // as the side panel shows it: value / 10
-      return "strength " + std::to_string(v.strength / 10) + "." + std::to_string(v.strength % 10);
-    case Input::Size: return "size " + std::to_string(v.size * 10) + "%";
-    case Input::ImageB: return "image B " + history.SourceOf(Slot::ImageB);
-    case Input::Pattern: return "pattern " + history.SourceOf(Slot::Pattern);
-    case Input::Shape: return "shape " + history.SourceOf(Slot::Shape);
+      return std::to_string(v.strength / 10) + "." + std::to_string(v.strength % 10);
+    case Input::Size: return std::to_string(v.size * 10) + "%";
+    case Input::ImageB: return history.SourceOf(Slot::ImageB);
+    case Input::Pattern: return history.SourceOf(Slot::Pattern);
+    case Input::Shape: return history.SourceOf(Slot::Shape);
     case Input::Random: break;  // where the source stands is no value the user set
   }
   return "";
@@ -28,7 +28,6 @@ std::string Detail(Input input, const ControlValues& v, const History& history) 
 }  // namespace
 
 std::string StepDetails(const RecipeStep& step, const History& history, bool pictures) {
-  if (step.kind == RecipeStep::Kind::Open) return BaseName(step.file);
   const CatalogueEntry* entry =
       step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
   if (!entry) return "";
@@ -36,7 +35,7 @@ std::string StepDetails(const RecipeStep& step, const History& history, bool pic
   constexpr Inputs kPictures = Input::ImageB | Input::Pattern | Input::Shape;
   for (const InputInfo& info : AllInputs())
     if (Has(entry->reads, info.input) && (pictures || !Has(kPictures, info.input)))
-      details += (details.empty() ? "" : ", ") + Detail(info.input, step.values, history);
+      details += (details.empty() ? "" : ", ") + Translate(info.name) + " " + Value(info.input, step.values, history);
   return details;
 }
 
