@@ -83,6 +83,7 @@ Form1::Form1(QWidget* parent)
   ConnectLargeView();
   AddHistoryEntry(*findChild<QMenu*>("mnuView"), *findChild<HistoryPanel*>());
   BuildLive();
+  SetTabOrder();
 }
 
 Form1::~Form1() { runner_.Wait(); }
@@ -118,15 +119,26 @@ void Form1::BuildControls() {
   history->hide();
   BuildEditMenu(*this);
   c_.Picture5->onResize = [this] { Form_Resize(); };
-  // The full-size surface each preview shows fitted (the result's is Pic4).
-  c_.Image2->SetFullSize(&ws_.Pic1);
-  c_.Image3->SetFullSize(&ws_.Pic2);
-  c_.Image1->SetFullSize(&ws_.Pic4);
-  c_.Picture4->SetFullSize(&ws_.Pic3);
-  c_.picture1->SetFullSize(&ws_.PatPic);
-  for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) {
-    const QString name = box->objectName();
-    connect(box, &PreviewBox::clicked, this, [this, name] { InvokeCommand(name); });
+  // Each preview: the full-size surface it shows fitted (the result's is
+  // Pic4), the picture's name, and what pressing it does.
+  const struct {
+    PreviewBox* box;
+    const PictureSurface* fullSize;
+    const char* name;
+    const char* press;
+  } previews[] = {
+      {c_.Image2, &ws_.Pic1, "Image A", "Click or press Enter to open image A; double-click to see it large"},
+      {c_.Image3, &ws_.Pic2, "Image B", "Click or press Enter to open image B; double-click to see it large"},
+      {c_.Image1, &ws_.Pic4, "Result", "Click or press Enter to save the result; double-click to see it large"},
+      {c_.Picture4, &ws_.Pic3, "Shape", "Click or press Enter to choose a shape; double-click to see it large"},
+      {c_.picture1, &ws_.PatPic, "Pattern", "Click or press Enter to open a pattern; double-click to see it large"},
+  };
+  for (const auto& p : previews) {
+    p.box->SetFullSize(p.fullSize);
+    p.box->SetPictureName(p.name);
+    windows::SetToolTip(p.box, p.press);
+    const QString name = p.box->objectName();
+    connect(p.box, &PreviewBox::clicked, this, [this, name] { InvokeCommand(name); });
   }
 }
 

@@ -116,6 +116,9 @@ class Form1 : public QMainWindow, public CommandHost {
 
  private:
   void BuildControls();
+  // Tab goes along the tool bar, down the side panel, across the previews,
+  // then to the status bar's buttons.
+  void SetTabOrder();
   // Closing with a result never saved asks first: Save (the window closes
   // once the file holds it), Discard, or Cancel. True when it may close now.
   bool MayClose();
@@ -127,6 +130,10 @@ class Form1 : public QMainWindow, public CommandHost {
   void RestoreValues();
   void KeepValues() const;
   QList<QScrollBar*> ValueBars() const;
+  // Their fields, in the same order.
+  QList<ValueField*> ValueFields() const;
+  // Every control a screen reader names from the captions, in the language now.
+  void NameControls();
 
   void HS1_Change(int index);
   QString ValueName(const ValueField* field) const;
@@ -188,6 +195,7 @@ class Form1 : public QMainWindow, public CommandHost {
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   std::unique_ptr<History> history_;
   NoticeLog notices_;  // what Report said, for the status bar's list
+  QString startHint_;  // where to start, while the status bar says it
   std::map<std::string, QString> stepCaptions_;  // by control name, read at start-up
   QAction* live_ = nullptr;
   // Values moved (counted) and the count the last live run started with.

@@ -186,11 +186,11 @@ void Form1::UpdateAvailability() {
   if (idle) centralWidget()->unsetCursor();
   else centralWidget()->setCursor(Qt::BusyCursor);
   // Until there is an image A, the status bar says where to start (unless it
-  // has something else to say).
-  const QString hint = windows::Tr(kOpenImageAFirst);
+  // has something else to say), in the language now.
   const QString notice = static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text();
-  if (idle && !imageA && notice.isEmpty()) SetStatusPanelText(c_, kNoticePanel, hint);
-  if (imageA && notice == hint) SetStatusPanelText(c_, kNoticePanel, QString());
+  const bool showsHint = notice.isEmpty() || notice == startHint_;
+  startHint_ = showsHint && idle && !imageA ? windows::Tr(kOpenImageAFirst) : QString();
+  if (showsHint) SetStatusPanelText(c_, kNoticePanel, startHint_);
   emit availabilityChanged();
 }
 

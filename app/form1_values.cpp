@@ -22,10 +22,11 @@ namespace pixmora::app {
 
 namespace {
 
-void SetSwatch(QLabel* swatch, int r, int g, int b) {
+void SetSwatch(QWidget* swatch, int r, int g, int b) {
   QPalette p = swatch->palette();
   p.setColor(QPalette::Window, windows::ToQColor(PackRGB(r, g, b)));
   swatch->setPalette(p);
+  swatch->setAccessibleDescription(QStringLiteral("%1, %2, %3").arg(r).arg(g).arg(b));
 }
 
 }  // namespace
@@ -36,11 +37,12 @@ void Form1::ConnectValueControls() {
   for (int i = 0; i < 2; ++i) connect(c_.Label6[i], &ColourSwatch::clicked, this, [this, i] { ChooseColour(i); });
   // The angle follows the knob while it is dragged, before the turn starts.
   for (auto moved : {&QSlider::sliderMoved, &QSlider::valueChanged})
-    connect(c_.Slider1, moved, this,
-            [this](int value) { c_.sliderAngle->setText(QStringLiteral("%1\u00b0").arg(value * 45)); });
+    connect(c_.Slider1, moved, this, [this](int value) {
+      c_.sliderAngle->setText(QStringLiteral("%1\u00b0").arg(value * 45));
+      c_.Slider1->setAccessibleDescription(c_.sliderAngle->text());
+    });
   connect(c_.Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
-  for (ValueField* field : {c_.Label4[0], c_.Label4[1], c_.Label4[2], c_.Label4[3], c_.Label4[4], c_.Label4[5],
-                            c_.Label3, c_.Label9})
+  for (ValueField* field : ValueFields())
     connect(field, &ValueField::refused, this, [this, field] {
       const QString notice = windows::Tr("%1 takes %2 to %3")
                                  .arg(ValueName(field), field->Bound(field->minimum()),
@@ -55,6 +57,10 @@ void Form1::ConnectValueControls() {
 
 QList<QScrollBar*> Form1::ValueBars() const {
   return {c_.HS1[0], c_.HS1[1], c_.HS1[2], c_.HS1[3], c_.HS1[4], c_.HS1[5], c_.HScroll1, c_.HScroll2};
+}
+
+QList<ValueField*> Form1::ValueFields() const {
+  return {c_.Label4[0], c_.Label4[1], c_.Label4[2], c_.Label4[3], c_.Label4[4], c_.Label4[5], c_.Label3, c_.Label9};
 }
 
 void Form1::ShowStartValues() {

@@ -16,6 +16,12 @@ void BuildToolBar(QMainWindow& window, Form1Controls& c, const std::function<voi
   bar->setMovable(false);
   bar->setFloatable(false);
   bar->setIconSize(QSize(24, 24));
+  windows::SetCaption(bar, "Tools");
+  // The button Qt shows when the window is too narrow for every tool.
+  if (auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button")) {
+    windows::SetAccessibleName(more, "More tools");
+    windows::SetToolTip(more, "More tools");
+  }
   window.addToolBar(Qt::TopToolBarArea, bar);
   for (int i = 0; i < kToolButtons; ++i) {
     if (i == 5) bar->addSeparator();

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <filesystem>
 
 #include "windows/qt_pictures.h"
@@ -50,6 +51,9 @@ QLabel* MakePicture(int i, QWidget* parent) {
   return label;
 }
 
+// A texture's file name without its ".bmp".
+QString TextureName(const std::string& file) { return QString::fromStdString(file.substr(0, file.size() - 4)); }
+
 void ShowPictureIn(QLabel* label, const Picture& picture) {
   label->setPixmap(picture ? QPixmap::fromImage(ToQImage(*picture)) : QPixmap());
 }
@@ -82,6 +86,8 @@ Form3::Form3(Workspace& ws, QWidget* owner)
     libraryCounts_[i] = new QLabel(QStringLiteral("0"), this);
     libraryCounts_[i]->setObjectName(Indexed("Label1", i));
     strips_[i] = MakeStrip(i == 0 ? "PicStrip1" : "PicStrip2", this);
+    SetAccessibleName(strips_[i], i == 0 ? "Standard textures" : "User textures");
+    SetAccessibleName(strips_[i]->verticalScrollBar(), "Scroll bar of the textures");
     connect(strips_[i], &QListWidget::itemClicked, this, [this, i](QListWidgetItem* item) {
       PicStrip_ItemClick(i, strips_[i]->row(item) + 1);
     });
@@ -94,6 +100,7 @@ Form3::Form3(Workspace& ws, QWidget* owner)
   Option1_[0]->setChecked(true);
   Text1_ = new QLineEdit(this);
   Text1_->setObjectName("Text1");
+  SetAccessibleName(Text1_, "Texture name");
   auto* ok = new QPushButton(this);
   ok->setObjectName("Command1");
   SetCaption(ok, "OK");
@@ -123,10 +130,14 @@ void Form3::LoadTextureFolder(int i) {
   for (int k = 1; k <= library.count; ++k) {
     const std::string path = library.folder + library.names[k];
     const auto report = ws_.report;
-    strips_[i]->addItem(new QListWidgetItem(
-        TextureThumbnail(path, strips_[i]->viewport(),
-                         [report](const Failure& failure) { report(failure.Message()); }),
-        QString()));
+    auto* item = new QListWidgetItem(TextureThumbnail(path, strips_[i]->viewport(),
+                                                      [report](const Failure& failure) { report(failure.Message()); }),
+                                     QString());
+    // Named by the texture's name, which the strip does not write.
+    const QString name = TextureName(library.names[k]);
+    item->setToolTip(name);
+    item->setData(Qt::AccessibleTextRole, name);
+    strips_[i]->addItem(item);
   }
   libraryCounts_[i]->setText(QString::number(library.count));
 }
@@ -142,7 +153,7 @@ void Form3::PicStrip_ItemClick(int i, int position) {
   const TextureLibrary& library = libraries_[i];
   if (position < 1 || position > library.count) return;
   const std::string& name = library.names[position];
-  Text1_->setText(QString::fromStdString(name.substr(0, name.size() - 4)));
+  Text1_->setText(TextureName(name));
   const std::string path = library.folder + name;
   ReadPictureLater(path, libraryPictures_[1], [this](const Result<Picture>& picture) {
     if (!picture) ws_.report(picture.error().Message());
