@@ -112,6 +112,7 @@ class Form1 : public QMainWindow, public CommandHost {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -125,6 +126,7 @@ class Form1 : public QMainWindow, public CommandHost {
   void ConnectValueControls();
   void Form_Resize();
   void FitOuterSize();
+  void PlaceOnScreen();
   void ShowStartValues();
   // The values of the last run, and keeping them for the next.
   void RestoreValues();
@@ -192,6 +194,9 @@ class Form1 : public QMainWindow, public CommandHost {
   QuestionBox askQuestion_;
   std::weak_ptr<const PixelBuffer> savedResult_;  // the last result written, while it lives
   bool closeWhenIdle_ = false;  // closing waits for the job under way
+  bool restored_ = false;       // the size and place of the last run were taken up
+  bool shown_ = false;          // the window was shown once
+  bool placing_ = false;        // just after, while the frame may still come
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   std::unique_ptr<History> history_;
   NoticeLog notices_;  // what Report said, for the status bar's list

@@ -17,6 +17,8 @@ void BuildToolBar(QMainWindow& window, Form1Controls& c, const std::function<voi
   bar->setFloatable(false);
   bar->setIconSize(QSize(24, 24));
   windows::SetCaption(bar, "Tools");
+  // Raised only under the pointer, a button would not show the keyboard's focus.
+  bar->setStyleSheet(QStringLiteral("QToolButton:focus { border: 2px solid palette(highlight); border-radius: 3px; }"));
   // The button Qt shows when the window is too narrow for every tool.
   if (auto* more = bar->findChild<QToolButton*>("qt_toolbar_ext_button")) {
     windows::SetAccessibleName(more, "More tools");

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <filesystem>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 
@@ -39,6 +40,20 @@ TEST_F(WindowTest, FitsALaptopScreenAndTheSidePanelScrolls) {
   const QRect pattern(window->Controls().picture1->mapTo(panel->viewport(), QPoint(0, 0)),
                       window->Controls().picture1->size());
   EXPECT_TRUE(panel->viewport()->rect().contains(pattern)) << "the pattern's preview can be reached";
+}
+
+// At a first start the window takes the design's 1067 x 760, frame included,
+// where the screen's available area holds it, else that area; all of its
+// frame on the screen (run on screens of 800 x 600, 1280 x 720, 1366 x 768).
+TEST_F(WindowTest, AtAFirstStartTheFrameFitsTheScreen) {
+  Start();
+  window->move(40, 60);
+  window->show();
+  QCoreApplication::processEvents();
+  const QRect room = window->screen()->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  EXPECT_TRUE(room.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+  EXPECT_EQ(frame.size(), QSize(1067, 760).boundedTo(room.size()));
 }
 
 TEST_F(WindowTest, ProgressBarSitsInTheFirstPanelAtZero) {
