@@ -135,8 +135,10 @@ void PreviewBox::PaintSurface(QPainter& painter, const QRect& inner) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(square, image_);
   // Texts are placed with the engine's text metrics; each is centred in the
-  // box those metrics give it, so the window's own font lands in the same place.
-  painter.setPen(palette().color(QPalette::WindowText));
+  // box those metrics give it, so the window's own font lands in the same
+  // place. Black or white, whichever reads on the box's back colour, whatever
+  // the colour scheme's text colour.
+  painter.setPen(palette().color(QPalette::Window).lightnessF() > 0.5 ? Qt::black : Qt::white);
   for (const PrintedText& t : texts_) {
     const QRectF box(square.x() + t.x * scale, square.y() + t.y * scale,
                      surface_.TextWidth(t.text) * scale, surface_.TextHeight(t.text) * scale);

@@ -70,8 +70,10 @@ std::string ListingProblem(const std::string& folder) {
 
 Form3::Form3(Workspace& ws, QWidget* owner)
     : QDialog(owner),
-      critical([](QWidget* parent, const QString& text) {
-        QMessageBox::critical(parent, QString(), text);
+      critical([](QWidget* parent, const QString& text, const QString& rule) {
+        QMessageBox box(QMessageBox::Critical, QString(), text, QMessageBox::Ok, parent);
+        box.setInformativeText(rule);
+        box.exec();
       }),
       ws_(ws) {
   setObjectName("Form3");
@@ -117,6 +119,21 @@ Form3::Form3(Workspace& ws, QWidget* owner)
   LoadTextureFolder(0);
   LoadTextureFolder(1);
   strips_[0]->show();
+  ShowNameForm();
+}
+
+void Form3::ShowNameForm() {
+  const int next = NextTextureNumber(libraries_[selected_]);
+  Text1_->setPlaceholderText(next ? Tr("%1 Name").arg(next, 3, 10, QChar('0')) : Tr("All 999 numbers are taken"));
+  Text1_->setToolTip(NameRule());
+}
+
+QString Form3::NameRule() const {
+  const int next = NextTextureNumber(libraries_[selected_]);
+  if (!next) return Tr("All 999 numbers of this library are taken: pick a texture listed to replace it.");
+  return Tr("A valid name starts with a number from %1 to 999, then a space and a name (\"%1 My flame\"); "
+            "or it is the name of a texture listed, which it replaces.")
+      .arg(next, 3, 10, QChar('0'));
 }
 
 void Form3::LoadTextureFolder(int i) {
@@ -147,6 +164,7 @@ void Form3::Option1_Click(int i) {
   for (QListWidget* strip : strips_) strip->hide();
   strips_[i]->show();
   Text1_->clear();
+  ShowNameForm();
 }
 
 void Form3::PicStrip_ItemClick(int i, int position) {
@@ -166,7 +184,7 @@ void Form3::Command1_Click() {
   const std::string text = Text1_->text().toStdString();
   ValidateTextureName(library, text, verdict_);
   if (verdict_ == 0) {
-    critical(this, Tr("Name Texture not Valid!"));
+    critical(this, Tr("Name Texture not Valid!"), NameRule());
     return;
   }
   const Picture result = ws_.imma.Image();

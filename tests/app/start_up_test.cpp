@@ -92,6 +92,24 @@ TEST_F(WindowTest, MissingStartPatternSaysNoPreview) {
   EXPECT_FALSE(ShowsText(window->Controls().Picture4, kNoPreview));
 }
 
+// "No Preview Available" stands out from the white previews and the black
+// shape preview alike, whatever the scheme's text colour.
+TEST_F(WindowTest, NoPreviewAvailableReadsOnEveryBackColour) {
+  Start();
+  window->show();
+  for (const Slot slot : {Slot::ImageA, Slot::Shape}) ASSERT_TRUE(window->ShowPicture(slot, root + "missing.bmp"));
+  for (app::PreviewBox* box : {window->Controls().Image2, window->Controls().Picture4}) {
+    ASSERT_TRUE(ShowsText(box, kNoPreview));
+    const QImage shot = box->grab(box->contentsRect()).toImage();
+    const double back = box->palette().color(QPalette::Window).lightnessF();
+    double contrast = 0;
+    for (int y = 0; y < shot.height(); ++y)
+      for (int x = 0; x < shot.width(); ++x)
+        contrast = std::max(contrast, std::abs(shot.pixelColor(x, y).lightnessF() - back));
+    EXPECT_GT(contrast, 0.7) << box->objectName().toStdString();
+  }
+}
+
 TEST_F(WindowTest, MissingDataFolderKeepsTheDesignAndSaysSo) {
   RemoveFolder(data);
   Start();
