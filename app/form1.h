@@ -9,6 +9,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <atomic>
 #include <functional>
 #include <future>
@@ -201,6 +202,7 @@ class Form1 : public QMainWindow, public CommandHost {
   std::unique_ptr<History> history_;
   NoticeLog notices_;  // what Report said, for the status bar's list
   QString startHint_;  // where to start, while the status bar says it
+  QPointer<QWidget> focusBeforeJob_;
   std::map<std::string, QString> stepCaptions_;  // by control name, read at start-up
   QAction* live_ = nullptr;
   // Values moved (counted) and the count the last live run started with.

@@ -112,6 +112,9 @@ bool Form1::RunFileJob(FileJob job) {
 
 bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
   if (Busy()) return false;
+  // Disabled while the job runs, the control with the focus loses it; it
+  // gets it back when the job ends.
+  focusBeforeJob_ = focusWidget();
   // The notice of the previous command goes; this one may leave its own.
   SetStatusPanelText(c_, kNoticePanel, what);
   // A job starts once the preparations are done: it uses the same planes
@@ -138,6 +141,7 @@ void Form1::CommandEnded(const QString& failure, const QString& what) {
   if (!what.isEmpty() && static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text() == what)
     SetStatusPanelText(c_, kNoticePanel, QString());
   RefreshPreviews();
+  if (focusBeforeJob_ && focusBeforeJob_->isEnabled() && isActiveWindow()) focusBeforeJob_->setFocus();
   PrepareForCommands(false);
   if (!failure.isEmpty()) Report(windows::Tr("The command failed: %1").arg(failure));
   emit commandFinished();

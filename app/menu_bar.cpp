@@ -53,6 +53,7 @@ void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
   QMenu* recent = AddOwnMenu(*file, "mnuRecent", "Open Recent");
   recent->setToolTipsVisible(true);
   QObject::connect(recent, &QMenu::aboutToShow, [recent, fill = commands.fillRecent] { fill(*recent); });
+  AddEntry(*file, "mnuSample", "Open Sample", [fileEntry = commands.fileEntry] { fileEntry("mnuSample"); });
   AddSeparator(*file, "pos3");
   AddFileEntry(*file, "mnusalvap", commands);
   AddSeparator(*file, "pos");

@@ -10,6 +10,7 @@
 #include "core/cancel_token.h"
 #include "core/file_messages.h"
 #include "imageio/picture_files.h"
+#include "session/config/shipped_data.h"
 #include "windows/translate.h"
 
 namespace pixmora::app {
@@ -87,6 +88,11 @@ bool OpenPictureFile(CommandHost& host, Slot slot, const QString& path) {
 
 void RegisterOpenCommands(CommandHost& host) {
   host.SetCommand(WindowCommand::OpenImageA, [&host] { OpenPicture(host, Slot::ImageA, "mnuimma"); });
+  host.SetCommand(WindowCommand::OpenSample, [&host] {
+    const std::string sample = SamplePhotograph(host.Session().folders.shipped);
+    if (sample.empty()) host.Report(windows::Tr("The sample photograph is not installed."));
+    else OpenPictureFile(host, Slot::ImageA, QString::fromStdString(sample));
+  });
   host.SetCommand(WindowCommand::OpenImageB, [&host] { OpenPicture(host, Slot::ImageB, "mnuimmb"); });
   host.SetCommand(WindowCommand::OpenPattern,
                   [&host] { OpenPicture(host, Slot::Pattern, "mnusalvap"); });

@@ -107,9 +107,11 @@ TEST_F(WindowTest, TheKeyboardReachesEveryControlAndPressesThePreviews) {
             "Image2 Image3 Image1 Picture4");
 
   Answer(WritePicture(Varied(20, 10), "b.bmp"));
+  c.Image3->setFocus();
   QTest::keyClick(c.Image3, Qt::Key_Return);
   Settle();
   EXPECT_EQ(window->Session().Pic2.Width(), 20) << "Enter on image B's preview opens image B";
+  EXPECT_EQ(QApplication::focusWidget(), c.Image3) << "disabled while the file opened, it has the focus again";
   EXPECT_EQ(Name(c.Image3), "Image B, 20 x 10");
   QStringList asked;
   window->SetColourDialog([&](const QColor&, QWidget*, const QString& title) {
