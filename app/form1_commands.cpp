@@ -18,6 +18,7 @@
 #include "core/load_planes.h"
 #include "session/captions/control_names.h"
 #include "session/dispatch.h"
+#include "session/recipe/recipe_run.h"
 #include "windows/translate.h"
 
 namespace pixmora::app {
@@ -44,12 +45,12 @@ void Form1::RunOperation(Menu menu, int16_t index) {
   if (Busy()) return;
   ws_.values = ReadControlValues();
   const bool started = RunCommand([this, menu, index](const CancelToken& cancel) {
-    const uint64_t randomAt = ws_.m.random.Position();
-    if (!RunMenuCommand(ws_, menu, index, &cancel)) return false;
     RecipeStep step;
     step.menu = menu, step.index = index, step.values = ws_.values;
-    // A replay of the recipe then draws what this run drew.
-    if (Has(FindEntry(menu, index)->reads, Input::Random)) step.randomAt = randomAt;
+    // A replay of the recipe then draws what this run drew, on the same back colour.
+    if (Has(FindEntry(menu, index)->reads, Input::Random)) step.randomAt = ws_.m.random.Position();
+    NoteBackColour(step, ws_);
+    if (!RunMenuCommand(ws_, menu, index, &cancel)) return false;
     RecordStep(step);
     return true;
   });

@@ -12,6 +12,7 @@
 #include "app/form1.h"
 #include "app/user_settings.h"
 #include "session/dispatch.h"
+#include "session/recipe/recipe_run.h"
 #include "session/history/step_description.h"
 #include "windows/translate.h"
 
@@ -58,10 +59,11 @@ void Form1::ValueMoved(std::optional<Input> input) {
   const size_t at = history_->Position();
   RecipeStep again = *step;
   again.values = ReadControlValues();
-  const auto run = [this, at, again, wanted](const CancelToken& cancel) {
+  const auto run = [this, at, again, wanted](const CancelToken& cancel) mutable {
     const Result<SessionState> shown = history_->PeekState(at);
     if (!shown) return true;
     ws_.values = again.values;
+    NoteBackColour(again, ws_);
     if (!RunMenuRoutine(ws_, again.menu, again.index, &cancel)) return false;
     if (liveWanted_ != wanted) {  // overtaken: what is shown stays
       RestoreState(ws_, *shown);

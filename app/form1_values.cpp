@@ -14,6 +14,7 @@
 #include "app/value_field.h"
 #include "core/colour_ref.h"
 #include "session/captions/control_names.h"
+#include "session/recipe/recipe_run.h"
 #include "session/slider_command.h"
 #include "windows/qt_pictures.h"
 #include "windows/translate.h"
@@ -113,9 +114,10 @@ void Form1::ChooseColour(int which) {
 
 void Form1::Slider1_Change(int value) {
   const bool started = RunCommand([this, value](const CancelToken& cancel) {
-    if (!pixmora::Slider1_Change(ws_, static_cast<int16_t>(value), &cancel)) return false;
     RecipeStep step;
     step.kind = RecipeStep::Kind::Rotate, step.sliderValue = static_cast<int16_t>(value);
+    NoteBackColour(step, ws_);
+    if (!pixmora::Slider1_Change(ws_, step.sliderValue, &cancel)) return false;
     RecordStep(step);
     return true;
   });

@@ -57,6 +57,9 @@ OP      a command's KEY (e.g. grayscale), its caption in any letter case
                         File > Save > "Load image (A)/(B)" does)
           random=N      the random source at N values drawn since the start,
                         for the next OP (recipes made in the editor record it)
+          back-colour=R,G,B  the result's back colour for the next OP, in
+                        place of the colour scheme's (recipes made in the
+                        editor record it where the result shows it)
 
 Options (the editor's start values when left out):
   --color1 R,G,B    colour 1 (0,0,0)

@@ -20,7 +20,8 @@ std::string Value(Input input, const ControlValues& v, const History& history) {
     case Input::ImageB: return history.SourceOf(Slot::ImageB);
     case Input::Pattern: return history.SourceOf(Slot::Pattern);
     case Input::Shape: return history.SourceOf(Slot::Shape);
-    case Input::Random: break;  // where the source stands is no value the user set
+    case Input::Random:  // where the source stands is no value the user set
+    case Input::BackColour: break;  // nor is the colour scheme's back colour
   }
   return "";
 }

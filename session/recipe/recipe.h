@@ -32,10 +32,17 @@ struct RecipeStep {
   // recorded (the window records it for the commands that draw from it, so
   // that a replay draws the same values whatever came before).
   std::optional<uint64_t> randomAt;
+  // Command or Rotate: the result's back colour when it starts, when that was
+  // recorded (the window records it for the steps whose result shows it, so
+  // that a replay shows it whatever the colour scheme there).
+  std::optional<ColorRef> backColour;
   int16_t sliderValue = 0;   // Rotate
   std::string text;          // as written, for messages
 
   bool IsOperation() const { return kind == Kind::Command || kind == Kind::Rotate; }
+  // The rotation's corners and what some commands leave of their cleared
+  // result show the result's back colour.
+  bool ShowsBackColour() const;
 };
 
 struct Recipe {

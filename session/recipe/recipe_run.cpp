@@ -10,6 +10,7 @@ namespace {
 
 void RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
   host.Stage(RecipeStage::Command, [&] {
+    if (step.backColour) ws.Pic4.BackColor = *step.backColour;
     if (step.kind == RecipeStep::Kind::Rotate) {
       RotateIntoResult(ws, step.sliderValue);
       return;
@@ -22,6 +23,16 @@ void RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
 }
 
 }  // namespace
+
+bool RecipeStep::ShowsBackColour() const {
+  if (kind == Kind::Rotate) return true;
+  const CatalogueEntry* entry = kind == Kind::Command ? FindEntry(menu, index) : nullptr;
+  return entry && Has(entry->reads, Input::BackColour);
+}
+
+void NoteBackColour(RecipeStep& step, const Workspace& ws) {
+  if (step.ShowsBackColour()) step.backColour = ws.Pic4.BackColor;
+}
 
 void PutPicture(Workspace& ws, Slot slot, const Picture& picture) {
   ws.Surface(slot).SetPicture(picture);

@@ -158,6 +158,12 @@ Result<bool> RecipeBuilder::AddSetting(const std::string& name, const std::strin
     if (Status set = SetRandomPosition(value, word); !set) return std::unexpected(set.error());
     return true;
   }
+  if (name == "back-colour") {
+    int16_t rgb[3];
+    if (Status parsed = ParseColour(name, value, rgb); !parsed) return std::unexpected(parsed.error());
+    backColour_ = PackRGB(rgb[0], rgb[1], rgb[2]);
+    return true;
+  }
   if (!SlotFromKey(name, slot)) return false;
   if (value.empty()) return UsageError("'" + word + "' names no file");
   if (value != "result") {
@@ -196,6 +202,7 @@ void RecipeBuilder::AddOperation(RecipeStep step) {
   }
   step.values = values_;
   step.randomAt = std::exchange(randomAt_, std::nullopt);
+  step.backColour = std::exchange(backColour_, std::nullopt);
   recipe_.steps.push_back(step);
 }
 
@@ -210,6 +217,11 @@ std::string ValueWords(const ControlValues& v, Inputs which) {
   if (Has(which, Input::Strength)) add("strength=" + std::to_string(v.strength));
   if (Has(which, Input::Size)) add("size=" + std::to_string(v.size));
   return words;
+}
+
+std::string BackColourWord(ColorRef colour) {
+  const Channels c = ChannelBytes(colour);
+  return "back-colour=" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
 }
 
 std::vector<std::string> UnreadValues(const Recipe& recipe, const std::vector<GivenValue>& given) {

@@ -11,6 +11,8 @@
 //                              the result handed on ("Load image (A)/(B)")
 //   random=N                   the random source stands at N (values drawn
 //                              since a start) when the next command starts
+//   back-colour=R,G,B          the result's back colour when the next command
+//                              or rotation starts
 // A command or rotation right after another works on that one's result:
 // image A takes it first, as "Load image (A)" does.
 #pragma once
@@ -61,6 +63,7 @@ class RecipeBuilder {
   Recipe recipe_;
   ControlValues values_;
   std::optional<uint64_t> randomAt_;
+  std::optional<ColorRef> backColour_;
   std::string base_;
   std::vector<GivenValue> given_;
 };
@@ -70,6 +73,8 @@ Result<RecipeStep> ParseOperation(const std::string& word);
 
 // The words that make these values (only those of which, when given).
 std::string ValueWords(const ControlValues& values, Inputs which);
+// "back-colour=R,G,B".
+std::string BackColourWord(ColorRef colour);
 
 // "--size is not read by Horizontal lines": a line for each value given that
 // no command after it reads.
