@@ -83,6 +83,7 @@ Form1::Form1(QWidget* parent)
   ConnectLargeView();
   AddHistoryEntry(*findChild<QMenu*>("mnuView"), *findChild<HistoryPanel*>());
   BuildLive();
+  BuildPreferences();
   SetTabOrder();
 }
 
@@ -151,11 +152,7 @@ void Form1::Form_Load() {
   WidgetCaptions captions(*this);
   LoadConfiguration(ws_.folders, captions);
 
-  const ColourScheme scheme = LoadColourScheme(ws_.folders);
-  ApplyColourScheme(*this, scheme);
-  ws_.SetHiddenBackColour(scheme.back);
-  for (PreviewBox* box : {c_.Image1, c_.Image2, c_.Image3}) box->SetBackColour(kWhite);
-  c_.Picture4->SetBackColour(kBlack);
+  ShowColourScheme(LoadColourScheme(ws_.folders));
 
   ShowLanguage();
 
@@ -174,6 +171,15 @@ void Form1::Form_Load() {
   StartHistory();
   // The captions may have changed length.
   Form_Resize();
+}
+
+// The previews of image A, image B and the result stay white, the shape's black.
+void Form1::ShowColourScheme(const ColourScheme& scheme) {
+  scheme_ = scheme;
+  ApplyColourScheme(*this, scheme);
+  ws_.SetHiddenBackColour(scheme.back);
+  for (PreviewBox* box : {c_.Image1, c_.Image2, c_.Image3}) box->SetBackColour(kWhite);
+  c_.Picture4->SetBackColour(kBlack);
 }
 
 bool Form1::ShowPicture(Slot slot, const std::string& path) {

@@ -27,6 +27,7 @@
 #include "app/notice_log.h"
 #include "app/view_menu.h"
 #include "session/catalogue/catalogue.h"
+#include "session/config/colour_scheme.h"
 #include "session/history/history.h"
 #include "session/workspace.h"
 
@@ -35,6 +36,7 @@ class QScrollBar;
 namespace pixmora::app {
 
 class WindowFrameHooks;
+struct Preferences;
 
 class Form1 : public QMainWindow, public CommandHost {
   Q_OBJECT
@@ -145,12 +147,21 @@ class Form1 : public QMainWindow, public CommandHost {
   ControlValues ReadControlValues() const;
 
   void StartHistory();
+  // The history's budget: its own, with the memory Preferences set, if any.
+  HistoryBudget ChosenHistoryBudget() const;
   void ReadStepCaptions();
   // Shows the window in the language now set: the captions, tool tips and
   // accessible names of its own, those composed from the design's, and the
   // Alt+letters chosen again.
   void ShowLanguage();
   void BuildLive();
+  // Edit > Preferences... (form1_preferences.cpp): what it chooses goes
+  // into the files and settings that hold it, and shows at once.
+  void BuildPreferences();
+  void OpenPreferences();
+  void ApplyPreferences(const Preferences& was, const Preferences& chosen);
+  // The window, its labels and picture boxes and the hidden surfaces in the scheme's colours.
+  void ShowColourScheme(const ColourScheme& scheme);
   // The step Live would take again: the current one, when it is a menu
   // command and Live is on.
   const RecipeStep* LiveStep() const;
@@ -204,6 +215,7 @@ class Form1 : public QMainWindow, public CommandHost {
   QString startHint_;  // where to start, while the status bar says it
   QPointer<QWidget> focusBeforeJob_;
   std::map<std::string, QString> stepCaptions_;  // by control name, read at start-up
+  ColourScheme scheme_;
   QAction* live_ = nullptr;
   // Values moved (counted) and the count the last live run started with.
   std::atomic<unsigned> liveWanted_{0};

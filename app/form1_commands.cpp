@@ -183,6 +183,7 @@ void Form1::UpdateAvailability() {
   const bool imageA = idle && MissingPictureHint(ws_, 0).isEmpty();
   c_.Slider1->setEnabled(imageA);
   SetEnabled(findChild<QMenu*>("mnuRecent")->menuAction(), idle);
+  SetEnabled(findChild<QAction*>("mnuPreferences"), idle);
   const auto* control = qobject_cast<const QAction*>(lastCommand_.control);
   SetEnabled(findChild<QAction*>("mnuRepeat"),
              idle && lastCommand_.run && (control ? control->isEnabled() : imageA));

@@ -5,6 +5,7 @@
 #include <QAction>
 
 #include "app/form1.h"
+#include "app/user_settings.h"
 #include "session/captions/control_names.h"
 #include "core/paths_and_text.h"
 #include "session/history/step_description.h"
@@ -25,7 +26,7 @@ void Form1::ReadStepCaptions() {
 }
 
 void Form1::StartHistory() {
-  history_ = std::make_unique<History>(ws_.folders.work, DefaultHistoryBudget(ws_.folders.work));
+  history_ = std::make_unique<History>(ws_.folders.work, ChosenHistoryBudget());
   // The start pattern and shape, where they could be opened, begin every recipe.
   std::vector<RecipeStep> opened;
   const std::pair<Slot, std::string> starts[] = {{Slot::Pattern, ws_.folders.Support() + "xxx.bmp"},
@@ -38,6 +39,12 @@ void Form1::StartHistory() {
   }
   history_->Start(CaptureState(ws_), opened);
   emit historyChanged();
+}
+
+HistoryBudget Form1::ChosenHistoryBudget() const {
+  HistoryBudget budget = DefaultHistoryBudget(ws_.folders.work);
+  if (const int mebibytes = HistoryMemoryMiB(); mebibytes > 0) budget.memoryBytes = size_t(mebibytes) << 20;
+  return budget;
 }
 
 QString Form1::StepName(const RecipeStep& step) const {

@@ -1,7 +1,5 @@
 #include "app/recipe_commands.h"
 
-#include <cerrno>
-
 #include "app/file_dialog.h"
 #include "app/missing_pictures.h"
 #include "core/paths_and_text.h"
@@ -19,14 +17,6 @@ std::string OriginalImageA(const Recipe& recipe) {
   for (const RecipeStep& step : recipe.steps)
     if (step.kind == RecipeStep::Kind::Open && step.slot == Slot::ImageA) return step.file;
   return "";
-}
-
-Status WriteText(const std::string& path, const std::string& text) {
-  AtomicFile file(path);
-  errno = 0;
-  const bool written =
-      file.Stream() && std::fwrite(text.data(), 1, text.size(), file.Stream()) == text.size();
-  return file.Commit(written, errno);
 }
 
 }  // namespace
@@ -53,7 +43,7 @@ void SaveRecipe(CommandHost& host, const History& history) {
   request.save = true;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
   if (answer.fileName.isEmpty()) return;
-  if (Status written = WriteText(answer.fileName.toStdString(), RecipeText(recipe)); !written)
+  if (Status written = WriteTextFile(answer.fileName.toStdString(), RecipeText(recipe)); !written)
     host.Report(QString::fromStdString(written.error().Message()));
 }
 

@@ -1,7 +1,8 @@
 // What the editor remembers between runs, in the user's configuration folder
 // ($XDG_CONFIG_HOME/Pixmora/Pixmora.conf, ~/.config/... by default): the
 // main window's size and place, the folders and filters the file dialogs
-// were last left in, the side panel's values and the pictures last opened.
+// were last left in, the side panel's values, the pictures last opened, and
+// the preferences the design's files do not hold.
 #pragma once
 #include <QByteArray>
 #include <QList>
@@ -30,9 +31,21 @@ void RememberFilter(bool saveDialog, const QString& filter);
 QList<int> SavedValues();
 void SaveValues(const QList<int>& values);
 
-// Whether Live was on (off before it was ever turned on).
+// How a toggle (Live) starts: as it was last left, or always on or off,
+// as Preferences sets it.
+enum class StartState { AsLeft, On, Off };
+StartState LiveAtStart();
+void SetLiveAtStart(StartState state);
+
+// Whether Live starts on: as LiveAtStart says (off before it was ever
+// turned on); SaveLive keeps how it was left.
 bool SavedLive();
 void SaveLive(bool on);
+
+// The memory the history keeps pictures in, in MiB; 0: a share of the
+// machine's, as the history chooses.
+int HistoryMemoryMiB();
+void SetHistoryMemoryMiB(int mebibytes);
 
 // The pictures last opened, the latest first, at most ten.
 QStringList RecentPictures();

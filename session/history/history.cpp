@@ -71,6 +71,12 @@ void History::Record(const std::string& name, const std::string& details, const 
   KeepWithinBudget();
 }
 
+void History::SetMemoryBudget(size_t bytes) {
+  budget_.memoryBytes = bytes;
+  note_.clear();
+  KeepWithinBudget();
+}
+
 size_t History::Bytes(bool inMemory) const {
   std::set<const StoredPicture*> counted;
   size_t bytes = 0;

@@ -12,6 +12,7 @@
 
 #include "app/colour_swatch.h"
 #include "app/picture_box.h"
+#include "app/preferences_dialog.h"
 #include "app/value_field.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
@@ -53,8 +54,9 @@ QString Name(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text
 }  // namespace
 
 // In both languages, with the previews or one picture large and zoomed, the
-// history shown, and in the preview and texture windows, every control has a
-// name of its own; a preview is named by its picture and that picture's size.
+// history shown, and in the preview and texture windows and Preferences,
+// every control has a name of its own; a preview is named by its picture and
+// that picture's size.
 TEST_F(WindowTest, EveryInteractiveControlHasANameOfItsOwn) {
   ShipAll();
   for (const char* language : {"English", "Italiano"}) {
@@ -82,6 +84,8 @@ TEST_F(WindowTest, EveryInteractiveControlHasANameOfItsOwn) {
   EXPECT_EQ(UnnamedControls(*window->findChild<windows::Form2*>("Form2")), QStringList());
   windows::Form3 texture(window->Session(), window.get());
   EXPECT_EQ(UnnamedControls(texture), QStringList());
+  Action("mnuPreferences")->trigger();
+  EXPECT_EQ(UnnamedControls(*Find<app::PreferencesDialog>("Preferences")), QStringList());
 }
 
 // Tab walks the tool bar, the side panel from top to bottom (the bars through

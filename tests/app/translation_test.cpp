@@ -8,6 +8,7 @@
 #include <QToolButton>
 
 #include "app/mnemonics.h"
+#include "app/preferences_dialog.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 #include "windows/preview_window.h"
@@ -63,8 +64,8 @@ bool OnlyWordsBothLanguagesShare(QString text) {
 
 }  // namespace
 
-// Every text the main window, the preview window and the texture window
-// show in English is another in Italian, but for a few words the two share.
+// Every text the main window, the preview window, the texture window and
+// Preferences show in English is another in Italian, but for a few words the two share.
 TEST_F(WindowTest, ItalianLeavesNoCaptionInEnglish) {
   ShipAll();
   QMap<QString, QString> english;
@@ -80,6 +81,8 @@ TEST_F(WindowTest, ItalianLeavesNoCaptionInEnglish) {
     for (const auto& [place, text] : Texts(*window).asKeyValueRange()) texts[place + " later"] = text;
     texts.insert(Texts(*window->findChild<windows::Form2*>("Form2")));
     texts.insert(Texts(texture));
+    Action("mnuPreferences")->trigger();
+    texts.insert(Texts(*Find<app::PreferencesDialog>("Preferences")));
     if (english.isEmpty()) {
       english = texts;
       continue;
