@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "session/captions/control_names.h"
 #include "session/history/step_description.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -45,6 +46,10 @@ QString Form1::StepName(const RecipeStep& step) const {
       return QStringLiteral("Rotate %1\u00B0").arg(step.sliderValue * 45);
     case RecipeStep::Kind::HandOn:
       return stepCaptions_.at(kHandOn[step.slot == Slot::ImageB]);
+    case RecipeStep::Kind::Image:
+      return windows::Tr(ImageCommandName(step.image.command));
+    case RecipeStep::Kind::Select:  // named by the entry that changed it
+      return windows::Tr(step.text.c_str());
     case RecipeStep::Kind::Open:
       break;
   }
@@ -53,7 +58,7 @@ QString Form1::StepName(const RecipeStep& step) const {
 }
 
 void Form1::RecordStep(const RecipeStep& step) {
-  history_->Record(StepName(step).toStdString(), StepDetails(step, *history_), step, CaptureState(ws_));
+  history_->Record(StepName(step).toStdString(), StepDetails(step, *history_), {step}, CaptureState(ws_));
   if (!history_->Note().empty()) Report(QString::fromStdString(history_->Note()));
   // Recorded away from the window's thread, the step shows once the job ends.
   QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });

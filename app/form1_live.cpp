@@ -69,8 +69,8 @@ void Form1::ValueMoved(std::optional<Input> input) {
     const std::string values = StepDetails(again, *history_, false);
     const std::string name = StepName(again).toStdString() + (values.empty() ? "" : ", " + values);
     // The burst's first run is a step of its own; the later ones take its place.
-    if (at == liveStepAt_) history_->ReplaceCurrent(name, StepDetails(again, *history_), again, CaptureState(ws_));
-    else history_->Record(name, StepDetails(again, *history_), again, CaptureState(ws_));
+    if (at == liveStepAt_) history_->ReplaceCurrent(name, StepDetails(again, *history_), {again}, CaptureState(ws_));
+    else history_->Record(name, StepDetails(again, *history_), {again}, CaptureState(ws_));
     liveStepAt_ = history_->Position();
     QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
     return true;

@@ -9,12 +9,15 @@
 //                              a picture file opened into its place
 //   image-a=result image-b=result
 //                              the result handed on ("Load image (A)/(B)")
+//   select=... feather=N filter=NAME crop=... resize=... flip=... turn=...
+//                              the selection and the Image menu (image_words.h)
 // A command or rotation right after another works on that one's result:
 // image A takes it first, as "Load image (A)" does.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "session/recipe/image_words.h"
 #include "session/recipe/recipe.h"
 
 namespace pixmora {
@@ -56,6 +59,7 @@ class RecipeBuilder {
 
   Recipe recipe_;
   ControlValues values_;
+  SelectionWords selection_;
   std::string base_;
   std::vector<GivenValue> given_;
 };
