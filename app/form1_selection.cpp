@@ -117,8 +117,9 @@ void Form1::ChangeSelection(const std::optional<Selection>& selection, const cha
 
 void Form1::TypeSelection() {
   if (Busy() || !ws_.Pic1.GetPicture()) return;
-  const std::optional<Selection> typed = askSelection_(this, ws_.selection, SelectionTool().value_or(SelectionShape::Rectangle),
-                                                       ws_.Pic1.Width(), ws_.Pic1.Height());
+  const SelectionShape tool = SelectionTool().value_or(SelectionShape::Rectangle);
+  const std::optional<Selection> typed =
+      askSelection_(this, ws_.selection, tool, ws_.Pic1.Width(), ws_.Pic1.Height());
   if (typed && typed != ws_.selection) ChangeSelection(typed, "Selection");
 }
 

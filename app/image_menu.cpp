@@ -42,7 +42,8 @@ void AddSelectionEntries(QMenu& menu, Form1& window) {
                            "Select All");
   });
   QAction* none = AddMenuEntry(menu, "mnuSelectNone", "Select None", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)});
-  QObject::connect(none, &QAction::triggered, &window, [&window] { window.ChangeSelection(std::nullopt, "Select None"); });
+  QObject::connect(none, &QAction::triggered, &window,
+                   [&window] { window.ChangeSelection(std::nullopt, "Select None"); });
   QAction* invert = AddMenuEntry(menu, "mnuInvertSelection", "Invert Selection");
   QObject::connect(invert, &QAction::triggered, &window, [&window, &ws] {
     if (!ws.selection) return;

@@ -87,7 +87,8 @@ void PreviewBox::paintEvent(QPaintEvent* event) {
   const QRectF fitted = full ? FittedIn(QSizeF(full->Width(), full->Height()), inner, pixel) : QRectF();
   if (!levels_ || !levels_->Draw(painter, fitted, QRectF(0, 0, full->Width(), full->Height()), true))
     PaintSurface(painter, inner);
-  if (levels_ && outline_) windows::PaintSelectionOutline(painter, *outline_, fitted, QSize(full->Width(), full->Height()));
+  if (levels_ && outline_)
+    windows::PaintSelectionOutline(painter, *outline_, fitted, QSize(full->Width(), full->Height()));
 }
 
 void PreviewBox::SetOutline(const std::optional<Selection>& selection) {

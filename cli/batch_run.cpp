@@ -137,7 +137,8 @@ Status RunApply(const ApplyRequest& request) {
   if (Status ran = RunRecipe(ws, request.recipe, host); !ran) return ran;
   KeepOnlyTheResult(ws);
   Status written;
-  host.times.Time(Stage::Encode, [&] { written = WriteOutput(ws.imma, WrittenPath(request.output), *format, request); });
+  host.times.Time(Stage::Encode,
+                  [&] { written = WriteOutput(ws.imma, WrittenPath(request.output), *format, request); });
   if (written && request.timings)
     std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
   return written;

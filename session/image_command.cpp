@@ -73,7 +73,8 @@ bool FilterFromKey(const std::string& key, ResampleFilter& filter) {
 
 std::pair<int64_t, int64_t> ResizedSize(const ImageStep& step, int width, int height) {
   const auto rounded = [](double v) { return static_cast<int64_t>(RoundHalfEven(v)); };
-  if (step.percent > 0) return {rounded(double(width) * step.percent / 100.0), rounded(double(height) * step.percent / 100.0)};
+  if (step.percent > 0)
+    return {rounded(double(width) * step.percent / 100.0), rounded(double(height) * step.percent / 100.0)};
   // One side given: the other follows in proportion, as the design's rescale does.
   if (step.height == 0) return {step.width, rounded(step.width / (double(width) / height))};
   if (step.width == 0) return {rounded(double(width) / height * step.height), step.height};

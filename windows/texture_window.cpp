@@ -103,7 +103,9 @@ Form3::Form3(Workspace& ws, QWidget* owner)
   grid->addWidget(ok, 3, 2);
   grid->addWidget(exit, 3, 3);
   const Picture result = ws_.imma.Image();
-  fit_ = new TextureFitChoice(TextureBox(result->Width(), result->Height(), TextureFit::SelectionSquare, ws_.selection).has_value(), this);
+  const bool selectionSquare =
+      TextureBox(result->Width(), result->Height(), TextureFit::SelectionSquare, ws_.selection).has_value();
+  fit_ = new TextureFitChoice(selectionSquare, this);
   grid->addWidget(fit_, 4, 0, 1, 4);
   connect(fit_, &TextureFitChoice::changed, this, [this] { ShowPictureIn(libraryPictures_[0], TextureSource()); });
 

@@ -154,7 +154,8 @@ TEST_F(RegionsTest, ARecipeOfSelectionCropResizeAndTurnReplaysToTheSavedFile) {
   File("mnusalvaa");
   Select({SelectionShape::Rectangle, {5, 5, 40, 30}});
   Trigger("mnuCrop");
-  ExpectSamePixels(ws.imma.GetPicture(), MakeTestPicture(40, 30, [&](int x, int y) { return ws.Pic1.Point(x + 5, y + 5); }));
+  ExpectSamePixels(ws.imma.GetPicture(),
+                   MakeTestPicture(40, 30, [&](int x, int y) { return ws.Pic1.Point(x + 5, y + 5); }));
   File("mnusalvaa");
   EXPECT_FALSE(ws.selection);
   EXPECT_TRUE(Notices().join("\n").contains("does not fit the new image A")) << Notices().join("\n").toStdString();
@@ -170,7 +171,8 @@ TEST_F(RegionsTest, ARecipeOfSelectionCropResizeAndTurnReplaysToTheSavedFile) {
   Answer(root + "r.recipe");
   File("mnuSaveRecipe");
   const std::string recipe = FileBytes(root + "r.recipe");
-  for (const char* word : {"feather=3 select=ellipse:10,10,50,40", "crop=selection", "filter=lanczos3 resize=150%", "turn=left"})
+  for (const char* word :
+       {"feather=3 select=ellipse:10,10,50,40", "crop=selection", "filter=lanczos3 resize=150%", "turn=left"})
     EXPECT_NE(recipe.find(word), std::string::npos) << word << " in\n" << recipe;
   Answer(root + "saved.png", 3);
   File("mnusalva");

@@ -163,7 +163,8 @@ TEST_F(TextureWindowTest, ATextureMayBeACentreSquare) {
     const char* choice;
     const char* name;
     Box square;
-  } cases[] = {{"TextureFitCentre", "013 Centre", {8, 0, 48, 48}}, {"TextureFitSelection", "014 Selected", {10, 9, 30, 30}}};
+  } cases[] = {{"TextureFitCentre", "013 Centre", {8, 0, 48, 48}},
+               {"TextureFitSelection", "014 Selected", {10, 9, 30, 30}}};
   for (const auto& c : cases) {
     form->findChild<QRadioButton*>(c.choice)->click();
     EXPECT_FALSE(Refused(*form, c.name));

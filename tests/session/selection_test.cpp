@@ -93,7 +93,8 @@ TEST(Selection, UndoAndRedoBringTheSelectionBack) {
   test::Session s(test::Varied(20, 10));
   History history("", {1 << 30, 0});
   history.Start(CaptureState(s.ws), {});
-  const Selection first{SelectionShape::Ellipse, {1, 2, 10, 5}, 3}, second{SelectionShape::Rectangle, {0, 0, 4, 4}, 0, true};
+  const Selection first{SelectionShape::Ellipse, {1, 2, 10, 5}, 3};
+  const Selection second{SelectionShape::Rectangle, {0, 0, 4, 4}, 0, true};
   for (const Selection& selection : {first, second}) {
     s.ws.selection = selection;
     RecipeStep step;
