@@ -1,7 +1,8 @@
 // What the editor remembers between runs, in the user's configuration folder
 // ($XDG_CONFIG_HOME/Pixmora/Pixmora.conf, ~/.config/... by default): the
 // main window's size and place, the folders and filters the file dialogs
-// were last left in, the side panel's values and the pictures last opened.
+// were last left in, the side panel's values, Live and Chain, and the
+// pictures last opened.
 #pragma once
 #include <QByteArray>
 #include <QList>
@@ -33,6 +34,10 @@ void SaveValues(const QList<int>& values);
 // Whether Live was on (off before it was ever turned on).
 bool SavedLive();
 void SaveLive(bool on);
+
+// Whether Chain was on (off before it was ever turned on).
+bool SavedChain();
+void SaveChain(bool on);
 
 // The pictures last opened, the latest first, at most ten.
 QStringList RecentPictures();

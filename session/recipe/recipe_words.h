@@ -11,12 +11,15 @@
 //                              the result handed on ("Load image (A)/(B)")
 //   random=N                   the random source stands at N (values drawn
 //                              since a start) when the next command starts
+//   select=... feather=N filter=NAME crop=... resize=... flip=... turn=...
+//                              the selection and the Image menu (image_words.h)
 // A command or rotation right after another works on that one's result:
 // image A takes it first, as "Load image (A)" does.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "session/recipe/image_words.h"
 #include "session/recipe/recipe.h"
 
 namespace pixmora {
@@ -61,6 +64,7 @@ class RecipeBuilder {
   Recipe recipe_;
   ControlValues values_;
   std::optional<uint64_t> randomAt_;
+  SelectionWords selection_;
   std::string base_;
   std::vector<GivenValue> given_;
 };
