@@ -17,6 +17,7 @@
 #include "app/colour_scheme_apply.h"
 #include "app/edit_menu.h"
 #include "app/history_panel.h"
+#include "app/image_menu.h"
 #include "app/menu_bar.h"
 #include "app/missing_pictures.h"
 #include "app/recent_menu.h"
@@ -36,6 +37,7 @@
 #include "session/config/configuration.h"
 #include "session/captions/control_names.h"
 #include "session/config/folders.h"
+#include "session/selection_limit.h"
 #include "core/large_array.h"
 #include "core/show_fitted.h"
 
@@ -83,6 +85,9 @@ Form1::Form1(QWidget* parent)
   ConnectLargeView();
   AddHistoryEntry(*findChild<QMenu*>("mnuView"), *findChild<HistoryPanel*>());
   BuildLive();
+  BuildChain();
+  BuildImageMenu(*this);
+  BuildSelectionTools();
   BuildPreferences();
   SetTabOrder();
 }
@@ -193,7 +198,10 @@ void Form1::PutPicture(Slot slot, const Picture& picture) {
   // The preview surfaces of the four slots a file opens into, in slot order.
   PictureSurface* const previews[] = {&image2Surface_, &image3Surface_, &patternSurface_, &picture4Surface_};
   ShowFittedPicture(picture, ws_.Surface(slot), *previews[static_cast<size_t>(slot)]);
-  if (slot == Slot::ImageA) PrepareForCommands(true);
+  if (slot != Slot::ImageA) return;
+  PrepareForCommands(true);
+  if (DropSelectionOutsideImageA(ws_))
+    Report(windows::Tr("The selection does not fit the new image A: it was dropped."));
 }
 
 // While the user looks at a new image A or a result, the next command's

@@ -11,6 +11,7 @@
 #include <chrono>
 
 #include "app/form1.h"
+#include "app/image_menu.h"
 #include "app/missing_pictures.h"
 #include "app/mnemonics.h"
 #include "app/picture_box.h"
@@ -44,19 +45,46 @@ bool Prepared(const std::shared_future<void>& warming, const CancelToken& cancel
 void Form1::RunOperation(Menu menu, int16_t index) {
   if (Busy()) return;
   ws_.values = ReadControlValues();
-  const bool started = RunCommand([this, menu, index](const CancelToken& cancel) {
+  const bool chained = Chained();
+  const bool started = RunCommand([this, menu, index, chained](const CancelToken& cancel) {
     RecipeStep step;
-    step.menu = menu, step.index = index, step.values = ws_.values;
+    step.menu = menu, step.index = index, step.values = ws_.values, step.selection = ws_.selection;
     // A replay of the recipe then draws what this run drew, on the same back colour.
     if (Has(FindEntry(menu, index)->reads, Input::Random)) step.randomAt = ws_.m.random.Position();
     NoteBackColour(step, ws_);
     if (!RunMenuCommand(ws_, menu, index, &cancel)) return false;
-    RecordStep(step);
+    RecordCommand(step, chained);
     return true;
   });
   if (!started) return;
   auto* entry = findChild<QAction*>(QString::fromStdString(MenuEntryName(menu, index)));
   RememberCommand(entry, [this, menu, index] { RunOperation(menu, index); });
+}
+
+void Form1::RunImageOperation(const ImageStep& image) {
+  if (Busy()) return;
+  const bool chained = Chained();
+  const bool started = RunCommand([this, image, chained](const CancelToken& cancel) {
+    const Result<bool> ran = RunImageCommand(ws_, image, &cancel);
+    if (!ran) {  // refused before anything changed
+      Report(QString::fromStdString(ran.error().Message()));
+      return true;
+    }
+    if (!*ran) return false;
+    RecipeStep step;
+    step.kind = RecipeStep::Kind::Image, step.image = image, step.selection = ws_.selection;
+    RecordCommand(step, chained);
+    return true;
+  });
+  if (!started) return;
+  auto* entry = findChild<QAction*>(ImageEntryName(image.command));
+  RememberCommand(entry, [this, image] { RunImageOperation(image); });
+}
+
+void Form1::ResizeImageA() {
+  if (Busy() || !ws_.Pic1.GetPicture()) return;
+  const std::optional<ImageStep> resize = askResize_(this, ws_.Pic1.Width(), ws_.Pic1.Height());
+  if (resize) RunImageOperation(*resize);
 }
 
 void Form1::RememberCommand(QObject* control, std::function<void()> run) {

@@ -1,8 +1,8 @@
 // Edit > Preferences...: the language goes into "sxconf.cff" and the colours
 // into "color_menu.cff" in the data folder, where the next start reads them;
-// how Live starts and the history's memory go into the window's settings.
-// Each shows at once. A file that cannot be written is named in the status
-// bar, and the choice still holds until the window closes.
+// how Live and Chain start and the history's memory go into the window's
+// settings. Each shows at once. A file that cannot be written is named in the
+// status bar, and the choice still holds until the window closes.
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -30,6 +30,7 @@ void Form1::OpenPreferences() {
       ReadLanguageName(ws_.folders.data + kConfigurationFile).value_or(std::string("English")));
   now.scheme = scheme_;
   now.liveAtStart = LiveAtStart();
+  now.chainAtStart = ChainAtStart();
   now.historyMemoryMiB = HistoryMemoryMiB();
   QStringList languages;
   for (const std::string& name : LanguageNames(ws_.folders)) languages << QString::fromStdString(name);
@@ -66,6 +67,7 @@ void Form1::ApplyPreferences(const Preferences& was, const Preferences& chosen) 
     RefreshPreviews();
   }
   SetLiveAtStart(chosen.liveAtStart);
+  SetChainAtStart(chosen.chainAtStart);
   SetHistoryMemoryMiB(chosen.historyMemoryMiB);
   history_->SetMemoryBudget(ChosenHistoryBudget().memoryBytes);
   if (!history_->Note().empty()) Report(QString::fromStdString(history_->Note()));

@@ -3,15 +3,17 @@
 // presses (PressableBox: the swatches and the previews), and the previews
 // that show a picture fitted, at their own size, or their display surface
 // with its printed texts (PreviewBox). Previews can take a picture file
-// dropped on them.
+// dropped on them, and outline a selection over their picture.
 #pragma once
 #include <QFrame>
 #include <QImage>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/picture_surface.h"
+#include "ops/image/selection.h"
 
 class QTimer;
 
@@ -74,6 +76,8 @@ class PreviewBox : public PressableBox {
   // Called on the window's thread whenever no command is writing them, and
   // when the language changes.
   void Show();
+  // The selection outlined over the full-size picture, in its pixels (none: no outline).
+  void SetOutline(const std::optional<Selection>& selection);
   // The back colour of the box and of its surface; clears the surface.
   void SetBackColour(ColorRef colour);
   // What the display surface holds, for tests and screenshots.
@@ -104,6 +108,7 @@ class PreviewBox : public PressableBox {
   std::vector<PrintedText> texts_;
   std::shared_ptr<windows::PictureLevels> levels_;  // of the full-size picture, when shown
   QTimer* clickTimer_;  // a click waits this long for a second one
+  std::optional<Selection> outline_;
 };
 
 }  // namespace pixmora::app

@@ -29,7 +29,7 @@ constexpr SchemeChoice kSchemes[] = {
 };
 constexpr int kOwnScheme = static_cast<int>(std::size(kSchemes));
 
-// How Live may start, in the order StartState lists them.
+// How a toggle may start, in the order StartState lists them.
 constexpr const char* kStarts[] = {"As last left", "On", "Off"};
 
 constexpr int kMaxHistoryMiB = 1 << 18;  // 256 GiB
@@ -61,7 +61,8 @@ PreferencesDialog::PreferencesDialog(const Preferences& now, const QStringList& 
   column->addLayout(form_);
   AddLanguage(now.language, languages);
   AddScheme(now.scheme);
-  AddLive(now.liveAtStart);
+  live_ = AddStart("liveAtStart", "Live at start", now.liveAtStart);
+  chain_ = AddStart("chainAtStart", "Chain at start", now.chainAtStart);
   AddHistoryMemory(now.historyMemoryMiB);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -116,12 +117,13 @@ void PreferencesDialog::AddColourButton(QPushButton*& button, const char* captio
   });
 }
 
-void PreferencesDialog::AddLive(StartState now) {
-  live_ = new QComboBox;
-  live_->setObjectName("liveAtStart");
-  for (const char* start : kStarts) live_->addItem(windows::Tr(start));
-  live_->setCurrentIndex(static_cast<int>(now));
-  AddRow(*form_, "Live at start", live_);
+QComboBox* PreferencesDialog::AddStart(const char* name, const char* caption, StartState now) {
+  auto* start = new QComboBox;
+  start->setObjectName(name);
+  for (const char* choice : kStarts) start->addItem(windows::Tr(choice));
+  start->setCurrentIndex(static_cast<int>(now));
+  AddRow(*form_, caption, start);
+  return start;
 }
 
 void PreferencesDialog::AddHistoryMemory(int now) {
@@ -152,6 +154,7 @@ Preferences PreferencesDialog::Chosen() const {
   chosen.language = language_->currentText();
   chosen.scheme = own_;
   chosen.liveAtStart = static_cast<StartState>(live_->currentIndex());
+  chosen.chainAtStart = static_cast<StartState>(chain_->currentIndex());
   chosen.historyMemoryMiB = historyMemory_->value();
   return chosen;
 }

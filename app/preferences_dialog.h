@@ -1,5 +1,5 @@
-// Edit > Preferences...: the language, the colour scheme, how Live starts and
-// the memory the history keeps its pictures in. The dialog only gathers the
+// Edit > Preferences...: the language, the colour scheme, how Live and Chain
+// start and the memory the history keeps its pictures in. The dialog only gathers the
 // choices; the window applies and keeps them (form1_preferences.cpp).
 #pragma once
 #include <QColor>
@@ -21,6 +21,7 @@ struct Preferences {
   QString language;
   ColourScheme scheme;
   StartState liveAtStart = StartState::AsLeft;
+  StartState chainAtStart = StartState::AsLeft;
   int historyMemoryMiB = 0;  // 0: the history's own share of the memory
 };
 
@@ -38,7 +39,8 @@ class PreferencesDialog : public QDialog {
   void AddLanguage(const QString& now, const QStringList& languages);
   void AddScheme(const ColourScheme& now);
   void AddColourButton(QPushButton*& button, const char* caption, const char* name, ColorRef ColourScheme::*colour);
-  void AddLive(StartState now);
+  // How a toggle starts, as a choice named caption.
+  QComboBox* AddStart(const char* name, const char* caption, StartState now);
   void AddHistoryMemory(int now);
   void SchemeChosen(int index);
   void ShowOwnColours();
@@ -51,6 +53,7 @@ class PreferencesDialog : public QDialog {
   QPushButton* back_ = nullptr;
   QPushButton* text_ = nullptr;
   QComboBox* live_ = nullptr;
+  QComboBox* chain_ = nullptr;
   QSpinBox* historyMemory_ = nullptr;
 };
 

@@ -12,4 +12,8 @@ QIcon ToolIcon(int index);
 // What the button does, in English (the window shows it translated).
 const char* ToolTip(int index);
 
+// The tool bar's buttons of the window's own: the selection tools and Chain.
+enum class OwnTool { RectangleSelection, EllipseSelection, Chain };
+QIcon OwnToolIcon(OwnTool tool);
+
 }  // namespace pixmora::app

@@ -13,6 +13,7 @@ const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
 const QString kValuesKey = QStringLiteral("MainWindow/values");
 const QString kRecentKey = QStringLiteral("RecentPictures/files");
 const QString kLiveKey = QStringLiteral("MainWindow/live");
+const QString kChainKey = QStringLiteral("MainWindow/chain");
 const QString kHistoryMemoryKey = QStringLiteral("History/memoryMiB");
 constexpr qsizetype kRecentCount = 10;
 
@@ -90,6 +91,14 @@ void SaveLive(bool on) { Settings().setValue(kLiveKey, on); }
 int HistoryMemoryMiB() { return Settings().value(kHistoryMemoryKey, 0).toInt(); }
 
 void SetHistoryMemoryMiB(int mebibytes) { Settings().setValue(kHistoryMemoryKey, mebibytes); }
+
+StartState ChainAtStart() { return AtStart(kChainKey); }
+
+void SetChainAtStart(StartState state) { SetAtStart(kChainKey, state); }
+
+bool SavedChain() { return StartsOn(kChainKey); }
+
+void SaveChain(bool on) { Settings().setValue(kChainKey, on); }
 
 QStringList RecentPictures() { return Settings().value(kRecentKey).toStringList(); }
 

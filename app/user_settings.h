@@ -1,8 +1,8 @@
 // What the editor remembers between runs, in the user's configuration folder
 // ($XDG_CONFIG_HOME/Pixmora/Pixmora.conf, ~/.config/... by default): the
 // main window's size and place, the folders and filters the file dialogs
-// were last left in, the side panel's values, the pictures last opened, and
-// the preferences the design's files do not hold.
+// were last left in, the side panel's values, Live and Chain, the pictures
+// last opened, and the preferences the design's files do not hold.
 #pragma once
 #include <QByteArray>
 #include <QList>
@@ -31,8 +31,8 @@ void RememberFilter(bool saveDialog, const QString& filter);
 QList<int> SavedValues();
 void SaveValues(const QList<int>& values);
 
-// How a toggle (Live) starts: as it was last left, or always on or off,
-// as Preferences sets it.
+// How a toggle (Live, Chain) starts: as it was last left, or always on or
+// off, as Preferences sets it.
 enum class StartState { AsLeft, On, Off };
 StartState LiveAtStart();
 void SetLiveAtStart(StartState state);
@@ -41,6 +41,12 @@ void SetLiveAtStart(StartState state);
 // turned on); SaveLive keeps how it was left.
 bool SavedLive();
 void SaveLive(bool on);
+
+// The same for Chain.
+StartState ChainAtStart();
+void SetChainAtStart(StartState state);
+bool SavedChain();
+void SaveChain(bool on);
 
 // The memory the history keeps pictures in, in MiB; 0: a share of the
 // machine's, as the history chooses.

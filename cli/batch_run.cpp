@@ -80,9 +80,11 @@ void LoadStartPictures(Workspace& ws, const Recipe& recipe) {
 
 // Once the last step has run only the result matters: the planes and the
 // other pictures give their memory back before the encoder takes its own.
+// The result is the snapshot "Save file" writes, which the last result
+// handed on (a chained command's) leaves in place.
 void KeepOnlyTheResult(Workspace& ws) {
   ws.m.planes.Resize(0, 0);
-  for (PictureSurface* s : {&ws.Pic1, &ws.Pic2, &ws.Pic3, &ws.PatPic, &ws.imma}) *s = PictureSurface();
+  for (PictureSurface* s : {&ws.Pic1, &ws.Pic2, &ws.Pic3, &ws.PatPic, &ws.Pic4}) *s = PictureSurface();
 }
 
 Status WriteOutput(const PictureSurface& result, const std::string& path, PictureFormat format,
@@ -135,7 +137,8 @@ Status RunApply(const ApplyRequest& request) {
   if (Status ran = RunRecipe(ws, request.recipe, host); !ran) return ran;
   KeepOnlyTheResult(ws);
   Status written;
-  host.times.Time(Stage::Encode, [&] { written = WriteOutput(ws.Pic4, WrittenPath(request.output), *format, request); });
+  host.times.Time(Stage::Encode,
+                  [&] { written = WriteOutput(ws.imma, WrittenPath(request.output), *format, request); });
   if (written && request.timings)
     std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
   return written;

@@ -1,6 +1,7 @@
 #include "session/dispatch.h"
 
 #include "core/load_planes.h"
+#include "session/selection_limit.h"
 
 namespace pixmora {
 
@@ -19,6 +20,7 @@ void RunEntry(Workspace& ws, const CallContext& call, Menu menu, int16_t index) 
     CommandContext context{ws, ws.values, call};
     entry->run(context);
   }
+  LimitToSelection(ws, call);
 }
 
 }  // namespace

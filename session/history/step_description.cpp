@@ -1,6 +1,7 @@
 #include "session/history/step_description.h"
 
 #include "session/captions/window_captions.h"
+#include "session/recipe/image_words.h"
 
 namespace pixmora {
 
@@ -26,13 +27,25 @@ std::string Value(Input input, const ControlValues& v, const History& history) {
   return "";
 }
 
+// "ellipse 10,20,300,200, feather 4, inverted", or for an operation within
+// it "in the ellipse ...".
+std::string SelectionDetail(const Selection& s, bool within) {
+  const bool ellipse = s.shape == SelectionShape::Ellipse;
+  const char* shape = within ? (ellipse ? "in the ellipse" : "in the rectangle") : (ellipse ? "ellipse" : "rectangle");
+  return Translate(shape) + " " + BoxText(s.box) +
+         (s.feather > 0 ? ", " + Translate("feather") + " " + std::to_string(s.feather) : "") +
+         (s.inverted ? ", " + Translate("inverted") : "");
+}
+
 }  // namespace
 
 std::string StepDetails(const RecipeStep& step, const History& history, bool pictures) {
+  if (step.kind == RecipeStep::Kind::Select) return step.selection ? SelectionDetail(*step.selection, false) : "";
+  std::string details = step.ReadsSelection() && step.selection ? SelectionDetail(*step.selection, true) : "";
+  if (step.kind == RecipeStep::Kind::Image) return ImageWord(step.image) + (details.empty() ? "" : ", " + details);
   const CatalogueEntry* entry =
       step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
-  if (!entry) return "";
-  std::string details;
+  if (!entry) return details;
   constexpr Inputs kPictures = Input::ImageB | Input::Pattern | Input::Shape;
   for (const InputInfo& info : AllInputs())
     if (Has(entry->reads, info.input) && (pictures || !Has(kPictures, info.input)))

@@ -12,6 +12,7 @@
 
 #include "core/failure.h"
 #include "session/catalogue/catalogue.h"
+#include "session/image_command.h"
 
 namespace pixmora {
 
@@ -21,6 +22,8 @@ struct RecipeStep {
     HandOn,   // the result becomes image A or image B ("Load image (A)/(B)")
     Command,  // a menu command, with the values it reads
     Rotate,   // the rotation slider at a value
+    Image,    // an Image menu command: crop, resize, flip or turn
+    Select,   // the window's selection changed (recipes give each operation its own)
   };
   Kind kind = Kind::Command;
   Slot slot = Slot::ImageA;  // Open (one of kOpenedSlots), HandOn (image A or B)
@@ -37,9 +40,21 @@ struct RecipeStep {
   // that a replay shows it whatever the colour scheme there).
   std::optional<ColorRef> backColour;
   int16_t sliderValue = 0;   // Rotate
+  ImageStep image;           // Image
+  // An operation's selection, none for the whole picture (Select: the new
+  // one); its box may hold percentages of image A's sides.
+  std::optional<Selection> selection;
+  PercentFlags selectionPercent{};
   std::string text;          // as written, for messages
 
-  bool IsOperation() const { return kind == Kind::Command || kind == Kind::Rotate; }
+  bool IsOperation() const { return kind == Kind::Command || kind == Kind::Rotate || kind == Kind::Image; }
+  // Whether the operation works on its selection: an Image command only
+  // when it crops to it.
+  bool ReadsSelection() const {
+    return kind == Kind::Command || kind == Kind::Rotate || (kind == Kind::Image && image.toSelection);
+  }
+  // Whether it puts a picture in its slot.
+  bool PutsPicture() const { return kind == Kind::Open || kind == Kind::HandOn; }
   // The rotation's corners and what some commands leave of their cleared
   // result show the result's back colour.
   bool ShowsBackColour() const;

@@ -57,6 +57,10 @@ std::string StepWords(const RecipeStep& step, std::string& comment) {
     case RecipeStep::Kind::Rotate:
       comment = "the slider at " + std::to_string(step.sliderValue * 45) + " degrees";
       return "rotate:" + std::to_string(step.sliderValue);
+    case RecipeStep::Kind::Image:
+      comment = ImageCommandName(step.image.command);
+      return ImageWord(step.image);
+    case RecipeStep::Kind::Select: return "";  // the operations after it carry the selection
     case RecipeStep::Kind::Command: break;
   }
   const CatalogueEntry* entry = FindEntry(step.menu, step.index);
@@ -70,11 +74,13 @@ Inputs ValuesRead(const RecipeStep& step) {
   return step.kind == RecipeStep::Kind::Command && entry ? entry->reads & kValues : 0;
 }
 
-// Each step as words: the values a command reads come just before it.
+// Each step as words: the values a command reads, and the selection an
+// operation takes where it changes, come just before it.
 template <class Emit>  // void emit(std::vector<std::string> words, const std::string& comment)
 void ForEachLine(const Recipe& recipe, Emit emit) {
+  SelectionWords said;
   for (const RecipeStep& step : LiveSteps(recipe).steps) {
-    std::vector<std::string> words;
+    std::vector<std::string> words = step.IsOperation() ? WordsBefore(step, said) : std::vector<std::string>{};
     const std::string values = ValueWords(step.values, ValuesRead(step));
     for (size_t start = 0; start < values.size();) {
       const size_t blank = std::min(values.find(' ', start), values.size());

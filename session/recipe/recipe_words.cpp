@@ -4,23 +4,17 @@
 #include <utility>
 
 #include "core/paths_and_text.h"
+#include "session/recipe/whole_number.h"
 #include "session/slider_command.h"
 
 namespace pixmora {
 
 namespace {
 
-bool ParseInt(const std::string& text, long lo, long hi, long& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  value = std::strtol(text.c_str(), &end, 10);
-  return *end == '\0' && value >= lo && value <= hi;
-}
-
 // Sets value from text, a whole number from lo to hi.
 Status ParseRange(const std::string& name, const std::string& text, long lo, long hi, int16_t& value) {
   long v;
-  if (!ParseInt(text, lo, hi, v))
+  if (!ParseWholeNumber(text, lo, hi, v))
     return UsageError(name + " takes a whole number from " + std::to_string(lo) + " to " +
                       std::to_string(hi) + ", not '" + text + "'");
   value = static_cast<int16_t>(v);
@@ -35,7 +29,7 @@ Status ParseColour(const std::string& name, const std::string& text, int16_t (&r
     if (last != (comma == std::string::npos))
       return UsageError(name + " takes R,G,B (three numbers 0..255), not '" + text + "'");
     long v;
-    if (!ParseInt(text.substr(start, last ? std::string::npos : comma - start), 0, 255, v))
+    if (!ParseWholeNumber(text.substr(start, last ? std::string::npos : comma - start), 0, 255, v))
       return UsageError(name + " takes R,G,B with each value from 0 to 255, not '" + text + "'");
     rgb[i] = static_cast<int16_t>(v);
     start = comma + 1;
@@ -62,7 +56,7 @@ Result<bool> FromMenuIndex(const std::string& text, RecipeStep& step) {
     return false;
   const std::string key = Lower(text.substr(0, colon)), number = text.substr(colon + 1);
   long v;
-  if (!ParseInt(number, 0, 32767, v))
+  if (!ParseWholeNumber(number, 0, 32767, v))
     return UsageError("'" + text + "': the index must be a whole number from 0");
   const CatalogueEntry* entry = FindEntry(step.menu, static_cast<int>(v));
   if (!entry) return UsageError("'" + text + "': the " + key + " menu has no entry " + number);
@@ -89,7 +83,7 @@ Result<RecipeStep> ParseOperation(const std::string& word) {
   if (Lower(word).rfind("rotate:", 0) == 0) {
     step.kind = RecipeStep::Kind::Rotate;
     long v;
-    if (!ParseInt(word.substr(7), -kSliderSteps, kSliderSteps, v))
+    if (!ParseWholeNumber(word.substr(7), -kSliderSteps, kSliderSteps, v))
       return UsageError("rotate:N takes the slider's value, a whole number from -" +
                         std::to_string(kSliderSteps) + " to " + std::to_string(kSliderSteps) + ", not '" +
                         word + "'");
@@ -164,6 +158,13 @@ Result<bool> RecipeBuilder::AddSetting(const std::string& name, const std::strin
     backColour_ = PackRGB(rgb[0], rgb[1], rgb[2]);
     return true;
   }
+  const Result<bool> selects = ReadSelectionWord(name, value, selection_);
+  if (!selects || *selects) return selects;
+  RecipeStep image;
+  image.kind = RecipeStep::Kind::Image, image.text = word;
+  const Result<bool> isImage = ReadImageWord(name, value, selection_, image.image);
+  if (isImage && *isImage) AddOperation(std::move(image));
+  if (!isImage || *isImage) return isImage;
   if (!SlotFromKey(name, slot)) return false;
   if (value.empty()) return UsageError("'" + word + "' names no file");
   if (value != "result") {
@@ -203,6 +204,7 @@ void RecipeBuilder::AddOperation(RecipeStep step) {
   step.values = values_;
   step.randomAt = std::exchange(randomAt_, std::nullopt);
   step.backColour = std::exchange(backColour_, std::nullopt);
+  selection_.GiveTo(step);
   recipe_.steps.push_back(step);
 }
 

@@ -13,12 +13,15 @@
 //                              since a start) when the next command starts
 //   back-colour=R,G,B          the result's back colour when the next command
 //                              or rotation starts
+//   select=... feather=N filter=NAME crop=... resize=... flip=... turn=...
+//                              the selection and the Image menu (image_words.h)
 // A command or rotation right after another works on that one's result:
 // image A takes it first, as "Load image (A)" does.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "session/recipe/image_words.h"
 #include "session/recipe/recipe.h"
 
 namespace pixmora {
@@ -64,6 +67,7 @@ class RecipeBuilder {
   ControlValues values_;
   std::optional<uint64_t> randomAt_;
   std::optional<ColorRef> backColour_;
+  SelectionWords selection_;
   std::string base_;
   std::vector<GivenValue> given_;
 };

@@ -54,8 +54,8 @@ QString Name(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text
 }  // namespace
 
 // In both languages, with the previews or one picture large and zoomed, the
-// history shown, and in the preview and texture windows and Preferences,
-// every control has a name of its own; a preview is named by its picture and
+// history shown, and in the preview and texture windows, Preferences and the
+// Image menu's dialogs, every control has a name of its own; a preview is named by its picture and
 // that picture's size.
 TEST_F(WindowTest, EveryInteractiveControlHasANameOfItsOwn) {
   ShipAll();
@@ -86,6 +86,8 @@ TEST_F(WindowTest, EveryInteractiveControlHasANameOfItsOwn) {
   EXPECT_EQ(UnnamedControls(texture), QStringList());
   Action("mnuPreferences")->trigger();
   EXPECT_EQ(UnnamedControls(*Find<app::PreferencesDialog>("Preferences")), QStringList());
+  for (const char* entry : {"mnuResize", "mnuSelection"})
+    LookAtDialog(entry, [](QWidget& dialog) { EXPECT_EQ(UnnamedControls(dialog), QStringList()); });
 }
 
 // Tab walks the tool bar, the side panel from top to bottom (the bars through
@@ -100,13 +102,14 @@ TEST_F(WindowTest, TheKeyboardReachesEveryControlAndPressesThePreviews) {
   const app::Form1Controls& c = window->Controls();
   c.Image5[0]->setFocus();
   QStringList reached;
-  for (int i = 0; i < 24; ++i) {
+  for (int i = 0; i < 27; ++i) {
     QWidget* focus = QApplication::focusWidget();
     reached << (focus->objectName().isEmpty() ? Name(focus) : focus->objectName());
     QTest::keyClick(focus, Qt::Key_Tab);
   }
   EXPECT_EQ(reached.join(' '),
-            "Image5(0) Image5(1) Image5(2) Image5(3) Image5(4) Image5(5) Image5(6) Live Label6(0) Label4(0) "
+            "Image5(0) Image5(1) Image5(2) Image5(3) Image5(4) Image5(5) Image5(6) Live Chain commands "
+            "Rectangle selection tool Ellipse selection tool Label6(0) Label4(0) "
             "Label4(1) Label4(2) Label6(1) Label4(3) Label4(4) Label4(5) Label3 Label9 Slider1 picture1 "
             "Image2 Image3 Image1 Picture4");
 

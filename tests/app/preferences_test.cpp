@@ -39,8 +39,8 @@ class PreferencesTest : public WindowTest {
 // Preferences as a user goes through them: the language shows at once and
 // is written into the configuration, whose other values stay; own colours
 // colour the window and the hidden surfaces at once and are written into
-// the colour scheme; Live's start and the history's memory are kept; the
-// next start takes them all up; English comes back as it went.
+// the colour scheme; how Live and Chain start and the history's memory are
+// kept; the next start takes them all up; English comes back as it went.
 TEST_F(PreferencesTest, ChoicesShowAtOnceAndTheNextStartKeepsThem) {
   ShipAll();
   Write("sxconf.cff", "\"Pixmora\", \"1\", \"mine\", \"\", \"\", \"English\", 7\n");
@@ -50,10 +50,12 @@ TEST_F(PreferencesTest, ChoicesShowAtOnceAndTheNextStartKeepsThem) {
     asked << title;
     return QColor(10, 20, 30);
   });
+  Action("mnuChain")->trigger();  // left on, but to start off
   app::PreferencesDialog& dialog = Open();
   Press(dialog, "language", Qt::Key_Down);  // English, then Italiano
   dialog.findChild<QPushButton*>("back")->click();
   Press(dialog, "liveAtStart", Qt::Key_Down);  // as last left, then on
+  Press(dialog, "chainAtStart", Qt::Key_End);  // off
   QSpinBox* memory = dialog.findChild<QSpinBox*>("historyMemory");
   memory->selectAll();
   QTest::keyClicks(memory, "512");
@@ -72,11 +74,13 @@ TEST_F(PreferencesTest, ChoicesShowAtOnceAndTheNextStartKeepsThem) {
   EXPECT_EQ(ReadColourScheme(folders).back, back);
   EXPECT_EQ(ReadColourScheme(folders).fore, kDefaultForeColour);
   EXPECT_EQ(app::LiveAtStart(), app::StartState::On);
+  EXPECT_EQ(app::ChainAtStart(), app::StartState::Off);
   EXPECT_EQ(app::HistoryMemoryMiB(), 512);
 
   window.reset();
   StartScripted();
   EXPECT_TRUE(Action("mnuLive")->isChecked());
+  EXPECT_FALSE(Action("mnuChain")->isChecked());
   EXPECT_EQ(EditTitle(), "Modifica");
   EXPECT_EQ(window->Session().Pic4.BackColor, back);
   app::PreferencesDialog& again = Open();

@@ -58,14 +58,15 @@ QMap<QString, QString> Texts(QWidget& root) {
 // paths).
 bool OnlyWordsBothLanguagesShare(QString text) {
   static const QRegularExpression shared(
-      QStringLiteral("\\S*/\\S*|\\b(Live|OK|Pixmora|Ver|Dir|File|Texture|x)\\b|[^[:alpha:]]"));
+      QStringLiteral("\\S*/\\S*|\\b(Live|OK|Pixmora|Ver|Dir|File|Texture|x|X|Y)\\b|[^[:alpha:]]"));
   return text.remove(shared).isEmpty();
 }
 
 }  // namespace
 
-// Every text the main window, the preview window, the texture window and
-// Preferences show in English is another in Italian, but for a few words the two share.
+// Every text the main window, the preview window, the texture window,
+// Preferences and the Image menu's dialogs show in English is another in
+// Italian, but for a few words the two share.
 TEST_F(WindowTest, ItalianLeavesNoCaptionInEnglish) {
   ShipAll();
   QMap<QString, QString> english;
@@ -75,6 +76,8 @@ TEST_F(WindowTest, ItalianLeavesNoCaptionInEnglish) {
     QMap<QString, QString> texts = Texts(*window);  // before the first picture: where to start
     OpenImageA(WritePicture(Varied(40, 30), "a.bmp"));
     RunAndWait([&] { CommandAction("fog")->trigger(); });
+    Action("mnuSelectAll")->trigger();
+    Settle();
     Action("mnuHistory")->trigger();
     window->Controls().Image5[2]->click();
     windows::Form3 texture(window->Session(), window.get());
@@ -83,6 +86,8 @@ TEST_F(WindowTest, ItalianLeavesNoCaptionInEnglish) {
     texts.insert(Texts(texture));
     Action("mnuPreferences")->trigger();
     texts.insert(Texts(*Find<app::PreferencesDialog>("Preferences")));
+    for (const char* entry : {"mnuResize", "mnuSelection"})
+      LookAtDialog(entry, [&](QWidget& dialog) { texts.insert(Texts(dialog)); });
     if (english.isEmpty()) {
       english = texts;
       continue;
