@@ -14,6 +14,8 @@ namespace pixmora::test {
 
 // A 24-bit bitmap with the picture's pixels.
 Bitmap BitmapOf(const Picture& picture);
+// A 32-bit bitmap with the picture's pixels and alpha (255 where it has none).
+Bitmap RgbaBitmapOf(const Picture& picture);
 
 // Writes the picture at path in the format, with FreeImage's own encoder;
 // answers path.
