@@ -7,6 +7,7 @@
 #include "app/form1.h"
 #include "session/captions/control_names.h"
 #include "session/history/step_description.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -18,6 +19,7 @@ void Form1::StartHistory() {
       const std::string name = MenuEntryName(e.menu, e.index);
       stepCaptions_[name] = Caption(name.c_str());
     }
+  stepCaptions_["mnuFlatten"] = windows::Tr("Flatten onto Colour 2");
   for (const char* name : {"mnuimma", "mnuimmb", "mnusalvap", "mnusalvaa", "mnusalvab"})
     stepCaptions_[name] = Caption(name);
   history_ = std::make_unique<History>(ws_.folders.work, DefaultHistoryBudget(ws_.folders.work));
@@ -43,6 +45,8 @@ QString Form1::StepName(const RecipeStep& step) const {
       return stepCaptions_.at(MenuEntryName(step.menu, step.index));
     case RecipeStep::Kind::Rotate:
       return QStringLiteral("Rotate %1\u00B0").arg(step.sliderValue * 45);
+    case RecipeStep::Kind::Flatten:
+      return stepCaptions_.at("mnuFlatten");
     case RecipeStep::Kind::HandOn:
       return stepCaptions_.at(kHandOn[step.slot == Slot::ImageB]);
     case RecipeStep::Kind::Open:

@@ -67,8 +67,9 @@ void SaveResult(CommandHost& host, std::function<void()> whenSaved) {
 namespace {
 
 // The work of handing the result on: through "$$$.bmp" in the working
-// folder, then the result is cleared, so the next command starts from the
-// new picture; handedOn is said then.
+// folder (its colours; the result's alpha comes beside them), then the
+// result is cleared, so the next command starts from the new picture;
+// handedOn is said then.
 void HandOn(CommandHost& host, Slot slot, const Picture& result, const QString& handedOn) {
   Workspace& ws = host.Session();
   // Without a working folder the file would land in the current folder.
@@ -81,7 +82,7 @@ void HandOn(CommandHost& host, Slot slot, const Picture& result, const QString& 
     ReportFailure(host, written.error());
     return;
   }
-  const Result<Picture> picture = ReadChosenPicture(path);
+  Result<Picture> picture = ReadChosenPicture(path);
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   if (CancelScope::Cancelled()) return;
@@ -89,7 +90,7 @@ void HandOn(CommandHost& host, Slot slot, const Picture& result, const QString& 
     ReportFailure(host, picture.error());
     return;
   }
-  host.PutPicture(slot, *picture);
+  host.PutPicture(slot, WithAlpha(std::move(*picture), result->GetAlpha()));
   ws.Image1.SetPicture(nullptr);
   ws.Pic4.SetPicture(nullptr);
   RecipeStep step;

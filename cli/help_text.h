@@ -26,7 +26,9 @@ inline constexpr const char* kApplyHelpText = R"HELP(apply   opens IMAGE_A and r
         command does; an OP right after another works on that one's result,
         as File > Save > "Load image (A)" does. The last result is written to
         OUTPUT at 24 bits a pixel, in the format its extension names:
-        .bmp, .jpg, .jpeg, .png, .tif or .tiff.
+        .bmp, .jpg, .jpeg, .png, .tif or .tiff; a result with transparency
+        (image A's) goes into a PNG or TIFF at 32 bits with it, and loses it
+        in a BMP or JPEG (see flatten and --flatten).
 
 apply --recipe FILE
         replays a recipe the editor saved (Edit > Save recipe...), with
@@ -49,12 +51,15 @@ apply --out-dir
 
 OP      a command's KEY (e.g. grayscale), its caption in any letter case
         (e.g. "Grayscale"), its MENU:INDEX (e.g. color:21), or rotate:N, the rotation slider at value N
-        (-8..8, N x 45 degrees). Between the OPs these words change what the
-        OPs after them read:
+        (-8..8, N x 45 degrees), or flatten, the editor's Image > Flatten
+        onto Colour 2 (image A laid onto colour 2, opaque). Between the OPs
+        these words change what the OPs after them read:
           color1=R,G,B  color2=R,G,B  strength=N  size=N
           image-b=FILE  pattern=FILE  shape=FILE  image-a=FILE
           image-a=result  image-b=result  (the last result handed on, as
                         File > Save > "Load image (A)/(B)" does)
+        and these how OUTPUT is written (the options below win over them):
+          quality=N  compression=C
 
 Options (the editor's start values when left out):
   --color1 R,G,B    colour 1 (0,0,0)
@@ -69,6 +74,8 @@ Options (the editor's start values when left out):
   --quality N       JPEG quality of OUTPUT, 1..100 (75)
   --compression C   PNG compression of OUTPUT: fast, default or best
                     (default)
+  --flatten R,G,B   lay the result onto this colour before writing OUTPUT,
+                    opaque (for a BMP or JPEG of a transparent picture)
   --editor-save     write OUTPUT as the editor's "Save file" does (resolution
                     0; a JPEG is compressed twice), as a recipe's replay does,
                     so the two files are the same

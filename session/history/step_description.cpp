@@ -28,13 +28,10 @@ std::string Detail(Input input, const ControlValues& v, const History& history) 
 
 std::string StepDetails(const RecipeStep& step, const History& history, bool pictures) {
   if (step.kind == RecipeStep::Kind::Open) return BaseName(step.file);
-  const CatalogueEntry* entry =
-      step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
-  if (!entry) return "";
   std::string details;
   constexpr Inputs kPictures = Input::ImageB | Input::Pattern | Input::Shape;
   for (const InputInfo& info : AllInputs())
-    if (Has(entry->reads, info.input) && (pictures || !Has(kPictures, info.input)))
+    if (Has(step.Reads(), info.input) && (pictures || !Has(kPictures, info.input)))
       details += (details.empty() ? "" : ", ") + Detail(info.input, step.values, history);
   return details;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/failure.h"
+#include "imageio/save_settings.h"
 #include "session/catalogue/catalogue.h"
 
 namespace pixmora {
@@ -20,6 +21,7 @@ struct RecipeStep {
     HandOn,   // the result becomes image A or image B ("Load image (A)/(B)")
     Command,  // a menu command, with the values it reads
     Rotate,   // the rotation slider at a value
+    Flatten,  // Image > Flatten onto Colour 2
   };
   Kind kind = Kind::Command;
   Slot slot = Slot::ImageA;  // Open (one of kOpenedSlots), HandOn (image A or B)
@@ -30,11 +32,15 @@ struct RecipeStep {
   int16_t sliderValue = 0;   // Rotate
   std::string text;          // as written, for messages
 
-  bool IsOperation() const { return kind == Kind::Command || kind == Kind::Rotate; }
+  bool IsOperation() const { return kind == Kind::Command || kind == Kind::Rotate || kind == Kind::Flatten; }
+  // What the step reads besides image A: a command's catalogue row says;
+  // Flatten reads colour 2.
+  Inputs Reads() const;
 };
 
 struct Recipe {
   std::vector<RecipeStep> steps;
+  SaveSettings save;  // how the result's file is written (quality=N compression=C)
 };
 
 }  // namespace pixmora

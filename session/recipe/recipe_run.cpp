@@ -2,6 +2,7 @@
 
 #include "core/load_planes.h"
 #include "session/dispatch.h"
+#include "session/flatten_command.h"
 #include "session/slider_command.h"
 
 namespace pixmora {
@@ -15,7 +16,8 @@ void RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
       return;
     }
     ws.values = step.values;
-    RunMenuRoutine(ws, step.menu, step.index);
+    if (step.kind == RecipeStep::Kind::Flatten) FlattenIntoResult(ws);
+    else RunMenuRoutine(ws, step.menu, step.index);
   });
   host.Stage(RecipeStage::Publish, [&] { PublishResult(ws); });
 }
@@ -59,7 +61,8 @@ Status RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host) {
       }
       case RecipeStep::Kind::HandOn: HandResultOn(ws, step.slot); break;
       case RecipeStep::Kind::Command:
-      case RecipeStep::Kind::Rotate: RunOperation(ws, step, host); break;
+      case RecipeStep::Kind::Rotate:
+      case RecipeStep::Kind::Flatten: RunOperation(ws, step, host); break;
     }
   }
   return {};

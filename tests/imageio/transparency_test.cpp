@@ -29,18 +29,6 @@ class TransparentFiles : public ::testing::Test {
   int files = 0;
 };
 
-// An 8-bit palette of four colours, each with an alpha of its own.
-Bitmap PaletteBitmap(int w, int h) {
-  Bitmap b(FreeImage_Allocate(w, h, 8));
-  RGBQUAD* palette = FreeImage_GetPalette(b.get());
-  BYTE alphas[4] = {0, 90, 200, 255};
-  for (BYTE i = 0; i < 4; ++i) palette[i] = {static_cast<BYTE>(i * 60), 20, static_cast<BYTE>(250 - i), 0};
-  FreeImage_SetTransparencyTable(b.get(), alphas, 4);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) FreeImage_GetScanLine(b.get(), y)[x] = static_cast<BYTE>((x + 2 * y) % 4);
-  return b;
-}
-
 }  // namespace
 
 TEST_F(TransparentFiles, FilesArriveWithTheirAlphaBesideTheirColours) {
@@ -56,7 +44,7 @@ TEST_F(TransparentFiles, FilesArriveWithTheirAlphaBesideTheirColours) {
   test::ExpectSameAlpha(ReadBack(rgba.get(), FIF_WEBP, WEBP_LOSSLESS), original);
   // Palette entries with alpha (tRNS, a GIF's transparent index): each pixel
   // has its entry's colour and alpha.
-  const Bitmap palette = PaletteBitmap(7, 5);
+  const Bitmap palette = test::TranslucentPaletteBitmap(7, 5);
   const Picture expected = ImageToPicture(Bitmap(FreeImage_ConvertTo24Bits(palette.get())).get(), false).value();
   for (int format : {FIF_PNG, FIF_GIF}) {
     SCOPED_TRACE(format);
@@ -64,6 +52,7 @@ TEST_F(TransparentFiles, FilesArriveWithTheirAlphaBesideTheirColours) {
     test::ExpectSamePixels(read, expected);
     // (A GIF keeps one transparent entry: the others are opaque.)
     EXPECT_EQ(read->AlphaAt(1, 4), format == FIF_GIF ? 255 : 90);
+    EXPECT_EQ(read->AlphaAt(2, 4), format == FIF_GIF ? 255 : 200);
     EXPECT_EQ(read->AlphaAt(0, 4), 0);
     EXPECT_EQ(read->AlphaAt(3, 4), 255);
   }

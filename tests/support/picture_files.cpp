@@ -34,6 +34,17 @@ Bitmap BitmapOf(const Picture& picture) { return BitmapWithBits(picture, 24); }
 
 Bitmap RgbaBitmapOf(const Picture& picture) { return BitmapWithBits(picture, 32); }
 
+Bitmap TranslucentPaletteBitmap(int w, int h) {
+  Bitmap b(FreeImage_Allocate(w, h, 8));
+  RGBQUAD* palette = FreeImage_GetPalette(b.get());
+  BYTE alphas[4] = {0, 90, 200, 255};
+  for (BYTE i = 0; i < 4; ++i) palette[i] = {static_cast<BYTE>(i * 60), 20, static_cast<BYTE>(250 - i), 0};
+  FreeImage_SetTransparencyTable(b.get(), alphas, 4);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) FreeImage_GetScanLine(b.get(), y)[x] = static_cast<BYTE>((x + 2 * y) % 4);
+  return b;
+}
+
 std::string WriteTestPicture(const Picture& picture, const std::string& path, PictureFormat format) {
   return WriteBitmap(BitmapOf(picture), path, FreeImageFormat(format));
 }
