@@ -17,6 +17,7 @@
 #include "app/colour_scheme_apply.h"
 #include "app/edit_menu.h"
 #include "app/history_panel.h"
+#include "app/image_menu.h"
 #include "app/menu_bar.h"
 #include "app/missing_pictures.h"
 #include "app/mnemonics.h"
@@ -99,6 +100,7 @@ void Form1::BuildControls() {
   menus.repeat = [this] { Repeat(); };
   menus.resetValues = [this] { ShowStartValues(); };
   BuildMenuBar(*menuBar(), menus);
+  BuildImageMenu(*menuBar(), {[this] { Flatten(); }});
   for (Menu menu : kMenus)
     ShowHintsOfDisabledEntries(*menuBar()->findChild<QMenu*>(MenuBarName(menu)),
                                [this](const QString& hint) { SetStatusPanelText(c_, kNoticePanel, hint); });

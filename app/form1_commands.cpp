@@ -18,6 +18,7 @@
 #include "core/load_planes.h"
 #include "session/captions/control_names.h"
 #include "session/dispatch.h"
+#include "session/flatten_command.h"
 
 namespace pixmora::app {
 
@@ -52,6 +53,20 @@ void Form1::RunOperation(Menu menu, int16_t index) {
   if (!started) return;
   auto* entry = findChild<QAction*>(QString::fromStdString(MenuEntryName(menu, index)));
   RememberCommand(entry, WithoutMnemonic(entry->text()), [this, menu, index] { RunOperation(menu, index); });
+}
+
+void Form1::Flatten() {
+  if (Busy()) return;
+  ws_.values = ReadControlValues();
+  const bool started = RunCommand([this](const CancelToken&) {
+    FlattenImageA(ws_);
+    RecipeStep step;
+    step.kind = RecipeStep::Kind::Flatten, step.values = ws_.values;
+    RecordStep(step);
+    return true;
+  });
+  auto* entry = findChild<QAction*>("mnuFlatten");
+  if (started) RememberCommand(entry, WithoutMnemonic(entry->text()), [this] { Flatten(); });
 }
 
 void Form1::RememberCommand(QObject* control, const QString& caption, std::function<void()> run) {
@@ -165,6 +180,7 @@ void Form1::UpdateAvailability() {
       if (name) SetEnabled(findChild<QObject*>(name), idle && commands_.count(binding.command));
   const bool imageA = idle && MissingPictureHint(ws_, 0).isEmpty();
   c_.Slider1->setEnabled(imageA);
+  SetEnabled(findChild<QAction*>("mnuFlatten"), imageA);
   SetEnabled(findChild<QMenu*>("mnuRecent")->menuAction(), idle);
   const auto* control = qobject_cast<const QAction*>(lastCommand_.control);
   SetEnabled(findChild<QAction*>("mnuRepeat"),

@@ -5,6 +5,7 @@
 #include <QAction>
 
 #include "app/form1.h"
+#include "app/image_menu.h"
 #include "session/captions/control_names.h"
 #include "session/history/step_description.h"
 #include "windows/translate.h"
@@ -19,7 +20,7 @@ void Form1::StartHistory() {
       const std::string name = MenuEntryName(e.menu, e.index);
       stepCaptions_[name] = Caption(name.c_str());
     }
-  stepCaptions_["mnuFlatten"] = windows::Tr("Flatten onto Colour 2");
+  stepCaptions_["mnuFlatten"] = windows::Tr(kFlattenCaption);
   for (const char* name : {"mnuimma", "mnuimmb", "mnusalvap", "mnusalvaa", "mnusalvab"})
     stepCaptions_[name] = Caption(name);
   history_ = std::make_unique<History>(ws_.folders.work, DefaultHistoryBudget(ws_.folders.work));

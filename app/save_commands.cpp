@@ -11,6 +11,7 @@
 #include "imageio/picture_files.h"
 #include "imageio/write_picture.h"
 #include "session/save_file.h"
+#include "windows/transparency_notice.h"
 
 namespace pixmora::app {
 
@@ -38,26 +39,30 @@ void SaveResult(CommandHost& host, std::function<void()> whenSaved) {
   request.filterIndex = 1;
   request.defaultExtension = ".bmp";
   request.save = true;
+  request.encoding = true;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
   if (answer.fileName.isEmpty()) return;
   const SaveTarget target = SaveTargetOf(answer.fileName, answer.filterIndex);
   const std::string path = target.path.toStdString();
   const PictureFormat format = target.format;
+  const SaveSettings save = answer.save;
   FileJob job;
   job.what = QStringLiteral("Saving %1 ...").arg(QFileInfo(target.path).fileName());
   job.writes = true;
   // Set by the work when the file holds the result (a failed second pass
   // leaves the first, which does).
   auto written = std::make_shared<std::atomic<bool>>(false);
-  job.work = [&host, result, path, format, written] {
-    Status saved = SaveResultFile(result, path, format, false);
+  job.work = [&host, result, path, format, save, written] {
+    Status saved = SaveResultFile(result, path, format, false, save);
     *written = saved.has_value();
-    if (saved && !CancelScope::Cancelled()) saved = FinishSavedFile(path, format);
+    if (saved && !CancelScope::Cancelled()) saved = FinishSavedFile(path, format, save);
     if (!saved) ReportFailure(host, saved.error());
   };
   job.done = [&host, target, result, written, whenSaved = std::move(whenSaved)](bool cancelled) {
     if (cancelled) host.Report(QStringLiteral("Saving was cancelled: %1 is as it was.").arg(target.path));
     if (cancelled || !*written) return;
+    if (result->GetAlpha() && !HoldsTransparency(target.format))
+      host.Report(windows::TransparencyLostNotice(QFileInfo(target.path).fileName()));
     host.ResultSaved(result);
     if (whenSaved) whenSaved();
   };

@@ -13,10 +13,13 @@
 #include <QRadioButton>
 #include <filesystem>
 
+#include "windows/checkerboard.h"
 #include "windows/qt_pictures.h"
 #include "imageio/write_picture.h"
 #include "windows/read_later.h"
 #include "windows/texture_thumbnail.h"
+#include "windows/translate.h"
+#include "windows/transparency_notice.h"
 
 namespace pixmora::windows {
 
@@ -48,8 +51,12 @@ QLabel* MakePicture(int i, QWidget* parent) {
   return label;
 }
 
+// A picture with transparency shows over the checkerboard at the label's size.
 void ShowPictureIn(QLabel* label, const Picture& picture) {
-  label->setPixmap(picture ? QPixmap::fromImage(ToQImage(*picture)) : QPixmap());
+  QImage image = picture ? ToQImage(*picture) : QImage();
+  if (picture && picture->GetAlpha())
+    image = OverCheckerboard(image.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  label->setPixmap(QPixmap::fromImage(image));
 }
 
 // Why a library folder cannot be listed; empty when it can.
@@ -184,6 +191,7 @@ void Form3::TextureWritten(const Status& written, const std::string& folder, con
   // in the main window); the notice says why.
   if (!written) ws_.report(written.error().Message());
   else written_ = result;
+  if (written && result->GetAlpha()) ws_.report(TransparencyLostNotice(Tr("The texture")).toStdString());
   QClipboard* clipboard = QApplication::clipboard();
   clipboard->clear();
   clipboard->setText(QString::fromStdString(folder));

@@ -128,6 +128,13 @@ TEST_F(WindowTest, ShippedItalianProvesTheMechanism) {
   EXPECT_EQ(app::WithoutMnemonic(Find<QMenu>("mnuEdit")->title()), "Modifica");
   EXPECT_EQ(app::WithoutMnemonic(Action("mnuRepeat")->text()), "Ripeti l'ultimo comando");
   EXPECT_EQ(Find<QAbstractButton>("NoticesButton")->accessibleName(), "Avvisi");
+  EXPECT_EQ(app::WithoutMnemonic(Find<QMenu>("mnuImage")->title()), "Immagine");
+  EXPECT_EQ(app::WithoutMnemonic(Action("mnuFlatten")->text()), "Appiattisci sul colore 2");
+  // The Image menu stands after the five operation menus, before View.
+  QStringList bar;
+  for (const QAction* a : window->menuBar()->actions()) bar << a->menu()->objectName();
+  EXPECT_EQ(bar.indexOf("mnuImage"), bar.indexOf("mnuEffects") + 1);
+  EXPECT_EQ(bar.indexOf("mnuView"), bar.indexOf("mnuImage") + 1);
 }
 
 }  // namespace pixmora::test
