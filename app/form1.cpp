@@ -38,6 +38,7 @@
 #include "session/config/configuration.h"
 #include "session/captions/control_names.h"
 #include "session/config/folders.h"
+#include "session/selection_limit.h"
 #include "core/large_array.h"
 #include "core/show_fitted.h"
 
@@ -85,6 +86,9 @@ Form1::Form1(QWidget* parent)
   ConnectLargeView();
   AddHistoryEntry(*findChild<QMenu*>("mnuView"), *findChild<HistoryPanel*>());
   BuildLive();
+  BuildChain();
+  BuildImageMenu(*this);
+  BuildSelectionTools();
 }
 
 Form1::~Form1() { runner_.Wait(); }
@@ -100,7 +104,6 @@ void Form1::BuildControls() {
   menus.repeat = [this] { Repeat(); };
   menus.resetValues = [this] { ShowStartValues(); };
   BuildMenuBar(*menuBar(), menus);
-  BuildImageMenu(*menuBar(), {[this] { Flatten(); }});
   for (Menu menu : kMenus)
     ShowHintsOfDisabledEntries(*menuBar()->findChild<QMenu*>(MenuBarName(menu)),
                                [this](const QString& hint) { SetStatusPanelText(c_, kNoticePanel, hint); });
@@ -181,7 +184,10 @@ void Form1::PutPicture(Slot slot, const Picture& picture) {
   // The preview surfaces of the four slots a file opens into, in slot order.
   PictureSurface* const previews[] = {&image2Surface_, &image3Surface_, &patternSurface_, &picture4Surface_};
   ShowFittedPicture(picture, ws_.Surface(slot), *previews[static_cast<size_t>(slot)]);
-  if (slot == Slot::ImageA) PrepareForCommands(true);
+  if (slot != Slot::ImageA) return;
+  PrepareForCommands(true);
+  if (DropSelectionOutsideImageA(ws_))
+    Report(windows::Tr("The selection does not fit the new image A: it was dropped."));
 }
 
 // While the user looks at a new image A or a result, the next command's

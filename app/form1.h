@@ -3,7 +3,8 @@
 // the areas (side_panel, work_area, menu_bar, tool_bar, status_bar), start-up
 // (form1.cpp), layout (form1_resize.cpp), the value controls
 // (form1_values.cpp), the running of commands (form1_commands.cpp), the
-// large view (form1_view.cpp) and closing (form1_close.cpp).
+// large view (form1_view.cpp), the selection (form1_selection.cpp), Chain
+// (form1_chain.cpp) and closing (form1_close.cpp).
 #pragma once
 #include <QColor>
 #include <QList>
@@ -27,8 +28,11 @@
 #include "app/view_menu.h"
 #include "session/catalogue/catalogue.h"
 #include "session/history/history.h"
+#include "session/image_command.h"
 #include "session/workspace.h"
+#include "windows/selection_editor.h"
 
+class QActionGroup;
 class QScrollBar;
 
 namespace pixmora::app {
@@ -83,6 +87,29 @@ class Form1 : public QMainWindow, public CommandHost {
   // by Save file or as a texture.
   bool ResultUnsaved() const;
 
+  // The Image menu's commands (crop, resize, flips and turns) run as menu
+  // commands do, from image A, published and recorded; a box or a size
+  // refused is a notice. Resize asks for the size first.
+  void RunImageOperation(const ImageStep& step);
+  void ResizeImageA();
+  // The selection (form1_selection.cpp) becomes this one (none: all of
+  // image A), a step of the history named by step, an English caption; with
+  // merge, it takes the place of the current step when that has the same
+  // name (a nudge after a nudge). Not while a command runs.
+  void ChangeSelection(const std::optional<Selection>& selection, const char* step, bool merge = false);
+  // Image > Selection...: the selection's place, size and feather typed in.
+  void TypeSelection();
+  // The shape the tool bar's selection tool draws; none while it pans.
+  std::optional<SelectionShape> SelectionTool() const;
+  // Whether Chain is on: each command's result then goes on as image A.
+  bool Chained() const;
+  // The dialogs Resize and Selection ask with; tests put scripted ones in.
+  using ResizeDialog = std::function<std::optional<ImageStep>(QWidget* parent, int width, int height)>;
+  using SelectionDialog = std::function<std::optional<Selection>(
+      QWidget* parent, const std::optional<Selection>& current, SelectionShape tool, int width, int height)>;
+  void SetResizeDialog(ResizeDialog dialog) { askResize_ = std::move(dialog); }
+  void SetSelectionDialog(SelectionDialog dialog) { askSelection_ = std::move(dialog); }
+
   // Undo and redo: the session goes back to, or forward to, the pictures an
   // earlier or later step of its history left.
   bool HasHistory() const { return history_ != nullptr; }
@@ -135,6 +162,18 @@ class Form1 : public QMainWindow, public CommandHost {
   ControlValues ReadControlValues() const;
 
   void StartHistory();
+  // Records the steps as one step of the history, named after the first.
+  void RecordSteps(std::vector<RecipeStep> steps);
+  // A command's step; chained, its result goes on as image A first, as
+  // "Load image (A)" would, and the command and the hand-on are one step.
+  void RecordCommand(const RecipeStep& step, bool chained);
+  // The result goes on as image A, in memory: the very pixels "Load image
+  // (A)" gives through its file.
+  void HandOnAsImageA();
+  void BuildChain();
+  // Puts the state back and shows again the pictures opened into the slots
+  // that changed.
+  void Restore(const SessionState& state);
   void BuildLive();
   // The step Live would take again: the current one, when it is a menu
   // command and Live is on.
@@ -157,6 +196,12 @@ class Form1 : public QMainWindow, public CommandHost {
   // Esc: ends a command or a file job that can be cancelled, or else leaves
   // the large view.
   void Escape();
+
+  // The selection tools of the tool bar, and the outline on the views.
+  void BuildSelectionTools();
+  void SelectionToolChosen();
+  void SelectionEdited(const std::optional<Selection>& selection, windows::SelectionEdit how);
+  void ShowSelection();
 
   // The large view (form1_view.cpp): one picture over the work area, or none.
   void ConnectLargeView();
@@ -184,6 +229,11 @@ class Form1 : public QMainWindow, public CommandHost {
   NoticeLog notices_;  // what Report said, for the status bar's list
   std::map<std::string, QString> stepCaptions_;  // by control name, read at start-up
   QAction* live_ = nullptr;
+  QAction* chain_ = nullptr;
+  QActionGroup* selectionTools_ = nullptr;
+  int selectionFeather_ = 0;  // the feather a selection drawn next takes
+  ResizeDialog askResize_;
+  SelectionDialog askSelection_;
   // Values moved (counted) and the count the last live run started with.
   std::atomic<unsigned> liveWanted_{0};
   unsigned liveStarted_ = 0;

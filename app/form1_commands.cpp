@@ -11,6 +11,7 @@
 #include <chrono>
 
 #include "app/form1.h"
+#include "app/image_menu.h"
 #include "app/missing_pictures.h"
 #include "app/mnemonics.h"
 #include "app/picture_box.h"
@@ -43,11 +44,15 @@ bool Prepared(const std::shared_future<void>& warming, const CancelToken& cancel
 void Form1::RunOperation(Menu menu, int16_t index) {
   if (Busy()) return;
   ws_.values = ReadControlValues();
-  const bool started = RunCommand([this, menu, index](const CancelToken& cancel) {
+  const bool chained = Chained();
+  const bool started = RunCommand([this, menu, index, chained](const CancelToken& cancel) {
+    const uint64_t randomAt = ws_.m.random.Position();
     if (!RunMenuCommand(ws_, menu, index, &cancel)) return false;
     RecipeStep step;
-    step.menu = menu, step.index = index, step.values = ws_.values;
-    RecordStep(step);
+    step.menu = menu, step.index = index, step.values = ws_.values, step.selection = ws_.selection;
+    // A replay of the recipe then draws what this run drew.
+    if (Has(FindEntry(menu, index)->reads, Input::Random)) step.randomAt = randomAt;
+    RecordCommand(step, chained);
     return true;
   });
   if (!started) return;
@@ -58,15 +63,42 @@ void Form1::RunOperation(Menu menu, int16_t index) {
 void Form1::Flatten() {
   if (Busy()) return;
   ws_.values = ReadControlValues();
-  const bool started = RunCommand([this](const CancelToken&) {
+  const bool chained = Chained();
+  const bool started = RunCommand([this, chained](const CancelToken&) {
     FlattenImageA(ws_);
     RecipeStep step;
-    step.kind = RecipeStep::Kind::Flatten, step.values = ws_.values;
-    RecordStep(step);
+    step.kind = RecipeStep::Kind::Flatten, step.values = ws_.values, step.selection = ws_.selection;
+    RecordCommand(step, chained);
     return true;
   });
   auto* entry = findChild<QAction*>("mnuFlatten");
   if (started) RememberCommand(entry, WithoutMnemonic(entry->text()), [this] { Flatten(); });
+}
+
+void Form1::RunImageOperation(const ImageStep& image) {
+  if (Busy()) return;
+  const bool chained = Chained();
+  const bool started = RunCommand([this, image, chained](const CancelToken& cancel) {
+    const Result<bool> ran = RunImageCommand(ws_, image, &cancel);
+    if (!ran) {  // refused before anything changed
+      Report(QString::fromStdString(ran.error().Message()));
+      return true;
+    }
+    if (!*ran) return false;
+    RecipeStep step;
+    step.kind = RecipeStep::Kind::Image, step.image = image, step.selection = ws_.selection;
+    RecordCommand(step, chained);
+    return true;
+  });
+  if (!started) return;
+  auto* entry = findChild<QAction*>(ImageEntryName(image.command));
+  RememberCommand(entry, WithoutMnemonic(entry->text()), [this, image] { RunImageOperation(image); });
+}
+
+void Form1::ResizeImageA() {
+  if (Busy() || !ws_.Pic1.GetPicture()) return;
+  const std::optional<ImageStep> resize = askResize_(this, ws_.Pic1.Width(), ws_.Pic1.Height());
+  if (resize) RunImageOperation(*resize);
 }
 
 void Form1::RememberCommand(QObject* control, const QString& caption, std::function<void()> run) {
@@ -180,7 +212,6 @@ void Form1::UpdateAvailability() {
       if (name) SetEnabled(findChild<QObject*>(name), idle && commands_.count(binding.command));
   const bool imageA = idle && MissingPictureHint(ws_, 0).isEmpty();
   c_.Slider1->setEnabled(imageA);
-  SetEnabled(findChild<QAction*>("mnuFlatten"), imageA);
   SetEnabled(findChild<QMenu*>("mnuRecent")->menuAction(), idle);
   const auto* control = qobject_cast<const QAction*>(lastCommand_.control);
   SetEnabled(findChild<QAction*>("mnuRepeat"),

@@ -50,6 +50,10 @@ QString Form1::StepName(const RecipeStep& step) const {
       return stepCaptions_.at("mnuFlatten");
     case RecipeStep::Kind::HandOn:
       return stepCaptions_.at(kHandOn[step.slot == Slot::ImageB]);
+    case RecipeStep::Kind::Image:
+      return windows::Tr(ImageCommandName(step.image.command));
+    case RecipeStep::Kind::Select:  // named by the entry that changed it
+      return windows::Tr(step.text.c_str());
     case RecipeStep::Kind::Open:
       break;
   }
@@ -57,8 +61,11 @@ QString Form1::StepName(const RecipeStep& step) const {
   return QStringLiteral("Open ") + stepCaptions_.at(kOpen[static_cast<int>(step.slot)]);
 }
 
-void Form1::RecordStep(const RecipeStep& step) {
-  history_->Record(StepName(step).toStdString(), StepDetails(step, *history_), step, CaptureState(ws_));
+void Form1::RecordStep(const RecipeStep& step) { RecordSteps({step}); }
+
+void Form1::RecordSteps(std::vector<RecipeStep> steps) {
+  const std::string name = StepName(steps.front()).toStdString(), details = StepDetails(steps.front(), *history_);
+  history_->Record(name, details, std::move(steps), CaptureState(ws_));
   if (!history_->Note().empty()) Report(QString::fromStdString(history_->Note()));
   // Recorded away from the window's thread, the step shows once the job ends.
   QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
@@ -80,12 +87,16 @@ void Form1::GoToStep(size_t index) {
       Report(QString::fromStdString(state.error().Message()));
       return;
     }
-    const auto changed = RestoreState(ws_, *state);
-    // The previews of the pictures the user brings in show them again.
-    for (Slot slot : kOpenedSlots)
-      if (changed[static_cast<size_t>(slot)]) PutPicture(slot, (*state)[static_cast<size_t>(slot)].picture);
+    Restore(*state);
     QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
   });
+}
+
+void Form1::Restore(const SessionState& state) {
+  const auto changed = RestoreState(ws_, state);
+  // The previews of the pictures the user brings in show them again.
+  for (Slot slot : kOpenedSlots)
+    if (changed[static_cast<size_t>(slot)]) PutPicture(slot, state[static_cast<size_t>(slot)].picture);
 }
 
 }  // namespace pixmora::app

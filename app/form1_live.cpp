@@ -2,7 +2,8 @@
 // a bar that command reads runs that command again with the new values, on the
 // same pictures, away from the window's thread. A run whose values were moved
 // on before it ended is dropped (its result never shown); the newest values
-// then run. A burst of such runs is one step of the history, after the menu's.
+// then run. A burst of such runs is one step of the history, after the menu's
+// (with Chain, in place of the menu's, from the image A it started with).
 // Cancel or Esc stops the run under way and ends the burst.
 #include <QAction>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include "app/user_settings.h"
 #include "session/dispatch.h"
 #include "session/history/step_description.h"
+#include "session/recipe/recipe_run.h"
 
 namespace pixmora::app {
 
@@ -41,8 +43,11 @@ void Form1::BuildLive() {
 
 const RecipeStep* Form1::LiveStep() const {
   if (!live_ || !live_->isChecked() || !history_ || history_->Position() == 0) return nullptr;
-  const RecipeStep& step = history_->Entries()[history_->Position()].steps.back();
-  return step.kind == RecipeStep::Kind::Command ? &step : nullptr;
+  // A chained command's step ends with its hand-on.
+  const std::vector<RecipeStep>& steps = history_->Entries()[history_->Position()].steps;
+  const bool chained = steps.size() == 2 && steps.back().kind == RecipeStep::Kind::HandOn;
+  if (steps.size() != 1 && !chained) return nullptr;
+  return steps.front().kind == RecipeStep::Kind::Command ? &steps.front() : nullptr;
 }
 
 void Form1::ValueMoved(std::optional<Input> input) {
@@ -54,23 +59,35 @@ void Form1::ValueMoved(std::optional<Input> input) {
   if (Busy()) return;  // the run under way ends first, then the newest values run
   const unsigned wanted = liveStarted_ = liveWanted_;
   const size_t at = history_->Position();
+  const bool chained = history_->Entries()[at].steps.size() > 1;
   RecipeStep again = *step;
   again.values = ReadControlValues();
-  const auto run = [this, at, again, wanted](const CancelToken& cancel) {
-    const Result<SessionState> shown = history_->PeekState(at);
-    if (!shown) return true;
+  const auto run = [this, at, again, wanted, chained](const CancelToken& cancel) {
+    // Chained, the command runs again on the image A it was chained from.
+    const Result<SessionState> shown = history_->PeekState(at), from = history_->PeekState(chained ? at - 1 : at);
+    if (!shown || !from) return true;
+    // (Its preview follows at the end: a picture put now would send the
+    // planes' preparation off beside this run.)
+    if (chained) RestoreState(ws_, *from);
     ws_.values = again.values;
-    if (!RunMenuRoutine(ws_, again.menu, again.index, &cancel)) return false;
+    if (!RunMenuRoutine(ws_, again.menu, again.index, &cancel)) {
+      if (chained) RestoreState(ws_, *shown);
+      return false;
+    }
     if (liveWanted_ != wanted) {  // overtaken: what is shown stays
-      RestoreState(ws_, *shown);
+      Restore(*shown);
       return true;
     }
     PublishResult(ws_);
+    if (chained) HandOnAsImageA();
     const std::string values = StepDetails(again, *history_, false);
     const std::string name = StepName(again).toStdString() + (values.empty() ? "" : ", " + values);
-    // The burst's first run is a step of its own; the later ones take its place.
-    if (at == liveStepAt_) history_->ReplaceCurrent(name, StepDetails(again, *history_), again, CaptureState(ws_));
-    else history_->Record(name, StepDetails(again, *history_), again, CaptureState(ws_));
+    const std::vector<RecipeStep> steps = chained ? ChainedSteps(again) : std::vector{again};
+    // The burst's first run is a step of its own, the later ones (and a
+    // chained command's runs) take its place.
+    if (chained || at == liveStepAt_)
+      history_->ReplaceCurrent(name, StepDetails(again, *history_), steps, CaptureState(ws_));
+    else history_->Record(name, StepDetails(again, *history_), steps, CaptureState(ws_));
     liveStepAt_ = history_->Position();
     QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
     return true;

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSlider>
 
 #include "app/colour_swatch.h"
@@ -106,15 +107,26 @@ void Form1::ChooseColour(int which) {
 }
 
 void Form1::Slider1_Change(int value) {
-  const bool started = RunCommand([this, value](const CancelToken& cancel) {
-    if (!pixmora::Slider1_Change(ws_, static_cast<int16_t>(value), &cancel)) return false;
-    RecipeStep step;
-    step.kind = RecipeStep::Kind::Rotate, step.sliderValue = static_cast<int16_t>(value);
-    RecordStep(step);
-    return true;
-  });
+  const bool chained = Chained();
+  const bool started = RunCommand(
+      [this, value, chained](const CancelToken& cancel) {
+        if (!pixmora::Slider1_Change(ws_, static_cast<int16_t>(value), &cancel)) return false;
+        RecipeStep step;
+        step.kind = RecipeStep::Kind::Rotate, step.sliderValue = static_cast<int16_t>(value);
+        step.selection = ws_.selection;
+        RecordCommand(step, chained);
+        return true;
+      },
+      [this, chained](bool stopped) {
+        // Chained, the turn is image A's now: the slider starts again from it.
+        if (stopped || !chained) return;
+        const QSignalBlocker quiet(c_.Slider1);
+        c_.Slider1->setValue(0);
+        c_.sliderAngle->setText(QStringLiteral("0\u00b0"));
+      });
   if (started)
-    RememberCommand(c_.Slider1, Caption("Label13"), [this] { Slider1_Change(c_.Slider1->value()); });
+    RememberCommand(c_.Slider1, Caption("Label13"),
+                    [this, value] { Slider1_Change(Chained() ? value : c_.Slider1->value()); });
 }
 
 ControlValues Form1::ReadControlValues() const {

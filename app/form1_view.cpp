@@ -42,6 +42,7 @@ void Form1::ShowLarge(std::optional<Slot> which) {
   c_.largeView->setVisible(which.has_value());
   c_.largeView->ShowBefore(false);
   RefreshLarge();
+  if (!Busy()) ShowSelection();
   if (which) c_.largeView->setFocus();
   else SetStatusPanelText(c_, kPointerPanel, QString());
   SyncViewMenu(*menuBar(), large_);

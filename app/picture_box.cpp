@@ -8,6 +8,7 @@
 
 #include "windows/picture_levels.h"
 #include "windows/qt_pictures.h"
+#include "windows/selection_outline.h"
 
 namespace pixmora::app {
 
@@ -83,9 +84,17 @@ void PreviewBox::paintEvent(QPaintEvent* event) {
   const Picture& full = levels_ ? levels_->Source() : nullptr;
   const double pixel = 1 / devicePixelRatioF();
   // Until the picture's levels are made, its 256 x 256 preview stands in.
-  if (!levels_ || !levels_->Draw(painter, FittedIn(QSizeF(full->Width(), full->Height()), inner, pixel),
-                                 QRectF(0, 0, full->Width(), full->Height()), true))
+  const QRectF fitted = full ? FittedIn(QSizeF(full->Width(), full->Height()), inner, pixel) : QRectF();
+  if (!levels_ || !levels_->Draw(painter, fitted, QRectF(0, 0, full->Width(), full->Height()), true))
     PaintSurface(painter, inner);
+  if (levels_ && outline_)
+    windows::PaintSelectionOutline(painter, *outline_, fitted, QSize(full->Width(), full->Height()));
+}
+
+void PreviewBox::SetOutline(const std::optional<Selection>& selection) {
+  if (selection == outline_) return;
+  outline_ = selection;
+  update();
 }
 
 void PreviewBox::PaintSurface(QPainter& painter, const QRect& inner) {

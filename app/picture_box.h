@@ -1,15 +1,18 @@
 // Picture boxes: the panels that hold controls (PictureBox), the work area
 // that lays out the previews (WorkArea), and the previews that show a picture
 // fitted, at their own size, or their display surface with its printed texts
-// (PreviewBox). Previews can take a picture file dropped on them.
+// (PreviewBox). Previews can take a picture file dropped on them, and
+// outline a selection over their picture.
 #pragma once
 #include <QFrame>
 #include <QImage>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/picture_surface.h"
+#include "ops/image/selection.h"
 
 class QTimer;
 
@@ -50,6 +53,8 @@ class PreviewBox : public PictureBox {
   // Takes a copy of what the surfaces hold now and repaints. Called on the
   // window's thread whenever no command is writing them.
   void Show();
+  // The selection outlined over the full-size picture, in its pixels (none: no outline).
+  void SetOutline(const std::optional<Selection>& selection);
   // The back colour of the box and of its surface; clears the surface.
   void SetBackColour(ColorRef colour);
   // What the display surface holds, for tests and screenshots.
@@ -81,6 +86,7 @@ class PreviewBox : public PictureBox {
   std::vector<PrintedText> texts_;
   std::shared_ptr<windows::PictureLevels> levels_;  // of the full-size picture, when shown
   QTimer* clickTimer_;  // a click waits this long for a second one
+  std::optional<Selection> outline_;
 };
 
 }  // namespace pixmora::app

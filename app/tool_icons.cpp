@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <cmath>
+#include <functional>
 
 namespace pixmora::app {
 
@@ -100,18 +101,47 @@ void Paint(QPainter& p, int index) {
   }
 }
 
-}  // namespace
+// A selection's outline: white under black dashes.
+void Marquee(QPainter& p, bool ellipse) {
+  const QRectF r(3.5, 5.5, 17, 13);
+  p.setBrush(Qt::NoBrush);
+  for (const QPen& pen : {QPen(Qt::white, 2), QPen(QColor(30, 30, 30), 2, Qt::DashLine)}) {
+    p.setPen(pen);
+    ellipse ? p.drawEllipse(r) : p.drawRect(r);
+  }
+}
 
-QIcon ToolIcon(int index) {
+void Links(QPainter& p) {
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(90, 90, 100), 2.4));
+  p.drawRoundedRect(QRectF(2.5, 8.5, 11, 7), 3.5, 3.5);
+  p.setPen(QPen(QColor(40, 110, 200), 2.4));
+  p.drawRoundedRect(QRectF(10.5, 8.5, 11, 7), 3.5, 3.5);
+}
+
+QIcon Painted(const std::function<void(QPainter&)>& paint) {
   QPixmap pixmap(kSide * kScale, kSide * kScale);
   pixmap.fill(Qt::transparent);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   p.scale(kScale, kScale);
-  Paint(p, index);
+  paint(p);
   p.end();
   pixmap.setDevicePixelRatio(kScale);
   return QIcon(pixmap);
+}
+
+}  // namespace
+
+QIcon ToolIcon(int index) {
+  return Painted([index](QPainter& p) { Paint(p, index); });
+}
+
+QIcon OwnToolIcon(OwnTool tool) {
+  return Painted([tool](QPainter& p) {
+    if (tool == OwnTool::Chain) Links(p);
+    else Marquee(p, tool == OwnTool::EllipseSelection);
+  });
 }
 
 QString ToolTip(int index) {

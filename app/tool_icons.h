@@ -11,4 +11,8 @@ inline constexpr int kToolButtons = 7;
 QIcon ToolIcon(int index);
 QString ToolTip(int index);
 
+// The tool bar's buttons of the window's own: the selection tools and Chain.
+enum class OwnTool { RectangleSelection, EllipseSelection, Chain };
+QIcon OwnToolIcon(OwnTool tool);
+
 }  // namespace pixmora::app

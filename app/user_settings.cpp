@@ -16,6 +16,7 @@ const QString kRecentKey = QStringLiteral("RecentPictures/files");
 const QString kLiveKey = QStringLiteral("MainWindow/live");
 const QString kQualityKey = QStringLiteral("FileDialog/jpegQuality");
 const QString kCompressionKey = QStringLiteral("FileDialog/pngCompression");
+const QString kChainKey = QStringLiteral("MainWindow/chain");
 constexpr qsizetype kRecentCount = 10;
 
 QString FolderKey(bool saveDialog) {
@@ -83,6 +84,10 @@ void SaveValues(const QList<int>& values) {
 bool SavedLive() { return Settings().value(kLiveKey, false).toBool(); }
 
 void SaveLive(bool on) { Settings().setValue(kLiveKey, on); }
+
+bool SavedChain() { return Settings().value(kChainKey, false).toBool(); }
+
+void SaveChain(bool on) { Settings().setValue(kChainKey, on); }
 
 QStringList RecentPictures() { return Settings().value(kRecentKey).toStringList(); }
 

@@ -2,7 +2,7 @@
 // ($XDG_CONFIG_HOME/Pixmora/Pixmora.conf, ~/.config/... by default): the
 // main window's size and place, the folders and filters the file dialogs
 // were last left in, the save dialog's JPEG quality and PNG compression, the
-// side panel's values and the pictures last opened.
+// side panel's values, Live and Chain, and the pictures last opened.
 #pragma once
 #include <QByteArray>
 #include <QList>
@@ -40,6 +40,10 @@ void SaveValues(const QList<int>& values);
 // Whether Live was on (off before it was ever turned on).
 bool SavedLive();
 void SaveLive(bool on);
+
+// Whether Chain was on (off before it was ever turned on).
+bool SavedChain();
+void SaveChain(bool on);
 
 // The pictures last opened, the latest first, at most ten.
 QStringList RecentPictures();

@@ -81,16 +81,18 @@ void LoadStartPictures(Workspace& ws, const Recipe& recipe) {
 
 // Once the last step has run only the result matters: the planes and the
 // other pictures give their memory back before the encoder takes its own.
+// The result is the snapshot "Save file" writes, which the last result
+// handed on (a chained command's) leaves in place.
 void KeepOnlyTheResult(Workspace& ws) {
   ws.m.planes.Resize(0, 0);
-  for (PictureSurface* s : {&ws.Pic1, &ws.Pic2, &ws.Pic3, &ws.PatPic, &ws.imma}) *s = PictureSurface();
+  for (PictureSurface* s : {&ws.Pic1, &ws.Pic2, &ws.Pic3, &ws.PatPic, &ws.Pic4}) *s = PictureSurface();
 }
 
-// --flatten lays the result onto its colour; otherwise a format that cannot
-// keep the result's transparency is told of.
+// --flatten lays the snapshot written onto its colour; otherwise a format
+// that cannot keep its transparency is told of.
 void FlattenForOutput(Workspace& ws, PictureFormat format, const ApplyRequest& request) {
-  if (request.flatten) ws.Pic4.SetPicture(Flattened(ws.Pic4.Image(), *request.flatten));
-  else if (ws.Pic4.Image()->GetAlpha() && !HoldsTransparency(format))
+  if (request.flatten) ws.imma.SetPicture(Flattened(ws.imma.Image(), *request.flatten));
+  else if (ws.imma.Image()->GetAlpha() && !HoldsTransparency(format))
     ws.report("the result's transparency is lost in " + request.output +
               " (BMP and JPEG keep none): write PNG or TIFF, or lay it onto a colour with --flatten R,G,B");
 }
@@ -146,7 +148,8 @@ Status RunApply(const ApplyRequest& request) {
   FlattenForOutput(ws, *format, request);
   KeepOnlyTheResult(ws);
   Status written;
-  host.times.Time(Stage::Encode, [&] { written = WriteOutput(ws.Pic4, WrittenPath(request.output), *format, request); });
+  host.times.Time(Stage::Encode,
+                  [&] { written = WriteOutput(ws.imma, WrittenPath(request.output), *format, request); });
   if (written && request.timings)
     std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
   return written;

@@ -51,15 +51,30 @@ apply --out-dir
 
 OP      a command's KEY (e.g. grayscale), its caption in any letter case
         (e.g. "Grayscale"), its MENU:INDEX (e.g. color:21), or rotate:N, the rotation slider at value N
-        (-8..8, N x 45 degrees), or flatten, the editor's Image > Flatten
-        onto Colour 2 (image A laid onto colour 2, opaque). Between the OPs
-        these words change what the OPs after them read:
+        (-8..8, N x 45 degrees), or one of the Image menu's commands, each
+        made from image A:
+          crop=X,Y,W,H  crop=selection  (the selection's box)
+          resize=W,H  (one of them 0 keeps the proportions)  resize=N%
+          flip=horizontal  flip=vertical  turn=left  turn=right
+          flatten  (image A laid onto colour 2, opaque)
+        Between the OPs these words change what the OPs after them read:
           color1=R,G,B  color2=R,G,B  strength=N  size=N
           image-b=FILE  pattern=FILE  shape=FILE  image-a=FILE
           image-a=result  image-b=result  (the last result handed on, as
                         File > Save > "Load image (A)/(B)" does)
+          random=N      the random source at N values drawn since the start,
+                        for the next OP (recipes made in the editor record it)
+          select=X,Y,W,H  select=ellipse:X,Y,W,H  (the part a command
+                        changes; pixels from the top-left corner, or N% of
+                        image A's width or height)
+          select=none  select=invert  feather=N  (0..64 pixels; 0 when
+                        not given)  filter=NAME  (box, bilinear, bspline,
+                        bicubic, catmull-rom or lanczos3, for resize;
+                        bspline when not given)
         and these how OUTPUT is written (the options below win over them):
           quality=N  compression=C
+        A selection or a crop that does not fit a picture fails it (exit
+        status 1); nothing runs on the whole picture instead.
 
 Options (the editor's start values when left out):
   --color1 R,G,B    colour 1 (0,0,0)
@@ -97,8 +112,9 @@ folder of the run's own, removed when it ends (also by Ctrl+C).
 A note on stderr tells of anything that did not stop the run: a value no
 command reads, a missing default pattern or shape, a truncated picture.
 
-Exit status: 0 done; 1 a picture could not be read or OUTPUT could not be
-written; 2 a usage error (unknown OP, a separator, a value out of range, a
+Exit status: 0 done; 1 a picture could not be read, a selection or crop
+did not fit it, a size was refused, or OUTPUT could not be written; 2 a
+usage error (unknown OP, a separator, a value out of range, a
 command that needs image B without one). Either way one line on stderr says
 what was wrong, and OUTPUT is not left half-written.
 
@@ -106,6 +122,8 @@ Examples:
   pixmora-cli apply photo.jpg grey.png Grayscale "Add hor. blinds" --strength 8
   pixmora-cli apply photo.jpg mix.png Fog image-b=result strength=3 "Image mixing with A-B"
   pixmora-cli apply --out-dir done --format png holiday/*.jpg -- Fog rotate:1
+  pixmora-cli apply photo.jpg part.png select=ellipse:10%,10%,80%,80% feather=16 Grayscale
+  pixmora-cli apply --out-dir small holiday/*.jpg -- turn=right resize=50%
   pixmora-cli apply --recipe sepia.recipe --out-dir done holiday/*.jpg
 )HELP";
 

@@ -133,7 +133,10 @@ void Transpose(LaneValues v[kLanes]) {
 
 }  // namespace
 
-void RandomSource::Skip(uint64_t n) { SetStateBits(s_, Apply(CachedPower(n), StateBits(s_))); }
+void RandomSource::Skip(uint64_t n) {
+  SetStateBits(s_, Apply(CachedPower(n), StateBits(s_)));
+  drawn_ += n;
+}
 
 void RandomSource::Fill(float* out, size_t count) {
   size_t done = 0;
@@ -178,6 +181,7 @@ void RandomSource::Fill(float* out, size_t count) {
     }
     for (int k = 0; k < 4; ++k) s_[k] = s[k][kLanes - 1];  // where the last lane ended
     done = length * kLanes;
+    drawn_ += done;
   }
   for (; done < count; ++done) out[done] = Next();
 }

@@ -12,7 +12,10 @@ class RandomSource {
  public:
   RandomSource() { Restart(); }
 
-  float Next() { return ToValue(NextBits()); }
+  float Next() {
+    ++drawn_;
+    return ToValue(NextBits());
+  }
 
   // The values of the next count calls of Next, in order, and the source left
   // as those calls leave it. Long runs are drawn on eight lanes at once, each
@@ -27,6 +30,16 @@ class RandomSource {
   // Back to the fixed starting state of a program start.
   void Restart() {
     s_[0] = 0x9E3779B9u, s_[1] = 0x243F6A88u, s_[2] = 0xB7E15162u, s_[3] = 0x6A09E667u;
+    drawn_ = 0;
+  }
+
+  // How many values have been drawn (or skipped) since the start: the
+  // source's position, which recipes record so that a replay draws the
+  // same values whatever came before.
+  uint64_t Position() const { return drawn_; }
+  void MoveTo(uint64_t position) {
+    Restart();
+    Skip(position);
   }
 
  private:
@@ -41,6 +54,7 @@ class RandomSource {
     return result;
   }
   uint32_t s_[4];
+  uint64_t drawn_ = 0;
 };
 
 }  // namespace pixmora

@@ -1,6 +1,7 @@
 #include "session/dispatch.h"
 
 #include "core/load_planes.h"
+#include "session/selection_limit.h"
 
 namespace pixmora {
 
@@ -29,6 +30,7 @@ void RunEntry(Workspace& ws, const CallContext& call, Menu menu, int16_t index) 
     entry->run(context);
     if (entry->run != BlankResult) TakeImageAAlpha(ws);
   }
+  LimitToSelection(ws, call);
 }
 
 }  // namespace

@@ -14,7 +14,8 @@ namespace pixmora {
 // answers whether it ran to its end.
 bool RunMenuCommand(Workspace& ws, Menu menu, int16_t index, const CancelToken* cancel = nullptr);
 // The same sequence up to, not including, PublishResult: prepare Pic4, fill the
-// planes from image A, run the entry's routine.
+// planes from image A, run the entry's routine; with a selection, the result
+// keeps image A outside it (LimitToSelection).
 bool RunMenuRoutine(Workspace& ws, Menu menu, int16_t index, const CancelToken* cancel = nullptr);
 
 }  // namespace pixmora

@@ -2,6 +2,7 @@
 
 #include "session/dispatch.h"
 #include "ops/mixing/rotate_image.h"
+#include "session/selection_limit.h"
 
 namespace pixmora {
 
@@ -14,6 +15,7 @@ bool RotateIntoResult(Workspace& ws, int16_t value, const CancelToken* cancel) {
       ws.Pic4.SetSize(ws.Pic1.Width(), ws.Pic1.Height());
     ws.Pic4.Cls();
     RotateImage(call, ws.Pic1, ws.Pic4, angle);
+    LimitToSelection(ws, call);
   });
 }
 

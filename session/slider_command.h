@@ -14,8 +14,9 @@ inline constexpr int kSliderSteps = 8;
 // end (cancel stopped none).
 bool Slider1_Change(Workspace& ws, int16_t value, const CancelToken* cancel = nullptr);
 // Clears Pic4, giving it image A's size, and rotates image A into it (the
-// planes are not touched). A turn that cancel stops leaves the session as it
-// was (see MakeResult) and answers false.
+// planes are not touched); a selection applies as to a menu command's
+// result. A turn that cancel stops leaves the session as it was (see
+// MakeResult) and answers false.
 bool RotateIntoResult(Workspace& ws, int16_t value, const CancelToken* cancel = nullptr);
 
 }  // namespace pixmora

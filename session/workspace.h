@@ -5,12 +5,14 @@
 #pragma once
 #include <functional>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
 #include "core/show_fitted.h"
+#include "ops/image/selection.h"
 
 namespace pixmora {
 
@@ -79,6 +81,9 @@ struct Workspace {
   const PictureSurface& Surface(Slot slot) const;
 
   ControlValues values;
+  // The part of image A the commands change (none: all of it); it always
+  // lies within image A.
+  std::optional<Selection> selection;
   Folders folders;
   // ShowFitted's loader (the window uses its toolkit's image reader).
   PictureLoader platformLoader;

@@ -86,6 +86,7 @@ QPointF PictureView::Origin() const {
 }
 
 QPointF PictureView::PicturePoint(const QPointF& at) const { return (at - Origin()) / Scale(); }
+QPointF PictureView::ViewportPoint(const QPointF& picturePoint) const { return picturePoint * Scale() + Origin(); }
 
 void PictureView::UpdateScrollBars() {
   const Picture& shown = Shown();
@@ -138,6 +139,7 @@ void PictureView::paintEvent(QPaintEvent*) {
   // Square pixels from 100 % up, where a person looks at single pixels.
   auto& levels = ShowingBefore() ? beforeLevels_ : levels_;
   levels->Draw(painter, visible, source, fit_ || Zoom() < 1);
+  PaintSelection(painter);
   PaintCaption(painter, ShowingBefore() ? beforeCaption_ : caption_);
 }
 

@@ -3,12 +3,16 @@
 // for 100 %, one picture pixel on one screen pixel), pans by dragging and by
 // its scroll bars, and always keeps the picture's aspect ratio. Holding B
 // shows the picture set as "before" in its place. It names the pixel under
-// the pointer. Paints draw only what shows, from the picture's levels.
+// the pointer, outlines a selection, and with a selection tool draws and
+// edits one. Paints draw only what shows, from the picture's levels.
 #pragma once
 #include <QAbstractScrollArea>
 #include <memory>
+#include <optional>
 
 #include "core/picture.h"
+#include "ops/image/selection.h"
+#include "windows/selection_editor.h"
 
 namespace pixmora::windows {
 
@@ -40,12 +44,23 @@ class PictureView : public QAbstractScrollArea {
   bool Fitting() const { return fit_; }
   // The picture's point under a point of the viewport.
   QPointF PicturePoint(const QPointF& at) const;
+  // And the point of the viewport over a point of the picture.
+  QPointF ViewportPoint(const QPointF& picturePoint) const;
+
+  // The selection outlined over the picture, in its pixels (none: no outline).
+  void SetSelection(const std::optional<Selection>& selection);
+  // With a tool, dragging draws a selection of its shape (Shift: a square or
+  // a circle), or drags the selection's handles or the selection itself, and
+  // the arrow keys nudge it (Shift: ten pixels); without one, dragging pans.
+  void SetSelectionTool(std::optional<SelectionShape> tool);
 
  signals:
   // "x 12, y 40: R 200, G 13, B 7" for the pixel under the pointer; empty
   // once the pointer leaves the picture.
   void pointed(const QString& text);
   void doubleClicked();
+  // The user made this selection (none: a click beside it took it away).
+  void selectionEdited(const std::optional<pixmora::Selection>& selection, pixmora::windows::SelectionEdit how);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -70,6 +85,13 @@ class PictureView : public QAbstractScrollArea {
   void UpdateScrollBars();
   void PaintCaption(QPainter& painter, const QString& caption);
   void Point(const QPointF& at);
+  // The selection tool's share of the mouse and the keys (picture_view_selection.cpp):
+  // true when it took the event.
+  bool SelectionPress(const QMouseEvent& event);
+  bool SelectionDrag(const QMouseEvent& event);
+  bool SelectionRelease(const QMouseEvent& event);
+  bool SelectionKey(const QKeyEvent& event);
+  void PaintSelection(QPainter& painter);
 
   Picture picture_, before_;
   std::shared_ptr<PictureLevels> levels_, beforeLevels_;
@@ -80,6 +102,10 @@ class PictureView : public QAbstractScrollArea {
   bool dragging_ = false;
   QPoint dragFrom_, scrolledFrom_;
   double wheelSteps_ = 0;
+  std::optional<Selection> selection_;
+  std::optional<SelectionShape> tool_;
+  std::optional<SelectionEditor> editor_;  // while a selection is being drawn or edited
+  std::optional<Selection> draft_;         // what the edit makes so far
 };
 
 }  // namespace pixmora::windows

@@ -51,6 +51,7 @@ bool PictureView::viewportEvent(QEvent* event) {
 
 void PictureView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(event);
+  if (SelectionPress(*event)) return;
   dragging_ = true;
   dragFrom_ = event->position().toPoint();
   scrolledFrom_ = {horizontalScrollBar()->value(), verticalScrollBar()->value()};
@@ -58,7 +59,7 @@ void PictureView::mousePressEvent(QMouseEvent* event) {
 }
 
 void PictureView::mouseMoveEvent(QMouseEvent* event) {
-  if (dragging_) {
+  if (!SelectionDrag(*event) && dragging_) {
     const QPoint moved = event->position().toPoint() - dragFrom_;
     horizontalScrollBar()->setValue(scrolledFrom_.x() - moved.x());
     verticalScrollBar()->setValue(scrolledFrom_.y() - moved.y());
@@ -68,6 +69,7 @@ void PictureView::mouseMoveEvent(QMouseEvent* event) {
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QAbstractScrollArea::mouseReleaseEvent(event);
+  if (SelectionRelease(*event)) return;
   dragging_ = false;
   viewport()->setCursor(Qt::OpenHandCursor);
 }
@@ -88,7 +90,7 @@ void PictureView::keyPressEvent(QKeyEvent* event) {
     FitToWindow();
   } else if (control && event->key() == Qt::Key_1) {
     ActualSize();
-  } else {
+  } else if (!SelectionKey(*event)) {
     return QAbstractScrollArea::keyPressEvent(event);
   }
   event->accept();

@@ -17,6 +17,7 @@
 #include "windows/qt_pictures.h"
 #include "imageio/write_picture.h"
 #include "windows/read_later.h"
+#include "windows/texture_fit_choice.h"
 #include "windows/texture_thumbnail.h"
 #include "windows/translate.h"
 #include "windows/transparency_notice.h"
@@ -108,8 +109,14 @@ Form3::Form3(Workspace& ws, QWidget* owner)
   grid->addWidget(Text1_, 3, 0, 1, 2);
   grid->addWidget(ok, 3, 2);
   grid->addWidget(exit, 3, 3);
+  const Picture result = ws_.imma.Image();
+  const bool selectionSquare =
+      TextureBox(result->Width(), result->Height(), TextureFit::SelectionSquare, ws_.selection).has_value();
+  fit_ = new TextureFitChoice(selectionSquare, this);
+  grid->addWidget(fit_, 4, 0, 1, 4);
+  connect(fit_, &TextureFitChoice::changed, this, [this] { ShowPictureIn(libraryPictures_[0], TextureSource()); });
 
-  ShowPictureIn(libraryPictures_[0], ws_.Pic4.Image());
+  ShowPictureIn(libraryPictures_[0], TextureSource());
   LoadTextureFolder(0);
   LoadTextureFolder(1);
   strips_[0]->show();
@@ -165,6 +172,7 @@ void Form3::Command1_Click() {
     ws_.report("There is no result to save yet.");
     return;
   }
+  const Picture source = TextureSource();
   const std::string folder = library.folder;
   // Resampling a large result takes a while: the window waits for the write
   // with its buttons disabled, and still answers.
@@ -177,7 +185,13 @@ void Form3::Command1_Click() {
   // A listed name is overwritten under its own letter case (".BMP").
   const std::string listed = ListedFile(library, text);
   const std::string path = folder + (listed.empty() ? text + ".bmp" : listed);
-  written->setFuture(QtConcurrent::run(&Form3::WriteTexture, result, path));
+  written->setFuture(QtConcurrent::run(&Form3::WriteTexture, source, path));
+}
+
+Picture Form3::TextureSource() const {
+  const Picture result = ws_.imma.Image();
+  const Picture source = TexturePicture(result, fit_->Fit(), ws_.selection);
+  return source ? source : result;
 }
 
 Status Form3::WriteTexture(const Picture& result, const std::string& path) {

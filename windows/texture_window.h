@@ -1,6 +1,7 @@
 // Form3, the "Texture" window: saves the current result as a 256 x 256
 // texture into the standard or the user's texture library, and shows what
-// each library holds.
+// each library holds. The texture is the whole result fitted to a square, as
+// the design has it, or a square of it (TextureFitChoice).
 #pragma once
 #include <QDialog>
 #include <array>
@@ -17,6 +18,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace pixmora::windows {
+
+class TextureFitChoice;
 
 class Form3 : public QDialog {
   Q_OBJECT
@@ -38,7 +41,9 @@ class Form3 : public QDialog {
   void Command1_Click();
   void Command2_Click();
   void ResetTextureLists();
-  // Writes the result, resampled to 256 x 256, as a 24-bit BMP (away from
+  // The picture the texture is made from, as the fit chosen has it.
+  Picture TextureSource() const;
+  // Writes the picture, resampled to 256 x 256, as a 24-bit BMP (away from
   // the window's thread).
   static Status WriteTexture(const Picture& result, const std::string& path);
   // Back on the window's thread: the clipboard names the library, and the
@@ -56,6 +61,7 @@ class Form3 : public QDialog {
   std::array<QLabel*, 2> libraryCounts_{};      // "Label1(i)": how many textures library i holds
   std::array<QLabel*, 2> libraryPictures_{};    // "Image1(0)": the result; "Image1(1)": the texture clicked
   QLineEdit* Text1_ = nullptr;                  // "Text1": the new texture's name
+  TextureFitChoice* fit_ = nullptr;             // what the texture is made from
 };
 
 }  // namespace pixmora::windows

@@ -1,5 +1,5 @@
-// What a command reads besides image A: the side panel's values and the
-// other pictures. Each catalogue row declares it once; the batch tool's
+// What a command reads besides image A: the side panel's values, the
+// other pictures and the random source. Each catalogue row declares it once; the batch tool's
 // `list --inputs`, its warnings about options nobody reads, the window's
 // tooltips and the recipes all take it from there.
 #pragma once
@@ -17,6 +17,7 @@ enum class Input : uint8_t {
   ImageB = 1 << 4,
   Pattern = 1 << 5,
   Shape = 1 << 6,
+  Random = 1 << 7,  // the random source: its draws depend on where it stands
 };
 
 // A set of inputs.

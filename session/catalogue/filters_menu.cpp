@@ -10,6 +10,9 @@ namespace pixmora {
 
 namespace {
 
+// The noise filters read the random source.
+constexpr Inputs kRandom = static_cast<Inputs>(Input::Random);
+
 constexpr CatalogueEntry kRows[] = {
     {Menu::Filters, 0, "relief", "Relief", [](CommandContext& c) { Relief(c.ws.m, c.call, c.ws.Pic4); }},
     {Menu::Filters, 1, "relief-red", "Relief - (red)", [](CommandContext& c) { ReliefRed(c.ws.m, c.call, c.ws.Pic4, 64); }},
@@ -19,15 +22,15 @@ constexpr CatalogueEntry kRows[] = {
     {Menu::Filters, 5, "fog", "Fog", [](CommandContext& c) { Fog(c.ws.m, c.call, c.ws.Pic4); }},
     {Menu::Filters, 6, "obscure", "Obscure", [](CommandContext& c) { Obscure(c.ws.m, c.call, c.ws.Pic4); }},
     {Menu::Filters, 7, "", "-", nullptr},
-    {Menu::Filters, 8, "diffuse", "Diffuse Images", [](CommandContext& c) { Diffuse(c.ws.m, c.call, c.ws.Pic4, 3); }},
+    {Menu::Filters, 8, "diffuse", "Diffuse Images", [](CommandContext& c) { Diffuse(c.ws.m, c.call, c.ws.Pic4, 3); }, kRandom},
     {Menu::Filters, 9, "", "-", nullptr},
     {Menu::Filters, 10, "highlight", "Highlighted Image", [](CommandContext& c) { Highlight(c.ws.m, c.call, c.ws.Pic4); }},
     {Menu::Filters, 11, "", "-", nullptr},
     {Menu::Filters, 12, "consume", "Image Consumed", [](CommandContext& c) { Consume(c.ws.m, c.call, c.ws.Pic4, 5); }},
     {Menu::Filters, 13, "merge", "Merge", [](CommandContext& c) { Merge(c.ws.m, c.call, c.ws.Pic4, 1.5f); }},
     {Menu::Filters, 14, "contrast", "Contrast", [](CommandContext& c) { Contrast(c.ws.m, c.call, c.ws.Pic4, 10); }},
-    {Menu::Filters, 15, "haze", "Haze", [](CommandContext& c) { Haze(c.ws.m, c.call, c.ws.Pic4, 20); }},
-    {Menu::Filters, 16, "disorder", "Disorder", [](CommandContext& c) { Disorder(c.ws.m, c.call, c.ws.Pic4); }},
+    {Menu::Filters, 15, "haze", "Haze", [](CommandContext& c) { Haze(c.ws.m, c.call, c.ws.Pic4, 20); }, kRandom},
+    {Menu::Filters, 16, "disorder", "Disorder", [](CommandContext& c) { Disorder(c.ws.m, c.call, c.ws.Pic4); }, kRandom},
     {Menu::Filters, 17, "", "-", nullptr},
     {Menu::Filters, 18, "freeze", "Freeze", [](CommandContext& c) { Freeze(c.ws.m, c.call, c.ws.Pic4, 1.5f); }},
     {Menu::Filters, 19, "freeze-high", "Freeze high", [](CommandContext& c) { Freeze(c.ws.m, c.call, c.ws.Pic4, 2.0f); }},

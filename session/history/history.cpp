@@ -33,6 +33,7 @@ void History::Start(const SessionState& state, std::vector<RecipeStep> steps) {
   entries_ = {Entry{"Start", "", std::move(steps)}};
   states_.clear();
   sizes_.clear();
+  selections_ = {state.selection};
   states_.push_back(Store(state));
   sizes_.emplace_back();
   for (size_t i = 0; i < state.size(); ++i) sizes_.back()[i] = {state[i].width, state[i].height};
@@ -56,12 +57,14 @@ History::StoredState History::Store(const SessionState& state) {
   return stored;
 }
 
-void History::Record(const std::string& name, const std::string& details, const RecipeStep& step,
+void History::Record(const std::string& name, const std::string& details, std::vector<RecipeStep> steps,
                      const SessionState& state) {
   entries_.resize(position_ + 1);
   states_.resize(position_ + 1);
   sizes_.resize(position_ + 1);
-  entries_.push_back(Entry{name, details, {step}});
+  selections_.resize(position_ + 1);
+  entries_.push_back(Entry{name, details, std::move(steps)});
+  selections_.push_back(state.selection);
   states_.push_back(Store(state));
   sizes_.emplace_back();
   for (size_t i = 0; i < state.size(); ++i) sizes_.back()[i] = {state[i].width, state[i].height};
@@ -121,6 +124,7 @@ Result<SessionState> History::PeekState(size_t index) {
     if (!picture) return std::unexpected(picture.error());
     state[i] = {*picture, sizes_[index][i].width, sizes_[index][i].height};
   }
+  state.selection = selections_[index];
   return state;
 }
 
@@ -131,10 +135,10 @@ Result<SessionState> History::GoTo(size_t index) {
 }
 
 void History::ReplaceCurrent(const std::string& name, const std::string& details,
-                             const RecipeStep& step, const SessionState& state) {
+                             std::vector<RecipeStep> steps, const SessionState& state) {
   if (position_ == 0) return;  // the start is no step to take again
   --position_;
-  Record(name, details, step, state);
+  Record(name, details, std::move(steps), state);
 }
 
 Recipe History::RecipeToHere() const {
@@ -147,7 +151,7 @@ Recipe History::RecipeToHere() const {
 std::string History::SourceOf(Slot slot) const {
   const Recipe recipe = RecipeToHere();
   for (auto it = recipe.steps.rbegin(); it != recipe.steps.rend(); ++it) {
-    if (it->IsOperation() || it->slot != slot) continue;
+    if (!it->PutsPicture() || it->slot != slot) continue;
     return it->kind == RecipeStep::Kind::HandOn ? "the result" : BaseName(it->file);
   }
   return "";

@@ -37,9 +37,10 @@ class History {
   // The state after start-up and the steps that made it (the start pattern
   // and shape opened); the history starts over.
   void Start(const SessionState& state, std::vector<RecipeStep> steps);
-  // A step taken from the current position: the steps after it (those undone)
-  // go. May put older pictures into files, or drop the oldest steps.
-  void Record(const std::string& name, const std::string& details, const RecipeStep& step,
+  // A step taken from the current position, made of one recipe step or
+  // more (a chained command and its hand-on): the steps after it (those
+  // undone) go. May put older pictures into files, or drop the oldest steps.
+  void Record(const std::string& name, const std::string& details, std::vector<RecipeStep> steps,
               const SessionState& state);
 
   size_t Position() const { return position_; }
@@ -56,7 +57,7 @@ class History {
   Result<SessionState> PeekState(size_t index);
   // The step at the position taken again another way (with other values):
   // it takes that step's place, and the steps after it go.
-  void ReplaceCurrent(const std::string& name, const std::string& details, const RecipeStep& step,
+  void ReplaceCurrent(const std::string& name, const std::string& details, std::vector<RecipeStep> steps,
                       const SessionState& state);
 
   // The steps from the start to the position.
@@ -82,6 +83,7 @@ class History {
   std::vector<Entry> entries_;
   std::vector<StoredState> states_;  // empty for an entry no longer reachable
   std::vector<std::array<Geometry, kSlotCount>> sizes_;
+  std::vector<std::optional<Selection>> selections_;
   size_t position_ = 0;
   size_t first_ = 0;
   int files_ = 0;

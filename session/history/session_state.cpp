@@ -23,6 +23,7 @@ SessionState CaptureState(Workspace& ws) {
     const PictureSurface& s = ws.Surface(kSlots[i]);
     state[i] = {s.GetPicture(), s.Width(), s.Height()};
   }
+  state.selection = ws.selection;
   return state;
 }
 
@@ -33,6 +34,7 @@ ChangedSlots RestoreState(Workspace& ws, const SessionState& state) {
     changed[i] = !(state[i] == now[i]);
     if (changed[i]) Restore(ws.Surface(kSlots[i]), state[i]);
   }
+  ws.selection = state.selection;
   const Picture& result = state[static_cast<size_t>(Slot::Result)].picture;
   if (!changed[static_cast<size_t>(Slot::Result)]) return changed;
   if (result) ShowFittedPicture(result, ws.Pic4, ws.Image1);

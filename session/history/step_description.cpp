@@ -1,6 +1,7 @@
 #include "session/history/step_description.h"
 
 #include "core/paths_and_text.h"
+#include "session/recipe/image_words.h"
 
 namespace pixmora {
 
@@ -20,15 +21,24 @@ std::string Detail(Input input, const ControlValues& v, const History& history) 
     case Input::ImageB: return "image B " + history.SourceOf(Slot::ImageB);
     case Input::Pattern: return "pattern " + history.SourceOf(Slot::Pattern);
     case Input::Shape: return "shape " + history.SourceOf(Slot::Shape);
+    case Input::Random: break;  // where the source stands is no value the user set
   }
   return "";
+}
+
+// "ellipse 10,20,300,200, feather 4, inverted"
+std::string SelectionDetail(const Selection& s) {
+  return std::string(s.shape == SelectionShape::Ellipse ? "ellipse " : "rectangle ") + BoxText(s.box) +
+         (s.feather > 0 ? ", feather " + std::to_string(s.feather) : "") + (s.inverted ? ", inverted" : "");
 }
 
 }  // namespace
 
 std::string StepDetails(const RecipeStep& step, const History& history, bool pictures) {
   if (step.kind == RecipeStep::Kind::Open) return BaseName(step.file);
-  std::string details;
+  if (step.kind == RecipeStep::Kind::Select) return step.selection ? SelectionDetail(*step.selection) : "";
+  std::string details = step.ReadsSelection() && step.selection ? "in the " + SelectionDetail(*step.selection) : "";
+  if (step.kind == RecipeStep::Kind::Image) return ImageWord(step.image) + (details.empty() ? "" : ", " + details);
   constexpr Inputs kPictures = Input::ImageB | Input::Pattern | Input::Shape;
   for (const InputInfo& info : AllInputs())
     if (Has(step.Reads(), info.input) && (pictures || !Has(kPictures, info.input)))

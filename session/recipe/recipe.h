@@ -6,12 +6,14 @@
 // read or run as it stands is a usage error (Failure::Kind::Usage).
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/failure.h"
 #include "imageio/save_settings.h"
 #include "session/catalogue/catalogue.h"
+#include "session/image_command.h"
 
 namespace pixmora {
 
@@ -21,6 +23,8 @@ struct RecipeStep {
     HandOn,   // the result becomes image A or image B ("Load image (A)/(B)")
     Command,  // a menu command, with the values it reads
     Rotate,   // the rotation slider at a value
+    Image,    // an Image menu command: crop, resize, flip or turn
+    Select,   // the window's selection changed (recipes give each operation its own)
     Flatten,  // Image > Flatten onto Colour 2
   };
   Kind kind = Kind::Command;
@@ -29,13 +33,31 @@ struct RecipeStep {
   Menu menu = Menu::Color;                 // Command
   int16_t index = 0;
   ControlValues values;      // Command: the side panel as the command reads it
+  // Command: where the random source stands when it starts, when that was
+  // recorded (the window records it for the commands that draw from it, so
+  // that a replay draws the same values whatever came before).
+  std::optional<uint64_t> randomAt;
   int16_t sliderValue = 0;   // Rotate
+  ImageStep image;           // Image
+  // An operation's selection, none for the whole picture (Select: the new
+  // one); its box may hold percentages of image A's sides.
+  std::optional<Selection> selection;
+  PercentFlags selectionPercent{};
   std::string text;          // as written, for messages
 
-  bool IsOperation() const { return kind == Kind::Command || kind == Kind::Rotate || kind == Kind::Flatten; }
+  bool IsOperation() const {
+    return kind == Kind::Command || kind == Kind::Rotate || kind == Kind::Image || kind == Kind::Flatten;
+  }
   // What the step reads besides image A: a command's catalogue row says;
   // Flatten reads colour 2.
   Inputs Reads() const;
+  // Whether the operation works on its selection: an Image command only
+  // when it crops to it.
+  bool ReadsSelection() const {
+    return kind == Kind::Command || kind == Kind::Rotate || (kind == Kind::Image && image.toSelection);
+  }
+  // Whether it puts a picture in its slot.
+  bool PutsPicture() const { return kind == Kind::Open || kind == Kind::HandOn; }
 };
 
 struct Recipe {

@@ -60,6 +60,10 @@ std::string StepWords(const RecipeStep& step, std::string& comment) {
     case RecipeStep::Kind::Flatten:
       comment = "Flatten onto Colour 2";
       return "flatten";
+    case RecipeStep::Kind::Image:
+      comment = ImageCommandName(step.image.command);
+      return ImageWord(step.image);
+    case RecipeStep::Kind::Select: return "";  // the operations after it carry the selection
     case RecipeStep::Kind::Command: break;
   }
   const CatalogueEntry* entry = FindEntry(step.menu, step.index);
@@ -72,17 +76,21 @@ Inputs ValuesRead(const RecipeStep& step) {
   return step.Reads() & kValues;
 }
 
-// Each step as words: the values a command reads come just before it.
+// Each step as words: the values a command reads, and the selection an
+// operation takes where it changes, come just before it.
 template <class Emit>  // void emit(std::vector<std::string> words, const std::string& comment)
 void ForEachLine(const Recipe& recipe, Emit emit) {
+  SelectionWords said;
   for (const RecipeStep& step : LiveSteps(recipe).steps) {
-    std::vector<std::string> words;
+    std::vector<std::string> words = step.IsOperation() ? WordsBefore(step, said) : std::vector<std::string>{};
     const std::string values = ValueWords(step.values, ValuesRead(step));
     for (size_t start = 0; start < values.size();) {
       const size_t blank = std::min(values.find(' ', start), values.size());
       words.push_back(values.substr(start, blank - start));
       start = blank + 1;
     }
+    if (step.kind == RecipeStep::Kind::Command && step.randomAt)
+      words.push_back("random=" + std::to_string(*step.randomAt));
     std::string comment;
     words.push_back(StepWords(step, comment));
     emit(words, comment);

@@ -9,17 +9,39 @@ namespace pixmora {
 
 namespace {
 
-void RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
+// The step's selection on image A as it is now, or why it does not fit.
+Status SelectFor(Workspace& ws, const RecipeStep& step) {
+  ws.selection = step.selection;
+  if (!ws.selection) return {};
+  const int w = ws.Pic1.Width(), h = ws.Pic1.Height();
+  ws.selection->box = InPixels(step.selection->box, step.selectionPercent, w, h);
+  if (ws.selection->box.Within(w, h)) return {};
+  return std::unexpected(Failure{.action = "select " + BoxText(ws.selection->box) + " in",
+                                 .why = "it reaches beyond its " + std::to_string(w) + " x " +
+                                        std::to_string(h) + " pixels",
+                                 .role = "image A"});
+}
+
+Status RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
+  if (Status selected = step.ReadsSelection() ? SelectFor(ws, step) : Status(); !selected) return selected;
+  Result<bool> made = true;
   host.Stage(RecipeStage::Command, [&] {
     if (step.kind == RecipeStep::Kind::Rotate) {
       RotateIntoResult(ws, step.sliderValue);
-      return;
+    } else if (step.kind == RecipeStep::Kind::Image) {
+      made = MakeImageResult(ws, step.image);
+    } else if (step.kind == RecipeStep::Kind::Flatten) {
+      ws.values = step.values;
+      FlattenIntoResult(ws);
+    } else {
+      ws.values = step.values;
+      if (step.randomAt) ws.m.random.MoveTo(*step.randomAt);
+      RunMenuRoutine(ws, step.menu, step.index);
     }
-    ws.values = step.values;
-    if (step.kind == RecipeStep::Kind::Flatten) FlattenIntoResult(ws);
-    else RunMenuRoutine(ws, step.menu, step.index);
   });
+  if (!made) return std::unexpected(made.error());
   host.Stage(RecipeStage::Publish, [&] { PublishResult(ws); });
+  return {};
 }
 
 }  // namespace
@@ -33,6 +55,12 @@ void HandResultOn(Workspace& ws, Slot slot) {
   PutPicture(ws, slot, ws.Pic4.Image());
   ws.Pic4.SetPicture(nullptr);
   ws.Image1.SetPicture(nullptr);
+}
+
+std::vector<RecipeStep> ChainedSteps(const RecipeStep& command) {
+  RecipeStep handOn;
+  handOn.kind = RecipeStep::Kind::HandOn, handOn.slot = Slot::ImageA;
+  return {command, handOn};
 }
 
 Status CheckRecipe(const Recipe& recipe, bool haveImageB) {
@@ -60,9 +88,13 @@ Status RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host) {
         break;
       }
       case RecipeStep::Kind::HandOn: HandResultOn(ws, step.slot); break;
+      case RecipeStep::Kind::Select: ws.selection = step.selection; break;
       case RecipeStep::Kind::Command:
       case RecipeStep::Kind::Rotate:
-      case RecipeStep::Kind::Flatten: RunOperation(ws, step, host); break;
+      case RecipeStep::Kind::Image:
+      case RecipeStep::Kind::Flatten:
+        if (Status ran = RunOperation(ws, step, host); !ran) return ran;
+        break;
     }
   }
   return {};

@@ -4,6 +4,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "session/recipe/recipe.h"
 #include "session/workspace.h"
@@ -25,11 +26,15 @@ class RecipeHost {
 // image B and none is there by then.
 Status CheckRecipe(const Recipe& recipe, bool haveImageB);
 
-// Stops at the first picture the host cannot read, with its failure.
+// Stops at the first picture the host cannot read, or the first selection or
+// crop that does not fit image A, with its failure.
 Status RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host);
 
 // The steps of the window's flows, for those that do them without a recipe.
 void PutPicture(Workspace& ws, Slot slot, const Picture& picture);
 void HandResultOn(Workspace& ws, Slot slot);
+// The steps a command taken with Chain on stands for: the command, then its
+// result handed on as image A, as "Load image (A)" would.
+std::vector<RecipeStep> ChainedSteps(const RecipeStep& command);
 
 }  // namespace pixmora

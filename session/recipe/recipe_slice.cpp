@@ -26,6 +26,8 @@ Places Reads(const RecipeStep& step) {
 Places Writes(const RecipeStep& step) {
   Places writes;
   if (step.IsOperation()) return writes.set(Bit(Slot::Result));
+  // A selection of the window's is carried by the operations after it.
+  if (!step.PutsPicture()) return writes;
   writes.set(Bit(step.slot));
   // Handing the result on clears it.
   if (step.kind == RecipeStep::Kind::HandOn) writes.set(Bit(Slot::Result));

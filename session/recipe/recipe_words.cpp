@@ -1,25 +1,20 @@
 #include "session/recipe/recipe_words.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "core/paths_and_text.h"
+#include "session/recipe/whole_number.h"
 #include "session/slider_command.h"
 
 namespace pixmora {
 
 namespace {
 
-bool ParseInt(const std::string& text, long lo, long hi, long& value) {
-  if (text.empty()) return false;
-  char* end = nullptr;
-  value = std::strtol(text.c_str(), &end, 10);
-  return *end == '\0' && value >= lo && value <= hi;
-}
-
 // Sets value from text, a whole number from lo to hi.
 Status ParseRange(const std::string& name, const std::string& text, long lo, long hi, int16_t& value) {
   long v;
-  if (!ParseInt(text, lo, hi, v))
+  if (!ParseWholeNumber(text, lo, hi, v))
     return UsageError(name + " takes a whole number from " + std::to_string(lo) + " to " +
                       std::to_string(hi) + ", not '" + text + "'");
   value = static_cast<int16_t>(v);
@@ -45,7 +40,7 @@ Result<bool> FromMenuIndex(const std::string& text, RecipeStep& step) {
     return false;
   const std::string key = Lower(text.substr(0, colon)), number = text.substr(colon + 1);
   long v;
-  if (!ParseInt(number, 0, 32767, v))
+  if (!ParseWholeNumber(number, 0, 32767, v))
     return UsageError("'" + text + "': the index must be a whole number from 0");
   const CatalogueEntry* entry = FindEntry(step.menu, static_cast<int>(v));
   if (!entry) return UsageError("'" + text + "': the " + key + " menu has no entry " + number);
@@ -88,7 +83,7 @@ Status ParseColour(const std::string& name, const std::string& text, int16_t (&r
     if (last != (comma == std::string::npos))
       return UsageError(name + " takes R,G,B (three numbers 0..255), not '" + text + "'");
     long v;
-    if (!ParseInt(text.substr(start, last ? std::string::npos : comma - start), 0, 255, v))
+    if (!ParseWholeNumber(text.substr(start, last ? std::string::npos : comma - start), 0, 255, v))
       return UsageError(name + " takes R,G,B with each value from 0 to 255, not '" + text + "'");
     rgb[i] = static_cast<int16_t>(v);
     start = comma + 1;
@@ -106,7 +101,7 @@ Result<RecipeStep> ParseOperation(const std::string& word) {
   if (Lower(word).rfind("rotate:", 0) == 0) {
     step.kind = RecipeStep::Kind::Rotate;
     long v;
-    if (!ParseInt(word.substr(7), -kSliderSteps, kSliderSteps, v))
+    if (!ParseWholeNumber(word.substr(7), -kSliderSteps, kSliderSteps, v))
       return UsageError("rotate:N takes the slider's value, a whole number from -" +
                         std::to_string(kSliderSteps) + " to " + std::to_string(kSliderSteps) + ", not '" +
                         word + "'");
@@ -173,6 +168,17 @@ Result<bool> RecipeBuilder::AddSetting(const std::string& name, const std::strin
   if (!isValue || *isValue) return isValue;
   const Result<bool> isSave = AddSaveSetting(name, value, recipe_.save);
   if (!isSave || *isSave) return isSave;
+  if (name == "random") {
+    if (Status set = SetRandomPosition(value, word); !set) return std::unexpected(set.error());
+    return true;
+  }
+  const Result<bool> selects = ReadSelectionWord(name, value, selection_);
+  if (!selects || *selects) return selects;
+  RecipeStep image;
+  image.kind = RecipeStep::Kind::Image, image.text = word;
+  const Result<bool> isImage = ReadImageWord(name, value, selection_, image.image);
+  if (isImage && *isImage) AddOperation(std::move(image));
+  if (!isImage || *isImage) return isImage;
   if (!SlotFromKey(name, slot)) return false;
   if (value.empty()) return UsageError("'" + word + "' names no file");
   if (value != "result") {
@@ -194,6 +200,15 @@ void RecipeBuilder::Open(Slot slot, const std::string& file, const std::string& 
   recipe_.steps.push_back(step);
 }
 
+Status RecipeBuilder::SetRandomPosition(const std::string& value, const std::string& word) {
+  char* end = nullptr;
+  const unsigned long long position = std::strtoull(value.c_str(), &end, 10);
+  if (value.empty() || *end != '\0' || value[0] == '-')
+    return UsageError("'" + word + "': random=N takes the number of values drawn, a whole number from 0");
+  randomAt_ = position;
+  return {};
+}
+
 void RecipeBuilder::AddOperation(RecipeStep step) {
   if (!recipe_.steps.empty() && recipe_.steps.back().IsOperation()) {
     RecipeStep handOn;
@@ -201,6 +216,8 @@ void RecipeBuilder::AddOperation(RecipeStep step) {
     recipe_.steps.push_back(handOn);
   }
   step.values = values_;
+  step.randomAt = std::exchange(randomAt_, std::nullopt);
+  selection_.GiveTo(step);
   recipe_.steps.push_back(step);
 }
 

@@ -12,12 +12,17 @@
 //                              the result handed on ("Load image (A)/(B)")
 //   quality=N compression=fast|default|best
 //                              how the result's file is written (JPEG, PNG)
+//   random=N                   the random source stands at N (values drawn
+//                              since a start) when the next command starts
+//   select=... feather=N filter=NAME crop=... resize=... flip=... turn=...
+//                              the selection and the Image menu (image_words.h)
 // A command or rotation right after another works on that one's result:
 // image A takes it first, as "Load image (A)" does.
 #pragma once
 #include <string>
 #include <vector>
 
+#include "session/recipe/image_words.h"
 #include "session/recipe/recipe.h"
 
 namespace pixmora {
@@ -56,9 +61,13 @@ class RecipeBuilder {
   // The same for the values and the pictures' places.
   Result<bool> AddSetting(const std::string& name, const std::string& value, const std::string& word);
   void AddOperation(RecipeStep step);
+  // A random=N word: the random source's position for the next operation.
+  Status SetRandomPosition(const std::string& value, const std::string& word);
 
   Recipe recipe_;
   ControlValues values_;
+  std::optional<uint64_t> randomAt_;
+  SelectionWords selection_;
   std::string base_;
   std::vector<GivenValue> given_;
 };

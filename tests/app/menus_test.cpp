@@ -9,6 +9,7 @@
 #include "app/mnemonics.h"
 #include "session/catalogue/catalogue.h"
 #include "session/captions/control_names.h"
+#include "session/captions/window_captions.h"
 #include "tests/app/window_fixture.h"
 
 namespace pixmora::test {
@@ -130,11 +131,33 @@ TEST_F(WindowTest, ShippedItalianProvesTheMechanism) {
   EXPECT_EQ(Find<QAbstractButton>("NoticesButton")->accessibleName(), "Avvisi");
   EXPECT_EQ(app::WithoutMnemonic(Find<QMenu>("mnuImage")->title()), "Immagine");
   EXPECT_EQ(app::WithoutMnemonic(Action("mnuFlatten")->text()), "Appiattisci sul colore 2");
-  // The Image menu stands after the five operation menus, before View.
-  QStringList bar;
-  for (const QAction* a : window->menuBar()->actions()) bar << a->menu()->objectName();
-  EXPECT_EQ(bar.indexOf("mnuImage"), bar.indexOf("mnuEffects") + 1);
-  EXPECT_EQ(bar.indexOf("mnuView"), bar.indexOf("mnuImage") + 1);
+  EXPECT_EQ(app::WithoutMnemonic(Action("mnuTurnLeft")->text()), QString::fromUtf8("Ruota di 90\u00B0 a sinistra"));
+}
+
+// The window's own captions, tool tips and names for screen readers each
+// have their Italian line.
+TEST_F(WindowTest, EveryOwnCaptionHasItsItalian) {
+  ShipAll();
+  Start();
+  const CaptionTranslations italian = CaptionTranslations::Read(data + "supporto/Italiano.captions");
+  int captions = 0;
+  for (QObject* object : window->findChildren<QObject*>())
+    for (const char* property : {"pixmoraCaption", "pixmoraToolTip", "pixmoraAccessibleName"}) {
+      const QVariant english = object->property(property);
+      if (!english.isValid()) continue;
+      ++captions;
+      EXPECT_TRUE(italian.All().count(english.toByteArray().toStdString())) << english.toByteArray().constData();
+    }
+  EXPECT_GT(captions, 30);
+}
+
+// The Image menu stands after the five design menus, before View.
+TEST_F(WindowTest, TheImageMenuStandsBeforeView) {
+  Start();
+  const QList<QAction*> menus = window->menuBar()->actions();
+  const auto at = [&](const char* name) { return menus.indexOf(Find<QMenu>(name)->menuAction()); };
+  EXPECT_EQ(at("mnuImage"), at("mnuEffects") + 1);
+  EXPECT_EQ(at("mnuView"), at("mnuImage") + 1);
 }
 
 }  // namespace pixmora::test

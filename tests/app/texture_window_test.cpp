@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "imageio/picture_files.h"
+#include "imageio/resample.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/picture_files.h"
 #include "tests/support/test_pictures.h"
@@ -148,6 +149,32 @@ TEST_F(TextureWindowTest, AClickedThumbnailNamesItsTextureAndSwitchingEmptiesThe
   form->findChild<QRadioButton*>("Option1(0)")->click();
   EXPECT_TRUE(text->text().isEmpty());
   EXPECT_FALSE(strip->isVisibleTo(form.get()));
+}
+
+// Besides the design's fit, a texture may be the result's centre square, or
+// the selection's, resampled whole: nothing is squashed.
+TEST_F(TextureWindowTest, ATextureMayBeACentreSquare) {
+  StartWithLibrary();
+  EXPECT_FALSE(OpenForm()->findChild<QRadioButton*>("TextureFitSelection")->isEnabled()) << "no selection";
+  window->Session().selection = Selection{SelectionShape::Ellipse, {10, 4, 30, 40}};
+  auto form = OpenForm();
+  const Picture result = window->Session().imma.GetPicture();
+  const struct {
+    const char* choice;
+    const char* name;
+    Box square;
+  } cases[] = {{"TextureFitCentre", "013 Centre", {8, 0, 48, 48}},
+               {"TextureFitSelection", "014 Selected", {10, 9, 30, 30}}};
+  for (const auto& c : cases) {
+    form->findChild<QRadioButton*>(c.choice)->click();
+    EXPECT_FALSE(Refused(*form, c.name));
+    const Picture square = MakeTestPicture(c.square.width, c.square.height, [&](int x, int y) {
+      return result->At(x + c.square.x, y + c.square.y);
+    });
+    ExpectSamePixels(LoadPictureFile(userFolder + c.name + ".bmp"),
+                     ResamplePicture(square, 256, 256, ResampleFilter::BSpline).value());
+    form = OpenForm();
+  }
 }
 
 }  // namespace pixmora::test

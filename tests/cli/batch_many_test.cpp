@@ -55,4 +55,24 @@ TEST(BatchMany, ABadFileInTheMiddleDoesNotStopTheOthers) {
   test::RemoveFolder(dir);
 }
 
+// A crop that does not fit one picture of a folder run fails that picture
+// alone; nothing is made of it from the whole picture.
+TEST(BatchMany, ACropThatDoesNotFitFailsItsPictureAlone) {
+  const std::string dir = test::MakeScratchFolder();
+  test::WriteTestPicture(test::Varied(30, 20), dir + "large.png", PictureFormat::Png);
+  test::WriteTestPicture(test::Varied(9, 5), dir + "small.png", PictureFormat::Png);
+  std::string err;
+  const int code = test::RunCli(
+      dir, "apply --out-dir '" + dir + "out' '" + dir + "large.png' '" + dir + "small.png' -- crop=2,2,10,10", &err);
+  EXPECT_EQ(code, 1);
+  EXPECT_NE(err.find("small.png"), std::string::npos) << err;
+  EXPECT_NE(err.find("cannot crop image A: the box 2,2,10,10 reaches beyond its 9 x 5 pixels"), std::string::npos)
+      << err;
+  const Picture large = LoadPictureFile(dir + "out/large.png");
+  ASSERT_TRUE(large);
+  EXPECT_EQ(large->Width(), 10);
+  EXPECT_FALSE(fs::exists(dir + "out/small.png"));
+  test::RemoveFolder(dir);
+}
+
 }  // namespace pixmora

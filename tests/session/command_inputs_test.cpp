@@ -21,6 +21,7 @@ void Change(Workspace& ws, Input input) {
     case Input::Shape: ws.Pic3.SetPicture(test::MakeTestPicture(30, 30, [](int x, int) {
                          return x < 15 ? 0u : PackRGB(255, 255, 255);
                        })); break;
+    case Input::Random: ws.m.random.Skip(1000); break;
   }
 }
 
@@ -54,7 +55,9 @@ TEST(CommandInputs, EveryRowDeclaresExactlyWhatItsCommandReads) {
   for (const CatalogueEntry& entry : Catalogue()) {
     if (!entry.run) continue;
     const Picture plain = Result(entry, [](Workspace&) {});
-    for (const InputInfo& info : AllInputs()) {
+    std::vector<InputInfo> inputs(AllInputs().begin(), AllInputs().end());
+    inputs.push_back({Input::Random, "the random source", ""});
+    for (const InputInfo& info : inputs) {
       const Picture changed = Result(entry, [&](Workspace& ws) { Change(ws, info.input); });
       EXPECT_EQ(Same(plain, changed), !Has(entry.reads, info.input))
           << entry.caption << " and " << info.name;

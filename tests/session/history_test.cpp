@@ -33,7 +33,7 @@ TEST(History, OlderPicturesGoToFilesThenTheOldestStepsCanNoLongerBeUndone) {
   history.Start(StateWith(test::Flat(100, 100, 1)), {});
   for (int16_t i = 0; i < 7; ++i) {
     results.push_back(test::Flat(100, 100, PackRGB(i, 2 * i, 3 * i)));
-    history.Record("step " + std::to_string(i), "", Command(i), StateWith(results.back()));
+    history.Record("step " + std::to_string(i), "", {Command(i)}, StateWith(results.back()));
   }
   EXPECT_EQ(history.FirstReachable(), 3u) << "the start and two steps are out of reach";
   EXPECT_NE(history.Note().find("can no longer be undone"), std::string::npos) << history.Note();
@@ -46,7 +46,7 @@ TEST(History, OlderPicturesGoToFilesThenTheOldestStepsCanNoLongerBeUndone) {
   EXPECT_EQ(history.RecipeToHere().steps.size(), 3u) << "the recipe keeps every step up to here";
 
   // A step taken after going back replaces the steps that were undone.
-  history.Record("again", "", Command(21), StateWith(test::Flat(100, 100, 9)));
+  history.Record("again", "", {Command(21)}, StateWith(test::Flat(100, 100, 9)));
   EXPECT_FALSE(history.CanRedo());
   EXPECT_EQ(history.Entries().back().name, "again");
   EXPECT_EQ(history.RecipeToHere().steps.back().index, 21);
@@ -63,7 +63,7 @@ TEST(History, WithoutAWorkingFolderNoPictureGoesToAFile) {
   History history("", {40000, 8 * 40000});
   history.Start(StateWith(test::Flat(100, 100, 1)), {});
   for (int16_t i = 0; i < 3; ++i)
-    history.Record("step", "", Command(i), StateWith(test::Flat(100, 100, PackRGB(i, 0, 0))));
+    history.Record("step", "", {Command(i)}, StateWith(test::Flat(100, 100, PackRGB(i, 0, 0))));
   StoredPicture::FinishMoves();
   EXPECT_TRUE(here.Empty());
   EXPECT_EQ(history.FirstReachable(), 3u);
@@ -75,7 +75,7 @@ TEST(History, APictureSeveralStatesShowIsKeptOnce) {
   History history(folder, {40000, 0});
   const Picture same = test::Flat(100, 100, 5);
   history.Start(StateWith(same), {});
-  for (int16_t i = 0; i < 5; ++i) history.Record("again", "", Command(i), StateWith(same));
+  for (int16_t i = 0; i < 5; ++i) history.Record("again", "", {Command(i)}, StateWith(same));
   EXPECT_EQ(history.FirstReachable(), 0u);
   EXPECT_TRUE(history.Note().empty());
   EXPECT_TRUE(std::filesystem::is_empty(folder));

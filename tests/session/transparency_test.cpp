@@ -70,7 +70,7 @@ TEST(TransparentResults, TheHistorysFilesKeepIt) {
   history.Start(state, {});
   RecipeStep step;
   state[static_cast<size_t>(Slot::Result)] = {test::Varied(50, 50), 50, 50};
-  history.Record("next", "", step, state);
+  history.Record("next", "", {step}, state);
   StoredPicture::FinishMoves();
   const Picture back = history.GoTo(0).value()[static_cast<size_t>(Slot::Result)].picture;
   EXPECT_NE(back.get(), translucent.get()) << "read back from its file";
