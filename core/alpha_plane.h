@@ -45,21 +45,4 @@ using Alpha = std::shared_ptr<const AlphaPlane>;
 // The plane as a picture keeps it: null when every pixel is opaque.
 Alpha KeptAlpha(std::shared_ptr<AlphaPlane> plane);
 
-// The transparency of a width x height picture whose pixels were moved from
-// another's (a crop, a flip, a quarter turn): pixel (x, y) takes the alpha of
-// alpha's pixel from(x, y), a std::pair inside it. Null for an opaque picture.
-template <class From>
-Alpha MovedAlpha(const Alpha& alpha, int width, int height, From from) {
-  if (!alpha) return nullptr;
-  auto moved = std::make_shared<AlphaPlane>(width, height);
-  for (int x = 0; x < width; ++x) {
-    uint8_t* column = moved->Column(x);
-    for (int y = 0; y < height; ++y) {
-      const auto [sx, sy] = from(x, y);
-      column[y] = alpha->At(sx, sy);
-    }
-  }
-  return KeptAlpha(std::move(moved));
-}
-
 }  // namespace pixmora

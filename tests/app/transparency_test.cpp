@@ -1,7 +1,7 @@
 // A transparent picture in the window: shown over the checkerboard, its
 // alpha read under the pointer, kept by the commands, handing on, undo and
-// redo and Save file; lost, with a notice, in a JPEG; flattened from the
-// Image menu.
+// redo, Save file and Chain; lost, with a notice, in a JPEG; flattened from
+// the Image menu.
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -64,7 +64,7 @@ TEST_F(TransparencyTest, TransparentPartsShowOverTheCheckerboardAndTheReadoutSay
   EXPECT_TRUE(pointed.last().at(0).toString().endsWith(", A 0")) << pointed.last().at(0).toString().toStdString();
 }
 
-TEST_F(TransparencyTest, CommandsHandingOnUndoRedoAndSaveFileKeepIt) {
+TEST_F(TransparencyTest, CommandsHandingOnUndoRedoSaveFileAndChainKeepIt) {
   ShipAll();
   StartScripted();
   OpenHalfTransparent();
@@ -88,6 +88,14 @@ TEST_F(TransparencyTest, CommandsHandingOnUndoRedoAndSaveFileKeepIt) {
   Action("mnusalva")->trigger();
   Settle();
   EXPECT_TRUE(Notice().startsWith("saved.jpg keeps no transparency")) << Notice().toStdString();
+
+  // Chained, a flip goes on as image A with its alpha flipped.
+  Action("mnuChain")->setChecked(true);
+  Run("mnuFlipHorizontal");
+  Action("mnuChain")->setChecked(false);
+  EXPECT_FALSE(ws.Pic4.GetPicture()) << "handed on";
+  EXPECT_EQ(ws.Pic1.Image()->AlphaAt(0, 0), 255);
+  EXPECT_EQ(ws.Pic1.Image()->AlphaAt(63, 47), 0);
 }
 
 // Flatten onto Colour 2 is a command of its own: image A laid onto colour 2,

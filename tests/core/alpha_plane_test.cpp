@@ -49,16 +49,4 @@ TEST(AlphaPlane, AnOpaquePlaneIsNone) {
   EXPECT_FALSE(copy->GetAlpha());
 }
 
-// Steps that move pixels move their alpha with them: a crop, a mirror.
-TEST(AlphaPlane, MovedPixelsTakeTheirAlpha) {
-  const Picture p = test::Translucent(7, 5);
-  const Alpha crop = MovedAlpha(p->GetAlpha(), 3, 2, [](int x, int y) { return std::pair{x + 1, y}; });
-  const Alpha mirror = MovedAlpha(p->GetAlpha(), 7, 5, [](int x, int y) { return std::pair{6 - x, y}; });
-  for (int x = 0; x < 7; ++x)
-    for (int y = 0; y < 5; ++y) EXPECT_EQ(mirror->At(x, y), p->AlphaAt(6 - x, y));
-  for (int x = 0; x < 3; ++x)
-    for (int y = 0; y < 2; ++y) EXPECT_EQ(crop->At(x, y), p->AlphaAt(x + 1, y));
-  EXPECT_FALSE(MovedAlpha(nullptr, 3, 2, [](int x, int y) { return std::pair{x, y}; }));
-}
-
 }  // namespace pixmora

@@ -1,12 +1,18 @@
 // The result's transparency is image A's, whatever made its colours; the
-// slider turns it with the picture; it survives the history's files and the
-// saved file's second pass.
+// slider turns it with the picture, the Image menu moves it as it moves the
+// colours, a selection keeps image A's outside; it survives the history's
+// files and the saved file's second pass.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "core/flatten.h"
 #include "imageio/picture_files.h"
+#include "ops/image/selection.h"
 #include "session/fit_image_b.h"
 #include "session/history/history.h"
+#include "session/recipe/recipe_run.h"
+#include "session/recipe/recipe_words.h"
 #include "session/save_file.h"
 #include "session/slider_command.h"
 #include "tests/support/run_command.h"
@@ -24,6 +30,13 @@ struct TranslucentSession : test::Session {
     ws.PatPic.SetPicture(test::Varied(9, 7));
     ws.Pic3.SetPicture(test::Varied(20, 20));
   }
+};
+
+// Reads every picture a recipe names as this one.
+struct OnePicture : RecipeHost {
+  explicit OnePicture(Picture p) : picture(std::move(p)) {}
+  Result<Picture> Read(Slot, const std::string&) override { return picture; }
+  Picture picture;
 };
 
 }  // namespace
@@ -57,6 +70,63 @@ TEST(TransparentResults, TheSliderTurnsTheAlphaWithTheColours) {
         ASSERT_EQ(turned->AlphaAt(x, y), fromSource ? a->AlphaAt(c & 0xFF, c >> 8) : 0) << x << ", " << y;
       }
     EXPECT_GT(reached, 300) << value;
+  }
+}
+
+// Crop, resize, the turns and the flips move the alpha as they move the
+// colours: replayed from a recipe (each step on the one before's result), a
+// picture whose red is its alpha keeps the two equal.
+TEST(TransparentResults, TheImageCommandsMoveTheAlphaAsTheColours) {
+  auto alpha = std::make_shared<AlphaPlane>(60, 40);
+  for (int x = 0; x < 60; ++x)
+    for (int y = 0; y < 40; ++y) alpha->Set(x, y, static_cast<uint8_t>(x * 37 + y * 91));
+  const Picture a = WithAlpha(test::MakeTestPicture(60, 40, [&](int x, int y) { return PackRGB(alpha->At(x, y), x, y); }),
+                              alpha);
+  RecipeBuilder words;
+  for (const char* word : {"image-a=a.png", "crop=2,3,50,30", "filter=catmull-rom", "resize=150%", "turn=left",
+                           "flip=horizontal", "turn=right", "flip=vertical"})
+    ASSERT_TRUE(words.Add(word)) << word;
+  Workspace ws;
+  ws.keepResultFile = false;
+  OnePicture host(a);
+  ASSERT_TRUE(RunRecipe(ws, words.Get(), host));
+  const Picture made = ws.imma.Image();
+  ASSERT_EQ(made->Width(), 75);
+  ASSERT_EQ(made->Height(), 45);
+  ASSERT_TRUE(made->GetAlpha());
+  for (int x = 0; x < 75; ++x)
+    for (int y = 0; y < 45; ++y) ASSERT_EQ(made->AlphaAt(x, y), SplitColour(made->At(x, y)).r) << x << ", " << y;
+}
+
+// With a selection, a command's result has image A's alpha everywhere; the
+// slider's turned alpha and Circles' opaque blank reach as far as their
+// colours do: image A's outside, theirs inside, between the two across the
+// feather.
+TEST(TransparentResults, ASelectionKeepsImageAsAlphaOutsideIt) {
+  TranslucentSession s;
+  const Selection selection{SelectionShape::Ellipse, {4, 3, 22, 17}, 4};
+  s.ws.selection = selection;
+  test::RunByKey(s.ws, "grayscale");
+  EXPECT_EQ(s.ws.imma.Image()->GetAlpha(), s.ws.Pic1.Image()->GetAlpha());
+  const auto blank = std::find_if(Catalogue().begin(), Catalogue().end(),
+                                  [](const CatalogueEntry& e) { return e.run == BlankResult; });
+  ASSERT_NE(blank, Catalogue().end());
+  s.ws.selection.reset();
+  ASSERT_TRUE(Slider1_Change(s.ws, 1));
+  const Picture turned = s.ws.imma.Image(), opaqueBlank = test::Varied(31, 23);
+  for (const Picture& whole : {turned, opaqueBlank}) {
+    s.ws.selection = selection;
+    if (whole == turned) ASSERT_TRUE(Slider1_Change(s.ws, 1));
+    else ASSERT_TRUE(RunMenuCommand(s.ws, blank->menu, blank->index));
+    const Picture limited = s.ws.imma.Image();
+    for (int x = 0; x < 31; ++x)
+      for (int y = 0; y < 23; ++y) {
+        const float w = SelectionWeight(selection, x, y);
+        const int own = whole->AlphaAt(x, y), a = s.ws.Pic1.Image()->AlphaAt(x, y), got = limited->AlphaAt(x, y);
+        if (w == 0.0f) ASSERT_EQ(got, a) << x << ", " << y;
+        else if (w == 1.0f) ASSERT_EQ(got, own) << x << ", " << y;
+        else ASSERT_TRUE(got >= std::min(a, own) && got <= std::max(a, own)) << x << ", " << y;
+      }
   }
 }
 
