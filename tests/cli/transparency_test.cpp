@@ -82,6 +82,17 @@ TEST_F(TransparentThroughTheTool, CommandsAndTheSliderKeepImageAsAlpha) {
   }
 }
 
+// A picture whose every pixel is opaque, though its file has an alpha
+// channel, gives the very files its colours alone give, in every format.
+TEST_F(TransparentThroughTheTool, OpaquePicturesGiveTheFilesTheyAlwaysGave) {
+  const std::string input = Write(test::RgbaBitmapOf(test::Varied(40, 30)).get(), FIF_PNG, "opaque.png");
+  for (const char* ext : {"bmp", "jpg", "png", "tif"}) {
+    Run("'" + input + "' '" + dir + "rgba." + ext + "' fog");
+    Run("'" + input + ".bmp' '" + dir + "colours." + ext + "' fog");
+    EXPECT_EQ(test::FileBytes(dir + "rgba." + ext), test::FileBytes(dir + "colours." + ext)) << ext;
+  }
+}
+
 // A recipe replayed (each step on the one before's result), the flatten step
 // and --flatten.
 TEST_F(TransparentThroughTheTool, RecipesAndFlattening) {
