@@ -178,9 +178,10 @@ void Form3::Command1_Click() {
   // with its buttons disabled, and still answers.
   setEnabled(false);
   auto* written = new QFutureWatcher<Status>(this);
-  connect(written, &QFutureWatcher<Status>::finished, this, [this, written, folder, result] {
+  const bool lost = source->GetAlpha() != nullptr;
+  connect(written, &QFutureWatcher<Status>::finished, this, [this, written, folder, result, lost] {
     written->deleteLater();
-    TextureWritten(written->result(), folder, result);
+    TextureWritten(written->result(), folder, result, lost);
   });
   // A listed name is overwritten under its own letter case (".BMP").
   const std::string listed = ListedFile(library, text);
@@ -200,12 +201,12 @@ Status Form3::WriteTexture(const Picture& result, const std::string& path) {
   return WritePictureFile(result, path, PictureFormat::Bmp, size);
 }
 
-void Form3::TextureWritten(const Status& written, const std::string& folder, const Picture& result) {
+void Form3::TextureWritten(const Status& written, const std::string& folder, const Picture& result, bool lost) {
   // A failed write closes the window as a good one does (the result stays
   // in the main window); the notice says why.
   if (!written) ws_.report(written.error().Message());
   else written_ = result;
-  if (written && result->GetAlpha()) ws_.report(TransparencyLostNotice(Tr("The texture")).toStdString());
+  if (written && lost) ws_.report(TransparencyLostNotice(Tr("The texture")).toStdString());
   QClipboard* clipboard = QApplication::clipboard();
   clipboard->clear();
   clipboard->setText(QString::fromStdString(folder));
