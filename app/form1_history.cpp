@@ -5,6 +5,7 @@
 #include <QAction>
 
 #include "app/form1.h"
+#include "app/image_menu.h"
 #include "session/captions/control_names.h"
 #include "session/history/step_description.h"
 #include "windows/translate.h"
@@ -19,6 +20,7 @@ void Form1::StartHistory() {
       const std::string name = MenuEntryName(e.menu, e.index);
       stepCaptions_[name] = Caption(name.c_str());
     }
+  stepCaptions_["mnuFlatten"] = windows::Tr(kFlattenCaption);
   for (const char* name : {"mnuimma", "mnuimmb", "mnusalvap", "mnusalvaa", "mnusalvab"})
     stepCaptions_[name] = Caption(name);
   history_ = std::make_unique<History>(ws_.folders.work, DefaultHistoryBudget(ws_.folders.work));
@@ -44,6 +46,8 @@ QString Form1::StepName(const RecipeStep& step) const {
       return stepCaptions_.at(MenuEntryName(step.menu, step.index));
     case RecipeStep::Kind::Rotate:
       return QStringLiteral("Rotate %1\u00B0").arg(step.sliderValue * 45);
+    case RecipeStep::Kind::Flatten:
+      return stepCaptions_.at("mnuFlatten");
     case RecipeStep::Kind::HandOn:
       return stepCaptions_.at(kHandOn[step.slot == Slot::ImageB]);
     case RecipeStep::Kind::Image:

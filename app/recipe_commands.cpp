@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "app/file_dialog.h"
+#include "app/user_settings.h"
 #include "core/paths_and_text.h"
 #include "imageio/atomic_file.h"
 #include "session/recipe/recipe_file.h"
@@ -27,10 +28,17 @@ Status WriteText(const std::string& path, const std::string& text) {
   return file.Commit(written, errno);
 }
 
+// The steps that made the result, and how the save dialog last said to write it.
+Recipe ResultRecipe(const History& history) {
+  Recipe recipe = LiveSteps(history.RecipeToHere());
+  recipe.save = RememberedSaveSettings();
+  return recipe;
+}
+
 }  // namespace
 
 QString ResultCommandLine(const History& history) {
-  const Recipe recipe = LiveSteps(history.RecipeToHere());
+  const Recipe recipe = ResultRecipe(history);
   const std::string original = OriginalImageA(recipe);
   if (original.empty()) return {};
   // The result goes beside the original, named after it.
@@ -39,7 +47,7 @@ QString ResultCommandLine(const History& history) {
 }
 
 void SaveRecipe(CommandHost& host, const History& history) {
-  const Recipe recipe = LiveSteps(history.RecipeToHere());
+  const Recipe recipe = ResultRecipe(history);
   if (OriginalImageA(recipe).empty()) {
     host.Report(QStringLiteral("Open image A first (File > Open or drop a picture)"));
     return;

@@ -28,9 +28,6 @@ void RunRectangles(CommandContext& c) {
   RunColourEffect(c, Rectangles);
 }
 
-// "Circles" has no routine: the handler publishes the cleared result.
-void NoRoutine(CommandContext&) {}
-
 constexpr Inputs kStrengthColour1 = Input::Strength | Input::Colour1;
 
 constexpr CatalogueEntry kRows[] = {
@@ -50,10 +47,12 @@ constexpr CatalogueEntry kRows[] = {
     {Menu::Effects, 7, "squares", "Add squares", [](CommandContext& c) { RunColourEffect(c, AddSquares); },
      kStrengthColour1},
     {Menu::Effects, 8, "rectangles", "Rectangles", RunRectangles, kStrengthColour1},
-    {Menu::Effects, 9, "circles", "Circles", NoRoutine},
+    {Menu::Effects, 9, "circles", "Circles", BlankResult},
 };
 
 }  // namespace
+
+void BlankResult(CommandContext&) {}
 
 std::span<const CatalogueEntry> EffectsMenuRows() { return kRows; }
 

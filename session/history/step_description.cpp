@@ -39,12 +39,9 @@ std::string StepDetails(const RecipeStep& step, const History& history, bool pic
   if (step.kind == RecipeStep::Kind::Select) return step.selection ? SelectionDetail(*step.selection) : "";
   std::string details = step.ReadsSelection() && step.selection ? "in the " + SelectionDetail(*step.selection) : "";
   if (step.kind == RecipeStep::Kind::Image) return ImageWord(step.image) + (details.empty() ? "" : ", " + details);
-  const CatalogueEntry* entry =
-      step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
-  if (!entry) return details;
   constexpr Inputs kPictures = Input::ImageB | Input::Pattern | Input::Shape;
   for (const InputInfo& info : AllInputs())
-    if (Has(entry->reads, info.input) && (pictures || !Has(kPictures, info.input)))
+    if (Has(step.Reads(), info.input) && (pictures || !Has(kPictures, info.input)))
       details += (details.empty() ? "" : ", ") + Detail(info.input, step.values, history);
   return details;
 }

@@ -130,6 +130,7 @@ TEST_F(WindowTest, ShippedItalianProvesTheMechanism) {
   EXPECT_EQ(app::WithoutMnemonic(Action("mnuRepeat")->text()), "Ripeti l'ultimo comando");
   EXPECT_EQ(Find<QAbstractButton>("NoticesButton")->accessibleName(), "Avvisi");
   EXPECT_EQ(app::WithoutMnemonic(Find<QMenu>("mnuImage")->title()), "Immagine");
+  EXPECT_EQ(app::WithoutMnemonic(Action("mnuFlatten")->text()), "Appiattisci sul colore 2");
   EXPECT_EQ(app::WithoutMnemonic(Action("mnuTurnLeft")->text()), QString::fromUtf8("Ruota di 90\u00B0 a sinistra"));
 }
 
