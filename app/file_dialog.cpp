@@ -3,7 +3,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <optional>
 
+#include "app/save_options.h"
 #include "app/user_settings.h"
 
 namespace pixmora::app {
@@ -58,11 +60,18 @@ FileDialogAnswer QtFileDialog::Show(QWidget* parent, const FileDialogRequest& re
     followFilter(dialog.selectedNameFilter());
     QObject::connect(&dialog, &QFileDialog::filterSelected, followFilter);
   }
+  std::optional<SaveOptions> encoding;
+  if (request.encoding) encoding.emplace(dialog, RememberedSaveSettings());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   const QString chosen = dialog.selectedFiles().first();
   if (remembered) RememberFolder(request.save, QFileInfo(chosen).absolutePath());
   RememberFilter(request.save, dialog.selectedNameFilter());
-  return {chosen, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+  FileDialogAnswer answer{chosen, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+  if (encoding) {
+    answer.save = encoding->Chosen();
+    RememberSaveSettings(answer.save);
+  }
+  return answer;
 }
 
 }  // namespace pixmora::app

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "imageio/save_settings.h"
+
 class QWidget;
 
 namespace pixmora::app {
@@ -17,12 +19,14 @@ struct FileDialogRequest {
   QString initialFolder;  // empty: the dialog's own choice
   QString defaultExtension;  // ".bmp"; appended to a name typed without one
   bool save = false;         // a save dialog, with the overwrite prompt
+  bool encoding = false;     // a picture's save: the JPEG quality and PNG compression too
 };
 
 // An empty fileName means that nothing was chosen.
 struct FileDialogAnswer {
   QString fileName;
   int filterIndex = 1;
+  SaveSettings save = {};  // with encoding: as chosen
 };
 
 class FileDialog {
@@ -32,7 +36,7 @@ class FileDialog {
 };
 
 // Qt's QFileDialog. Where the request names no folder, it starts in the one
-// last chosen from (see user_settings.h).
+// last chosen from; the encoding starts as last chosen (see user_settings.h).
 class QtFileDialog : public FileDialog {
  public:
   FileDialogAnswer Show(QWidget* parent, const FileDialogRequest& request) override;

@@ -62,6 +62,8 @@ class Form1 : public QMainWindow, public CommandHost {
   // An operation menu's command: the control values are copied into the
   // session now, the command runs away from the window's thread.
   void RunOperation(Menu menu, int16_t index);
+  // Image > Flatten onto Colour 2, likewise.
+  void Flatten();
 
   // What the command files see of the window. A bound command's controls are
   // enabled once it has one, and disabled while any command runs; the

@@ -19,6 +19,7 @@
 #include "core/load_planes.h"
 #include "session/captions/control_names.h"
 #include "session/dispatch.h"
+#include "session/flatten_command.h"
 #include "session/recipe/recipe_run.h"
 #include "windows/translate.h"
 
@@ -59,6 +60,21 @@ void Form1::RunOperation(Menu menu, int16_t index) {
   if (!started) return;
   auto* entry = findChild<QAction*>(QString::fromStdString(MenuEntryName(menu, index)));
   RememberCommand(entry, [this, menu, index] { RunOperation(menu, index); });
+}
+
+void Form1::Flatten() {
+  if (Busy()) return;
+  ws_.values = ReadControlValues();
+  const bool chained = Chained();
+  const bool started = RunCommand([this, chained](const CancelToken&) {
+    FlattenImageA(ws_);
+    RecipeStep step;
+    step.kind = RecipeStep::Kind::Flatten, step.values = ws_.values, step.selection = ws_.selection;
+    RecordCommand(step, chained);
+    return true;
+  });
+  auto* entry = findChild<QAction*>("mnuFlatten");
+  if (started) RememberCommand(entry, [this] { Flatten(); });
 }
 
 void Form1::RunImageOperation(const ImageStep& image) {

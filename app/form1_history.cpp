@@ -5,6 +5,7 @@
 #include <QAction>
 
 #include "app/form1.h"
+#include "app/image_menu.h"
 #include "app/user_settings.h"
 #include "session/captions/control_names.h"
 #include "core/paths_and_text.h"
@@ -22,6 +23,7 @@ void Form1::ReadStepCaptions() {
       const std::string name = MenuEntryName(e.menu, e.index);
       stepCaptions_[name] = Caption(name.c_str());
     }
+  stepCaptions_["mnuFlatten"] = windows::Tr(kFlattenCaption);
   for (const char* name : {"mnusalvaa", "mnusalvab"}) stepCaptions_[name] = Caption(name);
 }
 
@@ -56,6 +58,8 @@ QString Form1::StepName(const RecipeStep& step) const {
       return stepCaptions_.at(MenuEntryName(step.menu, step.index));
     case RecipeStep::Kind::Rotate:
       return windows::Tr("Rotate %1\u00B0").arg(step.sliderValue * 45);
+    case RecipeStep::Kind::Flatten:
+      return stepCaptions_.at("mnuFlatten");
     case RecipeStep::Kind::HandOn:
       return stepCaptions_.at(kHandOn[step.slot == Slot::ImageB]);
     case RecipeStep::Kind::Image:

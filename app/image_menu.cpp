@@ -9,6 +9,7 @@
 #include "app/menu_entries.h"
 #include "app/resize_dialog.h"
 #include "app/selection_dialog.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -31,6 +32,13 @@ void AddCommands(QMenu& menu, Form1& window) {
     else QObject::connect(action, &QAction::triggered, &window, [&window, step] { window.RunImageOperation(step); });
     if (step.command == ImageCommand::Resize || step.command == ImageCommand::FlipVertical) menu.addSeparator();
   }
+}
+
+void AddFlatten(QMenu& menu, Form1& window) {
+  menu.setToolTipsVisible(true);
+  QAction* flatten = AddMenuEntry(menu, "mnuFlatten", kFlattenCaption);
+  windows::SetToolTip(flatten, "Uses image A and colour 2: its transparent parts take colour 2");
+  QObject::connect(flatten, &QAction::triggered, &window, [&window] { window.Flatten(); });
 }
 
 void AddSelectionEntries(QMenu& menu, Form1& window) {
@@ -80,6 +88,8 @@ void BuildImageMenu(Form1& window) {
   QMenu* menu = AddOwnMenu(bar, "mnuImage", "Image");
   bar.insertMenu(bar.findChild<QMenu*>("mnuView")->menuAction(), menu);
   AddCommands(*menu, window);
+  menu->addSeparator();
+  AddFlatten(*menu, window);
   menu->addSeparator();
   AddSelectionEntries(*menu, window);
   FollowAvailability(*menu, window);

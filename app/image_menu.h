@@ -1,6 +1,7 @@
 // The Image menu, after the five design menus and before View: Crop to
 // Selection, Resize..., the flips and the quarter turns (commands like the
-// design's, made from image A), and the selection's entries. None of them
+// design's, made from image A), Flatten onto Colour 2 (mnuFlatten: image A
+// laid onto colour 2, opaque), and the selection's entries. None of them
 // is an entry of the five menus: recipes name them by their own words.
 #pragma once
 
@@ -9,6 +10,8 @@
 namespace pixmora::app {
 
 class Form1;
+
+inline constexpr const char* kFlattenCaption = "Flatten onto Colour 2";
 
 void BuildImageMenu(Form1& window);
 

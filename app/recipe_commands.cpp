@@ -2,6 +2,7 @@
 
 #include "app/file_dialog.h"
 #include "app/missing_pictures.h"
+#include "app/user_settings.h"
 #include "core/paths_and_text.h"
 #include "imageio/atomic_file.h"
 #include "session/recipe/recipe_file.h"
@@ -19,10 +20,17 @@ std::string OriginalImageA(const Recipe& recipe) {
   return "";
 }
 
+// The steps that made the result, and how the save dialog last said to write it.
+Recipe ResultRecipe(const History& history) {
+  Recipe recipe = LiveSteps(history.RecipeToHere());
+  recipe.save = RememberedSaveSettings();
+  return recipe;
+}
+
 }  // namespace
 
 QString ResultCommandLine(const History& history) {
-  const Recipe recipe = LiveSteps(history.RecipeToHere());
+  const Recipe recipe = ResultRecipe(history);
   const std::string original = OriginalImageA(recipe);
   if (original.empty()) return {};
   // The result goes beside the original, named after it.
@@ -31,7 +39,7 @@ QString ResultCommandLine(const History& history) {
 }
 
 void SaveRecipe(CommandHost& host, const History& history) {
-  const Recipe recipe = LiveSteps(history.RecipeToHere());
+  const Recipe recipe = ResultRecipe(history);
   if (OriginalImageA(recipe).empty()) {
     host.Report(windows::Tr(kOpenImageAFirst));
     return;

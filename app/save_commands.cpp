@@ -11,6 +11,7 @@
 #include "imageio/picture_files.h"
 #include "imageio/write_picture.h"
 #include "session/save_file.h"
+#include "windows/transparency_notice.h"
 #include "windows/translate.h"
 
 namespace pixmora::app {
@@ -39,26 +40,30 @@ void SaveResult(CommandHost& host, std::function<void()> whenSaved) {
   request.filterIndex = 1;
   request.defaultExtension = ".bmp";
   request.save = true;
+  request.encoding = true;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
   if (answer.fileName.isEmpty()) return;
   const SaveTarget target = SaveTargetOf(answer.fileName, answer.filterIndex);
   const std::string path = target.path.toStdString();
   const PictureFormat format = target.format;
+  const SaveSettings save = answer.save;
   FileJob job;
   job.what = windows::Tr("Saving %1 ...").arg(QFileInfo(target.path).fileName());
   job.writes = true;
   // Set by the work when the file holds the result (a failed second pass
   // leaves the first, which does).
   auto written = std::make_shared<std::atomic<bool>>(false);
-  job.work = [&host, result, path, format, written] {
-    Status saved = SaveResultFile(result, path, format, false);
+  job.work = [&host, result, path, format, save, written] {
+    Status saved = SaveResultFile(result, path, format, false, save);
     *written = saved.has_value();
-    if (saved && !CancelScope::Cancelled()) saved = FinishSavedFile(path, format);
+    if (saved && !CancelScope::Cancelled()) saved = FinishSavedFile(path, format, save);
     if (!saved) ReportFailure(host, saved.error());
   };
   job.done = [&host, target, result, written, whenSaved = std::move(whenSaved)](bool cancelled) {
     if (cancelled) host.Report(windows::Tr("Saving was cancelled: %1 is as it was.").arg(target.path));
     if (cancelled || !*written) return;
+    if (result->GetAlpha() && !HoldsTransparency(target.format))
+      host.Report(windows::TransparencyLostNotice(QFileInfo(target.path).fileName()));
     host.ResultSaved(result);
     if (whenSaved) whenSaved();
   };
@@ -68,8 +73,9 @@ void SaveResult(CommandHost& host, std::function<void()> whenSaved) {
 namespace {
 
 // The work of handing the result on: through "$$$.bmp" in the working
-// folder, then the result is cleared, so the next command starts from the
-// new picture; handedOn is said then.
+// folder (its colours; the result's alpha comes beside them), then the
+// result is cleared, so the next command starts from the new picture;
+// handedOn is said then.
 void HandOn(CommandHost& host, Slot slot, const Picture& result, const QString& handedOn) {
   Workspace& ws = host.Session();
   // Without a working folder the file would land in the current folder.
@@ -82,7 +88,7 @@ void HandOn(CommandHost& host, Slot slot, const Picture& result, const QString& 
     ReportFailure(host, written.error());
     return;
   }
-  const Result<Picture> picture = ReadChosenPicture(path);
+  Result<Picture> picture = ReadChosenPicture(path);
   std::error_code ignored;
   std::filesystem::remove(path, ignored);
   if (CancelScope::Cancelled()) return;
@@ -90,7 +96,7 @@ void HandOn(CommandHost& host, Slot slot, const Picture& result, const QString& 
     ReportFailure(host, picture.error());
     return;
   }
-  host.PutPicture(slot, *picture);
+  host.PutPicture(slot, WithAlpha(std::move(*picture), result->GetAlpha()));
   ws.Image1.SetPicture(nullptr);
   ws.Pic4.SetPicture(nullptr);
   RecipeStep step;

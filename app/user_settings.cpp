@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace pixmora::app {
 
@@ -13,6 +14,8 @@ const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
 const QString kValuesKey = QStringLiteral("MainWindow/values");
 const QString kRecentKey = QStringLiteral("RecentPictures/files");
 const QString kLiveKey = QStringLiteral("MainWindow/live");
+const QString kQualityKey = QStringLiteral("FileDialog/jpegQuality");
+const QString kCompressionKey = QStringLiteral("FileDialog/pngCompression");
 const QString kChainKey = QStringLiteral("MainWindow/chain");
 const QString kHistoryMemoryKey = QStringLiteral("History/memoryMiB");
 constexpr qsizetype kRecentCount = 10;
@@ -66,6 +69,20 @@ QString RememberedFilter(bool saveDialog) { return Settings().value(FilterKey(sa
 
 void RememberFilter(bool saveDialog, const QString& filter) {
   Settings().setValue(FilterKey(saveDialog), filter);
+}
+
+SaveSettings RememberedSaveSettings() {
+  const QSettings settings = Settings();
+  SaveSettings save;
+  save.jpegQuality = std::clamp(settings.value(kQualityKey, 0).toInt(), 0, 100);
+  PngCompressionFromWord(settings.value(kCompressionKey).toString().toStdString(), save.pngCompression);
+  return save;
+}
+
+void RememberSaveSettings(const SaveSettings& save) {
+  QSettings settings = Settings();
+  settings.setValue(kQualityKey, save.jpegQuality);
+  settings.setValue(kCompressionKey, QString::fromLatin1(PngCompressionWord(save.pngCompression)));
 }
 
 QList<int> SavedValues() {

@@ -1,13 +1,16 @@
 // What the editor remembers between runs, in the user's configuration folder
 // ($XDG_CONFIG_HOME/Pixmora/Pixmora.conf, ~/.config/... by default): the
 // main window's size and place, the folders and filters the file dialogs
-// were last left in, the side panel's values, Live and Chain, the pictures
-// last opened, and the preferences the design's files do not hold.
+// were last left in, the save dialog's JPEG quality and PNG compression, the
+// side panel's values, Live and Chain, the pictures last opened, and the
+// preferences the design's files do not hold.
 #pragma once
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include "imageio/save_settings.h"
 
 namespace pixmora::app {
 
@@ -25,6 +28,10 @@ void RememberFolder(bool saveDialog, const QString& folder);
 // And the filter they were last left on (empty before any).
 QString RememberedFilter(bool saveDialog);
 void RememberFilter(bool saveDialog, const QString& filter);
+
+// How the save dialog last said to encode a picture (the defaults before).
+SaveSettings RememberedSaveSettings();
+void RememberSaveSettings(const SaveSettings& settings);
 
 // The side panel's values, in the order colour 1 and 2 (red, green, blue),
 // strength, size; empty before any were kept.

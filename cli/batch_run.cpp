@@ -6,6 +6,7 @@
 
 #include "cli/stage_times.h"
 #include "core/file_messages.h"
+#include "core/flatten.h"
 #include "core/paths_and_text.h"
 #include "imageio/picture_files.h"
 #include "imageio/write_picture.h"
@@ -87,6 +88,15 @@ void KeepOnlyTheResult(Workspace& ws) {
   for (PictureSurface* s : {&ws.Pic1, &ws.Pic2, &ws.Pic3, &ws.PatPic, &ws.Pic4}) *s = PictureSurface();
 }
 
+// --flatten lays the snapshot written onto its colour; otherwise a format
+// that cannot keep its transparency is told of.
+void FlattenForOutput(Workspace& ws, PictureFormat format, const ApplyRequest& request) {
+  if (request.flatten) ws.imma.SetPicture(Flattened(ws.imma.Image(), *request.flatten));
+  else if (ws.imma.Image()->GetAlpha() && !HoldsTransparency(format))
+    ws.report("the result's transparency is lost in " + request.output +
+              " (BMP and JPEG keep none): write PNG or TIFF, or lay it onto a colour with --flatten R,G,B");
+}
+
 Status WriteOutput(const PictureSurface& result, const std::string& path, PictureFormat format,
                    const ApplyRequest& request) {
   const Picture picture = result.Image();
@@ -135,6 +145,7 @@ Status RunApply(const ApplyRequest& request) {
   host.report = ws.report;
   host.times.Time(Stage::Decode, [&] { LoadStartPictures(ws, request.recipe); });
   if (Status ran = RunRecipe(ws, request.recipe, host); !ran) return ran;
+  FlattenForOutput(ws, *format, request);
   KeepOnlyTheResult(ws);
   Status written;
   host.times.Time(Stage::Encode,

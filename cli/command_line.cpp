@@ -16,7 +16,7 @@ struct Arguments {
   std::vector<std::pair<std::string, std::string>> values;  // --color1 R,G,B, ...
   std::vector<std::pair<Slot, std::string>> pictures;
   std::optional<std::string> recipe;
-  std::optional<std::string> quality, compression;
+  std::optional<std::string> quality, compression, flatten;
   std::vector<std::string> positional;
   bool timings = false;
   bool overwrite = false;
@@ -48,6 +48,7 @@ Result<Arguments> Split(const std::vector<std::string>& args) {
     else if (arg == "--recipe") a.recipe = value;
     else if (arg == "--quality") a.quality = value;
     else if (arg == "--compression") a.compression = value;
+    else if (arg == "--flatten") a.flatten = value;
     else return UsageError("unknown option " + arg + " (see 'pixmora-cli apply --help')");
   }
   return a;
@@ -90,11 +91,10 @@ Status Build(const Arguments& a, RecipeBuilder& builder) {
   return CheckRecipe(builder.Get(), false);
 }
 
-// How the output is encoded; a setting that does not apply to its format is
-// a note.
-Result<SaveSettings> Settings(const Arguments& a, PictureFormat format,
+// How the output is encoded: the recipe's settings, and over them the
+// options; an option that does not apply to the output's format is a note.
+Result<SaveSettings> Settings(const Arguments& a, PictureFormat format, SaveSettings settings,
                               std::vector<std::string>& notes) {
-  SaveSettings settings;
   if (a.quality) {
     char* end = nullptr;
     const long q = std::strtol(a.quality->c_str(), &end, 10);
@@ -104,16 +104,21 @@ Result<SaveSettings> Settings(const Arguments& a, PictureFormat format,
     else notes.push_back("--quality is for JPEG output only");
   }
   if (a.compression) {
-    const std::string& c = *a.compression;
-    if (c != "fast" && c != "default" && c != "best")
-      return UsageError("--compression takes fast, default or best, not '" + c + "'");
-    if (format == PictureFormat::Png)
-      settings.pngCompression = c == "fast"   ? PngCompression::Fast
-                                : c == "best" ? PngCompression::Best
-                                              : PngCompression::Default;
+    PngCompression compression;
+    if (!PngCompressionFromWord(*a.compression, compression))
+      return UsageError("--compression takes fast, default or best, not '" + *a.compression + "'");
+    if (format == PictureFormat::Png) settings.pngCompression = compression;
     else notes.push_back("--compression is for PNG output only");
   }
   return settings;
+}
+
+// The colour --flatten lays the output onto.
+Result<std::optional<ColorRef>> FlattenColour(const Arguments& a) {
+  if (!a.flatten) return std::nullopt;
+  int16_t rgb[3];
+  if (Status parsed = ParseColour("--flatten", *a.flatten, rgb); !parsed) return std::unexpected(parsed.error());
+  return PackRGB(rgb[0], rgb[1], rgb[2]);
 }
 
 }  // namespace
@@ -144,9 +149,12 @@ Result<ApplyRequest> ParseApply(const std::vector<std::string>& args) {
   request.notes = UnreadValues(request.recipe, builder.Given());
   const Result<PictureFormat> format = OutputFormat(request.output);
   if (!format) return std::unexpected(format.error());
-  const Result<SaveSettings> save = Settings(*a, *format, request.notes);
+  const Result<SaveSettings> save = Settings(*a, *format, request.recipe.save, request.notes);
   if (!save) return std::unexpected(save.error());
   request.save = *save;
+  const Result<std::optional<ColorRef>> flatten = FlattenColour(*a);
+  if (!flatten) return std::unexpected(flatten.error());
+  request.flatten = *flatten;
   return request;
 }
 

@@ -2,6 +2,7 @@
 // recipe: the same steps a recipe file holds, so the command line and a
 // recipe can never disagree about what a step does.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,8 @@ struct ApplyRequest {
   // A recipe's replay (or --editor-save) writes OUTPUT as the editor's
   // "Save file" does, so that the two files are the same.
   bool writeAsSaved = false;
-  SaveSettings save;  // JPEG quality or PNG compression, for the output's format
+  SaveSettings save;  // JPEG quality or PNG compression: the recipe's, unless options say
+  std::optional<ColorRef> flatten;  // the output laid onto this colour (--flatten R,G,B)
   std::string recipeFile;  // the recipe replayed, when there is one
   bool overwrite = false;  // OUTPUT may be image A itself, replaced by its result
 };

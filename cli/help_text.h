@@ -26,7 +26,9 @@ inline constexpr const char* kApplyHelpText = R"HELP(apply   opens IMAGE_A and r
         command does; an OP right after another works on that one's result,
         as File > Save > "Load image (A)" does. The last result is written to
         OUTPUT at 24 bits a pixel, in the format its extension names:
-        .bmp, .jpg, .jpeg, .png, .tif or .tiff.
+        .bmp, .jpg, .jpeg, .png, .tif or .tiff; a result with transparency
+        (image A's) goes into a PNG or TIFF at 32 bits with it, and loses it
+        in a BMP or JPEG (see flatten and --flatten).
 
 apply --recipe FILE
         replays a recipe the editor saved (Edit > Save recipe...), with
@@ -54,6 +56,7 @@ OP      a command's KEY (e.g. grayscale), its caption in any letter case
           crop=X,Y,W,H  crop=selection  (the selection's box)
           resize=W,H  (one of them 0 keeps the proportions)  resize=N%
           flip=horizontal  flip=vertical  turn=left  turn=right
+          flatten  (image A laid onto colour 2, opaque)
         Between the OPs these words change what the OPs after them read:
           color1=R,G,B  color2=R,G,B  strength=N  size=N
           image-b=FILE  pattern=FILE  shape=FILE  image-a=FILE
@@ -71,6 +74,8 @@ OP      a command's KEY (e.g. grayscale), its caption in any letter case
                         not given)  filter=NAME  (box, bilinear, bspline,
                         bicubic, catmull-rom or lanczos3, for resize;
                         bspline when not given)
+        and these how OUTPUT is written (the options below win over them):
+          quality=N  compression=C
         A selection or a crop that does not fit a picture fails it (exit
         status 1); nothing runs on the whole picture instead.
 
@@ -87,6 +92,8 @@ Options (the editor's start values when left out):
   --quality N       JPEG quality of OUTPUT, 1..100 (75)
   --compression C   PNG compression of OUTPUT: fast, default or best
                     (default)
+  --flatten R,G,B   lay the result onto this colour before writing OUTPUT,
+                    opaque (for a BMP or JPEG of a transparent picture)
   --editor-save     write OUTPUT as the editor's "Save file" does (resolution
                     0; a JPEG is compressed twice), as a recipe's replay does,
                     so the two files are the same

@@ -14,12 +14,22 @@ PixelBuffer::PixelBuffer(int width, int height, ColorRef fill) : PixelBuffer(wid
 
 PixelBuffer::PixelBuffer(const PixelBuffer& other) : PixelBuffer(other.width_, other.height_) {
   std::memcpy(pixels_.get(), other.pixels_.get(), Count() * sizeof(ColorRef));
+  alpha_ = other.alpha_;
 }
 
 void PixelBuffer::Fill(ColorRef c) { std::fill_n(pixels_.get(), Count(), c); }
 
 Picture MakePicture(int width, int height, ColorRef fill) {
   return std::make_shared<const PixelBuffer>(width, height, fill);
+}
+
+Picture WithAlpha(Picture picture, Alpha alpha) {
+  if (!picture || picture->GetAlpha() == alpha) return picture;
+  // Held by no one else, the picture cannot be seen to change.
+  auto changed = picture.use_count() == 1 ? std::const_pointer_cast<PixelBuffer>(std::move(picture))
+                                          : std::make_shared<PixelBuffer>(*picture);
+  changed->SetAlpha(std::move(alpha));
+  return changed;
 }
 
 }  // namespace pixmora

@@ -35,7 +35,9 @@ void PictureSurface::ClearTo(int width, int height) {
   height_ = height;
   texts_.clear();
   if (!reuse) ReplaceImage(FreshBuffer());
-  const_cast<PixelBuffer&>(*image_).Fill(BackColor);
+  auto& cleared = const_cast<PixelBuffer&>(*image_);
+  cleared.Fill(BackColor);
+  cleared.SetAlpha(nullptr);
 }
 
 void PictureSurface::SetSize(int width, int height) { ClearTo(width, height); }
@@ -59,11 +61,16 @@ void PictureSurface::SetPicture(Picture picture) {
 
 Picture PictureSurface::Image() const { return image_; }
 
+void PictureSurface::SetAlpha(Alpha alpha) {
+  if (image_->GetAlpha() != alpha) MutableImage().SetAlpha(std::move(alpha));
+}
+
 PixelBuffer& PictureSurface::MutableImage() {
   if (image_.use_count() > 1) {
     auto copy = FreshBuffer();
-    std::memcpy(const_cast<PixelBuffer&>(*copy).Data(), image_->Data(),
-                image_->Count() * sizeof(ColorRef));
+    auto& pixels = const_cast<PixelBuffer&>(*copy);
+    std::memcpy(pixels.Data(), image_->Data(), image_->Count() * sizeof(ColorRef));
+    pixels.SetAlpha(image_->GetAlpha());
     image_ = std::move(copy);  // the shared picture lives on with its other owners
   }
   return const_cast<PixelBuffer&>(*image_);
@@ -73,6 +80,7 @@ Picture PictureSurface::DetachForOverwrite() {
   if (image_.use_count() <= 1) return nullptr;
   Picture shared = std::move(image_);
   image_ = FreshBuffer();
+  const_cast<PixelBuffer&>(*image_).SetAlpha(shared->GetAlpha());
   return shared;
 }
 
@@ -84,9 +92,10 @@ void PictureSurface::Cls() {
 void PictureSurface::PaintPicture(const Picture& picture, double x, double y, double w, double h) {
   if (!picture || picture->Count() == 0) return;
   // At its own size over the whole surface the picture replaces every pixel:
-  // it is shared until the next write instead of copied.
+  // it is shared until the next write instead of copied (when it brings no
+  // other transparency with it).
   if (x == 0 && y == 0 && w == width_ && h == height_ && picture->Width() == width_ &&
-      picture->Height() == height_) {
+      picture->Height() == height_ && picture->GetAlpha() == image_->GetAlpha()) {
     ReplaceImage(picture);
     return;
   }

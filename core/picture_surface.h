@@ -1,6 +1,8 @@
 // PictureSurface: a drawable picture held as a plain pixel buffer, with the
 // members the operations and the window flows use. Reads outside the image
-// answer kInvalidColour; writes outside it do nothing.
+// answer kInvalidColour; writes outside it do nothing. The image keeps the
+// transparency of the picture assigned: drawing changes colours only, and a
+// cleared surface is opaque.
 #pragma once
 #include <string>
 #include <vector>
@@ -41,6 +43,8 @@ class PictureSurface {
   void SetPicture(Picture picture);
   // A snapshot of the current image, including every pixel drawn since.
   Picture Image() const;
+  // Gives the image that transparency (null: opaque; else a plane of its size).
+  void SetAlpha(Alpha alpha);
 
   bool AutoSize = true;
   ColorRef BackColor;

@@ -28,23 +28,25 @@ int DLL_CALLCONV SeekProc(fi_handle handle, long offset, int origin) {
 }
 long DLL_CALLCONV TellProc(fi_handle handle) { return ftell(static_cast<FILE*>(handle)); }
 
-// A plain 24-bit picture as PNG goes through our own writer, several times
-// sooner than FreeImage's for a file of the same size.
+// A plain 24-bit picture (or 32-bit, with alpha) as PNG goes through our own
+// writer, several times sooner than FreeImage's for a file of the same size.
 bool OurPng(int format, FIBITMAP* bitmap, int flags) {
-  return format == FIF_PNG && FreeImage_GetImageType(bitmap) == FIT_BITMAP &&
-         FreeImage_GetBPP(bitmap) == 24 && (flags & PNG_INTERLACED) == 0;
+  const unsigned bpp = FreeImage_GetBPP(bitmap);
+  return format == FIF_PNG && FreeImage_GetImageType(bitmap) == FIT_BITMAP && (bpp == 24 || bpp == 32) &&
+         (flags & PNG_INTERLACED) == 0;
 }
 
 bool Encode(int format, FIBITMAP* bitmap, FILE* stream, int flags) {
   if (OurPng(format, bitmap, flags)) {
     const int height = static_cast<int>(FreeImage_GetHeight(bitmap));
-    const size_t bytes = size_t{FreeImage_GetWidth(bitmap)} * 3;
+    const bool alpha = FreeImage_GetBPP(bitmap) == 32;
+    const size_t bytes = size_t{FreeImage_GetWidth(bitmap)} * (alpha ? 4 : 3);
     const auto rows = [bitmap, height, bytes](int y0, int count, uint8_t* const* out) {
       for (int i = 0; i < count; ++i)
         std::memcpy(out[i], FreeImage_GetScanLine(bitmap, height - 1 - y0 - i), bytes);
     };
-    return WritePng24(static_cast<int>(FreeImage_GetWidth(bitmap)), height, rows, stream,
-                      PngLevel(flags), FreeImage_GetDotsPerMeterX(bitmap));
+    return WritePng(static_cast<int>(FreeImage_GetWidth(bitmap)), height, alpha, rows, stream,
+                    PngLevel(flags), FreeImage_GetDotsPerMeterX(bitmap));
   }
   FreeImageIO io{ReadProc, WriteProc, SeekProc, TellProc};
   return FreeImage_SaveToHandle(static_cast<FREE_IMAGE_FORMAT>(format), bitmap, &io, stream, flags) == TRUE;

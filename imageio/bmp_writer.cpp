@@ -21,7 +21,7 @@ void Put32(uint8_t*& p, uint32_t v) {
 }
 
 // The file header and the 40-byte info header.
-std::vector<uint8_t> Headers(int width, int height, uint32_t pitch) {
+std::vector<uint8_t> Headers(int width, int height, uint32_t pitch, uint32_t bits) {
   std::vector<uint8_t> bytes(kHeadersSize);
   uint8_t* p = bytes.data();
   const uint32_t imageSize = pitch * static_cast<uint32_t>(height);
@@ -33,7 +33,7 @@ std::vector<uint8_t> Headers(int width, int height, uint32_t pitch) {
   Put32(p, static_cast<uint32_t>(width));
   Put32(p, static_cast<uint32_t>(height));
   Put16(p, 1);
-  Put16(p, 24);
+  Put16(p, bits);
   Put32(p, 0);  // no compression, and so (as FreeImage writes it) no image size
   Put32(p, 0);
   Put32(p, kDotsPerMeter);
@@ -45,10 +45,11 @@ std::vector<uint8_t> Headers(int width, int height, uint32_t pitch) {
 
 }  // namespace
 
-bool WriteBmp24(const PixelBuffer& picture, FILE* stream) {
+bool WriteBmp(const PixelBuffer& picture, bool alpha, FILE* stream) {
   const int w = picture.Width(), h = picture.Height();
-  const uint32_t pitch = (static_cast<uint32_t>(w) * 3 + 3) & ~3u;
-  const std::vector<uint8_t> headers = Headers(w, h, pitch);
+  const uint32_t bytes = alpha ? 4 : 3;
+  const uint32_t pitch = (static_cast<uint32_t>(w) * bytes + 3) & ~3u;
+  const std::vector<uint8_t> headers = Headers(w, h, pitch, bytes * 8);
   if (std::fwrite(headers.data(), 1, headers.size(), stream) != headers.size()) return false;
   // Rows go bottom-up: each band is the next kRowBand rows from the bottom,
   // laid out in file order; the padding bytes stay 0.
@@ -57,7 +58,8 @@ bool WriteBmp24(const PixelBuffer& picture, FILE* stream) {
     const int count = std::min(h - written, kRowBand);
     uint8_t* rows[kRowBand];
     for (int i = 0; i < count; ++i) rows[i] = band.data() + (count - 1 - i) * pitch;
-    ColumnsToRows(picture, h - written - count, count, rows);
+    if (alpha) ColumnsToRowsWithAlpha(picture, h - written - count, count, rows);
+    else ColumnsToRows(picture, h - written - count, count, rows);
     const size_t bytes = pitch * static_cast<size_t>(count);
     if (std::fwrite(band.data(), 1, bytes, stream) != bytes) return false;
   }

@@ -60,6 +60,18 @@ Status Accepted(const std::string& path, const Claim& claim, int64_t pixelBudget
   return std::unexpected(CannotRead(path, accepted.error().why));
 }
 
+// Older writers leave the fourth bytes of a 32-bit BMP 0, unused: then they
+// are no alpha, and the picture is opaque.
+void OpaqueWhenAlphaUnused(FIBITMAP* bitmap) {
+  if (FreeImage_GetImageType(bitmap) != FIT_BITMAP || FreeImage_GetBPP(bitmap) != 32) return;
+  const unsigned w = FreeImage_GetWidth(bitmap), h = FreeImage_GetHeight(bitmap);
+  for (unsigned y = 0; y < h; ++y)
+    for (unsigned x = 0; x < w; ++x)
+      if (FreeImage_GetScanLine(bitmap, y)[x * 4 + FI_RGBA_ALPHA] != 0) return;
+  for (unsigned y = 0; y < h; ++y)
+    for (unsigned x = 0; x < w; ++x) FreeImage_GetScanLine(bitmap, y)[x * 4 + FI_RGBA_ALPHA] = 255;
+}
+
 // FreeImage's JPEG reader fills what a file cut short lacks with grey and
 // succeeds, after the JPEG library's warning.
 bool CutShort(int format) {
@@ -82,10 +94,13 @@ DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& siz
     if (sizeKnown) sizeKnown(claim->width, claim->height);
   }
   RememberMessage("");
+  // An icon's mask is its transparency.
+  if (format == FIF_ICO) flags |= ICO_MAKEALPHA;
   Bitmap bitmap(FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), path.c_str(), flags));
   if (!bitmap && format == FIF_BMP) bitmap.reset(LoadNewerBmp(path, flags));
   // FreeImage's own words name no cause a user could act on.
   if (!bitmap) return std::unexpected(CannotRead(path, kDamaged));
+  if (format == FIF_BMP) OpaqueWhenAlphaUnused(bitmap.get());
   const Status fits =
       CheckSize(FreeImage_GetWidth(bitmap.get()), FreeImage_GetHeight(bitmap.get()), pixelBudget);
   if (!fits) return std::unexpected(CannotRead(path, fits.error().why));

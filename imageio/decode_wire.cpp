@@ -48,6 +48,8 @@ bool WriteDecodeResult(int fd, const DecodeResult& result) {
     h.redMask = FreeImage_GetRedMask(b), h.greenMask = FreeImage_GetGreenMask(b);
     h.blueMask = FreeImage_GetBlueMask(b);
     h.colours = FreeImage_GetPalette(b) ? FreeImage_GetColorsUsed(b) : 0;
+    h.transparent = FreeImage_IsTransparent(b);
+    h.transparentColours = h.colours ? FreeImage_GetTransparencyCount(b) : 0;
     h.dotsPerMeterX = FreeImage_GetDotsPerMeterX(b), h.dotsPerMeterY = FreeImage_GetDotsPerMeterY(b);
     h.pitch = FreeImage_GetPitch(b);
     h.bitsBytes = uint64_t{h.pitch} * static_cast<uint64_t>(h.height);
@@ -55,6 +57,8 @@ bool WriteDecodeResult(int fd, const DecodeResult& result) {
   if (!WriteAll(fd, &h, sizeof h)) return false;
   if (!b) return true;
   if (h.colours && !WriteAll(fd, FreeImage_GetPalette(b), h.colours * sizeof(RGBQUAD))) return false;
+  if (h.transparentColours && !WriteAll(fd, FreeImage_GetTransparencyTable(b), h.transparentColours))
+    return false;
   return WriteAll(fd, FreeImage_GetBits(b), h.bitsBytes);
 }
 

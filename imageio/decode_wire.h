@@ -1,6 +1,6 @@
 // The decoder process hands a decoded bitmap to the editor through a pipe:
-// a fixed header, the palette, then FreeImage's own rows. The receiver
-// trusts nothing in it that it has not checked.
+// a fixed header, the palette and its transparency, then FreeImage's own
+// rows. The receiver trusts nothing in it that it has not checked.
 #pragma once
 #include <cstdint>
 
@@ -17,13 +17,15 @@ struct WireHeader {
   int32_t width, height, bpp;
   uint32_t redMask, greenMask, blueMask;
   uint32_t colours;
+  int32_t transparent;         // FreeImage sees transparency in it (32 bits: the fourth byte is alpha)
+  uint32_t transparentColours; // the palette's entries with an alpha of their own
   uint32_t dotsPerMeterX, dotsPerMeterY;
   uint32_t pitch;
   uint64_t bitsBytes;
   char message[200];  // the failure's why, or the picture's note
 };
 
-inline constexpr char kWireMagic[8] = {'P', 'X', 'M', 'D', 'E', 'C', '2', '\0'};
+inline constexpr char kWireMagic[8] = {'P', 'X', 'M', 'D', 'E', 'C', '3', '\0'};
 
 // Sent ahead of the header as soon as the file's claimed size is known, so
 // that the editor waits longer for a large picture.

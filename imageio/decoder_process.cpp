@@ -31,7 +31,7 @@ bool Executable(const std::string& path) { return !path.empty() && access(path.c
 
 // Rebuilds the bitmap the child described, after checking every field.
 FIBITMAP* ReceiveBitmap(ChildProcess& child, const WireHeader& h, Deadline deadline) {
-  if (!CheckSides(h.width, h.height) || h.colours > 256) return nullptr;
+  if (!CheckSides(h.width, h.height) || h.colours > 256 || h.transparentColours > h.colours) return nullptr;
   Bitmap owned(FreeImage_AllocateT(static_cast<FREE_IMAGE_TYPE>(h.type), h.width, h.height,
                                    h.bpp, h.redMask, h.greenMask, h.blueMask));
   FIBITMAP* b = owned.get();
@@ -39,10 +39,13 @@ FIBITMAP* ReceiveBitmap(ChildProcess& child, const WireHeader& h, Deadline deadl
   const bool fits = FreeImage_GetPitch(b) == h.pitch &&
                     h.bitsBytes == uint64_t{h.pitch} * static_cast<uint64_t>(h.height) &&
                     (h.colours == 0 || (FreeImage_GetPalette(b) && FreeImage_GetColorsUsed(b) == h.colours));
+  uint8_t transparency[256];
   const bool read = fits &&
                     (h.colours == 0 || child.ReadOut(FreeImage_GetPalette(b), h.colours * sizeof(RGBQUAD), deadline)) &&
+                    (h.transparentColours == 0 || child.ReadOut(transparency, h.transparentColours, deadline)) &&
                     child.ReadOut(FreeImage_GetBits(b), h.bitsBytes, deadline);
   if (!read) return nullptr;
+  if (h.transparentColours) FreeImage_SetTransparencyTable(b, transparency, static_cast<int>(h.transparentColours));
   FreeImage_SetDotsPerMeterX(b, h.dotsPerMeterX);
   FreeImage_SetDotsPerMeterY(b, h.dotsPerMeterY);
   return owned.release();
@@ -60,6 +63,8 @@ Picture ReceivePicture(ChildProcess& child, const WireHeader& h, Deadline deadli
       h.bitsBytes != uint64_t{pitch} * static_cast<uint64_t>(h.height))
     return nullptr;
   auto picture = std::make_shared<PixelBuffer>(h.width, h.height);
+  // A 32-bit bitmap's fourth bytes are alpha when FreeImage sees transparency.
+  auto alpha = h.transparent && h.bpp == 32 ? std::make_shared<AlphaPlane>(h.width, h.height) : nullptr;
   std::vector<uint8_t> band(size_t{pitch} * kRowBand);
   // Rows arrive bottom-up: each band holds the next rows from the bottom.
   for (int received = 0; received < h.height; received += kRowBand) {
@@ -68,7 +73,9 @@ Picture ReceivePicture(ChildProcess& child, const WireHeader& h, Deadline deadli
     const uint8_t* rows[kRowBand];
     for (int i = 0; i < count; ++i) rows[i] = band.data() + size_t{pitch} * (count - 1 - i);
     RowsToColumns(rows, h.bpp / 8, h.height - received - count, count, *picture);
+    if (alpha) RowsToAlpha(rows, h.height - received - count, count, *alpha);
   }
+  picture->SetAlpha(KeptAlpha(std::move(alpha)));
   return picture;
 }
 

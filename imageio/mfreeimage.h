@@ -41,8 +41,9 @@ Result<Picture> LoadImageAsPicture(const std::string& fileName, int flags, SizeA
 // Fails (a usage error) for a bitmap without pixels or a size out of range.
 Result<FIBITMAP*> RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inPercent,
                                bool unloadSource, int filter, bool forceNew);
-// A surface-ready picture with the bitmap's pixels (null for a null bitmap).
-// Fails for a bitmap without pixels or one whose pixels have no colours.
+// A surface-ready picture with the bitmap's pixels and transparency (null
+// for a null bitmap). Fails for a bitmap without pixels or one whose pixels
+// have no colours.
 Result<Picture> ImageToPicture(FIBITMAP* bitmap, bool unloadSource);
 
 bool ExtensionMatchesFormat(int format, const std::string& fileName, bool caseSensitive);

@@ -1,6 +1,7 @@
-// A picture lent to FreeImage's encoders as a 24-bit bitmap whose rows live
-// in our own memory (huge pages, see large_array.h): FreeImage would zero a
-// fresh block of its own first, page by page.
+// A picture lent to FreeImage's encoders as a 24-bit bitmap (32-bit with its
+// alpha, when asked for and it has transparency) whose rows live in our own
+// memory (huge pages, see large_array.h): FreeImage would zero a fresh block
+// of its own first, page by page.
 #pragma once
 #include <FreeImage.h>
 
@@ -14,7 +15,7 @@ namespace pixmora {
 class PictureBitmap {
  public:
   // Throws std::bad_alloc when there is no memory for it.
-  explicit PictureBitmap(const PixelBuffer& picture);
+  explicit PictureBitmap(const PixelBuffer& picture, bool keepAlpha = false);
   ~PictureBitmap();
   PictureBitmap(const PictureBitmap&) = delete;
   PictureBitmap& operator=(const PictureBitmap&) = delete;

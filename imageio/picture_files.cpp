@@ -14,11 +14,11 @@ Result<Picture> ReadChosenPicture(const std::string& path, std::string* note) {
   return LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr, note);
 }
 
-Status SavePictureAsBmp(const Picture& picture, const std::string& path) {
+Status SavePictureAsBmp(const Picture& picture, const std::string& path, bool keepAlpha) {
   if (!picture || picture->Count() == 0) return std::unexpected(CannotWrite(path, "the picture is empty"));
   AtomicFile file(path);
   errno = 0;
-  const bool written = file.Stream() && WriteBmp24(*picture, file.Stream());
+  const bool written = file.Stream() && WriteBmp(*picture, keepAlpha && picture->GetAlpha(), file.Stream());
   return file.Commit(written, errno);
 }
 

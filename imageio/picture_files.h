@@ -22,7 +22,8 @@ Picture LoadPictureFile(const std::string& path);
 // missing part is grey"), or is emptied.
 Result<Picture> ReadChosenPicture(const std::string& path, std::string* note = nullptr);
 
-// Writes a 24-bit BMP (atomically).
-Status SavePictureAsBmp(const Picture& picture, const std::string& path);
+// Writes a 24-bit BMP (atomically); with keepAlpha, a picture with
+// transparency is written as a 32-bit BMP that holds it.
+Status SavePictureAsBmp(const Picture& picture, const std::string& path, bool keepAlpha = false);
 
 }  // namespace pixmora

@@ -40,9 +40,9 @@ bool WriteChunk(FILE* stream, const char* type, const uint8_t* data, size_t size
 }
 
 // The rows as PNG stores them before deflating: a filter byte, then each
-// byte less the one above it, red, green, blue.
-LargeArray<uint8_t> FilteredRows(int width, int height, const RowSource& source) {
-  const size_t stride = static_cast<size_t>(width) * 3;
+// byte less the one above it, red, green, blue (and alpha).
+LargeArray<uint8_t> FilteredRows(int width, int height, int channels, const RowSource& source) {
+  const size_t stride = static_cast<size_t>(width) * channels;
   LargeArray<uint8_t> filtered = MakeLargeArray<uint8_t>((stride + 1) * height);
   std::vector<uint8_t> band(stride * (kRowBand + 1), 0);  // row 0: the row above the band
   for (int y0 = 0; y0 < height; y0 += kRowBand) {
@@ -55,10 +55,11 @@ LargeArray<uint8_t> FilteredRows(int width, int height, const RowSource& source)
       const uint8_t* row = rows[i];
       uint8_t* out = filtered.get() + (stride + 1) * (y0 + i);
       *out++ = kFilterUp;
-      for (size_t x = 0; x < stride; x += 3) {
+      for (size_t x = 0; x < stride; x += channels) {
         out[x] = static_cast<uint8_t>(row[x + 2] - above[x + 2]);
         out[x + 1] = static_cast<uint8_t>(row[x + 1] - above[x + 1]);
         out[x + 2] = static_cast<uint8_t>(row[x] - above[x]);
+        if (channels == 4) out[x + 3] = static_cast<uint8_t>(row[x + 3] - above[x + 3]);
       }
     }
     std::copy_n(band.data() + stride * count, stride, band.data());
@@ -76,16 +77,17 @@ int PngLevel(int flags) {
   }
 }
 
-bool WritePng24(int width, int height, const RowSource& rows, FILE* stream, int level,
-                uint32_t dotsPerMeter) {
-  const size_t raw = (static_cast<size_t>(width) * 3 + 1) * height;
+bool WritePng(int width, int height, bool alpha, const RowSource& rows, FILE* stream, int level,
+              uint32_t dotsPerMeter) {
+  const int channels = alpha ? 4 : 3;
+  const size_t raw = (static_cast<size_t>(width) * channels + 1) * height;
   std::unique_ptr<libdeflate_compressor, decltype(&libdeflate_free_compressor)> compressor(
       libdeflate_alloc_compressor(level), libdeflate_free_compressor);
   if (!compressor) return false;
   LargeArray<uint8_t> deflated;
   size_t size = 0;
   {
-    const LargeArray<uint8_t> filtered = FilteredRows(width, height, rows);
+    const LargeArray<uint8_t> filtered = FilteredRows(width, height, channels, rows);
     const size_t bound = libdeflate_zlib_compress_bound(compressor.get(), raw);
     deflated = MakeLargeArray<uint8_t>(bound);
     size = libdeflate_zlib_compress(compressor.get(), filtered.get(), raw, deflated.get(), bound);
@@ -95,7 +97,8 @@ bool WritePng24(int width, int height, const RowSource& rows, FILE* stream, int 
   std::vector<uint8_t> header;
   Put32(header, static_cast<uint32_t>(width));
   Put32(header, static_cast<uint32_t>(height));
-  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, colour, deflate, filters, progressive
+  // 8 bits, colour (with alpha), deflate, filters, progressive
+  header.insert(header.end(), {8, static_cast<uint8_t>(alpha ? 6 : 2), 0, 0, 0});
   std::vector<uint8_t> resolution;
   Put32(resolution, dotsPerMeter);
   Put32(resolution, dotsPerMeter);

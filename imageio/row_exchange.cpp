@@ -68,6 +68,33 @@ void RowsToColumnsTile(const uint8_t* const* rows, int step, int y0, int count, 
   }
 }
 
+// Each band's alpha follows its colours, a column's run at a time.
+void AlphaToRowsTile(const AlphaPlane* alpha, int width, int y0, int count, uint8_t* const* rows) {
+  for (int x = 0; x < width; ++x) {
+    const uint8_t* in = alpha ? alpha->Column(x) + y0 : nullptr;
+    for (int i = 0; i < count; ++i) rows[i][x * 4 + 3] = in ? in[i] : 255;
+  }
+}
+
+void ColumnsToRowsWithAlphaTile(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows) {
+  for (int x = 0; x < picture.Width(); ++x) {
+    const ColorRef* in = picture.Column(x) + y0;
+    if (x + kAhead < picture.Width()) FetchColumn(picture.Column(x + kAhead) + y0, count);
+    for (int i = 0; i < count; ++i) {
+      const uint32_t bgr = Bgr(in[i]);
+      std::memcpy(rows[i] + x * 4, &bgr, 4);
+    }
+  }
+  AlphaToRowsTile(picture.GetAlpha().get(), picture.Width(), y0, count, rows);
+}
+
+void RowsToAlphaTile(const uint8_t* const* rows, int y0, int count, AlphaPlane& alpha) {
+  for (int x = 0; x < alpha.Width(); ++x) {
+    uint8_t* out = alpha.Column(x) + y0;
+    for (int i = 0; i < count; ++i) out[i] = rows[i][x * 4 + 3];
+  }
+}
+
 }  // namespace
 
 void ColumnsToRows(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows) {
@@ -77,6 +104,15 @@ void ColumnsToRows(const PixelBuffer& picture, int y0, int count, uint8_t* const
 void RowsToColumns(const uint8_t* const* rows, int step, int y0, int count, PixelBuffer& picture) {
   for (int i = 0; i < count; i += kTile)
     RowsToColumnsTile(rows + i, step, y0 + i, std::min(kTile, count - i), picture);
+}
+
+void ColumnsToRowsWithAlpha(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows) {
+  for (int i = 0; i < count; i += kTile)
+    ColumnsToRowsWithAlphaTile(picture, y0 + i, std::min(kTile, count - i), rows + i);
+}
+
+void RowsToAlpha(const uint8_t* const* rows, int y0, int count, AlphaPlane& alpha) {
+  for (int i = 0; i < count; i += kTile) RowsToAlphaTile(rows + i, y0 + i, std::min(kTile, count - i), alpha);
 }
 
 }  // namespace pixmora

@@ -19,4 +19,11 @@ void ColumnsToRows(const PixelBuffer& picture, int y0, int count, uint8_t* const
 // into picture rows y0 .. y0 + count - 1; count is at most kRowBand.
 void RowsToColumns(const uint8_t* const* rows, int step, int y0, int count, PixelBuffer& picture);
 
+// The same with four bytes a pixel, the fourth the pixel's alpha (255 where
+// the picture has none).
+void ColumnsToRowsWithAlpha(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows);
+// The fourth byte of each pixel of rows (four bytes a pixel) into rows
+// y0 .. y0 + count - 1 of alpha.
+void RowsToAlpha(const uint8_t* const* rows, int y0, int count, AlphaPlane& alpha);
+
 }  // namespace pixmora

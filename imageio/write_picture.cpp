@@ -34,7 +34,7 @@ Status SaveWithResolution(FIBITMAP* bitmap, const std::string& path, PictureForm
 
 Status WriteThroughFreeImage(const Picture& picture, const std::string& path, PictureFormat format,
                              const WriteOptions& o) {
-  const PictureBitmap lent(*picture);
+  const PictureBitmap lent(*picture, HoldsTransparency(format));
   FIBITMAP* bitmap = lent.Get();
   Bitmap resampled;
   if (!OwnSize(*picture, o)) {
@@ -49,17 +49,19 @@ Status WriteThroughFreeImage(const Picture& picture, const std::string& path, Pi
 
 // A PNG at its own size straight from the picture's columns, through our own
 // writer: no whole-picture bitmap on the way.
-Status WritePng(const PixelBuffer& picture, const std::string& path, const WriteOptions& o) {
+Status WritePngFile(const PixelBuffer& picture, const std::string& path, const WriteOptions& o) {
   // FreeImage's bitmaps carry 72 dots an inch unless told otherwise.
   const uint32_t dotsPerMeter = o.dpi ? static_cast<uint32_t>(std::floor(*o.dpi / 0.0254 + 0.5)) : 2835;
-  const auto rows = [&picture](int y0, int count, uint8_t* const* out) {
-    ColumnsToRows(picture, y0, count, out);
+  const bool alpha = picture.GetAlpha() != nullptr;
+  const auto rows = [&picture, alpha](int y0, int count, uint8_t* const* out) {
+    if (alpha) ColumnsToRowsWithAlpha(picture, y0, count, out);
+    else ColumnsToRows(picture, y0, count, out);
   };
   AtomicFile file(path);
   errno = 0;
   const int level = PngLevel(FreeImageSaveFlags(PictureFormat::Png, o.save));
-  const bool written = file.Stream() && WritePng24(picture.Width(), picture.Height(), rows,
-                                                   file.Stream(), level, dotsPerMeter);
+  const bool written = file.Stream() && WritePng(picture.Width(), picture.Height(), alpha, rows,
+                                                 file.Stream(), level, dotsPerMeter);
   return file.Commit(written, errno);
 }
 
@@ -69,7 +71,7 @@ Status Write(const Picture& picture, const std::string& path, PictureFormat form
   // A plain 24-bit BMP comes from our own writer: FreeImage's bytes, sooner.
   if (format == PictureFormat::Bmp && OwnSize(*picture, options) && !options.dpi)
     return SavePictureAsBmp(picture, path);
-  if (format == PictureFormat::Png && OwnSize(*picture, options)) return WritePng(*picture, path, options);
+  if (format == PictureFormat::Png && OwnSize(*picture, options)) return WritePngFile(*picture, path, options);
   return WriteThroughFreeImage(picture, path, format, options);
 }
 
@@ -83,6 +85,10 @@ Status WritePictureFile(const Picture& picture, const std::string& path, Picture
   } catch (const std::bad_alloc&) {
     return std::unexpected(NoMemory("write", path));
   }
+}
+
+bool HoldsTransparency(PictureFormat format) {
+  return format == PictureFormat::Png || format == PictureFormat::Tiff;
 }
 
 Status RewriteWithResolution(const std::string& path, PictureFormat format, int32_t dpi,

@@ -23,11 +23,17 @@ struct WriteOptions {
   SaveSettings save;
 };
 
-// Writes the picture as a 24-bit file of the format under exactly that name.
-// A failure says why in the system's words ("No space left on device") or
-// ours ("the picture is empty", not enough memory); the old file then stands.
+// Writes the picture as a file of the format under exactly that name: 24-bit,
+// or 32-bit with its transparency where the format holds it (PNG, TIFF) and
+// the picture has some. A failure says why in the system's words ("No space
+// left on device") or ours ("the picture is empty", not enough memory); the
+// old file then stands.
 Status WritePictureFile(const Picture& picture, const std::string& path, PictureFormat format,
                         const WriteOptions& options = {});
+
+// Whether files of the format keep a picture's transparency (BMP and JPEG,
+// at 24 bits, lose it).
+bool HoldsTransparency(PictureFormat format);
 
 // Reads the file at path, just written in that format, back and writes it
 // again in place with dpi in its resolution fields (so a JPEG is compressed

@@ -7,6 +7,15 @@ namespace pixmora {
 
 namespace {
 
+// The routines compute colours; the result's transparency is image A's, the
+// same at every pixel whatever the colours came from (a cleared background,
+// image B, the pattern, the shape).
+void TakeImageAAlpha(Workspace& ws) {
+  const Alpha& alpha = ws.Pic1.Image()->GetAlpha();
+  if (!alpha || (alpha->Width() == ws.Pic4.Width() && alpha->Height() == ws.Pic4.Height()))
+    ws.Pic4.SetAlpha(alpha);
+}
+
 void RunEntry(Workspace& ws, const CallContext& call, Menu menu, int16_t index) {
   // The other menus clear the result first; LoadPlanes replaces it whole at
   // once, so that clear cannot be seen and is not worth a pass over the pixels.
@@ -19,6 +28,7 @@ void RunEntry(Workspace& ws, const CallContext& call, Menu menu, int16_t index) 
   if (entry && entry->run) {
     CommandContext context{ws, ws.values, call};
     entry->run(context);
+    if (entry->run != BlankResult) TakeImageAAlpha(ws);
   }
   LimitToSelection(ws, call);
 }

@@ -9,6 +9,9 @@ namespace {
 
 constexpr const char* kAtOwnSize = "; image B is mixed at its own size";
 
+// The colours go through "pgraf.bmp", 24-bit as ever: the mixing reads them
+// only. Image B's alpha, resampled alike, comes beside them, so that image B
+// still shows its transparency.
 Result<Picture> ResampledThroughFile(Workspace& ws) {
   const std::string path = ws.folders.work + kResampleFile;
   WriteOptions size;
@@ -17,7 +20,9 @@ Result<Picture> ResampledThroughFile(Workspace& ws) {
   size.filter = ResampleFilter::CatmullRom;
   if (Status written = WritePictureFile(ws.Pic2.Image(), path, PictureFormat::Bmp, size); !written)
     return std::unexpected(written.error());
-  if (Picture resampled = ws.platformLoader(path)) return resampled;
+  Result<Alpha> alpha = ResampledAlpha(ws.Pic2.Image()->GetAlpha(), size.width, size.height, size.filter);
+  if (!alpha) return std::unexpected(alpha.error());
+  if (Picture resampled = ws.platformLoader(path)) return WithAlpha(std::move(resampled), std::move(*alpha));
   return std::unexpected(CannotRead(path, "it was written but does not read back"));
 }
 

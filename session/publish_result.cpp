@@ -1,6 +1,6 @@
 #include "session/publish_result.h"
 
-#include "imageio/write_picture.h"
+#include "imageio/picture_files.h"
 
 namespace pixmora {
 
@@ -24,7 +24,8 @@ void KeepResultFile(const Folders& folders, const Picture& result,
     report(CannotWrite(kResultFile, "there is no data folder").Message());
     return;
   }
-  if (Status written = WritePictureFile(result, folders.data + kResultFile, PictureFormat::Bmp); !written)
+  // A result with transparency keeps it, in a 32-bit BMP.
+  if (Status written = SavePictureAsBmp(result, folders.data + kResultFile, true); !written)
     report(written.error().Message());
 }
 

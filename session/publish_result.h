@@ -14,7 +14,8 @@ inline constexpr const char* kResultFile = "ps.bmp";
 // reported.
 void PublishResult(Workspace& ws);
 
-// Writes the result as "ps.bmp" in the data folder, reporting a failure.
+// Writes the result as "ps.bmp" in the data folder (32-bit, with its alpha,
+// when it has transparency), reporting a failure.
 void KeepResultFile(const Folders& folders, const Picture& result,
                     const std::function<void(const std::string&)>& report);
 

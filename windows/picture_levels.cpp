@@ -7,6 +7,7 @@
 #include <cmath>
 #include <map>
 
+#include "windows/checkerboard.h"
 #include "windows/display_pool.h"
 #include "windows/reduced_image.h"
 
@@ -91,6 +92,7 @@ bool PictureLevels::Draw(QPainter& painter, const QRectF& target, const QRectF& 
   const QRectF inLevel(source.x() * scale, source.y() * scale, source.width() * scale,
                        source.height() * scale);
   painter.save();
+  if (picture_->GetAlpha()) PaintCheckerboard(painter, target);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
   painter.drawImage(target, levels_[level], inLevel);
   painter.restore();

@@ -27,8 +27,9 @@ class PictureLevels : public QObject {
 
   const Picture& Source() const { return picture_; }
   // Draws the part source (in the picture's pixels) of the picture into target
-  // (in the painter's coordinates), smoothly or as square pixels. False, with
-  // nothing drawn, while no level is made yet; levelMade() follows.
+  // (in the painter's coordinates), smoothly or as square pixels, its
+  // transparent parts over the checkerboard. False, with nothing drawn, while
+  // no level is made yet; levelMade() follows.
   bool Draw(QPainter& painter, const QRectF& target, const QRectF& source, bool smooth);
 
  signals:

@@ -173,12 +173,14 @@ void PictureView::Point(const QPointF& at) {
     return;
   }
   const ColorRef c = shown->At(x, y);
+  const QString alpha = shown->GetAlpha() ? QStringLiteral(", A %1").arg(shown->AlphaAt(x, y)) : QString();
   emit pointed(QStringLiteral("x %1, y %2: R %3, G %4, B %5")
                    .arg(x)
                    .arg(y)
                    .arg(c & 0xFF)
                    .arg((c >> 8) & 0xFF)
-                   .arg((c >> 16) & 0xFF));
+                   .arg((c >> 16) & 0xFF) +
+               alpha);
 }
 
 }  // namespace pixmora::windows

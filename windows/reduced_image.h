@@ -1,6 +1,7 @@
 // Copies of a picture for the screen, made away from the window's thread:
 // the whole picture as a Qt image, or reduced to half its size by averaging
-// each square of four pixels. They are the levels a view draws from.
+// each square of four pixels. They are the levels a view draws from. A
+// picture with transparency gives premultiplied images with its alpha.
 #pragma once
 #include <QImage>
 

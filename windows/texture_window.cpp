@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <filesystem>
 
+#include "windows/checkerboard.h"
 #include "windows/qt_pictures.h"
 #include "imageio/write_picture.h"
 #include "windows/read_later.h"
@@ -21,6 +22,7 @@
 #include "windows/texture_thumbnail.h"
 #include "windows/translate.h"
 #include "session/captions/window_captions.h"
+#include "windows/transparency_notice.h"
 
 namespace pixmora::windows {
 
@@ -55,8 +57,12 @@ QLabel* MakePicture(int i, QWidget* parent) {
 // A texture's file name without its ".bmp".
 QString TextureName(const std::string& file) { return QString::fromStdString(file.substr(0, file.size() - 4)); }
 
+// A picture with transparency shows over the checkerboard at the label's size.
 void ShowPictureIn(QLabel* label, const Picture& picture) {
-  label->setPixmap(picture ? QPixmap::fromImage(ToQImage(*picture)) : QPixmap());
+  QImage image = picture ? ToQImage(*picture) : QImage();
+  if (picture && picture->GetAlpha())
+    image = OverCheckerboard(image.scaled(label->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+  label->setPixmap(QPixmap::fromImage(image));
 }
 
 // Why a library folder cannot be listed; empty when it can.
@@ -205,9 +211,10 @@ void Form3::Command1_Click() {
   // with its buttons disabled, and still answers.
   setEnabled(false);
   auto* written = new QFutureWatcher<Status>(this);
-  connect(written, &QFutureWatcher<Status>::finished, this, [this, written, folder, result] {
+  const bool lost = source->GetAlpha() != nullptr;
+  connect(written, &QFutureWatcher<Status>::finished, this, [this, written, folder, result, lost] {
     written->deleteLater();
-    TextureWritten(written->result(), folder, result);
+    TextureWritten(written->result(), folder, result, lost);
   });
   // A listed name is overwritten under its own letter case (".BMP").
   const std::string listed = ListedFile(library, text);
@@ -227,11 +234,12 @@ Status Form3::WriteTexture(const Picture& result, const std::string& path) {
   return WritePictureFile(result, path, PictureFormat::Bmp, size);
 }
 
-void Form3::TextureWritten(const Status& written, const std::string& folder, const Picture& result) {
+void Form3::TextureWritten(const Status& written, const std::string& folder, const Picture& result, bool lost) {
   // A failed write closes the window as a good one does (the result stays
   // in the main window); the notice says why.
   if (!written) ws_.report(written.error().Message());
   else written_ = result;
+  if (written && lost) ws_.report(TransparencyLostNotice(Tr("The texture")).toStdString());
   QClipboard* clipboard = QApplication::clipboard();
   clipboard->clear();
   clipboard->setText(QString::fromStdString(folder));

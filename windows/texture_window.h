@@ -52,8 +52,9 @@ class Form3 : public QDialog {
   // the window's thread).
   static Status WriteTexture(const Picture& result, const std::string& path);
   // Back on the window's thread: the clipboard names the library, and the
-  // window closes.
-  void TextureWritten(const Status& written, const std::string& folder, const Picture& result);
+  // window closes. lost: the texture's source had transparency, which the
+  // 24-bit texture lost.
+  void TextureWritten(const Status& written, const std::string& folder, const Picture& result, bool lost);
 
   Workspace& ws_;
   std::array<TextureLibrary, 2> libraries_;  // 0: the standard library, 1: the user's

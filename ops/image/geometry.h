@@ -1,5 +1,6 @@
 // The Image menu's pictures made from image A by moving its pixels: a box
-// cut out, a mirror image, a quarter turn. Every pixel is copied exactly.
+// cut out, a mirror image, a quarter turn. Every pixel is copied exactly,
+// its alpha (when the picture has transparency) with it.
 // The columns are shared among the call's threads; a cancelled call stops
 // between columns.
 #pragma once

@@ -27,8 +27,9 @@ int Centre(int size) { return static_cast<int>(RoundHalfEven(size / 2.0)); }
 // far as the compiler knows).
 template <class Pixel>
 struct Grid {
-  Pixel* pixels;
-  int width, height;
+  Pixel* pixels = nullptr;
+  int width = 0, height = 0;  // none: holds no point
+  Grid() = default;
   explicit Grid(auto& picture)
       : pixels(picture.Data()), width(picture.Width()), height(picture.Height()) {}
   bool Holds(int x, int y) const {
@@ -50,6 +51,11 @@ void Write(const Grid<ColorRef>& dst, int x, int y, ColorRef c) {
   if (c != kInvalidColour && dst.Holds(x, y)) dst.At(x, y) = c;
 }
 
+// The alpha of a source point to a destination pixel, where the colour goes.
+void Carry(const Grid<const uint8_t>& src, int sx, int sy, const Grid<uint8_t>& dst, int dx, int dy) {
+  if (src.Holds(sx, sy) && dst.Holds(dx, dy)) dst.At(dx, dy) = src.At(sx, sy);
+}
+
 }  // namespace
 
 void RotateImage(const CallContext& call, const PictureSurface& source, PictureSurface& destination,
@@ -62,6 +68,11 @@ void RotateImage(const CallContext& call, const PictureSurface& source, PictureS
   const PixelBuffer& srcPicture = inPlace ? dstPicture : *source.ImageBuffer();
   const Grid<const ColorRef> src(srcPicture);
   const Grid<ColorRef> dst(dstPicture);
+  // Transparent where no source point reaches.
+  const Alpha srcAlpha = srcPicture.GetAlpha();
+  auto turned = srcAlpha ? std::make_shared<AlphaPlane>(dst.width, dst.height) : nullptr;
+  const Grid<const uint8_t> srcA = srcAlpha ? Grid<const uint8_t>(*srcAlpha) : Grid<const uint8_t>();
+  const Grid<uint8_t> dstA = turned ? Grid<uint8_t>(*turned) : Grid<uint8_t>();
   const int cxs = Centre(src.width), cys = Centre(src.height);
   const int cxd = Centre(dst.width), cyd = Centre(dst.height);
   const int n = std::max(dst.width, dst.height);
@@ -81,12 +92,21 @@ void RotateImage(const CallContext& call, const PictureSurface& source, PictureS
     Write(dst, cxd - i, cyd - j, p2);
     Write(dst, cxd + j, cyd - i, p3);
     Write(dst, cxd - j, cyd + i, p4);
+    Carry(srcA, cxs + dx, cys + dy, dstA, cxd + i, cyd + j);
+    Carry(srcA, cxs - dx, cys - dy, dstA, cxd - i, cyd - j);
+    Carry(srcA, cxs + dy, cys - dx, dstA, cxd + j, cyd - i);
+    Carry(srcA, cxs - dy, cys + dx, dstA, cxd - j, cyd + i);
+  };
+  // Once every offset is done, the destination takes the turned alpha.
+  const auto takeAlpha = [&dstPicture, &turned] {
+    if (turned) dstPicture.SetAlpha(KeptAlpha(std::move(turned)));
   };
   if (inPlace || last < 1) {
     for (int i = 0; i <= last; ++i) {
       call.StopIfCancelled();
       for (int j = 0; j <= last; ++j) offset(i, j);
     }
+    takeAlpha();
     return;
   }
   // The offsets on the axes write the centre lines, where they meet one
@@ -107,6 +127,7 @@ void RotateImage(const CallContext& call, const PictureSurface& source, PictureS
         for (int j = 1; j <= last; ++j) offset(i, j);
       }
   });
+  takeAlpha();
 }
 
 }  // namespace pixmora

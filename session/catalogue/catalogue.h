@@ -52,6 +52,10 @@ const char* MenuKey(Menu menu);    // "color", "mix", "filters", "special", "eff
 const char* MenuTitle(Menu menu);  // the menu bar's design caption
 bool MenuFromKey(const std::string& key, Menu& menu);
 
+// The runner of "Circles", which has no routine: the handler publishes the
+// cleared result, opaque.
+void BlankResult(CommandContext&);
+
 // The rows of each menu, defined beside the routines they call.
 std::span<const CatalogueEntry> ColorMenuRows();
 std::span<const CatalogueEntry> MixMenuRows();

@@ -28,9 +28,6 @@ void RunRectangles(CommandContext& c) {
   RunColourEffect(c, Rectangles);
 }
 
-// "Circles" has no routine: the handler publishes the cleared result.
-void NoRoutine(CommandContext&) {}
-
 constexpr Inputs kStrengthColour1 = Input::Strength | Input::Colour1;
 // Lines and squares paint over part of the cleared result only.
 constexpr Inputs kOverTheBack = kStrengthColour1 | Input::BackColour;
@@ -52,10 +49,12 @@ constexpr CatalogueEntry kRows[] = {
     {Menu::Effects, 7, "squares", "Add squares", [](CommandContext& c) { RunColourEffect(c, AddSquares); },
      kOverTheBack},
     {Menu::Effects, 8, "rectangles", "Rectangles", RunRectangles, kStrengthColour1},
-    {Menu::Effects, 9, "circles", "Circles", NoRoutine, static_cast<Inputs>(Input::BackColour)},
+    {Menu::Effects, 9, "circles", "Circles", BlankResult, static_cast<Inputs>(Input::BackColour)},
 };
 
 }  // namespace
+
+void BlankResult(CommandContext&) {}
 
 std::span<const CatalogueEntry> EffectsMenuRows() { return kRows; }
 

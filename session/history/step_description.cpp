@@ -43,12 +43,9 @@ std::string StepDetails(const RecipeStep& step, const History& history, bool pic
   if (step.kind == RecipeStep::Kind::Select) return step.selection ? SelectionDetail(*step.selection, false) : "";
   std::string details = step.ReadsSelection() && step.selection ? SelectionDetail(*step.selection, true) : "";
   if (step.kind == RecipeStep::Kind::Image) return ImageWord(step.image) + (details.empty() ? "" : ", " + details);
-  const CatalogueEntry* entry =
-      step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
-  if (!entry) return details;
   constexpr Inputs kPictures = Input::ImageB | Input::Pattern | Input::Shape;
   for (const InputInfo& info : AllInputs())
-    if (Has(entry->reads, info.input) && (pictures || !Has(kPictures, info.input)))
+    if (Has(step.Reads(), info.input) && (pictures || !Has(kPictures, info.input)))
       details += (details.empty() ? "" : ", ") + Translate(info.name) + " " + Value(info.input, step.values, history);
   return details;
 }

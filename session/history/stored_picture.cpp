@@ -78,7 +78,8 @@ StoredPicture::StoredPicture(Picture picture)
     : picture_(std::move(picture)),
       width_(picture_ ? picture_->Width() : 0),
       height_(picture_ ? picture_->Height() : 0),
-      bytes_(picture_ ? picture_->Count() * sizeof(ColorRef) : 0),
+      alpha_(picture_ && picture_->GetAlpha()),
+      bytes_(picture_ ? picture_->Count() * (sizeof(ColorRef) + (alpha_ ? 1 : 0)) : 0),
       identity_(picture_) {}
 
 StoredPicture::~StoredPicture() {
@@ -99,12 +100,16 @@ Result<Picture> StoredPicture::Get() {
   std::lock_guard<std::mutex> lock(mutex_);
   if (picture_ || file_.empty()) return picture_;
   auto picture = std::make_shared<PixelBuffer>(width_, height_);
+  auto alpha = alpha_ ? std::make_shared<AlphaPlane>(width_, height_) : nullptr;
   FILE* in = std::fopen(file_.c_str(), "rb");
   if (!in) return std::unexpected(Unreadable(file_, errno));
-  const bool read = std::fread(picture->Data(), sizeof(ColorRef), picture->Count(), in) == picture->Count();
+  const size_t count = picture->Count();
+  const bool read = std::fread(picture->Data(), sizeof(ColorRef), count, in) == count &&
+                    (!alpha || std::fread(alpha->Data(), 1, count, in) == count);
   const int code = std::ferror(in) ? errno : 0;
   std::fclose(in);
   if (!read) return std::unexpected(code ? Unreadable(file_, code) : Unreadable(file_, "it is cut short"));
+  picture->SetAlpha(std::move(alpha));
   picture_ = std::move(picture);
   identity_ = picture_;
   std::remove(file_.c_str());
@@ -130,8 +135,10 @@ void StoredPicture::WriteFile(const std::string& path) {
   }
   errno = 0;
   FILE* out = std::fopen(path.c_str(), "wb");
-  bool written = out && std::fwrite(picture->Data(), sizeof(ColorRef), picture->Count(), out) ==
-                            picture->Count();
+  const size_t count = picture->Count();
+  const Alpha& alpha = picture->GetAlpha();
+  bool written = out && std::fwrite(picture->Data(), sizeof(ColorRef), count, out) == count &&
+                 (!alpha || std::fwrite(alpha->Data(), 1, count, out) == count);
   if (out) written = std::fclose(out) == 0 && written;
   const int code = errno;
   if (!written) std::remove(path.c_str());

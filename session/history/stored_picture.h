@@ -1,7 +1,8 @@
 // A picture the history keeps: in memory while it fits the history's budget,
-// else in a file of the working folder, read back when a step needs it. The
-// file is written on a thread of its own, so that the command whose step
-// pushed an older picture out does not wait for the disk.
+// else in a file of the working folder (its colours, then its alpha when it
+// has transparency), read back when a step needs it. The file is written on
+// a thread of its own, so that the command whose step pushed an older
+// picture out does not wait for the disk.
 #pragma once
 #include <memory>
 #include <mutex>
@@ -45,6 +46,7 @@ class StoredPicture : public std::enable_shared_from_this<StoredPicture> {
   bool moving_ = false;
   Status moved_;  // how the last move to a file ended
   int width_ = 0, height_ = 0;
+  bool alpha_ = false;
   size_t bytes_ = 0;
   std::weak_ptr<const PixelBuffer> identity_;
 };

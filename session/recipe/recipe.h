@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/failure.h"
+#include "imageio/save_settings.h"
 #include "session/catalogue/catalogue.h"
 #include "session/image_command.h"
 
@@ -24,6 +25,7 @@ struct RecipeStep {
     Rotate,   // the rotation slider at a value
     Image,    // an Image menu command: crop, resize, flip or turn
     Select,   // the window's selection changed (recipes give each operation its own)
+    Flatten,  // Image > Flatten onto Colour 2
   };
   Kind kind = Kind::Command;
   Slot slot = Slot::ImageA;  // Open (one of kOpenedSlots), HandOn (image A or B)
@@ -47,7 +49,12 @@ struct RecipeStep {
   PercentFlags selectionPercent{};
   std::string text;          // as written, for messages
 
-  bool IsOperation() const { return kind == Kind::Command || kind == Kind::Rotate || kind == Kind::Image; }
+  bool IsOperation() const {
+    return kind == Kind::Command || kind == Kind::Rotate || kind == Kind::Image || kind == Kind::Flatten;
+  }
+  // What the step reads besides image A: a command's catalogue row says;
+  // Flatten reads colour 2.
+  Inputs Reads() const;
   // Whether the operation works on its selection: an Image command only
   // when it crops to it.
   bool ReadsSelection() const {
@@ -62,6 +69,7 @@ struct RecipeStep {
 
 struct Recipe {
   std::vector<RecipeStep> steps;
+  SaveSettings save;  // how the result's file is written (quality=N compression=C)
 };
 
 }  // namespace pixmora

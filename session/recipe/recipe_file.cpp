@@ -57,6 +57,9 @@ std::string StepWords(const RecipeStep& step, std::string& comment) {
     case RecipeStep::Kind::Rotate:
       comment = "the slider at " + std::to_string(step.sliderValue * 45) + " degrees";
       return "rotate:" + std::to_string(step.sliderValue);
+    case RecipeStep::Kind::Flatten:
+      comment = "Flatten onto Colour 2";
+      return "flatten";
     case RecipeStep::Kind::Image:
       comment = ImageCommandName(step.image.command);
       return ImageWord(step.image);
@@ -69,9 +72,8 @@ std::string StepWords(const RecipeStep& step, std::string& comment) {
 }
 
 Inputs ValuesRead(const RecipeStep& step) {
-  const CatalogueEntry* entry = FindEntry(step.menu, step.index);
   constexpr Inputs kValues = Input::Colour1 | Input::Colour2 | Input::Strength | Input::Size;
-  return step.kind == RecipeStep::Kind::Command && entry ? entry->reads & kValues : 0;
+  return step.Reads() & kValues;
 }
 
 // Each step as words: the values a command reads, and the selection an
@@ -94,6 +96,12 @@ void ForEachLine(const Recipe& recipe, Emit emit) {
     words.push_back(StepWords(step, comment));
     emit(words, comment);
   }
+}
+
+// A line of a recipe file, its comment (if any) in the column after the words.
+std::string WithComment(const std::string& words, const std::string& comment) {
+  if (comment.empty()) return words + "\n";
+  return words + std::string(words.size() < 40 ? 40 - words.size() : 1, ' ') + "# " + comment + "\n";
 }
 
 }  // namespace
@@ -144,9 +152,10 @@ std::string RecipeText(const Recipe& recipe) {
   ForEachLine(recipe, [&text](const std::vector<std::string>& words, const std::string& comment) {
     std::string line;
     for (const std::string& w : words) line += (line.empty() ? "" : " ") + FileWord(w);
-    if (!comment.empty()) line += std::string(line.size() < 40 ? 40 - line.size() : 1, ' ') + "# " + comment;
-    text += line + "\n";
+    text += WithComment(line, comment);
   });
+  const std::string save = SaveWords(recipe.save);
+  if (!save.empty()) text += WithComment(save, "how OUTPUT is written");
   return text;
 }
 
@@ -160,6 +169,8 @@ std::string RecipeCommandLine(const Recipe& recipe, const std::string& output) {
     }
     for (const std::string& w : words) rest += " " + ShellWord(w);
   });
+  const std::string save = SaveWords(recipe.save);
+  if (!save.empty()) rest += " " + save;
   return "pixmora-cli apply " + ShellWord(imageA) + " " + ShellWord(output) + rest + " --editor-save";
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/load_planes.h"
 #include "session/dispatch.h"
+#include "session/flatten_command.h"
 #include "session/slider_command.h"
 
 namespace pixmora {
@@ -30,6 +31,9 @@ Status RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
       RotateIntoResult(ws, step.sliderValue);
     } else if (step.kind == RecipeStep::Kind::Image) {
       made = MakeImageResult(ws, step.image);
+    } else if (step.kind == RecipeStep::Kind::Flatten) {
+      ws.values = step.values;
+      FlattenIntoResult(ws);
     } else {
       ws.values = step.values;
       if (step.randomAt) ws.m.random.MoveTo(*step.randomAt);
@@ -42,12 +46,6 @@ Status RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
 }
 
 }  // namespace
-
-bool RecipeStep::ShowsBackColour() const {
-  if (kind == Kind::Rotate) return true;
-  const CatalogueEntry* entry = kind == Kind::Command ? FindEntry(menu, index) : nullptr;
-  return entry && Has(entry->reads, Input::BackColour);
-}
 
 void NoteBackColour(RecipeStep& step, const Workspace& ws) {
   if (step.ShowsBackColour()) step.backColour = ws.Pic4.BackColor;
@@ -99,6 +97,7 @@ Status RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host) {
       case RecipeStep::Kind::Command:
       case RecipeStep::Kind::Rotate:
       case RecipeStep::Kind::Image:
+      case RecipeStep::Kind::Flatten:
         if (Status ran = RunOperation(ws, step, host); !ran) return ran;
         break;
     }

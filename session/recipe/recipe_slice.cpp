@@ -16,9 +16,7 @@ Places Reads(const RecipeStep& step) {
   if (step.kind == RecipeStep::Kind::HandOn) return reads.set(Bit(Slot::Result));
   if (!step.IsOperation()) return reads;
   reads.set(Bit(Slot::ImageA));
-  const CatalogueEntry* entry =
-      step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
-  const Inputs inputs = entry ? entry->reads : 0;
+  const Inputs inputs = step.Reads();
   if (Has(inputs, Input::ImageB)) reads.set(Bit(Slot::ImageB));
   if (Has(inputs, Input::Pattern)) reads.set(Bit(Slot::Pattern));
   if (Has(inputs, Input::Shape)) reads.set(Bit(Slot::Shape));
@@ -49,7 +47,7 @@ Recipe LiveSteps(const Recipe& history) {
     kept.push_back(*it);
   }
   std::reverse(kept.begin(), kept.end());
-  return Recipe{kept};
+  return Recipe{kept, history.save};
 }
 
 }  // namespace pixmora

@@ -21,22 +21,6 @@ Status ParseRange(const std::string& name, const std::string& text, long lo, lon
   return {};
 }
 
-Status ParseColour(const std::string& name, const std::string& text, int16_t (&rgb)[3]) {
-  size_t start = 0;
-  for (int i = 0; i < 3; ++i) {
-    const size_t comma = text.find(',', start);
-    const bool last = i == 2;
-    if (last != (comma == std::string::npos))
-      return UsageError(name + " takes R,G,B (three numbers 0..255), not '" + text + "'");
-    long v;
-    if (!ParseWholeNumber(text.substr(start, last ? std::string::npos : comma - start), 0, 255, v))
-      return UsageError(name + " takes R,G,B with each value from 0 to 255, not '" + text + "'");
-    rgb[i] = static_cast<int16_t>(v);
-    start = comma + 1;
-  }
-  return {};
-}
-
 // A key or a caption, in any letter case (no key is another command's caption).
 bool FromKeyOrCaption(const std::string& text, RecipeStep& step) {
   const std::string wanted = Lower(text);
@@ -75,11 +59,45 @@ bool SlotFromKey(const std::string& key, Slot& slot) {
   return false;
 }
 
+// Sets the save setting name names from value; false for a name that is none.
+Result<bool> AddSaveSetting(const std::string& name, const std::string& value, SaveSettings& save) {
+  if (name == "quality") {
+    int16_t quality;
+    if (Status parsed = ParseRange(name, value, 1, 100, quality); !parsed) return std::unexpected(parsed.error());
+    save.jpegQuality = quality;
+    return true;
+  }
+  if (name != "compression") return false;
+  if (!PngCompressionFromWord(value, save.pngCompression))
+    return UsageError("compression takes fast, default or best, not '" + value + "'");
+  return true;
+}
+
 }  // namespace
+
+Status ParseColour(const std::string& name, const std::string& text, int16_t (&rgb)[3]) {
+  size_t start = 0;
+  for (int i = 0; i < 3; ++i) {
+    const size_t comma = text.find(',', start);
+    const bool last = i == 2;
+    if (last != (comma == std::string::npos))
+      return UsageError(name + " takes R,G,B (three numbers 0..255), not '" + text + "'");
+    long v;
+    if (!ParseWholeNumber(text.substr(start, last ? std::string::npos : comma - start), 0, 255, v))
+      return UsageError(name + " takes R,G,B with each value from 0 to 255, not '" + text + "'");
+    rgb[i] = static_cast<int16_t>(v);
+    start = comma + 1;
+  }
+  return {};
+}
 
 Result<RecipeStep> ParseOperation(const std::string& word) {
   RecipeStep step;
   step.text = word;
+  if (Lower(word) == "flatten") {
+    step.kind = RecipeStep::Kind::Flatten;
+    return step;
+  }
   if (Lower(word).rfind("rotate:", 0) == 0) {
     step.kind = RecipeStep::Kind::Rotate;
     long v;
@@ -148,6 +166,8 @@ Result<bool> RecipeBuilder::AddSetting(const std::string& name, const std::strin
   Slot slot;
   const Result<bool> isValue = AddValue(name, value, name, word);
   if (!isValue || *isValue) return isValue;
+  const Result<bool> isSave = AddSaveSetting(name, value, recipe_.save);
+  if (!isSave || *isSave) return isSave;
   if (name == "random") {
     if (Status set = SetRandomPosition(value, word); !set) return std::unexpected(set.error());
     return true;
@@ -226,6 +246,14 @@ std::string BackColourWord(ColorRef colour) {
   return "back-colour=" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
 }
 
+std::string SaveWords(const SaveSettings& save) {
+  std::string words;
+  if (save.jpegQuality > 0) words = "quality=" + std::to_string(save.jpegQuality);
+  if (save.pngCompression != PngCompression::Default)
+    words += (words.empty() ? "" : " ") + std::string("compression=") + PngCompressionWord(save.pngCompression);
+  return words;
+}
+
 std::vector<std::string> UnreadValues(const Recipe& recipe, const std::vector<GivenValue>& given) {
   std::vector<std::string> notes;
   for (const GivenValue& g : given) {
@@ -235,9 +263,9 @@ std::vector<std::string> UnreadValues(const Recipe& recipe, const std::vector<Gi
       const RecipeStep& step = recipe.steps[i];
       const CatalogueEntry* entry =
           step.kind == RecipeStep::Kind::Command ? FindEntry(step.menu, step.index) : nullptr;
-      if (!entry) continue;
-      read = Has(entry->reads, g.input);
-      commands += (commands.empty() ? "" : ", ") + std::string(entry->caption);
+      if (!entry && step.kind != RecipeStep::Kind::Flatten) continue;
+      read = Has(step.Reads(), g.input);
+      commands += (commands.empty() ? "" : ", ") + std::string(entry ? entry->caption : "flatten");
     }
     if (!read)
       notes.push_back(g.text + " is not read by " + (commands.empty() ? "any command" : commands));

@@ -3,12 +3,15 @@
 //   KEY, a caption or MENU:INDEX
 //                              a menu command (keys and captions in any letter case)
 //   rotate:N                   the rotation slider at N (-8..8)
+//   flatten                    Image > Flatten onto Colour 2
 //   color1=R,G,B color2=R,G,B strength=N size=N
 //                              the side panel's values, for the commands after
 //   image-a=FILE image-b=FILE pattern=FILE shape=FILE
 //                              a picture file opened into its place
 //   image-a=result image-b=result
 //                              the result handed on ("Load image (A)/(B)")
+//   quality=N compression=fast|default|best
+//                              how the result's file is written (JPEG, PNG)
 //   random=N                   the random source stands at N (values drawn
 //                              since a start) when the next command starts
 //   back-colour=R,G,B          the result's back colour when the next command
@@ -74,6 +77,14 @@ class RecipeBuilder {
 
 // The menu command a key, a caption or MENU:INDEX names, or a usage error.
 Result<RecipeStep> ParseOperation(const std::string& word);
+
+// Sets rgb from text, R,G,B with each value from 0 to 255; name is what
+// messages call it.
+Status ParseColour(const std::string& name, const std::string& text, int16_t (&rgb)[3]);
+
+// The words that set these save settings ("quality=90 compression=best"),
+// those that differ from the defaults.
+std::string SaveWords(const SaveSettings& save);
 
 // The words that make these values (only those of which, when given).
 std::string ValueWords(const ControlValues& values, Inputs which);

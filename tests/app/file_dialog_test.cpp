@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTimer>
 #include <filesystem>
 #include <optional>
@@ -106,6 +108,31 @@ TEST_F(RememberedFolders, EachKindOfDialogStartsOnTheFilterLastUsed) {
     dialog.reject();
   });
   app::QtFileDialog().Show(nullptr, open);
+}
+
+// A picture's save offers the JPEG quality and the PNG compression, as last chosen.
+TEST_F(RememberedFolders, APicturesSaveOffersItsEncodingAsLastChosen) {
+  app::FileDialogRequest request;
+  request.save = request.encoding = true;
+  const QString file = root + "photos/out.jpg";
+  const auto answer = [&](int quality, const QString& compression, int setQuality, int setCompression) {
+    AnswerQtDialog([=](QFileDialog& dialog) {
+      auto* spin = dialog.findChild<QSpinBox*>("JpegQuality");
+      auto* list = dialog.findChild<QComboBox*>("PngCompression");
+      ASSERT_TRUE(spin && list);
+      EXPECT_EQ(spin->value(), quality);
+      EXPECT_EQ(list->currentText(), compression);
+      EXPECT_NE(spin->accessibleName(), list->accessibleName());
+      spin->setValue(setQuality);
+      list->setCurrentIndex(setCompression);
+      dialog.selectFile(file);
+      static_cast<QDialog&>(dialog).accept();
+    });
+    return app::QtFileDialog().Show(nullptr, request).save;
+  };
+  EXPECT_EQ(answer(75, "Default", 40, 2), (SaveSettings{40, PngCompression::Best}));
+  EXPECT_EQ(answer(40, "Best", 75, 0), (SaveSettings{0, PngCompression::Fast})) << "75 is JPEG's default";
+  EXPECT_EQ(answer(75, "Fast", 75, 1), SaveSettings{});
 }
 
 TEST(QtFileDialog, SaveDialogOffersTheFiltersAndTheDefaultExtension) {

@@ -150,6 +150,7 @@ TEST_F(WindowTest, ShippedItalianProvesTheMechanism) {
   Settle();
   EXPECT_EQ(app::WithoutMnemonic(Action("mnuUndo")->text()), "Annulla Apri motivo logo.png");
   EXPECT_EQ(app::WithoutMnemonic(Find<QMenu>("mnuImage")->title()), "Immagine");
+  EXPECT_EQ(app::WithoutMnemonic(Action("mnuFlatten")->text()), "Appiattisci sul colore 2");
   EXPECT_EQ(app::WithoutMnemonic(Action("mnuTurnLeft")->text()), QString::fromUtf8("Ruota di 90\u00B0 a sinistra"));
 }
 

@@ -194,4 +194,24 @@ TEST_F(TextureWindowTest, ATextureMayBeACentreSquare) {
   }
 }
 
+// A texture keeps no transparency: one made from transparent parts says so,
+// one from a square that has none does not.
+TEST_F(TextureWindowTest, ATextureOfTransparentPartsSaysTheyAreLost) {
+  StartWithLibrary();
+  auto alpha = std::make_shared<AlphaPlane>(64, 48);  // the leftmost 8 columns transparent
+  for (int x = 8; x < 64; ++x)
+    for (int y = 0; y < 48; ++y) alpha->Set(x, y, 255);
+  Workspace& ws = window->Session();
+  ws.imma.SetPicture(WithAlpha(ws.imma.GetPicture(), alpha));
+  const auto lost = [this] { return Notices().filter("keeps no transparency").size(); };
+  EXPECT_FALSE(Refused(*OpenForm(), "013 Whole"));
+  Settle();
+  EXPECT_EQ(lost(), 1);
+  auto form = OpenForm();
+  form->findChild<QRadioButton*>("TextureFitCentre")->click();
+  EXPECT_FALSE(Refused(*form, "014 Centre"));
+  Settle();
+  EXPECT_EQ(lost(), 1) << "the centre square is opaque";
+}
+
 }  // namespace pixmora::test

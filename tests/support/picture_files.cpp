@@ -16,18 +16,33 @@ std::string WriteBitmap(const Bitmap& bitmap, const std::string& path, int forma
   return path;
 }
 
-}  // namespace
-
-Bitmap BitmapOf(const Picture& picture) {
+Bitmap BitmapWithBits(const Picture& picture, int bits) {
   const int w = picture->Width(), h = picture->Height();
-  Bitmap bitmap(FreeImage_Allocate(w, h, 24, 0, 0, 0));
+  Bitmap bitmap(FreeImage_Allocate(w, h, bits, FI_RGBA_RED_MASK, FI_RGBA_GREEN_MASK, FI_RGBA_BLUE_MASK));
   for (int x = 0; x < w; ++x)
     for (int y = 0; y < h; ++y) {
       const Channels c = SplitColour(picture->At(x, y));
-      RGBQUAD q{static_cast<BYTE>(c.b), static_cast<BYTE>(c.g), static_cast<BYTE>(c.r), 0};
+      RGBQUAD q{static_cast<BYTE>(c.b), static_cast<BYTE>(c.g), static_cast<BYTE>(c.r), picture->AlphaAt(x, y)};
       FreeImage_SetPixelColor(bitmap.get(), x, h - 1 - y, &q);  // FreeImage's rows run bottom-up
     }
   return bitmap;
+}
+
+}  // namespace
+
+Bitmap BitmapOf(const Picture& picture) { return BitmapWithBits(picture, 24); }
+
+Bitmap RgbaBitmapOf(const Picture& picture) { return BitmapWithBits(picture, 32); }
+
+Bitmap TranslucentPaletteBitmap(int w, int h) {
+  Bitmap b(FreeImage_Allocate(w, h, 8));
+  RGBQUAD* palette = FreeImage_GetPalette(b.get());
+  BYTE alphas[4] = {0, 90, 200, 255};
+  for (BYTE i = 0; i < 4; ++i) palette[i] = {static_cast<BYTE>(i * 60), 20, static_cast<BYTE>(250 - i), 0};
+  FreeImage_SetTransparencyTable(b.get(), alphas, 4);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) FreeImage_GetScanLine(b.get(), y)[x] = static_cast<BYTE>((x + 2 * y) % 4);
+  return b;
 }
 
 std::string WriteTestPicture(const Picture& picture, const std::string& path, PictureFormat format) {

@@ -14,6 +14,12 @@ namespace pixmora::test {
 
 // A 24-bit bitmap with the picture's pixels.
 Bitmap BitmapOf(const Picture& picture);
+// A 32-bit bitmap with the picture's pixels and alpha (255 where it has none).
+Bitmap RgbaBitmapOf(const Picture& picture);
+// An 8-bit bitmap of a palette of four colours with the alphas 0, 90, 200
+// and 255 (a PNG's tRNS): the pixel at column x of the bottom row has entry
+// x mod 4, and each row up starts two entries on.
+Bitmap TranslucentPaletteBitmap(int w, int h);
 
 // Writes the picture at path in the format, with FreeImage's own encoder;
 // answers path.

@@ -28,6 +28,13 @@ Picture Varied(int w, int h) {
   });
 }
 
+Picture Translucent(int w, int h) {
+  auto alpha = std::make_shared<AlphaPlane>(w, h);
+  for (int x = 0; x < w; ++x)
+    for (int y = 0; y < h; ++y) alpha->Set(x, y, static_cast<uint8_t>(std::min(255, x * 37 + y * 91)));
+  return WithAlpha(Varied(w, h), std::move(alpha));
+}
+
 ControlValues Values(int strength, ColorRef colour1, ColorRef colour2) {
   ControlValues v;
   v.strength = static_cast<int16_t>(strength);

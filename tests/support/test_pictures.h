@@ -15,6 +15,8 @@ Picture MakeTestPicture(int w, int h, const std::function<ColorRef(int, int)>& c
 Picture Flat(int w, int h, ColorRef c);
 // A colourful picture with every channel value in use.
 Picture Varied(int w, int h);
+// Varied's colours with alpha from transparent to opaque, 0 and 255 among them.
+Picture Translucent(int w, int h);
 
 // The side panel's values with this strength and these colours (size 5).
 ControlValues Values(int strength, ColorRef colour1, ColorRef colour2 = PackRGB(255, 255, 255));

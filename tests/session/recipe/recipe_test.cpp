@@ -61,7 +61,8 @@ const std::vector<std::string> kSession = {
     "strength=9", "size=7", "Insert Shape", "image-a=result", "rotate:3",
     "image-a=result", "strength=4", "mix-image-b", "image-a=result", "Mix Pattern",
     "image-a=result", "image-b=/pictures/b 2.png", "color1=10,200,30", "Slide Image",
-    "image-a=result", "Full Colors"};
+    "image-a=result", "Full Colors", "image-a=result", "color2=40,50,60", "flatten",
+    "quality=90", "compression=best"};
 
 TEST(Recipe, TheTextOfASessionReplaysToTheSameResultWithoutItsUnusedSteps) {
   const Recipe session = History(kSession);
@@ -73,6 +74,8 @@ TEST(Recipe, TheTextOfASessionReplaysToTheSameResultWithoutItsUnusedSteps) {
   EXPECT_NE(text.find("image-b=\"/pictures/b 2.png\""), std::string::npos) << text;
   EXPECT_NE(text.find("strength=9 size=7 insert-shape"), std::string::npos) << "Insert Shape's values:\n" << text;
   EXPECT_NE(text.find("# Insert Shape"), std::string::npos) << text;
+  EXPECT_NE(text.find("color2=40,50,60 flatten"), std::string::npos) << text;
+  EXPECT_EQ(builder.Get().save, (SaveSettings{90, PngCompression::Best})) << text;
 }
 
 TEST(Recipe, UnusedStepsAreThoseWhoseResultNothingReads) {
@@ -92,7 +95,7 @@ TEST(Recipe, AnOperationRightAfterAnotherWorksOnItsResult) {
 TEST(Recipe, WordsThatCannotBeReadSayWhy) {
   RecipeBuilder builder;
   for (const char* word : {"nosuch", "color:1", "rotate:9", "strength=11", "color1=1,2",
-                           "pattern=result", "shape=", "filters:99"})
+                           "pattern=result", "shape=", "filters:99", "quality=0", "compression=most"})
     EXPECT_EQ(test::FailureOf(builder.Add(word)).kind, Failure::Kind::Usage) << word;
   EXPECT_EQ(test::FailureOf(builder.Add("color:1")).Message(),
             "'color:1' is a separator of the color menu, not a command");
@@ -118,6 +121,8 @@ TEST(Recipe, TheCommandLineNamesImageAAndQuotesWhatTheShellWouldSplit) {
       Words({"image-b=/pictures/b 2.png", "image-a=/pictures/a.png", "strength=3", "mix-image-b"});
   EXPECT_EQ(RecipeCommandLine(recipe, "out.png"),
             "pixmora-cli apply /pictures/a.png out.png 'image-b=/pictures/b 2.png' strength=3 mix-image-b --editor-save");
+  EXPECT_EQ(RecipeCommandLine(Words({"image-a=/a.png", "flatten", "compression=fast"}), "out.png"),
+            "pixmora-cli apply /a.png out.png color2=255,255,255 flatten compression=fast --editor-save");
   EXPECT_EQ(ShellWord("it's"), "'it'\\''s'");
 }
 
