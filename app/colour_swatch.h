@@ -1,17 +1,14 @@
-// Label6(0..1): a colour's swatch in the side panel, which a click opens in
-// the colour dialog.
+// Label6(0..1): a colour's swatch in the side panel, which a click, Enter or
+// Space opens in the colour dialog.
 #pragma once
-#include <QLabel>
+#include "app/picture_box.h"
 
 namespace pixmora::app {
 
-class ColourSwatch : public QLabel {
+class ColourSwatch : public PressableBox {
   Q_OBJECT
  public:
-  using QLabel::QLabel;
-
- signals:
-  void clicked();
+  using PressableBox::PressableBox;
 
  protected:
   void mouseReleaseEvent(QMouseEvent* event) override;

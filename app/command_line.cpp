@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "app/open_commands.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -38,7 +39,7 @@ void OpenStartFiles(CommandHost& host, const QStringList& files) {
   QStringList unopened;
   for (qsizetype i = opened; i < files.size(); ++i) unopened << LocalPath(files[i]);
   if (!unopened.isEmpty())
-    host.Report(QStringLiteral("Only image A and image B open at start; left unopened: %1")
+    host.Report(windows::Tr("Only image A and image B open at start; left unopened: %1")
                     .arg(unopened.join(QStringLiteral(", "))));
 }
 

@@ -35,6 +35,7 @@ void FollowHistory(Form1& window, QAction* undo, QAction* redo) {
     AssignMnemonics(*qobject_cast<QMenu*>(undo->parent()));
   });
   QObject::connect(&window, &Form1::availabilityChanged, undo, update);
+  QObject::connect(&window, &Form1::languageChanged, undo, update);
   update();
 }
 

@@ -20,7 +20,6 @@
 #include "app/image_menu.h"
 #include "app/menu_bar.h"
 #include "app/missing_pictures.h"
-#include "app/mnemonics.h"
 #include "app/recent_menu.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
@@ -89,6 +88,8 @@ Form1::Form1(QWidget* parent)
   BuildChain();
   BuildImageMenu(*this);
   BuildSelectionTools();
+  BuildPreferences();
+  SetTabOrder();
 }
 
 Form1::~Form1() { runner_.Wait(); }
@@ -124,15 +125,26 @@ void Form1::BuildControls() {
   history->hide();
   BuildEditMenu(*this);
   c_.Picture5->onResize = [this] { Form_Resize(); };
-  // The full-size surface each preview shows fitted (the result's is Pic4).
-  c_.Image2->SetFullSize(&ws_.Pic1);
-  c_.Image3->SetFullSize(&ws_.Pic2);
-  c_.Image1->SetFullSize(&ws_.Pic4);
-  c_.Picture4->SetFullSize(&ws_.Pic3);
-  c_.picture1->SetFullSize(&ws_.PatPic);
-  for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) {
-    const QString name = box->objectName();
-    connect(box, &PreviewBox::clicked, this, [this, name] { InvokeCommand(name); });
+  // Each preview: the full-size surface it shows fitted (the result's is
+  // Pic4), the picture's name, and what pressing it does.
+  const struct {
+    PreviewBox* box;
+    const PictureSurface* fullSize;
+    const char* name;
+    const char* press;
+  } previews[] = {
+      {c_.Image2, &ws_.Pic1, "Image A", "Click or press Enter to open image A; double-click to see it large"},
+      {c_.Image3, &ws_.Pic2, "Image B", "Click or press Enter to open image B; double-click to see it large"},
+      {c_.Image1, &ws_.Pic4, "Result", "Click or press Enter to save the result; double-click to see it large"},
+      {c_.Picture4, &ws_.Pic3, "Shape", "Click or press Enter to choose a shape; double-click to see it large"},
+      {c_.picture1, &ws_.PatPic, "Pattern", "Click or press Enter to open a pattern; double-click to see it large"},
+  };
+  for (const auto& p : previews) {
+    p.box->SetFullSize(p.fullSize);
+    p.box->SetPictureName(p.name);
+    windows::SetToolTip(p.box, p.press);
+    const QString name = p.box->objectName();
+    connect(p.box, &PreviewBox::clicked, this, [this, name] { InvokeCommand(name); });
   }
 }
 
@@ -145,16 +157,9 @@ void Form1::Form_Load() {
   WidgetCaptions captions(*this);
   LoadConfiguration(ws_.folders, captions);
 
-  const ColourScheme scheme = LoadColourScheme(ws_.folders);
-  ApplyColourScheme(*this, scheme);
-  ws_.SetHiddenBackColour(scheme.back);
-  for (PreviewBox* box : {c_.Image1, c_.Image2, c_.Image3}) box->SetBackColour(kWhite);
-  c_.Picture4->SetBackColour(kBlack);
+  ShowColourScheme(LoadColourScheme(ws_.folders));
 
-  // The window's own captions follow the language the configuration named;
-  // the letters of Alt+letter are chosen once every caption is in.
-  windows::Retranslate(*this);
-  AssignMnemonics(*menuBar());
+  ShowLanguage();
 
   PrepareForCommands(true);
   c_.Label1->hide();
@@ -165,12 +170,21 @@ void Form1::Form_Load() {
   SetStatusPanelText(c_, 2, QStringLiteral("Dir. : ") + QString::fromStdString(ws_.folders.Textures()));
   const QString data = QString::fromStdString(ws_.folders.data);
   if (!IsFolder(ws_.folders.data))
-    Report(QStringLiteral("The data folder %1 is missing: results cannot be saved.").arg(data));
+    Report(windows::Tr("The data folder %1 is missing: results cannot be saved.").arg(data));
   else if (access(ws_.folders.data.c_str(), W_OK) != 0)
-    Report(QStringLiteral("The data folder %1 is read-only: results cannot be saved.").arg(data));
+    Report(windows::Tr("The data folder %1 is read-only: results cannot be saved.").arg(data));
   StartHistory();
   // The captions may have changed length.
   Form_Resize();
+}
+
+// The previews of image A, image B and the result stay white, the shape's black.
+void Form1::ShowColourScheme(const ColourScheme& scheme) {
+  scheme_ = scheme;
+  ApplyColourScheme(*this, scheme);
+  ws_.SetHiddenBackColour(scheme.back);
+  for (PreviewBox* box : {c_.Image1, c_.Image2, c_.Image3}) box->SetBackColour(kWhite);
+  c_.Picture4->SetBackColour(kBlack);
 }
 
 bool Form1::ShowPicture(Slot slot, const std::string& path) {

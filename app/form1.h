@@ -10,6 +10,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPointer>
 #include <atomic>
 #include <functional>
 #include <future>
@@ -27,6 +28,7 @@
 #include "app/notice_log.h"
 #include "app/view_menu.h"
 #include "session/catalogue/catalogue.h"
+#include "session/config/colour_scheme.h"
 #include "session/history/history.h"
 #include "session/image_command.h"
 #include "session/workspace.h"
@@ -38,6 +40,7 @@ class QScrollBar;
 namespace pixmora::app {
 
 class WindowFrameHooks;
+struct Preferences;
 
 class Form1 : public QMainWindow, public CommandHost {
   Q_OBJECT
@@ -136,24 +139,35 @@ class Form1 : public QMainWindow, public CommandHost {
   void historyChanged();
   // Controls were enabled or disabled (a command started or ended).
   void availabilityChanged();
+  // The window shows another language: what composes captions composes them again.
+  void languageChanged();
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildControls();
+  // Tab goes along the tool bar, down the side panel, across the previews,
+  // then to the status bar's buttons.
+  void SetTabOrder();
   // Closing with a result never saved asks first: Save (the window closes
   // once the file holds it), Discard, or Cancel. True when it may close now.
   bool MayClose();
   void ConnectValueControls();
   void Form_Resize();
   void FitOuterSize();
+  void PlaceOnScreen();
   void ShowStartValues();
   // The values of the last run, and keeping them for the next.
   void RestoreValues();
   void KeepValues() const;
   QList<QScrollBar*> ValueBars() const;
+  // Their fields, in the same order.
+  QList<ValueField*> ValueFields() const;
+  // Every control a screen reader names from the captions, in the language now.
+  void NameControls();
 
   void HS1_Change(int index);
   QString ValueName(const ValueField* field) const;
@@ -162,6 +176,13 @@ class Form1 : public QMainWindow, public CommandHost {
   ControlValues ReadControlValues() const;
 
   void StartHistory();
+  // The history's budget: its own, with the memory Preferences set, if any.
+  HistoryBudget ChosenHistoryBudget() const;
+  void ReadStepCaptions();
+  // Shows the window in the language now set: the captions, tool tips and
+  // accessible names of its own, those composed from the design's, and the
+  // Alt+letters chosen again.
+  void ShowLanguage();
   // Records the steps as one step of the history, named after the first.
   void RecordSteps(std::vector<RecipeStep> steps);
   // A command's step; chained, its result goes on as image A first, as
@@ -175,6 +196,13 @@ class Form1 : public QMainWindow, public CommandHost {
   // that changed.
   void Restore(const SessionState& state);
   void BuildLive();
+  // Edit > Preferences... (form1_preferences.cpp): what it chooses goes
+  // into the files and settings that hold it, and shows at once.
+  void BuildPreferences();
+  void OpenPreferences();
+  void ApplyPreferences(const Preferences& was, const Preferences& chosen);
+  // The window, its labels and picture boxes and the hidden surfaces in the scheme's colours.
+  void ShowColourScheme(const ColourScheme& scheme);
   // The step Live would take again: the current one, when it is a menu
   // command and Live is on.
   const RecipeStep* LiveStep() const;
@@ -183,7 +211,8 @@ class Form1 : public QMainWindow, public CommandHost {
   QString StepName(const RecipeStep& step) const;
   // The command File > Repeat runs again, with the values of that moment; it
   // is enabled when the control that started it is.
-  void RememberCommand(QObject* control, const QString& caption, std::function<void()> run);
+  void RememberCommand(QObject* control, std::function<void()> run);
+  void ShowRepeatCaption();
   void Repeat();
 
   void InvokeCommand(const QString& control);
@@ -224,10 +253,16 @@ class Form1 : public QMainWindow, public CommandHost {
   QuestionBox askQuestion_;
   std::weak_ptr<const PixelBuffer> savedResult_;  // the last result written, while it lives
   bool closeWhenIdle_ = false;  // closing waits for the job under way
+  bool restored_ = false;       // the size and place of the last run were taken up
+  bool shown_ = false;          // the window was shown once
+  bool placing_ = false;        // just after, while the frame may still come
   std::unique_ptr<FileDialog> dialog1_ = std::make_unique<QtFileDialog>();
   std::unique_ptr<History> history_;
   NoticeLog notices_;  // what Report said, for the status bar's list
+  QString startHint_;  // where to start, while the status bar says it
+  QPointer<QWidget> focusBeforeJob_;
   std::map<std::string, QString> stepCaptions_;  // by control name, read at start-up
+  ColourScheme scheme_;
   QAction* live_ = nullptr;
   QAction* chain_ = nullptr;
   QActionGroup* selectionTools_ = nullptr;

@@ -20,6 +20,8 @@
 #include "session/captions/control_names.h"
 #include "session/dispatch.h"
 #include "session/flatten_command.h"
+#include "session/recipe/recipe_run.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -46,18 +48,18 @@ void Form1::RunOperation(Menu menu, int16_t index) {
   ws_.values = ReadControlValues();
   const bool chained = Chained();
   const bool started = RunCommand([this, menu, index, chained](const CancelToken& cancel) {
-    const uint64_t randomAt = ws_.m.random.Position();
-    if (!RunMenuCommand(ws_, menu, index, &cancel)) return false;
     RecipeStep step;
     step.menu = menu, step.index = index, step.values = ws_.values, step.selection = ws_.selection;
-    // A replay of the recipe then draws what this run drew.
-    if (Has(FindEntry(menu, index)->reads, Input::Random)) step.randomAt = randomAt;
+    // A replay of the recipe then draws what this run drew, on the same back colour.
+    if (Has(FindEntry(menu, index)->reads, Input::Random)) step.randomAt = ws_.m.random.Position();
+    NoteBackColour(step, ws_);
+    if (!RunMenuCommand(ws_, menu, index, &cancel)) return false;
     RecordCommand(step, chained);
     return true;
   });
   if (!started) return;
   auto* entry = findChild<QAction*>(QString::fromStdString(MenuEntryName(menu, index)));
-  RememberCommand(entry, WithoutMnemonic(entry->text()), [this, menu, index] { RunOperation(menu, index); });
+  RememberCommand(entry, [this, menu, index] { RunOperation(menu, index); });
 }
 
 void Form1::Flatten() {
@@ -72,7 +74,7 @@ void Form1::Flatten() {
     return true;
   });
   auto* entry = findChild<QAction*>("mnuFlatten");
-  if (started) RememberCommand(entry, WithoutMnemonic(entry->text()), [this] { Flatten(); });
+  if (started) RememberCommand(entry, [this] { Flatten(); });
 }
 
 void Form1::RunImageOperation(const ImageStep& image) {
@@ -92,7 +94,7 @@ void Form1::RunImageOperation(const ImageStep& image) {
   });
   if (!started) return;
   auto* entry = findChild<QAction*>(ImageEntryName(image.command));
-  RememberCommand(entry, WithoutMnemonic(entry->text()), [this, image] { RunImageOperation(image); });
+  RememberCommand(entry, [this, image] { RunImageOperation(image); });
 }
 
 void Form1::ResizeImageA() {
@@ -101,11 +103,19 @@ void Form1::ResizeImageA() {
   if (resize) RunImageOperation(*resize);
 }
 
-void Form1::RememberCommand(QObject* control, const QString& caption, std::function<void()> run) {
+void Form1::RememberCommand(QObject* control, std::function<void()> run) {
   lastCommand_ = {control, std::move(run)};
-  auto* repeat = findChild<QAction*>("mnuRepeat");
-  repeat->setText(QStringLiteral("Repeat %1").arg(caption));
+  ShowRepeatCaption();
   AssignMnemonics(*findChild<QMenu*>("mnufi"));
+}
+
+// File > Repeat names the command it runs again: a menu entry by its caption,
+// the slider by its label's.
+void Form1::ShowRepeatCaption() {
+  if (!lastCommand_.run) return;
+  const auto* entry = qobject_cast<const QAction*>(lastCommand_.control);
+  findChild<QAction*>("mnuRepeat")
+      ->setText(windows::Tr("Repeat %1").arg(entry ? WithoutMnemonic(entry->text()) : Caption("Label13")));
 }
 
 void Form1::Repeat() {
@@ -125,7 +135,7 @@ bool Form1::RunCommand(std::function<bool(const CancelToken&)> work,
       [work = std::move(work), ended](const CancelToken& cancel) { *ended = work(cancel); },
       [this, ended, done = std::move(done)](const QString&, bool cancelled) {
         const bool stopped = cancelled && !*ended;
-        if (stopped) Report(QStringLiteral("The command was cancelled; nothing changed."));
+        if (stopped) Report(windows::Tr("The command was cancelled; nothing changed."));
         if (done) done(stopped);
       },
       true, false};
@@ -147,6 +157,9 @@ bool Form1::RunFileJob(FileJob job) {
 
 bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
   if (Busy()) return false;
+  // Disabled while the job runs, the control with the focus loses it; it
+  // gets it back when the job ends.
+  focusBeforeJob_ = focusWidget();
   // The notice of the previous command goes; this one may leave its own.
   SetStatusPanelText(c_, kNoticePanel, what);
   // A job starts once the preparations are done: it uses the same planes
@@ -173,8 +186,9 @@ void Form1::CommandEnded(const QString& failure, const QString& what) {
   if (!what.isEmpty() && static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text() == what)
     SetStatusPanelText(c_, kNoticePanel, QString());
   RefreshPreviews();
+  if (focusBeforeJob_ && focusBeforeJob_->isEnabled() && isActiveWindow()) focusBeforeJob_->setFocus();
   PrepareForCommands(false);
-  if (!failure.isEmpty()) Report(QStringLiteral("The command failed: ") + failure);
+  if (!failure.isEmpty()) Report(windows::Tr("The command failed: %1").arg(failure));
   emit commandFinished();
 }
 
@@ -213,6 +227,7 @@ void Form1::UpdateAvailability() {
   const bool imageA = idle && MissingPictureHint(ws_, 0).isEmpty();
   c_.Slider1->setEnabled(imageA);
   SetEnabled(findChild<QMenu*>("mnuRecent")->menuAction(), idle);
+  SetEnabled(findChild<QAction*>("mnuPreferences"), idle);
   const auto* control = qobject_cast<const QAction*>(lastCommand_.control);
   SetEnabled(findChild<QAction*>("mnuRepeat"),
              idle && lastCommand_.run && (control ? control->isEnabled() : imageA));
@@ -221,11 +236,11 @@ void Form1::UpdateAvailability() {
   if (idle) centralWidget()->unsetCursor();
   else centralWidget()->setCursor(Qt::BusyCursor);
   // Until there is an image A, the status bar says where to start (unless it
-  // has something else to say).
-  const QString hint = QString::fromUtf8(kOpenImageAFirst);
+  // has something else to say), in the language now.
   const QString notice = static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text();
-  if (idle && !imageA && notice.isEmpty()) SetStatusPanelText(c_, kNoticePanel, hint);
-  if (imageA && notice == hint) SetStatusPanelText(c_, kNoticePanel, QString());
+  const bool showsHint = notice.isEmpty() || notice == startHint_;
+  startHint_ = showsHint && idle && !imageA ? windows::Tr(kOpenImageAFirst) : QString();
+  if (showsHint) SetStatusPanelText(c_, kNoticePanel, startHint_);
   emit availabilityChanged();
 }
 

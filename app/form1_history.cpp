@@ -6,24 +6,29 @@
 
 #include "app/form1.h"
 #include "app/image_menu.h"
+#include "app/user_settings.h"
 #include "session/captions/control_names.h"
+#include "core/paths_and_text.h"
 #include "session/history/step_description.h"
 #include "windows/translate.h"
 
 namespace pixmora::app {
 
-void Form1::StartHistory() {
-  // Steps are named on the threads that take them: the captions they use are
-  // read once, here, on the window's thread.
+// Steps are named on the threads that take them: the captions they use are
+// read here, on the window's thread, whenever the language is set (never
+// while a job runs).
+void Form1::ReadStepCaptions() {
   for (const CatalogueEntry& e : Catalogue())
     if (!e.IsSeparator()) {
       const std::string name = MenuEntryName(e.menu, e.index);
       stepCaptions_[name] = Caption(name.c_str());
     }
   stepCaptions_["mnuFlatten"] = windows::Tr(kFlattenCaption);
-  for (const char* name : {"mnuimma", "mnuimmb", "mnusalvap", "mnusalvaa", "mnusalvab"})
-    stepCaptions_[name] = Caption(name);
-  history_ = std::make_unique<History>(ws_.folders.work, DefaultHistoryBudget(ws_.folders.work));
+  for (const char* name : {"mnusalvaa", "mnusalvab"}) stepCaptions_[name] = Caption(name);
+}
+
+void Form1::StartHistory() {
+  history_ = std::make_unique<History>(ws_.folders.work, ChosenHistoryBudget());
   // The start pattern and shape, where they could be opened, begin every recipe.
   std::vector<RecipeStep> opened;
   const std::pair<Slot, std::string> starts[] = {{Slot::Pattern, ws_.folders.Support() + "xxx.bmp"},
@@ -38,14 +43,21 @@ void Form1::StartHistory() {
   emit historyChanged();
 }
 
+HistoryBudget Form1::ChosenHistoryBudget() const {
+  HistoryBudget budget = DefaultHistoryBudget(ws_.folders.work);
+  if (const int mebibytes = HistoryMemoryMiB(); mebibytes > 0) budget.memoryBytes = size_t(mebibytes) << 20;
+  return budget;
+}
+
 QString Form1::StepName(const RecipeStep& step) const {
-  static const char* const kOpen[] = {"mnuimma", "mnuimmb", "mnusalvap"};
+  // In slot order: image A, image B, the pattern, the shape.
+  static const char* const kOpen[] = {"Open image A %1", "Open image B %1", "Open pattern %1", "Open shape %1"};
   static const char* const kHandOn[] = {"mnusalvaa", "mnusalvab"};
   switch (step.kind) {
     case RecipeStep::Kind::Command:
       return stepCaptions_.at(MenuEntryName(step.menu, step.index));
     case RecipeStep::Kind::Rotate:
-      return QStringLiteral("Rotate %1\u00B0").arg(step.sliderValue * 45);
+      return windows::Tr("Rotate %1\u00B0").arg(step.sliderValue * 45);
     case RecipeStep::Kind::Flatten:
       return stepCaptions_.at("mnuFlatten");
     case RecipeStep::Kind::HandOn:
@@ -57,8 +69,7 @@ QString Form1::StepName(const RecipeStep& step) const {
     case RecipeStep::Kind::Open:
       break;
   }
-  if (step.slot == Slot::Shape) return QStringLiteral("Open shape");
-  return QStringLiteral("Open ") + stepCaptions_.at(kOpen[static_cast<int>(step.slot)]);
+  return windows::Tr(kOpen[static_cast<int>(step.slot)]).arg(QString::fromStdString(BaseName(step.file)));
 }
 
 void Form1::RecordStep(const RecipeStep& step) { RecordSteps({step}); }

@@ -13,17 +13,19 @@
 #include "app/form1.h"
 #include "app/user_settings.h"
 #include "session/dispatch.h"
-#include "session/history/step_description.h"
 #include "session/recipe/recipe_run.h"
+#include "session/history/step_description.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
 void Form1::BuildLive() {
-  live_ = new QAction(QStringLiteral("Live"), this);
+  live_ = new QAction(this);
   live_->setObjectName("mnuLive");
   live_->setCheckable(true);
   live_->setChecked(SavedLive());
-  live_->setToolTip(QStringLiteral("Live: the last command follows the bars it reads as they move"));
+  windows::SetCaption(live_, "Live");
+  windows::SetToolTip(live_, "Live: the last command follows the bars it reads as they move");
   connect(live_, &QAction::toggled, this, [](bool on) { SaveLive(on); });
   findChild<QMenu*>("mnuEdit")->addSeparator();
   findChild<QMenu*>("mnuEdit")->addAction(live_);
@@ -62,7 +64,7 @@ void Form1::ValueMoved(std::optional<Input> input) {
   const bool chained = history_->Entries()[at].steps.size() > 1;
   RecipeStep again = *step;
   again.values = ReadControlValues();
-  const auto run = [this, at, again, wanted, chained](const CancelToken& cancel) {
+  const auto run = [this, at, again, wanted, chained](const CancelToken& cancel) mutable {
     // Chained, the command runs again on the image A it was chained from.
     const Result<SessionState> shown = history_->PeekState(at), from = history_->PeekState(chained ? at - 1 : at);
     if (!shown || !from) return true;
@@ -70,6 +72,7 @@ void Form1::ValueMoved(std::optional<Input> input) {
     // planes' preparation off beside this run.)
     if (chained) RestoreState(ws_, *from);
     ws_.values = again.values;
+    NoteBackColour(again, ws_);
     if (!RunMenuRoutine(ws_, again.menu, again.index, &cancel)) {
       if (chained) RestoreState(ws_, *shown);
       return false;

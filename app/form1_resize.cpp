@@ -1,9 +1,13 @@
-// Form1's size and layout: at first its design size, as far as the screen
-// allows; never smaller than what still shows every control (the side panel
-// scrolls), so that it fits a 1366 x 768 screen; the previews fill the work
-// area. The size and place are remembered between runs.
+// Form1's size and layout: at first its design size, frame included, where
+// the screen's available area holds it, else that area; never smaller than
+// what still shows every control (the side panel scrolls), so that it fits a
+// 1280 x 720 screen; the previews fill the work area. The size and place are
+// remembered between runs, and the frame is kept on the screen.
+#include <QMoveEvent>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
+#include <algorithm>
 
 #include "app/form1.h"
 #include "app/picture_box.h"
@@ -20,17 +24,33 @@ const QSize kOuterSize(static_cast<int>(RoundHalfEven(16000 / kTwipsPerPixel)),
                        static_cast<int>(RoundHalfEven(11400 / kTwipsPerPixel)));
 // The least the window may be made, frame included.
 const QSize kLeastOuterSize(800, 560);
+// How long after the first show the window system may still be adding the
+// frame (and moving the window for it), when it adds none.
+constexpr int kPlacingMs = 1500;
 }  // namespace
 
 void Form1::FitOuterSize() {
-  // The window system's frame is known once the window is shown; until then it counts as nothing.
-  const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-  setMinimumSize(kLeastOuterSize - frame);
-  if (isVisible()) return;
   // At start-up, the size and place the user last left the window in; at a
-  // first start the design size, on the screen.
-  if (restoreGeometry(SavedWindowGeometry())) return;
-  resize(kOuterSize.boundedTo(screen()->availableGeometry().size()) - frame);
+  // first start the design size. The frame is not known until the window
+  // shows: PlaceOnScreen then takes it off.
+  restored_ = restoreGeometry(SavedWindowGeometry());
+  if (!restored_) resize(kOuterSize.boundedTo(screen()->availableGeometry().size()));
+}
+
+// The frame within the screen's available area: the size (at a first start
+// the design's, frame included), then the place.
+void Form1::PlaceOnScreen() {
+  const QRect room = screen()->availableGeometry();
+  const QSize frame = frameGeometry().size() - geometry().size();
+  setMinimumSize(kLeastOuterSize.boundedTo(room.size()) - frame);
+  const QSize outer = (restored_ ? frameGeometry().size() : kOuterSize).boundedTo(room.size());
+  if (outer - frame != size()) resize(outer - frame);
+  const QPoint at = frameGeometry().topLeft();
+  const QPoint inside(std::clamp(at.x(), room.left(), room.right() + 1 - outer.width()),
+                      std::clamp(at.y(), room.top(), room.bottom() + 1 - outer.height()));
+  if (inside != at) move(inside);
+  // Placed with its frame, the window is the user's to move.
+  if (frame != QSize(0, 0)) placing_ = false;
 }
 
 void Form1::Form_Resize() {
@@ -40,7 +60,16 @@ void Form1::Form_Resize() {
 
 void Form1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  FitOuterSize();
+  if (shown_) return;
+  shown_ = placing_ = true;
+  QTimer::singleShot(kPlacingMs, this, [this] { placing_ = false; });
+  PlaceOnScreen();
+}
+
+// The window system answers the first show with the frame it adds.
+void Form1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (placing_) PlaceOnScreen();
 }
 
 }  // namespace pixmora::app

@@ -15,6 +15,7 @@
 #include "app/value_field.h"
 #include "core/colour_ref.h"
 #include "session/captions/control_names.h"
+#include "session/recipe/recipe_run.h"
 #include "session/slider_command.h"
 #include "windows/qt_pictures.h"
 #include "windows/translate.h"
@@ -23,10 +24,11 @@ namespace pixmora::app {
 
 namespace {
 
-void SetSwatch(QLabel* swatch, int r, int g, int b) {
+void SetSwatch(QWidget* swatch, int r, int g, int b) {
   QPalette p = swatch->palette();
   p.setColor(QPalette::Window, windows::ToQColor(PackRGB(r, g, b)));
   swatch->setPalette(p);
+  swatch->setAccessibleDescription(QStringLiteral("%1, %2, %3").arg(r).arg(g).arg(b));
 }
 
 }  // namespace
@@ -37,11 +39,12 @@ void Form1::ConnectValueControls() {
   for (int i = 0; i < 2; ++i) connect(c_.Label6[i], &ColourSwatch::clicked, this, [this, i] { ChooseColour(i); });
   // The angle follows the knob while it is dragged, before the turn starts.
   for (auto moved : {&QSlider::sliderMoved, &QSlider::valueChanged})
-    connect(c_.Slider1, moved, this,
-            [this](int value) { c_.sliderAngle->setText(QStringLiteral("%1\u00b0").arg(value * 45)); });
+    connect(c_.Slider1, moved, this, [this](int value) {
+      c_.sliderAngle->setText(QStringLiteral("%1\u00b0").arg(value * 45));
+      c_.Slider1->setAccessibleDescription(c_.sliderAngle->text());
+    });
   connect(c_.Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
-  for (ValueField* field : {c_.Label4[0], c_.Label4[1], c_.Label4[2], c_.Label4[3], c_.Label4[4], c_.Label4[5],
-                            c_.Label3, c_.Label9})
+  for (ValueField* field : ValueFields())
     connect(field, &ValueField::refused, this, [this, field] {
       const QString notice = windows::Tr("%1 takes %2 to %3")
                                  .arg(ValueName(field), field->Bound(field->minimum()),
@@ -56,6 +59,10 @@ void Form1::ConnectValueControls() {
 
 QList<QScrollBar*> Form1::ValueBars() const {
   return {c_.HS1[0], c_.HS1[1], c_.HS1[2], c_.HS1[3], c_.HS1[4], c_.HS1[5], c_.HScroll1, c_.HScroll2};
+}
+
+QList<ValueField*> Form1::ValueFields() const {
+  return {c_.Label4[0], c_.Label4[1], c_.Label4[2], c_.Label4[3], c_.Label4[4], c_.Label4[5], c_.Label3, c_.Label9};
 }
 
 void Form1::ShowStartValues() {
@@ -110,10 +117,11 @@ void Form1::Slider1_Change(int value) {
   const bool chained = Chained();
   const bool started = RunCommand(
       [this, value, chained](const CancelToken& cancel) {
-        if (!pixmora::Slider1_Change(ws_, static_cast<int16_t>(value), &cancel)) return false;
         RecipeStep step;
         step.kind = RecipeStep::Kind::Rotate, step.sliderValue = static_cast<int16_t>(value);
         step.selection = ws_.selection;
+        NoteBackColour(step, ws_);
+        if (!pixmora::Slider1_Change(ws_, step.sliderValue, &cancel)) return false;
         RecordCommand(step, chained);
         return true;
       },
@@ -124,9 +132,7 @@ void Form1::Slider1_Change(int value) {
         c_.Slider1->setValue(0);
         c_.sliderAngle->setText(QStringLiteral("0\u00b0"));
       });
-  if (started)
-    RememberCommand(c_.Slider1, Caption("Label13"),
-                    [this, value] { Slider1_Change(Chained() ? value : c_.Slider1->value()); });
+  if (started) RememberCommand(c_.Slider1, [this, value] { Slider1_Change(Chained() ? value : c_.Slider1->value()); });
 }
 
 ControlValues Form1::ReadControlValues() const {

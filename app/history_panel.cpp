@@ -1,6 +1,8 @@
 #include "app/history_panel.h"
 
+#include <QEvent>
 #include <QListWidget>
+#include <QScrollBar>
 
 #include "app/form1.h"
 #include "windows/translate.h"
@@ -12,12 +14,25 @@ HistoryPanel::HistoryPanel(Form1& window)
   setObjectName("HistoryPanel");
   windows::SetCaption(this, "History");
   list_->setObjectName("HistoryList");
+  windows::SetAccessibleName(list_, "History");
+  windows::SetAccessibleName(list_->verticalScrollBar(), "Vertical scroll bar of the history");
+  windows::SetAccessibleName(list_->horizontalScrollBar(), "Horizontal scroll bar of the history");
   setWidget(list_);
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     window_.GoToStep(static_cast<size_t>(item->data(Qt::UserRole).toULongLong()));
   });
   connect(&window, &Form1::historyChanged, this, &HistoryPanel::Refresh);
   connect(&window, &Form1::commandFinished, this, &HistoryPanel::Refresh);
+}
+
+void HistoryPanel::changeEvent(QEvent* event) {
+  QDockWidget::changeEvent(event);
+  // The title bar's buttons take Qt's texts, in the window's language, only
+  // when the features change: set them again.
+  if (event->type() != QEvent::LanguageChange) return;
+  const DockWidgetFeatures kept = features();
+  setFeatures(NoDockWidgetFeatures);
+  setFeatures(kept);
 }
 
 void HistoryPanel::Refresh() {

@@ -19,6 +19,9 @@ class HistoryPanel : public QDockWidget {
   void Refresh();
   QListWidget* List() const { return list_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   Form1& window_;
   QListWidget* list_;

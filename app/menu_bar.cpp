@@ -8,6 +8,7 @@
 #include "session/captions/control_names.h"
 #include "app/menu_entries.h"
 #include "session/captions/design_captions.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -52,6 +53,7 @@ void BuildFileMenu(QMenuBar& bar, const MenuCommands& commands) {
   QMenu* recent = AddOwnMenu(*file, "mnuRecent", "Open Recent");
   recent->setToolTipsVisible(true);
   QObject::connect(recent, &QMenu::aboutToShow, [recent, fill = commands.fillRecent] { fill(*recent); });
+  AddEntry(*file, "mnuSample", "Open Sample", [fileEntry = commands.fileEntry] { fileEntry("mnuSample"); });
   AddSeparator(*file, "pos3");
   AddFileEntry(*file, "mnusalvap", commands);
   AddSeparator(*file, "pos");
@@ -83,9 +85,6 @@ void BuildOperationMenu(QMenuBar& bar, Menu which, const MenuCommands& commands)
     }
     QAction* action = menu->addAction(QString::fromUtf8(e.caption));
     action->setObjectName(name);
-    action->setToolTip(QStringLiteral("Uses image A") +
-                       (e.reads ? QStringLiteral(", ") + QString::fromStdString(DescribeInputs(e.reads))
-                                : QStringLiteral(" only")));
     QObject::connect(action, &QAction::triggered,
                      [run = commands.operation, which, index = e.index] { run(which, index); });
   }
@@ -97,6 +96,19 @@ void BuildMenuBar(QMenuBar& bar, const MenuCommands& commands) {
   bar.setObjectName("MenuBar");
   BuildFileMenu(bar, commands);
   for (Menu menu : kMenus) BuildOperationMenu(bar, menu, commands);
+  ShowOperationToolTips(bar);
+}
+
+void ShowOperationToolTips(QMenuBar& bar) {
+  for (const CatalogueEntry& e : Catalogue()) {
+    if (e.IsSeparator()) continue;
+    QStringList inputs;
+    for (const InputInfo& info : AllInputs())
+      if (Has(e.reads, info.input)) inputs << windows::Tr(info.name);
+    bar.findChild<QAction*>(QString::fromStdString(MenuEntryName(e.menu, e.index)))
+        ->setToolTip(inputs.isEmpty() ? windows::Tr("Uses image A only")
+                                      : windows::Tr("Uses image A, %1").arg(inputs.join(QStringLiteral(", "))));
+  }
 }
 
 }  // namespace pixmora::app

@@ -1,6 +1,7 @@
 // The menu bar: File, then the five operation menus built from the catalogue.
 // Every menu and entry carries its design name ("mnuimma", "mnuCol(21)");
-// File's entries beyond the design's are mnuRecent, mnuRepeat and mnuReset.
+// File's entries beyond the design's are mnuRecent, mnuSample, mnuRepeat and
+// mnuReset.
 #pragma once
 #include <QString>
 #include <functional>
@@ -24,5 +25,8 @@ struct MenuCommands {
 };
 
 void BuildMenuBar(QMenuBar& bar, const MenuCommands& commands);
+// Each operation's tool tip says what it reads besides image A, in the
+// window's language now.
+void ShowOperationToolTips(QMenuBar& bar);
 
 }  // namespace pixmora::app

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include "windows/translate.h"
+
 namespace pixmora::app {
 
 namespace {
@@ -50,9 +52,9 @@ class HintFilter : public QObject {
 }  // namespace
 
 QString MissingPictureHint(const Workspace& ws, Inputs reads) {
-  if (!Holds(ws.Pic1)) return QString::fromUtf8(kOpenImageAFirst);
+  if (!Holds(ws.Pic1)) return windows::Tr(kOpenImageAFirst);
   for (const Need& need : kNeeds)
-    if (Has(reads, need.input) && !Holds(ws.*need.surface)) return QString::fromUtf8(need.hint);
+    if (Has(reads, need.input) && !Holds(ws.*need.surface)) return windows::Tr(need.hint);
   return {};
 }
 

@@ -13,7 +13,8 @@ class QMenu;
 
 namespace pixmora::app {
 
-inline constexpr const char* kOpenImageAFirst = "Open image A first (File > Open or drop a picture)";
+inline constexpr const char* kOpenImageAFirst =
+    "Open image A first (File > Open, File > Open Sample or drop a picture)";
 
 // What to open first for a command that reads these inputs; empty when the
 // session holds every picture it needs.

@@ -1,7 +1,8 @@
-// Alt+letter for the menus and their entries. Each caption gets the first
-// letter of one of its words not yet taken in its menu, else any letter not
-// taken. The captions come from the language file, so the letters are chosen
-// once those are in place.
+// Alt+letter for the menus and their entries. Within a menu (and within the
+// menu bar) no two captions share a letter: each gets the first letter of one
+// of its words where it can, else another of its letters. The captions come
+// from the language files, so the letters are chosen again whenever those
+// change.
 #pragma once
 #include <QString>
 

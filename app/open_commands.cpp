@@ -10,6 +10,8 @@
 #include "core/cancel_token.h"
 #include "core/file_messages.h"
 #include "imageio/picture_files.h"
+#include "session/config/shipped_data.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -17,10 +19,12 @@ namespace {
 
 // Every picture the decoder reads, first, so that a folder of photographs does
 // not look empty; then the design's two.
-const QString kOpenFilter = QStringLiteral(
-    "All pictures (*.bmp *.jpg *.jpeg *.png *.tif *.tiff *.gif *.tga *.webp *.psd *.pcx *.ppm "
-    "*.pgm *.pbm *.pnm *.ico *.jp2 *.j2k *.exr *.hdr *.dds *.xpm *.sgi)|*.*|"
-    "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|");
+QString OpenFilter() {
+  return windows::Tr("All pictures") +
+         QStringLiteral(" (*.bmp *.jpg *.jpeg *.png *.tif *.tiff *.gif *.tga *.webp *.psd *.pcx *.ppm "
+                        "*.pgm *.pbm *.pnm *.ico *.jp2 *.j2k *.exr *.hdr *.dds *.xpm *.sgi)|*.*|"
+                        "Files BMP(*.bmp)|*.bmp|Files JPG(*.jpg)|*.jpg|");
+}
 
 // The shape dialog starts among the shipped shapes when there are any.
 QString ShapeFolder(CommandHost& host) {
@@ -32,7 +36,7 @@ void OpenPicture(CommandHost& host, Slot slot, const char* titleEntry,
                  const QString& initialFolder = {}) {
   FileDialogRequest request;
   request.title = host.Caption(titleEntry);
-  request.filter = kOpenFilter;
+  request.filter = OpenFilter();
   request.initialFolder = initialFolder;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
   if (!answer.fileName.isEmpty()) OpenPictureFile(host, slot, answer.fileName);
@@ -67,12 +71,12 @@ bool OpenPictureFiles(CommandHost& host, const std::vector<FileToOpen>& files) {
   if (files.empty()) return false;
   FileJob job;
   const QString name = QFileInfo(files.front().path).fileName();
-  job.what = QStringLiteral("Opening %1 ...").arg(name);
+  job.what = windows::Tr("Opening %1 ...").arg(name);
   // The files opened join File > Open Recent, on the window's thread.
   auto opened = std::make_shared<QStringList>();
   job.work = [&host, files, opened] { ReadInto(host, files, *opened); };
   job.done = [&host, name, opened](bool cancelled) {
-    if (cancelled) host.Report(QStringLiteral("Opening %1 was cancelled.").arg(name));
+    if (cancelled) host.Report(windows::Tr("Opening %1 was cancelled.").arg(name));
     for (const QString& path : *opened) RememberRecentPicture(path);
   };
   return host.RunFileJob(std::move(job));
@@ -84,6 +88,11 @@ bool OpenPictureFile(CommandHost& host, Slot slot, const QString& path) {
 
 void RegisterOpenCommands(CommandHost& host) {
   host.SetCommand(WindowCommand::OpenImageA, [&host] { OpenPicture(host, Slot::ImageA, "mnuimma"); });
+  host.SetCommand(WindowCommand::OpenSample, [&host] {
+    const std::string sample = SamplePhotograph(host.Session().folders.shipped);
+    if (sample.empty()) host.Report(windows::Tr("The sample photograph is not installed."));
+    else OpenPictureFile(host, Slot::ImageA, QString::fromStdString(sample));
+  });
   host.SetCommand(WindowCommand::OpenImageB, [&host] { OpenPicture(host, Slot::ImageB, "mnuimmb"); });
   host.SetCommand(WindowCommand::OpenPattern,
                   [&host] { OpenPicture(host, Slot::Pattern, "mnusalvap"); });

@@ -1,6 +1,8 @@
 #include "app/picture_box.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,6 +11,7 @@
 #include "windows/picture_levels.h"
 #include "windows/qt_pictures.h"
 #include "windows/selection_outline.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -31,6 +34,22 @@ QRectF FittedIn(const QSizeF& size, const QRect& box, double least) {
   return fitted;
 }
 
+// A pressable box as screen readers see it: a button they can press.
+class PressableAccessible : public QAccessibleWidget {
+ public:
+  explicit PressableAccessible(PressableBox* box) : QAccessibleWidget(box, QAccessible::Button) {}
+  QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+  void doAction(const QString& action) override {
+    if (action == pressAction() && widget()->isEnabled()) emit static_cast<PressableBox*>(widget())->clicked();
+    else QAccessibleWidget::doAction(action);
+  }
+};
+
+QAccessibleInterface* PressableInterface(const QString&, QObject* object) {
+  auto* box = qobject_cast<PressableBox*>(object);
+  return box ? new PressableAccessible(box) : nullptr;
+}
+
 }  // namespace
 
 PictureBox::PictureBox(const QString& name, QWidget* parent) : QFrame(parent) {
@@ -43,8 +62,31 @@ void WorkArea::resizeEvent(QResizeEvent* event) {
   if (onResize) onResize();
 }
 
+PressableBox::PressableBox(const QString& name, QWidget* parent) : PictureBox(name, parent) {
+  static const bool accessible = (QAccessible::installFactory(PressableInterface), true);
+  (void)accessible;
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void PressableBox::paintEvent(QPaintEvent* event) {
+  QFrame::paintEvent(event);
+  QPainter painter(this);
+  PaintContents(painter);
+  if (!hasFocus()) return;
+  painter.setClipping(false);
+  painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+void PressableBox::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) emit clicked();
+  else PictureBox::keyPressEvent(event);
+}
+
 PreviewBox::PreviewBox(const QString& name, PictureSurface& surface, QWidget* parent)
-    : PictureBox(name, parent), surface_(surface), clickTimer_(new QTimer(this)) {
+    : PressableBox(name, parent), surface_(surface), clickTimer_(new QTimer(this)) {
   setFrameStyle(QFrame::Box | QFrame::Plain);
   setLineWidth(1);
   resize(surface.Width() + 2, surface.Height() + 2);
@@ -64,6 +106,7 @@ void PreviewBox::Show() {
   if (levels_)
     connect(levels_.get(), &windows::PictureLevels::levelMade, this, qOverload<>(&QWidget::update),
             Qt::UniqueConnection);
+  setAccessibleName(windows::PictureCaption(windows::Tr(pictureName_), levels_ ? full : nullptr));
   update();
 }
 
@@ -76,9 +119,7 @@ void PreviewBox::SetBackColour(ColorRef colour) {
   Show();
 }
 
-void PreviewBox::paintEvent(QPaintEvent* event) {
-  QFrame::paintEvent(event);
-  QPainter painter(this);
+void PreviewBox::PaintContents(QPainter& painter) {
   const QRect inner = contentsRect();
   painter.setClipRect(inner);
   const Picture& full = levels_ ? levels_->Source() : nullptr;
@@ -103,8 +144,10 @@ void PreviewBox::PaintSurface(QPainter& painter, const QRect& inner) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   painter.drawImage(square, image_);
   // Texts are placed with the engine's text metrics; each is centred in the
-  // box those metrics give it, so the window's own font lands in the same place.
-  painter.setPen(palette().color(QPalette::WindowText));
+  // box those metrics give it, so the window's own font lands in the same
+  // place. Black or white, whichever reads on the box's back colour, whatever
+  // the colour scheme's text colour.
+  painter.setPen(palette().color(QPalette::Window).lightnessF() > 0.5 ? Qt::black : Qt::white);
   for (const PrintedText& t : texts_) {
     const QRectF box(square.x() + t.x * scale, square.y() + t.y * scale,
                      surface_.TextWidth(t.text) * scale, surface_.TextHeight(t.text) * scale);
@@ -113,13 +156,13 @@ void PreviewBox::PaintSurface(QPainter& painter, const QRect& inner) {
 }
 
 void PreviewBox::mouseReleaseEvent(QMouseEvent* event) {
-  PictureBox::mouseReleaseEvent(event);
+  PressableBox::mouseReleaseEvent(event);
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
     clickTimer_->start(QApplication::doubleClickInterval());
 }
 
 void PreviewBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return PictureBox::mouseDoubleClickEvent(event);
+  if (event->button() != Qt::LeftButton) return PressableBox::mouseDoubleClickEvent(event);
   clickTimer_->stop();
   emit doubleClicked();
 }

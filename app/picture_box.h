@@ -1,8 +1,9 @@
 // Picture boxes: the panels that hold controls (PictureBox), the work area
-// that lays out the previews (WorkArea), and the previews that show a picture
-// fitted, at their own size, or their display surface with its printed texts
-// (PreviewBox). Previews can take a picture file dropped on them, and
-// outline a selection over their picture.
+// that lays out the previews (WorkArea), the boxes a click, Enter or Space
+// presses (PressableBox: the swatches and the previews), and the previews
+// that show a picture fitted, at their own size, or their display surface
+// with its printed texts (PreviewBox). Previews can take a picture file
+// dropped on them, and outline a selection over their picture.
 #pragma once
 #include <QFrame>
 #include <QImage>
@@ -38,20 +39,42 @@ class WorkArea : public PictureBox {
   void resizeEvent(QResizeEvent* event) override;
 };
 
-class PreviewBox : public PictureBox {
+// Takes the keyboard focus (Tab), shows it with a frame in the highlight
+// colour, and is a button to screen readers, which can press it too.
+class PressableBox : public PictureBox {
+  Q_OBJECT
+ public:
+  explicit PressableBox(const QString& name, QWidget* parent = nullptr);
+
+ signals:
+  // A click (for a preview, one that is not the first of a double click),
+  // Enter, Space or a screen reader's press.
+  void clicked();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  // What the box shows inside its frame; the focus frame goes over it.
+  virtual void PaintContents(QPainter&) {}
+  void keyPressEvent(QKeyEvent* event) override;
+};
+
+class PreviewBox : public PressableBox {
   Q_OBJECT
  public:
   // Shows surface, a 256 x 256 display surface the window owns, at whatever
-  // size the box is given.
+  // size the box is given. name says what picture it shows ("Image A", in
+  // English): with the picture's size, it is the box's accessible name.
   PreviewBox(const QString& name, PictureSurface& surface, QWidget* parent = nullptr);
+  void SetPictureName(const char* english) { pictureName_ = english; }
 
   PictureSurface& Surface() { return surface_; }
   // The hidden full-size surface whose picture this box shows fitted: drawn
   // from that picture's levels, it stays sharp at any box size and on
   // high-resolution screens.
   void SetFullSize(const PictureSurface* fullSize) { fullSize_ = fullSize; }
-  // Takes a copy of what the surfaces hold now and repaints. Called on the
-  // window's thread whenever no command is writing them.
+  // Takes a copy of what the surfaces hold now, names it, and repaints.
+  // Called on the window's thread whenever no command is writing them, and
+  // when the language changes.
   void Show();
   // The selection outlined over the full-size picture, in its pixels (none: no outline).
   void SetOutline(const std::optional<Selection>& selection);
@@ -62,15 +85,13 @@ class PreviewBox : public PictureBox {
   const std::vector<PrintedText>& ShownTexts() const { return texts_; }
 
  signals:
-  // A click that is not the first of a double click.
-  void clicked();
   void doubleClicked();
   // One local file was dropped on the box. Only boxes that accept drops
   // (setAcceptDrops) take them, and none while it is disabled.
   void fileDropped(const QString& path);
 
  protected:
-  void paintEvent(QPaintEvent* event) override;
+  void PaintContents(QPainter& painter) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -82,6 +103,7 @@ class PreviewBox : public PictureBox {
 
   PictureSurface& surface_;
   const PictureSurface* fullSize_ = nullptr;
+  const char* pictureName_ = "";
   QImage image_;
   std::vector<PrintedText> texts_;
   std::shared_ptr<windows::PictureLevels> levels_;  // of the full-size picture, when shown

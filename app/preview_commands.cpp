@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "windows/preview_window.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -35,7 +36,7 @@ void Show(CommandHost& host, PreviewState& state) {
 // while it is open shows the new choice.
 void ShowInPreview(CommandHost& host, const Source& source, PreviewState& state) {
   if (source.surface->Image()->Count() == 0) {
-    host.Report(QStringLiteral("There is no picture to preview yet."));
+    host.Report(windows::Tr("There is no picture to preview yet."));
     return;
   }
   if (!state.window) state.window = new windows::Form2(host.Owner());

@@ -1,13 +1,13 @@
 #include "app/recipe_commands.h"
 
-#include <cerrno>
-
 #include "app/file_dialog.h"
+#include "app/missing_pictures.h"
 #include "app/user_settings.h"
 #include "core/paths_and_text.h"
 #include "imageio/atomic_file.h"
 #include "session/recipe/recipe_file.h"
 #include "session/recipe/recipe_slice.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -18,14 +18,6 @@ std::string OriginalImageA(const Recipe& recipe) {
   for (const RecipeStep& step : recipe.steps)
     if (step.kind == RecipeStep::Kind::Open && step.slot == Slot::ImageA) return step.file;
   return "";
-}
-
-Status WriteText(const std::string& path, const std::string& text) {
-  AtomicFile file(path);
-  errno = 0;
-  const bool written =
-      file.Stream() && std::fwrite(text.data(), 1, text.size(), file.Stream()) == text.size();
-  return file.Commit(written, errno);
 }
 
 // The steps that made the result, and how the save dialog last said to write it.
@@ -49,17 +41,17 @@ QString ResultCommandLine(const History& history) {
 void SaveRecipe(CommandHost& host, const History& history) {
   const Recipe recipe = ResultRecipe(history);
   if (OriginalImageA(recipe).empty()) {
-    host.Report(QStringLiteral("Open image A first (File > Open or drop a picture)"));
+    host.Report(windows::Tr(kOpenImageAFirst));
     return;
   }
   FileDialogRequest request;
-  request.title = QStringLiteral("Save recipe");
-  request.filter = QStringLiteral("Recipes(*.recipe)|*.recipe|");
+  request.title = windows::Tr("Save recipe");
+  request.filter = windows::Tr("Recipes") + QStringLiteral("(*.recipe)|*.recipe|");
   request.defaultExtension = ".recipe";
   request.save = true;
   const FileDialogAnswer answer = host.Dialog1().Show(host.Owner(), request);
   if (answer.fileName.isEmpty()) return;
-  if (Status written = WriteText(answer.fileName.toStdString(), RecipeText(recipe)); !written)
+  if (Status written = WriteTextFile(answer.fileName.toStdString(), RecipeText(recipe)); !written)
     host.Report(QString::fromStdString(written.error().Message()));
 }
 

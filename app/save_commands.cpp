@@ -12,6 +12,7 @@
 #include "imageio/write_picture.h"
 #include "session/save_file.h"
 #include "windows/transparency_notice.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -30,7 +31,7 @@ void SaveResult(CommandHost& host, std::function<void()> whenSaved) {
   // Before any command there is nothing to write: said before the dialog asks for a name.
   const Picture result = host.Session().imma.Image();
   if (result->Count() == 0) {
-    host.Report(QStringLiteral("There is no result to save yet."));
+    host.Report(windows::Tr("There is no result to save yet."));
     return;
   }
   FileDialogRequest request;
@@ -47,7 +48,7 @@ void SaveResult(CommandHost& host, std::function<void()> whenSaved) {
   const PictureFormat format = target.format;
   const SaveSettings save = answer.save;
   FileJob job;
-  job.what = QStringLiteral("Saving %1 ...").arg(QFileInfo(target.path).fileName());
+  job.what = windows::Tr("Saving %1 ...").arg(QFileInfo(target.path).fileName());
   job.writes = true;
   // Set by the work when the file holds the result (a failed second pass
   // leaves the first, which does).
@@ -59,7 +60,7 @@ void SaveResult(CommandHost& host, std::function<void()> whenSaved) {
     if (!saved) ReportFailure(host, saved.error());
   };
   job.done = [&host, target, result, written, whenSaved = std::move(whenSaved)](bool cancelled) {
-    if (cancelled) host.Report(QStringLiteral("Saving was cancelled: %1 is as it was.").arg(target.path));
+    if (cancelled) host.Report(windows::Tr("Saving was cancelled: %1 is as it was.").arg(target.path));
     if (cancelled || !*written) return;
     if (result->GetAlpha() && !HoldsTransparency(target.format))
       host.Report(windows::TransparencyLostNotice(QFileInfo(target.path).fileName()));
@@ -110,17 +111,19 @@ void LoadResultInto(CommandHost& host, Slot slot) {
   const PictureSurface& pic4 = host.Session().Pic4;
   const Picture result = pic4.Image();
   if (!pic4.GetPicture() || result->Count() == 0) {
-    host.Report(QStringLiteral("There is no result to hand on yet."));
+    host.Report(windows::Tr("There is no result to hand on yet."));
     return;
   }
   FileJob job;
-  job.what = QStringLiteral("Handing the result on as image %1 ...").arg(slot == Slot::ImageA ? 'A' : 'B');
+  const QChar letter = slot == Slot::ImageA ? 'A' : 'B';
+  job.what = windows::Tr("Handing the result on as image %1 ...").arg(letter);
   // The result preview turns blank, but the snapshot Save file writes stays.
-  const QString handedOn = QStringLiteral("The result went on as %1; %2 still writes the last result.")
-                               .arg(SlotName(slot), host.Caption("mnusalva"));
+  const QString handedOn = windows::Tr("The result went on as image %1; %2 still writes the last result.")
+                               .arg(letter)
+                               .arg(host.Caption("mnusalva"));
   job.work = [&host, slot, result, handedOn] { HandOn(host, slot, result, handedOn); };
   job.done = [&host](bool cancelled) {
-    if (cancelled) host.Report(QStringLiteral("Handing the result on was cancelled."));
+    if (cancelled) host.Report(windows::Tr("Handing the result on was cancelled."));
   };
   host.RunFileJob(std::move(job));
 }

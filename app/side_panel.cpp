@@ -15,6 +15,7 @@
 #include "app/value_field.h"
 #include "session/captions/control_names.h"
 #include "session/captions/design_captions.h"
+#include "windows/translate.h"
 
 namespace pixmora::app {
 
@@ -40,13 +41,11 @@ QScrollBar* NewScrollBar(const QString& name, int min, int max, int largeStep, i
 // "Color 1" with its swatch, then a red, a green and a blue row.
 int AddColourRows(QGridLayout& grid, int row, int colour, Form1Controls& c, QWidget* parent) {
   grid.addWidget(NewLabel(QString::fromStdString(IndexedName("Label7", colour)), parent), row, 0, 1, 2);
-  auto* swatch = new ColourSwatch(parent);
-  swatch->setObjectName(QString::fromStdString(IndexedName("Label6", colour)));
+  auto* swatch = new ColourSwatch(QString::fromStdString(IndexedName("Label6", colour)), parent);
   swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
   swatch->setFixedHeight(18);
-  swatch->setAutoFillBackground(true);
   swatch->setCursor(Qt::PointingHandCursor);
-  swatch->setToolTip(QStringLiteral("Click to choose the colour"));
+  windows::SetToolTip(swatch, "Click or press Enter to choose the colour");
   c.Label6[colour] = swatch;
   grid.addWidget(swatch, row, 1, 1, 2);
   for (int channel = 0; channel < 3; ++channel) {
@@ -82,6 +81,7 @@ QGroupBox* BuildSliderFrame(Form1Controls& c, QWidget* parent) {
   c.Slider1->setObjectName("Slider1");
   c.Slider1->setRange(-kSliderSteps, kSliderSteps);
   c.Slider1->setValue(0);
+  c.Slider1->setAccessibleDescription(c.sliderAngle->text());
   c.Slider1->setSingleStep(1);
   c.Slider1->setPageStep(1);
   c.Slider1->setTickInterval(1);
@@ -97,7 +97,10 @@ QGroupBox* BuildPatternFrame(Form1Controls& c, PictureSurface& patternSurface, Q
   c.Frame2 = new QGroupBox(parent);
   c.Frame2->setObjectName("Frame2");
   auto* layout = new QVBoxLayout(c.Frame2);
-  layout->addWidget(NewLabel("patte", c.Frame2));
+  QLabel* caption = NewLabel("patte", c.Frame2);
+  // No entry of the language file sets it: the window's own captions do.
+  windows::SetCaption(caption, DesignCaptionOf("patte").c_str());
+  layout->addWidget(caption);
   patternSurface.SetSize(kPatternPreviewWidth, kPatternPreviewHeight);
   c.picture1 = new PreviewBox("picture1", patternSurface, c.Frame2);
   c.picture1->setFixedSize(kPatternPreviewWidth + 2, kPatternPreviewHeight + 2);
@@ -140,6 +143,9 @@ QScrollArea* BuildSidePanel(Form1Controls& c, PictureSurface& patternSurface) {
   // On a low screen the panel scrolls rather than cut its last controls off.
   auto* scroll = new QScrollArea;
   scroll->setObjectName("SidePanelScroll");
+  // Tab goes to the controls; the panel follows the focus.
+  scroll->setFocusPolicy(Qt::NoFocus);
+  windows::SetAccessibleName(scroll->verticalScrollBar(), "Scroll bar of the side panel");
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setWidgetResizable(true);

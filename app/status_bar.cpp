@@ -52,6 +52,7 @@ void BuildStatusBar(QMainWindow& window, Form1Controls& c) {
   c.StatusBar1->addPermanentWidget(c.panels[3]);
   c.ProgressBar3 = new QProgressBar(&window);
   c.ProgressBar3->setObjectName("ProgressBar3");
+  windows::SetAccessibleName(c.ProgressBar3, "Progress");
   c.ProgressBar3->setFixedSize(kBarWidth, kBarHeight);
   c.ProgressBar3->setTextVisible(false);
   c.ProgressBar3->setRange(0, 1);

@@ -144,11 +144,11 @@ QIcon OwnToolIcon(OwnTool tool) {
   });
 }
 
-QString ToolTip(int index) {
+const char* ToolTip(int index) {
   static const char* const tips[kToolButtons] = {
       "Show image A",  "Show image B",   "Show the result",       "Show the pattern",
       "Show the shape", "The result becomes image A", "The result becomes image B"};
-  return QString::fromUtf8(tips[index]);
+  return tips[index];
 }
 
 }  // namespace pixmora::app

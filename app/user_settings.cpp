@@ -17,6 +17,7 @@ const QString kLiveKey = QStringLiteral("MainWindow/live");
 const QString kQualityKey = QStringLiteral("FileDialog/jpegQuality");
 const QString kCompressionKey = QStringLiteral("FileDialog/pngCompression");
 const QString kChainKey = QStringLiteral("MainWindow/chain");
+const QString kHistoryMemoryKey = QStringLiteral("History/memoryMiB");
 constexpr qsizetype kRecentCount = 10;
 
 QString FolderKey(bool saveDialog) {
@@ -28,6 +29,21 @@ QString FilterKey(bool saveDialog) {
 }
 
 QSettings Settings() { return QSettings(kOrganisationName, kApplicationName); }
+
+// A toggle's start, kept beside the toggle's own key: "MainWindow/liveAtStart".
+StartState AtStart(const QString& toggleKey) {
+  const int state = Settings().value(toggleKey + QStringLiteral("AtStart"), 0).toInt();
+  return state == int(StartState::On) || state == int(StartState::Off) ? StartState(state) : StartState::AsLeft;
+}
+
+void SetAtStart(const QString& toggleKey, StartState state) {
+  Settings().setValue(toggleKey + QStringLiteral("AtStart"), int(state));
+}
+
+bool StartsOn(const QString& toggleKey) {
+  const StartState state = AtStart(toggleKey);
+  return state == StartState::AsLeft ? Settings().value(toggleKey, false).toBool() : state == StartState::On;
+}
 
 QString PicturesFolder() {
   const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -81,11 +97,23 @@ void SaveValues(const QList<int>& values) {
   Settings().setValue(kValuesKey, list);
 }
 
-bool SavedLive() { return Settings().value(kLiveKey, false).toBool(); }
+StartState LiveAtStart() { return AtStart(kLiveKey); }
+
+void SetLiveAtStart(StartState state) { SetAtStart(kLiveKey, state); }
+
+bool SavedLive() { return StartsOn(kLiveKey); }
 
 void SaveLive(bool on) { Settings().setValue(kLiveKey, on); }
 
-bool SavedChain() { return Settings().value(kChainKey, false).toBool(); }
+int HistoryMemoryMiB() { return Settings().value(kHistoryMemoryKey, 0).toInt(); }
+
+void SetHistoryMemoryMiB(int mebibytes) { Settings().setValue(kHistoryMemoryKey, mebibytes); }
+
+StartState ChainAtStart() { return AtStart(kChainKey); }
+
+void SetChainAtStart(StartState state) { SetAtStart(kChainKey, state); }
+
+bool SavedChain() { return StartsOn(kChainKey); }
 
 void SaveChain(bool on) { Settings().setValue(kChainKey, on); }
 

@@ -2,7 +2,8 @@
 // ($XDG_CONFIG_HOME/Pixmora/Pixmora.conf, ~/.config/... by default): the
 // main window's size and place, the folders and filters the file dialogs
 // were last left in, the save dialog's JPEG quality and PNG compression, the
-// side panel's values, Live and Chain, and the pictures last opened.
+// side panel's values, Live and Chain, the pictures last opened, and the
+// preferences the design's files do not hold.
 #pragma once
 #include <QByteArray>
 #include <QList>
@@ -37,13 +38,27 @@ void RememberSaveSettings(const SaveSettings& settings);
 QList<int> SavedValues();
 void SaveValues(const QList<int>& values);
 
-// Whether Live was on (off before it was ever turned on).
+// How a toggle (Live, Chain) starts: as it was last left, or always on or
+// off, as Preferences sets it.
+enum class StartState { AsLeft, On, Off };
+StartState LiveAtStart();
+void SetLiveAtStart(StartState state);
+
+// Whether Live starts on: as LiveAtStart says (off before it was ever
+// turned on); SaveLive keeps how it was left.
 bool SavedLive();
 void SaveLive(bool on);
 
-// Whether Chain was on (off before it was ever turned on).
+// The same for Chain.
+StartState ChainAtStart();
+void SetChainAtStart(StartState state);
 bool SavedChain();
 void SaveChain(bool on);
+
+// The memory the history keeps pictures in, in MiB; 0: a share of the
+// machine's, as the history chooses.
+int HistoryMemoryMiB();
+void SetHistoryMemoryMiB(int mebibytes);
 
 // The pictures last opened, the latest first, at most ten.
 QStringList RecentPictures();

@@ -22,7 +22,7 @@ constexpr ViewEntry kShows[] = {
     {"mnuViewPreviews", "All Four Previews", std::nullopt},
     {"mnuViewImageA", "Image (A)", Slot::ImageA},
     {"mnuViewImageB", "Image (B)", Slot::ImageB},
-    {"mnuViewResult", "Processed Image", Slot::Result},
+    {"mnuViewResult", "Result", Slot::Result},
     {"mnuViewShape", "Shape", Slot::Shape},
     {"mnuViewPattern", "Pattern", Slot::Pattern},
 };

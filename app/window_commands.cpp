@@ -6,6 +6,7 @@ namespace {
 
 constexpr CommandBinding kBindings[] = {
     {WindowCommand::OpenImageA, {"mnuimma", "Image2"}},          // File > Open > Image (a); image A's preview
+    {WindowCommand::OpenSample, {"mnuSample", nullptr}},         // File > Open Sample: the shipped photograph as image A
     {WindowCommand::OpenImageB, {"mnuimmb", "Image3"}},          // File > Open > Image (b); image B's preview
     {WindowCommand::OpenPattern, {"mnusalvap", "picture1"}},     // File > Open Pattern; the pattern's preview
     {WindowCommand::ChooseShape, {"Picture4", nullptr}},         // the shape's preview

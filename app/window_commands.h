@@ -10,6 +10,7 @@ namespace pixmora::app {
 
 enum class WindowCommand {
   OpenImageA,
+  OpenSample,
   OpenImageB,
   OpenPattern,
   ChooseShape,

@@ -4,6 +4,7 @@
 
 #include "app/picture_box.h"
 #include "session/captions/design_captions.h"
+#include "windows/translate.h"
 #include "windows/picture_view.h"
 
 namespace pixmora::app {
@@ -38,6 +39,8 @@ WorkArea* BuildWorkArea(Form1Controls& c, const PreviewSurfaces& s) {
   c.Label11 = NewCaption("Label11", c.Picture5);
   c.Label12 = NewCaption("Label12", c.Picture5);
   c.Label14 = NewCaption("Label14", c.Picture5);
+  // No entry of the language file sets it: the window's own captions do.
+  windows::SetCaption(c.Label14, DesignCaptionOf("Label14").c_str());
   c.largeView = new windows::PictureView(c.Picture5);
   c.largeView->setObjectName("LargeView");
   c.largeView->hide();

@@ -64,6 +64,9 @@ OP      a command's KEY (e.g. grayscale), its caption in any letter case
                         File > Save > "Load image (A)/(B)" does)
           random=N      the random source at N values drawn since the start,
                         for the next OP (recipes made in the editor record it)
+          back-colour=R,G,B  the result's back colour for the next OP, in
+                        place of the colour scheme's (recipes made in the
+                        editor record it where the result shows it)
           select=X,Y,W,H  select=ellipse:X,Y,W,H  (the part a command
                         changes; pixels from the top-left corner, or N% of
                         image A's width or height)

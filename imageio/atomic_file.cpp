@@ -127,4 +127,12 @@ int AtomicFile::Complete() {
   return code;
 }
 
+Status WriteTextFile(const std::string& path, const std::string& text) {
+  AtomicFile file(path);
+  errno = 0;
+  const bool written =
+      file.Stream() && std::fwrite(text.data(), 1, text.size(), file.Stream()) == text.size();
+  return file.Commit(written, errno);
+}
+
 }  // namespace pixmora

@@ -50,4 +50,7 @@ class AtomicFile {
   int openError_ = 0;     // why the file could not be made
 };
 
+// A text file written whole or not at all, as AtomicFile writes.
+Status WriteTextFile(const std::string& path, const std::string& text);
+
 }  // namespace pixmora

@@ -10,7 +10,9 @@
 
 #include "imageio/write_picture.h"
 #include "tools/default_data/language_files.h"
+#include "session/config/shipped_data.h"
 #include "tools/default_data/pictures.h"
+#include "tools/default_data/sample_photograph.h"
 #include "tools/default_data/shapes.h"
 #include "tools/default_data/textures.h"
 
@@ -75,5 +77,6 @@ int main(int argc, char** argv) {
   ok &= SaveAll(data::PaintTextures(), data + "texture/");
   ok &= Save(data::PaintLandscape(1024, 768, 11), samples + "landscape.jpg", PictureFormat::Jpeg);
   ok &= Save(data::PaintLandscape(640, 480, 23), samples + "lake.png", PictureFormat::Png);
+  ok &= Save(data::PaintSamplePhotograph(3000, 2000, 5), samples + kSamplePhotograph, PictureFormat::Jpeg);
   return ok ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 
 #include "core/show_fitted.h"
 #include "windows/picture_levels.h"
+#include "windows/translate.h"
 #include "windows/zoom_steps.h"
 
 namespace pixmora::windows {
@@ -26,6 +27,8 @@ PictureView::PictureView(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setMouseTracking(true);
   viewport()->grabGesture(Qt::PinchGesture);
   viewport()->setCursor(Qt::OpenHandCursor);
+  SetAccessibleName(horizontalScrollBar(), "Horizontal scroll bar of the picture");
+  SetAccessibleName(verticalScrollBar(), "Vertical scroll bar of the picture");
 }
 
 PictureView::~PictureView() = default;
@@ -40,6 +43,7 @@ std::shared_ptr<PictureLevels> PictureView::Levels(const Picture& picture) {
 
 void PictureView::SetPicture(const Picture& picture, const QString& caption) {
   caption_ = caption;
+  setAccessibleName(PictureCaption(caption, picture));
   if (picture != picture_) {
     const bool sameSize = !Empty(picture) && !Empty(picture_) && picture->Width() == picture_->Width() &&
                           picture->Height() == picture_->Height();

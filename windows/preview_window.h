@@ -1,7 +1,8 @@
 // Form2, the "Preview" window: one of the session's pictures in a
 // PictureView (zoom, pan, aspect ratio kept), with the pixel under the pointer
-// named below it. It opens on the screen of its owner, sized to the picture
-// as far as the screen allows.
+// named below it. It opens on the screen of its owner, beside it where there
+// is room, sized to the picture as far as two thirds of the screen allow.
+// Esc closes it.
 #pragma once
 #include <QWidget>
 

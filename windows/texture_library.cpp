@@ -68,4 +68,6 @@ void ValidateTextureName(const TextureLibrary& library, const std::string& text,
   if (value > library.last) verdict = -1;
 }
 
+int NextTextureNumber(const TextureLibrary& library) { return library.last < 999 ? library.last + 1 : 0; }
+
 }  // namespace pixmora::windows

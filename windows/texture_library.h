@@ -37,4 +37,8 @@ std::string ListedFile(const TextureLibrary& library, const std::string& text);
 void ValidateTextureName(const TextureLibrary& library, const std::string& text,
                          int16_t& verdict);
 
+// The number a new texture takes: the one after the last; 0 once 999 is
+// taken (a listed texture can still be replaced).
+int NextTextureNumber(const TextureLibrary& library);
+
 }  // namespace pixmora::windows

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <filesystem>
 
 #include "windows/checkerboard.h"
@@ -20,6 +21,7 @@
 #include "windows/texture_fit_choice.h"
 #include "windows/texture_thumbnail.h"
 #include "windows/translate.h"
+#include "session/captions/window_captions.h"
 #include "windows/transparency_notice.h"
 
 namespace pixmora::windows {
@@ -52,6 +54,9 @@ QLabel* MakePicture(int i, QWidget* parent) {
   return label;
 }
 
+// A texture's file name without its ".bmp".
+QString TextureName(const std::string& file) { return QString::fromStdString(file.substr(0, file.size() - 4)); }
+
 // A picture with transparency shows over the checkerboard at the label's size.
 void ShowPictureIn(QLabel* label, const Picture& picture) {
   QImage image = picture ? ToQImage(*picture) : QImage();
@@ -65,29 +70,33 @@ std::string ListingProblem(const std::string& folder) {
   const std::filesystem::path path = std::filesystem::path(folder).parent_path();
   std::error_code error;
   if (std::filesystem::is_directory(path, error)) return {};
-  return std::filesystem::exists(path, error) ? "not a folder" : "no such folder";
+  return Translate(std::filesystem::exists(path, error) ? "not a folder" : "no such folder");
 }
 
 }  // namespace
 
 Form3::Form3(Workspace& ws, QWidget* owner)
     : QDialog(owner),
-      critical([](QWidget* parent, const QString& text) {
-        QMessageBox::critical(parent, QString(), text);
+      critical([](QWidget* parent, const QString& text, const QString& rule) {
+        QMessageBox box(QMessageBox::Critical, QString(), text, QMessageBox::Ok, parent);
+        box.setInformativeText(rule);
+        box.exec();
       }),
       ws_(ws) {
   setObjectName("Form3");
-  setWindowTitle(QStringLiteral("Texture"));
+  SetCaption(this, "Texture");
   auto* grid = new QGridLayout(this);
-  const QString captions[] = {QStringLiteral("Texture Standard List (1)"),
-                              QStringLiteral("Texture User List (2)")};
+  const char* const captions[] = {"Texture Standard List (1)", "Texture User List (2)"};
   for (int i = 0; i < 2; ++i) {
-    Option1_[i] = new QRadioButton(captions[i], this);
+    Option1_[i] = new QRadioButton(this);
+    SetCaption(Option1_[i], captions[i]);
     Option1_[i]->setObjectName(Indexed("Option1", i));
     connect(Option1_[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     libraryCounts_[i] = new QLabel(QStringLiteral("0"), this);
     libraryCounts_[i]->setObjectName(Indexed("Label1", i));
     strips_[i] = MakeStrip(i == 0 ? "PicStrip1" : "PicStrip2", this);
+    SetAccessibleName(strips_[i], i == 0 ? "Standard textures" : "User textures");
+    SetAccessibleName(strips_[i]->verticalScrollBar(), "Scroll bar of the textures");
     connect(strips_[i], &QListWidget::itemClicked, this, [this, i](QListWidgetItem* item) {
       PicStrip_ItemClick(i, strips_[i]->row(item) + 1);
     });
@@ -100,10 +109,13 @@ Form3::Form3(Workspace& ws, QWidget* owner)
   Option1_[0]->setChecked(true);
   Text1_ = new QLineEdit(this);
   Text1_->setObjectName("Text1");
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  SetAccessibleName(Text1_, "Texture name");
+  auto* ok = new QPushButton(this);
   ok->setObjectName("Command1");
-  auto* exit = new QPushButton(QStringLiteral("Exit"), this);
+  SetCaption(ok, "OK");
+  auto* exit = new QPushButton(this);
   exit->setObjectName("Command2");
+  SetCaption(exit, "Exit");
   connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
   connect(exit, &QPushButton::clicked, this, &Form3::Command2_Click);
   grid->addWidget(Text1_, 3, 0, 1, 2);
@@ -120,22 +132,42 @@ Form3::Form3(Workspace& ws, QWidget* owner)
   LoadTextureFolder(0);
   LoadTextureFolder(1);
   strips_[0]->show();
+  ShowNameForm();
+}
+
+void Form3::ShowNameForm() {
+  const int next = NextTextureNumber(libraries_[selected_]);
+  Text1_->setPlaceholderText(next ? Tr("%1 Name").arg(next, 3, 10, QChar('0')) : Tr("All 999 numbers are taken"));
+  Text1_->setToolTip(NameRule());
+}
+
+QString Form3::NameRule() const {
+  const int next = NextTextureNumber(libraries_[selected_]);
+  if (!next) return Tr("All 999 numbers of this library are taken: pick a texture listed to replace it.");
+  return Tr("A valid name starts with a number from %1 to 999, then a space and a name (\"%1 My flame\"); "
+            "or it is the name of a texture listed, which it replaces.")
+      .arg(next, 3, 10, QChar('0'));
 }
 
 void Form3::LoadTextureFolder(int i) {
   strips_[i]->clear();
   const std::string folder = i == 0 ? ws_.folders.Textures() : ws_.folders.UserTextures();
   const std::string problem = ListingProblem(folder);
-  if (!problem.empty()) ws_.report("cannot list " + folder + ": " + problem);
+  if (!problem.empty())
+    ws_.report(Tr("cannot list %1: %2").arg(QString::fromStdString(folder), QString::fromStdString(problem)).toStdString());
   libraries_[i] = windows::LoadTextureFolder(folder);
   const TextureLibrary& library = libraries_[i];
   for (int k = 1; k <= library.count; ++k) {
     const std::string path = library.folder + library.names[k];
     const auto report = ws_.report;
-    strips_[i]->addItem(new QListWidgetItem(
-        TextureThumbnail(path, strips_[i]->viewport(),
-                         [report](const Failure& failure) { report(failure.Message()); }),
-        QString()));
+    auto* item = new QListWidgetItem(TextureThumbnail(path, strips_[i]->viewport(),
+                                                      [report](const Failure& failure) { report(failure.Message()); }),
+                                     QString());
+    // Named by the texture's name, which the strip does not write.
+    const QString name = TextureName(library.names[k]);
+    item->setToolTip(name);
+    item->setData(Qt::AccessibleTextRole, name);
+    strips_[i]->addItem(item);
   }
   libraryCounts_[i]->setText(QString::number(library.count));
 }
@@ -145,13 +177,14 @@ void Form3::Option1_Click(int i) {
   for (QListWidget* strip : strips_) strip->hide();
   strips_[i]->show();
   Text1_->clear();
+  ShowNameForm();
 }
 
 void Form3::PicStrip_ItemClick(int i, int position) {
   const TextureLibrary& library = libraries_[i];
   if (position < 1 || position > library.count) return;
   const std::string& name = library.names[position];
-  Text1_->setText(QString::fromStdString(name.substr(0, name.size() - 4)));
+  Text1_->setText(TextureName(name));
   const std::string path = library.folder + name;
   ReadPictureLater(path, libraryPictures_[1], [this](const Result<Picture>& picture) {
     if (!picture) ws_.report(picture.error().Message());
@@ -164,12 +197,12 @@ void Form3::Command1_Click() {
   const std::string text = Text1_->text().toStdString();
   ValidateTextureName(library, text, verdict_);
   if (verdict_ == 0) {
-    critical(this, QStringLiteral("Name Texture not Valid!"));
+    critical(this, Tr("Name Texture not Valid!"), NameRule());
     return;
   }
   const Picture result = ws_.imma.Image();
   if (result->Count() == 0) {
-    ws_.report("There is no result to save yet.");
+    ws_.report(Translate("There is no result to save yet."));
     return;
   }
   const Picture source = TextureSource();

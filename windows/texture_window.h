@@ -27,8 +27,9 @@ class Form3 : public QDialog {
   // Lists both libraries of the session's data folder and shows its result.
   Form3(Workspace& ws, QWidget* owner);
 
-  // Shows a refused name; a critical message box unless a test replaces it.
-  std::function<void(QWidget*, const QString&)> critical;
+  // Shows a refused name, with a line that says what a valid name is; a
+  // critical message box unless a test replaces it.
+  std::function<void(QWidget*, const QString& text, const QString& rule)> critical;
 
   const TextureLibrary& Library(int i) const { return libraries_[i]; }
   // The result the window wrote as a texture; null when it wrote none.
@@ -37,6 +38,10 @@ class Form3 : public QDialog {
  private:
   void LoadTextureFolder(int i);
   void Option1_Click(int i);
+  // The name field shows the form a new name takes in the library chosen,
+  // with the next free number, and says the rule in its tool tip.
+  void ShowNameForm();
+  QString NameRule() const;
   void PicStrip_ItemClick(int i, int position);
   void Command1_Click();
   void Command2_Click();

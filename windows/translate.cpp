@@ -5,7 +5,9 @@
 #include <QDockWidget>
 #include <QGroupBox>
 #include <QLabel>
+#include <QCoreApplication>
 #include <QMenu>
+#include <QTranslator>
 
 #include "session/captions/window_captions.h"
 
@@ -41,6 +43,18 @@ void Apply(QObject* object) {
     widget->setAccessibleName(Tr(name.toByteArray().constData()));
 }
 
+// Answers Qt's requests for its texts with the window's captions; a text
+// they lack stays Qt's.
+class CaptionTranslator : public QTranslator {
+ public:
+  using QTranslator::QTranslator;
+  bool isEmpty() const override { return false; }
+  QString translate(const char*, const char* source, const char*, int) const override {
+    const std::string translated = Translate(source);
+    return translated == source ? QString() : QString::fromStdString(translated);
+  }
+};
+
 }  // namespace
 
 QString Tr(const char* english) { return QString::fromStdString(Translate(english)); }
@@ -63,6 +77,18 @@ void SetAccessibleName(QWidget* widget, const char* english) {
 void Retranslate(QObject& root) {
   Apply(&root);
   for (QObject* child : root.findChildren<QObject*>()) Apply(child);
+}
+
+void TranslateQtTexts() {
+  static CaptionTranslator* translator = new CaptionTranslator(QCoreApplication::instance());
+  // Installed again, it tells every widget that the language changed.
+  QCoreApplication::removeTranslator(translator);
+  QCoreApplication::installTranslator(translator);
+}
+
+QString PictureCaption(const QString& name, const Picture& picture) {
+  if (!picture || picture->Count() == 0) return Tr("%1, no picture").arg(name);
+  return Tr("%1, %2 x %3").arg(name).arg(picture->Width()).arg(picture->Height());
 }
 
 }  // namespace pixmora::windows

@@ -4,6 +4,8 @@
 #pragma once
 #include <QString>
 
+#include "core/picture.h"
+
 class QObject;
 class QWidget;
 
@@ -21,5 +23,14 @@ void SetAccessibleName(QWidget* widget, const char* english);
 // Every caption, tool tip and accessible name set above in root and its
 // children, in the window's language now.
 void Retranslate(QObject& root);
+
+// Qt's own texts (a dock's buttons, a message box's standard buttons, the
+// colour dialog) from the same captions, in the window's language now; the
+// widgets Qt made already show them again.
+void TranslateQtTexts();
+
+// How a picture is named to screen readers: "Image A, 1024 x 768", or
+// "Image A, no picture"; name is already translated.
+QString PictureCaption(const QString& name, const Picture& picture);
 
 }  // namespace pixmora::windows

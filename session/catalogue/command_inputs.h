@@ -1,7 +1,8 @@
 // What a command reads besides image A: the side panel's values, the
-// other pictures and the random source. Each catalogue row declares it once; the batch tool's
-// `list --inputs`, its warnings about options nobody reads, the window's
-// tooltips and the recipes all take it from there.
+// other pictures, the random source and the result's back colour. Each
+// catalogue row declares it once; the batch tool's `list --inputs`, its
+// warnings about options nobody reads, the window's tooltips and the recipes
+// all take it from there.
 #pragma once
 #include <cstdint>
 #include <span>
@@ -9,7 +10,7 @@
 
 namespace pixmora {
 
-enum class Input : uint8_t {
+enum class Input : uint16_t {
   Colour1 = 1 << 0,
   Colour2 = 1 << 1,
   Strength = 1 << 2,
@@ -18,10 +19,13 @@ enum class Input : uint8_t {
   Pattern = 1 << 5,
   Shape = 1 << 6,
   Random = 1 << 7,  // the random source: its draws depend on where it stands
+  // The result's back colour (the colour scheme's, unless Rectangles made it
+  // black): what the command leaves of its cleared result shows it.
+  BackColour = 1 << 8,
 };
 
 // A set of inputs.
-using Inputs = uint8_t;
+using Inputs = uint16_t;
 constexpr Inputs operator|(Input a, Input b) {
   return static_cast<Inputs>(static_cast<Inputs>(a) | static_cast<Inputs>(b));
 }

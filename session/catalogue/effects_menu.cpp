@@ -29,6 +29,8 @@ void RunRectangles(CommandContext& c) {
 }
 
 constexpr Inputs kStrengthColour1 = Input::Strength | Input::Colour1;
+// Lines and squares paint over part of the cleared result only.
+constexpr Inputs kOverTheBack = kStrengthColour1 | Input::BackColour;
 
 constexpr CatalogueEntry kRows[] = {
     {Menu::Effects, 0, "horizontal-blinds", "Add hor. blinds",
@@ -41,13 +43,13 @@ constexpr CatalogueEntry kRows[] = {
      [](CommandContext& c) { VerticalBlinds(c.ws.m, c.call, c.ws.Pic4, kPeriod, -1); }},
     {Menu::Effects, 4, "", "-", nullptr},
     {Menu::Effects, 5, "horizontal-lines", "Horizontal lines",
-     [](CommandContext& c) { RunColourEffect(c, HorizontalLines); }, kStrengthColour1},
+     [](CommandContext& c) { RunColourEffect(c, HorizontalLines); }, kOverTheBack},
     {Menu::Effects, 6, "vertical-lines", "Vertical lines", [](CommandContext& c) { RunColourEffect(c, VerticalLines); },
-     kStrengthColour1},
+     kOverTheBack},
     {Menu::Effects, 7, "squares", "Add squares", [](CommandContext& c) { RunColourEffect(c, AddSquares); },
-     kStrengthColour1},
+     kOverTheBack},
     {Menu::Effects, 8, "rectangles", "Rectangles", RunRectangles, kStrengthColour1},
-    {Menu::Effects, 9, "circles", "Circles", BlankResult},
+    {Menu::Effects, 9, "circles", "Circles", BlankResult, static_cast<Inputs>(Input::BackColour)},
 };
 
 }  // namespace

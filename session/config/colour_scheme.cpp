@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "imageio/atomic_file.h"
 #include "session/config/free_format.h"
 
 namespace pixmora {
@@ -44,6 +45,10 @@ ColourScheme ReadColourScheme(const Folders& folders) {
         folders.shipped.empty() ? "" : folders.shipped + "supporto/" + kColourSchemeFile})
     if (!path.empty() && ReadScheme(path, scheme)) return scheme;
   return ColourScheme{};
+}
+
+Status WriteColourScheme(const std::string& path, const ColourScheme& scheme) {
+  return WriteTextFile(path, "0, 0, 0\n" + std::to_string(scheme.back) + ", " + std::to_string(scheme.fore) + "\n0\n");
 }
 
 }  // namespace pixmora

@@ -1,7 +1,9 @@
 // The colour scheme "color_menu.cff": the back and fore colours of the
-// window, read once at start-up and copied into the data folder the first time.
+// window, read at start-up and copied into the data folder the first time;
+// Preferences writes the data folder's copy.
 #pragma once
 #include "core/colour_ref.h"
+#include "core/failure.h"
 #include "session/workspace.h"
 
 namespace pixmora {
@@ -22,5 +24,8 @@ ColourScheme LoadColourScheme(const Folders& folders);
 // support folder's, or the shipped one (the batch tool writes nothing but
 // its outputs).
 ColourScheme ReadColourScheme(const Folders& folders);
+
+// Writes the scheme's file at path in the form it is read in.
+Status WriteColourScheme(const std::string& path, const ColourScheme& scheme);
 
 }  // namespace pixmora

@@ -44,6 +44,11 @@ std::string ShippedDataFolder(const std::string& programFolder) {
   return "";
 }
 
+std::string SamplePhotograph(const std::string& shipped) {
+  if (shipped.empty()) return "";
+  return (fs::path(shipped).parent_path().parent_path() / "samples" / kSamplePhotograph).string();
+}
+
 Status AddMissingShippedData(const std::string& shipped, const std::string& data) {
   Status complete = MakeFolder(data);
   std::error_code ec;

@@ -13,6 +13,12 @@ namespace pixmora {
 // there.
 std::string ShippedDataFolder(const std::string& programFolder);
 
+// The photograph File > Open Sample opens, shipped in the samples folder
+// beside the shipped data folder (<prefix>/share/pixmora/samples/).
+inline constexpr const char* kSamplePhotograph = "valley.jpg";
+// Its path, from the shipped data folder's; empty when that is.
+std::string SamplePhotograph(const std::string& shipped);
+
 // Copies into the data folder every shipped file and folder it lacks. A file
 // the user already has is never replaced; each copy appears under its name
 // only when complete, so programs starting together do not see half a file.

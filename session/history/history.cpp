@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/paths_and_text.h"
+#include "session/captions/window_captions.h"
 
 namespace pixmora {
 
@@ -30,7 +31,7 @@ History::History(std::string workingFolder, HistoryBudget budget)
     : folder_(std::move(workingFolder)), budget_(budget) {}
 
 void History::Start(const SessionState& state, std::vector<RecipeStep> steps) {
-  entries_ = {Entry{"Start", "", std::move(steps)}};
+  entries_ = {Entry{Translate("Start"), "", std::move(steps)}};
   states_.clear();
   sizes_.clear();
   selections_ = {state.selection};
@@ -69,6 +70,12 @@ void History::Record(const std::string& name, const std::string& details, std::v
   sizes_.emplace_back();
   for (size_t i = 0; i < state.size(); ++i) sizes_.back()[i] = {state[i].width, state[i].height};
   position_ = entries_.size() - 1;
+  note_.clear();
+  KeepWithinBudget();
+}
+
+void History::SetMemoryBudget(size_t bytes) {
+  budget_.memoryBytes = bytes;
   note_.clear();
   KeepWithinBudget();
 }

@@ -27,7 +27,7 @@ HistoryBudget DefaultHistoryBudget(const std::string& workingFolder);
 class History {
  public:
   struct Entry {
-    std::string name;               // "Grayscale", "Open image A"
+    std::string name;               // "Grayscale", "Open image A a.png"
     std::string details;            // what it read: "strength 0.7, image B b.png"
     std::vector<RecipeStep> steps;  // what it did
   };
@@ -65,6 +65,8 @@ class History {
   // Where a picture came from by the position: its file's name, "the result"
   // when a result was handed on, empty when it was never opened.
   std::string SourceOf(Slot slot) const;
+  // Another memory budget: pictures beyond it go to files at once.
+  void SetMemoryBudget(size_t bytes);
   // What the last Record had to give up, for a status note (empty if nothing).
   const std::string& Note() const { return note_; }
 

@@ -8,4 +8,6 @@ Inputs RecipeStep::Reads() const {
   return entry ? entry->reads : 0;
 }
 
+bool RecipeStep::ShowsBackColour() const { return kind == Kind::Rotate || Has(Reads(), Input::BackColour); }
+
 }  // namespace pixmora

@@ -37,6 +37,10 @@ struct RecipeStep {
   // recorded (the window records it for the commands that draw from it, so
   // that a replay draws the same values whatever came before).
   std::optional<uint64_t> randomAt;
+  // Command or Rotate: the result's back colour when it starts, when that was
+  // recorded (the window records it for the steps whose result shows it, so
+  // that a replay shows it whatever the colour scheme there).
+  std::optional<ColorRef> backColour;
   int16_t sliderValue = 0;   // Rotate
   ImageStep image;           // Image
   // An operation's selection, none for the whole picture (Select: the new
@@ -58,6 +62,9 @@ struct RecipeStep {
   }
   // Whether it puts a picture in its slot.
   bool PutsPicture() const { return kind == Kind::Open || kind == Kind::HandOn; }
+  // The rotation's corners and what some commands leave of their cleared
+  // result show the result's back colour.
+  bool ShowsBackColour() const;
 };
 
 struct Recipe {

@@ -91,6 +91,7 @@ void ForEachLine(const Recipe& recipe, Emit emit) {
     }
     if (step.kind == RecipeStep::Kind::Command && step.randomAt)
       words.push_back("random=" + std::to_string(*step.randomAt));
+    if (step.IsOperation() && step.backColour) words.push_back(BackColourWord(*step.backColour));
     std::string comment;
     words.push_back(StepWords(step, comment));
     emit(words, comment);

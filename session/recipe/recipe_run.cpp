@@ -26,6 +26,7 @@ Status RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
   if (Status selected = step.ReadsSelection() ? SelectFor(ws, step) : Status(); !selected) return selected;
   Result<bool> made = true;
   host.Stage(RecipeStage::Command, [&] {
+    if (step.backColour) ws.Pic4.BackColor = *step.backColour;
     if (step.kind == RecipeStep::Kind::Rotate) {
       RotateIntoResult(ws, step.sliderValue);
     } else if (step.kind == RecipeStep::Kind::Image) {
@@ -45,6 +46,10 @@ Status RunOperation(Workspace& ws, const RecipeStep& step, RecipeHost& host) {
 }
 
 }  // namespace
+
+void NoteBackColour(RecipeStep& step, const Workspace& ws) {
+  if (step.ShowsBackColour()) step.backColour = ws.Pic4.BackColor;
+}
 
 void PutPicture(Workspace& ws, Slot slot, const Picture& picture) {
   ws.Surface(slot).SetPicture(picture);

@@ -30,6 +30,10 @@ Status CheckRecipe(const Recipe& recipe, bool haveImageB);
 // crop that does not fit image A, with its failure.
 Status RunRecipe(Workspace& ws, const Recipe& recipe, RecipeHost& host);
 
+// Before the window runs step: the result's back colour now, when the step
+// shows it, so that a replay shows the same under any colour scheme.
+void NoteBackColour(RecipeStep& step, const Workspace& ws);
+
 // The steps of the window's flows, for those that do them without a recipe.
 void PutPicture(Workspace& ws, Slot slot, const Picture& picture);
 void HandResultOn(Workspace& ws, Slot slot);

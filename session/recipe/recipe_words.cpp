@@ -172,6 +172,12 @@ Result<bool> RecipeBuilder::AddSetting(const std::string& name, const std::strin
     if (Status set = SetRandomPosition(value, word); !set) return std::unexpected(set.error());
     return true;
   }
+  if (name == "back-colour") {
+    int16_t rgb[3];
+    if (Status parsed = ParseColour(name, value, rgb); !parsed) return std::unexpected(parsed.error());
+    backColour_ = PackRGB(rgb[0], rgb[1], rgb[2]);
+    return true;
+  }
   const Result<bool> selects = ReadSelectionWord(name, value, selection_);
   if (!selects || *selects) return selects;
   RecipeStep image;
@@ -217,6 +223,7 @@ void RecipeBuilder::AddOperation(RecipeStep step) {
   }
   step.values = values_;
   step.randomAt = std::exchange(randomAt_, std::nullopt);
+  step.backColour = std::exchange(backColour_, std::nullopt);
   selection_.GiveTo(step);
   recipe_.steps.push_back(step);
 }
@@ -232,6 +239,11 @@ std::string ValueWords(const ControlValues& v, Inputs which) {
   if (Has(which, Input::Strength)) add("strength=" + std::to_string(v.strength));
   if (Has(which, Input::Size)) add("size=" + std::to_string(v.size));
   return words;
+}
+
+std::string BackColourWord(ColorRef colour) {
+  const Channels c = ChannelBytes(colour);
+  return "back-colour=" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
 }
 
 std::string SaveWords(const SaveSettings& save) {

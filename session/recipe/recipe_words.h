@@ -14,6 +14,8 @@
 //                              how the result's file is written (JPEG, PNG)
 //   random=N                   the random source stands at N (values drawn
 //                              since a start) when the next command starts
+//   back-colour=R,G,B          the result's back colour when the next command
+//                              or rotation starts
 //   select=... feather=N filter=NAME crop=... resize=... flip=... turn=...
 //                              the selection and the Image menu (image_words.h)
 // A command or rotation right after another works on that one's result:
@@ -67,6 +69,7 @@ class RecipeBuilder {
   Recipe recipe_;
   ControlValues values_;
   std::optional<uint64_t> randomAt_;
+  std::optional<ColorRef> backColour_;
   SelectionWords selection_;
   std::string base_;
   std::vector<GivenValue> given_;
@@ -85,6 +88,8 @@ std::string SaveWords(const SaveSettings& save);
 
 // The words that make these values (only those of which, when given).
 std::string ValueWords(const ControlValues& values, Inputs which);
+// "back-colour=R,G,B".
+std::string BackColourWord(ColorRef colour);
 
 // "--size is not read by Horizontal lines": a line for each value given that
 // no command after it reads.

@@ -109,7 +109,7 @@ TEST_F(WindowTest, CommandStartersAreDisabledWhileACommandRuns) {
 TEST_F(WindowTest, CommandsWaitForThePicturesTheyNeed) {
   Start();  // without the start pattern and shape
   window->show();
-  EXPECT_EQ(Notice(), "Open image A first (File > Open or drop a picture)");
+  EXPECT_EQ(Notice(), "Open image A first (File > Open, File > Open Sample or drop a picture)");
   EXPECT_FALSE(CommandAction("grayscale")->isEnabled());
   EXPECT_FALSE(window->Controls().Slider1->isEnabled());
   ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(8, 8), "a.bmp")));

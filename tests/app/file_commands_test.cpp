@@ -14,6 +14,20 @@ namespace pixmora::test {
 
 using FileCommandsTest = WindowTest;
 
+// File > Open Sample opens the photograph shipped beside the data as image A;
+// without one it says so.
+TEST_F(FileCommandsTest, OpenSampleOpensTheShippedPhotograph) {
+  Start();
+  Action("mnuSample")->trigger();
+  EXPECT_EQ(Notice(), "The sample photograph is not installed.");
+  window->Session().folders.shipped = std::string(PIXMORA_SHARE) + "/VARDELO24/";
+  Action("mnuSample")->trigger();
+  Settle();
+  EXPECT_EQ(window->Session().Pic1.Width(), 3000);
+  EXPECT_EQ(window->Session().Pic1.Height(), 2000);
+  EXPECT_EQ(Action("mnuUndo")->text().remove('&'), "Undo Open image A valley.jpg");
+}
+
 TEST_F(FileCommandsTest, OpeningImageAShowsItAndSizesThePlanes) {
   StartScripted();
   OpenImageA(WritePicture(Varied(64, 48), "a.bmp"));

@@ -6,6 +6,7 @@
 #include <QSlider>
 #include <QTest>
 #include <filesystem>
+#include <fstream>
 
 #include "app/history_panel.h"
 #include "app/picture_box.h"
@@ -72,7 +73,7 @@ TEST_F(HistoryTest, UndoRedoAndThePanelGoBackAndForthOverEveryPicture) {
 
   auto* list = window->findChild<QListWidget*>("HistoryList");
   ASSERT_EQ(list->count(), 5);  // Start, Open, Grayscale, Load image (A), Fog
-  EXPECT_TRUE(list->item(1)->text().contains("a.png")) << list->item(1)->text().toStdString();
+  EXPECT_EQ(list->item(1)->text(), "Open image A a.png");
   Do([&] { emit list->itemClicked(list->item(1)); });
   ExpectSamePixels(ws.Pic1.GetPicture(), original);
   EXPECT_FALSE(ws.imma.GetPicture()) << "no result yet after opening image A";
@@ -134,6 +135,36 @@ TEST_F(HistoryTest, ARecipeReplaysTheSavedFileByteForByte) {
     ASSERT_EQ(RunBatchTool(copied.substr(std::string("pixmora-cli ").size())), 0) << copied;
     EXPECT_TRUE(FileBytes(saved) == FileBytes(root + "copied." + extensions[format - 1])) << copied;
   }
+}
+
+// The steps whose result shows the back colour (the rotation's corners, the
+// lines on a cleared result) record it, black once Rectangles made it so: the
+// batch tool with another colour scheme replays the recipe to the same bytes.
+TEST_F(HistoryTest, ARecipeMadeUnderOneSchemeReplaysTheSameUnderAnother) {
+  ShipAll();
+  Write("color_menu.cff", "0, 0, 0\n" + std::to_string(PackRGB(200, 30, 60)) + ", 16777215\n0\n");
+  StartScripted();
+  Open("mnuimma", Varied(60, 40), "a.png");
+  Do([&] { window->Controls().Slider1->setValue(1); });
+  File("mnusalvaa");
+  Run("horizontal-lines");
+  Answer(root + "saved.bmp");
+  File("mnusalva");
+  Answer(root + "r.recipe");
+  File("mnuSaveRecipe");
+  const std::string recipe = FileBytes(root + "r.recipe");
+  EXPECT_NE(recipe.find("back-colour=200,30,60 rotate:1"), std::string::npos) << recipe;
+  std::filesystem::create_directories(root + "batch/VARDELO24");
+  std::ofstream(root + "batch/VARDELO24/color_menu.cff") << "0, 0, 0\n65280, 0\n0\n";
+  ASSERT_EQ(RunBatchTool("apply --recipe '" + root + "r.recipe' '" + root + "a.png' '" + root + "replayed.bmp'"), 0);
+  EXPECT_TRUE(FileBytes(root + "saved.bmp") == FileBytes(root + "replayed.bmp")) << recipe;
+
+  Run("rectangles");
+  File("mnusalvaa");
+  Run("squares");
+  Answer(root + "r2.recipe");
+  File("mnuSaveRecipe");
+  EXPECT_NE(FileBytes(root + "r2.recipe").find("back-colour=0,0,0 squares"), std::string::npos);
 }
 
 }  // namespace pixmora::test

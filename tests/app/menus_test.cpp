@@ -2,7 +2,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QSet>
+#include <QMap>
+#include <QSignalSpy>
 #include <QTest>
 #include <functional>
 
@@ -27,34 +28,48 @@ std::string NumberedLanguage() {
 
 }  // namespace
 
-// Every menu and entry has an Alt+letter, the menus and File's entries each
-// their own; Alt+F and F10 open the menus from the keyboard.
-TEST_F(WindowTest, MenusHaveMnemonicsAndOpenFromTheKeyboard) {
+// In English and in Italian, every menu of the bar and every entry of every
+// menu has an Alt+letter no other in its menu shares; Alt+F and F10 open the
+// menus from the keyboard, and Alt+letter, letter runs the one entry named.
+TEST_F(WindowTest, EveryMenuHasItsOwnAltLettersInBothLanguages) {
   ShipAll();
-  Start();
-  std::function<void(const QList<QAction*>&, bool)> check = [&](const QList<QAction*>& actions, bool own) {
-    QSet<int> letters;
+  std::function<void(const QList<QAction*>&)> check = [&](const QList<QAction*>& actions) {
+    QMap<int, QString> letters;
     for (const QAction* a : actions) {
       if (a->isSeparator()) continue;
-      const QString text = a->menu() ? a->menu()->title() : a->text();
-      const QKeySequence mnemonic = QKeySequence::mnemonic(text);
-      ASSERT_FALSE(mnemonic.isEmpty()) << text.toStdString();
-      EXPECT_TRUE(!own || !letters.contains(mnemonic[0].key())) << text.toStdString();
-      letters.insert(mnemonic[0].key());
-      if (a->menu()) check(a->menu()->actions(), false);
+      const QKeySequence mnemonic = QKeySequence::mnemonic(a->text());
+      ASSERT_FALSE(mnemonic.isEmpty()) << a->text().toStdString();
+      const int key = mnemonic[0].key();
+      EXPECT_FALSE(letters.contains(key))
+          << a->text().toStdString() << " shares its letter with " << letters[key].toStdString();
+      letters[key] = a->text();
+      if (a->menu()) check(a->menu()->actions());
     }
   };
-  check(window->menuBar()->actions(), true);
-  check(Find<QMenu>("mnufi")->actions(), true);
-  EXPECT_EQ(window->menuBar()->actions()[0]->text(), "&File.....");
-  window->show();
-  window->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-  QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
-  EXPECT_TRUE(Find<QMenu>("mnufi")->isVisible());
-  Find<QMenu>("mnufi")->close();
-  QTest::keyClick(window.get(), Qt::Key_F10);
-  EXPECT_EQ(window->menuBar()->activeAction(), window->menuBar()->actions()[0]);
+  for (const char* language : {"English", "Italiano"}) {
+    SCOPED_TRACE(language);
+    Write("sxconf.cff", std::string("\"Pixmora\",\"1\",\"\",\"\",\"\",\"") + language + "\",0\n");
+    StartScripted();
+    check(window->menuBar()->actions());
+    EXPECT_EQ(window->menuBar()->actions()[0]->text(), "&File.....");
+    OpenImageA(WritePicture(Varied(16, 12), "a.bmp"));
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    EXPECT_EQ(window->menuBar()->activeAction(), window->menuBar()->actions()[0]);
+    QTest::keyClick(window->menuBar(), Qt::Key_Escape);
+    // Freeze high once shared its letter with Fog: the letter only moved to Fog.
+    QMenu* filters = Find<QMenu>("mnuFilters");
+    QAction* freezeHigh = CommandAction("freeze-high");
+    QSignalSpy ran(filters, &QMenu::triggered);
+    QTest::keyClick(window.get(), QKeySequence::mnemonic(filters->title())[0].key(), Qt::AltModifier);
+    ASSERT_TRUE(filters->isVisible());
+    QTest::keyClick(filters, QKeySequence::mnemonic(freezeHigh->text())[0].key());
+    ASSERT_EQ(ran.count(), 1);
+    EXPECT_EQ(ran[0][0].value<QAction*>(), freezeHigh);
+    Settle();
+  }
 }
 
 // Each operation menu holds its catalogue rows in order, with their captions
@@ -117,7 +132,7 @@ TEST_F(WindowTest, ShippedEnglishKeepsTheDesignCaptions) {
 TEST_F(WindowTest, ShippedItalianProvesTheMechanism) {
   ShipAll();
   Write("sxconf.cff", "\"Pixmora\",\"1\",\"\",\"\",\"\",\"Italiano\",0\n");
-  Start();
+  StartScripted();
   EXPECT_EQ(window->Caption("mnuCol(21)"), "Scala di grigi");
   EXPECT_EQ(window->Caption("mnuSFil(5)"), QString::fromUtf8("Oscurit\u00e0 parziale"));
   EXPECT_EQ(window->Caption("mnuFilters"), "Filtri....");
@@ -129,6 +144,11 @@ TEST_F(WindowTest, ShippedItalianProvesTheMechanism) {
   EXPECT_EQ(app::WithoutMnemonic(Find<QMenu>("mnuEdit")->title()), "Modifica");
   EXPECT_EQ(app::WithoutMnemonic(Action("mnuRepeat")->text()), "Ripeti l'ultimo comando");
   EXPECT_EQ(Find<QAbstractButton>("NoticesButton")->accessibleName(), "Avvisi");
+  // History steps read as Italian sentences.
+  Answer(WritePicture(Varied(8, 8), "logo.png"));
+  Action("mnusalvap")->trigger();
+  Settle();
+  EXPECT_EQ(app::WithoutMnemonic(Action("mnuUndo")->text()), "Annulla Apri motivo logo.png");
   EXPECT_EQ(app::WithoutMnemonic(Find<QMenu>("mnuImage")->title()), "Immagine");
   EXPECT_EQ(app::WithoutMnemonic(Action("mnuFlatten")->text()), "Appiattisci sul colore 2");
   EXPECT_EQ(app::WithoutMnemonic(Action("mnuTurnLeft")->text()), QString::fromUtf8("Ruota di 90\u00B0 a sinistra"));

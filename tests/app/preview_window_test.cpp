@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QScreen>
+#include <QTest>
 #include <QToolButton>
 #include <filesystem>
 
@@ -43,6 +44,29 @@ TEST_F(WindowTest, ThePreviewShowsTheLastButtonsPictureAndFollowsIt) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window->findChild<windows::Form2*>("Form2"), nullptr);
   EXPECT_FALSE(std::filesystem::exists(window->Session().folders.temp + "passo$$$.bmp"));
+}
+
+// The preview opens beside the main window where the screen has room, never
+// larger than two thirds of it, and Esc closes it.
+TEST_F(WindowTest, ThePreviewOpensBesideTheWindowAndEscClosesIt) {
+  Start();
+  window->show();
+  const QRect room = window->screen()->availableGeometry();
+  window->setMinimumSize(100, 100);
+  window->setGeometry(room.x() + 10, room.y() + 10, room.width() / 4, room.height() / 2);
+  ASSERT_TRUE(window->ShowPicture(pixmora::Slot::ImageA, WritePicture(Varied(3000, 2000), "a.bmp")));
+  window->Controls().Image5[0]->click();
+  auto* preview = window->findChild<windows::Form2*>("Form2");
+  ASSERT_NE(preview, nullptr);
+  const QRect placed = preview->frameGeometry();
+  EXPECT_GE(placed.left(), window->frameGeometry().right()) << "beside, not over, the main window";
+  EXPECT_TRUE(room.contains(placed));
+  EXPECT_LE(placed.width(), room.width() * 2 / 3 + 4);
+  EXPECT_LE(placed.height(), room.height() * 2 / 3 + 4);
+  preview->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(preview));
+  QTest::keyClick(preview->View(), Qt::Key_Escape);
+  EXPECT_FALSE(preview->isVisible());
 }
 
 TEST_F(WindowTest, PreviewOfTheResultBeforeAnyCommandSaysThereIsNone) {

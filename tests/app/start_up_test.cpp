@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <filesystem>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
 
@@ -41,6 +42,20 @@ TEST_F(WindowTest, FitsALaptopScreenAndTheSidePanelScrolls) {
   EXPECT_TRUE(panel->viewport()->rect().contains(pattern)) << "the pattern's preview can be reached";
 }
 
+// At a first start the window takes the design's 1067 x 760, frame included,
+// where the screen's available area holds it, else that area; all of its
+// frame on the screen (run on screens of 800 x 600, 1280 x 720, 1366 x 768).
+TEST_F(WindowTest, AtAFirstStartTheFrameFitsTheScreen) {
+  Start();
+  window->move(40, 60);
+  window->show();
+  QCoreApplication::processEvents();
+  const QRect room = window->screen()->availableGeometry();
+  const QRect frame = window->frameGeometry();
+  EXPECT_TRUE(room.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+  EXPECT_EQ(frame.size(), QSize(1067, 760).boundedTo(room.size()));
+}
+
 TEST_F(WindowTest, ProgressBarSitsInTheFirstPanelAtZero) {
   Start();
   const app::Form1Controls& c = window->Controls();
@@ -75,6 +90,24 @@ TEST_F(WindowTest, MissingStartPatternSaysNoPreview) {
   EXPECT_TRUE(ShowsText(window->Controls().picture1, kNoPreview));
   EXPECT_FALSE(window->Session().PatPic.GetPicture()) << "the pattern loses its built-in picture";
   EXPECT_FALSE(ShowsText(window->Controls().Picture4, kNoPreview));
+}
+
+// "No Preview Available" stands out from the white previews and the black
+// shape preview alike, whatever the scheme's text colour.
+TEST_F(WindowTest, NoPreviewAvailableReadsOnEveryBackColour) {
+  Start();
+  window->show();
+  for (const Slot slot : {Slot::ImageA, Slot::Shape}) ASSERT_TRUE(window->ShowPicture(slot, root + "missing.bmp"));
+  for (app::PreviewBox* box : {window->Controls().Image2, window->Controls().Picture4}) {
+    ASSERT_TRUE(ShowsText(box, kNoPreview));
+    const QImage shot = box->grab(box->contentsRect()).toImage();
+    const double back = box->palette().color(QPalette::Window).lightnessF();
+    double contrast = 0;
+    for (int y = 0; y < shot.height(); ++y)
+      for (int x = 0; x < shot.width(); ++x)
+        contrast = std::max(contrast, std::abs(shot.pixelColor(x, y).lightnessF() - back));
+    EXPECT_GT(contrast, 0.7) << box->objectName().toStdString();
+  }
 }
 
 TEST_F(WindowTest, MissingDataFolderKeepsTheDesignAndSaysSo) {

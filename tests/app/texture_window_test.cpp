@@ -46,12 +46,16 @@ class TextureWindowTest : public WindowTest {
   }
   std::unique_ptr<windows::Form3> OpenForm() {
     auto form = std::make_unique<windows::Form3>(window->Session(), window.get());
-    form->critical = [this](QWidget*, const QString& text) { notices.push_back(text); };
+    form->critical = [this](QWidget*, const QString& text, const QString& rule) {
+      notices.push_back(text);
+      rules.push_back(rule);
+    };
     form->findChild<QRadioButton*>("Option1(1)")->click();
     return form;
   }
   std::string userFolder;
   std::vector<QString> notices;
+  std::vector<QString> rules;
 };
 
 }  // namespace
@@ -66,8 +70,10 @@ TEST_F(TextureWindowTest, ListsTheLibraryAndChecksNamesByTheLastNumber) {
   EXPECT_EQ(form->Library(1).names[1], "001 Wood.bmp");
   EXPECT_EQ(form->findChild<QLabel*>("Label1(1)")->text(), "12");
 
+  EXPECT_EQ(form->findChild<QLineEdit*>("Text1")->placeholderText(), "013 Name") << "the next free number";
   EXPECT_TRUE(Refused(*form, "012 Other"));
   EXPECT_EQ(notices.back(), "Name Texture not Valid!");
+  EXPECT_TRUE(rules.back().contains("\"013 My flame\"")) << rules.back().toStdString();
   EXPECT_TRUE(Refused(*form, "005 X"));
   EXPECT_TRUE(Refused(*form, "abc"));
   EXPECT_TRUE(Refused(*form, "0013 X"));
@@ -104,6 +110,17 @@ TEST_F(TextureWindowTest, TheMenuOpensTheWindowAndAnEmptyLibraryTakesTheFirstTex
   EXPECT_TRUE(seen);
   EXPECT_EQ(ReadFacts(data + "texture/001 First.bmp").width, 256u);
   EXPECT_FALSE(window->ResultUnsaved()) << "quitting need not ask for a result kept as a texture";
+}
+
+// Once 999 is taken the name field says so, and only a listed name is taken.
+TEST_F(TextureWindowTest, ALibraryUpTo999SaysNoNumberIsLeft) {
+  StartWithLibrary();
+  WritePicture(Flat(8, 8, 0), "VARDELO24/texture utente/999 Last.bmp");
+  auto form = OpenForm();
+  EXPECT_EQ(form->findChild<QLineEdit*>("Text1")->placeholderText(), "All 999 numbers are taken");
+  EXPECT_TRUE(Refused(*form, "999 Other"));
+  EXPECT_TRUE(rules.back().startsWith("All 999 numbers of this library are taken"));
+  EXPECT_FALSE(Refused(*form, "999 Last"));
 }
 
 // A texture ending in ".BMP" (copied from another system) is listed, and

@@ -1,12 +1,15 @@
 #include "tests/app/window_fixture.h"
 
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -128,6 +131,19 @@ void WindowTest::Settle() {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
   ASSERT_FALSE(window->Busy()) << "the job did not end";
   QCoreApplication::processEvents();
+}
+
+void WindowTest::LookAtDialog(const QString& entry, const std::function<void(QWidget&)>& look) {
+  bool looked = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    look(*dialog);
+    looked = true;
+    dialog->reject();
+  });
+  Action(entry)->trigger();
+  EXPECT_TRUE(looked) << entry.toStdString() << " opened no dialog";
 }
 
 void WindowTest::WaitUntilEnabled(const QWidget& w) {

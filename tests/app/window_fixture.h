@@ -56,6 +56,9 @@ class WindowTest : public ::testing::Test {
   // Waits until no job runs (an open or a save started), as a user waits
   // for the busy label to go, and lets the notices it left arrive.
   void Settle();
+  // Triggers the entry that opens a modal dialog, hands the dialog to look
+  // at, then cancels it.
+  void LookAtDialog(const QString& entry, const std::function<void(QWidget&)>& look);
   // Waits until a window that disables itself while it writes (the texture
   // window) is enabled again.
   void WaitUntilEnabled(const QWidget& w);

@@ -64,6 +64,7 @@ offers "the slider after the colon" "-1" "apply a.jpg out.png rotate:-1" apply a
 offers "the Image menu's steps" $'flip=horizontal\nflip=vertical' "apply a.jpg out.png flip" apply a.jpg out.png flip
 offers "a step after its '='" $'left\nright' "apply a.jpg out.png turn=" apply a.jpg out.png turn = ""
 offers "the selection's words after the '='" "ellipse:" "apply a.jpg out.png select=e" apply a.jpg out.png select = e
+offers "the back colour's word" "back-colour=" "apply a.jpg out.png back" apply a.jpg out.png back
 offers "the folder form's commands" 'Add\ hor.\ blinds' \
   'apply --out-dir d a.jpg -- Add\ h' apply --out-dir d a.jpg -- 'Add\ h'
 offers "the folder form's options" $'--\n--format\n--out-dir\n--overwrite\n--recipe' \

@@ -21,6 +21,7 @@ for f in sxconf.cff supporto/xxx.bmp supporto/albero.bmp supporto/English.tra su
 done
 [ -d "$prefix/share/pixmora/VARDELO24/texture utente" ] || fail "missing the user texture folder"
 expect_file share/pixmora/samples/landscape.jpg
+expect_file share/pixmora/samples/valley.jpg
 expect_file "share/applications/$id.desktop"
 expect_file "share/metainfo/$id.metainfo.xml"
 expect_file "share/icons/hicolor/scalable/apps/$id.svg"

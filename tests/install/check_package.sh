@@ -53,7 +53,7 @@ in_root -s pixmora | grep -q "^Status: install ok installed" || fail "not instal
 listed="$(in_root -L pixmora)"
 for path in /usr/bin/pixmora /usr/bin/pixmora-cli /usr/libexec/pixmora/pixmora-decode \
   /usr/share/pixmora/VARDELO24/sxconf.cff /usr/share/pixmora/VARDELO24/supporto/English.tra \
-  /usr/share/pixmora/samples/landscape.jpg \
+  /usr/share/pixmora/samples/landscape.jpg /usr/share/pixmora/samples/valley.jpg \
   /usr/share/applications/org.pixmora.Pixmora.desktop \
   /usr/share/metainfo/org.pixmora.Pixmora.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/org.pixmora.Pixmora.svg \

@@ -22,6 +22,7 @@ void Change(Workspace& ws, Input input) {
                          return x < 15 ? 0u : PackRGB(255, 255, 255);
                        })); break;
     case Input::Random: ws.m.random.Skip(1000); break;
+    case Input::BackColour: ws.SetHiddenBackColour(PackRGB(90, 200, 30)); break;
   }
 }
 
@@ -57,6 +58,7 @@ TEST(CommandInputs, EveryRowDeclaresExactlyWhatItsCommandReads) {
     const Picture plain = Result(entry, [](Workspace&) {});
     std::vector<InputInfo> inputs(AllInputs().begin(), AllInputs().end());
     inputs.push_back({Input::Random, "the random source", ""});
+    inputs.push_back({Input::BackColour, "the back colour", ""});
     for (const InputInfo& info : inputs) {
       const Picture changed = Result(entry, [&](Workspace& ws) { Change(ws, info.input); });
       EXPECT_EQ(Same(plain, changed), !Has(entry.reads, info.input))

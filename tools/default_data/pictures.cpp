@@ -10,6 +10,8 @@ constexpr double kPi = 3.14159265358979323846;
 
 Rgb SkyAt(double v) { return Mix({70, 120, 200}, {235, 200, 160}, std::pow(v, 1.6)); }
 
+}  // namespace
+
 void PaintTreeAt(PixelBuffer& p, double baseX, double baseY, double height, uint32_t seed) {
   const double trunkW = height * 0.06;
   for (int x = static_cast<int>(baseX - trunkW); x <= static_cast<int>(baseX + trunkW); ++x)
@@ -24,8 +26,6 @@ void PaintTreeAt(PixelBuffer& p, double baseX, double baseY, double height, uint
     FillDisc(p, cx, cy, height * (0.08 + 0.06 * shade), Mix({25, 85, 30}, {95, 160, 60}, shade));
   }
 }
-
-}  // namespace
 
 Canvas PaintLandscape(int w, int h, uint32_t seed) {
   Canvas c = NewCanvas(w, h, 0);

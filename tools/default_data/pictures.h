@@ -10,5 +10,7 @@ Canvas PaintLandscape(int width, int height, uint32_t seed);
 Canvas PaintPattern();
 // The start shape: a tree on black, black being transparent for shapes (506 x 506).
 Canvas PaintTree(int size, uint32_t seed);
+// A round-crowned tree standing at baseX, baseY, painted over p.
+void PaintTreeAt(PixelBuffer& p, double baseX, double baseY, double height, uint32_t seed);
 
 }  // namespace pixmora::data
