@@ -45,13 +45,14 @@ TEST_F(FileJobsTest, AnOpenThatHangsIsBusyThenEndedByEsc) {
   EXPECT_TRUE(c.Label1->isVisible());
   EXPECT_TRUE(c.cancelButton->isVisible());
   EXPECT_EQ(c.ProgressBar3->maximum(), 0) << "a busy bar: no progress is known";
-  while (!std::filesystem::exists(pid)) QTest::qWait(10);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !ReadText(pid).empty(); }, 10000)) << "the decoder runs";
   QTest::keyClick(window.get(), Qt::Key_Escape);
   Settle();
   unsetenv("PIXMORA_DECODE");
   EXPECT_EQ(window->Session().Pic1.Width(), 64);
   EXPECT_TRUE(Notice().contains("cancelled")) << Notice().toStdString();
-  EXPECT_NE(kill(std::stoi(ReadText(pid)), 0), 0) << "the decoder was killed";
+  const pid_t decoder = std::stoi(ReadText(pid));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return kill(decoder, 0) != 0; }, 5000)) << "the decoder was killed";
   EXPECT_FALSE(c.cancelButton->isVisible());
   EXPECT_EQ(c.ProgressBar3->maximum(), 1);
   EXPECT_TRUE(CommandAction("grayscale")->isEnabled());
