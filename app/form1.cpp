@@ -206,11 +206,11 @@ void Form1::PutPicture(Slot slot, const Picture& picture) {
 
 // While the user looks at a new image A or a result, the next command's
 // memory is made ready on a thread of its own: the planes take image A's
-// size (their memory is cleared, on a large picture too long for the
-// window's thread) and are faulted in, and so is a result's picture; a
-// command on a large picture would otherwise spend a third of its time in
-// fresh memory. These run one after the other, only they and the jobs touch
-// the planes, and a job waits for them (StartJob).
+// size and give back the memory they held (made again only for a command
+// that reads them), and a result's picture is faulted in; a command on a
+// large picture would otherwise spend a third of its time in fresh memory.
+// These run one after the other, only they and the jobs touch the planes,
+// and a job waits for them (StartJob).
 void Form1::PrepareForCommands(bool newImageA) {
   ChannelPlanes* planes = newImageA ? &ws_.m.planes : nullptr;
   const int width = ws_.Pic1.Width(), height = ws_.Pic1.Height();
@@ -218,15 +218,10 @@ void Form1::PrepareForCommands(bool newImageA) {
   warming_ = std::async(std::launch::async, [previous = warming_, planes, width, height, resultBytes] {
                if (previous.valid()) previous.wait();
                try {
-                 if (planes) {
-                   planes->Resize(width, height);
-                   const auto [cells, bytes] = planes->Memory();
-                   PrefaultLarge(cells, bytes);
-                 }
+                 if (planes) planes->Resize(width, height);
                  WarmLargeArrays(resultBytes);
                } catch (const std::bad_alloc&) {
-                 // Left to the job, which sizes the planes itself and says
-                 // so when the memory is still missing.
+                 // Left to the job, which says so when the memory is still missing.
                }
              }).share();
 }

@@ -6,7 +6,8 @@
 // the first time after the picture was opened and once more, each after the
 // pause a user takes to look at a result (in which the window finishes what
 // it does in the background: ps.bmp, the history). Prints the times and the
-// peak memory of the window.
+// peak memory of the window. With --once, only image A is opened and each
+// command runs once: the memory a user's first command on a picture needs.
 #include <sys/resource.h>
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "app/form1.h"
 #include "app/open_commands.h"
@@ -58,8 +60,10 @@ void Pause() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const bool once = argc > 1 && std::strcmp(argv[1], "--once") == 0;
+  if (once) --argc, ++argv;
   if (argc < 2 || argc > 3) {
-    std::fprintf(stderr, "usage: pixmora-bench-window PICTURE [FILTER]\n");
+    std::fprintf(stderr, "usage: pixmora-bench-window [--once] PICTURE [FILTER]\n");
     return 2;
   }
   const QString filter = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
@@ -74,22 +78,31 @@ int main(int argc, char** argv) {
   window.Form_Load();
   window.showMaximized();
   const QString picture = QString::fromLocal8Bit(argv[1]);
-  for (const Slot slot : {Slot::ImageA, Slot::ImageB})
+  for (const Slot slot : {Slot::ImageA, Slot::ImageB}) {
+    if (once && slot == Slot::ImageB) break;
     std::printf("open as image %c: %.0f ms\n", slot == Slot::ImageA ? 'A' : 'B',
                 UntilShown(window, [&] { app::OpenPictureFile(window, slot, picture); }));
+  }
   std::printf("%-28s %9s %9s\n", "click to shown (ms)", "first", "again");
   for (const CatalogueEntry& e : Catalogue()) {
     if (e.IsSeparator() || !QString(e.caption).contains(filter, Qt::CaseInsensitive)) continue;
     const auto run = [&] { window.RunOperation(e.menu, e.index); };
     // The first run after opening: image A's picture again, as a new one.
-    window.PutPicture(Slot::ImageA, window.Session().Pic1.GetPicture());
+    if (!once) window.PutPicture(Slot::ImageA, window.Session().Pic1.GetPicture());
     Pause();
     const double first = UntilShown(window, run);
     Pause();
+    if (once) {
+      std::printf("%-28s %9.0f\n", e.caption, first);
+      continue;
+    }
     std::printf("%-28s %9.0f %9.0f\n", e.caption, first, UntilShown(window, run));
   }
   // The decoder process stays, ready for the next file: its memory is its
   // own (scripts/bench-memory measures it).
-  std::printf("peak memory: window %ld MiB\n", PeakMiB());
+  const double pixels = double(window.Session().Pic1.Width()) * window.Session().Pic1.Height();
+  std::printf("peak memory: window %ld MiB, %.1f bytes a pixel of image A (target with the "
+              "decoder, one per-pixel command, --once: <= 20)\n",
+              PeakMiB(), pixels > 0 ? PeakMiB() * 1048576.0 / pixels : 0.0);
   return 0;
 }

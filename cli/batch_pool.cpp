@@ -128,10 +128,11 @@ void ShowProgress(size_t done, size_t total, size_t failed) {
 }
 
 // How many pictures run at once: the cores, but no more than the memory
-// available holds pictures of 24 megapixels.
+// available holds pictures of 24 megapixels with their planes.
 size_t Parallelism(size_t pictures) {
   const size_t cores = std::max(1u, std::thread::hardware_concurrency());
-  const auto byMemory = static_cast<size_t>(AvailableMemory() / (24'000'000 * kBytesPerPixel));
+  const auto byMemory = static_cast<size_t>(AvailableMemory() /
+                                            (24'000'000 * (kBytesPerPixel + kPlaneBytesPerPixel)));
   return std::max<size_t>(1, std::min({cores, byMemory, pictures}));
 }
 

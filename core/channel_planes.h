@@ -1,17 +1,27 @@
 // The three channel planes PlaneR, PlaneG, PlaneB: 32-bit signed values indexed
-// (x, y), stored column by column like the surfaces.
+// (x, y), stored column by column like the surfaces. Their memory (12 bytes a
+// pixel, three times a picture's) is made when a cell is first read or
+// written, so that commands that read a picture's own pixels never need it.
 #pragma once
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
-#include <utility>
 
 #include "core/large_array.h"
 #include "core/picture.h"
 
 namespace pixmora {
+
+// What a pass did to the cells of a pending load without making them: each
+// of the columns 0 .. columns - 1, once split, went through treat(R, G, B,
+// rows) on its rows 0 .. rows - 1, each cell on its own.
+struct CellTreatment {
+  std::function<void(int32_t*, int32_t*, int32_t*, int)> treat;
+  int columns = 0, rows = 0;
+};
 
 class ChannelPlanes {
  public:
@@ -35,11 +45,10 @@ class ChannelPlanes {
   // then reads the cell from its source).
   Channels Peek(int x, int y) const;
 
-  // Discards the contents; every element becomes 0. Throws std::bad_alloc,
-  // leaving the planes empty, when their memory cannot be had.
+  // Discards the contents and gives their memory back; every element becomes
+  // 0. The memory is made again when a cell is first read or written, which
+  // throws std::bad_alloc when it cannot be had.
   void Resize(int width, int height);
-  // The memory the planes hold, for PrefaultLarge.
-  std::pair<void*, size_t> Memory() const;
 
   // Every cell takes the red, green and blue of the source pixel at its place
   // (a picture of the planes' size), but only when the planes are next read
@@ -47,15 +56,21 @@ class ChannelPlanes {
   // takes the load over (TakeDeferredLoad). A pass that treats one column at
   // a time then finds each column in the cache instead of crossing memory
   // once more for it.
-  void DeferLoad(Picture source, int threads);
+  // With a treatment, the cells are then those the treatment leaves.
+  void DeferLoad(Picture source, int threads, CellTreatment treated = {});
   // Whether a deferred load is pending: every cell then holds a channel value
   // (0..255) of its source picture.
   bool LoadPending() const { return deferred_.load(std::memory_order_acquire); }
   // The picture of a pending load, left pending; null when none is.
   Picture PendingSource() const;
   // The picture of a deferred load, which the caller now owes the planes
-  // column by column (LoadColumn); null when none is pending.
+  // column by column (LoadColumn); null when none is pending (a load with a
+  // treatment is settled here instead).
   Picture TakeDeferredLoad();
+  // The picture of a deferred load without a treatment, taken for a pass
+  // that reads it instead of the planes and gives it back with DeferLoad;
+  // the planes' memory is not made for it. Null when there is none.
+  Picture SetAsideLoad();
   // Splits column x of source (a picture of the planes' size) into the
   // planes: all of it, or the rows y0 .. y1 - 1.
   void LoadColumn(const PixelBuffer& source, int x) { LoadRows(source, x, 0, height_); }
@@ -63,10 +78,13 @@ class ChannelPlanes {
 
  private:
   void Settle() const {
-    if (deferred_.load(std::memory_order_acquire)) [[unlikely]]
+    if (!ready_.load(std::memory_order_acquire)) [[unlikely]]
       SettleDeferredLoad();
   }
   void SettleDeferredLoad() const;
+  void SettleLocked() const;  // under settling_
+  // Makes the cells' memory if it is not made yet; under settling_.
+  void MakeCells() const;
 
   int width_ = 0;
   int height_ = 0;
@@ -74,12 +92,15 @@ class ChannelPlanes {
   // the one before: a store to one plane and a load from another at the same
   // index then never look alike to the processor's memory ordering checks,
   // which compare only the low 12 address bits (and would stall the load).
-  LargeArray<int32_t> cells_;
-  int32_t *r_ = nullptr, *g_ = nullptr, *b_ = nullptr;
+  mutable LargeArray<int32_t> cells_;
+  mutable int32_t *r_ = nullptr, *g_ = nullptr, *b_ = nullptr;
   // A pending load; the planes' contents are its source's until it is settled.
   mutable std::atomic<bool> deferred_{false};
+  // The cells are made and no load is pending: a read or write goes straight on.
+  mutable std::atomic<bool> ready_{true};
   mutable std::mutex settling_;
   mutable Picture source_;
+  mutable CellTreatment treated_;
   int threads_ = 1;
 };
 

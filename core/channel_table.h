@@ -41,7 +41,7 @@ class ChannelTable {
 template <class Rule>
 void RunChannelRule(Module1& m, const CallContext& call, PictureSurface& target, Rule rule) {
   const ChannelTable<Rule> table(rule);
-  RunCellColumns(m, call, target, [&table](int32_t* R, int32_t* G, int32_t* B, int rows) {
+  RunCellColumns(m, call, target, [table](int32_t* R, int32_t* G, int32_t* B, int rows) {
     if (HoldsChannelValues(R, G, B, rows)) {
       for (int32_t* column : {R, G, B}) table.OfColumn(column, rows);
       return;

@@ -3,6 +3,8 @@
 // to bottom, then that column is written into the target. Columns outer and
 // rows inner, as in every operation.
 #pragma once
+#include <vector>
+
 #include "core/operation_frame.h"
 
 namespace pixmora {
@@ -62,10 +64,28 @@ void RunColumnPass(Module1& m, const CallContext& call, PictureSurface& target, 
 
 // The same for passes whose columns touch only their own cells, as
 // treat(R, G, B, rows) on the column's cells of the three planes; the
-// columns are shared out among the threads.
+// columns are shared out among the threads. Planes still waiting for a
+// picture stay waiting, as under RunPerPixel: each column is split into
+// cells of the pass's own, and the planes' memory is not made; treat, which
+// goes over their cells again if they are ever read, holds copies of what it
+// uses.
 template <class TreatCells>
 void RunCellColumns(Module1& m, const CallContext& call, PictureSurface& target, TreatCells treat) {
   ChannelPlanes& p = m.planes;
+  if (const Picture source = p.SetAsideLoad()) {
+    const PendingAgain pending(p, source, call.threads, target, treat);
+    const int h = p.Height();
+    return ForEachColumnRun(m, call, target, ColumnOrder::Independent, [&](int, int) {
+      return [&treat, &picture = *source, h, cells = std::vector<int32_t>(3 * size_t(h))](
+                 int x, ColorRef* out, int rows) mutable {
+        if (rows == 0) return;
+        int32_t *R = cells.data(), *G = R + h, *B = G + h;
+        SplitColumn(picture.Column(x), R, G, B, rows);
+        treat(R, G, B, rows);
+        ComposeColumn(R, G, B, out, rows);
+      };
+    });
+  }
   RunColumnPass(
       m, call, target,
       [&p, &treat](int x, int rows) {

@@ -4,6 +4,7 @@
 #pragma once
 #include <algorithm>
 #include <cstring>
+#include <functional>
 
 #include "core/call_context.h"
 #include "core/colour_ref.h"
@@ -170,6 +171,24 @@ void PixelColumnFromPicture(Kernel& kernel, const ColorRef* __restrict in, Color
   }
 }
 
+// A load set aside for a pass that reads the picture instead of the planes
+// goes back to them however the pass ends, with what the pass did to the
+// cells it covers (the columns and rows both the target and the planes have).
+struct PendingAgain {
+  ChannelPlanes& planes;
+  const Picture& source;
+  int threads;
+  CellTreatment treated;
+  PendingAgain(ChannelPlanes& p, const Picture& s, int t, const PictureSurface& target,
+               std::function<void(int32_t*, int32_t*, int32_t*, int)> treat)
+      : planes(p), source(s), threads(t),
+        treated{std::move(treat), std::clamp(target.Width(), 0, p.Width()),
+                std::clamp(target.Height(), 0, p.Height())} {}
+  PendingAgain(const PendingAgain&) = delete;
+  PendingAgain& operator=(const PendingAgain&) = delete;
+  ~PendingAgain() { planes.DeferLoad(source, threads, std::move(treated)); }
+};
+
 // The frame's loop for a per-pixel kernel: cells(x, out, rows) treats the
 // pixels the planes cover, the kernel's Outside the rest.
 template <class Kernel, class Cells>
@@ -200,28 +219,27 @@ void RunPixelColumns(Module1& m, const CallContext& call, PictureSurface& target
 // A kernel whose Pixel reads and writes nothing but its arguments (no value
 // carried from pixel to pixel) says so with
 //   static constexpr bool kIndependentPixels = true;
-// and its columns are then shared out among the threads. One that never
-// changes its plane values says so with
-//   static constexpr bool kLeavesPlanes = true;
-// and planes still waiting for a picture then stay waiting: the kernel reads
-// the picture's channels, and no column is split into the planes.
+// and its columns are then shared out among the threads.
+// Planes still waiting for a picture stay waiting under an independent
+// kernel: it reads the picture's channels, the planes' memory is not made,
+// and the kernel goes over their cells only if they are ever read (every
+// command loads them afresh, so they rarely are).
 template <class Kernel>
 void RunPerPixel(Module1& m, const CallContext& call, PictureSurface& target, Kernel& kernel) {
   ChannelPlanes& planes = m.planes;
-  if constexpr (requires { requires Kernel::kLeavesPlanes; }) {
-    if (Picture source = planes.TakeDeferredLoad()) {
-      struct StillPending {  // the load goes back however the pass ends
-        ChannelPlanes& planes;
-        Picture& source;
-        int threads;
-        ~StillPending() { planes.DeferLoad(std::move(source), threads); }
-      } pending{planes, source, call.threads};
-      const PixelBuffer& picture = *source;
-      return RunPixelColumns(m, call, target, kernel,
-                             [&kernel, &picture](int x, ColorRef* out, int rows) {
-                               PixelColumnFromPicture(kernel, picture.Column(x), out, rows);
-                             });
-    }
+  constexpr bool independent = requires { requires Kernel::kIndependentPixels; };
+  if (const Picture source = independent ? planes.SetAsideLoad() : nullptr) {
+    const PendingAgain pending(planes, source, call.threads, target,
+                               [kernel](int32_t* R, int32_t* G, int32_t* B, int rows) mutable {
+                                 for (int y = 0; y < rows; ++y) {
+                                   ColorRef c;
+                                   kernel.Pixel(R[y], G[y], B[y], c);
+                                 }
+                               });
+    return RunPixelColumns(m, call, target, kernel,
+                           [&kernel, &picture = *source](int x, ColorRef* out, int rows) {
+                             PixelColumnFromPicture(kernel, picture.Column(x), out, rows);
+                           });
   }
   RunPixelColumns(m, call, target, kernel, [&kernel, &planes](int x, ColorRef* out, int rows) {
     const size_t base = planes.Index(x, 0);

@@ -10,9 +10,13 @@
 namespace pixmora {
 
 inline constexpr int kMaxSide = 32767;
-// Bytes a pixel costs while a command runs: the planes (12), image A, the
-// result and its snapshot (4 each), and a little for the rest.
-inline constexpr int64_t kBytesPerPixel = 25;
+// Bytes a pixel costs while a per-pixel command runs: image A, the result,
+// its snapshot and the decoder's copy while it hands a picture over (4
+// each). A picture is accepted when these fit; a command that reads the
+// channel planes makes them when it runs (kPlaneBytesPerPixel more), and
+// says so when that memory cannot be had.
+inline constexpr int64_t kBytesPerPixel = 16;
+inline constexpr int64_t kPlaneBytesPerPixel = 12;
 
 // Bytes this process can still use: what the system has available, within
 // the process's own address-space limit.

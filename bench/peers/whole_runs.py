@@ -2,7 +2,11 @@
 to the files written, as a user runs them. Each run is timed from the start of
 its command to the end, several times (the median is shown), with the peak
 memory of its whole process tree (sampled every few milliseconds) and the size
-of what it wrote. Called by scripts/bench-peers."""
+of what it wrote. The tools take turns, run after run, so that a change in the
+machine's load falls on all of them alike. JPEG-to-JPEG runs are also set
+against libjpeg-turbo's own decoding and encoding of the same files (fast DCT,
+quality 75, as many at once as there are cores), the speed of the codec
+itself. Called by scripts/bench-peers."""
 import glob, os, shutil, statistics, subprocess, sys, time
 
 BUILD, PHOTOS, WORK, VIPS_RUN = (os.path.abspath(p) for p in sys.argv[1:5])
@@ -77,12 +81,17 @@ def commands(run, out):
     # GraphicsMagick puts the name as given under its output folder: it runs
     # in the pictures' folder on their bare names.
     names = [os.path.basename(i) for i in inputs]
-    return inputs, os.path.dirname(inputs[0]), [
+    tools = [
         ("ours", [os.path.join(BUILD, "pixmora-cli"), "apply", "--out-dir", out, "--format", ext, *inputs, "--", *ours], env),
         ("vips", vips, dict(os.environ, VIPS_CONCURRENCY="1")),
         ("gm", ["gm", "mogrify", "-output-directory", out, "-format", ext, "-quality", "75", *gm, *names], None),
         ("im", ["mogrify-im6.q16", "-path", out, "-format", ext, "-quality", "75", *im, *names], None),
     ]
+    if pattern.endswith(".jpg") and ext == "jpg":
+        codec = ["sh", "-c", f"printf '%s\\n' {script} | xargs -P{CORES} -I{{}} sh -c "
+                 f"'djpeg -dct fast \"$1\" | cjpeg -quality 75 >\"{out}/$(basename \"$1\")\"' _ {{}}"]
+        tools.append(("libjpeg-turbo", codec, None))
+    return inputs, os.path.dirname(inputs[0]), tools
 
 
 def pixels(inputs):
@@ -107,29 +116,39 @@ def main():
     os.makedirs(os.path.join(WORK, "data", "VARDELO24"), exist_ok=True)
     print("| run | tool | seconds (median) | pictures/s | peak memory | bytes a pixel | output |")
     print("|---|---|---|---|---|---|---|")
+    targets = []
     for run in RUNS:
         out = os.path.join(WORK, "out")
         inputs, folder, tools = commands(run, out)
         # Bytes a pixel: the peak over the pixels of as many of the largest
         # pictures as run at once.
         at_once = sum(sorted((pixels([i]) for i in inputs), reverse=True)[:CORES])
-        for tool, command, env in tools:
-            times, peaks, size = [], [], 0
-            for _ in range(REPEATS):
+        times = {tool: [] for tool, _, _ in tools}
+        peaks = {tool: 0 for tool, _, _ in tools}
+        sizes = {}
+        for _ in range(REPEATS):
+            for tool, command, env in tools:
                 # A run of over 20 s is timed once: its noise is small beside it.
-                if times and times[0] > 20:
-                    break
+                if times[tool] and times[tool][0] > 20:
+                    continue
                 shutil.rmtree(out, ignore_errors=True)
                 os.makedirs(out)
                 seconds, peak = timed(command, env, folder)
-                times.append(seconds)
-                peaks.append(peak)
-                size = sum(os.path.getsize(p) for p in glob.glob(os.path.join(out, "*")))
-            median = statistics.median(times)
-            peak = max(peaks)
+                times[tool].append(seconds)
+                peaks[tool] = max(peaks[tool], peak)
+                sizes[tool] = sum(os.path.getsize(p) for p in glob.glob(os.path.join(out, "*")))
+        medians = {tool: statistics.median(t) for tool, t in times.items()}
+        for tool, median in medians.items():
             print(f"| {run[0]} | {tool} | {median:.2f} | {len(inputs) / median:.2f} | "
-                  f"{peak / 2**20:.0f} MiB | {peak / at_once:.1f} | {size / 2**20:.1f} MiB |",
-                  flush=True)
+                  f"{peaks[tool] / 2**20:.0f} MiB | {peaks[tool] / at_once:.1f} | "
+                  f"{sizes[tool] / 2**20:.1f} MiB |", flush=True)
+        for peer, target in (("libjpeg-turbo", 1.10), ("vips", 1.0)):
+            if peer in medians:
+                ratio = medians["ours"] / medians[peer]
+                targets.append(f"{run[0]}: ours / {peer} {ratio:.2f} (target < {target:.2f}: "
+                               f"{'met' if ratio < target else 'not met'})")
+    print()
+    print("\n".join(targets))
 
 
 main()

@@ -55,7 +55,6 @@ struct BrightnessKernel : NothingOutside {
 template <class Pick>
 struct ComposeKernel : NothingOutside {
   static constexpr bool kIndependentPixels = true;
-  static constexpr bool kLeavesPlanes = true;
   Pick pick;
   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
     const Channels c = pick(R, G, B);
@@ -72,7 +71,6 @@ void RunCompose(Module1& m, const CallContext& call, PictureSurface& target, Pic
 // A mode outside the listed ones writes no pixel, but the frame still runs.
 struct NoWriteKernel : NothingOutside {
   static constexpr bool kIndependentPixels = true;
-  static constexpr bool kLeavesPlanes = true;
   bool Pixel(int32_t&, int32_t&, int32_t&, ColorRef&) { return false; }
 };
 

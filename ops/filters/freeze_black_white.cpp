@@ -79,7 +79,6 @@ constexpr ColorRef kWhite = PackRGB(255, 255, 255);
 // The colour is written as it is, without composition.
 struct BlackAndWhiteKernel {
   static constexpr bool kIndependentPixels = true;
-  static constexpr bool kLeavesPlanes = true;
   int32_t t;
   bool Pixel(int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
     out = R < t && G < t && B < t ? kBlack : kWhite;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "core/column_pass.h"
@@ -13,40 +14,43 @@ namespace pixmora {
 
 namespace {
 
-// The draws of a routine that makes a known number of them from a copy of
-// the source, made ahead in large blocks (on the source's vector lanes) but
-// never beyond that number, so the copy ends exactly where the routine's own
-// draws would leave the source.
+// The draws of a routine that takes them `each` at a time, a known number of
+// times, from a copy of the source: made ahead a few takes at once (on the
+// source's vector lanes) into a block small enough to stay in the cache and
+// allocated once, but never beyond the takes, so the copy ends exactly where
+// the routine's own draws would leave the source.
 class DrawAhead {
  public:
-  DrawAhead(const RandomSource& random, uint64_t total) : random_(random), left_(total) {}
-  const RandomSource& Source() const { return random_; }
+  DrawAhead(const RandomSource& random, size_t each, uint64_t takes)
+      : random_(random),
+        each_(each),
+        left_(takes),
+        perBlock_((kBlockDraws + each) / std::max<size_t>(each, 1)),
+        block_(std::make_unique_for_overwrite<float[]>(perBlock_ * each)) {}
 
-  // The next n draws (n at most kBlock), valid until the next call.
-  const float* Take(size_t n) {
-    if (end_ - next_ < n) Refill();
-    const float* taken = buffer_.data() + next_;
-    next_ += n;
-    return taken;
+  // The next `each` draws, valid until the next call.
+  const float* Take() {
+    if (next_ == end_) Refill();
+    return block_.get() + each_ * next_++;
   }
 
-  static constexpr size_t kBlock = size_t{1} << 18;
-
  private:
+  // Long enough for the source's lanes to pay (a block holds at least this
+  // many draws), short enough to stay in the processor's second-level cache.
+  static constexpr size_t kBlockDraws = size_t{1} << 17;
+
   void Refill() {
-    const size_t kept = end_ - next_;
-    std::copy(buffer_.begin() + static_cast<ptrdiff_t>(next_),
-              buffer_.begin() + static_cast<ptrdiff_t>(end_), buffer_.begin());
-    const auto more = static_cast<size_t>(std::min<uint64_t>(left_, kBlock));
-    buffer_.resize(std::max(buffer_.size(), kept + more));
-    random_.Fill(buffer_.data() + kept, more);
-    left_ -= more;
-    next_ = 0, end_ = kept + more;
+    const auto takes = static_cast<size_t>(std::min<uint64_t>(left_, perBlock_));
+    random_.Fill(block_.get(), takes * each_);
+    left_ -= takes;
+    next_ = 0, end_ = takes;
   }
 
   RandomSource random_;
+  size_t each_;
   uint64_t left_;
-  std::vector<float> buffer_;
+  size_t perBlock_;
+  std::unique_ptr<float[]> block_;
   size_t next_ = 0, end_ = 0;
 };
 
@@ -86,6 +90,31 @@ inline void Darken(float r, int32_t& c) {
   c = static_cast<int32_t>(std::nearbyint((static_cast<double>(r) * c + c) / 2));
 }
 
+// The same for a channel value c (0..255), in 32-bit integers, twice as many
+// to a vector as doubles. A draw is r = k / 2^24 with k below 2^24, so
+// (r x c + c) / 2 is exactly (c x k + c x 2^24) / 2^25, and c x k stays
+// below 2^32; the quotient is rounded half to even from its remainder.
+inline void DarkenByte(float r, int32_t& c) {
+  const auto k = static_cast<uint32_t>(static_cast<int32_t>(r * 0x1p24f));
+  const uint32_t product = static_cast<uint32_t>(c) * k;
+  const uint32_t whole = (product >> 24) + static_cast<uint32_t>(c);  // the sum over 2^24
+  const uint32_t rest = ((whole & 1) << 24) | (product & 0xFFFFFFu);  // the remainder of 2^25
+  const uint32_t quotient = whole >> 1;
+  constexpr uint32_t kHalf = 1u << 24;
+  const bool up = rest > kHalf || (rest == kHalf && (quotient & 1) != 0);
+  c = static_cast<int32_t>(quotient + (up ? 1 : 0));
+}
+
+template <void (*Darkening)(float, int32_t&)>
+void DarkenColumn(const float* draws, int32_t* __restrict R, int32_t* __restrict G,
+                  int32_t* __restrict B, int rows) {
+  for (int y = 0; y < rows; ++y) {
+    Darkening(draws[3 * y], R[y]);
+    Darkening(draws[3 * y + 1], G[y]);
+    Darkening(draws[3 * y + 2], B[y]);
+  }
+}
+
 // treat(draws, R, G, B, rows) on every column the planes cover, each taking
 // the next perColumn draws of the sequence, then the column is written.
 // Every such column makes the same number of draws, so a run of columns
@@ -102,11 +131,11 @@ void RunDrawingColumns(Module1& m, const CallContext& call, PictureSurface& targ
     const int firstIn = std::min(first, inW), endIn = std::min(end, inW);
     RandomSource random = start;
     random.Skip(perColumn * static_cast<uint64_t>(firstIn));
-    return [&p, &treat, perColumn,
-            ahead = DrawAhead(random, perColumn * static_cast<uint64_t>(endIn - firstIn))](
+    return [&p, &treat,
+            ahead = DrawAhead(random, perColumn, static_cast<uint64_t>(endIn - firstIn))](
                int x, ColorRef* out, int rows) mutable {
       if (rows == 0) return;
-      const float* draws = ahead.Take(static_cast<size_t>(perColumn));
+      const float* draws = ahead.Take();
       const size_t base = p.Index(x, 0);
       int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
       treat(draws, R, G, B, rows);
@@ -168,11 +197,10 @@ void Disorder(Module1& m, const CallContext& call, PictureSurface& target) {
   const int inH = std::min(std::max(target.Height(), 0), m.planes.Height());
   RunDrawingColumns(m, call, target, 3 * static_cast<uint64_t>(inH),
                     [](const float* draws, int32_t* R, int32_t* G, int32_t* B, int rows) {
-                      for (int y = 0; y < rows; ++y) {
-                        Darken(draws[3 * y], R[y]);
-                        Darken(draws[3 * y + 1], G[y]);
-                        Darken(draws[3 * y + 2], B[y]);
-                      }
+                      if (HoldsColourBytes(R, G, B, rows))
+                        DarkenColumn<DarkenByte>(draws, R, G, B, rows);
+                      else
+                        DarkenColumn<Darken>(draws, R, G, B, rows);
                     });
 }
 

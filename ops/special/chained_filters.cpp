@@ -17,10 +17,11 @@ namespace {
 // RoundHalfEven(|v| / 256) in integers: the quotient by 256 is exact in
 // double, so adding 127 plus the quotient's lowest bit before the shift
 // rounds exactly as the double statement does (ties go to the even side),
-// and the quotient of a 32-bit value always fits 32 bits.
+// and the quotient of a 32-bit value always fits 32 bits. |v| is at most
+// 2^31, so the sum stays below 2^32 and the vector lanes stay 32 bits wide.
 inline int32_t AbsDiv256(int32_t v) {
   const uint32_t a = v < 0 ? 0u - static_cast<uint32_t>(v) : static_cast<uint32_t>(v);
-  return static_cast<int32_t>((uint64_t{a} + 127 + ((a >> 8) & 1)) >> 8);
+  return static_cast<int32_t>((a + 127 + ((a >> 8) & 1)) >> 8);
 }
 
 // Squares are formed in double precision.
