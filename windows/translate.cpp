@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenu>
 #include <QTranslator>
 
@@ -55,6 +57,19 @@ class CaptionTranslator : public QTranslator {
   }
 };
 
+// The locale of the language the configuration names in itself or in
+// English ("Italiano", "Italian"); empty when no locale speaks it.
+QString LocaleOf(const std::string& language) {
+  const QString name = QString::fromStdString(language);
+  for (int code = QLocale::C + 1; code <= QLocale::LastLanguage; ++code) {
+    const auto spoken = static_cast<QLocale::Language>(code);
+    if (name.compare(QLocale(spoken).nativeLanguageName(), Qt::CaseInsensitive) == 0 ||
+        name.compare(QLocale::languageToString(spoken), Qt::CaseInsensitive) == 0)
+      return QLocale(spoken).name();
+  }
+  return {};
+}
+
 }  // namespace
 
 QString Tr(const char* english) { return QString::fromStdString(Translate(english)); }
@@ -80,9 +95,17 @@ void Retranslate(QObject& root) {
 }
 
 void TranslateQtTexts() {
+  // Qt's own translations, where the system has them, give the texts of its
+  // dialogs (the file dialog's labels and columns); the window's captions,
+  // installed after them, are asked first.
+  static QTranslator* qtOwn = new QTranslator(QCoreApplication::instance());
   static CaptionTranslator* translator = new CaptionTranslator(QCoreApplication::instance());
-  // Installed again, it tells every widget that the language changed.
+  QCoreApplication::removeTranslator(qtOwn);
   QCoreApplication::removeTranslator(translator);
+  const QString locale = LocaleOf(WindowLanguage());
+  if (!locale.isEmpty() && qtOwn->load("qtbase_" + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(qtOwn);
+  // Installed again, it tells every widget that the language changed.
   QCoreApplication::installTranslator(translator);
 }
 

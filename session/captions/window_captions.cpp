@@ -51,6 +51,7 @@ CaptionTranslations ReadWindowCaptions(const std::string& shippedSupport, const 
   CaptionTranslations captions = shippedSupport.empty() ? CaptionTranslations{}
                                                         : CaptionTranslations::Read(shippedSupport + name);
   captions.Overlay(CaptionTranslations::Read(support + name));
+  captions.language_ = language;
   return captions;
 }
 
@@ -59,5 +60,7 @@ void SetWindowLanguage(CaptionTranslations translations) {
 }
 
 std::string Translate(const std::string& english) { return Current().load()->Of(english); }
+
+std::string WindowLanguage() { return Current().load()->Language(); }
 
 }  // namespace pixmora

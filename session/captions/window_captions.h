@@ -25,9 +25,14 @@ class CaptionTranslations {
   // The translation of english, or english itself.
   std::string Of(const std::string& english) const;
   const std::map<std::string, std::string>& All() const { return table_; }
+  // The language's name as the configuration gives it ("Italiano"); empty
+  // for English.
+  const std::string& Language() const { return language_; }
 
  private:
   std::map<std::string, std::string> table_;
+  std::string language_;
+  friend CaptionTranslations ReadWindowCaptions(const std::string&, const std::string&, const std::string&);
 };
 
 // The window's captions in a language: the copy shipped with the program,
@@ -40,5 +45,7 @@ CaptionTranslations ReadWindowCaptions(const std::string& shippedSupport, const 
 // changes the language; read from any thread.
 void SetWindowLanguage(CaptionTranslations translations);
 std::string Translate(const std::string& english);
+// The name of the language the window speaks now (empty: English).
+std::string WindowLanguage();
 
 }  // namespace pixmora

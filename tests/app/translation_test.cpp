@@ -7,12 +7,14 @@
 #include <QRegularExpression>
 #include <QToolButton>
 
+#include "app/file_dialog.h"
 #include "app/mnemonics.h"
 #include "app/preferences_dialog.h"
 #include "tests/app/window_fixture.h"
 #include "tests/support/test_pictures.h"
 #include "windows/preview_window.h"
 #include "windows/texture_window.h"
+#include "windows/translate.h"
 
 namespace pixmora::test {
 
@@ -65,7 +67,8 @@ bool OnlyWordsBothLanguagesShare(QString text) {
 }  // namespace
 
 // Every text the main window, the preview window, the texture window,
-// Preferences and the Image menu's dialogs show in English is another in
+// Preferences, the Image menu's dialogs and the save dialog (Qt's own texts
+// from Qt's translations) show in English is another in
 // Italian, but for a few words the two share.
 TEST_F(WindowTest, ItalianLeavesNoCaptionInEnglish) {
   ShipAll();
@@ -88,6 +91,11 @@ TEST_F(WindowTest, ItalianLeavesNoCaptionInEnglish) {
     texts.insert(Texts(*Find<app::PreferencesDialog>("Preferences")));
     for (const char* entry : {"mnuResize", "mnuSelection"})
       LookAtDialog(entry, [&](QWidget& dialog) { texts.insert(Texts(dialog)); });
+    app::FileDialogRequest save;
+    save.title = windows::Tr("Save");
+    save.save = save.encoding = true;
+    EXPECT_TRUE(LookAtDialogOf([&] { app::QtFileDialog().Show(window.get(), save); },
+                               [&](QWidget& dialog) { texts.insert(Texts(dialog)); }));
     if (english.isEmpty()) {
       english = texts;
       continue;

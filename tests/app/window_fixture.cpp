@@ -133,7 +133,7 @@ void WindowTest::Settle() {
   QCoreApplication::processEvents();
 }
 
-void WindowTest::LookAtDialog(const QString& entry, const std::function<void(QWidget&)>& look) {
+bool WindowTest::LookAtDialogOf(const std::function<void()>& open, const std::function<void(QWidget&)>& look) {
   bool looked = false;
   QTimer::singleShot(0, [&] {
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -142,8 +142,12 @@ void WindowTest::LookAtDialog(const QString& entry, const std::function<void(QWi
     looked = true;
     dialog->reject();
   });
-  Action(entry)->trigger();
-  EXPECT_TRUE(looked) << entry.toStdString() << " opened no dialog";
+  open();
+  return looked;
+}
+
+void WindowTest::LookAtDialog(const QString& entry, const std::function<void(QWidget&)>& look) {
+  EXPECT_TRUE(LookAtDialogOf([&] { Action(entry)->trigger(); }, look)) << entry.toStdString() << " opened no dialog";
 }
 
 void WindowTest::WaitUntilEnabled(const QWidget& w) {

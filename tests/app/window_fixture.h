@@ -59,6 +59,8 @@ class WindowTest : public ::testing::Test {
   // Triggers the entry that opens a modal dialog, hands the dialog to look
   // at, then cancels it.
   void LookAtDialog(const QString& entry, const std::function<void(QWidget&)>& look);
+  // The same for a modal dialog open() shows; false when none came.
+  bool LookAtDialogOf(const std::function<void()>& open, const std::function<void(QWidget&)>& look);
   // Waits until a window that disables itself while it writes (the texture
   // window) is enabled again.
   void WaitUntilEnabled(const QWidget& w);
