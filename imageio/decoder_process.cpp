@@ -191,9 +191,12 @@ WaitingDecoder& Waiting() {
 std::string DecoderPath() {
   const char* given = std::getenv("PIXMORA_DECODE");
   const std::string program = ProgramFolder();
+  // A program in the build tree (the tests) takes the decoder built with it
+  // before one installed from another version; an installed program finds
+  // its own beside it first.
   const std::string candidates[] = {given ? given : "", program + "pixmora-decode",
                                     program + "../libexec/pixmora/pixmora-decode",
-                                    PIXMORA_DECODER_INSTALLED, PIXMORA_DECODER_BUILT};
+                                    PIXMORA_DECODER_BUILT, PIXMORA_DECODER_INSTALLED};
   for (const std::string& c : candidates)
     if (Executable(c)) return c;
   return "";
