@@ -69,7 +69,7 @@ Form1::Form1(QWidget* parent)
                     QMessageBox::StandardButtons buttons) {
     return QMessageBox::question(parent, title, text, buttons, QMessageBox::Save);
   };
-  connect(c_.cancelButton, &QPushButton::clicked, &runner_, &CommandRunner::Cancel);
+  connect(c_.cancelButton, &QPushButton::clicked, this, &Form1::StopJob);
   connect(c_.noticesButton, &QToolButton::clicked, this,
           [this] { ShowNoticeList(c_.noticesButton, notices_); });
   new QShortcut(QKeySequence(Qt::Key_Escape), this, [this] { Escape(); });

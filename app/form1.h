@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <future>
 #include <map>
@@ -36,6 +37,7 @@
 
 class QActionGroup;
 class QScrollBar;
+class QTimer;
 
 namespace pixmora::app {
 
@@ -117,6 +119,10 @@ class Form1 : public QMainWindow, public CommandHost {
   // earlier or later step of its history left.
   bool HasHistory() const { return history_ != nullptr; }
   const History& SessionHistory() const { return *history_; }
+  // Ends a burst of Live runs now: its last result is kept as "ps.bmp",
+  // recorded in the history and shown in the large view. Not while a job runs.
+  void EndLiveBurst();
+  bool LiveBurstPending() const { return liveBurst_.has_value(); }
   void Undo();
   void Redo();
   void GoToStep(size_t index);
@@ -208,6 +214,8 @@ class Form1 : public QMainWindow, public CommandHost {
   const RecipeStep* LiveStep() const;
   // A bar that input reads has moved (none: the run under way has ended).
   void ValueMoved(std::optional<Input> input);
+  // Cancels the live run under way for newer values, when that is worth it.
+  void OvertakeLiveRun();
   QString StepName(const RecipeStep& step) const;
   // The command File > Repeat runs again, with the values of that moment; it
   // is enabled when the control that started it is.
@@ -218,13 +226,16 @@ class Form1 : public QMainWindow, public CommandHost {
   void InvokeCommand(const QString& control);
   void AcceptDroppedFiles();
   void UpdateAvailability();
-  // Starts a job; what stands in the notice panel while it runs.
-  bool StartJob(CommandRunner::Job job, const QString& what);
-  void CommandEnded(const QString& failure, const QString& what);
+  // Starts a job; what stands in the notice panel while it runs. A live
+  // run (live) shows only its result; any other job ends a live burst first.
+  bool StartJob(CommandRunner::Job job, const QString& what, bool live = false);
+  void CommandEnded(const QString& failure, const QString& what, bool live);
   void RefreshPreviews();
   // Esc: ends a command or a file job that can be cancelled, or else leaves
   // the large view.
   void Escape();
+  // Cancel and Esc: the job under way stops (a live burst with it).
+  void StopJob();
 
   // The selection tools of the tool bar, and the outline on the views.
   void BuildSelectionTools();
@@ -273,6 +284,21 @@ class Form1 : public QMainWindow, public CommandHost {
   std::atomic<unsigned> liveWanted_{0};
   unsigned liveStarted_ = 0;
   size_t liveStepAt_ = 0;  // where the history holds the latest burst's step
+  // The live run under way: when it started, and whether newer values cancelled it.
+  struct LiveRun {
+    std::chrono::steady_clock::time_point started;
+    bool overtaken = false;
+  };
+  std::optional<LiveRun> liveRun_;
+  std::chrono::steady_clock::duration liveTaken_{};  // what the last run that showed its result took
+  // The burst's last result, shown but not yet kept, and the step it is.
+  struct LiveBurst {
+    RecipeStep step;
+    size_t at;  // the history's position when it ran
+    bool chained;
+  };
+  std::optional<LiveBurst> liveBurst_;
+  QTimer* liveRest_ = nullptr;  // the burst ends when it times out
   // "ps.bmp" is written after the result is shown, on a thread of its own.
   ResultFileWriter resultFile_{[this](const std::string& why) { Report(QString::fromStdString(why)); }};
   // The last of the preparations for the next command (PrepareForCommands).

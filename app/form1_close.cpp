@@ -38,6 +38,7 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  EndLiveBurst();
   if (!MayClose()) {
     event->ignore();
     return;

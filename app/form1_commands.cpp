@@ -155,8 +155,9 @@ bool Form1::RunFileJob(FileJob job) {
   return true;
 }
 
-bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
+bool Form1::StartJob(CommandRunner::Job job, const QString& what, bool live) {
   if (Busy()) return false;
+  if (!live) EndLiveBurst();
   // Disabled while the job runs, the control with the focus loses it; it
   // gets it back when the job ends.
   focusBeforeJob_ = focusWidget();
@@ -171,30 +172,41 @@ bool Form1::StartJob(CommandRunner::Job job, const QString& what) {
     work(cancel);
   };
   auto done = std::move(job.done);
-  job.done = [this, done = std::move(done), what](const QString& failure, bool cancelled) {
+  job.done = [this, done = std::move(done), what, live](const QString& failure, bool cancelled) {
     if (done) done(failure, cancelled);
-    CommandEnded(failure, what);
+    CommandEnded(failure, what, live);
   };
   return runner_.Start(std::move(job));
 }
 
-void Form1::CommandEnded(const QString& failure, const QString& what) {
+void Form1::CommandEnded(const QString& failure, const QString& what, bool live) {
   // The frame has put these back already, unless the command failed half-way.
   c_.Label1->hide();
   if (c_.ProgressBar3->maximum() == 0) c_.ProgressBar3->setRange(0, 1);
   c_.ProgressBar3->setValue(0);
   if (!what.isEmpty() && static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text() == what)
     SetStatusPanelText(c_, kNoticePanel, QString());
-  RefreshPreviews();
+  // A live run changed the result alone (and, chained, image A); the rest
+  // waits for the burst's end.
+  if (live) {
+    for (PreviewBox* box : {c_.Image1, c_.Image2}) box->Show();
+    UpdateAvailability();
+  } else RefreshPreviews();
   if (focusBeforeJob_ && focusBeforeJob_->isEnabled() && isActiveWindow()) focusBeforeJob_->setFocus();
-  PrepareForCommands(false);
+  if (!live) PrepareForCommands(false);
   if (!failure.isEmpty()) Report(windows::Tr("The command failed: %1").arg(failure));
   emit commandFinished();
 }
 
 void Form1::Escape() {
-  if (runner_.Cancellable()) runner_.Cancel();
+  if (runner_.Cancellable()) StopJob();
+  else if (liveBurst_) EndLiveBurst();
   else if (large_) ShowLarge(std::nullopt);
+}
+
+void Form1::StopJob() {
+  if (liveRun_) liveRun_->overtaken = false;  // the user's stop, not newer values
+  runner_.Cancel();
 }
 
 void Form1::SetCommand(WindowCommand command, std::function<void()> run) {

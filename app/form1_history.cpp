@@ -82,16 +82,21 @@ void Form1::RecordSteps(std::vector<RecipeStep> steps) {
   QMetaObject::invokeMethod(this, [this] { emit historyChanged(); });
 }
 
+// A live burst's step is recorded first: undo goes back before it.
 void Form1::Undo() {
+  if (!Busy()) EndLiveBurst();
   if (history_->CanUndo()) GoToStep(history_->Position() - 1);
 }
 
 void Form1::Redo() {
+  if (!Busy()) EndLiveBurst();
   if (history_->CanRedo()) GoToStep(history_->Position() + 1);
 }
 
 void Form1::GoToStep(size_t index) {
-  if (index == history_->Position() || Busy()) return;
+  if (Busy()) return;
+  EndLiveBurst();
+  if (index == history_->Position()) return;
   RunInBackground([this, index] {
     const Result<SessionState> state = history_->GoTo(index);
     if (!state) {

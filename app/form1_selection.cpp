@@ -100,6 +100,7 @@ void Form1::SelectionEdited(const std::optional<Selection>& selection, windows::
 
 void Form1::ChangeSelection(const std::optional<Selection>& selection, const char* step, bool merge) {
   if (Busy()) return;
+  EndLiveBurst();
   ws_.selection = selection;
   if (selection) selectionFeather_ = selection->feather;
   RecipeStep change;

@@ -126,8 +126,9 @@ void PreviewBox::PaintContents(QPainter& painter) {
   const double pixel = 1 / devicePixelRatioF();
   // Until the picture's levels are made, its 256 x 256 preview stands in.
   const QRectF fitted = full ? FittedIn(QSizeF(full->Width(), full->Height()), inner, pixel) : QRectF();
-  if (!levels_ || !levels_->Draw(painter, fitted, QRectF(0, 0, full->Width(), full->Height()), true))
-    PaintSurface(painter, inner);
+  const bool drawn = levels_ && levels_->Draw(painter, fitted, QRectF(0, 0, full->Width(), full->Height()), true);
+  if (!drawn) PaintSurface(painter, inner);
+  if (drawn) drawn_ = full;
   if (levels_ && outline_)
     windows::PaintSelectionOutline(painter, *outline_, fitted, QSize(full->Width(), full->Height()));
 }

@@ -83,6 +83,9 @@ class PreviewBox : public PressableBox {
   // What the display surface holds, for tests and screenshots.
   const QImage& Shown() const { return image_; }
   const std::vector<PrintedText>& ShownTexts() const { return texts_; }
+  // The full-size picture a paint last drew (null: none yet), for the
+  // benchmarks that count the results a user saw.
+  const Picture& Drawn() const { return drawn_; }
 
  signals:
   void doubleClicked();
@@ -109,6 +112,7 @@ class PreviewBox : public PressableBox {
   std::shared_ptr<windows::PictureLevels> levels_;  // of the full-size picture, when shown
   QTimer* clickTimer_;  // a click waits this long for a second one
   std::optional<Selection> outline_;
+  Picture drawn_;
 };
 
 }  // namespace pixmora::app

@@ -5,6 +5,11 @@
 namespace pixmora {
 
 void PublishResult(Workspace& ws) {
+  ShowResult(ws);
+  KeepResult(ws);
+}
+
+void ShowResult(Workspace& ws) {
   ws.imma.SetPicture(ws.Pic4.Image());
   const Picture result = ws.imma.GetPicture();
   // A 24-bit BMP holds every colour exactly: reading "ps.bmp" back would give
@@ -12,7 +17,11 @@ void PublishResult(Workspace& ws) {
   // and need not wait for it.
   if (result->Count() > 0) ShowFittedPicture(result, ws.Pic4, ws.Image1);
   else ws.Image1.Cls();
+}
+
+void KeepResult(Workspace& ws) {
   if (!ws.keepResultFile) return;
+  const Picture result = ws.imma.GetPicture();
   if (ws.keepResultLater) ws.keepResultLater(result);
   else KeepResultFile(ws.folders, result, ws.report);
 }

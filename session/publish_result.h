@@ -13,6 +13,10 @@ inline constexpr const char* kResultFile = "ps.bmp";
 // written the result stays as computed and shown, and the failure is
 // reported.
 void PublishResult(Workspace& ws);
+// Its two halves: the result snapshotted and shown; then kept as "ps.bmp"
+// (which a burst of Live runs does once, at its end).
+void ShowResult(Workspace& ws);
+void KeepResult(Workspace& ws);
 
 // Writes the result as "ps.bmp" in the data folder (32-bit, with its alpha,
 // when it has transparency), reporting a failure.

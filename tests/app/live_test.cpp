@@ -20,11 +20,12 @@ class LiveTest : public WindowTest {
     OpenImageA(WritePicture(Varied(600, 400), "a.png"));
     Action("mnuLive")->setChecked(true);
   }
-  // Waits until no live run is under way or waiting.
+  // Waits until no live run is under way or waiting, and the burst has ended.
   void Quiet() {
     Settle();
     QCoreApplication::processEvents();
     Settle();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->LiveBurstPending(); }, 5000));
   }
 };
 
@@ -63,7 +64,8 @@ TEST_F(LiveTest, TheResultFollowsTheBarsAsAMenuRunWould) {
   EXPECT_TRUE(window->findChild<QToolBar*>("ToolBar")->actions().contains(Action("mnuLive")));
 }
 
-// A run whose value is moved on before it ends never shows its result.
+// A run whose value is moved on before it ends is never kept: "ps.bmp" holds
+// the menu's result and the last value's only.
 TEST_F(LiveTest, AnOvertakenRunNeverPublishes) {
   std::vector<Picture> published;
   window->Session().keepResultLater = [&](const Picture& p) { published.push_back(p); };
@@ -95,6 +97,30 @@ TEST_F(LiveTest, EscKeepsTheLastResultAndEndsTheBurst) {
   Quiet();
   EXPECT_EQ(ws.imma.GetPicture(), shown);
   EXPECT_EQ(window->SessionHistory().Entries().size(), steps);
+}
+
+// During a burst only the preview follows: "ps.bmp" and the history wait for
+// its end. Undo right after it, before the values have rested, still goes
+// back before it, and the result kept is the last one shown.
+TEST_F(LiveTest, TheBurstIsKeptWhenItEndsOrWhenUndoComes) {
+  std::vector<Picture> kept;
+  window->Session().keepResultLater = [&](const Picture& p) { kept.push_back(p); };
+  RunAndWait([&] { CommandAction("insert-shape")->trigger(); });
+  const Picture menu = window->Session().imma.GetPicture();
+  const size_t steps = window->SessionHistory().Entries().size();
+  for (int v : {6, 7, 8}) {
+    window->Controls().HScroll2->setValue(v);
+    Settle();
+  }
+  EXPECT_TRUE(window->LiveBurstPending());
+  EXPECT_EQ(kept.size(), 1u) << "the menu's result only";
+  EXPECT_EQ(window->SessionHistory().Entries().size(), steps);
+  const Picture last = window->Session().imma.GetPicture();
+  RunAndWait([&] { Action("mnuUndo")->trigger(); });
+  ASSERT_EQ(kept.size(), 2u);
+  EXPECT_EQ(kept.back(), last);
+  EXPECT_EQ(window->SessionHistory().Entries().size(), steps + 1);
+  ExpectSamePixels(window->Session().imma.GetPicture(), menu);
 }
 
 }  // namespace pixmora::test
