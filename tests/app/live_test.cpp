@@ -66,7 +66,7 @@ TEST_F(LiveTest, TheResultFollowsTheBarsAsAMenuRunWould) {
 
 // A run whose value is moved on before it ends is never kept: "ps.bmp" holds
 // the menu's result and the last value's only.
-TEST_F(LiveTest, AnOvertakenRunNeverPublishes) {
+TEST_F(LiveTest, AnOvertakenRunIsNeverKept) {
   std::vector<Picture> published;
   window->Session().keepResultLater = [&](const Picture& p) { published.push_back(p); };
   // Large enough that the run at 90% is still under way when the bar moves on.
