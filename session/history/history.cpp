@@ -115,10 +115,13 @@ void History::KeepWithinBudget() {
     states_[first_++] = StoredState{};
     ++dropped;
   }
-  if (dropped > 0)
-    note_ = "The history keeps no pictures for its " + std::to_string(dropped) +
-            " oldest step(s) any more: they can no longer be undone" +
-            (folder_.empty() ? " (there is no working folder to keep them in)." : ".");
+  if (dropped > 0) {
+    note_ = Translate(folder_.empty() ? "The history keeps no pictures for its oldest steps any more (%1): they can "
+                                        "no longer be undone (there is no working folder to keep them in)."
+                                      : "The history keeps no pictures for its oldest steps any more (%1): they can "
+                                        "no longer be undone.");
+    if (const size_t at = note_.find("%1"); at != std::string::npos) note_.replace(at, 2, std::to_string(dropped));
+  }
 }
 
 Result<SessionState> History::PeekState(size_t index) {
