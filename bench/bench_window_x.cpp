@@ -153,7 +153,10 @@ void Measure(app::Form1& window, const QString& picture, const QString& filter) 
     for (size_t i = 0; i < chosen.size(); ++i) {
       if (shown == chosen[i]) ShowOther(window, *shown);
       shown = chosen[i];
-      settled[i].push_back(ChooseAndWatch(screen, window, *chosen[i]));
+      double ms = ChooseAndWatch(screen, window, *chosen[i]);
+      // The command before may have left the very same preview.
+      if (ms < 0) ShowOther(window, *chosen[i]), ms = ChooseAndWatch(screen, window, *chosen[i]);
+      settled[i].push_back(ms);
       std::this_thread::sleep_for(300ms);  // a user looks at the result
     }
   }
