@@ -186,6 +186,7 @@ void Form1::CommandEnded(const QString& failure, const QString& what) {
   if (!what.isEmpty() && static_cast<QLabel*>(c_.panels[kNoticePanel - 1])->text() == what)
     SetStatusPanelText(c_, kNoticePanel, QString());
   RefreshPreviews();
+  resultFile_.Shown();
   if (focusBeforeJob_ && focusBeforeJob_->isEnabled() && isActiveWindow()) focusBeforeJob_->setFocus();
   PrepareForCommands(false);
   if (!failure.isEmpty()) Report(windows::Tr("The command failed: %1").arg(failure));
