@@ -22,6 +22,7 @@
 #include "app/form1.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
+#include "bench/scratch_data_folder.h"
 #include "bench/x_screen.h"
 #include "session/captions/control_names.h"
 #include "session/catalogue/catalogue.h"
@@ -188,10 +189,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "xcb");
-  // A scratch data folder, so that the user's ps.bmp is left alone.
-  QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", home.path().toUtf8());
-  QDir(home.path()).mkdir("VARDELO24");
+  const QTemporaryDir home;
+  bench::UseScratchDataFolder(home);
   QApplication application(argc, argv);
   app::Form1 window;
   window.Form_Load();
