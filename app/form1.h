@@ -33,6 +33,7 @@
 #include "session/history/history.h"
 #include "session/image_command.h"
 #include "session/workspace.h"
+#include "windows/display_pool.h"
 #include "windows/selection_editor.h"
 
 class QActionGroup;
@@ -300,7 +301,8 @@ class Form1 : public QMainWindow, public CommandHost {
   std::optional<LiveBurst> liveBurst_;
   QTimer* liveRest_ = nullptr;  // the burst ends when it times out
   // "ps.bmp" is written after the result is shown, on a thread of its own.
-  ResultFileWriter resultFile_{[this](const std::string& why) { Report(QString::fromStdString(why)); }};
+  ResultFileWriter resultFile_{[this](const std::string& why) { Report(QString::fromStdString(why)); },
+                               [pool = &windows::DisplayPool()] { return pool->activeThreadCount() > 0; }};
   // The last of the preparations for the next command (PrepareForCommands).
   // Declared after the session: the window waits for it before the session
   // goes.

@@ -191,7 +191,10 @@ void Form1::CommandEnded(const QString& failure, const QString& what, bool live)
   if (live) {
     for (PreviewBox* box : {c_.Image1, c_.Image2}) box->Show();
     UpdateAvailability();
-  } else RefreshPreviews();
+  } else {
+    RefreshPreviews();
+    resultFile_.Shown();
+  }
   if (focusBeforeJob_ && focusBeforeJob_->isEnabled() && isActiveWindow()) focusBeforeJob_->setFocus();
   if (!live) PrepareForCommands(false);
   if (!failure.isEmpty()) Report(windows::Tr("The command failed: %1").arg(failure));

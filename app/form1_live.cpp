@@ -167,6 +167,7 @@ void Form1::EndLiveBurst() {
   liveStepAt_ = history_->Position();
   emit historyChanged();
   RefreshPreviews();
+  resultFile_.Shown();
   PrepareForCommands(false);
 }
 

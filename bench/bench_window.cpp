@@ -22,6 +22,7 @@
 #include "app/form1.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
+#include "bench/scratch_data_folder.h"
 #include "session/catalogue/catalogue.h"
 
 namespace {
@@ -68,10 +69,8 @@ int main(int argc, char** argv) {
   }
   const QString filter = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // A scratch data folder, so that the user's ps.bmp is left alone.
-  QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", home.path().toUtf8());
-  QDir(home.path()).mkdir("VARDELO24");
+  const QTemporaryDir home;
+  bench::UseScratchDataFolder(home);
   QApplication application(argc, argv);
 
   app::Form1 window;
