@@ -31,7 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)pixmora::WithClassicBmpHeader(bytes);
   FILE* f = std::fopen(ScratchFile().c_str(), "wb");
   if (!f) return 0;
-  std::fwrite(data, 1, size, f);
+  // An empty input comes as a null pointer, which fwrite must not be given.
+  if (size > 0) std::fwrite(data, 1, size, f);
   std::fclose(f);
   (void)pixmora::DecodeFile(ScratchFile(), 0, {}, kPixelBudget);
   return 0;
