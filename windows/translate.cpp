@@ -62,10 +62,10 @@ class CaptionTranslator : public QTranslator {
 QString LocaleOf(const std::string& language) {
   const QString name = QString::fromStdString(language);
   for (int code = QLocale::C + 1; code <= QLocale::LastLanguage; ++code) {
-    const auto spoken = static_cast<QLocale::Language>(code);
-    if (name.compare(QLocale(spoken).nativeLanguageName(), Qt::CaseInsensitive) == 0 ||
-        name.compare(QLocale::languageToString(spoken), Qt::CaseInsensitive) == 0)
-      return QLocale(spoken).name();
+    const QLocale locale(static_cast<QLocale::Language>(code));
+    if (name.compare(locale.nativeLanguageName(), Qt::CaseInsensitive) == 0 ||
+        name.compare(QLocale::languageToString(locale.language()), Qt::CaseInsensitive) == 0)
+      return locale.name();
   }
   return {};
 }

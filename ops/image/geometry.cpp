@@ -49,12 +49,12 @@ Picture Turned(const CallContext& call, const PixelBuffer& picture, QuarterTurn 
   // Column x of the turned picture is row x of the picture, read from its
   // last column to its first (left) or from its first to its last (right).
   const int w = picture.Width(), h = picture.Height();
+  const bool left = turn == QuarterTurn::Left;
+  const ptrdiff_t step = left ? -ptrdiff_t{h} : ptrdiff_t{h};
   return Made(call, picture, h, w, [&](const auto& in, int x, auto* out) {
-    const size_t row = turn == QuarterTurn::Left ? static_cast<size_t>(x) : static_cast<size_t>(h - 1 - x);
-    for (int y = 0; y < w; ++y) {
-      const int from = turn == QuarterTurn::Left ? w - 1 - y : y;
-      out[y] = in.Data()[static_cast<size_t>(from) * h + row];
-    }
+    const size_t row = left ? static_cast<size_t>(x) : static_cast<size_t>(h - 1 - x);
+    const auto* first = in.Data() + row + (left ? static_cast<size_t>(w - 1) * h : 0);
+    for (int y = 0; y < w; ++y) out[y] = first[y * step];
   });
 }
 

@@ -116,11 +116,10 @@ void History::KeepWithinBudget() {
     ++dropped;
   }
   if (dropped > 0) {
-    note_ = Translate(folder_.empty() ? "The history keeps no pictures for its oldest steps any more (%1): they can "
-                                        "no longer be undone (there is no working folder to keep them in)."
-                                      : "The history keeps no pictures for its oldest steps any more (%1): they can "
-                                        "no longer be undone.");
+    note_ = Translate("The history keeps no pictures for its oldest steps any more (%1): they can no longer be "
+                      "undone");
     if (const size_t at = note_.find("%1"); at != std::string::npos) note_.replace(at, 2, std::to_string(dropped));
+    note_ += folder_.empty() ? " (" + Translate("there is no working folder to keep them in") + ")." : ".";
   }
 }
 
