@@ -38,6 +38,7 @@
 #include "session/captions/control_names.h"
 #include "session/config/folders.h"
 #include "session/selection_limit.h"
+#include "core/background_thread.h"
 #include "core/large_array.h"
 #include "core/show_fitted.h"
 
@@ -216,6 +217,7 @@ void Form1::PrepareForCommands(bool newImageA) {
   const int width = ws_.Pic1.Width(), height = ws_.Pic1.Height();
   const size_t resultBytes = size_t(width) * size_t(height) * sizeof(ColorRef);
   warming_ = std::async(std::launch::async, [previous = warming_, planes, width, height, resultBytes] {
+               UseIdleTimeOnly();
                if (previous.valid()) previous.wait();
                try {
                  if (planes) planes->Resize(width, height);

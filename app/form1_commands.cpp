@@ -163,13 +163,20 @@ bool Form1::StartJob(CommandRunner::Job job, const QString& what, bool live) {
   focusBeforeJob_ = focusWidget();
   // The notice of the previous command goes; this one may leave its own.
   SetStatusPanelText(c_, kNoticePanel, what);
+  // A result shows as soon as it is made; the previews' other new pictures
+  // are reduced for them before the job ends.
+  ws_.resultMade = c_.Image1->ShowAhead();
+  std::vector<std::function<void()>> levelsAhead;
+  for (PreviewBox* box : {c_.Image1, c_.Image2, c_.Image3, c_.Picture4, c_.picture1})
+    levelsAhead.push_back(box->LevelAhead());
   // A job starts once the preparations are done: it uses the same planes
   // and memory. Cancelled meanwhile, it never starts.
-  job.work = [this, warming = warming_, work = std::move(job.work)](const CancelToken& cancel) {
+  job.work = [this, warming = warming_, work = std::move(job.work), levelsAhead](const CancelToken& cancel) {
     if (!Prepared(warming, cancel)) return;
     if (ws_.m.planes.Width() != ws_.Pic1.Width() || ws_.m.planes.Height() != ws_.Pic1.Height())
       SizePlanes(ws_.m, ws_.Pic1);
     work(cancel);
+    for (const auto& make : levelsAhead) make();
   };
   auto done = std::move(job.done);
   job.done = [this, done = std::move(done), what, live](const QString& failure, bool cancelled) {

@@ -102,11 +102,41 @@ void PreviewBox::Show() {
   image_ = windows::ToQImage(*surface_.Image());
   texts_ = surface_.Texts();
   // A surface with printed text ("No Preview Available") shows no picture.
-  levels_ = full && full->Count() > 0 && texts_.empty() ? windows::PictureLevels::Of(full) : nullptr;
-  if (levels_)
-    connect(levels_.get(), &windows::PictureLevels::levelMade, this, qOverload<>(&QWidget::update),
-            Qt::UniqueConnection);
+  if (full && full->Count() > 0 && texts_.empty()) ShowLevels(full);
+  else levels_ = nullptr, update();
   setAccessibleName(windows::PictureCaption(windows::Tr(pictureName_), levels_ ? full : nullptr));
+}
+
+std::function<double(const PixelBuffer&)> PreviewBox::DeviceScale() const {
+  const QSizeF device = QSizeF(contentsRect().size()) * devicePixelRatioF();
+  return [device](const PixelBuffer& picture) {
+    return std::min(device.width() / picture.Width(), device.height() / picture.Height());
+  };
+}
+
+std::function<void()> PreviewBox::LevelAhead() const {
+  if (!fullSize_) return [] {};
+  // Only the address: a share of the picture would make the job copy it.
+  const PixelBuffer* before = fullSize_->GetPicture() ? fullSize_->Image().get() : nullptr;
+  return [full = fullSize_, scale = DeviceScale(), before] {
+    const Picture picture = full->GetPicture() ? full->Image() : nullptr;
+    if (!picture || picture->Count() == 0 || picture.get() == before) return;
+    windows::PictureLevels::MakeAhead(picture, scale(*picture));
+  };
+}
+
+std::function<void(const Picture&)> PreviewBox::ShowAhead() {
+  // The window waits for its jobs before its boxes go.
+  return [this, scale = DeviceScale()](const Picture& picture) {
+    windows::PictureLevels::MakeAhead(picture, scale(*picture));
+    QMetaObject::invokeMethod(this, [this, picture] { ShowLevels(picture); }, Qt::QueuedConnection);
+  };
+}
+
+void PreviewBox::ShowLevels(const Picture& picture) {
+  levels_ = windows::PictureLevels::Of(picture);
+  connect(levels_.get(), &windows::PictureLevels::levelMade, this, qOverload<>(&QWidget::update),
+          Qt::UniqueConnection);
   update();
 }
 

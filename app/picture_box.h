@@ -72,6 +72,15 @@ class PreviewBox : public PressableBox {
   // from that picture's levels, it stays sharp at any box size and on
   // high-resolution screens.
   void SetFullSize(const PictureSurface* fullSize) { fullSize_ = fullSize; }
+  // Made on the window's thread, run at the end of a job on the job's: makes
+  // ahead the level this box will draw of the job's new full-size picture
+  // (if any), for the box's size now, so that its first paint is sharp.
+  std::function<void()> LevelAhead() const;
+  // Made on the window's thread, given a new full-size picture on any thread
+  // (a job's, as soon as its result is made): makes the level the box draws
+  // of it there and then shows it, before the job ends. Show() follows when
+  // the job has ended.
+  std::function<void(const Picture&)> ShowAhead();
   // Takes a copy of what the surfaces hold now, names it, and repaints.
   // Called on the window's thread whenever no command is writing them, and
   // when the language changes.
@@ -101,6 +110,10 @@ class PreviewBox : public PressableBox {
   void dropEvent(QDropEvent* event) override;
 
  private:
+  // Device pixels to a pixel of picture, fitted into the box as it is now.
+  std::function<double(const PixelBuffer&)> DeviceScale() const;
+  // The levels of picture, drawn from now on.
+  void ShowLevels(const Picture& picture);
   // The display surface and its texts, scaled to the box.
   void PaintSurface(QPainter& painter, const QRect& inner);
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "core/background_thread.h"
 #include "session/publish_result.h"
 
 namespace pixmora::app {
@@ -38,6 +39,7 @@ void ResultFileWriter::Shown() {
 }
 
 void ResultFileWriter::Run() {
+  UseIdleTimeOnly();
   std::unique_lock lock(mutex_);
   for (;;) {
     changed_.wait(lock, [this] { return waiting_ || ending_; });

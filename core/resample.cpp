@@ -4,11 +4,16 @@
 #include <cmath>
 #include <vector>
 
+#include "core/call_context.h"
+#include "core/column_runs.h"
 #include "core/numeric.h"
 
 namespace pixmora {
 
 namespace {
+
+// Source pictures at least this large are resampled on every core.
+constexpr size_t kThreadedPixels = size_t{1} << 20;
 
 struct Rectangle {
   int x, y, w, h;
@@ -109,18 +114,15 @@ void CopyClipped(const PixelBuffer& src, PixelBuffer& dst, int x0, int y0) {
               dst.Column(x) + yFrom);
 }
 
-void Resample(const PixelBuffer& src, PixelBuffer& dst, const Rectangle& r) {
-  const int xFirst = std::max(0, r.x), xEnd = std::min(dst.Width(), r.x + r.w);
-  const int yFirst = std::max(0, r.y), yEnd = std::min(dst.Height(), r.y + r.h);
-  if (xFirst >= xEnd || yFirst >= yEnd) return;
-  const std::vector<Taps> colTaps = AxisTaps(src.Width(), r.w, xFirst - r.x, xEnd - r.x);
-  const std::vector<Taps> rowTaps = AxisTaps(src.Height(), r.h, yFirst - r.y, yEnd - r.y);
+// Destination columns [dxFrom, dxTo) of Resample, with their own filtered columns.
+void ResampleColumns(const PixelBuffer& src, PixelBuffer& dst, const std::vector<Taps>& colTaps,
+                     const std::vector<Taps>& rowTaps, int xFirst, int yFirst, int dxFrom, int dxTo) {
   size_t widest = 0;
-  for (const Taps& t : colTaps) widest = std::max(widest, t.weights.size());
+  for (int dx = dxFrom; dx < dxTo; ++dx) widest = std::max(widest, colTaps[dx - xFirst].weights.size());
   FilteredColumns columns(src, rowTaps, widest);
-  const int rows = yEnd - yFirst;
+  const int rows = static_cast<int>(rowTaps.size());
   std::vector<const float*> filtered(widest);
-  for (int dx = xFirst; dx < xEnd; ++dx) {
+  for (int dx = dxFrom; dx < dxTo; ++dx) {
     const Taps& t = colTaps[dx - xFirst];
     columns.Prepare(t.first, t.Last());
     for (size_t k = 0; k < t.weights.size(); ++k)
@@ -137,6 +139,21 @@ void Resample(const PixelBuffer& src, PixelBuffer& dst, const Rectangle& r) {
       out[row] = PackRGB(ToByte(cr), ToByte(cg), ToByte(cb));
     }
   }
+}
+
+void Resample(const PixelBuffer& src, PixelBuffer& dst, const Rectangle& r) {
+  const int xFirst = std::max(0, r.x), xEnd = std::min(dst.Width(), r.x + r.w);
+  const int yFirst = std::max(0, r.y), yEnd = std::min(dst.Height(), r.y + r.h);
+  if (xFirst >= xEnd || yFirst >= yEnd) return;
+  const std::vector<Taps> colTaps = AxisTaps(src.Width(), r.w, xFirst - r.x, xEnd - r.x);
+  const std::vector<Taps> rowTaps = AxisTaps(src.Height(), r.h, yFirst - r.y, yEnd - r.y);
+  // Every destination pixel is worked out alone: the columns can be shared
+  // among threads, each filtering the source columns its own run needs. A
+  // small picture (a pattern's tile) is not worth the threads.
+  const int threads = src.Count() >= kThreadedPixels ? CallContext::MachineThreads() : 1;
+  ForColumnRuns(threads, xEnd - xFirst, [&](int first, int end, bool) {
+    ResampleColumns(src, dst, colTaps, rowTaps, xFirst, yFirst, xFirst + first, xFirst + end);
+  });
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ void PublishResult(Workspace& ws) {
 void ShowResult(Workspace& ws) {
   ws.imma.SetPicture(ws.Pic4.Image());
   const Picture result = ws.imma.GetPicture();
+  if (ws.resultMade && result && result->Count() > 0) ws.resultMade(result);
   // A 24-bit BMP holds every colour exactly: reading "ps.bmp" back would give
   // these very pixels, so they are shown as ShowFitted would show the file,
   // and need not wait for it.

@@ -94,6 +94,9 @@ struct Workspace {
   // where, when set, it hands the result to write it once it is shown.
   bool keepResultFile = true;
   std::function<void(const Picture& result)> keepResultLater;
+  // Given each new result as soon as it is made, on the thread that made it,
+  // before its 256 x 256 preview is painted: the window shows it at once.
+  std::function<void(const Picture& result)> resultMade;
 
   // The colour-scheme back colour of the hidden surfaces (a cleared result shows it).
   void SetHiddenBackColour(ColorRef colour);

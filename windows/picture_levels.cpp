@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <mutex>
 
 #include "windows/checkerboard.h"
 #include "windows/display_pool.h"
@@ -15,22 +16,40 @@ namespace pixmora::windows {
 
 namespace {
 
-// Below this many pixels the picture's own size is cheap to make and hold.
-constexpr size_t kSmallPicture = size_t{1} << 22;
 constexpr int kSmallestSide = 64;
+// Levels made ahead, kept while their pictures live (a few at most): the
+// levels of a picture may be made again after its last view let them go.
+constexpr size_t kAheadKept = 8;
+
+int LevelCount(const PixelBuffer& picture) {
+  int count = 1;
+  for (int side = std::max(picture.Width(), picture.Height()); side > kSmallestSide; side = (side + 1) / 2)
+    ++count;
+  return count;
+}
+
+// The level whose pixels are at least as many as the device's where
+// devicePerPixel device pixels show one picture pixel.
+int WantedLevel(const PixelBuffer& picture, double devicePerPixel) {
+  if (!(devicePerPixel < 1)) return 0;
+  const int k = static_cast<int>(std::floor(std::log2(1 / devicePerPixel)));
+  return std::clamp(k, 0, LevelCount(picture) - 1);
+}
 
 std::map<const PixelBuffer*, std::weak_ptr<PictureLevels>>& Shared() {
   static std::map<const PixelBuffer*, std::weak_ptr<PictureLevels>> shared;
   return shared;
 }
 
-// Levels first (0 or 1) to last: the first from the picture, each next one
-// halved from the one before.
-std::vector<QImage> MakeLevels(const Picture& picture, int first, int last) {
-  std::vector<QImage> made{ReducedImage(*picture, first == 0 ? 1 : 2)};
-  for (int k = first + 1; k <= last; ++k) made.push_back(HalfSize(made.back()));
-  return made;
-}
+struct MadeAhead {
+  std::weak_ptr<const PixelBuffer> picture;
+  int level;
+  QImage image;
+};
+
+// Written by any thread, taken by the window's.
+std::mutex aheadLock;
+std::vector<MadeAhead> madeAhead;
 
 }  // namespace
 
@@ -43,44 +62,48 @@ std::shared_ptr<PictureLevels> PictureLevels::Of(const Picture& picture) {
   return levels;
 }
 
+void PictureLevels::MakeAhead(const Picture& picture, double devicePerPixel) {
+  const int level = WantedLevel(*picture, devicePerPixel);
+  const auto same = [&](const MadeAhead& made) { return made.level == level && made.picture.lock() == picture; };
+  {
+    std::lock_guard lock(aheadLock);
+    if (std::ranges::any_of(madeAhead, same)) return;
+  }
+  QImage image = ReducedImage(*picture, 1 << level);
+  std::lock_guard lock(aheadLock);
+  std::erase_if(madeAhead, [](const MadeAhead& made) { return made.picture.expired(); });
+  if (madeAhead.size() == kAheadKept) madeAhead.erase(madeAhead.begin());
+  madeAhead.push_back({picture, level, std::move(image)});
+}
+
 PictureLevels::PictureLevels(Picture picture) : picture_(std::move(picture)) {
-  int count = 1;
-  for (int side = std::max(picture_->Width(), picture_->Height()); side > kSmallestSide; side = (side + 1) / 2)
-    ++count;
-  levels_.resize(count);
-  asked_.resize(count, false);
-  // A large picture starts from its half: its own size is made only when a
-  // view zooms in that far.
-  Make(picture_->Count() <= kSmallPicture || count == 1 ? 0 : 1);
+  levels_.resize(LevelCount(*picture_));
+  asked_.resize(levels_.size(), false);
+  std::lock_guard lock(aheadLock);
+  for (const MadeAhead& made : madeAhead)
+    if (made.picture.lock() == picture_) levels_[made.level] = made.image, asked_[made.level] = true;
 }
 
 PictureLevels::~PictureLevels() = default;
 
 void PictureLevels::Make(int level) {
-  level = std::min(level, 1);
-  const int last = level == 0 && picture_->Count() > kSmallPicture ? 0 : static_cast<int>(levels_.size()) - 1;
-  for (int k = level; k <= last; ++k) asked_[k] = true;
-  auto* watcher = new QFutureWatcher<std::vector<QImage>>(this);
-  connect(watcher, &QFutureWatcher<std::vector<QImage>>::finished, this, [this, watcher, level] {
-    const std::vector<QImage> made = watcher->result();
-    for (size_t i = 0; i < made.size(); ++i) levels_[level + i] = made[i];
+  asked_[level] = true;
+  auto* watcher = new QFutureWatcher<QImage>(this);
+  connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher, level] {
+    levels_[level] = watcher->result();
     watcher->deleteLater();
     emit levelMade();
   });
   // The work holds its own share of the picture: the levels may go first.
-  watcher->setFuture(QtConcurrent::run(&DisplayPool(), MakeLevels, picture_, level, last));
-}
-
-int PictureLevels::WantedLevel(double devicePerPixel) const {
-  if (devicePerPixel >= 1) return 0;
-  const int k = static_cast<int>(std::floor(std::log2(1 / devicePerPixel)));
-  return std::clamp(k, 0, static_cast<int>(levels_.size()) - 1);
+  watcher->setFuture(QtConcurrent::run(&DisplayPool(), [picture = picture_, level] {
+    return ReducedImage(*picture, 1 << level);
+  }));
 }
 
 bool PictureLevels::Draw(QPainter& painter, const QRectF& target, const QRectF& source, bool smooth) {
   if (source.isEmpty()) return false;
   const double ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1;
-  const int wanted = WantedLevel(target.width() * ratio / source.width());
+  const int wanted = WantedLevel(*picture_, target.width() * ratio / source.width());
   if (levels_[wanted].isNull() && !asked_[wanted]) Make(wanted);
   // Until the wanted level is made, the nearest one made stands in.
   int level = -1;

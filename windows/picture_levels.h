@@ -1,12 +1,12 @@
 // A picture made ready to be drawn at any size without scaling the whole of
 // it on a paint: copies at its own size and at a half, a quarter, ... of it,
-// made away from the window's thread. A painter then draws only the part it
-// shows, from the level at most twice as large as needed. Every view of one
-// picture shares its levels.
+// each made straight from the picture, away from the window's thread, when a
+// view first wants it. A painter then draws only the part it shows, from the
+// level at most twice as large as needed. Every view of one picture shares
+// its levels.
 #pragma once
 #include <QImage>
 #include <QObject>
-#include <QPointer>
 #include <QRectF>
 #include <memory>
 #include <vector>
@@ -23,6 +23,11 @@ class PictureLevels : public QObject {
   // The levels of picture (not null, not empty), shared while any view
   // keeps them. Only on the window's thread.
   static std::shared_ptr<PictureLevels> Of(const Picture& picture);
+  // Makes, on the calling thread (any thread), the level a view showing
+  // picture with devicePerPixel device pixels to a picture pixel draws from,
+  // for the levels Of makes of it next: a picture made off the window's
+  // thread (a command's result) is then drawn sharp at its first paint.
+  static void MakeAhead(const Picture& picture, double devicePerPixel);
   ~PictureLevels() override;
 
   const Picture& Source() const { return picture_; }
@@ -37,13 +42,10 @@ class PictureLevels : public QObject {
 
  private:
   explicit PictureLevels(Picture picture);
-  // The level whose pixels are at least as many as the device's where
-  // devicePerPixel device pixels show one picture pixel.
-  int WantedLevel(double devicePerPixel) const;
   void Make(int level);
 
   Picture picture_;
-  std::vector<QImage> levels_;  // 0 the picture's own size, k reduced 2^k times; null until made
+  std::vector<QImage> levels_;  // k: the picture reduced 2^k times; null until made
   std::vector<bool> asked_;
 };
 

@@ -1,89 +1,113 @@
 #include "windows/reduced_image.h"
 
 #include <algorithm>
+#include <bit>
+#include <vector>
+
+#include "core/call_context.h"
+#include "core/column_runs.h"
 
 namespace pixmora::windows {
 
 namespace {
 
-// Rows are made a band at a time: the columns the picture is stored in are
-// read a short run each, and the band being written stays in the cache.
+// Output rows are made a band at a time: each source column is read a run
+// of band x factor rows, and the band's sums and rows stay in the cache.
 constexpr int kBandRows = 64;
+// Rows summed in one packed run: 256 values of at most 255 fill 16 bits.
+constexpr int kPackedRows = 256;
 
 // Sums of the channels premultiplied by alpha, as Qt's premultiplied images
 // hold them (an opaque colour is its own premultiplied colour), and of alpha.
 struct Sum {
-  int r = 0, g = 0, b = 0, a = 0;
-  template <bool kAlpha>
-  void AddColour(const ColorRef* column, const uint8_t* alpha, int row) {
-    const ColorRef c = column[row];
-    if constexpr (kAlpha) {
-      const uint32_t k = alpha[row];
-      r += static_cast<int>(((c & 0xFF) * k + 127) / 255);
-      g += static_cast<int>((((c >> 8) & 0xFF) * k + 127) / 255);
-      b += static_cast<int>((((c >> 16) & 0xFF) * k + 127) / 255);
-      a += static_cast<int>(k);
-    } else {
-      r += c & 0xFF, g += (c >> 8) & 0xFF, b += (c >> 16) & 0xFF, a += 255;
-    }
+  uint64_t r = 0, g = 0, b = 0, a = 0;
+  QRgb Average(uint64_t n) const {
+    return qRgba(static_cast<int>((r + n / 2) / n), static_cast<int>((g + n / 2) / n),
+                 static_cast<int>((b + n / 2) / n), static_cast<int>((a + n / 2) / n));
   }
-  void AddRgb(QRgb c) { r += qRed(c), g += qGreen(c), b += qBlue(c), a += qAlpha(c); }
-  QRgb Average(int n) const {
-    return qRgba((r + n / 2) / n, (g + n / 2) / n, (b + n / 2) / n, (a + n / 2) / n);
+  // The average of 2^shift values, as Average gives it, without dividing.
+  QRgb Shifted(int shift) const {
+    const uint64_t half = (uint64_t{1} << shift) >> 1;
+    return qRgba(static_cast<int>((r + half) >> shift), static_cast<int>((g + half) >> shift),
+                 static_cast<int>((b + half) >> shift), static_cast<int>((a + half) >> shift));
   }
 };
 
-template <bool kAlpha>
-QImage Reduced(const PixelBuffer& pixels, int factor) {
+// Adds rows [from, to) of an opaque column: red and blue summed side by side
+// in the halves of one word, a run of at most 256 rows at a time.
+void AddOpaque(const ColorRef* column, int from, int to, Sum& sum) {
+  for (int start = from; start < to; start += kPackedRows) {
+    const int end = std::min(to, start + kPackedRows);
+    uint32_t redBlue = 0, green = 0;
+    for (int y = start; y < end; ++y) {
+      redBlue += column[y] & 0x00FF00FFu;
+      green += column[y] & 0x0000FF00u;
+    }
+    sum.r += redBlue & 0xFFFF, sum.b += redBlue >> 16, sum.g += green >> 8;
+    sum.a += 255u * static_cast<unsigned>(end - start);
+  }
+}
+
+void AddPremultiplied(const ColorRef* column, const uint8_t* alpha, int from, int to, Sum& sum) {
+  for (int y = from; y < to; ++y) {
+    const ColorRef c = column[y];
+    const uint32_t k = alpha[y];
+    sum.r += ((c & 0xFF) * k + 127) / 255;
+    sum.g += (((c >> 8) & 0xFF) * k + 127) / 255;
+    sum.b += (((c >> 16) & 0xFF) * k + 127) / 255;
+    sum.a += k;
+  }
+}
+
+// The rows of an image being made, for threads that each write their own
+// columns (QImage's own accessors would detach it from several threads).
+struct Rows {
+  uchar* bits;
+  qsizetype stride;
+  int height;
+  QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits + y * stride); }
+};
+
+// Output columns [xFrom, xTo) of image, band by band.
+void ReduceColumns(const PixelBuffer& pixels, int factor, const Rows& image, int xFrom, int xTo) {
   const int w = pixels.Width(), h = pixels.Height();
-  const int outW = (w + factor - 1) / factor, outH = (h + factor - 1) / factor;
-  QImage image(outW, outH, kAlpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-  if (image.isNull()) return image;
-  for (int band = 0; band < outH; band += kBandRows) {
-    const int bandEnd = std::min(outH, band + kBandRows);
-    for (int x = 0; x < outW; ++x) {
-      const int at[2] = {x * factor, std::min(w - 1, x * factor + factor - 1)};
-      const ColorRef* columns[2] = {pixels.Column(at[0]), pixels.Column(at[1])};
-      const uint8_t* alphas[2] = {};
-      if constexpr (kAlpha) {
-        alphas[0] = pixels.GetAlpha()->Column(at[0]);
-        alphas[1] = pixels.GetAlpha()->Column(at[1]);
-      }
-      for (int y = band; y < bandEnd; ++y) {
-        const int y0 = y * factor, y1 = std::min(h - 1, y0 + factor - 1);
-        Sum sum;
-        for (int c = 0; c < factor; ++c) {
-          sum.AddColour<kAlpha>(columns[c], alphas[c], y0);
-          if (factor == 2) sum.AddColour<kAlpha>(columns[c], alphas[c], y1);
+  const int shift = 2 * std::countr_zero(static_cast<unsigned>(factor));
+  const Alpha& alpha = pixels.GetAlpha();
+  std::vector<Sum> sums(kBandRows);
+  for (int band = 0; band < image.height; band += kBandRows) {
+    const int bandEnd = std::min(image.height, band + kBandRows);
+    for (int x = xFrom; x < xTo; ++x) {
+      std::fill(sums.begin(), sums.end(), Sum{});
+      const int sxEnd = std::min(w, (x + 1) * factor);
+      for (int sx = x * factor; sx < sxEnd; ++sx)
+        for (int y = band; y < bandEnd; ++y) {
+          const int from = y * factor, to = std::min(h, from + factor);
+          if (alpha) AddPremultiplied(pixels.Column(sx), alpha->Column(sx), from, to, sums[y - band]);
+          else AddOpaque(pixels.Column(sx), from, to, sums[y - band]);
         }
-        reinterpret_cast<QRgb*>(image.scanLine(y))[x] = sum.Average(factor * factor);
+      const int across = sxEnd - x * factor;
+      for (int y = band; y < bandEnd; ++y) {
+        const int down = std::min(h, (y + 1) * factor) - y * factor;
+        const Sum& sum = sums[y - band];
+        image.Row(y)[x] = across == factor && down == factor ? sum.Shifted(shift)
+                                                             : sum.Average(uint64_t(across) * uint64_t(down));
       }
     }
   }
-  return image;
 }
 
 }  // namespace
 
 QImage ReducedImage(const PixelBuffer& pixels, int factor) {
-  return pixels.GetAlpha() ? Reduced<true>(pixels, factor) : Reduced<false>(pixels, factor);
-}
-
-QImage HalfSize(const QImage& image) {
-  const int w = image.width(), h = image.height();
-  QImage half((w + 1) / 2, (h + 1) / 2, image.format());
-  for (int y = 0; y < half.height(); ++y) {
-    const auto* top = reinterpret_cast<const QRgb*>(image.constScanLine(2 * y));
-    const auto* bottom = reinterpret_cast<const QRgb*>(image.constScanLine(std::min(h - 1, 2 * y + 1)));
-    auto* out = reinterpret_cast<QRgb*>(half.scanLine(y));
-    for (int x = 0; x < half.width(); ++x) {
-      const int x1 = std::min(w - 1, 2 * x + 1);
-      Sum sum;
-      for (QRgb c : {top[2 * x], top[x1], bottom[2 * x], bottom[x1]}) sum.AddRgb(c);
-      out[x] = sum.Average(4);
-    }
-  }
-  return half;
+  factor = static_cast<int>(std::bit_floor(static_cast<unsigned>(std::max(factor, 1))));
+  const int outW = (pixels.Width() + factor - 1) / factor, outH = (pixels.Height() + factor - 1) / factor;
+  QImage image(outW, outH, pixels.GetAlpha() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+  if (image.isNull()) return image;
+  const Rows rows{image.bits(), image.bytesPerLine(), outH};
+  ForColumnRuns(CallContext::MachineThreads(), outW, [&](int first, int end, bool) {
+    ReduceColumns(pixels, factor, rows, first, end);
+  });
+  return image;
 }
 
 }  // namespace pixmora::windows

@@ -1,7 +1,8 @@
 // Copies of a picture for the screen, made away from the window's thread:
-// the whole picture as a Qt image, or reduced to half its size by averaging
-// each square of four pixels. They are the levels a view draws from. A
-// picture with transparency gives premultiplied images with its alpha.
+// the whole picture as a Qt image, or reduced by a factor, each pixel the
+// average of the square of the picture it covers. They are the levels a view
+// draws from. A picture with transparency gives premultiplied images with
+// its alpha.
 #pragma once
 #include <QImage>
 
@@ -9,11 +10,9 @@
 
 namespace pixmora::windows {
 
-// The picture at its own size (factor 1) or at half (factor 2, the last odd
-// row or column averaged with itself).
+// The picture reduced factor times (1: at its own size; a power of two, or
+// else the one below it): each pixel the average of a factor x factor
+// square, of fewer pixels along the right and bottom edges. Uses every core.
 QImage ReducedImage(const PixelBuffer& pixels, int factor);
-
-// An image of half the size, each pixel the average of four.
-QImage HalfSize(const QImage& image);
 
 }  // namespace pixmora::windows

@@ -15,6 +15,16 @@ namespace {
 
 constexpr size_t kGiB = size_t{1} << 30;
 
+// Empties states [from, end) of states, their pictures let go of on the files' thread.
+template <class State>
+void LetGoLater(std::vector<State>& states, size_t from, size_t end) {
+  std::vector<std::shared_ptr<StoredPicture>> shares;
+  for (size_t i = from; i < end && i < states.size(); ++i)
+    for (auto& stored : states[i])
+      if (stored) shares.push_back(std::move(stored));
+  StoredPicture::LetGoLater(std::move(shares));
+}
+
 }  // namespace
 
 HistoryBudget DefaultHistoryBudget(const std::string& workingFolder) {
@@ -32,6 +42,7 @@ History::History(std::string workingFolder, HistoryBudget budget)
 
 void History::Start(const SessionState& state, std::vector<RecipeStep> steps) {
   entries_ = {Entry{Translate("Start"), "", std::move(steps)}};
+  LetGoLater(states_, 0, states_.size());
   states_.clear();
   sizes_.clear();
   selections_ = {state.selection};
@@ -61,6 +72,7 @@ History::StoredState History::Store(const SessionState& state) {
 void History::Record(const std::string& name, const std::string& details, std::vector<RecipeStep> steps,
                      const SessionState& state) {
   entries_.resize(position_ + 1);
+  LetGoLater(states_, position_ + 1, states_.size());
   states_.resize(position_ + 1);
   sizes_.resize(position_ + 1);
   selections_.resize(position_ + 1);
@@ -112,7 +124,8 @@ void History::KeepWithinBudget() {
         oldest->MoveToFile(folder_ + "history-" + std::to_string(++files_) + ".raw"))
       continue;
     if (first_ >= position_) break;
-    states_[first_++] = StoredState{};
+    LetGoLater(states_, first_, first_ + 1);
+    ++first_;
     ++dropped;
   }
   if (dropped > 0) {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <thread>
 
+#include "core/background_thread.h"
+
 namespace pixmora {
 
 namespace {
@@ -45,6 +47,7 @@ class FileWriter {
 
  private:
   void Run() {
+    UseIdleTimeOnly();
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
       changed_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
@@ -150,6 +153,11 @@ void StoredPicture::WriteFile(const std::string& path) {
   }
   file_ = path;
   picture_.reset();
+}
+
+void StoredPicture::LetGoLater(std::vector<std::shared_ptr<StoredPicture>> shares) {
+  // Let go inside the task: the task itself is destroyed with the writer's lock held.
+  Writer().Post([shares = std::move(shares)]() mutable { shares.clear(); });
 }
 
 void StoredPicture::FinishMoves() { Writer().Finish(); }

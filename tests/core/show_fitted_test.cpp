@@ -31,4 +31,15 @@ TEST(ShowFitted, AFailedLoadSaysNoPreviewAndEmptiesTheLoader) {
   EXPECT_DOUBLE_EQ(display.Texts()[0].x, 128 - w / 2);
 }
 
+// A picture large enough to be scaled on several threads shows the pixels
+// the one-threaded scaling gave (its digest, taken before the threads came).
+TEST(ShowFitted, ALargePictureShowsTheSamePixelsOnEveryThread) {
+  PictureSurface display(256, 256, 0xFFFFFF);
+  PaintFitted(test::Varied(1601, 903), display);
+  uint64_t digest = 14695981039346656037ull;
+  for (int x = 0; x < 256; ++x)
+    for (int y = 0; y < 256; ++y) digest = (digest ^ display.Point(x, y)) * 1099511628211ull;
+  EXPECT_EQ(digest, 2906730600552623810ull);
+}
+
 }  // namespace pixmora
