@@ -18,21 +18,14 @@
 #include "app/form1.h"
 #include "app/picture_box.h"
 #include "bench/bench_picture.h"
+#include "bench/live_cases.h"
 #include "session/catalogue/catalogue.h"
 
 namespace {
 
 using namespace pixmora;
 
-constexpr int kStepMs = 1000 / 16;
-constexpr int kSteps = 64;  // 4 s
-
-struct Case {
-  const char* key;
-  QScrollBar* bar;
-  int low, high;
-  double target;  // results a second
-};
+using bench::kLiveStepMs, bench::kLiveSteps, bench::LiveCase, bench::LiveStepValue;
 
 void Wait(int ms) {
   QEventLoop loop;
@@ -44,15 +37,8 @@ void WaitIdle(app::Form1& window) {
   while (window.Busy()) Wait(20);
 }
 
-// The value of step i: up and down between low and high, never twice the same in a row.
-int StepValue(const Case& c, int i) {
-  const int span = c.high - c.low;
-  const int at = i % (2 * span);
-  return at <= span ? c.low + at : c.high - (at - span);
-}
-
-void Measure(app::Form1& window, const Case& c) {
-  c.bar->setValue(StepValue(c, 0));
+void Measure(app::Form1& window, const LiveCase& c) {
+  c.bar->setValue(LiveStepValue(c, 0));
   const CatalogueEntry* entry = FindByKey(c.key);
   window.findChild<QAction*>("mnuLive")->setChecked(false);
   window.RunOperation(entry->menu, entry->index);
@@ -68,26 +54,26 @@ void Measure(app::Form1& window, const Case& c) {
   clock.start();
   QTimer look;
   QObject::connect(&look, &QTimer::timeout, [&] {
-    if (preview.Shown().cacheKey() != put && lastStep < kSteps * kStepMs) ++puts;
+    if (preview.Shown().cacheKey() != put && lastStep < kLiveSteps * kLiveStepMs) ++puts;
     put = preview.Shown().cacheKey();
     const PixelBuffer* now = preview.Drawn().get();
     if (now == shown) return;
     shown = now;
     lastChange = clock.nsecsElapsed() / 1e6;
-    if (lastStep < kSteps * kStepMs) ++changes;
+    if (lastStep < kLiveSteps * kLiveStepMs) ++changes;
   });
   look.start(10);
-  for (int i = 1; i <= kSteps; ++i) {
-    const double due = double(i) * kStepMs;
+  for (int i = 1; i <= kLiveSteps; ++i) {
+    const double due = double(i) * kLiveStepMs;
     while (clock.nsecsElapsed() / 1e6 < due) Wait(1);
-    c.bar->setValue(StepValue(c, i));
+    c.bar->setValue(LiveStepValue(c, i));
     lastStep = clock.nsecsElapsed() / 1e6;
   }
   Wait(1500);
   WaitIdle(window);
   Wait(500);
-  std::printf("%-24s %7.1f  (>= %.0f) %12.1f %10.0f  (<= 300)\n", entry->caption, changes / 4.0, c.target,
-              puts / 4.0, lastChange - lastStep);
+  std::printf("%-24s %7.1f  (>= %.0f) %12.1f %10.0f  (<= %.0f)\n", entry->caption, changes / 4.0, c.target,
+              puts / 4.0, lastChange - lastStep, bench::kLiveLastTarget);
   std::fflush(stdout);
 }
 
@@ -107,15 +93,9 @@ int main(int argc, char** argv) {
   window.showMaximized();
   window.PutPicture(Slot::ImageA, bench::Photo());
   window.PutPicture(Slot::ImageB, bench::Photo());
-  const app::Form1Controls& k = window.Controls();
-  const Case cases[] = {{"gradient", k.HS1[0], 0, 255, 8},
-                        {"mix-image-b", k.HScroll1, 1, 10, 8},
-                        {"horizontal-lines", k.HScroll1, 1, 10, 8},
-                        {"insert-shape", k.HScroll1, 1, 10, 4},
-                        {"outline", k.HScroll1, 1, 10, 4}};
   std::printf("%-24s %18s %12s %18s\n", "Live, 16 steps a second", "results a second", "put (any)",
               "last step to shown (ms)");
-  for (const Case& c : cases)
+  for (const LiveCase& c : bench::LiveCases(window.Controls()))
     if (QString(c.key).contains(filter)) Measure(window, c);
   return 0;
 }
