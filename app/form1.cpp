@@ -216,12 +216,14 @@ void Form1::PrepareForCommands(bool newImageA) {
   ChannelPlanes* planes = newImageA ? &ws_.m.planes : nullptr;
   const int width = ws_.Pic1.Width(), height = ws_.Pic1.Height();
   const size_t resultBytes = size_t(width) * size_t(height) * sizeof(ColorRef);
-  warming_ = std::async(std::launch::async, [previous = warming_, planes, width, height, resultBytes] {
+  if (!warmingStop_ || warmingStop_->Cancelled()) warmingStop_ = std::make_shared<CancelToken>();
+  warming_ = std::async(std::launch::async, [previous = warming_, planes, width, height, resultBytes,
+                                             stop = warmingStop_] {
                UseIdleTimeOnly();
                if (previous.valid()) previous.wait();
                try {
                  if (planes) planes->Resize(width, height);
-                 WarmLargeArrays(resultBytes);
+                 WarmLargeArrays(resultBytes, stop.get());
                } catch (const std::bad_alloc&) {
                  // Left to the job, which says so when the memory is still missing.
                }

@@ -307,6 +307,9 @@ class Form1 : public QMainWindow, public CommandHost {
   // Declared after the session: the window waits for it before the session
   // goes.
   std::shared_future<void> warming_;
+  // Cancelled when a job starts: the job faults in what is left itself
+  // rather than wait for all of it (seconds on a very large picture).
+  std::shared_ptr<CancelToken> warmingStop_;
   // Declared after the session: it waits for a running command before the
   // session goes.
   CommandRunner runner_;

@@ -171,6 +171,7 @@ bool Form1::StartJob(CommandRunner::Job job, const QString& what, bool live) {
     levelsAhead.push_back(box->LevelAhead());
   // A job starts once the preparations are done: it uses the same planes
   // and memory. Cancelled meanwhile, it never starts.
+  if (warmingStop_) warmingStop_->Cancel();
   job.work = [this, warming = warming_, work = std::move(job.work), levelsAhead](const CancelToken& cancel) {
     if (!Prepared(warming, cancel)) return;
     if (ws_.m.planes.Width() != ws_.Pic1.Width() || ws_.m.planes.Height() != ws_.Pic1.Height())

@@ -190,23 +190,23 @@ size_t KeptLargeBytes() { return Kept().Held(); }
 // In slices: the system holds the process's address space while it fills a
 // range, and a thread that maps meanwhile (the window's, starting a thread
 // or growing its heap) would wait for the whole of a large array.
-void PrefaultLarge(void* p, size_t bytes) {
+void PrefaultLarge(void* p, size_t bytes, const CancelToken* stop) {
 #ifdef MADV_POPULATE_WRITE
   constexpr uintptr_t kSlice = 8 * kHugePage;
   const auto at = reinterpret_cast<uintptr_t>(p);
   const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
   const uintptr_t end = at + bytes;
-  for (uintptr_t start = at & ~(page - 1); start < end; start += kSlice)
+  for (uintptr_t start = at & ~(page - 1); start < end && !(stop && stop->Cancelled()); start += kSlice)
     madvise(reinterpret_cast<void*>(start), std::min(kSlice, end - start), MADV_POPULATE_WRITE);
 #else
-  (void)p, (void)bytes;
+  (void)p, (void)bytes, (void)stop;
 #endif
 }
 
-void WarmLargeArrays(size_t bytes) {
+void WarmLargeArrays(size_t bytes, const CancelToken* stop) {
   if (!Mapped(bytes)) return;
   LargeArray<uint8_t> warm = MakeLargeArray<uint8_t>(bytes);
-  PrefaultLarge(warm.get(), bytes);
+  PrefaultLarge(warm.get(), bytes, stop);
 }
 
 }  // namespace pixmora

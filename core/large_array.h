@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <memory>
 
+#include "core/cancel_token.h"
+
 namespace pixmora {
 
 struct LargeFree {
@@ -29,10 +31,10 @@ size_t KeptLargeBytes();
 // from the work that will use it. Does nothing where the system cannot, or
 // where the memory was freed meanwhile (whoever holds it now sees the same
 // contents), so it may run while the array's owner goes on.
-void PrefaultLarge(void* p, size_t bytes);
+void PrefaultLarge(void* p, size_t bytes, const CancelToken* stop = nullptr);
 // Maps and faults in an array of that many bytes and keeps it for the next
-// large array to come.
-void WarmLargeArrays(size_t bytes);
+// large array to come; a slice at a time, until stop (if any) is cancelled.
+void WarmLargeArrays(size_t bytes, const CancelToken* stop = nullptr);
 
 template <class T>
 LargeArray<T> MakeLargeArray(size_t count) {
