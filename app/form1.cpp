@@ -93,7 +93,11 @@ Form1::Form1(QWidget* parent)
   SetTabOrder();
 }
 
-Form1::~Form1() { runner_.Wait(); }
+Form1::~Form1() {
+  // What is left of the warming is nobody's any more.
+  if (warmingStop_) warmingStop_->Cancel();
+  runner_.Wait();
+}
 
 void Form1::BuildControls() {
   MenuCommands menus;
@@ -219,7 +223,7 @@ void Form1::PrepareForCommands(bool newImageA) {
   if (!warmingStop_ || warmingStop_->Cancelled()) warmingStop_ = std::make_shared<CancelToken>();
   warming_ = std::async(std::launch::async, [previous = warming_, planes, width, height, resultBytes,
                                              stop = warmingStop_] {
-               UseIdleTimeOnly();
+               LowerThreadPriority();
                if (previous.valid()) previous.wait();
                try {
                  if (planes) planes->Resize(width, height);

@@ -39,7 +39,7 @@ void ResultFileWriter::Shown() {
 }
 
 void ResultFileWriter::Run() {
-  UseIdleTimeOnly();
+  LowerThreadPriority();
   std::unique_lock lock(mutex_);
   for (;;) {
     changed_.wait(lock, [this] { return waiting_ || ending_; });

@@ -1,15 +1,14 @@
 #include "core/background_thread.h"
 
-#include <pthread.h>
-#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace pixmora {
 
-void UseIdleTimeOnly() {
-  // A thread of SCHED_IDLE runs only on a core no ordinary thread wants; a
-  // system that refuses leaves it as it was, which is only slower.
-  sched_param none{};
-  pthread_setschedparam(pthread_self(), SCHED_IDLE, &none);
+void LowerThreadPriority() {
+  // On Linux a thread has a nice value of its own; a system that refuses
+  // leaves it as it was, which is only slower.
+  setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
 }
 
 }  // namespace pixmora

@@ -1,12 +1,16 @@
 // Threads that do what nobody waits for (files kept for later, memory made
-// ready for the next command) take the processor only when nothing else
-// wants it: on a machine with two cores they would otherwise slow the
-// command and the display that the user is waiting for.
+// ready for the next command) give way to the others: on a machine with two
+// cores they would otherwise slow the command and the display that the user
+// is waiting for.
 #pragma once
 
 namespace pixmora {
 
-// Puts the calling thread below every ordinary one (where the system allows it).
-void UseIdleTimeOnly();
+// Lowers the calling thread's priority as far as the system lets a program
+// lower it and still get it back never: the lowest "nice" value of ordinary
+// threads, which still gives it a share of a busy machine (unlike the idle
+// class, which could keep a file from being written for as long as the
+// machine stays busy, and the program from ending).
+void LowerThreadPriority();
 
 }  // namespace pixmora

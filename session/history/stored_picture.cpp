@@ -47,7 +47,7 @@ class FileWriter {
 
  private:
   void Run() {
-    UseIdleTimeOnly();
+    LowerThreadPriority();
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
       changed_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
