@@ -42,13 +42,37 @@ inline void Darken(int32_t& P, int16_t b, double n) {
   ToInt32(P - static_cast<double>(product) / n, P);
 }
 
+// The darkening of a cell by the statements below, for every counter
+// 0 .. n and every cell -1..255, worked out by those very statements once a
+// command: a lookup then stands for three divisions in double precision.
+// Longer periods than a table is worth keep the statements.
+class DarkenTable {
+ public:
+  explicit DarkenTable(int16_t n) {
+    if (n <= 0 || n > 256) return;
+    cells_.resize(size_t(n + 1) * 257);
+    for (int b = 0; b <= n; ++b)
+      for (int v = -1; v < 256; ++v) cells_[size_t(b) * 257 + size_t(v + 1)] = Darkened(v, b, n);
+  }
+  // The darkened cells of counter b, indexed by the cell's value; null
+  // without a table.
+  const int32_t* Of(int b) const { return cells_.empty() ? nullptr : cells_.data() + size_t(b) * 257 + 1; }
+  // The statement on a cell whose product fits 32 bits and whose result converts.
+  static int32_t Darkened(int32_t P, int32_t b, double n) {
+    return static_cast<int32_t>(std::nearbyint(P - static_cast<double>(b * P) / n));
+  }
+
+ private:
+  std::vector<int32_t> cells_;
+};
+
 // Rows y0 .. y1 - 1 of column x, whose target column is out, bandOf(y)
 // giving each row's counter. Pixels the planes do not cover keep their
 // colour: every statement there fails. Each pixel reads only its own cells
 // and its counter, so columns may be treated at the same time.
 template <class BandOf>
 void DarkenColumn(ChannelPlanes& planes, ColorRef* out, int x, int y0, int y1, int16_t n,
-                  BandOf bandOf) {
+                  const DarkenTable& table, BandOf bandOf) {
   if (x >= planes.Width()) return;
   y1 = std::min(y1, planes.Height());
   const size_t base = planes.Index(x, 0);
@@ -58,12 +82,20 @@ void DarkenColumn(ChannelPlanes& planes, ColorRef* out, int x, int y0, int y1, i
   const double period = n;
   if (n > 0 && y0 < y1 && HoldsChannelValues(R + y0, G + y0, B + y0, y1 - y0)) {
     // Counters lie in 0 .. n and cells in -1..255: no product leaves 32 bits
-    // and no result fails to convert, so the column runs on vector units.
-    for (int y = y0; y < y1; ++y) {
-      const int32_t b = bandOf(y);
-      R[y] = static_cast<int32_t>(std::nearbyint(R[y] - static_cast<double>(b * R[y]) / period));
-      G[y] = static_cast<int32_t>(std::nearbyint(G[y] - static_cast<double>(b * G[y]) / period));
-      B[y] = static_cast<int32_t>(std::nearbyint(B[y] - static_cast<double>(b * B[y]) / period));
+    // and no result fails to convert, so the column is looked up, or runs on
+    // vector units.
+    if (table.Of(0)) {
+      for (int y = y0; y < y1; ++y) {
+        const int32_t* darkened = table.Of(bandOf(y));
+        R[y] = darkened[R[y]], G[y] = darkened[G[y]], B[y] = darkened[B[y]];
+      }
+    } else {
+      for (int y = y0; y < y1; ++y) {
+        const int32_t b = bandOf(y);
+        R[y] = DarkenTable::Darkened(R[y], b, period);
+        G[y] = DarkenTable::Darkened(G[y], b, period);
+        B[y] = DarkenTable::Darkened(B[y], b, period);
+      }
     }
     ComposeColumn(R + y0, G + y0, B + y0, out + y0, y1 - y0);
     return;
@@ -88,13 +120,14 @@ void HorizontalBlinds(Module1& m, const CallContext& call, PictureSurface& targe
   const int w = target.Width(), h = target.Height();
   OperationFrame frame(call, h - 1.0);
   const std::vector<int16_t> bands = BandCounters(h, period, reversed);
+  const DarkenTable table(period);
   PixelBuffer& image = target.MutableImage();
   for (int y0 = 0; y0 < h; y0 += kRowBlock) {
     const int y1 = std::min(h, y0 + kRowBlock);
     ForColumnRuns(call.threads, w, [&](int first, int end, bool) {
       for (int x = first; x < end; ++x) {
         call.StopIfCancelled();
-        DarkenColumn(m.planes, image.Column(x), x, y0, y1, period, [&bands](int y) { return bands[y]; });
+        DarkenColumn(m.planes, image.Column(x), x, y0, y1, period, table, [&bands](int y) { return bands[y]; });
       }
     });
     frame.Step(y1 - 1);  // every row up to here is done
@@ -108,11 +141,12 @@ void VerticalBlinds(Module1& m, const CallContext& call, PictureSurface& target,
                     int16_t reversed) {
   const int w = target.Width(), h = target.Height();
   const std::vector<int16_t> bands = BandCounters(w, period, reversed);
+  const DarkenTable table(period);
   ForEachColumn(
       m, call, target,
-      [&m, &bands, h, period](int x, ColorRef* out, int) {
+      [&m, &bands, &table, h, period](int x, ColorRef* out, int) {
         const int16_t b = bands[x];
-        DarkenColumn(m.planes, out, x, 0, h, period, [b](int) { return b; });
+        DarkenColumn(m.planes, out, x, 0, h, period, table, [b](int) { return b; });
       },
       ColumnOrder::Independent);
   m.LoopX = LoopEnd(w - 1, 1);
