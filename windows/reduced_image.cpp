@@ -14,6 +14,8 @@ namespace {
 // Output rows are made a band at a time: each source column is read a run
 // of band x factor rows, and the band's sums and rows stay in the cache.
 constexpr int kBandRows = 64;
+// Pictures at least this large are reduced on every core.
+constexpr size_t kThreadedPixels = size_t{1} << 20;
 // Rows summed in one packed run: 256 values of at most 255 fill 16 bits.
 constexpr int kPackedRows = 256;
 
@@ -104,7 +106,9 @@ QImage ReducedImage(const PixelBuffer& pixels, int factor) {
   QImage image(outW, outH, pixels.GetAlpha() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   if (image.isNull()) return image;
   const Rows rows{image.bits(), image.bytesPerLine(), outH};
-  ForColumnRuns(CallContext::MachineThreads(), outW, [&](int first, int end, bool) {
+  // A small picture (a 256 x 256 preview, a thumbnail) is not worth the threads.
+  const int threads = pixels.Count() >= kThreadedPixels ? CallContext::MachineThreads() : 1;
+  ForColumnRuns(threads, outW, [&](int first, int end, bool) {
     ReduceColumns(pixels, factor, rows, first, end);
   });
   return image;

@@ -12,7 +12,8 @@ namespace pixmora::windows {
 
 // The picture reduced factor times (1: at its own size; a power of two, or
 // else the one below it): each pixel the average of a factor x factor
-// square, of fewer pixels along the right and bottom edges. Uses every core.
+// square, of fewer pixels along the right and bottom edges. A large picture
+// is reduced on every core.
 QImage ReducedImage(const PixelBuffer& pixels, int factor);
 
 }  // namespace pixmora::windows
