@@ -7,17 +7,16 @@
 // drew the last one, each beside its target.
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
 #include "app/form1.h"
 #include "app/picture_box.h"
 #include "bench/bench_picture.h"
+#include "bench/bench_window_start.h"
 #include "bench/live_cases.h"
 #include "session/catalogue/catalogue.h"
 
@@ -80,17 +79,9 @@ void Measure(app::Form1& window, const LiveCase& c) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // A scratch data folder, so that the user's ps.bmp is left alone.
-  QTemporaryDir home;
-  qputenv("XDG_DATA_HOME", home.path().toUtf8());
-  QDir(home.path()).mkdir("VARDELO24");
-  QApplication application(argc, argv);
+  bench::BenchWindow started(argc, argv, nullptr);
+  app::Form1& window = started.Window();
   const QString filter = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-
-  app::Form1 window;
-  window.Form_Load();
-  window.showMaximized();
   window.PutPicture(Slot::ImageA, bench::Photo());
   window.PutPicture(Slot::ImageB, bench::Photo());
   std::printf("%-24s %18s %12s %18s\n", "Live, 16 steps a second", "results a second", "put (any)",

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +21,7 @@
 #include "app/form1.h"
 #include "app/open_commands.h"
 #include "app/picture_box.h"
-#include "bench/scratch_data_folder.h"
+#include "bench/bench_window_start.h"
 #include "session/catalogue/catalogue.h"
 
 namespace {
@@ -72,14 +71,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QString filter = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  const QTemporaryDir home;
-  bench::UseScratchDataFolder(home);
-  QApplication application(argc, argv);
-
-  app::Form1 window;
-  window.Form_Load();
-  window.showMaximized();
+  bench::BenchWindow started(argc, argv, nullptr);
+  app::Form1& window = started.Window();
   const QString picture = QString::fromLocal8Bit(argv[1]);
   for (const Slot slot : {Slot::ImageA, Slot::ImageB}) {
     if (once && slot == Slot::ImageB) break;

@@ -18,7 +18,6 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -30,7 +29,7 @@
 #include "app/open_commands.h"
 #include "app/picture_box.h"
 #include "bench/live_cases.h"
-#include "bench/scratch_data_folder.h"
+#include "bench/bench_window_start.h"
 #include "bench/x_screen.h"
 #include "ops/image/geometry.h"
 #include "session/captions/control_names.h"
@@ -270,21 +269,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: pixmora-bench-window-x PICTURE [FILTER]\n");
     return 2;
   }
-  qputenv("QT_QPA_PLATFORM", "xcb");
-  const QTemporaryDir home;
-  bench::UseScratchDataFolder(home);
-  QApplication application(argc, argv);
-  app::Form1 window;
-  window.Form_Load();
-  window.showMaximized();
+  bench::BenchWindow started(argc, argv, "xcb");
+  app::Form1& window = started.Window();
   const QString picture = QString::fromLocal8Bit(argv[1]);
   const QString filter = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
   std::thread hand([&] {
     Measure(window, picture, filter);
     // Leaves without closing the window, which would ask to save the result.
-    QMetaObject::invokeMethod(&application, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
   });
-  application.exec();
+  QApplication::exec();
   hand.join();
   return 0;
 }

@@ -47,6 +47,9 @@ struct CallContext {
     const unsigned n = std::thread::hardware_concurrency();
     return n == 0 ? 1 : static_cast<int>(n);
   }
+  // The threads worth starting for a pass over a picture of that many
+  // pixels: the machine's for a megapixel or more, one below.
+  static int ThreadsFor(size_t pixels) { return pixels >= (size_t{1} << 20) ? MachineThreads() : 1; }
   static FrameHooks& NoHooks() {
     static FrameHooks none;
     return none;

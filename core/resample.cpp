@@ -12,9 +12,6 @@ namespace pixmora {
 
 namespace {
 
-// Source pictures at least this large are resampled on every core.
-constexpr size_t kThreadedPixels = size_t{1} << 20;
-
 struct Rectangle {
   int x, y, w, h;
 };
@@ -148,10 +145,8 @@ void Resample(const PixelBuffer& src, PixelBuffer& dst, const Rectangle& r) {
   const std::vector<Taps> colTaps = AxisTaps(src.Width(), r.w, xFirst - r.x, xEnd - r.x);
   const std::vector<Taps> rowTaps = AxisTaps(src.Height(), r.h, yFirst - r.y, yEnd - r.y);
   // Every destination pixel is worked out alone: the columns can be shared
-  // among threads, each filtering the source columns its own run needs. A
-  // small picture (a pattern's tile) is not worth the threads.
-  const int threads = src.Count() >= kThreadedPixels ? CallContext::MachineThreads() : 1;
-  ForColumnRuns(threads, xEnd - xFirst, [&](int first, int end, bool) {
+  // among threads, each filtering the source columns its own run needs.
+  ForColumnRuns(CallContext::ThreadsFor(src.Count()), xEnd - xFirst, [&](int first, int end, bool) {
     ResampleColumns(src, dst, colTaps, rowTaps, xFirst, yFirst, xFirst + first, xFirst + end);
   });
 }

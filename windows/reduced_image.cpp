@@ -14,8 +14,6 @@ namespace {
 // Output rows are made a band at a time: each source column is read a run
 // of band x factor rows, and the band's sums and rows stay in the cache.
 constexpr int kBandRows = 64;
-// Pictures at least this large are reduced on every core.
-constexpr size_t kThreadedPixels = size_t{1} << 20;
 // Rows summed in one packed run: 256 values of at most 255 fill 16 bits.
 constexpr int kPackedRows = 256;
 
@@ -70,7 +68,8 @@ struct Rows {
   QRgb* Row(int y) const { return reinterpret_cast<QRgb*>(bits + y * stride); }
 };
 
-// Output columns [xFrom, xTo) of image, band by band.
+// Output columns [xFrom, xTo) of image, band by band; kAlpha: the picture has transparency.
+template <bool kAlpha>
 void ReduceColumns(const PixelBuffer& pixels, int factor, const Rows& image, int xFrom, int xTo) {
   const int w = pixels.Width(), h = pixels.Height();
   const int shift = 2 * std::countr_zero(static_cast<unsigned>(factor));
@@ -84,7 +83,7 @@ void ReduceColumns(const PixelBuffer& pixels, int factor, const Rows& image, int
       for (int sx = x * factor; sx < sxEnd; ++sx)
         for (int y = band; y < bandEnd; ++y) {
           const int from = y * factor, to = std::min(h, from + factor);
-          if (alpha) AddPremultiplied(pixels.Column(sx), alpha->Column(sx), from, to, sums[y - band]);
+          if constexpr (kAlpha) AddPremultiplied(pixels.Column(sx), alpha->Column(sx), from, to, sums[y - band]);
           else AddOpaque(pixels.Column(sx), from, to, sums[y - band]);
         }
       const int across = sxEnd - x * factor;
@@ -106,10 +105,9 @@ QImage ReducedImage(const PixelBuffer& pixels, int factor) {
   QImage image(outW, outH, pixels.GetAlpha() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   if (image.isNull()) return image;
   const Rows rows{image.bits(), image.bytesPerLine(), outH};
-  // A small picture (a 256 x 256 preview, a thumbnail) is not worth the threads.
-  const int threads = pixels.Count() >= kThreadedPixels ? CallContext::MachineThreads() : 1;
-  ForColumnRuns(threads, outW, [&](int first, int end, bool) {
-    ReduceColumns(pixels, factor, rows, first, end);
+  ForColumnRuns(CallContext::ThreadsFor(pixels.Count()), outW, [&](int first, int end, bool) {
+    if (pixels.GetAlpha()) ReduceColumns<true>(pixels, factor, rows, first, end);
+    else ReduceColumns<false>(pixels, factor, rows, first, end);
   });
   return image;
 }
