@@ -7,6 +7,7 @@
 #include "imageio/atomic_file.h"
 #include "imageio/bitmap.h"
 #include "imageio/freeimage_values.h"
+#include "imageio/jpeg_writer.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_bitmap.h"
 #include "imageio/picture_files.h"
@@ -47,22 +48,43 @@ Status WriteThroughFreeImage(const Picture& picture, const std::string& path, Pi
   return SaveWithResolution(bitmap, path, format, o.dpi, o.save);
 }
 
-// A PNG at its own size straight from the picture's columns, through our own
-// writer: no whole-picture bitmap on the way.
+// FreeImage's bitmaps carry 72 dots an inch unless told otherwise.
+uint32_t DotsPerMeter(const WriteOptions& o) {
+  return o.dpi ? static_cast<uint32_t>(std::floor(*o.dpi / 0.0254 + 0.5)) : 2835;
+}
+
+// A file made by one of our own encoders, encode(stream) saying whether it
+// wrote it all.
+template <class Encode>
+Status WriteOwnEncoding(const std::string& path, Encode encode) {
+  AtomicFile file(path);
+  errno = 0;
+  const bool written = file.Stream() && encode(file.Stream());
+  return file.Commit(written, errno);
+}
+
+// A PNG or a JPEG at its own size straight from the picture's columns,
+// through our own writers: no whole-picture bitmap on the way.
 Status WritePngFile(const PixelBuffer& picture, const std::string& path, const WriteOptions& o) {
-  // FreeImage's bitmaps carry 72 dots an inch unless told otherwise.
-  const uint32_t dotsPerMeter = o.dpi ? static_cast<uint32_t>(std::floor(*o.dpi / 0.0254 + 0.5)) : 2835;
   const bool alpha = picture.GetAlpha() != nullptr;
   const auto rows = [&picture, alpha](int y0, int count, uint8_t* const* out) {
     if (alpha) ColumnsToRowsWithAlpha(picture, y0, count, out);
     else ColumnsToRows(picture, y0, count, out);
   };
-  AtomicFile file(path);
-  errno = 0;
   const int level = PngLevel(FreeImageSaveFlags(PictureFormat::Png, o.save));
-  const bool written = file.Stream() && WritePng(picture.Width(), picture.Height(), alpha, rows,
-                                                 file.Stream(), level, dotsPerMeter);
-  return file.Commit(written, errno);
+  return WriteOwnEncoding(path, [&](FILE* stream) {
+    return WritePng(picture.Width(), picture.Height(), alpha, rows, stream, level, DotsPerMeter(o));
+  });
+}
+
+Status WriteJpegFile(const PixelBuffer& picture, const std::string& path, const WriteOptions& o) {
+  const auto rows = [&picture](int y0, int count, uint8_t* const* out) {
+    ColumnsToRows(picture, y0, count, out);
+  };
+  const int quality = JpegQuality(FreeImageSaveFlags(PictureFormat::Jpeg, o.save));
+  return WriteOwnEncoding(path, [&](FILE* stream) {
+    return WriteJpeg(picture.Width(), picture.Height(), rows, stream, quality, DotsPerMeter(o));
+  });
 }
 
 // The picture written in the quickest way its format and options allow.
@@ -72,6 +94,7 @@ Status Write(const Picture& picture, const std::string& path, PictureFormat form
   if (format == PictureFormat::Bmp && OwnSize(*picture, options) && !options.dpi)
     return SavePictureAsBmp(picture, path);
   if (format == PictureFormat::Png && OwnSize(*picture, options)) return WritePngFile(*picture, path, options);
+  if (format == PictureFormat::Jpeg && OwnSize(*picture, options)) return WriteJpegFile(*picture, path, options);
   return WriteThroughFreeImage(picture, path, format, options);
 }
 

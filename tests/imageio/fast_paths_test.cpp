@@ -3,11 +3,14 @@
 // bitmaps filled pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "imageio/decode_file.h"
 #include "imageio/freeimage_values.h"
 #include "imageio/mfreeimage.h"
 #include "imageio/picture_bitmap.h"
 #include "imageio/picture_files.h"
+#include "imageio/write_picture.h"
 #include "tests/support/picture_files.h"
 #include "tests/support/same_pixels.h"
 #include "tests/support/test_pictures.h"
@@ -46,6 +49,33 @@ TEST_F(FastPaths, EncodersGiveTheSameFilesFromOurRows) {
       test::WriteTestPicture(picture, dir + "theirs", format);
       EXPECT_EQ(test::FileBytes(dir + "ours"), test::FileBytes(dir + "theirs"))
           << static_cast<int>(format) << ": " << w << " x " << h;
+    }
+  }
+}
+
+// Our JPEG writer against FreeImage's own saving of the same pixels, at its
+// default and other qualities, with and without a resolution.
+TEST_F(FastPaths, JpegWriterGivesFreeImagesFiles) {
+  struct Case {
+    int quality;
+    std::optional<int32_t> dpi;
+  };
+  const Case cases[] = {{0, {}}, {1, {}}, {50, 300}, {90, {}}, {100, 96}};
+  for (auto [w, h] : kSizes) {
+    const Picture picture = test::Varied(w, h);
+    for (const Case& c : cases) {
+      WriteOptions options;
+      options.save.jpegQuality = c.quality;
+      options.dpi = c.dpi;
+      ASSERT_TRUE(WritePictureFile(picture, dir + "ours.jpg", PictureFormat::Jpeg, options));
+      const Bitmap theirs = test::BitmapOf(picture);
+      if (c.dpi) {
+        SetImageDpiX(theirs.get(), *c.dpi);
+        SetImageDpiY(theirs.get(), *c.dpi);
+      }
+      ASSERT_TRUE(SaveBitmap(FIF_JPEG, theirs.get(), dir + "theirs.jpg", c.quality));
+      EXPECT_EQ(test::FileBytes(dir + "ours.jpg"), test::FileBytes(dir + "theirs.jpg"))
+          << "quality " << c.quality << ": " << w << " x " << h;
     }
   }
 }

@@ -1,0 +1,25 @@
+// The program's own JPEG writer for pictures at their own size: the JPEG
+// library fed a band of rows at a time straight from the picture's columns,
+// with exactly the settings FreeImage's writer uses (its quality, 4:2:0
+// colour, a JFIF header with the resolution, Huffman tables as standard),
+// so the files are FreeImage's byte for byte, without a bitmap of the whole
+// picture on the way or a pass to swap red and blue.
+#pragma once
+#include <cstdint>
+#include <cstdio>
+
+#include "imageio/png_writer.h"
+
+namespace pixmora {
+
+// The quality FreeImage's JPEG flags stand for: their low seven bits, 0
+// meaning its default.
+int JpegQuality(int freeImageFlags);
+
+// Writes the whole file to stream at quality (1 .. 100), with dotsPerMeter
+// in the header as FreeImage rounds it to dots an inch. False when memory or
+// a write fails.
+bool WriteJpeg(int width, int height, const RowSource& rows, FILE* stream, int quality,
+               uint32_t dotsPerMeter);
+
+}  // namespace pixmora
