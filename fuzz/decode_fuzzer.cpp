@@ -10,6 +10,7 @@
 
 #include "imageio/bmp_header_fix.h"
 #include "imageio/decode_file.h"
+#include "imageio/jpeg_rows.h"
 
 namespace {
 
@@ -34,6 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // An empty input comes as a null pointer, which fwrite must not be given.
   if (size > 0) std::fwrite(data, 1, size, f);
   std::fclose(f);
-  (void)pixmora::DecodeFile(ScratchFile(), 0, {}, kPixelBudget);
+  const pixmora::DecodeResult decoded = pixmora::DecodeFile(ScratchFile(), 0, {}, kPixelBudget);
+  if (decoded && decoded->rows) {
+    std::vector<uint8_t> row(static_cast<size_t>(decoded->rows->Width()) * 3);
+    uint8_t* rows[] = {row.data()};
+    for (int y = 0; y < decoded->rows->Height() && decoded->rows->Read(rows, 1); ++y) {
+    }
+  }
   return 0;
 }

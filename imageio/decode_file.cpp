@@ -12,6 +12,7 @@
 #include "imageio/claimed_size.h"
 #include "imageio/freeimage_session.h"
 #include "imageio/held_pixels.h"
+#include "imageio/jpeg_rows.h"
 #include "imageio/mfreeimage.h"
 
 namespace pixmora {
@@ -78,6 +79,12 @@ bool CutShort(int format) {
   return format == FIF_JPEG && LastFileLayerMessage() == "Premature end of JPEG file";
 }
 
+DecodeResult Streamed(const std::string& path, std::shared_ptr<JpegRows> rows, int64_t pixelBudget) {
+  if (const Status fits = CheckSize(rows->Width(), rows->Height(), pixelBudget); !fits)
+    return std::unexpected(CannotRead(path, fits.error().why));
+  return Decoded{FIF_JPEG, nullptr, nullptr, std::move(rows), ""};
+}
+
 }  // namespace
 
 DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& sizeKnown,
@@ -93,6 +100,9 @@ DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& siz
       return std::unexpected(accepted.error());
     if (sizeKnown) sizeKnown(claim->width, claim->height);
   }
+  // FreeImage reads JPEG files this way when given no flags.
+  if (format == FIF_JPEG && flags == 0)
+    if (std::shared_ptr<JpegRows> rows = JpegRows::Open(path)) return Streamed(path, std::move(rows), pixelBudget);
   RememberMessage("");
   // An icon's mask is its transparency.
   if (format == FIF_ICO) flags |= ICO_MAKEALPHA;
@@ -104,7 +114,7 @@ DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& siz
   const Status fits =
       CheckSize(FreeImage_GetWidth(bitmap.get()), FreeImage_GetHeight(bitmap.get()), pixelBudget);
   if (!fits) return std::unexpected(CannotRead(path, fits.error().why));
-  return Decoded{format, std::move(bitmap), nullptr, CutShort(format) ? kTruncatedNote : ""};
+  return Decoded{format, std::move(bitmap), nullptr, nullptr, CutShort(format) ? kTruncatedNote : ""};
 }
 
 }  // namespace pixmora

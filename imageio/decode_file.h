@@ -16,7 +16,8 @@ namespace pixmora {
 using SizeKnown = std::function<void(int64_t width, int64_t height)>;
 
 // pixelBudget: the most pixels the caller's memory leaves room for. The
-// result holds a bitmap.
+// result holds a bitmap, or for a colour JPEG read without flags its rows,
+// still to be decoded.
 DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& sizeKnown = {},
                         int64_t pixelBudget = PixelBudget());
 

@@ -3,6 +3,7 @@
 #pragma once
 #include <FreeImage.h>
 
+#include <memory>
 #include <string>
 
 #include "core/failure.h"
@@ -11,10 +12,15 @@
 
 namespace pixmora {
 
+class JpegRows;
+
 struct Decoded {
   int format = FIF_UNKNOWN;  // the format the content is in
-  Bitmap bitmap;             // the pixels, unless they came into picture
+  Bitmap bitmap;             // the pixels, unless they came into picture or are in rows
   Picture picture;
+  // A JPEG whose rows are still to be decoded, a band at a time (see
+  // jpeg_rows.h): the decoder process sends them on as they come.
+  std::shared_ptr<JpegRows> rows;
   // What the user should know of a picture that was read all the same (a
   // file cut short), or empty.
   std::string note;

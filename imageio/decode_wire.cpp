@@ -2,8 +2,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <vector>
+
+#include "imageio/decode_file.h"
+#include "imageio/jpeg_rows.h"
+#include "imageio/row_exchange.h"
 
 namespace pixmora {
 
@@ -18,6 +24,29 @@ bool WriteAll(int fd, const void* data, size_t size) {
     p += n, size -= static_cast<size_t>(n);
   }
   return true;
+}
+
+// The rows of a JPEG, decoded and sent a band at a time, then its note.
+bool WriteRows(int fd, WireHeader& h, JpegRows& rows) {
+  h.type = FIT_BITMAP;
+  h.width = rows.Width(), h.height = rows.Height(), h.bpp = 24;
+  h.redMask = FI_RGBA_RED_MASK, h.greenMask = FI_RGBA_GREEN_MASK, h.blueMask = FI_RGBA_BLUE_MASK;
+  h.dotsPerMeterX = rows.DotsPerMeterX(), h.dotsPerMeterY = rows.DotsPerMeterY();
+  h.pitch = (static_cast<uint32_t>(h.width) * 3 + 3) & ~3u;
+  h.bitsBytes = uint64_t{h.pitch} * static_cast<uint64_t>(h.height);
+  h.topDown = 1;
+  if (!WriteAll(fd, &h, sizeof h)) return false;
+  std::vector<uint8_t> band(size_t{h.pitch} * kRowBand);
+  for (int y0 = 0; y0 < h.height; y0 += kRowBand) {
+    const int count = std::min(h.height - y0, kRowBand);
+    uint8_t* pointers[kRowBand];
+    for (int i = 0; i < count; ++i) pointers[i] = band.data() + size_t{h.pitch} * i;
+    if (!rows.Read(pointers, count) || !WriteAll(fd, band.data(), size_t{h.pitch} * count)) return false;
+  }
+  WireEnd end{};
+  std::memcpy(end.magic, kEndMagic, sizeof end.magic);
+  if (rows.CutShort()) std::strncpy(end.note, kTruncatedNote, sizeof end.note - 1);
+  return WriteAll(fd, &end, sizeof end);
 }
 
 }  // namespace
@@ -39,6 +68,7 @@ bool WriteDecodeResult(int fd, const DecodeResult& result) {
     return WriteAll(fd, &h, sizeof h);
   }
   h.format = result->format;
+  if (result->rows) return WriteRows(fd, h, *result->rows);
   FIBITMAP* b = result->bitmap.get();
   if (b) {
     h.type = FreeImage_GetImageType(b);

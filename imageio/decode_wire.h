@@ -1,6 +1,8 @@
 // The decoder process hands a decoded bitmap to the editor through a pipe:
 // a fixed header, the palette and its transparency, then FreeImage's own
-// rows. The receiver trusts nothing in it that it has not checked.
+// rows. A JPEG decoded a band at a time comes top down instead, as its rows
+// are decoded, and a WireEnd follows them. The receiver trusts nothing in it
+// that it has not checked.
 #pragma once
 #include <cstdint>
 
@@ -22,10 +24,19 @@ struct WireHeader {
   uint32_t dotsPerMeterX, dotsPerMeterY;
   uint32_t pitch;
   uint64_t bitsBytes;
+  int32_t topDown;    // the rows come top down, followed by a WireEnd
   char message[200];  // the failure's why, or the picture's note
 };
 
-inline constexpr char kWireMagic[8] = {'P', 'X', 'M', 'D', 'E', 'C', '3', '\0'};
+inline constexpr char kWireMagic[8] = {'P', 'X', 'M', 'D', 'E', 'C', '4', '\0'};
+
+// After rows sent top down: what became known only at their end.
+struct WireEnd {
+  char magic[8];
+  char note[200];  // the picture's note
+};
+
+inline constexpr char kEndMagic[8] = {'P', 'X', 'M', 'E', 'N', 'D', '\0', '\0'};
 
 // Sent ahead of the header as soon as the file's claimed size is known, so
 // that the editor waits longer for a large picture.

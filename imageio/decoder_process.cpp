@@ -45,6 +45,7 @@ FIBITMAP* ReceiveBitmap(ChildProcess& child, const WireHeader& h, Deadline deadl
                     (h.transparentColours == 0 || child.ReadOut(transparency, h.transparentColours, deadline)) &&
                     child.ReadOut(FreeImage_GetBits(b), h.bitsBytes, deadline);
   if (!read) return nullptr;
+  if (h.topDown) FreeImage_FlipVertical(b);
   if (h.transparentColours) FreeImage_SetTransparencyTable(b, transparency, static_cast<int>(h.transparentColours));
   FreeImage_SetDotsPerMeterX(b, h.dotsPerMeterX);
   FreeImage_SetDotsPerMeterY(b, h.dotsPerMeterY);
@@ -66,17 +67,28 @@ Picture ReceivePicture(ChildProcess& child, const WireHeader& h, Deadline deadli
   // A 32-bit bitmap's fourth bytes are alpha when FreeImage sees transparency.
   auto alpha = h.transparent && h.bpp == 32 ? std::make_shared<AlphaPlane>(h.width, h.height) : nullptr;
   std::vector<uint8_t> band(size_t{pitch} * kRowBand);
-  // Rows arrive bottom-up: each band holds the next rows from the bottom.
+  // Each band holds the next rows from the top, or from the bottom.
   for (int received = 0; received < h.height; received += kRowBand) {
     const int count = std::min(h.height - received, kRowBand);
     if (!child.ReadOut(band.data(), size_t{pitch} * count, deadline)) return nullptr;
     const uint8_t* rows[kRowBand];
-    for (int i = 0; i < count; ++i) rows[i] = band.data() + size_t{pitch} * (count - 1 - i);
-    RowsToColumns(rows, h.bpp / 8, h.height - received - count, count, *picture);
-    if (alpha) RowsToAlpha(rows, h.height - received - count, count, *alpha);
+    for (int i = 0; i < count; ++i) rows[i] = band.data() + size_t{pitch} * (h.topDown ? i : count - 1 - i);
+    const int y0 = h.topDown ? received : h.height - received - count;
+    RowsToColumns(rows, h.bpp / 8, y0, count, *picture);
+    if (alpha) RowsToAlpha(rows, y0, count, *alpha);
   }
   picture->SetAlpha(KeptAlpha(std::move(alpha)));
   return picture;
+}
+
+// Rows sent top down end with the picture's note, known only then.
+bool ReceiveEnd(ChildProcess& child, Deadline deadline, std::string& note) {
+  WireEnd end{};
+  if (!child.ReadOut(&end, sizeof end, deadline) || std::memcmp(end.magic, kEndMagic, sizeof end.magic) != 0)
+    return false;
+  end.note[sizeof end.note - 1] = '\0';
+  note = end.note;
+  return true;
 }
 
 // A decoder that crashed, ran too long or answered what it should not was
@@ -126,10 +138,11 @@ DecodeResult Receive(ChildProcess& child, const std::string& path, Deadline dead
   if (h.failed < 0 || h.failed > 1 + static_cast<int32_t>(Failure::Kind::Resources)) return Damaged(path);
   if (h.failed) return std::unexpected(Answered(path, h));
   if (!CheckSize(h.width, h.height, pixelBudget)) return Damaged(path);
-  Decoded decoded{h.format, nullptr, nullptr, h.message};
+  Decoded decoded{h.format, nullptr, nullptr, nullptr, h.message};
   if (intoPicture && Direct(h)) decoded.picture = ReceivePicture(child, h, deadline);
   else decoded.bitmap.reset(ReceiveBitmap(child, h, deadline));
   if (!decoded.picture && !decoded.bitmap) return Damaged(path);
+  if (h.topDown && !ReceiveEnd(child, deadline, decoded.note)) return Damaged(path);
   return decoded;
 }
 

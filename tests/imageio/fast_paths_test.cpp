@@ -3,7 +3,9 @@
 // bitmaps filled pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <optional>
+#include <vector>
 
 #include "imageio/decode_file.h"
 #include "imageio/freeimage_values.h"
@@ -97,6 +99,29 @@ TEST_F(FastPaths, ColourFilesComeFromTheDecoderWithFreeImagesPixels) {
     }
     FreeImage_Unload(colour);
     FreeImage_Unload(rgba);
+  }
+}
+
+// Colour JPEGs of every subsampling, progressive or not, are decoded by the
+// JPEG library a band at a time in the decoder: the pixels FreeImage's own
+// reader gives, the resolution too, and the sizes a band does not divide.
+TEST_F(FastPaths, JpegFilesComeFromTheDecoderWithFreeImagesPixels) {
+  const int kinds[] = {0, JPEG_SUBSAMPLING_422, JPEG_SUBSAMPLING_444, JPEG_PROGRESSIVE | JPEG_QUALITYSUPERB,
+                       JPEG_OPTIMIZE | JPEG_SUBSAMPLING_411};
+  std::vector<std::pair<int, int>> sizes(std::begin(kSizes), std::end(kSizes));
+  sizes.push_back({130, 131});
+  for (auto [w, h] : sizes) {
+    const Bitmap colour = test::BitmapOf(test::Varied(w, h));
+    SetImageDpiX(colour.get(), 300);
+    for (int kind : kinds) {
+      const std::string path = dir + "f.jpg";
+      ASSERT_TRUE(SaveBitmap(FIF_JPEG, colour.get(), path, kind));
+      SCOPED_TRACE(testing::Message() << kind << ": " << w << " x " << h);
+      FIBITMAP* theirs = LoadBitmap(FIF_JPEG, path, 0);
+      const Picture expected = ImageToPicture(theirs, true).value();
+      test::ExpectSamePixels(LoadImageAsPicture(path, 0, {}, {}, false, FILTER_BSPLINE, nullptr).value(),
+                             expected);
+    }
   }
 }
 
