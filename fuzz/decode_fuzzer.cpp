@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::fclose(f);
   const pixmora::DecodeResult decoded = pixmora::DecodeFile(ScratchFile(), 0, {}, kPixelBudget);
   if (decoded && decoded->rows) {
-    std::vector<uint8_t> row(static_cast<size_t>(decoded->rows->Width()) * 3);
-    uint8_t* rows[] = {row.data()};
+    std::vector<uint32_t> row(static_cast<size_t>(decoded->rows->Width()));
+    uint32_t* rows[] = {row.data()};
     for (int y = 0; y < decoded->rows->Height() && decoded->rows->Read(rows, 1); ++y) {
     }
   }

@@ -29,18 +29,17 @@ bool WriteAll(int fd, const void* data, size_t size) {
 // The rows of a JPEG, decoded and sent a band at a time, then its note.
 bool WriteRows(int fd, WireHeader& h, JpegRows& rows) {
   h.type = FIT_BITMAP;
-  h.width = rows.Width(), h.height = rows.Height(), h.bpp = 24;
-  h.redMask = FI_RGBA_RED_MASK, h.greenMask = FI_RGBA_GREEN_MASK, h.blueMask = FI_RGBA_BLUE_MASK;
+  h.width = rows.Width(), h.height = rows.Height(), h.bpp = 32;
   h.dotsPerMeterX = rows.DotsPerMeterX(), h.dotsPerMeterY = rows.DotsPerMeterY();
-  h.pitch = (static_cast<uint32_t>(h.width) * 3 + 3) & ~3u;
+  h.pitch = static_cast<uint32_t>(h.width) * 4;
   h.bitsBytes = uint64_t{h.pitch} * static_cast<uint64_t>(h.height);
-  h.topDown = 1;
+  h.colourRows = 1;
   if (!WriteAll(fd, &h, sizeof h)) return false;
-  std::vector<uint8_t> band(size_t{h.pitch} * kRowBand);
+  std::vector<uint32_t> band(static_cast<size_t>(h.width) * kRowBand);
   for (int y0 = 0; y0 < h.height; y0 += kRowBand) {
     const int count = std::min(h.height - y0, kRowBand);
-    uint8_t* pointers[kRowBand];
-    for (int i = 0; i < count; ++i) pointers[i] = band.data() + size_t{h.pitch} * i;
+    uint32_t* pointers[kRowBand];
+    for (int i = 0; i < count; ++i) pointers[i] = band.data() + static_cast<size_t>(h.width) * i;
     if (!rows.Read(pointers, count) || !WriteAll(fd, band.data(), size_t{h.pitch} * count)) return false;
   }
   WireEnd end{};

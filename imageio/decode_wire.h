@@ -1,7 +1,8 @@
 // The decoder process hands a decoded bitmap to the editor through a pipe:
 // a fixed header, the palette and its transparency, then FreeImage's own
-// rows. A JPEG decoded a band at a time comes top down instead, as its rows
-// are decoded, and a WireEnd follows them. The receiver trusts nothing in it
+// rows. A JPEG decoded a band at a time comes instead as rows of the
+// picture's own colours, top down, as they are decoded, and a WireEnd
+// follows them. The receiver trusts nothing in it
 // that it has not checked.
 #pragma once
 #include <cstdint>
@@ -24,13 +25,13 @@ struct WireHeader {
   uint32_t dotsPerMeterX, dotsPerMeterY;
   uint32_t pitch;
   uint64_t bitsBytes;
-  int32_t topDown;    // the rows come top down, followed by a WireEnd
-  char message[200];  // the failure's why, or the picture's note
+  int32_t colourRows;  // the rows are colour rows (see jpeg_rows.h), top down, then a WireEnd
+  char message[200];   // the failure's why, or the picture's note
 };
 
 inline constexpr char kWireMagic[8] = {'P', 'X', 'M', 'D', 'E', 'C', '4', '\0'};
 
-// After rows sent top down: what became known only at their end.
+// After colour rows: what became known only at their end.
 struct WireEnd {
   char magic[8];
   char note[200];  // the picture's note

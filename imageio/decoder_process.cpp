@@ -45,7 +45,6 @@ FIBITMAP* ReceiveBitmap(ChildProcess& child, const WireHeader& h, Deadline deadl
                     (h.transparentColours == 0 || child.ReadOut(transparency, h.transparentColours, deadline)) &&
                     child.ReadOut(FreeImage_GetBits(b), h.bitsBytes, deadline);
   if (!read) return nullptr;
-  if (h.topDown) FreeImage_FlipVertical(b);
   if (h.transparentColours) FreeImage_SetTransparencyTable(b, transparency, static_cast<int>(h.transparentColours));
   FreeImage_SetDotsPerMeterX(b, h.dotsPerMeterX);
   FreeImage_SetDotsPerMeterY(b, h.dotsPerMeterY);
@@ -67,21 +66,20 @@ Picture ReceivePicture(ChildProcess& child, const WireHeader& h, Deadline deadli
   // A 32-bit bitmap's fourth bytes are alpha when FreeImage sees transparency.
   auto alpha = h.transparent && h.bpp == 32 ? std::make_shared<AlphaPlane>(h.width, h.height) : nullptr;
   std::vector<uint8_t> band(size_t{pitch} * kRowBand);
-  // Each band holds the next rows from the top, or from the bottom.
+  // Rows arrive bottom-up: each band holds the next rows from the bottom.
   for (int received = 0; received < h.height; received += kRowBand) {
     const int count = std::min(h.height - received, kRowBand);
     if (!child.ReadOut(band.data(), size_t{pitch} * count, deadline)) return nullptr;
     const uint8_t* rows[kRowBand];
-    for (int i = 0; i < count; ++i) rows[i] = band.data() + size_t{pitch} * (h.topDown ? i : count - 1 - i);
-    const int y0 = h.topDown ? received : h.height - received - count;
-    RowsToColumns(rows, h.bpp / 8, y0, count, *picture);
-    if (alpha) RowsToAlpha(rows, y0, count, *alpha);
+    for (int i = 0; i < count; ++i) rows[i] = band.data() + size_t{pitch} * (count - 1 - i);
+    RowsToColumns(rows, h.bpp / 8, h.height - received - count, count, *picture);
+    if (alpha) RowsToAlpha(rows, h.height - received - count, count, *alpha);
   }
   picture->SetAlpha(KeptAlpha(std::move(alpha)));
   return picture;
 }
 
-// Rows sent top down end with the picture's note, known only then.
+// Colour rows end with the picture's note, known only then.
 bool ReceiveEnd(ChildProcess& child, Deadline deadline, std::string& note) {
   WireEnd end{};
   if (!child.ReadOut(&end, sizeof end, deadline) || std::memcmp(end.magic, kEndMagic, sizeof end.magic) != 0)
@@ -89,6 +87,59 @@ bool ReceiveEnd(ChildProcess& child, Deadline deadline, std::string& note) {
   end.note[sizeof end.note - 1] = '\0';
   note = end.note;
   return true;
+}
+
+// Colour rows, top down, a band at a time: take(rows, y0, count) for each.
+template <class Take>
+bool ReceiveColourRows(ChildProcess& child, const WireHeader& h, Deadline deadline, Take take) {
+  std::vector<uint32_t> band(static_cast<size_t>(h.width) * kRowBand);
+  for (int y0 = 0; y0 < h.height; y0 += kRowBand) {
+    const int count = std::min(h.height - y0, kRowBand);
+    if (!child.ReadOut(band.data(), size_t{h.pitch} * count, deadline)) return false;
+    const uint32_t* rows[kRowBand];
+    for (int i = 0; i < count; ++i) rows[i] = band.data() + static_cast<size_t>(h.width) * i;
+    take(rows, y0, count);
+  }
+  return true;
+}
+
+Picture ReceiveColourPicture(ChildProcess& child, const WireHeader& h, Deadline deadline) {
+  auto picture = std::make_shared<PixelBuffer>(h.width, h.height);
+  const bool read = ReceiveColourRows(child, h, deadline, [&](const uint32_t* const* rows, int y0, int count) {
+    ColourRowsToColumns(rows, y0, count, *picture);
+  });
+  return read ? picture : nullptr;
+}
+
+// The 24-bit bitmap FreeImage's reader would have made of the colour rows.
+FIBITMAP* ReceiveColourBitmap(ChildProcess& child, const WireHeader& h, Deadline deadline) {
+  Bitmap owned(FreeImage_Allocate(h.width, h.height, 24));
+  FIBITMAP* b = owned.get();
+  if (!b) return nullptr;
+  const bool read = ReceiveColourRows(child, h, deadline, [&](const uint32_t* const* rows, int y0, int count) {
+    for (int i = 0; i < count; ++i) {
+      uint8_t* out = FreeImage_GetScanLine(b, h.height - 1 - (y0 + i));
+      for (int x = 0; x < h.width; ++x, out += 3) {
+        const uint32_t c = rows[i][x];
+        out[FI_RGBA_RED] = c & 0xFF, out[FI_RGBA_GREEN] = (c >> 8) & 0xFF, out[FI_RGBA_BLUE] = (c >> 16) & 0xFF;
+      }
+    }
+  });
+  if (!read) return nullptr;
+  FreeImage_SetDotsPerMeterX(b, h.dotsPerMeterX);
+  FreeImage_SetDotsPerMeterY(b, h.dotsPerMeterY);
+  return owned.release();
+}
+
+// Colour rows come into a picture, or a bitmap, then their note.
+bool ReceiveColours(ChildProcess& child, const WireHeader& h, Deadline deadline, bool intoPicture,
+                    Decoded& decoded) {
+  if (!CheckSides(h.width, h.height) || h.bpp != 32 || h.colours != 0 ||
+      h.pitch != static_cast<uint32_t>(h.width) * 4 || h.bitsBytes != uint64_t{h.pitch} * static_cast<uint64_t>(h.height))
+    return false;
+  if (intoPicture) decoded.picture = ReceiveColourPicture(child, h, deadline);
+  else decoded.bitmap.reset(ReceiveColourBitmap(child, h, deadline));
+  return (decoded.picture || decoded.bitmap) && ReceiveEnd(child, deadline, decoded.note);
 }
 
 // A decoder that crashed, ran too long or answered what it should not was
@@ -139,10 +190,13 @@ DecodeResult Receive(ChildProcess& child, const std::string& path, Deadline dead
   if (h.failed) return std::unexpected(Answered(path, h));
   if (!CheckSize(h.width, h.height, pixelBudget)) return Damaged(path);
   Decoded decoded{h.format, nullptr, nullptr, nullptr, h.message};
+  if (h.colourRows) {
+    if (!ReceiveColours(child, h, deadline, intoPicture, decoded)) return Damaged(path);
+    return decoded;
+  }
   if (intoPicture && Direct(h)) decoded.picture = ReceivePicture(child, h, deadline);
   else decoded.bitmap.reset(ReceiveBitmap(child, h, deadline));
   if (!decoded.picture && !decoded.bitmap) return Damaged(path);
-  if (h.topDown && !ReceiveEnd(child, deadline, decoded.note)) return Damaged(path);
   return decoded;
 }
 

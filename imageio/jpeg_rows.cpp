@@ -54,15 +54,15 @@ bool Start(JpegRows::State& s) {
   if (s.info.num_components != 3 || s.info.jpeg_color_space != JCS_YCbCr) return false;
   s.info.dct_method = JDCT_IFAST;
   s.info.do_fancy_upsampling = FALSE;
-  s.info.out_color_space = JCS_EXT_BGR;
+  s.info.out_color_space = JCS_EXT_RGBX;
   jpeg_start_decompress(&s.info);
   return true;
 }
 
-bool ReadRows(JpegRows::State& s, uint8_t* const* rows, int count) {
+bool ReadRows(JpegRows::State& s, uint32_t* const* rows, int count) {
   if (setjmp(s.error.jump)) return false;
   for (int done = 0; done < count;) {
-    const auto read = jpeg_read_scanlines(&s.info, const_cast<JSAMPARRAY>(rows + done),
+    const auto read = jpeg_read_scanlines(&s.info, reinterpret_cast<JSAMPARRAY>(const_cast<uint32_t**>(rows + done)),
                                           static_cast<JDIMENSION>(count - done));
     if (read == 0) return false;
     done += static_cast<int>(read);
@@ -98,7 +98,7 @@ int JpegRows::Width() const { return static_cast<int>(s_->info.output_width); }
 int JpegRows::Height() const { return static_cast<int>(s_->info.output_height); }
 uint32_t JpegRows::DotsPerMeterX() const { return DotsPerMeter(s_->info, s_->info.X_density); }
 uint32_t JpegRows::DotsPerMeterY() const { return DotsPerMeter(s_->info, s_->info.Y_density); }
-bool JpegRows::Read(uint8_t* const* rows, int count) { return ReadRows(*s_, rows, count); }
+bool JpegRows::Read(uint32_t* const* rows, int count) { return ReadRows(*s_, rows, count); }
 bool JpegRows::CutShort() const { return s_->error.cutShort; }
 
 }  // namespace pixmora

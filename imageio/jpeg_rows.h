@@ -24,10 +24,10 @@ class JpegRows {
   // The resolution as FreeImage reads it from the header (0 when none).
   uint32_t DotsPerMeterX() const;
   uint32_t DotsPerMeterY() const;
-  // Decodes the next count rows, top down, into rows: three bytes a pixel,
-  // blue, green, red. False once the file turned out damaged past what the
-  // library repairs.
-  bool Read(uint8_t* const* rows, int count);
+  // Decodes the next count rows, top down, into rows as the picture's own
+  // colours: red, green, blue and a fourth byte to ignore. False once the
+  // file turned out damaged past what the library repairs.
+  bool Read(uint32_t* const* rows, int count);
   // After the last row: whether the file was cut short (the library then
   // fills the rest with grey, as FreeImage's reader shows it).
   bool CutShort() const;

@@ -3,12 +3,13 @@
 // with exactly the settings FreeImage's writer uses (its quality, 4:2:0
 // colour, a JFIF header with the resolution, Huffman tables as standard),
 // so the files are FreeImage's byte for byte, without a bitmap of the whole
-// picture on the way or a pass to swap red and blue.
+// picture on the way: the library reads the picture's own colours, red,
+// green, blue and a byte it ignores.
 #pragma once
 #include <cstdint>
 #include <cstdio>
 
-#include "imageio/png_writer.h"
+#include "core/picture.h"
 
 namespace pixmora {
 
@@ -16,10 +17,9 @@ namespace pixmora {
 // meaning its default.
 int JpegQuality(int freeImageFlags);
 
-// Writes the whole file to stream at quality (1 .. 100), with dotsPerMeter
-// in the header as FreeImage rounds it to dots an inch. False when memory or
-// a write fails.
-bool WriteJpeg(int width, int height, const RowSource& rows, FILE* stream, int quality,
-               uint32_t dotsPerMeter);
+// Writes the picture's colours as a whole file to stream at quality
+// (1 .. 100), with dotsPerMeter in the header as FreeImage rounds it to dots
+// an inch. False when memory or a write fails.
+bool WriteJpeg(const PixelBuffer& picture, FILE* stream, int quality, uint32_t dotsPerMeter);
 
 }  // namespace pixmora

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace pixmora {
 
@@ -95,7 +98,78 @@ void RowsToAlphaTile(const uint8_t* const* rows, int y0, int count, AlphaPlane& 
   }
 }
 
+// The low three bytes of a colour row's pixel.
+constexpr uint32_t kColourBytes = 0x00FFFFFF;
+
+// Pixels x .. x + 3 of four rows from the top one: from rows to columns when
+// `in` is rows (stride the next row) and `out` columns (stride the next
+// column), and the other way round.
+#if defined(__SSE2__)
+void MoveFour(const uint32_t* const* in, uint32_t* const* out, int offset, uint32_t mask) {
+  __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in[0] + offset));
+  __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in[1] + offset));
+  __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in[2] + offset));
+  __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in[3] + offset));
+  const __m128i ab0 = _mm_unpacklo_epi32(a, b), cd0 = _mm_unpacklo_epi32(c, d);
+  const __m128i ab1 = _mm_unpackhi_epi32(a, b), cd1 = _mm_unpackhi_epi32(c, d);
+  const __m128i m = _mm_set1_epi32(static_cast<int>(mask));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out[0]), _mm_and_si128(_mm_unpacklo_epi64(ab0, cd0), m));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out[1]), _mm_and_si128(_mm_unpackhi_epi64(ab0, cd0), m));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out[2]), _mm_and_si128(_mm_unpacklo_epi64(ab1, cd1), m));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(out[3]), _mm_and_si128(_mm_unpackhi_epi64(ab1, cd1), m));
+}
+#else
+void MoveFour(const uint32_t* const* in, uint32_t* const* out, int offset, uint32_t mask) {
+  for (int j = 0; j < 4; ++j)
+    for (int k = 0; k < 4; ++k) out[k][j] = in[j][offset + k] & mask;
+}
+#endif
+
+// One tile of count rows: columns x .. x + 3 in blocks of four rows, then
+// what is left over pixel by pixel. toColumns says which way.
+template <bool kToColumns, class Rows, class Picture>
+void MoveColourTile(Rows rows, int y0, int count, Picture& picture) {
+  const int w = picture.Width();
+  const uint32_t mask = kToColumns ? kColourBytes : 0xFFFFFFFF;
+  const auto at = [&](int x, int i) { return picture.Column(x) + y0 + i; };
+  const int whole = count & ~3;
+  int x = 0;
+  for (; x + 4 <= w; x += 4) {
+    if (x + kAhead < w) FetchColumn(picture.Column(x + kAhead) + y0, count);
+    for (int i = 0; i < whole; i += 4) {
+      if constexpr (kToColumns) {
+        uint32_t* columns[4] = {at(x, i), at(x + 1, i), at(x + 2, i), at(x + 3, i)};
+        MoveFour(rows + i, columns, x, mask);
+      } else {
+        const uint32_t* columns[4] = {at(x, i), at(x + 1, i), at(x + 2, i), at(x + 3, i)};
+        uint32_t* const out[4] = {rows[i] + x, rows[i + 1] + x, rows[i + 2] + x, rows[i + 3] + x};
+        MoveFour(columns, out, 0, mask);
+      }
+    }
+    for (int i = whole; i < count; ++i)
+      for (int k = 0; k < 4; ++k) {
+        if constexpr (kToColumns) *at(x + k, i) = rows[i][x + k] & mask;
+        else rows[i][x + k] = *at(x + k, i);
+      }
+  }
+  for (; x < w; ++x)
+    for (int i = 0; i < count; ++i) {
+      if constexpr (kToColumns) *at(x, i) = rows[i][x] & mask;
+      else rows[i][x] = *at(x, i);
+    }
+}
+
 }  // namespace
+
+void ColumnsToColourRows(const PixelBuffer& picture, int y0, int count, uint32_t* const* rows) {
+  for (int i = 0; i < count; i += kTile)
+    MoveColourTile<false>(rows + i, y0 + i, std::min(kTile, count - i), picture);
+}
+
+void ColourRowsToColumns(const uint32_t* const* rows, int y0, int count, PixelBuffer& picture) {
+  for (int i = 0; i < count; i += kTile)
+    MoveColourTile<true>(rows + i, y0 + i, std::min(kTile, count - i), picture);
+}
 
 void ColumnsToRows(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows) {
   for (int i = 0; i < count; i += kTile) ColumnsToRowsTile(picture, y0 + i, std::min(kTile, count - i), rows + i);

@@ -19,6 +19,12 @@ void ColumnsToRows(const PixelBuffer& picture, int y0, int count, uint8_t* const
 // into picture rows y0 .. y0 + count - 1; count is at most kRowBand.
 void RowsToColumns(const uint8_t* const* rows, int step, int y0, int count, PixelBuffer& picture);
 
+// The same with rows of the picture's own colours, four bytes a pixel: red,
+// green, blue and a fourth byte (0 when written; ignored when read). Only
+// the order of the pixels changes, four by four on vector units.
+void ColumnsToColourRows(const PixelBuffer& picture, int y0, int count, uint32_t* const* rows);
+void ColourRowsToColumns(const uint32_t* const* rows, int y0, int count, PixelBuffer& picture);
+
 // The same with four bytes a pixel, the fourth the pixel's alpha (255 where
 // the picture has none).
 void ColumnsToRowsWithAlpha(const PixelBuffer& picture, int y0, int count, uint8_t* const* rows);

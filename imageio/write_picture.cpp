@@ -78,13 +78,8 @@ Status WritePngFile(const PixelBuffer& picture, const std::string& path, const W
 }
 
 Status WriteJpegFile(const PixelBuffer& picture, const std::string& path, const WriteOptions& o) {
-  const auto rows = [&picture](int y0, int count, uint8_t* const* out) {
-    ColumnsToRows(picture, y0, count, out);
-  };
   const int quality = JpegQuality(FreeImageSaveFlags(PictureFormat::Jpeg, o.save));
-  return WriteOwnEncoding(path, [&](FILE* stream) {
-    return WriteJpeg(picture.Width(), picture.Height(), rows, stream, quality, DotsPerMeter(o));
-  });
+  return WriteOwnEncoding(path, [&](FILE* stream) { return WriteJpeg(picture, stream, quality, DotsPerMeter(o)); });
 }
 
 // The picture written in the quickest way its format and options allow.
