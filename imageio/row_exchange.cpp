@@ -135,7 +135,7 @@ void MoveColourTile(Rows rows, int y0, int count, Picture& picture) {
   const int whole = count & ~3;
   int x = 0;
   for (; x + 4 <= w; x += 4) {
-    if (x + kAhead < w) FetchColumn(picture.Column(x + kAhead) + y0, count);
+    for (int k = 0; k < 4 && x + kAhead + k < w; ++k) FetchColumn(picture.Column(x + kAhead + k) + y0, count);
     for (int i = 0; i < whole; i += 4) {
       if constexpr (kToColumns) {
         uint32_t* columns[4] = {at(x, i), at(x + 1, i), at(x + 2, i), at(x + 3, i)};
