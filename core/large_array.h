@@ -1,9 +1,8 @@
 // Zero-filled arrays for picture-sized data. Large ones are mapped straight
-// from the system in 2 MB huge pages where the system allows: a 24-megapixel
-// picture then costs a few dozen page faults instead of tens of thousands,
-// which on some machines is most of the time of opening or publishing it.
-// Their mappings are kept when they are freed, up to a budget, and serve the
-// next large arrays without faulting again.
+// from the system; their mappings are kept when they are freed, up to a
+// budget, and serve the next large arrays without faulting again: fresh
+// memory costs a page fault and a zero-fill for every page, which on some
+// machines is most of the time of opening or publishing a picture.
 #pragma once
 #include <cstddef>
 #include <memory>

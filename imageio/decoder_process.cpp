@@ -17,8 +17,6 @@
 #include "imageio/picture_limits.h"
 #include "imageio/row_exchange.h"
 
-extern char** environ;
-
 namespace pixmora {
 
 namespace {
@@ -200,28 +198,12 @@ DecodeResult Receive(ChildProcess& child, const std::string& path, Deadline dead
   return decoded;
 }
 
-// The decoder's environment: ours, with the C library told to back large
-// blocks with huge pages (a decoded picture then costs few page faults).
-std::vector<std::string> DecoderEnvironment() {
-  std::vector<std::string> env;
-  std::string tunables = "GLIBC_TUNABLES=glibc.malloc.hugetlb=1";
-  for (char** e = environ; *e; ++e) {
-    const std::string entry = *e;
-    if (entry.rfind("GLIBC_TUNABLES=", 0) == 0) tunables = entry + ":glibc.malloc.hugetlb=1";
-    else env.push_back(entry);
-  }
-  env.push_back(tunables);
-  return env;
-}
-
 ChildProcess StartDecoder(const std::string& decoder) {
-  const std::vector<std::string> env = DecoderEnvironment();
   ChildProcess::Options options;
   options.in = ChildProcess::Stream::Pipe;
   options.out = ChildProcess::Stream::Pipe;
   options.err = ChildProcess::Stream::Null;
   options.pipeBytes = kPipeBytes;  // fewer, larger transfers
-  options.env = &env;
   return ChildProcess({decoder}, options);
 }
 

@@ -1,6 +1,6 @@
 // A picture lent to FreeImage's encoders as a 24-bit bitmap (32-bit with its
 // alpha, when asked for and it has transparency) whose rows live in our own
-// memory (huge pages, see large_array.h): FreeImage would zero a fresh block
+// memory (kept mappings, see large_array.h): FreeImage would zero a fresh block
 // of its own first, page by page.
 #pragma once
 #include <FreeImage.h>
