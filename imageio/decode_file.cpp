@@ -102,7 +102,8 @@ DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& siz
   }
   // FreeImage reads JPEG files this way when given no flags.
   if (format == FIF_JPEG && flags == 0)
-    if (std::shared_ptr<JpegRows> rows = JpegRows::Open(path)) return Streamed(path, std::move(rows), pixelBudget);
+    if (std::shared_ptr<JpegRows> rows = JpegRows::Open(path))
+      return Streamed(path, std::move(rows), pixelBudget);
   RememberMessage("");
   // An icon's mask is its transparency.
   if (format == FIF_ICO) flags |= ICO_MAKEALPHA;

@@ -103,9 +103,10 @@ bool ReceiveColourRows(ChildProcess& child, const WireHeader& h, Deadline deadli
 
 Picture ReceiveColourPicture(ChildProcess& child, const WireHeader& h, Deadline deadline) {
   auto picture = std::make_shared<PixelBuffer>(h.width, h.height);
-  const bool read = ReceiveColourRows(child, h, deadline, [&](const uint32_t* const* rows, int y0, int count) {
+  const auto take = [&](const uint32_t* const* rows, int y0, int count) {
     ColourRowsToColumns(rows, y0, count, *picture);
-  });
+  };
+  const bool read = ReceiveColourRows(child, h, deadline, take);
   return read ? picture : nullptr;
 }
 
@@ -114,15 +115,18 @@ FIBITMAP* ReceiveColourBitmap(ChildProcess& child, const WireHeader& h, Deadline
   Bitmap owned(FreeImage_Allocate(h.width, h.height, 24));
   FIBITMAP* b = owned.get();
   if (!b) return nullptr;
-  const bool read = ReceiveColourRows(child, h, deadline, [&](const uint32_t* const* rows, int y0, int count) {
+  const auto take = [&](const uint32_t* const* rows, int y0, int count) {
     for (int i = 0; i < count; ++i) {
       uint8_t* out = FreeImage_GetScanLine(b, h.height - 1 - (y0 + i));
       for (int x = 0; x < h.width; ++x, out += 3) {
         const uint32_t c = rows[i][x];
-        out[FI_RGBA_RED] = c & 0xFF, out[FI_RGBA_GREEN] = (c >> 8) & 0xFF, out[FI_RGBA_BLUE] = (c >> 16) & 0xFF;
+        out[FI_RGBA_RED] = c & 0xFF;
+        out[FI_RGBA_GREEN] = (c >> 8) & 0xFF;
+        out[FI_RGBA_BLUE] = (c >> 16) & 0xFF;
       }
     }
-  });
+  };
+  const bool read = ReceiveColourRows(child, h, deadline, take);
   if (!read) return nullptr;
   FreeImage_SetDotsPerMeterX(b, h.dotsPerMeterX);
   FreeImage_SetDotsPerMeterY(b, h.dotsPerMeterY);
@@ -132,8 +136,9 @@ FIBITMAP* ReceiveColourBitmap(ChildProcess& child, const WireHeader& h, Deadline
 // Colour rows come into a picture, or a bitmap, then their note.
 bool ReceiveColours(ChildProcess& child, const WireHeader& h, Deadline deadline, bool intoPicture,
                     Decoded& decoded) {
-  if (!CheckSides(h.width, h.height) || h.bpp != 32 || h.colours != 0 ||
-      h.pitch != static_cast<uint32_t>(h.width) * 4 || h.bitsBytes != uint64_t{h.pitch} * static_cast<uint64_t>(h.height))
+  const uint32_t pitch = static_cast<uint32_t>(h.width) * 4;
+  if (!CheckSides(h.width, h.height) || h.bpp != 32 || h.colours != 0 || h.pitch != pitch ||
+      h.bitsBytes != uint64_t{pitch} * static_cast<uint64_t>(h.height))
     return false;
   if (intoPicture) decoded.picture = ReceiveColourPicture(child, h, deadline);
   else decoded.bitmap.reset(ReceiveColourBitmap(child, h, deadline));

@@ -62,8 +62,8 @@ bool Start(JpegRows::State& s) {
 bool ReadRows(JpegRows::State& s, uint32_t* const* rows, int count) {
   if (setjmp(s.error.jump)) return false;
   for (int done = 0; done < count;) {
-    const auto read = jpeg_read_scanlines(&s.info, reinterpret_cast<JSAMPARRAY>(const_cast<uint32_t**>(rows + done)),
-                                          static_cast<JDIMENSION>(count - done));
+    auto* next = reinterpret_cast<JSAMPARRAY>(const_cast<uint32_t**>(rows + done));
+    const auto read = jpeg_read_scanlines(&s.info, next, static_cast<JDIMENSION>(count - done));
     if (read == 0) return false;
     done += static_cast<int>(read);
   }

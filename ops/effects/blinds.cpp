@@ -12,10 +12,6 @@ namespace pixmora {
 
 namespace {
 
-// Rows handled together by the horizontal blinds, column by column inside,
-// so that the column-major planes are read in runs.
-constexpr int kRowBlock = 512;
-
 // The band counter of each of `count` rows (or columns) in turn. An
 // overflowing step of the 16-bit counter is abandoned.
 std::vector<int16_t> BandCounters(int count, int16_t n, int16_t reversed) {
@@ -114,24 +110,26 @@ void DarkenColumn(ChannelPlanes& planes, ColorRef* out, int x, int y0, int y1, i
 
 }  // namespace
 
-// The columns of each block of rows are shared out among the threads.
+// The bar follows the rows, as the statements' loops go row by row; since
+// each pixel reads only its own cells and its row's counter, the columns
+// are treated whole instead, shared out among the threads and each fed its
+// planes and target column, and the bar moves by the share of columns done.
 void HorizontalBlinds(Module1& m, const CallContext& call, PictureSurface& target, int16_t period,
                       int16_t reversed) {
   const int w = target.Width(), h = target.Height();
   OperationFrame frame(call, h - 1.0);
   const std::vector<int16_t> bands = BandCounters(h, period, reversed);
   const DarkenTable table(period);
-  PixelBuffer& image = target.MutableImage();
-  for (int y0 = 0; y0 < h; y0 += kRowBlock) {
-    const int y1 = std::min(h, y0 + kRowBlock);
-    ForColumnRuns(call.threads, w, [&](int first, int end, bool) {
-      for (int x = first; x < end; ++x) {
-        call.StopIfCancelled();
-        DarkenColumn(m.planes, image.Column(x), x, y0, y1, period, table, [&bands](int y) { return bands[y]; });
-      }
-    });
-    frame.Step(y1 - 1);  // every row up to here is done
-  }
+  ColumnFeed feed(m.planes, target, w >= m.planes.Width());
+  PixelBuffer& image = feed.Image();
+  ForColumnRuns(call.threads, w, [&](int first, int end, bool lead) {
+    for (int x = first; x < end; ++x) {
+      call.StopIfCancelled();
+      feed.Prepare(x);
+      DarkenColumn(m.planes, image.Column(x), x, 0, h, period, table, [&bands](int y) { return bands[y]; });
+      if (lead) frame.Step(static_cast<int>(int64_t{x - first + 1} * (h - 1) / (end - first)));
+    }
+  });
   m.LoopY = LoopEnd(h - 1, 1);
   m.LoopX = LoopEnd(w - 1, 1);
 }
