@@ -3,7 +3,9 @@
 // pixel's planes are blended by that tint (32-bit rounding, stored); then the
 // pixel is written RGB(PlaneR, PlaneG, PlaneB). Pixels beyond the planes keep
 // their colour: every statement there touches a plane cell that does not
-// exist. Columns outer, rows inner; the frame steps once per column.
+// exist. Each pixel reads and writes only its own colour and cells, so the
+// columns are shared out among the threads, each fed its planes; the
+// progress bar is left alone.
 #pragma once
 #include <algorithm>
 #include <optional>
@@ -15,16 +17,20 @@ namespace pixmora {
 
 // Answers the last pixel read, the one the loops leave behind (none for an
 // empty target). No earlier visit writes it, so it is taken first.
-template <class Towards>  // bool towards(ColorRef current, Tint& tint)
+template <class Towards>  // bool towards(ColorRef current, Tint& tint), on any thread
 std::optional<ColorRef> TintPlanesPass(ChannelPlanes& planes, const CallContext& call,
-                                       PixelBuffer& image, OperationFrame& frame, Towards towards) {
-  const int w = image.Width(), h = image.Height();
+                                       PictureSurface& target, Towards towards) {
+  const int w = target.Width(), h = target.Height();
   if (w <= 0 || h <= 0) return std::nullopt;
-  const ColorRef last = image.At(w - 1, h - 1);
+  const ColorRef last = target.ImageBuffer()->At(w - 1, h - 1);
+  ColumnFeed feed(planes, target, w >= planes.Width());
+  PixelBuffer& image = feed.Image();
   const int inW = std::min(w, planes.Width()), inH = std::min(h, planes.Height());
-  for (int x = 0; x < w; ++x) {
-    call.StopIfCancelled();
-    if (x < inW) {
+  ForColumnRuns(call.threads, w, [&](int first, int end, bool) {
+    for (int x = first; x < end; ++x) {
+      call.StopIfCancelled();
+      feed.Prepare(x);
+      if (x >= inW) continue;
       ColorRef* out = image.Column(x);
       const size_t base = planes.Index(x, 0);
       int32_t* R = planes.PlaneR() + base;
@@ -37,8 +43,7 @@ std::optional<ColorRef> TintPlanesPass(ChannelPlanes& planes, const CallContext&
         if (ComposeRGB(R[y], G[y], B[y], c)) out[y] = c;
       }
     }
-    frame.Step(x);
-  }
+  });
   return last;
 }
 
