@@ -162,15 +162,15 @@ void ClearResident(char* p, size_t bytes) {
 
 }  // namespace
 
-void* AllocateLarge(size_t bytes) {
+void* AllocateLarge(size_t bytes, bool zeroed) {
   if (!Mapped(bytes)) {
-    void* p = std::calloc(bytes ? bytes : 1, 1);
+    void* p = zeroed ? std::calloc(bytes ? bytes : 1, 1) : std::malloc(bytes ? bytes : 1);
     if (!p) throw std::bad_alloc();
     return p;
   }
   const size_t size = MappedSize(bytes);
   if (void* p = Kept().Take(size)) {
-    ClearResident(static_cast<char*>(p), bytes);
+    if (zeroed) ClearResident(static_cast<char*>(p), bytes);
     return p;
   }
   return MapFresh(size);

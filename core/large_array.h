@@ -1,4 +1,6 @@
-// Zero-filled arrays for picture-sized data. Large ones are mapped straight
+// Zero-filled arrays for picture-sized data (or, for an array its owner
+// fills whole before reading it, arrays of undefined values, which spare a
+// pass over the memory). Large ones are mapped straight
 // from the system; their mappings are kept when they are freed, up to a
 // budget, and serve the next large arrays without faulting again: fresh
 // memory costs a page fault and a zero-fill for every page, which on some
@@ -19,8 +21,9 @@ struct LargeFree {
 template <class T>
 using LargeArray = std::unique_ptr<T[], LargeFree>;
 
-// bytes of zeroes; throws std::bad_alloc when there is no memory for them.
-void* AllocateLarge(size_t bytes);
+// bytes of zeroes (of undefined values unless zeroed); throws std::bad_alloc
+// when there is no memory for them.
+void* AllocateLarge(size_t bytes, bool zeroed = true);
 
 // The bytes of freed large arrays kept for the next ones.
 size_t KeptLargeBytes();
@@ -36,9 +39,9 @@ void PrefaultLarge(void* p, size_t bytes, const CancelToken* stop = nullptr);
 void WarmLargeArrays(size_t bytes, const CancelToken* stop = nullptr);
 
 template <class T>
-LargeArray<T> MakeLargeArray(size_t count) {
+LargeArray<T> MakeLargeArray(size_t count, bool zeroed = true) {
   const size_t bytes = count * sizeof(T);
-  return LargeArray<T>(static_cast<T*>(AllocateLarge(bytes)), LargeFree{bytes});
+  return LargeArray<T>(static_cast<T*>(AllocateLarge(bytes, zeroed)), LargeFree{bytes});
 }
 
 }  // namespace pixmora

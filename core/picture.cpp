@@ -8,11 +8,14 @@ namespace pixmora {
 PixelBuffer::PixelBuffer(int width, int height)
     : width_(width), height_(height), pixels_(MakeLargeArray<ColorRef>(Count())) {}
 
-PixelBuffer::PixelBuffer(int width, int height, ColorRef fill) : PixelBuffer(width, height) {
+PixelBuffer::PixelBuffer(int width, int height, ForOverwrite)
+    : width_(width), height_(height), pixels_(MakeLargeArray<ColorRef>(Count(), false)) {}
+
+PixelBuffer::PixelBuffer(int width, int height, ColorRef fill) : PixelBuffer(width, height, ForOverwrite{}) {
   Fill(fill);
 }
 
-PixelBuffer::PixelBuffer(const PixelBuffer& other) : PixelBuffer(other.width_, other.height_) {
+PixelBuffer::PixelBuffer(const PixelBuffer& other) : PixelBuffer(other.width_, other.height_, ForOverwrite{}) {
   std::memcpy(pixels_.get(), other.pixels_.get(), Count() * sizeof(ColorRef));
   alpha_ = other.alpha_;
 }

@@ -13,10 +13,15 @@
 
 namespace pixmora {
 
+// Asks for a buffer whose every pixel the caller writes before any is read.
+struct ForOverwrite {};
+
 class PixelBuffer {
  public:
   // Pixels start as 0 (black).
   PixelBuffer(int width, int height);
+  // Pixels start undefined.
+  PixelBuffer(int width, int height, ForOverwrite);
   PixelBuffer(int width, int height, ColorRef fill);
   // The same colours, sharing other's transparency.
   PixelBuffer(const PixelBuffer& other);

@@ -24,8 +24,9 @@ void PictureSurface::ReplaceImage(std::shared_ptr<const PixelBuffer> image) { im
 
 // A picture given up goes back to the large arrays' kept mappings, which
 // serve this buffer (and any other surface's) without fresh page faults.
+// Every caller fills it whole.
 std::shared_ptr<const PixelBuffer> PictureSurface::FreshBuffer() {
-  return std::make_shared<const PixelBuffer>(width_, height_);
+  return std::make_shared<const PixelBuffer>(width_, height_, ForOverwrite{});
 }
 
 void PictureSurface::ClearTo(int width, int height) {

@@ -72,7 +72,7 @@ class PictureSurface {
  private:
   void ClearTo(int width, int height);
   void ReplaceImage(std::shared_ptr<const PixelBuffer> image);
-  // A writable buffer of the surface's size.
+  // A writable buffer of the surface's size, its pixels undefined.
   std::shared_ptr<const PixelBuffer> FreshBuffer();
 
   int width_;

@@ -40,7 +40,8 @@ void ForRowBands(FIBITMAP* bitmap, Take take) {
 
 std::shared_ptr<PixelBuffer> PictureFromColourBitmap(FIBITMAP* bitmap) {
   const int step = static_cast<int>(FreeImage_GetBPP(bitmap)) / 8;
-  auto picture = std::make_shared<PixelBuffer>(FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap));
+  auto picture = std::make_shared<PixelBuffer>(FreeImage_GetWidth(bitmap), FreeImage_GetHeight(bitmap),
+                                               ForOverwrite{});
   ForRowBands(bitmap, [&](const uint8_t* const* rows, int y0, int count) {
     RowsToColumns(rows, step, y0, count, *picture);
   });

@@ -60,7 +60,7 @@ Picture ReceivePicture(ChildProcess& child, const WireHeader& h, Deadline deadli
   if (!CheckSides(h.width, h.height) || h.pitch != pitch ||
       h.bitsBytes != uint64_t{pitch} * static_cast<uint64_t>(h.height))
     return nullptr;
-  auto picture = std::make_shared<PixelBuffer>(h.width, h.height);
+  auto picture = std::make_shared<PixelBuffer>(h.width, h.height, ForOverwrite{});
   // A 32-bit bitmap's fourth bytes are alpha when FreeImage sees transparency.
   auto alpha = h.transparent && h.bpp == 32 ? std::make_shared<AlphaPlane>(h.width, h.height) : nullptr;
   std::vector<uint8_t> band(size_t{pitch} * kRowBand);
@@ -102,7 +102,7 @@ bool ReceiveColourRows(ChildProcess& child, const WireHeader& h, Deadline deadli
 }
 
 Picture ReceiveColourPicture(ChildProcess& child, const WireHeader& h, Deadline deadline) {
-  auto picture = std::make_shared<PixelBuffer>(h.width, h.height);
+  auto picture = std::make_shared<PixelBuffer>(h.width, h.height, ForOverwrite{});
   const auto take = [&](const uint32_t* const* rows, int y0, int count) {
     ColourRowsToColumns(rows, y0, count, *picture);
   };
