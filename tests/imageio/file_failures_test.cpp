@@ -39,8 +39,10 @@ TEST(FileFailures, ReadingSaysWhatTheSystemSaid) {
 // beside the device (it is written in place, never replaced).
 TEST(FileFailures, AFullDiskSaysSoAndLeavesNothingBehind) {
   if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-  const Status written = WritePictureFile(test::Varied(300, 200), "/dev/full", PictureFormat::Png);
-  EXPECT_EQ(test::FailureOf(written).Message(), "cannot write /dev/full: No space left on device");
+  for (PictureFormat format : {PictureFormat::Png, PictureFormat::Jpeg}) {
+    const Status written = WritePictureFile(test::Varied(300, 200), "/dev/full", format);
+    EXPECT_EQ(test::FailureOf(written).Message(), "cannot write /dev/full: No space left on device");
+  }
   EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
   for (const auto& entry : std::filesystem::directory_iterator("/dev"))
     EXPECT_EQ(entry.path().filename().string().find(".full"), std::string::npos) << entry.path();
