@@ -101,12 +101,17 @@ class ColumnFeed {
   PixelBuffer* image_;
 };
 
+// What a pass's progress bar follows: the columns, as most routines' loops
+// go; the rows, for a routine whose statements loop over the rows outside
+// but whose pixels do not depend on the order; or nothing (left alone).
+enum class Bar { Columns, Rows, Untouched };
+
 // The frame's loop over the target's columns: column(x, out, rows) for each
 // column x, out being the target column and rows the number of its pixels
 // (from the top) that the planes cover, 0 for a column beyond them.
 // Independent columns are shared out among call.threads threads; the
 // progress bar then follows the calling thread's run, scaled to the whole
-// width. Every run stops between two columns once the call is cancelled.
+// bar. Every run stops between two columns once the call is cancelled.
 // makeRun(first, end) gives the column callable of the run of columns
 // first .. end - 1, for routines that prepare something per run.
 // Leaves the loop counters as the loops end.
@@ -114,9 +119,12 @@ class ColumnFeed {
 // only plane cells up to readsAhead columns ahead says so (-1: anything).
 template <class MakeRun>
 void ForEachColumnRun(Module1& m, const CallContext& call, PictureSurface& target,
-                      ColumnOrder order, MakeRun makeRun, int readsAhead = -1) {
+                      ColumnOrder order, MakeRun makeRun, int readsAhead = -1, Bar bar = Bar::Columns) {
   const int w = target.Width(), h = target.Height();
-  OperationFrame frame(call, w - 1.0);
+  const int span = bar == Bar::Rows ? h : w;  // the bar goes from 0 to span - 1
+  OperationFrame frame(call, span - 1.0,
+                       bar == Bar::Untouched ? OperationFrame::Progress::Untouched
+                                             : OperationFrame::Progress::Columns);
   if (w <= 0) return;
   const bool known = order != ColumnOrder::InOrder || readsAhead >= 0;
   ColumnFeed feed(m.planes, target, known && w >= m.planes.Width(), std::max(readsAhead, 0));
@@ -129,10 +137,11 @@ void ForEachColumnRun(Module1& m, const CallContext& call, PictureSurface& targe
       call.StopIfCancelled();
       feed.Prepare(x);
       column(x, image.Column(x), x < inW ? inH : 0);
-      if (lead) frame.Step(end == w ? x : static_cast<int>(static_cast<long long>(x) * w / end));
+      if (lead) frame.Step(static_cast<int>(static_cast<long long>(x) * span / end));
     }
   });
-  if (threads > 1 && w > 1) frame.Step(w - 1);
+  // Only a single run along the columns has stepped to the bar's end.
+  if (span > 1 && (threads > 1 || span != w)) frame.Step(span - 1);
   m.LoopX = static_cast<int16_t>(std::min(w, 32767));
   m.LoopY = static_cast<int16_t>(std::min(h, 32767));
 }
@@ -140,9 +149,9 @@ void ForEachColumnRun(Module1& m, const CallContext& call, PictureSurface& targe
 // The same with one column callable for every run.
 template <class Column>
 void ForEachColumn(Module1& m, const CallContext& call, PictureSurface& target, Column column,
-                   ColumnOrder order = ColumnOrder::InOrder, int readsAhead = -1) {
+                   ColumnOrder order = ColumnOrder::InOrder, int readsAhead = -1, Bar bar = Bar::Columns) {
   ForEachColumnRun(
-      m, call, target, order, [&column](int, int) -> Column& { return column; }, readsAhead);
+      m, call, target, order, [&column](int, int) -> Column& { return column; }, readsAhead, bar);
 }
 
 // The kernel on count pixels whose plane cells exist. The cells and the

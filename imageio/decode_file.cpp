@@ -79,10 +79,11 @@ bool CutShort(int format) {
   return format == FIF_JPEG && LastFileLayerMessage() == "Premature end of JPEG file";
 }
 
-DecodeResult Streamed(const std::string& path, std::shared_ptr<JpegRows> rows, int64_t pixelBudget) {
-  if (const Status fits = CheckSize(rows->Width(), rows->Height(), pixelBudget); !fits)
+// The decoded picture's real size, held to the memory left as the claimed one was.
+Status Fits(const std::string& path, int64_t width, int64_t height, int64_t pixelBudget) {
+  if (const Status fits = CheckSize(width, height, pixelBudget); !fits)
     return std::unexpected(CannotRead(path, fits.error().why));
-  return Decoded{FIF_JPEG, nullptr, nullptr, std::move(rows), ""};
+  return {};
 }
 
 }  // namespace
@@ -102,8 +103,11 @@ DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& siz
   }
   // FreeImage reads JPEG files this way when given no flags.
   if (format == FIF_JPEG && flags == 0)
-    if (std::shared_ptr<JpegRows> rows = JpegRows::Open(path))
-      return Streamed(path, std::move(rows), pixelBudget);
+    if (std::shared_ptr<JpegRows> rows = JpegRows::Open(path)) {
+      if (Status fits = Fits(path, rows->Width(), rows->Height(), pixelBudget); !fits)
+        return std::unexpected(fits.error());
+      return Decoded{FIF_JPEG, nullptr, nullptr, std::move(rows), ""};
+    }
   RememberMessage("");
   // An icon's mask is its transparency.
   if (format == FIF_ICO) flags |= ICO_MAKEALPHA;
@@ -112,9 +116,9 @@ DecodeResult DecodeFile(const std::string& path, int flags, const SizeKnown& siz
   // FreeImage's own words name no cause a user could act on.
   if (!bitmap) return std::unexpected(CannotRead(path, kDamaged));
   if (format == FIF_BMP) OpaqueWhenAlphaUnused(bitmap.get());
-  const Status fits =
-      CheckSize(FreeImage_GetWidth(bitmap.get()), FreeImage_GetHeight(bitmap.get()), pixelBudget);
-  if (!fits) return std::unexpected(CannotRead(path, fits.error().why));
+  if (Status fits = Fits(path, FreeImage_GetWidth(bitmap.get()), FreeImage_GetHeight(bitmap.get()), pixelBudget);
+      !fits)
+    return std::unexpected(fits.error());
   return Decoded{format, std::move(bitmap), nullptr, nullptr, CutShort(format) ? kTruncatedNote : ""};
 }
 

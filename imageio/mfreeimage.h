@@ -49,6 +49,8 @@ Result<Picture> ImageToPicture(FIBITMAP* bitmap, bool unloadSource);
 bool ExtensionMatchesFormat(int format, const std::string& fileName, bool caseSensitive);
 std::string FormatPrimaryExtension(int format);
 std::string FormatName(int format);
+// A resolution in dots an inch as the dots a metre FreeImage keeps.
+uint32_t DotsPerMeterOfDpi(int32_t dpi);
 void SetImageDpiX(FIBITMAP* bitmap, int32_t dpi);
 void SetImageDpiY(FIBITMAP* bitmap, int32_t dpi);
 

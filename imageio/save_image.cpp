@@ -31,12 +31,10 @@ std::string FormatPrimaryExtension(int format) {
   return list.substr(0, list.find(','));
 }
 
-void SetImageDpiX(FIBITMAP* bitmap, int32_t dpi) {
-  FreeImage_SetDotsPerMeterX(bitmap, static_cast<unsigned>(std::floor(dpi / 0.0254 + 0.5)));
-}
+uint32_t DotsPerMeterOfDpi(int32_t dpi) { return static_cast<uint32_t>(std::floor(dpi / 0.0254 + 0.5)); }
 
-void SetImageDpiY(FIBITMAP* bitmap, int32_t dpi) {
-  FreeImage_SetDotsPerMeterY(bitmap, static_cast<unsigned>(std::floor(dpi / 0.0254 + 0.5)));
-}
+void SetImageDpiX(FIBITMAP* bitmap, int32_t dpi) { FreeImage_SetDotsPerMeterX(bitmap, DotsPerMeterOfDpi(dpi)); }
+
+void SetImageDpiY(FIBITMAP* bitmap, int32_t dpi) { FreeImage_SetDotsPerMeterY(bitmap, DotsPerMeterOfDpi(dpi)); }
 
 }  // namespace pixmora

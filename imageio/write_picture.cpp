@@ -1,7 +1,6 @@
 #include "imageio/write_picture.h"
 
 #include <cerrno>
-#include <cmath>
 #include <new>
 
 #include "imageio/atomic_file.h"
@@ -49,9 +48,7 @@ Status WriteThroughFreeImage(const Picture& picture, const std::string& path, Pi
 }
 
 // FreeImage's bitmaps carry 72 dots an inch unless told otherwise.
-uint32_t DotsPerMeter(const WriteOptions& o) {
-  return o.dpi ? static_cast<uint32_t>(std::floor(*o.dpi / 0.0254 + 0.5)) : 2835;
-}
+uint32_t DotsPerMeter(const WriteOptions& o) { return o.dpi ? DotsPerMeterOfDpi(*o.dpi) : 2835; }
 
 // A file made by one of our own encoders, encode(stream) saying whether it
 // wrote it all.

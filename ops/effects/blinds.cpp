@@ -110,26 +110,20 @@ void DarkenColumn(ChannelPlanes& planes, ColorRef* out, int x, int y0, int y1, i
 
 }  // namespace
 
-// The bar follows the rows, as the statements' loops go row by row; since
-// each pixel reads only its own cells and its row's counter, the columns
-// are treated whole instead, shared out among the threads and each fed its
-// planes and target column, and the bar moves by the share of columns done.
+// The statements loop over the rows outside, and the bar follows them; since
+// each pixel reads only its own cells and its row's counter, the columns are
+// treated whole instead, as the vertical blinds' are.
 void HorizontalBlinds(Module1& m, const CallContext& call, PictureSurface& target, int16_t period,
                       int16_t reversed) {
   const int w = target.Width(), h = target.Height();
-  OperationFrame frame(call, h - 1.0);
   const std::vector<int16_t> bands = BandCounters(h, period, reversed);
   const DarkenTable table(period);
-  ColumnFeed feed(m.planes, target, w >= m.planes.Width());
-  PixelBuffer& image = feed.Image();
-  ForColumnRuns(call.threads, w, [&](int first, int end, bool lead) {
-    for (int x = first; x < end; ++x) {
-      call.StopIfCancelled();
-      feed.Prepare(x);
-      DarkenColumn(m.planes, image.Column(x), x, 0, h, period, table, [&bands](int y) { return bands[y]; });
-      if (lead) frame.Step(static_cast<int>(int64_t{x - first + 1} * (h - 1) / (end - first)));
-    }
-  });
+  ForEachColumn(
+      m, call, target,
+      [&m, &bands, &table, h, period](int x, ColorRef* out, int) {
+        DarkenColumn(m.planes, out, x, 0, h, period, table, [&bands](int y) { return bands[y]; });
+      },
+      ColumnOrder::Independent, -1, Bar::Rows);
   m.LoopY = LoopEnd(h - 1, 1);
   m.LoopX = LoopEnd(w - 1, 1);
 }

@@ -36,7 +36,7 @@ void Rectangles(Module1& m, const CallContext& call, PictureSurface& target, int
   const Tint tint(Tenth(strength), {red, green, blue});
   DrawOutlines(target, spacing, red, green, blue);
   // The outlines are the only pixels that are not black.
-  const auto last = TintPlanesPass(m.planes, call, target, [&tint](ColorRef c, Tint& t) {
+  const auto last = TintPlanesPass(m, call, target, [&tint](ColorRef c, Tint& t) {
     t = tint;
     return c != 0;
   });

@@ -7,7 +7,6 @@
 // columns are shared out among the threads, each fed its planes; the
 // progress bar is left alone.
 #pragma once
-#include <algorithm>
 #include <optional>
 
 #include "core/operation_frame.h"
@@ -18,32 +17,26 @@ namespace pixmora {
 // Answers the last pixel read, the one the loops leave behind (none for an
 // empty target). No earlier visit writes it, so it is taken first.
 template <class Towards>  // bool towards(ColorRef current, Tint& tint), on any thread
-std::optional<ColorRef> TintPlanesPass(ChannelPlanes& planes, const CallContext& call,
-                                       PictureSurface& target, Towards towards) {
+std::optional<ColorRef> TintPlanesPass(Module1& m, const CallContext& call, PictureSurface& target,
+                                       Towards towards) {
   const int w = target.Width(), h = target.Height();
   if (w <= 0 || h <= 0) return std::nullopt;
   const ColorRef last = target.ImageBuffer()->At(w - 1, h - 1);
-  ColumnFeed feed(planes, target, w >= planes.Width());
-  PixelBuffer& image = feed.Image();
-  const int inW = std::min(w, planes.Width()), inH = std::min(h, planes.Height());
-  ForColumnRuns(call.threads, w, [&](int first, int end, bool) {
-    for (int x = first; x < end; ++x) {
-      call.StopIfCancelled();
-      feed.Prepare(x);
-      if (x >= inW) continue;
-      ColorRef* out = image.Column(x);
-      const size_t base = planes.Index(x, 0);
-      int32_t* R = planes.PlaneR() + base;
-      int32_t* G = planes.PlaneG() + base;
-      int32_t* B = planes.PlaneB() + base;
-      for (int y = 0; y < inH; ++y) {
-        Tint tint;
-        if (towards(out[y], tint)) tint.BlendPlanes(R[y], G[y], B[y]);
-        ColorRef c;
-        if (ComposeRGB(R[y], G[y], B[y], c)) out[y] = c;
-      }
+  ChannelPlanes& planes = m.planes;
+  const auto column = [&planes, &towards](int x, ColorRef* out, int rows) {
+    if (rows == 0) return;
+    const size_t base = planes.Index(x, 0);
+    int32_t* R = planes.PlaneR() + base;
+    int32_t* G = planes.PlaneG() + base;
+    int32_t* B = planes.PlaneB() + base;
+    for (int y = 0; y < rows; ++y) {
+      Tint tint;
+      if (towards(out[y], tint)) tint.BlendPlanes(R[y], G[y], B[y]);
+      ColorRef c;
+      if (ComposeRGB(R[y], G[y], B[y], c)) out[y] = c;
     }
-  });
+  };
+  ForEachColumn(m, call, target, column, ColumnOrder::Independent, -1, Bar::Untouched);
   return last;
 }
 
