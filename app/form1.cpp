@@ -234,6 +234,10 @@ void Form1::PrepareForCommands(bool newImageA) {
              }).share();
 }
 
+bool Form1::Preparing() const {
+  return warming_.valid() && warming_.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+}
+
 void Form1::RefreshPreviews() {
   for (PreviewBox* box : {c_.Image2, c_.Image3, c_.Image1, c_.Picture4, c_.picture1}) box->Show();
   RefreshLarge();

@@ -73,6 +73,9 @@ class Form1 : public QMainWindow, public CommandHost {
   // previews are repainted after a background job.
   Workspace& Session() override { return ws_; }
   bool Busy() const override { return runner_.Busy(); }
+  // Whether the next command's memory is still being made ready
+  // (PrepareForCommands); a command started meanwhile waits for it.
+  bool Preparing() const;
   void Report(const QString& text) override;
   FileDialog& Dialog1() override { return *dialog1_; }
   QWidget* Owner() override { return this; }

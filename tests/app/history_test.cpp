@@ -34,7 +34,10 @@ class HistoryTest : public WindowTest {
   void Run(const std::string& key) {
     RunAndWait([&] { CommandAction(key)->trigger(); });
   }
-  void Do(const std::function<void()>& step) { RunAndWait(step); }
+  void Do(const std::function<void()>& step) {
+    RunAndWait(step);
+    Settle();
+  }
 };
 
 }  // namespace

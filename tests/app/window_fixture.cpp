@@ -127,9 +127,12 @@ Picture WindowTest::Published() const {
 
 void WindowTest::Settle() {
   const QDeadlineTimer deadline(kCommandTimeoutMs);
-  while (window->Busy() && !deadline.hasExpired())
+  // The planes and memory are made ready after a job on a thread of their
+  // own: what the test reads next is settled only when that is done too.
+  while ((window->Busy() || window->Preparing()) && !deadline.hasExpired())
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
   ASSERT_FALSE(window->Busy()) << "the job did not end";
+  ASSERT_FALSE(window->Preparing()) << "the preparations did not end";
   QCoreApplication::processEvents();
 }
 
