@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <set>
 
+#include "cli/batch_stream.h"
 #include "cli/stage_times.h"
 #include "core/file_messages.h"
 #include "core/flatten.h"
@@ -33,7 +34,8 @@ class BatchHost : public RecipeHost {
  public:
   Result<Picture> Read(Slot slot, const std::string& file) override {
     std::string note;
-    Result<Picture> picture = ReadChosenPicture(file, &note);
+    Result<Picture> picture = slot == Slot::ImageA && readyImageA ? std::exchange(readyImageA, nullptr)
+                                                                 : ReadChosenPicture(file, &note);
     if (!picture) {
       picture.error().role = SlotName(slot);
       return picture;
@@ -54,6 +56,7 @@ class BatchHost : public RecipeHost {
   }
   StageTimes times;
   std::function<void(const std::string&)> report;  // the session's notes
+  Picture readyImageA;  // image A, already read
 };
 
 // The start pattern and shape, as the editor shows them after a start: a
@@ -107,6 +110,11 @@ Status WriteOutput(const PictureSurface& result, const std::string& path, Pictur
   return WritePictureFile(picture, path, format, options);
 }
 
+Status Finished(const Status& written, const ApplyRequest& request, const StageTimes& times) {
+  if (written && request.timings) std::fprintf(stderr, "pixmora-cli: timings: %s\n", times.Summary().c_str());
+  return written;
+}
+
 }  // namespace
 
 bool IsOutputExtension(const std::string& e) {
@@ -143,6 +151,9 @@ Status RunApply(const ApplyRequest& request) {
   for (const std::string& note : request.notes) ws.report(note);
   BatchHost host;
   host.report = ws.report;
+  StreamedRun streamed = RunStreamed(request, *format, host.times, ws.report);
+  if (streamed.done) return Finished(*streamed.done, request, host.times);
+  host.readyImageA = std::move(streamed.imageA);
   host.times.Time(Stage::Decode, [&] { LoadStartPictures(ws, request.recipe); });
   if (Status ran = RunRecipe(ws, request.recipe, host); !ran) return ran;
   FlattenForOutput(ws, *format, request);
@@ -150,9 +161,7 @@ Status RunApply(const ApplyRequest& request) {
   Status written;
   host.times.Time(Stage::Encode,
                   [&] { written = WriteOutput(ws.imma, WrittenPath(request.output), *format, request); });
-  if (written && request.timings)
-    std::fprintf(stderr, "pixmora-cli: timings: %s\n", host.times.Summary().c_str());
-  return written;
+  return Finished(written, request, host.times);
 }
 
 }  // namespace pixmora::cli

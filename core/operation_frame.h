@@ -11,6 +11,7 @@
 #include "core/column_runs.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
+#include "core/pixel_map.h"
 
 namespace pixmora {
 

@@ -87,16 +87,16 @@ bool ReceiveEnd(ChildProcess& child, Deadline deadline, std::string& note) {
   return true;
 }
 
-// Colour rows, top down, a band at a time: take(rows, y0, count) for each.
+// Colour rows, top down, a band at a time: take(rows, y0, count) for each,
+// which answers whether to go on.
 template <class Take>
 bool ReceiveColourRows(ChildProcess& child, const WireHeader& h, Deadline deadline, Take take) {
   std::vector<uint32_t> band(static_cast<size_t>(h.width) * kRowBand);
+  uint32_t* rows[kRowBand];
+  for (int i = 0; i < kRowBand; ++i) rows[i] = band.data() + static_cast<size_t>(h.width) * i;
   for (int y0 = 0; y0 < h.height; y0 += kRowBand) {
     const int count = std::min(h.height - y0, kRowBand);
-    if (!child.ReadOut(band.data(), size_t{h.pitch} * count, deadline)) return false;
-    const uint32_t* rows[kRowBand];
-    for (int i = 0; i < count; ++i) rows[i] = band.data() + static_cast<size_t>(h.width) * i;
-    take(rows, y0, count);
+    if (!child.ReadOut(band.data(), size_t{h.pitch} * count, deadline) || !take(rows, y0, count)) return false;
   }
   return true;
 }
@@ -105,6 +105,7 @@ Picture ReceiveColourPicture(ChildProcess& child, const WireHeader& h, Deadline 
   auto picture = std::make_shared<PixelBuffer>(h.width, h.height, ForOverwrite{});
   const auto take = [&](const uint32_t* const* rows, int y0, int count) {
     ColourRowsToColumns(rows, y0, count, *picture);
+    return true;
   };
   const bool read = ReceiveColourRows(child, h, deadline, take);
   return read ? picture : nullptr;
@@ -125,6 +126,7 @@ FIBITMAP* ReceiveColourBitmap(ChildProcess& child, const WireHeader& h, Deadline
         out[FI_RGBA_BLUE] = (c >> 16) & 0xFF;
       }
     }
+    return true;
   };
   const bool read = ReceiveColourRows(child, h, deadline, take);
   if (!read) return nullptr;
@@ -133,16 +135,34 @@ FIBITMAP* ReceiveColourBitmap(ChildProcess& child, const WireHeader& h, Deadline
   return owned.release();
 }
 
-// Colour rows come into a picture, or a bitmap, then their note.
-bool ReceiveColours(ChildProcess& child, const WireHeader& h, Deadline deadline, bool intoPicture,
+// Where the pixels a decoder sends go: a picture, a bitmap, or a receiver of
+// colour rows.
+struct Destination {
+  bool intoPicture = false;
+  RowReceiver* rows = nullptr;
+};
+
+bool PassOn(ChildProcess& child, const WireHeader& h, Deadline deadline, RowReceiver& receiver) {
+  const auto take = [&receiver](uint32_t* const* rows, int, int count) { return receiver.Band(rows, count); };
+  return receiver.Start(h.width, h.height) && ReceiveColourRows(child, h, deadline, take);
+}
+
+// Colour rows come into their destination, then their note.
+bool ReceiveColours(ChildProcess& child, const WireHeader& h, Deadline deadline, Destination to,
                     Decoded& decoded) {
   const uint32_t pitch = static_cast<uint32_t>(h.width) * 4;
   if (!CheckSides(h.width, h.height) || h.bpp != 32 || h.colours != 0 || h.pitch != pitch ||
       h.bitsBytes != uint64_t{pitch} * static_cast<uint64_t>(h.height))
     return false;
-  if (intoPicture) decoded.picture = ReceiveColourPicture(child, h, deadline);
-  else decoded.bitmap.reset(ReceiveColourBitmap(child, h, deadline));
-  return (decoded.picture || decoded.bitmap) && ReceiveEnd(child, deadline, decoded.note);
+  if (to.rows) {
+    if (!PassOn(child, h, deadline, *to.rows)) return false;
+  } else if (to.intoPicture) {
+    if (!(decoded.picture = ReceiveColourPicture(child, h, deadline))) return false;
+  } else {
+    decoded.bitmap.reset(ReceiveColourBitmap(child, h, deadline));
+    if (!decoded.bitmap) return false;
+  }
+  return ReceiveEnd(child, deadline, decoded.note);
 }
 
 // A decoder that crashed, ran too long or answered what it should not was
@@ -184,7 +204,7 @@ bool ReceiveHeader(ChildProcess& child, Deadline& deadline, WireHeader& h) {
 }
 
 // pixelBudget: what the decoder was given; a picture beyond it is not taken.
-DecodeResult Receive(ChildProcess& child, const std::string& path, Deadline deadline, bool intoPicture,
+DecodeResult Receive(ChildProcess& child, const std::string& path, Deadline deadline, Destination to,
                      int64_t pixelBudget) {
   WireHeader h{};
   if (!ReceiveHeader(child, deadline, h)) return Damaged(path);
@@ -194,10 +214,10 @@ DecodeResult Receive(ChildProcess& child, const std::string& path, Deadline dead
   if (!CheckSize(h.width, h.height, pixelBudget)) return Damaged(path);
   Decoded decoded{h.format, nullptr, nullptr, nullptr, h.message};
   if (h.colourRows) {
-    if (!ReceiveColours(child, h, deadline, intoPicture, decoded)) return Damaged(path);
+    if (!ReceiveColours(child, h, deadline, to, decoded)) return Damaged(path);
     return decoded;
   }
-  if (intoPicture && Direct(h)) decoded.picture = ReceivePicture(child, h, deadline);
+  if (to.intoPicture && Direct(h)) decoded.picture = ReceivePicture(child, h, deadline);
   else decoded.bitmap.reset(ReceiveBitmap(child, h, deadline));
   if (!decoded.picture && !decoded.bitmap) return Damaged(path);
   return decoded;
@@ -256,7 +276,9 @@ std::string DecoderPath() {
   return "";
 }
 
-DecodeResult DecodeInChild(const std::string& path, int flags, int seconds, bool intoPicture) {
+namespace {
+
+DecodeResult Decode(const std::string& path, int flags, int seconds, Destination to) {
   EnsureFreeImage();
   const std::string decoder = DecoderPath();
   if (decoder.empty()) return NoDecoder(path, "the picture decoder pixmora-decode is missing");
@@ -273,12 +295,22 @@ DecodeResult DecodeInChild(const std::string& path, int flags, int seconds, bool
   // A cancel of the job this thread runs kills the decode, however far it got.
   child.SetCancel(CancelScope::Current());
   DecodeResult r =
-      Receive(child, path, Clock::now() + std::chrono::seconds(seconds), intoPicture, pixelBudget);
+      Receive(child, path, Clock::now() + std::chrono::seconds(seconds), to, pixelBudget);
   // A decoder is kept only after a good answer, read to its end; any other
   // is killed and reaped as it goes out of scope.
   child.SetCancel(nullptr);
   if (r) Waiting().Give(decoder, std::move(child));
   return r;
+}
+
+}  // namespace
+
+DecodeResult DecodeInChild(const std::string& path, int flags, int seconds, bool intoPicture) {
+  return Decode(path, flags, seconds, {.intoPicture = intoPicture});
+}
+
+DecodeResult DecodeInChildToRows(const std::string& path, RowReceiver& receiver) {
+  return Decode(path, 0, kDecodeSeconds, {.intoPicture = true, .rows = &receiver});
 }
 
 }  // namespace pixmora

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "imageio/decode_result.h"
+#include "imageio/row_receiver.h"
 
 namespace pixmora {
 
@@ -18,6 +19,11 @@ inline constexpr int kDecodeSeconds = 20;
 // and the answer is "damaged".
 DecodeResult DecodeInChild(const std::string& path, int flags, int seconds = kDecodeSeconds,
                            bool intoPicture = false);
+
+// As DecodeInChild into a picture at the file's own size, except that a
+// picture the decoder sends as colour rows goes to receiver (Decoded::picture
+// stays empty); any other comes whole.
+DecodeResult DecodeInChildToRows(const std::string& path, RowReceiver& receiver);
 
 // Where pixmora-decode is: $PIXMORA_DECODE, beside the running program, in
 // the installed or the built tree. Empty when none is found.

@@ -38,30 +38,6 @@ void Configure(jpeg_compress_struct& info, int width, int height, int quality, u
   jpeg_set_quality(&info, quality, TRUE);
 }
 
-// Everything between the library's set-up and its end, where an error may
-// jump back: only plain data lives in this frame.
-bool Compress(jpeg_compress_struct& info, ErrorJump& error, const PixelBuffer& picture, FILE* stream,
-              int quality, uint32_t dotsPerMeter, uint32_t* band) {
-  if (setjmp(error.jump)) return false;
-  const int width = picture.Width(), height = picture.Height();
-  jpeg_stdio_dest(&info, stream);
-  Configure(info, width, height, quality, dotsPerMeter);
-  jpeg_start_compress(&info, TRUE);
-  uint32_t* rows[kRowBand];
-  JSAMPROW pointers[kRowBand];
-  for (int y0 = 0; y0 < height; y0 += kRowBand) {
-    const int count = std::min(height - y0, kRowBand);
-    for (int i = 0; i < count; ++i) {
-      rows[i] = band + static_cast<size_t>(width) * i;
-      pointers[i] = reinterpret_cast<JSAMPROW>(rows[i]);
-    }
-    ColumnsToColourRows(picture, y0, count, rows);
-    jpeg_write_scanlines(&info, pointers, static_cast<JDIMENSION>(count));
-  }
-  jpeg_finish_compress(&info);
-  return true;
-}
-
 }  // namespace
 
 int JpegQuality(int flags) {
@@ -69,16 +45,69 @@ int JpegQuality(int flags) {
   return quality == 0 ? kDefaultJpegQuality : quality;
 }
 
-bool WriteJpeg(const PixelBuffer& picture, FILE* stream, int quality, uint32_t dotsPerMeter) {
-  std::vector<uint32_t> band(static_cast<size_t>(picture.Width()) * kRowBand);
+// The library's state, and where its errors jump back to: only plain data
+// lives in the frames between a setjmp and the library's calls.
+struct JpegBandWriter::Library {
   jpeg_compress_struct info{};
   ErrorJump error{};
-  info.err = jpeg_std_error(&error.manager);
-  error.manager.error_exit = JumpOut;
-  jpeg_create_compress(&info);
-  const bool written = Compress(info, error, picture, stream, quality, dotsPerMeter, band.data());
-  jpeg_destroy_compress(&info);
-  return written;
+};
+
+JpegBandWriter::JpegBandWriter(FILE* stream, int quality, uint32_t dotsPerMeter)
+    : library_(std::make_unique<Library>()), stream_(stream), quality_(quality), dotsPerMeter_(dotsPerMeter) {
+  library_->info.err = jpeg_std_error(&library_->error.manager);
+  library_->error.manager.error_exit = JumpOut;
+  jpeg_create_compress(&library_->info);
+}
+
+JpegBandWriter::~JpegBandWriter() { jpeg_destroy_compress(&library_->info); }
+
+bool JpegBandWriter::Failed() {
+  failed_ = true;
+  return false;
+}
+
+bool JpegBandWriter::Start(int width, int height) {
+  if (failed_) return false;
+  if (setjmp(library_->error.jump)) return Failed();
+  jpeg_stdio_dest(&library_->info, stream_);
+  Configure(library_->info, width, height, quality_, dotsPerMeter_);
+  jpeg_start_compress(&library_->info, TRUE);
+  return true;
+}
+
+bool JpegBandWriter::Write(const uint32_t* const* rows, int count) {
+  if (failed_) return false;
+  if (setjmp(library_->error.jump)) return Failed();
+  // The library reads the rows, never writes them.
+  JSAMPROW pointers[kRowBand];
+  for (int i = 0; i < count; i += kRowBand) {
+    const int n = std::min(count - i, kRowBand);
+    for (int k = 0; k < n; ++k) pointers[k] = reinterpret_cast<JSAMPROW>(const_cast<uint32_t*>(rows[i + k]));
+    jpeg_write_scanlines(&library_->info, pointers, static_cast<JDIMENSION>(n));
+  }
+  return true;
+}
+
+bool JpegBandWriter::Finish() {
+  if (failed_) return false;
+  if (setjmp(library_->error.jump)) return Failed();
+  jpeg_finish_compress(&library_->info);
+  return true;
+}
+
+bool WriteJpeg(const PixelBuffer& picture, FILE* stream, int quality, uint32_t dotsPerMeter) {
+  const int width = picture.Width(), height = picture.Height();
+  std::vector<uint32_t> band(static_cast<size_t>(width) * kRowBand);
+  uint32_t* rows[kRowBand];
+  for (int i = 0; i < kRowBand; ++i) rows[i] = band.data() + static_cast<size_t>(width) * i;
+  JpegBandWriter writer(stream, quality, dotsPerMeter);
+  bool written = writer.Start(width, height);
+  for (int y0 = 0; written && y0 < height; y0 += kRowBand) {
+    const int count = std::min(height - y0, kRowBand);
+    ColumnsToColourRows(picture, y0, count, rows);
+    written = writer.Write(rows, count);
+  }
+  return written && writer.Finish();
 }
 
 }  // namespace pixmora

@@ -8,6 +8,7 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 
 #include "core/picture.h"
 
@@ -17,9 +18,33 @@ namespace pixmora {
 // meaning its default.
 int JpegQuality(int freeImageFlags);
 
-// Writes the picture's colours as a whole file to stream at quality
-// (1 .. 100), with dotsPerMeter in the header as FreeImage rounds it to dots
-// an inch. False when memory or a write fails.
+// A JPEG file written to stream a band of rows at a time, each row the
+// colours of a picture's row: quality 1 .. 100, dotsPerMeter in the header as
+// FreeImage rounds it to dots an inch. Each step answers false once memory or
+// a write has failed; the file is whole after Finish.
+class JpegBandWriter {
+ public:
+  JpegBandWriter(FILE* stream, int quality, uint32_t dotsPerMeter);
+  ~JpegBandWriter();
+  JpegBandWriter(const JpegBandWriter&) = delete;
+  JpegBandWriter& operator=(const JpegBandWriter&) = delete;
+
+  bool Start(int width, int height);
+  // The next count rows, top down.
+  bool Write(const uint32_t* const* rows, int count);
+  bool Finish();
+
+ private:
+  struct Library;
+  bool Failed();  // what a step that failed answers, now and from then on
+  std::unique_ptr<Library> library_;
+  FILE* stream_;
+  int quality_;
+  uint32_t dotsPerMeter_;
+  bool failed_ = false;
+};
+
+// Writes the picture's colours as a whole file, as above.
 bool WriteJpeg(const PixelBuffer& picture, FILE* stream, int quality, uint32_t dotsPerMeter);
 
 }  // namespace pixmora

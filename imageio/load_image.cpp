@@ -67,6 +67,15 @@ Result<Picture> PictureOf(FIBITMAP* bitmap, const std::string& fileName) {
 
 }  // namespace
 
+Result<Picture> DecodedPicture(DecodeResult decoded, const std::string& fileName, int* format,
+                               std::string* note) {
+  if (!decoded) return std::unexpected(std::move(decoded.error()));
+  if (format) *format = decoded->format;
+  if (note) *note = decoded->note;
+  if (decoded->picture || !decoded->bitmap) return decoded->picture;
+  return PictureOf(decoded->bitmap.release(), fileName);
+}
+
 FIBITMAP* LoadBitmap(int format, const std::string& fileName, int flags) {
   EnsureFreeImage();
   return FreeImage_Load(static_cast<FREE_IMAGE_FORMAT>(format), fileName.c_str(), flags);
@@ -98,12 +107,7 @@ Result<Picture> LoadImageAsPicture(const std::string& fileName, int flags, SizeA
     return PictureOf(*bitmap, fileName);
   }
   // At the file's own size a colour picture skips the intermediate bitmap.
-  DecodeResult decoded = DecodeInChild(fileName, flags, kDecodeSeconds, true);
-  if (!decoded) return std::unexpected(std::move(decoded.error()));
-  if (format) *format = decoded->format;
-  if (note) *note = decoded->note;
-  if (decoded->picture) return decoded->picture;
-  return PictureOf(decoded->bitmap.release(), fileName);
+  return DecodedPicture(DecodeInChild(fileName, flags, kDecodeSeconds, true), fileName, format, note);
 }
 
 Result<FIBITMAP*> RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inPercent,

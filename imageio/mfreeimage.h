@@ -12,6 +12,7 @@
 
 #include "core/failure.h"
 #include "core/picture_surface.h"
+#include "imageio/decode_result.h"
 
 namespace pixmora {
 
@@ -38,6 +39,10 @@ Result<FIBITMAP*> LoadImageFile(const std::string& fileName, int flags, SizeArg 
 Result<Picture> LoadImageAsPicture(const std::string& fileName, int flags, SizeArg width,
                                    SizeArg height, bool inPercent, int filter, int* format,
                                    std::string* note = nullptr);
+// The picture of the decoder's answer for fileName, with its format and note;
+// empty when the pixels went to a row receiver.
+Result<Picture> DecodedPicture(DecodeResult decoded, const std::string& fileName, int* format,
+                               std::string* note);
 // Fails (a usage error) for a bitmap without pixels or a size out of range.
 Result<FIBITMAP*> RescaleImage(FIBITMAP* bitmap, SizeArg width, SizeArg height, bool inPercent,
                                bool unloadSource, int filter, bool forceNew);

@@ -4,6 +4,7 @@
 
 #include "imageio/atomic_file.h"
 #include "imageio/bmp_writer.h"
+#include "imageio/decoder_process.h"
 #include "imageio/mfreeimage.h"
 
 namespace pixmora {
@@ -12,6 +13,10 @@ Picture LoadPictureFile(const std::string& path) { return ReadChosenPicture(path
 
 Result<Picture> ReadChosenPicture(const std::string& path, std::string* note) {
   return LoadImageAsPicture(path, 0, {}, {}, true, FILTER_BSPLINE, nullptr, note);
+}
+
+Result<Picture> ReadChosenPictureToRows(const std::string& path, RowReceiver& receiver, std::string* note) {
+  return DecodedPicture(DecodeInChildToRows(path, receiver), path, nullptr, note);
 }
 
 Status SavePictureAsBmp(const Picture& picture, const std::string& path, bool keepAlpha) {

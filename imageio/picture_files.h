@@ -8,6 +8,8 @@
 
 namespace pixmora {
 
+class RowReceiver;
+
 // Any picture FreeImage recognises by content; the empty picture when the
 // file cannot be read: the loader of previews, which show "No Preview
 // Available" for it.
@@ -21,6 +23,9 @@ Picture LoadPictureFile(const std::string& path);
 // given) receives what the user should know of it ("file is truncated; the
 // missing part is grey"), or is emptied.
 Result<Picture> ReadChosenPicture(const std::string& path, std::string* note = nullptr);
+// The same, except that a colour JPEG's rows go to receiver as they are
+// decoded (see decoder_process.h), and the picture is then empty.
+Result<Picture> ReadChosenPictureToRows(const std::string& path, RowReceiver& receiver, std::string* note);
 
 // Writes a 24-bit BMP (atomically); with keepAlpha, a picture with
 // transparency is written as a 32-bit BMP that holds it.

@@ -102,6 +102,40 @@ Status WritePictureFile(const Picture& picture, const std::string& path, Picture
   }
 }
 
+JpegRowsFile::JpegRowsFile(std::string path, const SaveSettings& save)
+    : path_(std::move(path)), quality_(JpegQuality(FreeImageSaveFlags(PictureFormat::Jpeg, save))) {}
+
+JpegRowsFile::~JpegRowsFile() = default;
+
+bool JpegRowsFile::Start(int width, int height) {
+  file_ = std::make_unique<AtomicFile>(path_);
+  if (!file_->Stream()) return Kept(false);
+  writer_ = std::make_unique<JpegBandWriter>(file_->Stream(), quality_, DotsPerMeter({}));
+  errno = 0;
+  return Kept(writer_->Start(width, height));
+}
+
+bool JpegRowsFile::Write(const uint32_t* const* rows, int count) {
+  errno = 0;
+  return Kept(writer_->Write(rows, count));
+}
+
+bool JpegRowsFile::Kept(bool done) {
+  if (!done && !failed_) {
+    failed_ = true;
+    writeError_ = errno;
+  }
+  return done;
+}
+
+Status JpegRowsFile::Finish(bool complete) {
+  if (!file_) return std::unexpected(CannotWrite(path_, "nothing was written"));
+  errno = 0;
+  const bool written = complete && writer_ && Kept(writer_->Finish());
+  writer_.reset();
+  return file_->Commit(written, writeError_);
+}
+
 bool HoldsTransparency(PictureFormat format) {
   return format == PictureFormat::Png || format == PictureFormat::Tiff;
 }

@@ -4,6 +4,7 @@
 // complete, so a failure never leaves half a file where a good one stood.
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,9 @@
 #include "imageio/save_settings.h"
 
 namespace pixmora {
+
+class AtomicFile;
+class JpegBandWriter;
 
 struct WriteOptions {
   int width = 0;  // the size to resample to; 0 keeps the picture's own
@@ -30,6 +34,32 @@ struct WriteOptions {
 // old file then stands.
 Status WritePictureFile(const Picture& picture, const std::string& path, PictureFormat format,
                         const WriteOptions& options = {});
+
+// A JPEG written a band of colour rows at a time (each row a picture row's
+// colours), with the settings WritePictureFile uses for a picture at its own
+// size, so the same bytes; like it, under a temporary name until finished.
+class JpegRowsFile {
+ public:
+  JpegRowsFile(std::string path, const SaveSettings& save);
+  ~JpegRowsFile();
+  // Makes the temporary file.
+  bool Start(int width, int height);
+  bool Write(const uint32_t* const* rows, int count);
+  // Completes the file when every row came (complete), else removes it; the
+  // failure says why, in the system's words when a write failed.
+  Status Finish(bool complete);
+  // Whether a write has failed (the file could not take a band).
+  bool Failed() const { return failed_; }
+
+ private:
+  bool Kept(bool done);  // keeps the system's reason for a step that failed
+  std::string path_;
+  int quality_;
+  std::unique_ptr<AtomicFile> file_;
+  std::unique_ptr<JpegBandWriter> writer_;
+  int writeError_ = 0;
+  bool failed_ = false;
+};
 
 // Whether files of the format keep a picture's transparency (BMP and JPEG,
 // at 24 bits, lose it).

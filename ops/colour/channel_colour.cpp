@@ -62,12 +62,6 @@ struct ComposeKernel : NothingOutside {
   }
 };
 
-template <class Pick>
-void RunCompose(Module1& m, const CallContext& call, PictureSurface& target, Pick pick) {
-  ComposeKernel<Pick> kernel{{}, pick};
-  RunPerPixel(m, call, target, kernel);
-}
-
 // A mode outside the listed ones writes no pixel, but the frame still runs.
 struct NoWriteKernel : NothingOutside {
   static constexpr bool kIndependentPixels = true;
@@ -84,13 +78,73 @@ struct GrayscaleKernel : NothingOutside {
   }
 };
 
+// What a routine does with its kernel: runs it over the target, or makes a
+// pixel map of it. Each routine picks its kernel in one place for both.
+struct RunOver {
+  Module1& m;
+  const CallContext& call;
+  PictureSurface& target;
+  template <class Kernel>
+  void operator()(Kernel kernel) const {
+    RunPerPixel(m, call, target, kernel);
+  }
+};
+
+struct MakeMap {
+  template <class Kernel>
+  PixelMap operator()(Kernel kernel) const {
+    return MapOf(kernel);
+  }
+};
+
+template <class Use, class Pick>
+auto Compose(Use use, Pick pick) {
+  return use(ComposeKernel<Pick>{{}, pick});
+}
+
+template <class Use>
+auto Shift(Use use, int16_t red, int16_t green, int16_t blue, int16_t add) {
+  const int sign = add == -1 ? 1 : -1;
+  return use(ShiftKernel{{}, sign * red, sign * green, sign * blue});
+}
+
+template <class Use>
+auto Delete(Use use, int16_t mode) {
+  switch (mode) {
+    case 0: return Compose(use, [](int32_t, int32_t g, int32_t b) { return Channels{0, g, b}; });
+    case 1: return Compose(use, [](int32_t r, int32_t, int32_t b) { return Channels{r, 0, b}; });
+    case 2: return Compose(use, [](int32_t r, int32_t g, int32_t) { return Channels{r, g, 0}; });
+  }
+  return use(NoWriteKernel{});
+}
+
+template <class Use>
+auto Reverse(Use use, int16_t mode) {
+  switch (mode) {
+    case 0: return Compose(use, [](int32_t r, int32_t g, int32_t b) { return Channels{g, r, b}; });
+    case 1: return Compose(use, [](int32_t r, int32_t g, int32_t b) { return Channels{b, g, r}; });
+    case 2: return Compose(use, [](int32_t r, int32_t g, int32_t b) { return Channels{r, b, g}; });
+  }
+  return use(NoWriteKernel{});
+}
+
+template <class Use>
+auto Negative(Use use, int16_t mode) {
+  switch (mode) {
+    case 0: return Compose(use, [](int32_t r, int32_t g, int32_t b) { return Channels{r ^ 255, g, b}; });
+    case 1: return Compose(use, [](int32_t r, int32_t g, int32_t b) { return Channels{r, g ^ 255, b}; });
+    case 2: return Compose(use, [](int32_t r, int32_t g, int32_t b) { return Channels{r, g, b ^ 255}; });
+    case 3:
+      return Compose(use, [](int32_t r, int32_t g, int32_t b) { return Channels{r ^ 255, g ^ 255, b ^ 255}; });
+  }
+  return use(NoWriteKernel{});
+}
+
 }  // namespace
 
 void ShiftColors(Module1& m, const CallContext& call, PictureSurface& target, int16_t red,
                  int16_t green, int16_t blue, int16_t add) {
-  const int sign = add == -1 ? 1 : -1;
-  ShiftKernel kernel{{}, sign * red, sign * green, sign * blue};
-  RunPerPixel(m, call, target, kernel);
+  Shift(RunOver{m, call, target}, red, green, blue, add);
 }
 
 void Brightness(Module1& m, const CallContext& call, PictureSurface& target, int16_t strength) {
@@ -114,42 +168,27 @@ void Brightness(Module1& m, const CallContext& call, PictureSurface& target, int
 }
 
 void DeleteComponent(Module1& m, const CallContext& call, PictureSurface& target, int16_t mode) {
-  switch (mode) {
-    case 0: return RunCompose(m, call, target, [](int32_t, int32_t g, int32_t b) { return Channels{0, g, b}; });
-    case 1: return RunCompose(m, call, target, [](int32_t r, int32_t, int32_t b) { return Channels{r, 0, b}; });
-    case 2: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t) { return Channels{r, g, 0}; });
-  }
-  NoWriteKernel none;
-  RunPerPixel(m, call, target, none);
+  Delete(RunOver{m, call, target}, mode);
 }
 
 void ReverseComponents(Module1& m, const CallContext& call, PictureSurface& target, int16_t mode) {
-  switch (mode) {
-    case 0: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{g, r, b}; });
-    case 1: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{b, g, r}; });
-    case 2: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, b, g}; });
-  }
-  NoWriteKernel none;
-  RunPerPixel(m, call, target, none);
+  Reverse(RunOver{m, call, target}, mode);
 }
 
 void ComponentNegative(Module1& m, const CallContext& call, PictureSurface& target, int16_t mode) {
-  switch (mode) {
-    case 0: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r ^ 255, g, b}; });
-    case 1: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, g ^ 255, b}; });
-    case 2: return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) { return Channels{r, g, b ^ 255}; });
-    case 3:
-      return RunCompose(m, call, target, [](int32_t r, int32_t g, int32_t b) {
-        return Channels{r ^ 255, g ^ 255, b ^ 255};
-      });
-  }
-  NoWriteKernel none;
-  RunPerPixel(m, call, target, none);
+  Negative(RunOver{m, call, target}, mode);
 }
 
 void Grayscale(Module1& m, const CallContext& call, PictureSurface& target) {
-  GrayscaleKernel kernel;
-  RunPerPixel(m, call, target, kernel);
+  RunOver{m, call, target}(GrayscaleKernel{});
 }
+
+PixelMap ShiftColorsMap(int16_t red, int16_t green, int16_t blue, int16_t add) {
+  return Shift(MakeMap{}, red, green, blue, add);
+}
+PixelMap DeleteComponentMap(int16_t mode) { return Delete(MakeMap{}, mode); }
+PixelMap ReverseComponentsMap(int16_t mode) { return Reverse(MakeMap{}, mode); }
+PixelMap ComponentNegativeMap(int16_t mode) { return Negative(MakeMap{}, mode); }
+PixelMap GrayscaleMap() { return MakeMap{}(GrayscaleKernel{}); }
 
 }  // namespace pixmora

@@ -6,6 +6,7 @@
 #include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
+#include "core/pixel_map.h"
 
 namespace pixmora {
 
@@ -21,5 +22,13 @@ void ReverseComponents(Module1& m, const CallContext& call, PictureSurface& targ
 void ComponentNegative(Module1& m, const CallContext& call, PictureSurface& target,
                        int16_t mode);  // 0..2 one, 3 all
 void Grayscale(Module1& m, const CallContext& call, PictureSurface& target);
+
+// The same routines (Brightness aside: it carries a share from one command to
+// the next) as pixel maps, for passes over bands of rows.
+PixelMap ShiftColorsMap(int16_t red, int16_t green, int16_t blue, int16_t add);
+PixelMap DeleteComponentMap(int16_t mode);
+PixelMap ReverseComponentsMap(int16_t mode);
+PixelMap ComponentNegativeMap(int16_t mode);
+PixelMap GrayscaleMap();
 
 }  // namespace pixmora

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 
+#include "core/pixel_map.h"
 #include "session/catalogue/command_inputs.h"
 #include "session/workspace.h"
 
@@ -29,6 +30,8 @@ struct CommandContext {
 };
 
 using Runner = void (*)(CommandContext&);
+// The routine as a pixel map (core/pixel_map.h) at those control values.
+using MapMaker = PixelMap (*)(const ControlValues&);
 
 struct CatalogueEntry {
   Menu menu;
@@ -37,6 +40,9 @@ struct CatalogueEntry {
   const char* caption;  // the design caption; "-" for a separator
   Runner run;           // null for a separator
   Inputs reads = 0;     // what the routine call reads besides image A
+  // For a routine whose every pixel depends on that pixel alone: the same
+  // result a band of rows at a time, for passes that never hold the picture.
+  MapMaker map = nullptr;
   bool IsSeparator() const { return caption[0] == '-' && caption[1] == '\0'; }
 };
 

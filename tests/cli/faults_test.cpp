@@ -45,17 +45,26 @@ class FaultsTest : public ::testing::Test {
 
 TEST_F(FaultsTest, AFullDiskLeavesTheOldFileWhole) {
   if (!MountTmpfs("full", "size=256k")) GTEST_SKIP() << "cannot mount a small filesystem here";
-  const std::string input = WritePicture("in.bmp", test::Varied(300, 300));
-  const std::string old = dir + "full/out.bmp";
-  std::ofstream(old) << "the good old file";
-  std::string err;
-  EXPECT_EQ(Cli("apply '" + input + "' '" + old + "' Grayscale", &err), 1);
-  EXPECT_NE(err.find("cannot write"), std::string::npos) << err;
-  std::ifstream in(old);
-  std::string text;
-  std::getline(in, text);
-  EXPECT_EQ(text, "the good old file");
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir + "full"), fs::directory_iterator()), 1)
+  const std::string full = dir + "full/";
+  // A BMP, and a JPEG written as its rows are decoded.
+  const std::pair<std::string, std::string> runs[] = {
+      {WritePicture("in.bmp", test::Varied(300, 300)), full + "out.bmp"},
+      {WritePicture("in.jpg", test::Varied(300, 300), PictureFormat::Jpeg), full + "out.jpg"}};
+  for (const auto& [input, old] : runs) std::ofstream(old) << "the good old file";
+  std::ofstream filler(full + "filler", std::ios::binary);
+  const std::string block(4096, 'x');
+  while (filler << block) {
+  }
+  for (const auto& [input, old] : runs) {
+    std::string err;
+    EXPECT_EQ(Cli("apply '" + input + "' '" + old + "' Grayscale", &err), 1);
+    EXPECT_NE(err.find("cannot write " + old + ": No space left on device"), std::string::npos) << err;
+    std::ifstream in(old);
+    std::string text;
+    std::getline(in, text);
+    EXPECT_EQ(text, "the good old file");
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(full), fs::directory_iterator()), 3)
       << "no temporary file is left behind";
 }
 
