@@ -113,4 +113,6 @@ void BlackAndWhite(Module1& m, const CallContext& call, PictureSurface& target, 
   RunPerPixel(m, call, target, kernel);
 }
 
+PixelMap BlackAndWhiteMap(int16_t threshold) { return MapOf(BlackAndWhiteKernel{threshold}); }
+
 }  // namespace pixmora

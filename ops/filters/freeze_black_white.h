@@ -5,6 +5,7 @@
 #include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
+#include "core/pixel_map.h"
 
 namespace pixmora {
 
@@ -14,5 +15,7 @@ void Freeze(Module1& m, const CallContext& call, PictureSurface& target, float f
 // Black where every channel is below the threshold, white elsewhere. The
 // planes are left as they are.
 void BlackAndWhite(Module1& m, const CallContext& call, PictureSurface& target, int16_t threshold);
+// The same as a pixel map, for passes over bands of rows.
+PixelMap BlackAndWhiteMap(int16_t threshold);
 
 }  // namespace pixmora

@@ -112,4 +112,7 @@ void Aquarel(Module1& m, const CallContext& call, PictureSurface& target) {
   RunPerPixel(m, call, target, kernel);
 }
 
+PixelMap FlameMap() { return MapOf(FlameKernel{}); }
+PixelMap AquarelMap() { return MapOf(AquarelKernel{}); }
+
 }  // namespace pixmora

@@ -5,6 +5,7 @@
 #include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
+#include "core/pixel_map.h"
 
 namespace pixmora {
 
@@ -14,5 +15,8 @@ void Unreal(Module1& m, const CallContext& call, PictureSurface& target);
 void Flame(Module1& m, const CallContext& call, PictureSurface& target);
 // Halves every channel of a pixel with a channel of 128 or more, doubles the others.
 void Aquarel(Module1& m, const CallContext& call, PictureSurface& target);
+// Flame and Aquarel as pixel maps, for passes over bands of rows.
+PixelMap FlameMap();
+PixelMap AquarelMap();
 
 }  // namespace pixmora

@@ -35,9 +35,9 @@ constexpr CatalogueEntry kRows[] = {
     {Menu::Filters, 18, "freeze", "Freeze", [](CommandContext& c) { Freeze(c.ws.m, c.call, c.ws.Pic4, 1.5f); }},
     {Menu::Filters, 19, "freeze-high", "Freeze high", [](CommandContext& c) { Freeze(c.ws.m, c.call, c.ws.Pic4, 2.0f); }},
     {Menu::Filters, 20, "", "-", nullptr},
-    {Menu::Filters, 21, "black-white-1", "Black and white 1", [](CommandContext& c) { BlackAndWhite(c.ws.m, c.call, c.ws.Pic4, 200); }},
-    {Menu::Filters, 22, "black-white-2", "Black and white 2", [](CommandContext& c) { BlackAndWhite(c.ws.m, c.call, c.ws.Pic4, 150); }},
-    {Menu::Filters, 23, "black-white-3", "Black and white 3", [](CommandContext& c) { BlackAndWhite(c.ws.m, c.call, c.ws.Pic4, 100); }},
+    {Menu::Filters, 21, "black-white-1", "Black and white 1", [](CommandContext& c) { BlackAndWhite(c.ws.m, c.call, c.ws.Pic4, 200); }, 0, [](const ControlValues&) { return BlackAndWhiteMap(200); }},
+    {Menu::Filters, 22, "black-white-2", "Black and white 2", [](CommandContext& c) { BlackAndWhite(c.ws.m, c.call, c.ws.Pic4, 150); }, 0, [](const ControlValues&) { return BlackAndWhiteMap(150); }},
+    {Menu::Filters, 23, "black-white-3", "Black and white 3", [](CommandContext& c) { BlackAndWhite(c.ws.m, c.call, c.ws.Pic4, 100); }, 0, [](const ControlValues&) { return BlackAndWhiteMap(100); }},
 };
 
 }  // namespace

@@ -22,8 +22,8 @@ constexpr CatalogueEntry kRows[] = {
     {Menu::Special, 6, "violet", "Violet", RunOnResult<Violet>},
     {Menu::Special, 7, "spooky", "Spooky", RunOnResult<Spooky>},
     {Menu::Special, 8, "unreal", "Unreal", RunOnResult<Unreal>},
-    {Menu::Special, 9, "flame", "Flame", RunOnResult<Flame>},
-    {Menu::Special, 10, "aquarel", "Aquarel", RunOnResult<Aquarel>},
+    {Menu::Special, 9, "flame", "Flame", RunOnResult<Flame>, 0, [](const ControlValues&) { return FlameMap(); }},
+    {Menu::Special, 10, "aquarel", "Aquarel", RunOnResult<Aquarel>, 0, [](const ControlValues&) { return AquarelMap(); }},
 };
 
 }  // namespace
