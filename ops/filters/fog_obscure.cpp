@@ -31,6 +31,25 @@ void SumRows(const int32_t* column, int H, int from, int to, int32_t* rowSums) {
   }
 }
 
+// The three channels' chains side by side, so that they overlap, with the
+// last r values of each held in registers rather than read back: pixel y of
+// channel c becomes mean(bases[c][y] + its r new values above).
+template <int r, class MeanOf>
+void RunChains(int32_t* const (&columns)[3], int32_t* const (&bases)[3], int first, int last, MeanOf mean) {
+  int32_t above[3][r];  // above[c][i - 1]: the value at y - i
+  for (int c = 0; c < 3; ++c)
+    for (int i = 1; i <= r; ++i) above[c][i - 1] = columns[c][first - i];
+  for (int y = first; y < last; ++y)
+    for (int c = 0; c < 3; ++c) {
+      int32_t square = bases[c][y];
+      for (int i = r - 1; i >= 0; --i) square += above[c][i];  // the newest value last
+      const int32_t value = mean(square);
+      columns[c][y] = value;
+      for (int i = r - 1; i > 0; --i) above[c][i] = above[c][i - 1];
+      above[c][0] = value;
+    }
+}
+
 // Softens the pixels (x, first .. last - 1) of the three planes, where
 // r <= first and last <= height - r. While column x is treated the other
 // columns stay as they are, so the square sum of pixel y is the sum over the
@@ -61,20 +80,25 @@ void SoftenRows(ChannelPlanes& p, int x, int first, int last, int32_t* scratch) 
       bases[c][y] = b;
     }
   }
-  // The three channels' chains side by side, so that they overlap, with the
-  // last r values of each held in registers rather than read back.
-  int32_t above[3][r];  // above[c][i - 1]: the value at y - i
-  for (int c = 0; c < 3; ++c)
-    for (int i = 1; i <= r; ++i) above[c][i - 1] = columns[c][first - i];
-  for (int y = first; y < last; ++y)
-    for (int c = 0; c < 3; ++c) {
-      int32_t square = bases[c][y];
-      for (int i = r - 1; i >= 0; --i) square += above[c][i];  // the newest value last
-      const int32_t mean = Mean<n>(square);
-      columns[c][y] = mean;
-      for (int i = r - 1; i > 0; --i) above[c][i] = above[c][i - 1];
-      above[c][0] = mean;
-    }
+  // Every base and every cell above `first` 0 or more (as a picture's
+  // channels load) makes every square 0 or more, the new values being means:
+  // its mean needs no absolute value, and the chain from one pixel to the
+  // next is an addition, a product and a shift, with the rounding's half
+  // folded into the bases.
+  int32_t least = 0;
+  for (int c = 0; c < 3; ++c) {
+    for (int i = 1; i <= r; ++i) least = std::min(least, columns[c][first - i]);
+    for (int y = first; y < last; ++y) least = std::min(least, bases[c][y]);
+  }
+  if (least >= 0) {
+    for (int c = 0; c < 3; ++c)
+      for (int y = first; y < last; ++y) bases[c][y] += (n - 1) / 2;
+    RunChains<r>(columns, bases, first, last, [](int32_t square) {
+      return static_cast<int32_t>(static_cast<uint32_t>(square) / n);
+    });
+  } else {
+    RunChains<r>(columns, bases, first, last, Mean<n>);
+  }
 }
 
 // Pixels within r of an edge of the planes have part of their square outside:

@@ -84,4 +84,29 @@ TEST(FogObscure, MatchTheStatementByStatementRoutine) {
     }
 }
 
+// Cells of -1 (what a point outside a picture loads as) make sums that may
+// be negative, whose means take their absolute value.
+TEST(FogObscure, NegativeSumsTooMatchTheStatementByStatementRoutine) {
+  const auto dent = [](Module1& m) {
+    for (int x = 0; x < m.planes.Width(); ++x)
+      for (int y = 0; y < m.planes.Height(); ++y)
+        if ((x < 6 && y < 40) || (x * 7 + y * 3) % 5 == 0)
+          for (int32_t* plane : test::AllPlanes(m)) plane[m.planes.Index(x, y)] = -1;
+  };
+  for (int threads : {1, 3})
+    for (const auto& [r, divisor] : {std::pair{1, 9.0}, std::pair{2, 25.0}}) {
+      SCOPED_TRACE(testing::Message() << "threads " << threads << ", reach " << r);
+      test::ExpectSameAsReference(
+          test::Noisy(31, 200),
+          [&, threads, r](Module1& m, PictureSurface& t) {
+            dent(m);
+            (r == 1 ? Fog : Obscure)(m, {.threads = threads}, t);
+          },
+          [&, r, divisor](Module1& m, PictureSurface& t) {
+            dent(m);
+            ReferenceSoften(m, t, r, divisor);
+          });
+    }
+}
+
 }  // namespace pixmora
