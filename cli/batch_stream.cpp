@@ -58,9 +58,9 @@ StreamedRun RunStreamed(const ApplyRequest& request, PictureFormat format, Stage
   Result<Picture> read;
   times.Time(Stage::Decode, [&] { read = ReadChosenPictureToRows(mapped->imageA, rows, &note); });
   // A band the file could not take stops the decoder: the write says why.
+  // Otherwise a file begun goes with `file`, and the reading says why.
   if (!read && file.Failed()) return Done(file.Finish(false));
   if (!read) {
-    if (rows.Started()) (void)file.Finish(false);
     read.error().role = SlotName(Slot::ImageA);
     return Done(std::unexpected(read.error()));
   }

@@ -116,6 +116,7 @@ bool JpegRowsFile::Start(int width, int height) {
 }
 
 bool JpegRowsFile::Write(const uint32_t* const* rows, int count) {
+  if (!writer_) return false;
   errno = 0;
   return Kept(writer_->Write(rows, count));
 }
