@@ -95,4 +95,19 @@ void RunCellColumns(Module1& m, const CallContext& call, PictureSurface& target,
       ColumnOrder::Independent);
 }
 
+// A cell pass as RunCellColumns runs it over a picture whose planes wait for
+// it, as a pixel map (see pixel_map.h): each run of pixels split into cells
+// of its own, treated, and composed back. A map keeps those cells between
+// runs: one thread at a time uses it.
+template <class TreatCells>
+PixelMap MapOfCells(TreatCells treat) {
+  return [treat, cells = std::vector<int32_t>()](ColorRef* pixels, int count) mutable {
+    cells.resize(3 * static_cast<size_t>(count));
+    int32_t *R = cells.data(), *G = R + count, *B = G + count;
+    SplitColumn(pixels, R, G, B, count);
+    treat(R, G, B, count);
+    ComposeColumn(R, G, B, pixels, count);
+  };
+}
+
 }  // namespace pixmora

@@ -92,12 +92,10 @@ struct BlackAndWhiteKernel {
   }
 };
 
-}  // namespace
-
-void Freeze(Module1& m, const CallContext& call, PictureSurface& target, float factor) {
+auto FreezeCells(float factor) {
   const double k = factor;
   const bool bounded = NoConversionCanFail(k), single = ExactInSingle(k);
-  RunCellColumns(m, call, target, [k, bounded, single](int32_t* R, int32_t* G, int32_t* B, int rows) {
+  return [k, bounded, single](int32_t* R, int32_t* G, int32_t* B, int rows) {
     if (bounded && HoldsChannelValues(R, G, B, rows)) {
       if (single)
         FreezeColumn<FreezeChannelSingle>(R, G, B, rows, k);
@@ -105,8 +103,16 @@ void Freeze(Module1& m, const CallContext& call, PictureSurface& target, float f
         FreezeColumn<FreezeChannelUnchecked>(R, G, B, rows, k);
     } else
       FreezeColumn<FreezeChannel>(R, G, B, rows, k);
-  });
+  };
 }
+
+}  // namespace
+
+void Freeze(Module1& m, const CallContext& call, PictureSurface& target, float factor) {
+  RunCellColumns(m, call, target, FreezeCells(factor));
+}
+
+PixelMap FreezeMap(float factor) { return MapOfCells(FreezeCells(factor)); }
 
 void BlackAndWhite(Module1& m, const CallContext& call, PictureSurface& target, int16_t threshold) {
   BlackAndWhiteKernel kernel{threshold};

@@ -15,7 +15,8 @@ void Freeze(Module1& m, const CallContext& call, PictureSurface& target, float f
 // Black where every channel is below the threshold, white elsewhere. The
 // planes are left as they are.
 void BlackAndWhite(Module1& m, const CallContext& call, PictureSurface& target, int16_t threshold);
-// The same as a pixel map, for passes over bands of rows.
+// Freeze and BlackAndWhite as pixel maps, for passes over bands of rows.
+PixelMap FreezeMap(float factor);
 PixelMap BlackAndWhiteMap(int16_t threshold);
 
 }  // namespace pixmora

@@ -67,13 +67,18 @@ void ChainColumn(const Chain& chain, int32_t* __restrict R, int32_t* __restrict 
 // double-precision ones from steps; then the pixel is RGB(R, G, B). A column
 // of channel values runs them in integers, on vector units.
 template <class Chain>
-void RunChain(Module1& m, const CallContext& call, PictureSurface& target, Chain chain) {
-  RunCellColumns(m, call, target, [chain](int32_t* R, int32_t* G, int32_t* B, int rows) {
+auto ChainCells(Chain chain) {
+  return [chain](int32_t* R, int32_t* G, int32_t* B, int rows) {
     if (HoldsChannelValues(R, G, B, rows))
       ChainColumn<SmallSteps>(chain, R, G, B, rows);
     else
       ChainColumn<CheckedSteps>(chain, R, G, B, rows);
-  });
+  };
+}
+
+template <class Chain>
+void RunChain(Module1& m, const CallContext& call, PictureSurface& target, Chain chain) {
+  RunCellColumns(m, call, target, ChainCells(chain));
 }
 
 // Coal composes its three channels, takes them apart again clamped, and
@@ -129,28 +134,34 @@ void CoalColumn(int32_t* R, int32_t* G, int32_t* B, ColorRef* out, int rows, Col
 
 }  // namespace
 
+constexpr auto kBrownChain = [](auto, int32_t& R, int32_t& G, int32_t& B) {
+  R = AbsDiv256(G * B);
+  G = AbsDiv256(B * R);
+  B = AbsDiv256(R * G);
+};
+
 void Brown(Module1& m, const CallContext& call, PictureSurface& target) {
-  RunChain(m, call, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
-    R = AbsDiv256(G * B);
-    G = AbsDiv256(B * R);
-    B = AbsDiv256(R * G);
-  });
+  RunChain(m, call, target, kBrownChain);
 }
+
+constexpr auto kLiquidChain = [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+  steps.Store125th(G - B, R);
+  steps.Store125th(R - B, G);
+  steps.Store125th(R - G, B);
+};
 
 void Liquid(Module1& m, const CallContext& call, PictureSurface& target) {
-  RunChain(m, call, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
-    steps.Store125th(G - B, R);
-    steps.Store125th(R - B, G);
-    steps.Store125th(R - G, B);
-  });
+  RunChain(m, call, target, kLiquidChain);
 }
 
+constexpr auto kYellowChain = [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+  steps.Store125th(G - R, B);
+  steps.Store125th(G - B, R);
+  steps.Store125th(B + R, G);
+};
+
 void Yellow(Module1& m, const CallContext& call, PictureSurface& target) {
-  RunChain(m, call, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
-    steps.Store125th(G - R, B);
-    steps.Store125th(G - B, R);
-    steps.Store125th(B + R, G);
-  });
+  RunChain(m, call, target, kYellowChain);
 }
 
 // Planes still waiting for a picture's split hold only channel values: no
@@ -168,39 +179,55 @@ void Coal(Module1& m, const CallContext& call, PictureSurface& target) {
   });
 }
 
+constexpr auto kDarkChain = [](auto, int32_t& R, int32_t& G, int32_t& B) {
+  R = std::abs(R - 64);
+  G = std::abs(R - 64);
+  B = std::abs(R - 64);
+};
+
 // Dark resets the progress bar at the end like every other filter (the frame
 // does it): a bar left standing at the last column would look like a command
 // still running.
 void Dark(Module1& m, const CallContext& call, PictureSurface& target) {
-  RunChain(m, call, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
-    R = std::abs(R - 64);
-    G = std::abs(R - 64);
-    B = std::abs(R - 64);
-  });
+  RunChain(m, call, target, kDarkChain);
 }
+
+constexpr auto kPartialDarknessChain = [](auto, int32_t& R, int32_t& G, int32_t& B) {
+  R = std::abs(G - 64);
+  G = std::abs(G - 64);
+  B = std::abs(G - 64);
+};
 
 void PartialDarkness(Module1& m, const CallContext& call, PictureSurface& target) {
-  RunChain(m, call, target, [](auto, int32_t& R, int32_t& G, int32_t& B) {
-    R = std::abs(G - 64);
-    G = std::abs(G - 64);
-    B = std::abs(G - 64);
-  });
+  RunChain(m, call, target, kPartialDarknessChain);
 }
 
+constexpr auto kVioletChain = [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+  steps.StoreAbsPlusHalf(G, R, R);
+  steps.StoreAbsPlusHalf(B, G, G);
+  steps.StoreAbsPlusHalf(R, B, B);
+};
+
 void Violet(Module1& m, const CallContext& call, PictureSurface& target) {
-  RunChain(m, call, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
-    steps.StoreAbsPlusHalf(G, R, R);
-    steps.StoreAbsPlusHalf(B, G, G);
-    steps.StoreAbsPlusHalf(R, B, B);
-  });
+  RunChain(m, call, target, kVioletChain);
 }
+
+constexpr auto kSpookyChain = [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
+  steps.StoreAbsPlusHalf(R, G, G);
+  steps.StoreAbsPlusHalf(R, B, B);
+};
 
 // Red stays as it is.
 void Spooky(Module1& m, const CallContext& call, PictureSurface& target) {
-  RunChain(m, call, target, [](auto steps, int32_t& R, int32_t& G, int32_t& B) {
-    steps.StoreAbsPlusHalf(R, G, G);
-    steps.StoreAbsPlusHalf(R, B, B);
-  });
+  RunChain(m, call, target, kSpookyChain);
 }
+
+PixelMap BrownMap() { return MapOfCells(ChainCells(kBrownChain)); }
+PixelMap LiquidMap() { return MapOfCells(ChainCells(kLiquidChain)); }
+PixelMap YellowMap() { return MapOfCells(ChainCells(kYellowChain)); }
+PixelMap DarkMap() { return MapOfCells(ChainCells(kDarkChain)); }
+PixelMap PartialDarknessMap() { return MapOfCells(ChainCells(kPartialDarknessChain)); }
+PixelMap VioletMap() { return MapOfCells(ChainCells(kVioletChain)); }
+PixelMap SpookyMap() { return MapOfCells(ChainCells(kSpookyChain)); }
 
 }  // namespace pixmora

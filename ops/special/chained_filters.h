@@ -5,6 +5,7 @@
 #include "core/call_context.h"
 #include "core/module1.h"
 #include "core/picture_surface.h"
+#include "core/pixel_map.h"
 
 namespace pixmora {
 
@@ -18,5 +19,15 @@ void Dark(Module1& m, const CallContext& call, PictureSurface& target);
 void PartialDarkness(Module1& m, const CallContext& call, PictureSurface& target);
 void Violet(Module1& m, const CallContext& call, PictureSurface& target);
 void Spooky(Module1& m, const CallContext& call, PictureSurface& target);
+
+// The same filters (Coal aside: a failed composition carries a colour to the
+// next pixel) as pixel maps, for passes over bands of rows.
+PixelMap BrownMap();
+PixelMap LiquidMap();
+PixelMap YellowMap();
+PixelMap DarkMap();
+PixelMap PartialDarknessMap();
+PixelMap VioletMap();
+PixelMap SpookyMap();
 
 }  // namespace pixmora

@@ -94,12 +94,16 @@ struct AquarelKernel : NothingOutside {
 
 }  // namespace
 
-void Unreal(Module1& m, const CallContext& call, PictureSurface& target) {
+auto UnrealCells() {
   static const UnrealTable table;
-  RunCellColumns(m, call, target, [](int32_t* R, int32_t* G, int32_t* B, int rows) {
+  return [](int32_t* R, int32_t* G, int32_t* B, int rows) {
     if (HoldsColourBytes(R, G, B, rows)) return table.Column(R, G, B, rows);
     for (int y = 0; y < rows; ++y) UnrealPixel(table, R[y], G[y], B[y]);
-  });
+  };
+}
+
+void Unreal(Module1& m, const CallContext& call, PictureSurface& target) {
+  RunCellColumns(m, call, target, UnrealCells());
 }
 
 void Flame(Module1& m, const CallContext& call, PictureSurface& target) {
@@ -112,6 +116,7 @@ void Aquarel(Module1& m, const CallContext& call, PictureSurface& target) {
   RunPerPixel(m, call, target, kernel);
 }
 
+PixelMap UnrealMap() { return MapOfCells(UnrealCells()); }
 PixelMap FlameMap() { return MapOf(FlameKernel{}); }
 PixelMap AquarelMap() { return MapOf(AquarelKernel{}); }
 

@@ -15,7 +15,8 @@ void Unreal(Module1& m, const CallContext& call, PictureSurface& target);
 void Flame(Module1& m, const CallContext& call, PictureSurface& target);
 // Halves every channel of a pixel with a channel of 128 or more, doubles the others.
 void Aquarel(Module1& m, const CallContext& call, PictureSurface& target);
-// Flame and Aquarel as pixel maps, for passes over bands of rows.
+// Unreal, Flame and Aquarel as pixel maps, for passes over bands of rows.
+PixelMap UnrealMap();
 PixelMap FlameMap();
 PixelMap AquarelMap();
 
