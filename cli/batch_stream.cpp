@@ -52,7 +52,9 @@ StreamedRun RunStreamed(const ApplyRequest& request, PictureFormat format, Stage
                         const std::function<void(const std::string&)>& report) {
   const std::optional<MappedRecipe> mapped = Mapped(request, format);
   if (!mapped) return {};
-  JpegRowsFile file(WrittenPath(request.output), request.save);
+  WriteOptions options;
+  options.save = request.save;
+  JpegRowsFile file(WrittenPath(request.output), options);
   MappedRows rows(mapped->map, file, times);
   std::string note;
   Result<Picture> read;

@@ -69,20 +69,27 @@ void RunColumnPass(Module1& m, const CallContext& call, PictureSurface& target, 
 // cells of the pass's own, and the planes' memory is not made; treat, which
 // goes over their cells again if they are ever read, holds copies of what it
 // uses.
+// count colours `in` split into cells of the pass's own, treated, and
+// composed into `out` (which may be `in`; a colour whose composition fails
+// keeps out's).
+template <class TreatCells>
+void TreatColours(TreatCells& treat, std::vector<int32_t>& cells, const ColorRef* in, ColorRef* out, int count) {
+  cells.resize(3 * static_cast<size_t>(count));
+  int32_t *R = cells.data(), *G = R + count, *B = G + count;
+  SplitColumn(in, R, G, B, count);
+  treat(R, G, B, count);
+  ComposeColumn(R, G, B, out, count);
+}
+
 template <class TreatCells>
 void RunCellColumns(Module1& m, const CallContext& call, PictureSurface& target, TreatCells treat) {
   ChannelPlanes& p = m.planes;
   if (const Picture source = p.SetAsideLoad()) {
     const PendingAgain pending(p, source, call.threads, target, treat);
-    const int h = p.Height();
     return ForEachColumnRun(m, call, target, ColumnOrder::Independent, [&](int, int) {
-      return [&treat, &picture = *source, h, cells = std::vector<int32_t>(3 * size_t(h))](
-                 int x, ColorRef* out, int rows) mutable {
-        if (rows == 0) return;
-        int32_t *R = cells.data(), *G = R + h, *B = G + h;
-        SplitColumn(picture.Column(x), R, G, B, rows);
-        treat(R, G, B, rows);
-        ComposeColumn(R, G, B, out, rows);
+      return [&treat, &picture = *source, cells = std::vector<int32_t>()](int x, ColorRef* out,
+                                                                           int rows) mutable {
+        if (rows > 0) TreatColours(treat, cells, picture.Column(x), out, rows);
       };
     });
   }
@@ -96,17 +103,12 @@ void RunCellColumns(Module1& m, const CallContext& call, PictureSurface& target,
 }
 
 // A cell pass as RunCellColumns runs it over a picture whose planes wait for
-// it, as a pixel map (see pixel_map.h): each run of pixels split into cells
-// of its own, treated, and composed back. A map keeps those cells between
-// runs: one thread at a time uses it.
+// it, as a pixel map (see pixel_map.h). A map keeps its cells between runs:
+// one thread at a time uses it.
 template <class TreatCells>
 PixelMap MapOfCells(TreatCells treat) {
   return [treat, cells = std::vector<int32_t>()](ColorRef* pixels, int count) mutable {
-    cells.resize(3 * static_cast<size_t>(count));
-    int32_t *R = cells.data(), *G = R + count, *B = G + count;
-    SplitColumn(pixels, R, G, B, count);
-    treat(R, G, B, count);
-    ComposeColumn(R, G, B, pixels, count);
+    TreatColours(treat, cells, pixels, pixels, count);
   };
 }
 

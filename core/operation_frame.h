@@ -173,12 +173,7 @@ void PixelColumn(Kernel& kernel, int32_t* __restrict R, int32_t* __restrict G,
 template <class Kernel>
 void PixelColumnFromPicture(Kernel& kernel, const ColorRef* __restrict in, ColorRef* __restrict out,
                             int count) {
-  for (int y = 0; y < count; ++y) {
-    Channels cells = ChannelBytes(in[y]);
-    ColorRef c = 0;
-    const bool write = kernel.Pixel(cells.r, cells.g, cells.b, c);
-    out[y] = write ? c : out[y];
-  }
+  for (int y = 0; y < count; ++y) out[y] = KernelOnColour(kernel, in[y], out[y]);
 }
 
 // A load set aside for a pass that reads the picture instead of the planes

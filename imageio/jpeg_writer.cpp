@@ -1,8 +1,6 @@
 #include "imageio/jpeg_writer.h"
 
-#include <algorithm>
 #include <csetjmp>
-#include <vector>
 // The JPEG library's header needs size_t and FILE declared before it.
 #include <jpeglib.h>
 
@@ -80,11 +78,8 @@ bool JpegBandWriter::Write(const uint32_t* const* rows, int count) {
   if (setjmp(library_->error.jump)) return Failed();
   // The library reads the rows, never writes them.
   JSAMPROW pointers[kRowBand];
-  for (int i = 0; i < count; i += kRowBand) {
-    const int n = std::min(count - i, kRowBand);
-    for (int k = 0; k < n; ++k) pointers[k] = reinterpret_cast<JSAMPROW>(const_cast<uint32_t*>(rows[i + k]));
-    jpeg_write_scanlines(&library_->info, pointers, static_cast<JDIMENSION>(n));
-  }
+  for (int i = 0; i < count; ++i) pointers[i] = reinterpret_cast<JSAMPROW>(const_cast<uint32_t*>(rows[i]));
+  jpeg_write_scanlines(&library_->info, pointers, static_cast<JDIMENSION>(count));
   return true;
 }
 
@@ -93,21 +88,6 @@ bool JpegBandWriter::Finish() {
   if (setjmp(library_->error.jump)) return Failed();
   jpeg_finish_compress(&library_->info);
   return true;
-}
-
-bool WriteJpeg(const PixelBuffer& picture, FILE* stream, int quality, uint32_t dotsPerMeter) {
-  const int width = picture.Width(), height = picture.Height();
-  std::vector<uint32_t> band(static_cast<size_t>(width) * kRowBand);
-  uint32_t* rows[kRowBand];
-  for (int i = 0; i < kRowBand; ++i) rows[i] = band.data() + static_cast<size_t>(width) * i;
-  JpegBandWriter writer(stream, quality, dotsPerMeter);
-  bool written = writer.Start(width, height);
-  for (int y0 = 0; written && y0 < height; y0 += kRowBand) {
-    const int count = std::min(height - y0, kRowBand);
-    ColumnsToColourRows(picture, y0, count, rows);
-    written = writer.Write(rows, count);
-  }
-  return written && writer.Finish();
 }
 
 }  // namespace pixmora

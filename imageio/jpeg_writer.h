@@ -1,6 +1,6 @@
 // The program's own JPEG writer for pictures at their own size: the JPEG
-// library fed a band of rows at a time straight from the picture's columns,
-// with exactly the settings FreeImage's writer uses (its quality, 4:2:0
+// library fed a band of rows at a time (from a picture's columns, or from a
+// decoder's rows that never made a picture), with exactly the settings FreeImage's writer uses (its quality, 4:2:0
 // colour, a JFIF header with the resolution, Huffman tables as standard),
 // so the files are FreeImage's byte for byte, without a bitmap of the whole
 // picture on the way: the library reads the picture's own colours, red,
@@ -9,8 +9,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <memory>
-
-#include "core/picture.h"
 
 namespace pixmora {
 
@@ -30,7 +28,7 @@ class JpegBandWriter {
   JpegBandWriter& operator=(const JpegBandWriter&) = delete;
 
   bool Start(int width, int height);
-  // The next count rows, top down.
+  // The next count rows (at most kRowBand, row_exchange.h), top down.
   bool Write(const uint32_t* const* rows, int count);
   bool Finish();
 
@@ -43,8 +41,5 @@ class JpegBandWriter {
   uint32_t dotsPerMeter_;
   bool failed_ = false;
 };
-
-// Writes the picture's colours as a whole file, as above.
-bool WriteJpeg(const PixelBuffer& picture, FILE* stream, int quality, uint32_t dotsPerMeter);
 
 }  // namespace pixmora

@@ -1,7 +1,9 @@
 #include "imageio/write_picture.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <new>
+#include <vector>
 
 #include "imageio/atomic_file.h"
 #include "imageio/bitmap.h"
@@ -75,8 +77,18 @@ Status WritePngFile(const PixelBuffer& picture, const std::string& path, const W
 }
 
 Status WriteJpegFile(const PixelBuffer& picture, const std::string& path, const WriteOptions& o) {
-  const int quality = JpegQuality(FreeImageSaveFlags(PictureFormat::Jpeg, o.save));
-  return WriteOwnEncoding(path, [&](FILE* stream) { return WriteJpeg(picture, stream, quality, DotsPerMeter(o)); });
+  const int width = picture.Width(), height = picture.Height();
+  std::vector<uint32_t> band(static_cast<size_t>(width) * kRowBand);
+  uint32_t* rows[kRowBand];
+  for (int i = 0; i < kRowBand; ++i) rows[i] = band.data() + static_cast<size_t>(width) * i;
+  JpegRowsFile file(path, o);
+  bool written = file.Start(width, height);
+  for (int y0 = 0; written && y0 < height; y0 += kRowBand) {
+    const int count = std::min(height - y0, kRowBand);
+    ColumnsToColourRows(picture, y0, count, rows);
+    written = file.Write(rows, count);
+  }
+  return file.Finish(written);
 }
 
 // The picture written in the quickest way its format and options allow.
@@ -102,15 +114,17 @@ Status WritePictureFile(const Picture& picture, const std::string& path, Picture
   }
 }
 
-JpegRowsFile::JpegRowsFile(std::string path, const SaveSettings& save)
-    : path_(std::move(path)), quality_(JpegQuality(FreeImageSaveFlags(PictureFormat::Jpeg, save))) {}
+JpegRowsFile::JpegRowsFile(std::string path, const WriteOptions& options)
+    : path_(std::move(path)),
+      quality_(JpegQuality(FreeImageSaveFlags(PictureFormat::Jpeg, options.save))),
+      dotsPerMeter_(DotsPerMeter(options)) {}
 
 JpegRowsFile::~JpegRowsFile() = default;
 
 bool JpegRowsFile::Start(int width, int height) {
   file_ = std::make_unique<AtomicFile>(path_);
   if (!file_->Stream()) return Kept(false);
-  writer_ = std::make_unique<JpegBandWriter>(file_->Stream(), quality_, DotsPerMeter({}));
+  writer_ = std::make_unique<JpegBandWriter>(file_->Stream(), quality_, dotsPerMeter_);
   errno = 0;
   return Kept(writer_->Start(width, height));
 }

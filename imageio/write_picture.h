@@ -36,11 +36,12 @@ Status WritePictureFile(const Picture& picture, const std::string& path, Picture
                         const WriteOptions& options = {});
 
 // A JPEG written a band of colour rows at a time (each row a picture row's
-// colours), with the settings WritePictureFile uses for a picture at its own
-// size, so the same bytes; like it, under a temporary name until finished.
+// colours), as WritePictureFile writes a picture at its own size with those
+// options (it goes through here), so the same bytes; under a temporary name
+// until finished.
 class JpegRowsFile {
  public:
-  JpegRowsFile(std::string path, const SaveSettings& save);
+  JpegRowsFile(std::string path, const WriteOptions& options);
   ~JpegRowsFile();
   // Makes the temporary file.
   bool Start(int width, int height);
@@ -55,6 +56,7 @@ class JpegRowsFile {
   bool Kept(bool done);  // keeps the system's reason for a step that failed
   std::string path_;
   int quality_;
+  uint32_t dotsPerMeter_;
   std::unique_ptr<AtomicFile> file_;
   std::unique_ptr<JpegBandWriter> writer_;
   int writeError_ = 0;

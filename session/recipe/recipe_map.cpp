@@ -21,15 +21,16 @@ bool HandsOnAsImageA(const RecipeStep& step) {
 }  // namespace
 
 std::optional<MappedRecipe> AsPixelMap(const Recipe& recipe) {
+  // The opening, then commands with a hand-on between each two: an even
+  // number of steps, the commands at the odd places.
   const std::vector<RecipeStep>& steps = recipe.steps;
-  if (steps.size() < 2 || steps[0].kind != RecipeStep::Kind::Open || steps[0].slot != Slot::ImageA)
+  if (steps.size() < 2 || steps.size() % 2 != 0 || steps[0].kind != RecipeStep::Kind::Open ||
+      steps[0].slot != Slot::ImageA)
     return std::nullopt;
   std::vector<PixelMap> maps;
-  // Commands at even places after the opening, hand-ons between them.
   for (size_t i = 1; i < steps.size(); i += 2) {
     PixelMap map = StepMap(steps[i]);
-    if (!map || (i + 1 < steps.size() && !HandsOnAsImageA(steps[i + 1])) || i + 1 == steps.size() - 1)
-      return std::nullopt;
+    if (!map || (i > 1 && !HandsOnAsImageA(steps[i - 1]))) return std::nullopt;
     maps.push_back(std::move(map));
   }
   if (maps.size() == 1) return MappedRecipe{steps[0].file, std::move(maps[0])};

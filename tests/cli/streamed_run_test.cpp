@@ -29,7 +29,8 @@ class StreamedRun : public ::testing::Test {
     Result<cli::ApplyRequest> request = cli::ParseApply(words);
     EXPECT_TRUE(request) << request.error().Message();
     cli::StageTimes times;
-    return cli::RunStreamed(*request, PictureFormat::Jpeg, times, [this](const std::string& n) { notes += n; });
+    const Result<PictureFormat> format = cli::OutputFormat(request->output);
+    return cli::RunStreamed(*request, *format, times, [this](const std::string& n) { notes += n; });
   }
 
   std::string dir = test::MakeScratchFolder();
@@ -77,11 +78,7 @@ TEST_F(StreamedRun, OtherRunsGoTheUsualWay) {
         {jpeg, dir + "out.jpg", "select=0,0,5,5", "grayscale"},
         {jpeg, dir + "out.png", "grayscale"},
         {jpeg, dir + "out.jpg", "grayscale", "--flatten", "1,2,3"}}) {
-    Result<cli::ApplyRequest> request = cli::ParseApply(words);
-    ASSERT_TRUE(request) << request.error().Message();
-    cli::StageTimes times;
-    const Result<PictureFormat> format = cli::OutputFormat(request->output);
-    const cli::StreamedRun run = cli::RunStreamed(*request, *format, times, [](const std::string&) {});
+    const cli::StreamedRun run = Run(words);
     EXPECT_FALSE(run.done) << words[2];
     EXPECT_FALSE(run.imageA) << words[2];
   }
