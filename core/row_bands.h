@@ -21,18 +21,14 @@
 
 namespace pixmora {
 
-namespace detail {
-
-// A band that waits for another gives up once the call is cancelled: the
-// band it waits for may have stopped already.
-inline void WaitForColumns(const CallContext& call, const std::atomic<int>& counter, int value) {
+// Waits until another thread's counter reaches value, giving up once the
+// call is cancelled: the thread it waits for may have stopped already.
+inline void WaitUntilReached(const CallContext& call, const std::atomic<int>& counter, int value) {
   while (counter.load(std::memory_order_acquire) < value) {
     call.StopIfCancelled();
     std::this_thread::yield();
   }
 }
-
-}  // namespace detail
 
 // makeBand() gives each band its callable band(x, out, y0, y1, rows), which
 // treats the rows y0 .. y1 - 1 of column x (out being the target column and
@@ -69,8 +65,8 @@ void ForEachColumnInBands(Module1& m, const CallContext& call, PictureSurface& t
     auto& band = made[b];
     for (int x = 0; x < w; ++x) {
       call.StopIfCancelled();
-      if (b > 0) detail::WaitForColumns(call, done[b - 1].columns, r > 0 ? x + 1 : x);
-      if (r > 0 && b + 1 < bands) detail::WaitForColumns(call, done[b + 1].heads, x);  // x - 1's
+      if (b > 0) WaitUntilReached(call, done[b - 1].columns, r > 0 ? x + 1 : x);
+      if (r > 0 && b + 1 < bands) WaitUntilReached(call, done[b + 1].heads, x);  // x - 1's
       if (bands == 1)
         feed.Prepare(x);
       else

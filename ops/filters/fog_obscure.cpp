@@ -5,8 +5,9 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/row_bands.h"
 #include "core/column_pass.h"
+#include "core/row_bands.h"
+#include "ops/filters/soften_lanes.h"
 
 namespace pixmora {
 
@@ -101,11 +102,41 @@ void SoftenRows(ChannelPlanes& p, int x, int first, int last, int32_t* scratch) 
   }
 }
 
+// Planes still waiting for a picture of the target's size hold its channels
+// (0..255): the picture is softened on vector lanes into the target (see
+// soften_lanes.h), and the planes then wait for the result instead, whose
+// channels are exactly the cells the pass leaves. Answers whether it did so.
+template <int r>
+bool SoftenWaitingPicture(Module1& m, const CallContext& call, PictureSurface& target) {
+  ChannelPlanes& p = m.planes;
+  const int w = target.Width(), h = target.Height();
+  if (w != p.Width() || h != p.Height() || w <= 2 * r || h <= 2 * r || !SoftenLanesAvailable()) return false;
+  const Picture source = p.SetAsideLoad();
+  if (!source) return false;
+  bool softened = false;
+  struct WaitAgain {
+    ChannelPlanes& planes;
+    const PictureSurface& target;
+    const Picture& source;
+    const bool& softened;
+    int threads;
+    ~WaitAgain() { planes.DeferLoad(softened ? target.Image() : source, threads); }
+  } again{p, target, source, softened, call.threads};
+  OperationFrame frame(call, w - 1.0);
+  target.DetachForOverwrite();  // every pixel is written
+  SoftenInLanes(r, *source, target.MutableImage(), call, [&frame](int x) { frame.Step(x - 1); });
+  softened = true;
+  m.LoopX = static_cast<int16_t>(std::min(w, 32767));
+  m.LoopY = static_cast<int16_t>(std::min(h, 32767));
+  return true;
+}
+
 // Pixels within r of an edge of the planes have part of their square outside:
 // their statements are abandoned and they keep their input colour. The rows
 // are cut into bands, one per thread (see ForEachColumnInBands).
 template <int r>
 void Soften(Module1& m, const CallContext& call, PictureSurface& target) {
+  if (SoftenWaitingPicture<r>(m, call, target)) return;
   ChannelPlanes& p = m.planes;
   ForEachColumnInBands(m, call, target, r, [&p] {
     return [&p, scratch = std::vector<int32_t>(4 * static_cast<size_t>(p.Height()))](

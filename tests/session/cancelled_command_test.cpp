@@ -86,8 +86,8 @@ TEST(CancelledCommand, PutsTheRandomSourceBack) {
   }
 }
 
-// Fog's and Obscure's bands of rows wait for one another: cancelled at any
-// moment, every band stops, those left waiting too.
+// Fog's and Obscure's strips of columns wait for one another: cancelled at
+// any moment, every strip stops, those left waiting too.
 TEST(CancelledCommand, EveryBandOfRowsStops) {
   test::Session s(test::Varied(300, 1000));
   s.ws.threads = 4;

@@ -66,12 +66,16 @@ TEST(FogObscure, MeansRoundToNearest) {
   EXPECT_EQ(centre("obscure", 5, 255), 10) << "255 / 25 = 10.2";
 }
 
-// On several threads, pictures tall enough are cut into bands of rows that
-// wait for one another (three and four bands over 300 rows). The frame keeps
-// the input, and pictures too small for the square come out unchanged.
+// A picture the planes wait for is softened in strips of columns, which on
+// several threads wait for one another (five strips of 150 rows, the last
+// one narrower); a target of another size than the planes goes down the
+// planes' columns, cut into bands of rows that wait for one another (three
+// and four bands over 300 rows). The frame keeps the input, and pictures too
+// small for the square come out unchanged.
 TEST(FogObscure, MatchTheStatementByStatementRoutine) {
   const Picture pictures[] = {test::Noisy(37, 23),     test::Varied(23, 37), test::Noisy(6, 5, 3),
-                              test::Noisy(19, 300, 4), test::Noisy(2, 9, 8), test::Noisy(9, 4, 9)};
+                              test::Noisy(19, 300, 4), test::Noisy(2, 9, 8), test::Noisy(9, 4, 9),
+                              test::Noisy(61, 150, 5)};
   for (int threads : {1, 3, 4})
     for (const Picture& p : pictures) {
       SCOPED_TRACE(testing::Message() << "threads " << threads << ", height " << p->Height());
