@@ -67,9 +67,10 @@ struct Strips {
   int Treated(int j) const { return std::min(Full(), width - r - First(j)); }
   // Until the last treated lane's last row.
   int Steps(int j) const { return height + s * (r + Treated(j) - 1); }
-  // Rows before and after the steps (a step reads r + s * r either side,
-  // and the colours move in blocks of 8 steps).
+  // Rows before and after the steps: a step reads as far as r + s * r
+  // steps back and Ahead() on, and the colours move in blocks of 8 steps.
   static constexpr int kMargin = 8;
+  int Ahead() const { return 1 + s * r + r; }
   int Rows() const { return height + s * (kLanes - 1) + 3 * kMargin; }
   // Lane l's column, of the strip before (its last treated columns) for the
   // left lanes but at the picture's left edge; null past the last used lane.
@@ -83,7 +84,15 @@ struct Strips {
 struct StripCells {
   std::vector<LaneColours> colours;
   std::vector<LaneCells> channels[3];
-  explicit StripCells(int rows) : colours(rows), channels{std::vector<LaneCells>(rows), std::vector<LaneCells>(rows), std::vector<LaneCells>(rows)} {}
+  // Per channel, the sums of 2r + 1 rows of each lane around a step u:
+  // of treated rows for the steps the left columns of a square come from,
+  // of untreated ones for those the right columns come from.
+  std::vector<LaneCells> sums[3];
+  // Per channel, the same around the step to treat next, as it stands.
+  LaneCells centre[3];
+  explicit StripCells(int rows)
+      : colours(rows), channels{Cells(rows), Cells(rows), Cells(rows)}, sums{Cells(rows), Cells(rows), Cells(rows)} {}
+  static std::vector<LaneCells> Cells(int rows) { return std::vector<LaneCells>(rows); }
 };
 
 // Eight lanes' colours at eight steps become those steps' colours in the
@@ -171,8 +180,8 @@ PIXMORA_AVX2 inline __m256i ChannelCells(__m256i low, __m256i high, int shift) {
   return _mm256_permute4x64_epi64(_mm256_packus_epi32(low, high), 0xD8);
 }
 
-PIXMORA_AVX2 void Split(StripCells& cells, int reach, int a, int b) {
-  for (int t = a + reach; t < b + reach; ++t) {
+PIXMORA_AVX2 void Split(StripCells& cells, int a, int b) {
+  for (int t = a + Strips::kMargin; t < b + Strips::kMargin; ++t) {
     const auto* colours = reinterpret_cast<const __m256i*>(cells.colours[t].c);
     const __m256i low = _mm256_load_si256(colours), high = _mm256_load_si256(colours + 1);
     for (int c = 0; c < 3; ++c)
@@ -180,8 +189,8 @@ PIXMORA_AVX2 void Split(StripCells& cells, int reach, int a, int b) {
   }
 }
 
-PIXMORA_AVX2 void Compose(StripCells& cells, int reach, int a, int b) {
-  for (int t = a + reach; t < b + reach; ++t) {
+PIXMORA_AVX2 void Compose(StripCells& cells, int a, int b) {
+  for (int t = a + Strips::kMargin; t < b + Strips::kMargin; ++t) {
     __m256i half[3][2];
     for (int c = 0; c < 3; ++c) {
       const __m256i v = _mm256_load_si256(reinterpret_cast<const __m256i*>(cells.channels[c][t].v));
@@ -202,61 +211,93 @@ PIXMORA_AVX2 inline __m256i FromLane(__m256i v) {
   else return _mm256_alignr_epi8(_mm256_permute2x128_si256(v, v, 0x81), v, 2 * dx);
 }
 
-// The sum of the column dx lanes away over the rows around step t's.
-template <int r, int dx>
-PIXMORA_AVX2 inline __m256i ColumnSum(const __m256i* cells, int t) {
-  constexpr int s = r + 1;
-  __m256i sum = cells[t + s * dx - r];
-  for (int dy = 1 - r; dy <= r; ++dy) sum = _mm256_add_epi16(sum, cells[t + s * dx + dy]);
-  return FromLane<dx>(sum);
-}
-
-template <int r, int... dx>
-PIXMORA_AVX2 inline __m256i SquareSum(const __m256i* cells, int t, std::integer_sequence<int, dx...>) {
-  __m256i sum = _mm256_set1_epi16((Mean<r>::n - 1) / 2);
-  ((sum = _mm256_add_epi16(sum, ColumnSum<r, dx - r>(cells, t))), ...);
+template <int r>
+PIXMORA_AVX2 inline __m256i RowsAround(const __m256i* cells, int u) {
+  __m256i sum = cells[u - r];
+  for (int dy = 1 - r; dy <= r; ++dy) sum = _mm256_add_epi16(sum, cells[u + dy]);
   return sum;
 }
 
+inline __m256i* Vectors(std::vector<LaneCells>& cells) {
+  return reinterpret_cast<__m256i*>(cells.data() + Strips::kMargin);
+}
+
+// The running sums as they stand before step 0.
+template <int r>
+PIXMORA_AVX2 void StartSums(StripCells& cells) {
+  constexpr int s = r + 1;
+  for (int c = 0; c < 3; ++c) {
+    const __m256i* cell = Vectors(cells.channels[c]);
+    __m256i* sums = Vectors(cells.sums[c]);
+    for (int u = -s * r; u <= -s; ++u) sums[u] = RowsAround<r>(cell, u);
+    for (int u = s; u <= s * r; ++u) sums[u] = RowsAround<r>(cell, u);
+    _mm256_store_si256(reinterpret_cast<__m256i*>(cells.centre[c].v), RowsAround<r>(cell, 0));
+  }
+}
+
 // Steps a .. b - 1 of strip j, in place: the lanes whose row is treated at
-// a step take their square's mean, the others keep their cells.
+// a step take their square's mean, the others keep their cells. A square is
+// its centre column's rows around the step plus, dx lanes to either side,
+// the row sums s * dx steps before (treated) and after (untreated); each
+// step moves the centre on and adds one sum on either side.
 template <int r>
 PIXMORA_AVX2 void Treat(const Strips& g, int j, StripCells& cells, int a, int b) {
   constexpr int s = r + 1;
   const __m256i lane = _mm256_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+  const __m256i half = _mm256_set1_epi16((Mean<r>::n - 1) / 2), mul = _mm256_set1_epi16(Mean<r>::mul);
   const int lastLane = r + g.Treated(j) - 1;
-  __m256i* channels[3];
-  for (int c = 0; c < 3; ++c) channels[c] = reinterpret_cast<__m256i*>(cells.channels[c].data() + Strips::kMargin);
+  // the centres, and the sums last made on either side, kept in registers
+  __m256i *cells3[3], *sums3[3], centre[3], newest[3], furthest[3];
+  for (int c = 0; c < 3; ++c) {
+    cells3[c] = Vectors(cells.channels[c]), sums3[c] = Vectors(cells.sums[c]);
+    centre[c] = _mm256_load_si256(reinterpret_cast<const __m256i*>(cells.centre[c].v));
+    newest[c] = sums3[c][a - r - 1], furthest[c] = sums3[c][a + s * r];
+  }
   for (int t = a; t < b; ++t) {
     // lane l's row t - s * l must lie in r .. height - r - 1
     const int first = std::max(r, -FloorDiv(g.height - r - 1 - t, s)), last = std::min(lastLane, FloorDiv(t - r, s));
-    if (first > last) continue;
     const __m256i treated = _mm256_and_si256(_mm256_cmpgt_epi16(lane, _mm256_set1_epi16(first - 1)),
                                              _mm256_cmpgt_epi16(_mm256_set1_epi16(last + 1), lane));
-    for (__m256i* cell : channels) {
-      const __m256i sum = SquareSum<r>(cell, t, std::make_integer_sequence<int, 2 * r + 1>());
-      const __m256i mean = _mm256_srli_epi16(_mm256_mulhi_epu16(sum, _mm256_set1_epi16(Mean<r>::mul)), Mean<r>::shift);
-      cell[t] = _mm256_blendv_epi8(cell[t], mean, treated);
+    for (int c = 0; c < 3; ++c) {
+      __m256i* cell = cells3[c];
+      __m256i* sums = sums3[c];
+      __m256i square = _mm256_add_epi16(half, centre[c]);
+      [&]<int... dx>(std::integer_sequence<int, dx...>) {
+        ((square = _mm256_add_epi16(square, _mm256_add_epi16(FromLane<-dx - 1>(sums[t - s * (dx + 1)]),
+                                                             FromLane<dx + 1>(sums[t + s * (dx + 1)])))),
+         ...);
+      }(std::make_integer_sequence<int, r>());
+      const __m256i mean = _mm256_srli_epi16(_mm256_mulhi_epu16(square, mul), Mean<r>::shift);
+      const __m256i was = cell[t], now = _mm256_blendv_epi8(was, mean, treated);
+      cell[t] = now;
+      centre[c] = _mm256_add_epi16(_mm256_sub_epi16(centre[c], cell[t - r]),
+                                   _mm256_add_epi16(cell[t + 1 + r], _mm256_sub_epi16(now, was)));
+      constexpr int ahead = 1 + s * r;
+      sums[t - r] = newest[c] = _mm256_add_epi16(_mm256_sub_epi16(newest[c], cell[t - 2 * r - 1]), now);
+      sums[t + ahead] = furthest[c] =
+          _mm256_add_epi16(_mm256_sub_epi16(furthest[c], cell[t + ahead - 1 - r]), cell[t + ahead + r]);
     }
   }
+  for (int c = 0; c < 3; ++c) _mm256_store_si256(reinterpret_cast<__m256i*>(cells.centre[c].v), centre[c]);
 }
 
 template <int r>
 void RunStrip(const Strips& g, int j, const PixelBuffer& source, PixelBuffer& out, StripCells& cells,
               const CallContext& call, const std::atomic<int>* before, std::atomic<int>& done) {
-  const int steps = g.Steps(j), reach = Strips::kMargin;
-  int gathered = -reach;
+  const int steps = g.Steps(j);
+  int gathered = -Strips::kMargin;
   for (int a = 0; a < steps; a += kChunk) {
     call.StopIfCancelled();
-    const int b = std::min(a + kChunk, steps), wanted = (b + reach - gathered + 7) / 8 * 8 + gathered;
+    const int b = std::min(a + kChunk, steps), wanted = (b + g.Ahead() - gathered + 7) / 8 * 8 + gathered;
     // The left lanes' rows up to step wanted - 1 are the strip before's
     // last columns, which it treats s * Full() steps later.
     if (before) WaitUntilReached(call, *before, std::min(wanted + g.s * g.Full(), g.Steps(j - 1)));
     Gather(g, j, source, out, cells, gathered, wanted);
-    Split(cells, reach, gathered, wanted);
+    Split(cells, gathered, wanted);
     gathered = wanted;
+    if (a == 0) StartSums<r>(cells);
     Treat<r>(g, j, cells, a, b);
-    Compose(cells, reach, a, b);
+    Compose(cells, a, b);
     Scatter(g, j, out, cells, a, b);
     done.store(b, std::memory_order_release);
   }
