@@ -48,6 +48,27 @@ void AddOpaque(const ColorRef* column, int from, int to, Sum& sum) {
   }
 }
 
+// Adds the opaque square of columns [sxFrom, sxTo) and rows [from, to), at
+// most kColumnsFirst of each: the columns are added row by row first, red
+// and blue side by side in the halves of one word (16 x 16 values of at most
+// 255 fill 16 bits), so that the rows' sums are gathered once.
+constexpr int kColumnsFirst = 16;
+void AddOpaqueSquare(const PixelBuffer& pixels, int sxFrom, int sxTo, int from, int to, Sum& sum) {
+  uint32_t redBlue[kColumnsFirst] = {}, green[kColumnsFirst] = {};
+  const int n = to - from;
+  for (int sx = sxFrom; sx < sxTo; ++sx) {
+    const ColorRef* column = pixels.Column(sx) + from;
+    for (int i = 0; i < n; ++i) {
+      redBlue[i] += column[i] & 0x00FF00FFu;
+      green[i] += column[i] & 0x0000FF00u;
+    }
+  }
+  uint32_t rb = 0, g = 0;
+  for (int i = 0; i < kColumnsFirst; ++i) rb += redBlue[i], g += green[i];
+  sum.r += rb & 0xFFFF, sum.b += rb >> 16, sum.g += g >> 8;
+  sum.a += 255u * static_cast<unsigned>(n * (sxTo - sxFrom));
+}
+
 void AddPremultiplied(const ColorRef* column, const uint8_t* alpha, int from, int to, Sum& sum) {
   for (int y = from; y < to; ++y) {
     const ColorRef c = column[y];
@@ -80,12 +101,16 @@ void ReduceColumns(const PixelBuffer& pixels, int factor, const Rows& image, int
     for (int x = xFrom; x < xTo; ++x) {
       std::fill(sums.begin(), sums.end(), Sum{});
       const int sxEnd = std::min(w, (x + 1) * factor);
-      for (int sx = x * factor; sx < sxEnd; ++sx)
-        for (int y = band; y < bandEnd; ++y) {
-          const int from = y * factor, to = std::min(h, from + factor);
-          if constexpr (kAlpha) AddPremultiplied(pixels.Column(sx), alpha->Column(sx), from, to, sums[y - band]);
-          else AddOpaque(pixels.Column(sx), from, to, sums[y - band]);
-        }
+      if (!kAlpha && factor <= kColumnsFirst)
+        for (int y = band; y < bandEnd; ++y)
+          AddOpaqueSquare(pixels, x * factor, sxEnd, y * factor, std::min(h, (y + 1) * factor), sums[y - band]);
+      else
+        for (int sx = x * factor; sx < sxEnd; ++sx)
+          for (int y = band; y < bandEnd; ++y) {
+            const int from = y * factor, to = std::min(h, from + factor);
+            if constexpr (kAlpha) AddPremultiplied(pixels.Column(sx), alpha->Column(sx), from, to, sums[y - band]);
+            else AddOpaque(pixels.Column(sx), from, to, sums[y - band]);
+          }
       const int across = sxEnd - x * factor;
       for (int y = band; y < bandEnd; ++y) {
         const int down = std::min(h, (y + 1) * factor) - y * factor;
