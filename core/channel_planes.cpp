@@ -59,7 +59,7 @@ Channels ChannelPlanes::Peek(int x, int y) const {
   std::lock_guard lock(settling_);
   if (deferred_.load(std::memory_order_relaxed)) {
     Channels c = SplitColour(source_->At(x, y));
-    if (treated_.treat && x < treated_.columns && y < treated_.rows) treated_.treat(&c.r, &c.g, &c.b, 1);
+    if (treated_.treat && x < treated_.columns && y < treated_.rows) treated_.treat(x, y, &c.r, &c.g, &c.b, 1);
     return c;
   }
   if (!cells_) return {0, 0, 0};
@@ -120,7 +120,7 @@ void ChannelPlanes::SettleLocked() const {
       for (int x = first; x < end; ++x) {
         self.LoadColumn(*self.source_, x);
         const size_t base = self.Index(x, 0);
-        if (t.treat && x < t.columns) t.treat(self.r_ + base, self.g_ + base, self.b_ + base, t.rows);
+        if (t.treat && x < t.columns) t.treat(x, 0, self.r_ + base, self.g_ + base, self.b_ + base, t.rows);
       }
     });
     source_.reset(), treated_ = {};

@@ -15,11 +15,12 @@
 
 namespace pixmora {
 
-// What a pass did to the cells of a pending load without making them: each
-// of the columns 0 .. columns - 1, once split, went through treat(R, G, B,
-// rows) on its rows 0 .. rows - 1, each cell on its own.
+// What a pass did to the cells of a pending load without making them: the
+// columns 0 .. columns - 1, once split, went through treat(x, y, R, G, B,
+// count) on their rows 0 .. rows - 1, R, G and B pointing at the cells of
+// rows y .. y + count - 1 of column x.
 struct CellTreatment {
-  std::function<void(int32_t*, int32_t*, int32_t*, int)> treat;
+  std::function<void(int, int, int32_t*, int32_t*, int32_t*, int)> treat;
   int columns = 0, rows = 0;
 };
 

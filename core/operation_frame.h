@@ -178,20 +178,50 @@ void PixelColumnFromPicture(Kernel& kernel, const ColorRef* __restrict in, Color
 
 // A load set aside for a pass that reads the picture instead of the planes
 // goes back to them however the pass ends, with what the pass did to the
-// cells it covers (the columns and rows both the target and the planes have).
+// cells it covers (the columns and rows both the target and the planes
+// have): treat(x, y, R, G, B, count) as CellTreatment has it, or each(R, G,
+// B, count) for a pass that treats each cell on its own.
 struct PendingAgain {
   ChannelPlanes& planes;
   const Picture& source;
   int threads;
   CellTreatment treated;
   PendingAgain(ChannelPlanes& p, const Picture& s, int t, const PictureSurface& target,
-               std::function<void(int32_t*, int32_t*, int32_t*, int)> treat)
+               std::function<void(int, int, int32_t*, int32_t*, int32_t*, int)> treat)
       : planes(p), source(s), threads(t),
         treated{std::move(treat), std::clamp(target.Width(), 0, p.Width()),
                 std::clamp(target.Height(), 0, p.Height())} {}
+  PendingAgain(ChannelPlanes& p, const Picture& s, int t, const PictureSurface& target,
+               std::function<void(int32_t*, int32_t*, int32_t*, int)> each)
+      : PendingAgain(p, s, t, target,
+                     [each = std::move(each)](int, int, int32_t* R, int32_t* G, int32_t* B, int count) mutable {
+                       each(R, G, B, count);
+                     }) {}
   PendingAgain(const PendingAgain&) = delete;
   PendingAgain& operator=(const PendingAgain&) = delete;
   ~PendingAgain() { planes.DeferLoad(source, threads, std::move(treated)); }
+};
+
+// A pass that reads the picture the planes wait for instead of the planes,
+// and leaves cells that are exactly its result's channels (0..255 each),
+// has the planes wait for that result once it is Done, or for the picture
+// again if it stops before.
+class PlanesWaitForResult {
+ public:
+  PlanesWaitForResult(ChannelPlanes& planes, Picture source, const PictureSurface& target, int threads)
+      : planes_(planes), source_(std::move(source)), target_(target), threads_(threads) {}
+  PlanesWaitForResult(const PlanesWaitForResult&) = delete;
+  PlanesWaitForResult& operator=(const PlanesWaitForResult&) = delete;
+  ~PlanesWaitForResult() { planes_.DeferLoad(done_ ? target_.Image() : source_, threads_); }
+  const PixelBuffer& Source() const { return *source_; }
+  void Done() { done_ = true; }
+
+ private:
+  ChannelPlanes& planes_;
+  const Picture source_;
+  const PictureSurface& target_;
+  const int threads_;
+  bool done_ = false;
 };
 
 // The frame's loop for a per-pixel kernel: cells(x, out, rows) treats the

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/call_context.h"
+#include "core/column_runs.h"
+
 namespace pixmora {
 
 PixelBuffer::PixelBuffer(int width, int height)
@@ -20,7 +23,12 @@ PixelBuffer::PixelBuffer(const PixelBuffer& other) : PixelBuffer(other.width_, o
   alpha_ = other.alpha_;
 }
 
-void PixelBuffer::Fill(ColorRef c) { std::fill_n(pixels_.get(), Count(), c); }
+// A large picture fills faster on every core than one core's stores go.
+void PixelBuffer::Fill(ColorRef c) {
+  ForColumnRuns(CallContext::ThreadsFor(Count()), width_, [this, c](int first, int end, bool) {
+    std::fill_n(Column(first), static_cast<size_t>(end - first) * height_, c);
+  });
+}
 
 Picture MakePicture(int width, int height, ColorRef fill) {
   return std::make_shared<const PixelBuffer>(width, height, fill);

@@ -20,7 +20,10 @@ PictureSurface::PictureSurface(int width, int height, ColorRef backColour)
   ClearTo(width, height);
 }
 
-void PictureSurface::ReplaceImage(std::shared_ptr<const PixelBuffer> image) { image_ = std::move(image); }
+void PictureSurface::ReplaceImage(std::shared_ptr<const PixelBuffer> image) {
+  image_ = std::move(image);
+  clearedTo_.reset();
+}
 
 // A picture given up goes back to the large arrays' kept mappings, which
 // serve this buffer (and any other surface's) without fresh page faults.
@@ -39,6 +42,7 @@ void PictureSurface::ClearTo(int width, int height) {
   auto& cleared = const_cast<PixelBuffer&>(*image_);
   cleared.Fill(BackColor);
   cleared.SetAlpha(nullptr);
+  clearedTo_ = BackColor;
 }
 
 void PictureSurface::SetSize(int width, int height) { ClearTo(width, height); }
@@ -67,6 +71,7 @@ void PictureSurface::SetAlpha(Alpha alpha) {
 }
 
 PixelBuffer& PictureSurface::MutableImage() {
+  clearedTo_.reset();
   if (image_.use_count() > 1) {
     auto copy = FreshBuffer();
     auto& pixels = const_cast<PixelBuffer&>(*copy);
@@ -78,6 +83,7 @@ PixelBuffer& PictureSurface::MutableImage() {
 }
 
 Picture PictureSurface::DetachForOverwrite() {
+  clearedTo_.reset();
   if (image_.use_count() <= 1) return nullptr;
   Picture shared = std::move(image_);
   image_ = FreshBuffer();

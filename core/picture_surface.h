@@ -4,6 +4,7 @@
 // transparency of the picture assigned: drawing changes colours only, and a
 // cleared surface is opaque.
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,9 @@ class PictureSurface {
   // which the caller must copy or overwrite; null when nothing was shared.
   Picture DetachForOverwrite();
   const PixelBuffer* ImageBuffer() const { return image_.get(); }
+  // The colour the image was cleared to, while nothing has been drawn on it
+  // or put in its place since: every pixel is that colour.
+  std::optional<ColorRef> ClearedTo() const { return clearedTo_; }
 
  private:
   void ClearTo(int width, int height);
@@ -79,6 +83,7 @@ class PictureSurface {
   int height_;
   Picture picture_;
   std::shared_ptr<const PixelBuffer> image_;  // never null
+  std::optional<ColorRef> clearedTo_;
   std::vector<PrintedText> texts_;
 };
 

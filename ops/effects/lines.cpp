@@ -5,6 +5,8 @@
 // line: the menu always passes 20.
 #include "ops/effects/lines.h"
 
+#include <optional>
+
 #include "core/operation_frame.h"
 #include "ops/effects/loop_end.h"
 #include "ops/effects/tint.h"
@@ -53,6 +55,59 @@ void BlendSquarePixel(ChannelPlanes& planes, PixelBuffer& image, int x, int y, c
   if (ComposeRGB(R, G, B, out)) image.Set(x, y, out);
 }
 
+// A square pixel's cells and colour from its colour alone, as
+// BlendSquarePixel leaves them.
+struct SquarePixel {
+  Channels cells;
+  ColorRef colour;
+};
+SquarePixel BlendSquareColour(ColorRef c, const Tint& tint) {
+  Channels v = SplitColour(c);
+  tint.BlendPlanes(v.r, v.g, v.b);
+  ComposeRGB(v.r, v.g, v.b, c);
+  return {v, c};
+}
+
+// On a result still cleared to one colour, under planes that wait for a
+// picture of its size, the two passes leave every pixel of a row line (y a
+// multiple of n) and of a column line as one blend of that colour, and the
+// crossings as a blend of that blend: the lines are painted column by column
+// on every thread, and the planes keep waiting, with the lines' cells to be
+// put in. Answers whether it did so.
+bool SquaresOnClearedResult(Module1& m, const CallContext& call, PictureSurface& target, int16_t n,
+                            const Tint& tint) {
+  const std::optional<ColorRef> back = target.ClearedTo();
+  ChannelPlanes& planes = m.planes;
+  const int w = target.Width(), h = target.Height();
+  if (!back || n < 1 || w != planes.Width() || h != planes.Height()) return false;
+  const Picture source = planes.SetAsideLoad();
+  if (!source) return false;
+  const SquarePixel line = BlendSquareColour(*back, tint), crossing = BlendSquareColour(line.colour, tint);
+  const PendingAgain pending(planes, source, call.threads, target,
+                             [line, crossing, n](int x, int y0, int32_t* R, int32_t* G, int32_t* B, int count) {
+                               for (int i = 0; i < count; ++i) {
+                                 const bool across = (y0 + i) % n == 0;
+                                 if (x % n != 0 && !across) continue;
+                                 const Channels& c = x % n == 0 && across ? crossing.cells : line.cells;
+                                 R[i] = c.r, G[i] = c.g, B[i] = c.b;
+                               }
+                             });
+  PixelBuffer& image = target.MutableImage();
+  ForColumnRuns(call.threads, w, [&](int first, int end, bool) {
+    for (int x = first; x < end; ++x) {
+      call.StopIfCancelled();
+      ColorRef* column = image.Column(x);
+      if (x % n == 0)
+        for (int y = 0; y < h; ++y) column[y] = y % n == 0 ? crossing.colour : line.colour;
+      else
+        for (int y = 0; y < h; y += n) column[y] = line.colour;
+    }
+  });
+  m.LoopX = LoopEnd(w - 1, n);
+  m.LoopY = LoopEnd(h - 1, 1);
+  return true;
+}
+
 void DrawLines(Module1& m, const CallContext& call, PictureSurface& target, int16_t spacing,
                float strength, int16_t red, int16_t green, int16_t blue, Lines lines) {
   OperationFrame frame(call, 0, OperationFrame::Progress::Untouched);
@@ -78,6 +133,7 @@ void AddSquares(Module1& m, const CallContext& call, PictureSurface& target, int
                 float strength, int16_t red, int16_t green, int16_t blue) {
   OperationFrame frame(call, 0, OperationFrame::Progress::Untouched);
   const Tint tint(Tenth(strength), {red, green, blue});
+  if (SquaresOnClearedResult(m, call, target, spacing, tint)) return;
   PixelBuffer& image = target.MutableImage();
   const auto visit = [&](int x, int y) { BlendSquarePixel(m.planes, image, x, y, tint); };
   EachLinePixel(m, call, target.Width(), target.Height(), spacing, Lines::Rows, visit);

@@ -36,10 +36,13 @@ void Rectangles(Module1& m, const CallContext& call, PictureSurface& target, int
   const Tint tint(Tenth(strength), {red, green, blue});
   DrawOutlines(target, spacing, red, green, blue);
   // The outlines are the only pixels that are not black.
-  const auto last = TintPlanesPass(m, call, target, [&tint](ColorRef c, Tint& t) {
-    t = tint;
-    return c != 0;
-  });
+  const auto last = TintPlanesPass(
+      m, call, target,
+      [&tint](ColorRef c, Tint& t) {
+        t = tint;
+        return c != 0;
+      },
+      tint.KeepsBytes());
   if (last) m.PixelColour = static_cast<int32_t>(*last);
   m.LoopX = LoopEnd(target.Width() - 1, 1);
   m.LoopY = LoopEnd(target.Height() - 1, 1);

@@ -20,6 +20,13 @@ struct Tint {
     return ComposeRGB(Blend(v.r, colour.r), Blend(v.g, colour.g), Blend(v.b, colour.b), out);
   }
 
+  // Whether every blend of a channel byte (0..255) is one too: a weight
+  // within 0..1 towards a colour of bytes.
+  bool KeepsBytes() const {
+    const auto byte = [](int32_t v) { return v >= 0 && v <= 255; };
+    return weight.take >= 0 && weight.take <= 1 && byte(colour.r) && byte(colour.g) && byte(colour.b);
+  }
+
   // The squares and rectangles: each plane value blended, rounded
   // to 32 bits and stored (a failing conversion leaves that plane value).
   void BlendPlanes(int32_t& R, int32_t& G, int32_t& B) const {

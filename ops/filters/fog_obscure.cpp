@@ -111,21 +111,13 @@ bool SoftenWaitingPicture(Module1& m, const CallContext& call, PictureSurface& t
   ChannelPlanes& p = m.planes;
   const int w = target.Width(), h = target.Height();
   if (w != p.Width() || h != p.Height() || w <= 2 * r || h <= 2 * r || !SoftenLanesAvailable()) return false;
-  const Picture source = p.SetAsideLoad();
+  Picture source = p.SetAsideLoad();
   if (!source) return false;
-  bool softened = false;
-  struct WaitAgain {
-    ChannelPlanes& planes;
-    const PictureSurface& target;
-    const Picture& source;
-    const bool& softened;
-    int threads;
-    ~WaitAgain() { planes.DeferLoad(softened ? target.Image() : source, threads); }
-  } again{p, target, source, softened, call.threads};
+  PlanesWaitForResult planes(p, std::move(source), target, call.threads);
   OperationFrame frame(call, w - 1.0);
   target.DetachForOverwrite();  // every pixel is written
-  SoftenInLanes(r, *source, target.MutableImage(), call, [&frame](int x) { frame.Step(x - 1); });
-  softened = true;
+  SoftenInLanes(r, planes.Source(), target.MutableImage(), call, [&frame](int x) { frame.Step(x - 1); });
+  planes.Done();
   m.LoopX = static_cast<int16_t>(std::min(w, 32767));
   m.LoopY = static_cast<int16_t>(std::min(h, 32767));
   return true;

@@ -90,6 +90,9 @@ TEST(AddSquares, ThroughTheMenuTheGridLiesOverTheClearedResult) {
   EXPECT_EQ(s.Result(20, 20), PackRGB(158, 8, 8));
   EXPECT_EQ(s.Result(0, 0), PackRGB(158, 8, 8));
   EXPECT_EQ(s.Result(7, 7), kBack) << "nothing of image A";
+  EXPECT_EQ(s.ws.m.planes.R(20, 20), 158) << "the planes hold the blended values";
+  EXPECT_EQ(s.ws.m.planes.G(7, 20), 16);
+  EXPECT_EQ(s.ws.m.planes.B(7, 7), 250) << "and image A's elsewhere";
 }
 
 }  // namespace pixmora
