@@ -40,7 +40,8 @@ void PictureSurface::ClearTo(int width, int height) {
   texts_.clear();
   if (!reuse) ReplaceImage(FreshBuffer());
   auto& cleared = const_cast<PixelBuffer&>(*image_);
-  cleared.Fill(BackColor);
+  // An image cleared to that colour already is left as it is.
+  if (clearedTo_ != BackColor) cleared.Fill(BackColor);
   cleared.SetAlpha(nullptr);
   clearedTo_ = BackColor;
 }
