@@ -18,14 +18,6 @@
 
 namespace pixmora {
 
-// The pixel's cells, tinted if towards says so, composed into out.
-template <class Towards>
-void TintPixel(Towards& towards, int32_t& R, int32_t& G, int32_t& B, ColorRef& out) {
-  Tint tint;
-  if (towards(out, tint)) tint.BlendPlanes(R, G, B);
-  ComposeRGB(R, G, B, out);
-}
-
 // Answers the last pixel read, the one the loops leave behind (none for an
 // empty target). No earlier visit writes it, so it is taken first.
 template <class Towards>  // bool towards(ColorRef current, Tint& tint), on any thread
@@ -44,9 +36,14 @@ std::optional<ColorRef> TintPlanesPass(Module1& m, const CallContext& call, Pict
         [&picture, &towards](int x, ColorRef* out, int rows) {
           const ColorRef* in = picture.Column(x);
           for (int y = 0; y < rows; ++y) {
-            const Channels v = ChannelBytes(in[y]);
-            int32_t R = v.r, G = v.g, B = v.b;
-            TintPixel(towards, R, G, B, out[y]);
+            Tint tint;
+            if (!towards(out[y], tint)) {
+              out[y] = in[y] & 0xFFFFFF;  // RGB of the colour's own bytes
+              continue;
+            }
+            Channels v = ChannelBytes(in[y]);
+            tint.BlendPlanes(v.r, v.g, v.b);
+            ComposeRGB(v.r, v.g, v.b, out[y]);
           }
         },
         ColumnOrder::Independent, -1, Bar::Untouched);
@@ -59,7 +56,11 @@ std::optional<ColorRef> TintPlanesPass(Module1& m, const CallContext& call, Pict
     int32_t* R = planes.PlaneR() + base;
     int32_t* G = planes.PlaneG() + base;
     int32_t* B = planes.PlaneB() + base;
-    for (int y = 0; y < rows; ++y) TintPixel(towards, R[y], G[y], B[y], out[y]);
+    for (int y = 0; y < rows; ++y) {
+      Tint tint;
+      if (towards(out[y], tint)) tint.BlendPlanes(R[y], G[y], B[y]);
+      ComposeRGB(R[y], G[y], B[y], out[y]);
+    }
   };
   ForEachColumn(m, call, target, column, ColumnOrder::Independent, -1, Bar::Untouched);
   return last;
