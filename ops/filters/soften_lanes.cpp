@@ -80,7 +80,7 @@ struct Strips {
   }
 };
 
-// One thread's strip in the making, indexed by step + Reach().
+// One thread's strip in the making, indexed by step + Strips::kMargin.
 struct StripCells {
   std::vector<LaneColours> colours;
   std::vector<LaneCells> channels[3];
@@ -218,6 +218,17 @@ PIXMORA_AVX2 inline __m256i RowsAround(const __m256i* cells, int u) {
   return sum;
 }
 
+// square plus, for dx = 1 .. r, the row sums s * dx steps before (from dx
+// lanes to the left) and after (from dx lanes to the right).
+template <int r, int... i>
+PIXMORA_AVX2 inline __m256i AddSideSums(__m256i square, const __m256i* sums, int t, std::integer_sequence<int, i...>) {
+  constexpr int s = r + 1;
+  ((square = _mm256_add_epi16(square, _mm256_add_epi16(FromLane<-(i + 1)>(sums[t - s * (i + 1)]),
+                                                       FromLane<i + 1>(sums[t + s * (i + 1)])))),
+   ...);
+  return square;
+}
+
 inline __m256i* Vectors(std::vector<LaneCells>& cells) {
   return reinterpret_cast<__m256i*>(cells.data() + Strips::kMargin);
 }
@@ -261,12 +272,8 @@ PIXMORA_AVX2 void Treat(const Strips& g, int j, StripCells& cells, int a, int b)
     for (int c = 0; c < 3; ++c) {
       __m256i* cell = cells3[c];
       __m256i* sums = sums3[c];
-      __m256i square = _mm256_add_epi16(half, centre[c]);
-      [&]<int... dx>(std::integer_sequence<int, dx...>) {
-        ((square = _mm256_add_epi16(square, _mm256_add_epi16(FromLane<-dx - 1>(sums[t - s * (dx + 1)]),
-                                                             FromLane<dx + 1>(sums[t + s * (dx + 1)])))),
-         ...);
-      }(std::make_integer_sequence<int, r>());
+      const __m256i square =
+          AddSideSums<r>(_mm256_add_epi16(half, centre[c]), sums, t, std::make_integer_sequence<int, r>());
       const __m256i mean = _mm256_srli_epi16(_mm256_mulhi_epu16(square, mul), Mean<r>::shift);
       const __m256i was = cell[t], now = _mm256_blendv_epi8(was, mean, treated);
       cell[t] = now;
