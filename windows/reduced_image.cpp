@@ -14,8 +14,6 @@ namespace {
 // Output rows are made a band at a time: each source column is read a run
 // of band x factor rows, and the band's sums and rows stay in the cache.
 constexpr int kBandRows = 64;
-// Rows summed in one packed run: 256 values of at most 255 fill 16 bits.
-constexpr int kPackedRows = 256;
 
 // Sums of the channels premultiplied by alpha, as Qt's premultiplied images
 // hold them (an opaque colour is its own premultiplied colour), and of alpha.
@@ -33,28 +31,13 @@ struct Sum {
   }
 };
 
-// Adds rows [from, to) of an opaque column: red and blue summed side by side
-// in the halves of one word, a run of at most 256 rows at a time.
-void AddOpaque(const ColorRef* column, int from, int to, Sum& sum) {
-  for (int start = from; start < to; start += kPackedRows) {
-    const int end = std::min(to, start + kPackedRows);
-    uint32_t redBlue = 0, green = 0;
-    for (int y = start; y < end; ++y) {
-      redBlue += column[y] & 0x00FF00FFu;
-      green += column[y] & 0x0000FF00u;
-    }
-    sum.r += redBlue & 0xFFFF, sum.b += redBlue >> 16, sum.g += green >> 8;
-    sum.a += 255u * static_cast<unsigned>(end - start);
-  }
-}
-
-// Adds the opaque square of columns [sxFrom, sxTo) and rows [from, to), at
-// most kColumnsFirst of each: the columns are added row by row first, red
-// and blue side by side in the halves of one word (16 x 16 values of at most
-// 255 fill 16 bits), so that the rows' sums are gathered once.
-constexpr int kColumnsFirst = 16;
-void AddOpaqueSquare(const PixelBuffer& pixels, int sxFrom, int sxTo, int from, int to, Sum& sum) {
-  uint32_t redBlue[kColumnsFirst] = {}, green[kColumnsFirst] = {};
+// Adds the opaque square of columns [sxFrom, sxTo) and rows [from, to) in
+// blocks of kBlock x kBlock: a block's columns are added row by row first,
+// red and blue side by side in the halves of one word (kBlock x kBlock
+// values of at most 255 fill 16 bits), and the rows' sums gathered once.
+constexpr int kBlock = 16;
+void AddOpaqueBlock(const PixelBuffer& pixels, int sxFrom, int sxTo, int from, int to, Sum& sum) {
+  uint32_t redBlue[kBlock] = {}, green[kBlock] = {};
   const int n = to - from;
   for (int sx = sxFrom; sx < sxTo; ++sx) {
     const ColorRef* column = pixels.Column(sx) + from;
@@ -64,9 +47,15 @@ void AddOpaqueSquare(const PixelBuffer& pixels, int sxFrom, int sxTo, int from, 
     }
   }
   uint32_t rb = 0, g = 0;
-  for (int i = 0; i < kColumnsFirst; ++i) rb += redBlue[i], g += green[i];
+  for (int i = 0; i < kBlock; ++i) rb += redBlue[i], g += green[i];
   sum.r += rb & 0xFFFF, sum.b += rb >> 16, sum.g += g >> 8;
   sum.a += 255u * static_cast<unsigned>(n * (sxTo - sxFrom));
+}
+
+void AddOpaqueSquare(const PixelBuffer& pixels, int sxFrom, int sxTo, int from, int to, Sum& sum) {
+  for (int y = from; y < to; y += kBlock)
+    for (int sx = sxFrom; sx < sxTo; sx += kBlock)
+      AddOpaqueBlock(pixels, sx, std::min(sxTo, sx + kBlock), y, std::min(to, y + kBlock), sum);
 }
 
 void AddPremultiplied(const ColorRef* column, const uint8_t* alpha, int from, int to, Sum& sum) {
@@ -101,16 +90,14 @@ void ReduceColumns(const PixelBuffer& pixels, int factor, const Rows& image, int
     for (int x = xFrom; x < xTo; ++x) {
       std::fill(sums.begin(), sums.end(), Sum{});
       const int sxEnd = std::min(w, (x + 1) * factor);
-      if (!kAlpha && factor <= kColumnsFirst)
-        for (int y = band; y < bandEnd; ++y)
-          AddOpaqueSquare(pixels, x * factor, sxEnd, y * factor, std::min(h, (y + 1) * factor), sums[y - band]);
-      else
-        for (int sx = x * factor; sx < sxEnd; ++sx)
-          for (int y = band; y < bandEnd; ++y) {
-            const int from = y * factor, to = std::min(h, from + factor);
-            if constexpr (kAlpha) AddPremultiplied(pixels.Column(sx), alpha->Column(sx), from, to, sums[y - band]);
-            else AddOpaque(pixels.Column(sx), from, to, sums[y - band]);
-          }
+      for (int y = band; y < bandEnd; ++y) {
+        const int from = y * factor, to = std::min(h, from + factor);
+        if constexpr (kAlpha)
+          for (int sx = x * factor; sx < sxEnd; ++sx)
+            AddPremultiplied(pixels.Column(sx), alpha->Column(sx), from, to, sums[y - band]);
+        else
+          AddOpaqueSquare(pixels, x * factor, sxEnd, from, to, sums[y - band]);
+      }
       const int across = sxEnd - x * factor;
       for (int y = band; y < bandEnd; ++y) {
         const int down = std::min(h, (y + 1) * factor) - y * factor;

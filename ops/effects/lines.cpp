@@ -68,6 +68,18 @@ SquarePixel BlendSquareColour(ColorRef c, const Tint& tint) {
   return {v, c};
 }
 
+// Calls put(i, pixel) for the rows y0 + i (i < count) of column x that the
+// squares' lines cross: every row of a column line (x a multiple of n),
+// every n-th row elsewhere, with the crossing's pixel where both meet.
+template <class Put>
+void EachLinePixelOfColumn(int n, int x, int y0, int count, const SquarePixel& line,
+                           const SquarePixel& crossing, Put put) {
+  const bool columnLine = x % n == 0;
+  if (columnLine)
+    for (int i = 0; i < count; ++i) put(i, line);
+  for (int i = (n - y0 % n) % n; i < count; i += n) put(i, columnLine ? crossing : line);
+}
+
 // On a result still cleared to one colour, under planes that wait for a
 // picture of its size, the two passes leave every pixel of a row line (y a
 // multiple of n) and of a column line as one blend of that colour, and the
@@ -85,22 +97,17 @@ bool SquaresOnClearedResult(Module1& m, const CallContext& call, PictureSurface&
   const SquarePixel line = BlendSquareColour(*back, tint), crossing = BlendSquareColour(line.colour, tint);
   const PendingAgain pending(planes, source, call.threads, target,
                              [line, crossing, n](int x, int y0, int32_t* R, int32_t* G, int32_t* B, int count) {
-                               for (int i = 0; i < count; ++i) {
-                                 const bool across = (y0 + i) % n == 0;
-                                 if (x % n != 0 && !across) continue;
-                                 const Channels& c = x % n == 0 && across ? crossing.cells : line.cells;
-                                 R[i] = c.r, G[i] = c.g, B[i] = c.b;
-                               }
+                               EachLinePixelOfColumn(n, x, y0, count, line, crossing,
+                                                     [&](int i, const SquarePixel& p) {
+                                                       R[i] = p.cells.r, G[i] = p.cells.g, B[i] = p.cells.b;
+                                                     });
                              });
   PixelBuffer& image = target.MutableImage();
   ForColumnRuns(call.threads, w, [&](int first, int end, bool) {
     for (int x = first; x < end; ++x) {
       call.StopIfCancelled();
       ColorRef* column = image.Column(x);
-      if (x % n == 0)
-        for (int y = 0; y < h; ++y) column[y] = y % n == 0 ? crossing.colour : line.colour;
-      else
-        for (int y = 0; y < h; y += n) column[y] = line.colour;
+      EachLinePixelOfColumn(n, x, 0, h, line, crossing, [column](int y, const SquarePixel& p) { column[y] = p.colour; });
     }
   });
   m.LoopX = LoopEnd(w - 1, n);

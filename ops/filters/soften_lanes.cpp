@@ -144,11 +144,12 @@ PIXMORA_AVX2 inline void PutLaneRows(__m256i v, ColorRef* column, int shift, int
 PIXMORA_AVX2 void Gather(const Strips& g, int j, const PixelBuffer& source, const PixelBuffer& out,
                          StripCells& cells, int a, int b) {
   LaneColours* rows = cells.colours.data() + Strips::kMargin;
+  const ColorRef* columns[kLanes];
+  for (int l = 0; l < kLanes; ++l) columns[l] = g.Column(j, l, source, out);
   for (int half = 0; half < kLanes; half += 8)
     for (int t = a; t < b; t += 8) {
       __m256i v[8];
-      for (int i = 0; i < 8; ++i)
-        v[i] = LaneRows(g.Column(j, half + i, source, out), g.s * (half + i), g.height, t);
+      for (int i = 0; i < 8; ++i) v[i] = LaneRows(columns[half + i], g.s * (half + i), g.height, t);
       Transpose(v);
       for (int i = 0; i < 8; ++i) _mm256_store_si256(reinterpret_cast<__m256i*>(rows[t + i].c + half), v[i]);
     }
@@ -246,6 +247,13 @@ PIXMORA_AVX2 void StartSums(StripCells& cells) {
   }
 }
 
+// The lanes first .. last set, the others clear.
+PIXMORA_AVX2 inline __m256i Lanes(int first, int last) {
+  const __m256i lane = _mm256_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+  return _mm256_and_si256(_mm256_cmpgt_epi16(lane, _mm256_set1_epi16(first - 1)),
+                          _mm256_cmpgt_epi16(_mm256_set1_epi16(last + 1), lane));
+}
+
 // Steps a .. b - 1 of strip j, in place: the lanes whose row is treated at
 // a step take their square's mean, the others keep their cells. A square is
 // its centre column's rows around the step plus, dx lanes to either side,
@@ -254,9 +262,12 @@ PIXMORA_AVX2 void StartSums(StripCells& cells) {
 template <int r>
 PIXMORA_AVX2 void Treat(const Strips& g, int j, StripCells& cells, int a, int b) {
   constexpr int s = r + 1;
-  const __m256i lane = _mm256_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
   const __m256i half = _mm256_set1_epi16((Mean<r>::n - 1) / 2), mul = _mm256_set1_epi16(Mean<r>::mul);
   const int lastLane = r + g.Treated(j) - 1;
+  // Lane l treats a pixel at step t when its row t - s * l lies in r ..
+  // height - r - 1: every treated lane does between these steps.
+  const int allFrom = r + s * lastLane, allTo = g.height - r + s * r;
+  const __m256i all = Lanes(r, lastLane);
   // the centres, and the sums last made on either side, kept in registers
   __m256i *cells3[3], *sums3[3], centre[3], newest[3], furthest[3];
   for (int c = 0; c < 3; ++c) {
@@ -265,10 +276,10 @@ PIXMORA_AVX2 void Treat(const Strips& g, int j, StripCells& cells, int a, int b)
     newest[c] = sums3[c][a - r - 1], furthest[c] = sums3[c][a + s * r];
   }
   for (int t = a; t < b; ++t) {
-    // lane l's row t - s * l must lie in r .. height - r - 1
-    const int first = std::max(r, -FloorDiv(g.height - r - 1 - t, s)), last = std::min(lastLane, FloorDiv(t - r, s));
-    const __m256i treated = _mm256_and_si256(_mm256_cmpgt_epi16(lane, _mm256_set1_epi16(first - 1)),
-                                             _mm256_cmpgt_epi16(_mm256_set1_epi16(last + 1), lane));
+    const __m256i treated =
+        t >= allFrom && t < allTo
+            ? all
+            : Lanes(std::max(r, -FloorDiv(g.height - r - 1 - t, s)), std::min(lastLane, FloorDiv(t - r, s)));
     for (int c = 0; c < 3; ++c) {
       __m256i* cell = cells3[c];
       __m256i* sums = sums3[c];
