@@ -50,6 +50,15 @@ enum class ColumnOrder {
   Independent,      // each column reads and writes only its own cells
 };
 
+// What a target shows before a pass that writes it column by column: a
+// picture, but for a rectangle painted over it that the target holds already
+// (the target's other pixels being undefined until then). A small shape
+// painted on a large picture then costs no copy of the picture beforehand.
+struct Underlay {
+  Picture picture;
+  PixelRect painted;
+};
+
 // Brings in the data a column pass reads just before it treats each column,
 // when the pass visits every column of the target and of the planes once,
 // writes only the target column it treats, and reads only plane cells of
@@ -61,13 +70,20 @@ enum class ColumnOrder {
 // columns must come left to right on one thread.
 class ColumnFeed {
  public:
-  ColumnFeed(ChannelPlanes& planes, PictureSurface& target, bool byColumn, int reach = 0)
-      : planes_(planes), reach_(reach) {
+  // An underlay stands for the target's own pixels, and needs byColumn.
+  ColumnFeed(ChannelPlanes& planes, PictureSurface& target, bool byColumn, int reach = 0,
+             Underlay underlay = {})
+      : planes_(planes), reach_(reach), painted_(underlay.painted) {
     if (byColumn) {
       load_ = planes.TakeDeferredLoad();
-      original_ = target.DetachForOverwrite();
+      original_ = underlay.picture ? std::move(underlay.picture) : target.DetachForOverwrite();
     }
     image_ = &target.MutableImage();
+    if (!byColumn && underlay.picture) {  // the whole underlay at once
+      original_ = std::move(underlay.picture);
+      for (int x = 0; x < image_->Width(); ++x) CopyRows(x, 0, image_->Height());
+      original_ = nullptr;
+    }
   }
   PixelBuffer& Image() { return *image_; }
   // Before column x is treated.
@@ -90,8 +106,16 @@ class ColumnFeed {
 
  private:
   void CopyRows(int x, int y0, int y1) {
-    if (original_ && x < image_->Width())
-      std::memcpy(image_->Column(x) + y0, original_->Column(x) + y0, (y1 - y0) * sizeof(ColorRef));
+    if (!original_ || x >= image_->Width()) return;
+    if (x >= painted_.x0 && x < painted_.x1) {
+      CopySpan(x, y0, std::min(y1, painted_.y0));
+      CopySpan(x, std::max(y0, painted_.y1), y1);
+    } else {
+      CopySpan(x, y0, y1);
+    }
+  }
+  void CopySpan(int x, int y0, int y1) {
+    if (y0 < y1) std::memcpy(image_->Column(x) + y0, original_->Column(x) + y0, (y1 - y0) * sizeof(ColorRef));
   }
 
   ChannelPlanes& planes_;
@@ -99,6 +123,7 @@ class ColumnFeed {
   int loaded_ = 0;  // with a reach: the first column not loaded yet
   Picture load_;
   Picture original_;
+  PixelRect painted_;  // kept from the original's copy
   PixelBuffer* image_;
 };
 
@@ -205,16 +230,20 @@ struct PendingAgain {
 // A pass that reads the picture the planes wait for instead of the planes,
 // and leaves cells that are exactly its result's channels (0..255 each),
 // has the planes wait for that result once it is Done, or for the picture
-// again if it stops before.
+// again if it stops before. Cells that the result's channels do not give
+// come with a treatment that puts them in.
 class PlanesWaitForResult {
  public:
   PlanesWaitForResult(ChannelPlanes& planes, Picture source, const PictureSurface& target, int threads)
       : planes_(planes), source_(std::move(source)), target_(target), threads_(threads) {}
   PlanesWaitForResult(const PlanesWaitForResult&) = delete;
   PlanesWaitForResult& operator=(const PlanesWaitForResult&) = delete;
-  ~PlanesWaitForResult() { planes_.DeferLoad(done_ ? target_.Image() : source_, threads_); }
+  ~PlanesWaitForResult() {
+    if (done_) planes_.DeferLoad(target_.Image(), threads_, std::move(treated_));
+    else planes_.DeferLoad(source_, threads_);
+  }
   const PixelBuffer& Source() const { return *source_; }
-  void Done() { done_ = true; }
+  void Done(CellTreatment treated = {}) { done_ = true, treated_ = std::move(treated); }
 
  private:
   ChannelPlanes& planes_;
@@ -222,6 +251,7 @@ class PlanesWaitForResult {
   const PictureSurface& target_;
   const int threads_;
   bool done_ = false;
+  CellTreatment treated_;
 };
 
 // The frame's loop for a per-pixel kernel: cells(x, out, rows) treats the

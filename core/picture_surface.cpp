@@ -97,17 +97,17 @@ void PictureSurface::Cls() {
   ClearTo(width_, height_);
 }
 
-void PictureSurface::PaintPicture(const Picture& picture, double x, double y, double w, double h) {
-  if (!picture || picture->Count() == 0) return;
+PixelRect PictureSurface::PaintPicture(const Picture& picture, double x, double y, double w, double h) {
+  if (!picture || picture->Count() == 0) return {};
   // At its own size over the whole surface the picture replaces every pixel:
   // it is shared until the next write instead of copied (when it brings no
   // other transparency with it).
   if (x == 0 && y == 0 && w == width_ && h == height_ && picture->Width() == width_ &&
       picture->Height() == height_ && picture->GetAlpha() == image_->GetAlpha()) {
     ReplaceImage(picture);
-    return;
+    return {0, 0, width_, height_};
   }
-  DrawScaled(*picture, MutableImage(), x, y, w, h);
+  return DrawScaled(*picture, MutableImage(), x, y, w, h);
 }
 
 void PictureSurface::Line(int x1, int y1, int x2, int y2, ColorRef colour, LineStyle style) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/picture.h"
+#include "core/resample.h"
 
 namespace pixmora {
 
@@ -51,7 +52,8 @@ class PictureSurface {
   ColorRef BackColor;
 
   void Cls();
-  void PaintPicture(const Picture& picture, double x, double y, double w, double h);
+  // Answers the pixels painted.
+  PixelRect PaintPicture(const Picture& picture, double x, double y, double w, double h);
   void Line(int x1, int y1, int x2, int y2, ColorRef colour, LineStyle style);
 
   // Text output, kept beside the pixels so that a window can draw it with its own font.

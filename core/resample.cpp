@@ -102,13 +102,16 @@ uint32_t ToByte(float v) {
   return static_cast<uint32_t>(std::clamp(RoundHalfEven(v), 0.0, 255.0));
 }
 
-void CopyClipped(const PixelBuffer& src, PixelBuffer& dst, int x0, int y0) {
-  const int xFrom = std::max(0, x0), xTo = std::min(dst.Width(), x0 + src.Width());
-  const int yFrom = std::max(0, y0), yTo = std::min(dst.Height(), y0 + src.Height());
-  if (yFrom >= yTo) return;
-  for (int x = xFrom; x < xTo; ++x)
-    std::copy(src.Column(x - x0) + (yFrom - y0), src.Column(x - x0) + (yTo - y0),
-              dst.Column(x) + yFrom);
+// The part of the rectangle r that lies in dst.
+PixelRect Clipped(const Rectangle& r, const PixelBuffer& dst) {
+  return {std::max(0, r.x), std::max(0, r.y), std::min(dst.Width(), r.x + r.w), std::min(dst.Height(), r.y + r.h)};
+}
+
+void CopyClipped(const PixelBuffer& src, PixelBuffer& dst, const Rectangle& r) {
+  const PixelRect c = Clipped(r, dst);
+  if (c.y0 >= c.y1) return;
+  for (int x = c.x0; x < c.x1; ++x)
+    std::copy(src.Column(x - r.x) + (c.y0 - r.y), src.Column(x - r.x) + (c.y1 - r.y), dst.Column(x) + c.y0);
 }
 
 // Destination columns [dxFrom, dxTo) of Resample, with their own filtered columns.
@@ -139,8 +142,7 @@ void ResampleColumns(const PixelBuffer& src, PixelBuffer& dst, const std::vector
 }
 
 void Resample(const PixelBuffer& src, PixelBuffer& dst, const Rectangle& r) {
-  const int xFirst = std::max(0, r.x), xEnd = std::min(dst.Width(), r.x + r.w);
-  const int yFirst = std::max(0, r.y), yEnd = std::min(dst.Height(), r.y + r.h);
+  const auto [xFirst, yFirst, xEnd, yEnd] = Clipped(r, dst);
   if (xFirst >= xEnd || yFirst >= yEnd) return;
   const std::vector<Taps> colTaps = AxisTaps(src.Width(), r.w, xFirst - r.x, xEnd - r.x);
   const std::vector<Taps> rowTaps = AxisTaps(src.Height(), r.h, yFirst - r.y, yEnd - r.y);
@@ -153,14 +155,15 @@ void Resample(const PixelBuffer& src, PixelBuffer& dst, const Rectangle& r) {
 
 }  // namespace
 
-void DrawScaled(const PixelBuffer& src, PixelBuffer& dst, double x, double y, double w, double h) {
+PixelRect DrawScaled(const PixelBuffer& src, PixelBuffer& dst, double x, double y, double w, double h) {
   Rectangle r;
-  if (src.Count() == 0 || !Snap(x, r.x) || !Snap(y, r.y) || !Snap(w, r.w) || !Snap(h, r.h)) return;
-  if (r.w <= 0 || r.h <= 0) return;
+  if (src.Count() == 0 || !Snap(x, r.x) || !Snap(y, r.y) || !Snap(w, r.w) || !Snap(h, r.h)) return {};
+  if (r.w <= 0 || r.h <= 0) return {};
   if (r.w == src.Width() && r.h == src.Height())
-    CopyClipped(src, dst, r.x, r.y);
+    CopyClipped(src, dst, r);
   else
     Resample(src, dst, r);
+  return Clipped(r, dst);
 }
 
 }  // namespace pixmora

@@ -64,6 +64,19 @@ inline void BlendColourByte(int32_t& R, int32_t& G, int32_t& B, ColorRef v, Colo
   out = PackRGB(R, G, B);
 }
 
+// count pixels whose cells would hold the bytes of start[y], each blended
+// towards towards[y] and written into out[y] (towards may be out itself);
+// the cells themselves are left alone.
+template <bool kBlackKeeps = false>
+inline void BlendFromColourBytes(const ColorRef* start, const ColorRef* towards, ColorRef* out, int count,
+                                 const Weight& w) {
+  for (int y = 0; y < count; ++y) {
+    const Channels s = ChannelBytes(start[y]);
+    int32_t R = s.r, G = s.g, B = s.b;
+    BlendColourByte<kBlackKeeps>(R, G, B, towards[y], out[y], w);
+  }
+}
+
 // count such pixels, each towards towards[y], written into out[y]; towards
 // may be out itself.
 template <bool kBlackKeeps = false>

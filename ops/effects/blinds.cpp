@@ -108,6 +108,36 @@ void DarkenColumn(ChannelPlanes& planes, ColorRef* out, int x, int y0, int y1, i
   }
 }
 
+// Planes waiting for a picture of the target's size hold its channels: with
+// a table, the picture's channels are darkened straight into the target, and
+// the planes then wait for the result, whose channels are the cells the
+// statements leave (a darkened byte stays a byte). bandsOf(x) gives column
+// x's counter of each row. Answers whether it did so.
+template <class BandsOf>
+bool DarkenWaitingPicture(Module1& m, const CallContext& call, PictureSurface& target, const DarkenTable& table,
+                          BandsOf bandsOf, Bar bar) {
+  ChannelPlanes& planes = m.planes;
+  if (!table.Of(0) || target.Width() != planes.Width() || target.Height() != planes.Height()) return false;
+  Picture source = planes.SetAsideLoad();
+  if (!source) return false;
+  PlanesWaitForResult waiting(planes, std::move(source), target, call.threads);
+  const PixelBuffer& picture = waiting.Source();
+  ForEachColumn(
+      m, call, target,
+      [&picture, &table, &bandsOf](int x, ColorRef* out, int rows) {
+        const ColorRef* in = picture.Column(x);
+        const auto bandOf = bandsOf(x);
+        for (int y = 0; y < rows; ++y) {
+          const int32_t* darkened = table.Of(bandOf(y));
+          const Channels v = ChannelBytes(in[y]);
+          out[y] = PackRGB(darkened[v.r], darkened[v.g], darkened[v.b]);
+        }
+      },
+      ColumnOrder::Independent, -1, bar);
+  waiting.Done();
+  return true;
+}
+
 }  // namespace
 
 // The statements loop over the rows outside, and the bar follows them; since
@@ -118,12 +148,14 @@ void HorizontalBlinds(Module1& m, const CallContext& call, PictureSurface& targe
   const int w = target.Width(), h = target.Height();
   const std::vector<int16_t> bands = BandCounters(h, period, reversed);
   const DarkenTable table(period);
-  ForEachColumn(
-      m, call, target,
-      [&m, &bands, &table, h, period](int x, ColorRef* out, int) {
-        DarkenColumn(m.planes, out, x, 0, h, period, table, [&bands](int y) { return bands[y]; });
-      },
-      ColumnOrder::Independent, -1, Bar::Rows);
+  const auto bandOfRow = [&bands](int y) { return bands[y]; };
+  if (!DarkenWaitingPicture(m, call, target, table, [&bandOfRow](int) { return bandOfRow; }, Bar::Rows))
+    ForEachColumn(
+        m, call, target,
+        [&m, &bandOfRow, &table, h, period](int x, ColorRef* out, int) {
+          DarkenColumn(m.planes, out, x, 0, h, period, table, bandOfRow);
+        },
+        ColumnOrder::Independent, -1, Bar::Rows);
   m.LoopY = LoopEnd(h - 1, 1);
   m.LoopX = LoopEnd(w - 1, 1);
 }
@@ -134,13 +166,14 @@ void VerticalBlinds(Module1& m, const CallContext& call, PictureSurface& target,
   const int w = target.Width(), h = target.Height();
   const std::vector<int16_t> bands = BandCounters(w, period, reversed);
   const DarkenTable table(period);
-  ForEachColumn(
-      m, call, target,
-      [&m, &bands, &table, h, period](int x, ColorRef* out, int) {
-        const int16_t b = bands[x];
-        DarkenColumn(m.planes, out, x, 0, h, period, table, [b](int) { return b; });
-      },
-      ColumnOrder::Independent);
+  const auto bandsOf = [&bands](int x) { return [b = bands[x]](int) { return b; }; };
+  if (!DarkenWaitingPicture(m, call, target, table, bandsOf, Bar::Columns))
+    ForEachColumn(
+        m, call, target,
+        [&m, &bandsOf, &table, h, period](int x, ColorRef* out, int) {
+          DarkenColumn(m.planes, out, x, 0, h, period, table, bandsOf(x));
+        },
+        ColumnOrder::Independent);
   m.LoopX = LoopEnd(w - 1, 1);
   m.LoopY = LoopEnd(h - 1, 1);
 }

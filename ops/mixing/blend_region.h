@@ -11,15 +11,10 @@
 #include "core/module1.h"
 #include "core/operation_frame.h"
 #include "core/picture_surface.h"
+#include "ops/mixing/blend_waiting.h"
+#include "ops/mixing/region_columns.h"
 
 namespace pixmora {
-
-// The value a For counter keeps after its loop: the first value when the
-// loop never ran, one past the last otherwise (at 32767 the increment
-// overflows and the loop just ends).
-inline int16_t LoopEnd(int first, int last) {
-  return static_cast<int16_t>(first > last ? first : std::min(last + 1, 32767));
-}
 
 // kernelAt(x) gives the statements of the pixels of column x (see
 // mix_kernels.h): pixel(R, G, B, c, v, out), c being the colour read for the
@@ -27,15 +22,18 @@ inline int16_t LoopEnd(int first, int last) {
 // every statement but the read is abandoned; writes are clipped to the
 // target. Each column reads and writes only its own pixels and cells, so the
 // columns are shared out among the threads; progress(x) follows the calling
-// thread's columns, scaled to the whole region, and ends at xLast.
+// thread's columns, scaled to the whole region, and ends at xLast. An
+// underlay stands for the target's pixels outside what was painted on it.
 template <class KernelAt, class Progress>
 void BlendRegion(Module1& m, const CallContext& call, PictureSurface& target,
                  const PictureSurface& source, int xFirst, int xLast, int yFirst, int yLast,
-                 KernelAt kernelAt, Progress progress) {
+                 KernelAt kernelAt, Progress progress, Underlay underlay = {}) {
   ChannelPlanes& planes = m.planes;
+  const bool whole = xFirst == 0 && yFirst == 0 && xLast == target.Width() - 1 && yLast == target.Height() - 1;
+  if (whole && BlendFromWaitingPicture(m, call, target, source, kernelAt, progress, underlay)) return;
   // A region over every column takes in the planes and the target column by column.
-  ColumnFeed feed(planes, target,
-                  xFirst <= 0 && xLast >= std::max(target.Width(), planes.Width()) - 1);
+  ColumnFeed feed(planes, target, xFirst <= 0 && xLast >= std::max(target.Width(), planes.Width()) - 1, 0,
+                  std::move(underlay));
   PixelBuffer& out = feed.Image();
   const PixelBuffer& in = &source == &target ? out : *source.ImageBuffer();
   auto read = [&in](int x, int y) {
@@ -70,10 +68,10 @@ void BlendRegion(Module1& m, const CallContext& call, PictureSurface& target,
       if constexpr (byColumn)
         done = pixel.Column(R + fastFirst, G + fastFirst, B + fastFirst, src + fastFirst,
                             dst + fastFirst, n);
-      // Inside a picture every colour is valid: its channels are its bytes.
+      // A picture may hold what a read outside one gave (-1): it splits as such.
       for (int y = fastFirst; !done && y < fastEnd; ++y) {
         const ColorRef value = src[y];
-        const Channels v = ChannelBytes(value);
+        const Channels v = SplitColour(value);
         ColorRef colour = 0;
         const bool write = pixel(R[y], G[y], B[y], value, v, colour);
         dst[y] = write ? colour : dst[y];
@@ -84,20 +82,15 @@ void BlendRegion(Module1& m, const CallContext& call, PictureSurface& target,
   // Every column reads its rows down to yLast: the colour that stays is the
   // last column's last read, taken before that column writes.
   ColorRef lastRead = static_cast<ColorRef>(m.PixelColour);
-  const int columns = std::max(xLast - xFirst + 1, 0);
-  ForColumnRuns(call.threads, columns, [&](int first, int end, bool lead) {
-    for (int i = first; i < end; ++i) {
-      call.StopIfCancelled();
-      const int x = xFirst + i;
-      if (x >= 0) feed.Prepare(x);
-      if (yFirst <= yLast) {
+  ForRegionColumns(
+      call, xFirst, xLast,
+      [&](int x) {
+        if (x >= 0) feed.Prepare(x);
+        if (yFirst > yLast) return;
         if (x == xLast) lastRead = read(x, yLast);
         if (x >= 0 && x < planes.Width()) column(x);
-      }
-      if (lead) progress(xFirst + static_cast<int>(static_cast<long long>(i) * columns / end));
-    }
-  });
-  if (columns > 0) progress(xLast);
+      },
+      progress);
   m.PixelColour = static_cast<int32_t>(lastRead);
   m.LoopX = LoopEnd(xFirst, xLast);
   if (xFirst <= xLast) m.LoopY = LoopEnd(yFirst, yLast);
@@ -107,9 +100,9 @@ void BlendRegion(Module1& m, const CallContext& call, PictureSurface& target,
 // progress bar following the columns.
 template <class Pixel>
 void BlendOwnPixels(Module1& m, const CallContext& call, PictureSurface& target, const Pixel& pixel,
-                    OperationFrame& frame) {
+                    OperationFrame& frame, Underlay underlay = {}) {
   BlendRegion(m, call, target, target, 0, target.Width() - 1, 0, target.Height() - 1,
-              [&pixel](int) { return pixel; }, [&frame](int x) { frame.Step(x); });
+              [&pixel](int) { return pixel; }, [&frame](int x) { frame.Step(x); }, std::move(underlay));
 }
 
 }  // namespace pixmora

@@ -19,6 +19,14 @@ bool BlendWholeColumn(const Weight& w, int32_t* R, int32_t* G, int32_t* B, const
   return true;
 }
 
+// The same from cells that would hold the bytes of start, left alone.
+template <bool kBlackKeeps>
+bool BlendFromColours(const Weight& w, const ColorRef* start, const ColorRef* in, ColorRef* out, int count) {
+  if (!HoldsColours(in, count)) return false;
+  BlendFromColourBytes<kBlackKeeps>(start, in, out, count, w);
+  return true;
+}
+
 // Every plane moves towards the read colour.
 struct TowardsColour {
   Weight w;
@@ -29,6 +37,9 @@ struct TowardsColour {
   bool Column(int32_t* R, int32_t* G, int32_t* B, const ColorRef* in, ColorRef* out,
               int count) const {
     return BlendWholeColumn<false>(w, R, G, B, in, out, count);
+  }
+  bool FromColours(const ColorRef* start, const ColorRef* in, ColorRef* out, int count) const {
+    return BlendFromColours<false>(w, start, in, out, count);
   }
 };
 
@@ -43,6 +54,9 @@ struct TowardsShapeColour {
   bool Column(int32_t* R, int32_t* G, int32_t* B, const ColorRef* in, ColorRef* out,
               int count) const {
     return BlendWholeColumn<true>(w, R, G, B, in, out, count);
+  }
+  bool FromColours(const ColorRef* start, const ColorRef* in, ColorRef* out, int count) const {
+    return BlendFromColours<true>(w, start, in, out, count);
   }
 };
 

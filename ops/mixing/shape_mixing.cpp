@@ -12,14 +12,15 @@ struct ShapeRectangle {
   double left, top, width, height;
 };
 
-// Paints the shape sigma times its size, centred on the target (double precision).
-ShapeRectangle PaintShape(PictureSurface& target, const PictureSurface& shape, float sigma) {
+// The shape sigma times its size, centred on the target (double precision).
+ShapeRectangle ShapePlace(const PictureSurface& target, const PictureSurface& shape, float sigma) {
   const double width = sigma * static_cast<double>(shape.Width());
   const double height = sigma * static_cast<double>(shape.Height());
-  const ShapeRectangle r{(target.Width() - width) / 2, (target.Height() - height) / 2, width,
-                         height};
-  target.PaintPicture(shape.GetPicture(), r.left, r.top, r.width, r.height);
-  return r;
+  return {(target.Width() - width) / 2, (target.Height() - height) / 2, width, height};
+}
+
+PixelRect PaintShape(PictureSurface& target, const PictureSurface& shape, const ShapeRectangle& r) {
+  return target.PaintPicture(shape.GetPicture(), r.left, r.top, r.width, r.height);
 }
 
 }  // namespace
@@ -29,8 +30,11 @@ void InsertShape(Module1& m, const CallContext& call, PictureSurface& target,
   TowardsShapeColour kernel{Weight(Tenth(strength))};
   const float sigma = Tenth(size);
   OperationFrame frame(call, target.Width() - 1.0);
-  PaintShape(target, shape, sigma);
-  BlendOwnPixels(m, call, target, kernel, frame);
+  // The shape covers part of the target at most: the rest stays image A's,
+  // which the blend takes in column by column instead of a copy beforehand.
+  Picture imageA = target.DetachForOverwrite();
+  const PixelRect painted = PaintShape(target, shape, ShapePlace(target, shape, sigma));
+  BlendOwnPixels(m, call, target, kernel, frame, Underlay{std::move(imageA), painted});
 }
 
 void OutlineShape(Module1& m, const CallContext& call, PictureSurface& target,
@@ -38,7 +42,8 @@ void OutlineShape(Module1& m, const CallContext& call, PictureSurface& target,
   DarkenUnderShape kernel{Weight(Tenth(strength))};
   const float sigma = Tenth(size);
   OperationFrame frame(call, 0, OperationFrame::Progress::ResetOnly);
-  const ShapeRectangle r = PaintShape(target, shape, sigma);
+  const ShapeRectangle r = ShapePlace(target, shape, sigma);
+  PaintShape(target, shape, r);
   // Both bounds inclusive; bounds beyond 16 bits (a shape far larger than
   // the target) fail, and the loops do not run.
   int16_t x0, x1, y0, y1;
