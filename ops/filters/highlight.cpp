@@ -32,11 +32,44 @@ void HighlightRows(int32_t* column, int H, int x, int y0, int end) {
   for (int y = y0; y < end; ++y) column[y] = Clamp(column[y]);
 }
 
+// Planes still waiting for a picture of the target's size hold its channels:
+// each cell is read from the picture, and its treated upper-left neighbour
+// from the result's previous column (a treated cell is clamped to 0..255, the
+// very channel its pixel shows); the planes then wait for the result.
+// Answers whether it did so.
+bool HighlightWaitingPicture(Module1& m, const CallContext& call, PictureSurface& target) {
+  ChannelPlanes& p = m.planes;
+  const int w = target.Width(), h = target.Height();
+  if (w != p.Width() || h != p.Height()) return false;
+  Picture source = p.SetAsideLoad();
+  if (!source) return false;
+  PlanesWaitForResult planes(p, std::move(source), target, call.threads);
+  const PixelBuffer& picture = planes.Source();
+  target.DetachForOverwrite();  // every pixel is written
+  ForEachColumnInBands(m, call, target, 0, [&picture, h] {
+    return [&picture, h](int x, ColorRef* out, int y0, int y1, int) {
+      const ColorRef* in = picture.Column(x);
+      const ColorRef* previous = out - h;
+      for (int y = y0; y < y1; ++y) {
+        Channels v = ChannelBytes(in[y]);
+        if (x > 0 && y > 0) {
+          const Channels n = ChannelBytes(previous[y - 1]);
+          v = {Clamp(PushAway(v.r, n.r)), Clamp(PushAway(v.g, n.g)), Clamp(PushAway(v.b, n.b))};
+        }
+        out[y] = PackRGB(v.r, v.g, v.b);
+      }
+    };
+  });
+  planes.Done();
+  return true;
+}
+
 }  // namespace
 
 // The rows are cut into bands, one per thread (see ForEachColumnInBands):
 // a cell reads no row below its own.
 void Highlight(Module1& m, const CallContext& call, PictureSurface& target) {
+  if (HighlightWaitingPicture(m, call, target)) return;
   ChannelPlanes& p = m.planes;
   ForEachColumnInBands(m, call, target, 0, [&p] {
     return [&p](int x, ColorRef* out, int y0, int y1, int rows) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/column_pass.h"
@@ -121,27 +122,48 @@ void DarkenColumn(const float* draws, int32_t* __restrict R, int32_t* __restrict
 // starting at column x starts at draw perColumn x x: each thread skips there,
 // and the pixels are those of one thread. The source is left after the
 // draws of the covered columns.
+// When treat leaves channel values (0..255) of cells that held them
+// (keepsBytes), planes still waiting for a picture of the target's size stay
+// waiting: each column's cells are split from the picture into a column of
+// scratch cells, and the planes then wait for the result, whose channels are
+// the cells the statements leave.
 template <class Treat>
 void RunDrawingColumns(Module1& m, const CallContext& call, PictureSurface& target,
-                       uint64_t perColumn, Treat treat) {
+                       uint64_t perColumn, bool keepsBytes, Treat treat) {
   ChannelPlanes& p = m.planes;
   const int inW = std::min(std::max(target.Width(), 0), p.Width());
+  const int h = target.Height();
+  const bool ownSize = target.Width() == p.Width() && h == p.Height();
+  Picture source = keepsBytes && ownSize ? p.SetAsideLoad() : nullptr;
+  std::optional<PlanesWaitForResult> waiting;
+  if (source) {
+    waiting.emplace(p, std::move(source), target, call.threads);
+    target.DetachForOverwrite();  // every pixel is written
+  }
+  const PixelBuffer* picture = waiting ? &waiting->Source() : nullptr;
   const RandomSource start = m.random;
   ForEachColumnRun(m, call, target, ColumnOrder::Independent, [&](int first, int end) {
     const int firstIn = std::min(first, inW), endIn = std::min(end, inW);
     RandomSource random = start;
     random.Skip(perColumn * static_cast<uint64_t>(firstIn));
-    return [&p, &treat,
+    return [&p, &treat, picture, scratch = std::vector<int32_t>(picture ? 3 * static_cast<size_t>(h) : 0),
             ahead = DrawAhead(random, perColumn, static_cast<uint64_t>(endIn - firstIn))](
                int x, ColorRef* out, int rows) mutable {
       if (rows == 0) return;
       const float* draws = ahead.Take();
-      const size_t base = p.Index(x, 0);
-      int32_t *R = p.PlaneR() + base, *G = p.PlaneG() + base, *B = p.PlaneB() + base;
+      int32_t *R, *G, *B;
+      if (picture) {
+        R = scratch.data(), G = R + rows, B = G + rows;
+        SplitColumn(picture->Column(x), R, G, B, rows);
+      } else {
+        const size_t base = p.Index(x, 0);
+        R = p.PlaneR() + base, G = p.PlaneG() + base, B = p.PlaneB() + base;
+      }
       treat(draws, R, G, B, rows);
       ComposeColumn(R, G, B, out, rows);
     };
   });
+  if (waiting) waiting->Done();
   m.random = start;
   m.random.Skip(perColumn * static_cast<uint64_t>(inW));
 }
@@ -161,7 +183,7 @@ void Diffuse(Module1& m, const CallContext& call, PictureSurface& target, int16_
   // offset stands alone, and the columns are shared out among the threads.
   const double k = k16;
   const int h = std::max(target.Height(), 0), w = std::max(target.Width(), 0);
-  RunDrawingColumns(m, call, target, static_cast<uint64_t>(h),
+  RunDrawingColumns(m, call, target, static_cast<uint64_t>(h), false,
                     [k](const float* draws, int32_t* R, int32_t* G, int32_t* B, int rows) {
                       for (int y = 0; y < rows; ++y) {
                         const double offset = std::nearbyint(static_cast<double>(draws[y]) * k - 2.0);
@@ -192,10 +214,10 @@ void Haze(Module1& m, const CallContext& call, PictureSurface& target, int16_t s
 
 // Three draws per pixel, red, green, blue, made for a whole column first.
 // Beyond the planes each statement fails on its plane before its draw, so
-// nothing is drawn there.
+// nothing is drawn there. A darkened channel value stays one.
 void Disorder(Module1& m, const CallContext& call, PictureSurface& target) {
   const int inH = std::min(std::max(target.Height(), 0), m.planes.Height());
-  RunDrawingColumns(m, call, target, 3 * static_cast<uint64_t>(inH),
+  RunDrawingColumns(m, call, target, 3 * static_cast<uint64_t>(inH), true,
                     [](const float* draws, int32_t* R, int32_t* G, int32_t* B, int rows) {
                       if (HoldsColourBytes(R, G, B, rows))
                         DarkenColumn<DarkenByte>(draws, R, G, B, rows);

@@ -11,6 +11,8 @@
 
 #include "core/load_planes.h"
 #include "ops/effects/blinds.h"
+#include "ops/filters/highlight.h"
+#include "ops/filters/random_filters.h"
 #include "ops/mixing/mixing.h"
 #include "tests/ops/filters/filter_test_support.h"
 
@@ -40,17 +42,17 @@ struct Outcome {
   std::vector<int32_t> cells;
 };
 
-Outcome Run(const Pass& pass, bool loadFirst, int threads) {
-  test::Session s(ImageA(23, 17));
-  s.ws.Pic2.SetPicture(WithNonColours(23, 17, 5));
+Outcome Run(const Pass& pass, bool loadFirst, int threads, int w, int h) {
+  test::Session s(ImageA(w, h));
+  s.ws.Pic2.SetPicture(WithNonColours(w, h, 5));
   s.ws.Pic3.SetPicture(WithNonColours(9, 6, 8));
   s.ws.PatPic.SetPicture(WithNonColours(4, 3, 9));
-  LoadPlanes(s.ws.m, {}, s.ws.Pic1, s.ws.Pic4, 0, 0, 23, 17);
+  LoadPlanes(s.ws.m, {}, s.ws.Pic1, s.ws.Pic4, 0, 0, static_cast<int16_t>(w), static_cast<int16_t>(h));
   if (loadFirst) s.ws.m.planes.PlaneR();  // settles the load
   pass(s.ws, {.threads = threads});
   Outcome o;
-  for (int x = 0; x < 23; ++x)
-    for (int y = 0; y < 17; ++y) {
+  for (int x = 0; x < w; ++x)
+    for (int y = 0; y < h; ++y) {
       o.pixels.push_back(s.Result(x, y));
       const Channels c = test::PlaneCell(s.ws.m, x, y);
       o.cells.insert(o.cells.end(), {c.r, c.g, c.b});
@@ -58,11 +60,13 @@ Outcome Run(const Pass& pass, bool loadFirst, int threads) {
   return o;
 }
 
-void ExpectSameWhetherLoaded(const char* what, const Pass& pass) {
+// On 23 x 17 pixels, or 9 x 200 (three bands of rows on three threads).
+void ExpectSameWhetherLoaded(const char* what, const Pass& pass, bool tall = false) {
   SCOPED_TRACE(what);
-  const Outcome loaded = Run(pass, true, 1);
+  const int w = tall ? 9 : 23, h = tall ? 200 : 17;
+  const Outcome loaded = Run(pass, true, 1, w, h);
   for (int threads : {1, 3}) {
-    const Outcome waiting = Run(pass, false, threads);
+    const Outcome waiting = Run(pass, false, threads, w, h);
     EXPECT_EQ(waiting.pixels, loaded.pixels) << threads << " threads";
     EXPECT_EQ(waiting.cells, loaded.cells) << threads << " threads";
   }
@@ -89,6 +93,15 @@ TEST(WaitingPlanes, TheBlindsLeaveTheCellsOfLoadedPlanes) {
       ws.Pic4.SetPicture(nullptr);
       VerticalBlinds(ws.m, call, ws.Pic4, 7, reversed);
     });
+  }
+}
+
+TEST(WaitingPlanes, HighlightAndDisorderLeaveTheCellsOfLoadedPlanes) {
+  for (bool tall : {false, true}) {
+    ExpectSameWhetherLoaded(
+        "highlight", [](Workspace& ws, const CallContext& call) { Highlight(ws.m, call, ws.Pic4); }, tall);
+    ExpectSameWhetherLoaded(
+        "disorder", [](Workspace& ws, const CallContext& call) { Disorder(ws.m, call, ws.Pic4); }, tall);
   }
 }
 
