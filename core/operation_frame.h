@@ -50,14 +50,32 @@ enum class ColumnOrder {
   Independent,      // each column reads and writes only its own cells
 };
 
-// What a target shows before a pass that writes it column by column: a
-// picture, but for a rectangle painted over it that the target holds already
-// (the target's other pixels being undefined until then). A small shape
-// painted on a large picture then costs no copy of the picture beforehand.
+// What a target shows before a pass that writes it column by column, put
+// into each column by the pass's column feed just before the pass treats it
+// (the target's pixels being undefined until then): fill(x, out, y0, y1)
+// writes rows y0 .. y1 - 1 of column x into out. A shape painted over part
+// of a large picture, or a pattern tiled over all of it, then costs no pass
+// over the picture beforehand.
 struct Underlay {
-  Picture picture;
-  PixelRect painted;
+  std::function<void(int, ColorRef*, int, int)> fill;
 };
+
+// A picture, but for a rectangle painted over it that the target holds already.
+inline Underlay PictureUnder(Picture picture, PixelRect painted = {}) {
+  if (!picture) return {};
+  return {[picture = std::move(picture), painted](int x, ColorRef* out, int y0, int y1) {
+    const ColorRef* in = picture->Column(x);
+    const auto copy = [in, out](int from, int to) {
+      if (from < to) std::memcpy(out + from, in + from, (to - from) * sizeof(ColorRef));
+    };
+    if (x >= painted.x0 && x < painted.x1) {
+      copy(y0, std::min(y1, painted.y0));
+      copy(std::max(y0, painted.y1), y1);
+    } else {
+      copy(y0, y1);
+    }
+  }};
+}
 
 // Brings in the data a column pass reads just before it treats each column,
 // when the pass visits every column of the target and of the planes once,
@@ -70,20 +88,17 @@ struct Underlay {
 // columns must come left to right on one thread.
 class ColumnFeed {
  public:
-  // An underlay stands for the target's own pixels, and needs byColumn.
+  // An underlay stands for the target's own pixels.
   ColumnFeed(ChannelPlanes& planes, PictureSurface& target, bool byColumn, int reach = 0,
              Underlay underlay = {})
-      : planes_(planes), reach_(reach), painted_(underlay.painted) {
+      : planes_(planes), reach_(reach) {
     if (byColumn) {
       load_ = planes.TakeDeferredLoad();
-      original_ = underlay.picture ? std::move(underlay.picture) : target.DetachForOverwrite();
+      under_ = underlay.fill ? std::move(underlay) : PictureUnder(target.DetachForOverwrite());
     }
     image_ = &target.MutableImage();
-    if (!byColumn && underlay.picture) {  // the whole underlay at once
-      original_ = std::move(underlay.picture);
-      for (int x = 0; x < image_->Width(); ++x) CopyRows(x, 0, image_->Height());
-      original_ = nullptr;
-    }
+    if (!byColumn && underlay.fill)  // the whole underlay at once
+      for (int x = 0; x < image_->Width(); ++x) underlay.fill(x, image_->Column(x), 0, image_->Height());
   }
   PixelBuffer& Image() { return *image_; }
   // Before column x is treated.
@@ -106,24 +121,14 @@ class ColumnFeed {
 
  private:
   void CopyRows(int x, int y0, int y1) {
-    if (!original_ || x >= image_->Width()) return;
-    if (x >= painted_.x0 && x < painted_.x1) {
-      CopySpan(x, y0, std::min(y1, painted_.y0));
-      CopySpan(x, std::max(y0, painted_.y1), y1);
-    } else {
-      CopySpan(x, y0, y1);
-    }
-  }
-  void CopySpan(int x, int y0, int y1) {
-    if (y0 < y1) std::memcpy(image_->Column(x) + y0, original_->Column(x) + y0, (y1 - y0) * sizeof(ColorRef));
+    if (under_.fill && x < image_->Width()) under_.fill(x, image_->Column(x), y0, y1);
   }
 
   ChannelPlanes& planes_;
   const int reach_;
   int loaded_ = 0;  // with a reach: the first column not loaded yet
   Picture load_;
-  Picture original_;
-  PixelRect painted_;  // kept from the original's copy
+  Underlay under_;  // the target's pixels, a picture still shared with their source
   PixelBuffer* image_;
 };
 
@@ -226,6 +231,14 @@ struct PendingAgain {
   PendingAgain& operator=(const PendingAgain&) = delete;
   ~PendingAgain() { planes.DeferLoad(source, threads, std::move(treated)); }
 };
+
+// The picture planes of the target's very size wait for, set aside for a
+// pass that reads it instead of them (see PlanesWaitForResult); null when
+// the sizes differ or no load is pending.
+inline Picture SetAsideLoadOfSize(ChannelPlanes& planes, const PictureSurface& target) {
+  if (target.Width() != planes.Width() || target.Height() != planes.Height()) return nullptr;
+  return planes.SetAsideLoad();
+}
 
 // A pass that reads the picture the planes wait for instead of the planes,
 // and leaves cells that are exactly its result's channels (0..255 each),

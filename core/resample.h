@@ -12,7 +12,6 @@ namespace pixmora {
 // Pixels x0 .. x1 - 1 of rows y0 .. y1 - 1 (none when x0 >= x1 or y0 >= y1).
 struct PixelRect {
   int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-  bool Holds(int x, int y) const { return x >= x0 && x < x1 && y >= y0 && y < y1; }
 };
 
 // Draws src into the rectangle (x, y, w, h) of dst, clipped to dst; answers

@@ -117,8 +117,7 @@ template <class BandsOf>
 bool DarkenWaitingPicture(Module1& m, const CallContext& call, PictureSurface& target, const DarkenTable& table,
                           BandsOf bandsOf, Bar bar) {
   ChannelPlanes& planes = m.planes;
-  if (!table.Of(0) || target.Width() != planes.Width() || target.Height() != planes.Height()) return false;
-  Picture source = planes.SetAsideLoad();
+  Picture source = table.Of(0) ? SetAsideLoadOfSize(planes, target) : nullptr;
   if (!source) return false;
   PlanesWaitForResult waiting(planes, std::move(source), target, call.threads);
   const PixelBuffer& picture = waiting.Source();

@@ -91,8 +91,8 @@ bool SquaresOnClearedResult(Module1& m, const CallContext& call, PictureSurface&
   const std::optional<ColorRef> back = target.ClearedTo();
   ChannelPlanes& planes = m.planes;
   const int w = target.Width(), h = target.Height();
-  if (!back || n < 1 || w != planes.Width() || h != planes.Height()) return false;
-  const Picture source = planes.SetAsideLoad();
+  if (!back || n < 1) return false;
+  const Picture source = SetAsideLoadOfSize(planes, target);
   if (!source) return false;
   const SquarePixel line = BlendSquareColour(*back, tint), crossing = BlendSquareColour(line.colour, tint);
   const PendingAgain pending(planes, source, call.threads, target,

@@ -27,8 +27,7 @@ std::optional<ColorRef> TintPlanesPass(Module1& m, const CallContext& call, Pict
   if (w <= 0 || h <= 0) return std::nullopt;
   const ColorRef last = target.ImageBuffer()->At(w - 1, h - 1);
   ChannelPlanes& planes = m.planes;
-  const bool ownSize = w == planes.Width() && h == planes.Height();
-  if (Picture source = keepsBytes && ownSize ? planes.SetAsideLoad() : nullptr) {
+  if (Picture source = keepsBytes ? SetAsideLoadOfSize(planes, target) : nullptr) {
     PlanesWaitForResult waiting(planes, std::move(source), target, call.threads);
     const PixelBuffer& picture = waiting.Source();
     ForEachColumn(

@@ -110,8 +110,8 @@ template <int r>
 bool SoftenWaitingPicture(Module1& m, const CallContext& call, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
   const int w = target.Width(), h = target.Height();
-  if (w != p.Width() || h != p.Height() || w <= 2 * r || h <= 2 * r || !SoftenLanesAvailable()) return false;
-  Picture source = p.SetAsideLoad();
+  if (w <= 2 * r || h <= 2 * r || !SoftenLanesAvailable()) return false;
+  Picture source = SetAsideLoadOfSize(p, target);
   if (!source) return false;
   PlanesWaitForResult planes(p, std::move(source), target, call.threads);
   OperationFrame frame(call, w - 1.0);

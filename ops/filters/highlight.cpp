@@ -39,9 +39,8 @@ void HighlightRows(int32_t* column, int H, int x, int y0, int end) {
 // Answers whether it did so.
 bool HighlightWaitingPicture(Module1& m, const CallContext& call, PictureSurface& target) {
   ChannelPlanes& p = m.planes;
-  const int w = target.Width(), h = target.Height();
-  if (w != p.Width() || h != p.Height()) return false;
-  Picture source = p.SetAsideLoad();
+  const int h = target.Height();
+  Picture source = SetAsideLoadOfSize(p, target);
   if (!source) return false;
   PlanesWaitForResult planes(p, std::move(source), target, call.threads);
   const PixelBuffer& picture = planes.Source();
@@ -49,7 +48,7 @@ bool HighlightWaitingPicture(Module1& m, const CallContext& call, PictureSurface
   ForEachColumnInBands(m, call, target, 0, [&picture, h] {
     return [&picture, h](int x, ColorRef* out, int y0, int y1, int) {
       const ColorRef* in = picture.Column(x);
-      const ColorRef* previous = out - h;
+      const ColorRef* previous = x > 0 ? out - h : nullptr;
       for (int y = y0; y < y1; ++y) {
         Channels v = ChannelBytes(in[y]);
         if (x > 0 && y > 0) {

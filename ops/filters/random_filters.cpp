@@ -133,8 +133,7 @@ void RunDrawingColumns(Module1& m, const CallContext& call, PictureSurface& targ
   ChannelPlanes& p = m.planes;
   const int inW = std::min(std::max(target.Width(), 0), p.Width());
   const int h = target.Height();
-  const bool ownSize = target.Width() == p.Width() && h == p.Height();
-  Picture source = keepsBytes && ownSize ? p.SetAsideLoad() : nullptr;
+  Picture source = keepsBytes ? SetAsideLoadOfSize(p, target) : nullptr;
   std::optional<PlanesWaitForResult> waiting;
   if (source) {
     waiting.emplace(p, std::move(source), target, call.threads);

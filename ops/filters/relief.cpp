@@ -3,6 +3,7 @@
 // (0..383); the composition takes values above 255 as 255.
 #include "ops/filters/relief.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -34,29 +35,45 @@ void ChooseRows(ChannelPlanes& p, size_t own, int count, Gets gets, uint8_t* cho
   for (int y = 0; y < count; ++y) chosen[y] = gets(R[y], G[y], B[y]);
 }
 
-// Planes still waiting for a picture hold its channels, and every neighbour
-// a column reads is still untreated: the neighbours come from the picture,
-// the columns need nothing from one another, and they are shared out among
-// the threads.
+// The relief of rows y0 .. y0 + count - 1 of column x, whose cells R, G, B
+// hold their untreated values, taking each lower-right neighbour from the
+// picture the planes wait for (untreated too, being in the next column).
 template <class Gets>
-void ReliefFromPicture(Module1& m, const CallContext& call, PictureSurface& target,
-                       const PixelBuffer& source, Gets gets) {
+void EmbossCells(const PixelBuffer& source, Gets gets, int x, int y0, int32_t* R, int32_t* G, int32_t* B,
+                 int count) {
+  if (x + 1 >= source.Width()) return;
+  count = std::min(count, source.Height() - 1 - y0);
+  const ColorRef* lowerRight = source.Column(x + 1) + y0 + 1;
+  for (int y = 0; y < count; ++y) {
+    const bool relief = gets(R[y], G[y], B[y]);
+    const Channels n = ChannelBytes(lowerRight[y]);
+    const int32_t r = Emboss(R[y], n.r), g = Emboss(G[y], n.g), b = Emboss(B[y], n.b);
+    R[y] = relief ? r : R[y], G[y] = relief ? g : G[y], B[y] = relief ? b : B[y];
+  }
+}
+
+// Planes still waiting for a picture hold its channels, and every neighbour
+// a column reads is still untreated: each column is embossed in scratch
+// cells split from the picture, the columns need nothing from one another,
+// and they are shared out among the threads. The planes keep waiting for the
+// picture, with the relief to be put in when they are loaded.
+template <class Gets>
+void ReliefFromPicture(Module1& m, const CallContext& call, PictureSurface& target, const Picture& source,
+                       Gets gets) {
   ChannelPlanes& p = m.planes;
+  const PendingAgain pending(p, source, call.threads, target,
+                             [source, gets](int x, int y0, int32_t* R, int32_t* G, int32_t* B, int count) {
+                               EmbossCells(*source, gets, x, y0, R, G, B, count);
+                             });
+  if (target.Width() == p.Width() && target.Height() == p.Height()) target.DetachForOverwrite();  // all written
   ForEachColumnRun(m, call, target, ColumnOrder::Independent, [&](int, int) {
-    return [&p, &source, gets, chosen = std::vector<uint8_t>(static_cast<size_t>(p.Height()))](
+    return [&source, gets, scratch = std::vector<int32_t>(3 * static_cast<size_t>(p.Height()))](
                int x, ColorRef* out, int rows) mutable {
       if (rows == 0) return;
-      const size_t own = p.Index(x, 0);
-      int32_t* const planes[3] = {p.PlaneR() + own, p.PlaneG() + own, p.PlaneB() + own};
-      if (x + 1 < p.Width()) {
-        const int count = std::min(rows, p.Height() - 1);
-        ChooseRows(p, own, count, gets, chosen.data());
-        const ColorRef* lowerRight = source.Column(x + 1) + 1;
-        for (int c = 0; c < 3; ++c)
-          EmbossColumn(planes[c], [lowerRight, c](int y) { return ChannelByte(lowerRight[y], c); },
-                       chosen.data(), count);
-      }
-      ComposeColumn(planes[0], planes[1], planes[2], out, rows);
+      int32_t *R = scratch.data(), *G = R + rows, *B = G + rows;
+      SplitColumn(source->Column(x), R, G, B, rows);
+      EmbossCells(*source, gets, x, 0, R, G, B, rows);
+      ComposeColumn(R, G, B, out, rows);
     };
   });
 }
@@ -64,8 +81,7 @@ void ReliefFromPicture(Module1& m, const CallContext& call, PictureSurface& targ
 template <class Gets>
 void RunRelief(Module1& m, const CallContext& call, PictureSurface& target, Gets gets) {
   ChannelPlanes& p = m.planes;
-  if (const Picture source = p.PendingSource())
-    return ReliefFromPicture(m, call, target, *source, gets);
+  if (const Picture source = p.SetAsideLoad()) return ReliefFromPicture(m, call, target, source, gets);
   std::vector<uint8_t> chosen(static_cast<size_t>(p.Height()));
   RunColumnPass(m, call, target, [&p, &chosen, gets](int x, int rows) {
     if (x + 1 >= p.Width()) return;

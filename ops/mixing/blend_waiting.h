@@ -82,10 +82,8 @@ bool BlendFromWaitingPicture(Module1& m, const CallContext& call, PictureSurface
     ChannelPlanes& planes = m.planes;
     const int w = target.Width(), h = target.Height();
     const PixelBuffer* other = &source == &target ? nullptr : source.ImageBuffer();
-    if (w <= 0 || h <= 0 || planes.Width() != w || planes.Height() != h ||
-        (other && (other->Width() != w || other->Height() != h)))
-      return false;
-    Picture start = planes.SetAsideLoad();
+    if (w <= 0 || h <= 0 || (other && (other->Width() != w || other->Height() != h))) return false;
+    Picture start = SetAsideLoadOfSize(planes, target);
     if (!start) return false;
     PlanesWaitForResult waiting(planes, std::move(start), target, call.threads);
     const PixelBuffer& cells = waiting.Source();

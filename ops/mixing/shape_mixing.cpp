@@ -34,7 +34,7 @@ void InsertShape(Module1& m, const CallContext& call, PictureSurface& target,
   // which the blend takes in column by column instead of a copy beforehand.
   Picture imageA = target.DetachForOverwrite();
   const PixelRect painted = PaintShape(target, shape, ShapePlace(target, shape, sigma));
-  BlendOwnPixels(m, call, target, kernel, frame, Underlay{std::move(imageA), painted});
+  BlendOwnPixels(m, call, target, kernel, frame, PictureUnder(std::move(imageA), painted));
 }
 
 void OutlineShape(Module1& m, const CallContext& call, PictureSurface& target,

@@ -13,6 +13,7 @@
 #include "ops/effects/blinds.h"
 #include "ops/filters/highlight.h"
 #include "ops/filters/random_filters.h"
+#include "ops/filters/relief.h"
 #include "ops/mixing/mixing.h"
 #include "tests/ops/filters/filter_test_support.h"
 
@@ -96,12 +97,14 @@ TEST(WaitingPlanes, TheBlindsLeaveTheCellsOfLoadedPlanes) {
   }
 }
 
-TEST(WaitingPlanes, HighlightAndDisorderLeaveTheCellsOfLoadedPlanes) {
+TEST(WaitingPlanes, TheFiltersLeaveTheCellsOfLoadedPlanes) {
   for (bool tall : {false, true}) {
     ExpectSameWhetherLoaded(
         "highlight", [](Workspace& ws, const CallContext& call) { Highlight(ws.m, call, ws.Pic4); }, tall);
     ExpectSameWhetherLoaded(
         "disorder", [](Workspace& ws, const CallContext& call) { Disorder(ws.m, call, ws.Pic4); }, tall);
+    ExpectSameWhetherLoaded(
+        "relief", [](Workspace& ws, const CallContext& call) { ReliefGreen(ws.m, call, ws.Pic4, 140); }, tall);
   }
 }
 
