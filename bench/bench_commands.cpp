@@ -39,6 +39,9 @@ Workspace& Session() {
     ws.Pic1.SetPicture(Photo());
     SizePlanes(ws.m, ws.Pic1);
     ws.Pic2.SetPicture(Photo());
+    // A pattern and a shape of the texture library's size, as the window has them.
+    ws.PatPic.SetPicture(bench::NoisyPhoto(256, 256, 3));
+    ws.Pic3.SetPicture(bench::NoisyPhoto(256, 256, 5));
     // The planes' first touch (the system's page faults) is not a command's.
     LoadPlanes(ws.m, {.threads = threads}, ws.Pic1, ws.Pic4, 0, 0, kWidth, kHeight);
     benchmark::DoNotOptimize(ws.m.planes.PlaneR());

@@ -4,29 +4,19 @@
 #include <cstdint>
 
 #include "core/column_runs.h"
+#include "core/prefetch_ahead.h"
 
 namespace pixmora {
-
-namespace {
-
-// The address cells beyond p, which need not lie in the same array: a
-// prefetch of any address is harmless.
-template <class T>
-const void* Ahead(const T* p, int cells) {
-  return reinterpret_cast<const void*>(reinterpret_cast<uintptr_t>(p) + cells * sizeof(T));
-}
-
-}  // namespace
 
 void SplitColumn(const ColorRef* __restrict in, int32_t* __restrict r, int32_t* __restrict g,
                  int32_t* __restrict b, int count) {
   // A cache line of cells at a time, asking for the lines a kilobyte ahead,
   // the planes' for writing: the processor's own prefetching stops at every
   // 4 KB page, several times a column, and splitting then waits for memory.
-  constexpr int kAhead = 256, kCellsPerLine = 16;
+  constexpr int kCellsPerLine = 16;
   for (int y0 = 0; y0 < count; y0 += kCellsPerLine) {
-    __builtin_prefetch(Ahead(in + y0, kAhead), 0);
-    for (int32_t* plane : {r, g, b}) __builtin_prefetch(Ahead(plane + y0, kAhead), 1);
+    PrefetchAhead(in + y0);
+    for (int32_t* plane : {r, g, b}) PrefetchAhead<true>(plane + y0);
     for (int y = y0; y < std::min(count, y0 + kCellsPerLine); ++y) {
       const Channels c = ChannelBytes(in[y]);
       r[y] = c.r, g[y] = c.g, b[y] = c.b;

@@ -1,10 +1,12 @@
 // The blend rule of the Mix Image commands: p = (1 - w) * p + w * v in double
 // precision, rounded half to even and stored back into the plane.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 
 #include "core/colour_ref.h"
 #include "core/numeric.h"
+#include "core/prefetch_ahead.h"
 
 namespace pixmora {
 
@@ -67,13 +69,19 @@ inline void BlendColourByte(int32_t& R, int32_t& G, int32_t& B, ColorRef v, Colo
 // count pixels whose cells would hold the bytes of start[y], each blended
 // towards towards[y] and written into out[y] (towards may be out itself);
 // the cells themselves are left alone.
+// A cache line of pixels at a time, the colours read asked for ahead.
 template <bool kBlackKeeps = false>
 inline void BlendFromColourBytes(const ColorRef* start, const ColorRef* towards, ColorRef* out, int count,
                                  const Weight& w) {
-  for (int y = 0; y < count; ++y) {
-    const Channels s = ChannelBytes(start[y]);
-    int32_t R = s.r, G = s.g, B = s.b;
-    BlendColourByte<kBlackKeeps>(R, G, B, towards[y], out[y], w);
+  constexpr int kPixelsPerLine = 16;
+  for (int y0 = 0; y0 < count; y0 += kPixelsPerLine) {
+    PrefetchAhead(start + y0);
+    PrefetchAhead(towards + y0);
+    for (int y = y0; y < std::min(count, y0 + kPixelsPerLine); ++y) {
+      const Channels s = ChannelBytes(start[y]);
+      int32_t R = s.r, G = s.g, B = s.b;
+      BlendColourByte<kBlackKeeps>(R, G, B, towards[y], out[y], w);
+    }
   }
 }
 
