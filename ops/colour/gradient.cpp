@@ -75,6 +75,23 @@ void Gradient(Module1& m, const CallContext& call, PictureSurface& target, float
   std::vector<ColorRef> colours;
   if (std::all_of(lines.begin(), lines.end(), [](const RowLine& l) { return l.drawn; }))
     for (const RowLine& line : lines) colours.push_back(line.colour);
+  // Planes still waiting for a picture of the target's size hold its
+  // channels: a column blends from the picture, and the planes then wait for
+  // the result, whose channels are the cells the blend leaves.
+  if (!colours.empty() && drawnRows == height)
+    if (Picture source = SetAsideLoadOfSize(p, target)) {
+      PlanesWaitForResult waiting(p, std::move(source), target, call.threads);
+      const PixelBuffer& picture = waiting.Source();
+      target.DetachForOverwrite();  // every pixel is written
+      ForEachColumn(
+          m, call, target,
+          [&](int x, ColorRef* out, int rows) {
+            BlendFromColourBytes(picture.Column(x), colours.data(), out, rows, weight);
+          },
+          ColumnOrder::Independent);
+      waiting.Done();
+      return;
+    }
   ForEachColumn(
       m, call, target,
       [&](int x, ColorRef* out, int rows) {

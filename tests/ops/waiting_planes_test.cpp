@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/load_planes.h"
+#include "ops/colour/gradient.h"
 #include "ops/effects/blinds.h"
 #include "ops/filters/highlight.h"
 #include "ops/filters/random_filters.h"
@@ -75,7 +76,10 @@ void ExpectSameWhetherLoaded(const char* what, const Pass& pass, bool tall = fal
 
 }  // namespace
 
-TEST(WaitingPlanes, TheMixImageBlendsLeaveTheCellsOfLoadedPlanes) {
+TEST(WaitingPlanes, TheBlendsLeaveTheCellsOfLoadedPlanes) {
+  ExpectSameWhetherLoaded("gradient", [](Workspace& ws, const CallContext& call) {
+    Gradient(ws.m, call, ws.Pic4, 6, 10, 200, 30, 250, 0, 90);
+  });
   ExpectSameWhetherLoaded("mix", [](Workspace& ws, const CallContext& call) { MixImages(ws.m, call, ws.Pic4, ws.Pic2, 7); });
   ExpectSameWhetherLoaded("slide", [](Workspace& ws, const CallContext& call) { SlideImage(ws.m, call, ws.Pic4, ws.Pic2); });
   ExpectSameWhetherLoaded("pattern", [](Workspace& ws, const CallContext& call) { MixPattern(ws.m, call, ws.Pic4, ws.PatPic, 4); });
