@@ -224,6 +224,7 @@ void Form1::PrepareForCommands(bool newImageA) {
   warming_ = std::async(std::launch::async, [previous = warming_, planes, width, height, resultBytes,
                                              stop = warmingStop_] {
                LowerThreadPriority();
+               const ForegroundWork preparing;
                if (previous.valid()) previous.wait();
                try {
                  if (planes) planes->Resize(width, height);

@@ -16,6 +16,7 @@
 #include "app/mnemonics.h"
 #include "app/picture_box.h"
 #include "app/status_bar.h"
+#include "core/background_thread.h"
 #include "core/load_planes.h"
 #include "session/captions/control_names.h"
 #include "session/dispatch.h"
@@ -173,6 +174,7 @@ bool Form1::StartJob(CommandRunner::Job job, const QString& what, bool live) {
   // and memory. Cancelled meanwhile, it never starts.
   if (warmingStop_) warmingStop_->Cancel();
   job.work = [this, warming = warming_, work = std::move(job.work), levelsAhead](const CancelToken& cancel) {
+    const ForegroundWork running;
     if (!Prepared(warming, cancel)) return;
     if (ws_.m.planes.Width() != ws_.Pic1.Width() || ws_.m.planes.Height() != ws_.Pic1.Height())
       SizePlanes(ws_.m, ws_.Pic1);

@@ -51,6 +51,7 @@ void ResultFileWriter::Run() {
     const Folders folders = folders_;
     waiting_ = nullptr;
     lock.unlock();
+    WaitForForegroundWork(std::chrono::seconds(2));
     KeepResultFile(folders, result, report_);
     lock.lock();
   }

@@ -1,5 +1,6 @@
 #include "session/history/stored_picture.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <cstdio>
@@ -69,6 +70,20 @@ class FileWriter {
   bool busy_ = false, stopping_ = false;
   std::thread thread_;
 };
+
+// A piece at a time, each once the command or preparation that runs (if
+// any) has ended: a picture's file would take the memory bandwidth and the
+// core that the user's command needs.
+bool WriteGivingWay(const void* data, size_t bytes, FILE* out) {
+  constexpr size_t kPiece = size_t{8} << 20;
+  const auto* at = static_cast<const char*>(data);
+  for (size_t done = 0; done < bytes; done += kPiece) {
+    WaitForForegroundWork(std::chrono::seconds(2));
+    const size_t n = std::min(kPiece, bytes - done);
+    if (std::fwrite(at + done, 1, n, out) != n) return false;
+  }
+  return true;
+}
 
 FileWriter& Writer() {
   static FileWriter writer;
@@ -140,8 +155,8 @@ void StoredPicture::WriteFile(const std::string& path) {
   FILE* out = std::fopen(path.c_str(), "wb");
   const size_t count = picture->Count();
   const Alpha& alpha = picture->GetAlpha();
-  bool written = out && std::fwrite(picture->Data(), sizeof(ColorRef), count, out) == count &&
-                 (!alpha || std::fwrite(alpha->Data(), 1, count, out) == count);
+  bool written = out && WriteGivingWay(picture->Data(), count * sizeof(ColorRef), out) &&
+                 (!alpha || WriteGivingWay(alpha->Data(), count, out));
   if (out) written = std::fclose(out) == 0 && written;
   const int code = errno;
   if (!written) std::remove(path.c_str());
