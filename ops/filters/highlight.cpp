@@ -48,14 +48,14 @@ bool HighlightWaitingPicture(Module1& m, const CallContext& call, PictureSurface
   ForEachColumnInBands(m, call, target, 0, [&picture, h] {
     return [&picture, h](int x, ColorRef* out, int y0, int y1, int) {
       const ColorRef* in = picture.Column(x);
-      const ColorRef* previous = x > 0 ? out - h : nullptr;
-      for (int y = y0; y < y1; ++y) {
-        Channels v = ChannelBytes(in[y]);
-        if (x > 0 && y > 0) {
-          const Channels n = ChannelBytes(previous[y - 1]);
-          v = {Clamp(PushAway(v.r, n.r)), Clamp(PushAway(v.g, n.g)), Clamp(PushAway(v.b, n.b))};
-        }
-        out[y] = PackRGB(v.r, v.g, v.b);
+      int y = y0;
+      // Column 0 and row 0 have no upper-left neighbour: their channels stay.
+      for (; y < y1 && (x == 0 || y == 0); ++y) out[y] = in[y] & 0xFFFFFF;
+      if (y == y1) return;
+      const ColorRef* previous = out - h;  // column x - 1, finished
+      for (; y < y1; ++y) {
+        const Channels v = ChannelBytes(in[y]), n = ChannelBytes(previous[y - 1]);
+        out[y] = PackRGB(Clamp(PushAway(v.r, n.r)), Clamp(PushAway(v.g, n.g)), Clamp(PushAway(v.b, n.b)));
       }
     };
   });
